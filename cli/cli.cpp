@@ -1,0 +1,80 @@
+#include "cli/cli.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "cli/command.h"
+
+namespace scorvane::cli {
+namespace {
+
+std::vector<Command> AllCommands() {
+  std::vector<Command> commands;
+  for (auto group : {CatalogueCommands, SystemCommands}) {
+    for (Command& command : group())
+      commands.push_back(std::move(command));
+  }
+  return commands;
+}
+
+void PrintHelp(std::ostream& out, const std::vector<Command>& commands) {
+  out << "Usage: scorvane-cli COMMAND [ARGS]\n\nCommands:\n";
+  for (const Command& command : commands) {
+    out << "  " << command.name << " " << command.usage << "\n      " << command.summary << "\n";
+  }
+}
+
+}  // namespace
+
+bool Invocation::TakeFlag(const std::string& flag) {
+  const auto it = std::find(args.begin(), args.end(), flag);
+  if (it == args.end()) return false;
+  args.erase(it);
+  return true;
+}
+
+std::optional<std::string> Invocation::TakeOption(const std::string& name, std::string* error) {
+  const auto it = std::find(args.begin(), args.end(), name);
+  if (it == args.end()) return std::nullopt;
+  if (it + 1 == args.end()) {
+    if (error) *error = name + " needs a value";
+    args.erase(it);
+    return std::nullopt;
+  }
+  std::string value = *(it + 1);
+  args.erase(it, it + 2);
+  return value;
+}
+
+std::optional<std::string> Invocation::UnknownOption() const {
+  for (const std::string& arg : args) {
+    if (arg.size() > 2 && arg.rfind("--", 0) == 0) return arg;
+  }
+  return std::nullopt;
+}
+
+int UsageError(Invocation& call, const std::string& message) {
+  call.err << "scorvane-cli: " << message << "\nTry 'scorvane-cli help'.\n";
+  return kUsage;
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const std::vector<Command> commands = AllCommands();
+  if (args.empty()) {
+    PrintHelp(err, commands);
+    return kUsage;
+  }
+  if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
+    PrintHelp(out, commands);
+    return kOk;
+  }
+  for (const Command& command : commands) {
+    if (args[0] != command.name) continue;
+    Invocation call{{args.begin() + 1, args.end()}, out, err};
+    return command.run(call);
+  }
+  err << "scorvane-cli: unknown command '" << args[0] << "'\nTry 'scorvane-cli help'.\n";
+  return kUsage;
+}
+
+}  // namespace scorvane::cli

@@ -1,0 +1,41 @@
+// What every command of the command-line tool shares: its arguments, its
+// output streams and the helpers that parse options.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace scorvane::cli {
+
+struct Invocation {
+  std::vector<std::string> args;  // after the command name
+  std::ostream& out;
+  std::ostream& err;
+
+  // Removes a flag from args; true when it was there.
+  bool TakeFlag(const std::string& flag);
+  // Removes "--name VALUE" from args; nullopt when absent. A flag given
+  // without its value is a usage error (reported through *error).
+  std::optional<std::string> TakeOption(const std::string& name, std::string* error);
+  // Any argument left that starts with "--" is unknown.
+  std::optional<std::string> UnknownOption() const;
+};
+
+// Prints "scorvane-cli: <message>" and the usage line; returns kUsage.
+int UsageError(Invocation& call, const std::string& message);
+
+struct Command {
+  const char* name;
+  const char* usage;  // arguments, for the help text
+  const char* summary;
+  std::function<int(Invocation&)> run;
+};
+
+// Commands of each group, registered in cli.cpp.
+std::vector<Command> CatalogueCommands();
+std::vector<Command> SystemCommands();
+
+}  // namespace scorvane::cli

@@ -1,0 +1,24 @@
+# Warning, sanitizer and fuzzing flags shared by every target of the project.
+
+set(SCORVANE_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+    -Wcast-align -Woverloaded-virtual -Wnull-dereference -Wimplicit-fallthrough)
+if(SCORVANE_WERROR)
+  list(APPEND SCORVANE_WARNINGS -Werror)
+endif()
+
+if(SCORVANE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(SCORVANE_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "SCORVANE_FUZZ needs clang (libFuzzer)")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
+# Applies the project's warnings to one of its own targets (not to generated Qt code).
+function(scorvane_target_settings target)
+  target_compile_options(${target} PRIVATE ${SCORVANE_WARNINGS})
+endfunction()

@@ -1,0 +1,12 @@
+#include "records/amount.h"
+
+namespace scorvane {
+
+SCORVANE_IMPLEMENT_RECORD(SOMME, CObject);
+
+void SOMME::Serialize(Archive& ar) {
+  ar.Version(0);
+  ar.Value(amount_);
+}
+
+}  // namespace scorvane

@@ -1,0 +1,119 @@
+// The byte stream every record reads itself from and writes itself to.
+//
+// Values are little-endian with no padding: 8, 16 and 32-bit integers, IEEE
+// single floats, and texts as Windows-1252 bytes behind a length prefix (one
+// byte below 255; 0xFF and a 16-bit length below 0xFFFE; 0xFF, 0xFFFF and a
+// 32-bit length otherwise). One Archive object either stores or loads, so a
+// record's Serialize lists its fields once for both directions:
+//
+//   void CLUB::Serialize(Archive& ar) {
+//     ar.Version(kVersion);
+//     ar.Value(identifier_);
+//     ar.Text(name_);
+//   }
+//
+// Reading never trusts a length or count: one that points past the end of the
+// data is an error raised before anything of that size is allocated.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace scorvane {
+
+// A failed read (or a refused write) of a file.
+class ArchiveError : public std::runtime_error {
+ public:
+  enum class Kind {
+    kBadFormat,      // a value, tag or reference the program does not accept
+    kFutureVersion,  // a record written by a newer version of the program
+    kEndOfFile,      // the data ends in the middle of a record
+  };
+
+  ArchiveError(Kind kind, std::string detail);
+
+  Kind kind() const { return kind_; }
+  // The technical reason, never shown as the main message; may be empty.
+  const std::string& detail() const { return detail_; }
+
+  static ArchiveError BadFormat(std::string detail = {});
+  static ArchiveError FutureVersion(std::string detail = {});
+
+ private:
+  Kind kind_;
+  std::string detail_;
+};
+
+class Archive {
+ public:
+  // An archive that stores into its own byte buffer.
+  Archive();
+  // An archive that loads from bytes it does not own; they must outlive it.
+  explicit Archive(std::span<const uint8_t> data);
+
+  Archive(const Archive&) = delete;
+  Archive& operator=(const Archive&) = delete;
+
+  bool IsStoring() const { return storing_; }
+  bool IsLoading() const { return !storing_; }
+
+  // Stores or loads one value, depending on the direction.
+  void Value(uint8_t& v);
+  void Value(uint16_t& v);
+  void Value(int16_t& v);
+  void Value(uint32_t& v);
+  void Value(int32_t& v);
+  void Value(float& v);
+  // A flag written as a 16-bit word; on reading only the low byte counts.
+  void Flag16(bool& v);
+  // A flag written as a 32-bit word; on reading only the low byte counts.
+  void Flag32(bool& v);
+  // A UTF-8 text, held as Windows-1252 in the file.
+  void Text(std::string& v);
+
+  // The record's version word: stores current, or loads a version and fails
+  // with a future-version error when it is above current.
+  uint16_t Version(uint16_t current);
+
+  // Direction-specific helpers.
+  void WriteU8(uint8_t v);
+  void WriteU16(uint16_t v);
+  void WriteU32(uint32_t v);
+  void WriteText(const std::string& utf8);
+  uint8_t ReadU8();
+  uint16_t ReadU16();
+  uint32_t ReadU32();
+  std::string ReadText();
+
+  // Loading: bytes not read yet. Fails with a bad-format error unless at
+  // least `count` items of `item_size` bytes remain.
+  size_t Remaining() const { return data_.size() - pos_; }
+  void Require(size_t count, size_t item_size = 1) const;
+  size_t Position() const { return pos_; }
+
+  // Storing: the bytes written so far.
+  const std::vector<uint8_t>& Bytes() const { return out_; }
+  std::vector<uint8_t> TakeBytes() { return std::move(out_); }
+
+  // Storing: texts that held characters Windows-1252 cannot represent; each
+  // such character was written as "?". Listed once per distinct text.
+  int ReplacedCharacterCount() const { return replaced_chars_; }
+  const std::vector<std::string>& ReplacedTexts() const { return replaced_texts_; }
+
+ private:
+  const uint8_t* Take(size_t n);
+  void Put(const void* bytes, size_t n);
+
+  bool storing_;
+  std::vector<uint8_t> out_;
+  std::span<const uint8_t> data_;
+  size_t pos_ = 0;
+  int replaced_chars_ = 0;
+  std::vector<std::string> replaced_texts_;
+};
+
+}  // namespace scorvane

@@ -1,0 +1,163 @@
+#include "records/document.h"
+
+#include "ranking/ranking_registry.h"
+#include "records/season.h"
+#include "shell/catalogue/messages.h"
+
+namespace scorvane {
+namespace {
+
+PROJECT_DOC* g_current_document = nullptr;
+
+}  // namespace
+
+PROJECT_DOC* CurrentDocument() {
+  return g_current_document;
+}
+void SetCurrentDocument(PROJECT_DOC* document) {
+  g_current_document = document;
+}
+
+UTILISATEUR* CurrentOwner() {
+  return g_current_document ? &g_current_document->Owner() : nullptr;
+}
+
+void MarkDocumentModified() {
+  if (g_current_document) g_current_document->MarkModified();
+}
+
+std::string FileResult::Message() const {
+  switch (status) {
+    case Status::kOk:
+      return {};
+    case Status::kBadFormat:
+      return Msg(134);
+    case Status::kFutureVersion:
+      return Msg(133);
+    case Status::kFileError:
+    case Status::kRefused:
+      return detail;
+  }
+  return {};
+}
+
+PROJECT_DOC::PROJECT_DOC() {
+  DeleteContents();
+}
+
+PROJECT_DOC::~PROJECT_DOC() {
+  if (g_current_document == this) g_current_document = nullptr;
+}
+
+void PROJECT_DOC::DeleteContents() {
+  // The new owner must not take its defaults from the one it replaces.
+  PROJECT_DOC* current = g_current_document;
+  if (current == this) g_current_document = nullptr;
+  owner_.reset();
+  owner_ = std::make_unique<UTILISATEUR>();
+  g_current_document = current;
+  keeps_own_system_ = false;
+  path_.clear();
+  title_.clear();
+}
+
+void PROJECT_DOC::AddDefaultContents() {
+  for (int id = 139; id <= 145; ++id)
+    owner_->AddSurface(std::make_unique<SURFACE>(Msg(id)));
+  for (int id = 146; id <= 152; ++id) {
+    owner_->AddCategory(std::make_unique<CATEGORIE_FINANCIERE>(Msg(id), 0));
+  }
+}
+
+void PROJECT_DOC::MakeDefaultDocument() {
+  BeginUpdate();
+  owner_->SetBirthDate(DATE_SIMPLE(1, 1, 1970));
+  owner_->SetLastName("");
+  owner_->SetFirstName("Moi");
+  owner_->SetSex(JOUEUR::kMan);
+  if (owner_->Seasons().IsEmpty()) {
+    const int year = ANNEE::Clamp(Today().Year());
+    owner_->AddSeason(year);
+    owner_->History().Add(CLASSEMENT::Worst(), DATE_SIMPLE(1, 1, year), "");
+  }
+  AddDefaultContents();
+  std::string title = owner_->GetRawFirstName();
+  if (!owner_->GetRawLastName().empty()) title += "_" + owner_->GetRawLastName();
+  SetTitle(title);
+  EndUpdate();
+}
+
+void PROJECT_DOC::SetModifiedFlag(bool modified) {
+  if (modified && on_refresh_views) on_refresh_views();
+  modified_ = modified;
+  if (on_title_changed) on_title_changed();
+}
+
+void PROJECT_DOC::MarkModified() {
+  if (update_depth_ <= 0) {
+    SetModifiedFlag(true);
+  } else {
+    change_pending_ = true;
+  }
+}
+
+void PROJECT_DOC::BeginUpdate() {
+  ++update_depth_;
+}
+
+void PROJECT_DOC::EndUpdate() {
+  --update_depth_;
+  if (update_depth_ <= 0 && change_pending_) {
+    change_pending_ = false;
+    MarkModified();
+  }
+}
+
+void PROJECT_DOC::SetTitle(std::string title) {
+  title_ = std::move(title);
+  if (on_title_changed) on_title_changed();
+}
+
+std::string PROJECT_DOC::ProposedFileName() const {
+  const size_t cut = title_.find_first_of(" #%;/\\");
+  return title_.substr(0, cut) + ".ten";
+}
+
+bool PROJECT_DOC::AdoptSameSystem() {
+  RankingRegistry& registry = Registry();
+  SYSTEME_CLASSEMENT* pending = registry.Pending();
+  if (!pending) return false;
+  registry.SetPending(nullptr);
+  if (!pending->IsSameAs(registry.Active())) {
+    registry.SetPending(pending);
+    return false;
+  }
+  // Same grades, same indexes: every stored value keeps its meaning.
+  registry.SetActive(pending);
+  return true;
+}
+
+DocumentInfo PROJECT_DOC::Info() const {
+  DocumentInfo info;
+  const UTILISATEUR& owner = *owner_;
+  info.seasons = owner.Seasons().Count();
+  info.events = owner.Events().Count();
+  owner.ForEachMatch([&info](const RENCONTRE* match) {
+    ++info.matches;
+    if (!match->IsSingles()) ++info.doubles;
+  });
+  info.singles = info.matches - info.doubles;
+  for (const JOUEUR* player : owner.Players()) {
+    if (player->IsAnonymous()) {
+      ++info.anonymous;
+    } else {
+      ++info.players;
+    }
+    if (player->IsContact()) ++info.contacts;
+  }
+  const SYSTEME_CLASSEMENT& system = ActiveSystem();
+  info.ranking_system = system.Title() + " " + Msg(system.HasCodeName() ? 555 : 554);
+  return info;
+}
+
+}  // namespace scorvane

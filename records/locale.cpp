@@ -1,0 +1,39 @@
+#include "records/locale.h"
+
+#include <cstdio>
+
+namespace scorvane {
+namespace {
+
+const LocaleFormat kDefaultLocale;
+const LocaleFormat* g_locale = &kDefaultLocale;
+
+}  // namespace
+
+std::string LocaleFormat::ShortDate(int day, int month, int year) const {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%02d/%02d/%04d", day, month, year);
+  return buffer;
+}
+
+std::string LocaleFormat::Number(const std::string& plain) const {
+  return plain;
+}
+
+std::string LocaleFormat::Currency(const std::string& plain) const {
+  return plain + " " + CurrencySymbol();
+}
+
+std::string LocaleFormat::CurrencySymbol() const {
+  return "F";
+}
+
+const LocaleFormat& CurrentLocale() {
+  return *g_locale;
+}
+
+void SetCurrentLocale(const LocaleFormat* locale) {
+  g_locale = locale ? locale : &kDefaultLocale;
+}
+
+}  // namespace scorvane

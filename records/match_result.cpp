@@ -1,0 +1,134 @@
+#include "records/match_result.h"
+
+namespace scorvane {
+
+SCORVANE_IMPLEMENT_RECORD(RESULTAT_RENCONTRE, CObject);
+
+namespace {
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Removes every bracketed comment; an unclosed "(" runs to the end.
+std::string WithoutComments(std::string text) {
+  for (size_t open = text.find('('); open != std::string::npos; open = text.find('(')) {
+    const size_t close = text.find(')', open);
+    text.erase(open, close == std::string::npos ? std::string::npos : close - open + 1);
+  }
+  return text;
+}
+
+// Reads the run of digits at the start of `text` (reduced to 8 bits) and
+// removes it.
+uint8_t TakeNumber(std::string& text) {
+  unsigned value = 0;
+  size_t length = 0;
+  while (length < text.size() && IsDigit(text[length])) {
+    value = (value * 10 + static_cast<unsigned>(text[length] - '0')) % 256;
+    ++length;
+  }
+  text.erase(0, length);
+  return static_cast<uint8_t>(value);
+}
+
+}  // namespace
+
+bool RESULTAT_RENCONTRE::SetScore(const std::string& text) {
+  score_ = text;
+  set_count_ = 0;
+  sets_.fill({0, 0});
+  int first_wins = 0;
+  int second_wins = 0;
+
+  std::string rest = WithoutComments(text);
+  int count = 0;
+  while (count < kMaxSets) {
+    size_t digit = 0;
+    while (digit < rest.size() && !IsDigit(rest[digit]))
+      ++digit;
+    if (digit == rest.size()) break;
+    rest.erase(0, digit);
+    const uint8_t first = TakeNumber(rest);
+
+    const size_t slash = rest.find('/');
+    if (slash == std::string::npos) return true;
+    rest.erase(0, slash + 1);
+    digit = 0;
+    while (digit < rest.size() && !IsDigit(rest[digit]))
+      ++digit;
+    if (digit == rest.size()) return true;
+    rest.erase(0, digit);
+    const uint8_t second = TakeNumber(rest);
+
+    sets_[static_cast<size_t>(count)] = {first, second};
+    if (first > second) ++first_wins;
+    if (second > first) ++second_wins;
+    ++count;
+  }
+
+  set_count_ = static_cast<int16_t>(count);
+  if (count > 0 && second_wins > first_wins) {
+    for (int i = 0; i < count; ++i) {
+      auto& set = sets_[static_cast<size_t>(i)];
+      std::swap(set.first, set.second);
+    }
+  }
+  return false;
+}
+
+int RESULTAT_RENCONTRE::CountSets(int kind) const {
+  if (kind == 0) return set_count_;
+  int n = 0;
+  for (int i = 0; i < set_count_; ++i) {
+    const Set& set = sets_[static_cast<size_t>(i)];
+    if (kind == 1 && set.first > set.second) ++n;
+    if (kind == 2 && set.second > set.first) ++n;
+  }
+  return n;
+}
+
+int RESULTAT_RENCONTRE::CountGames(int kind) const {
+  int n = 0;
+  for (int i = 0; i < set_count_; ++i) {
+    const Set& set = sets_[static_cast<size_t>(i)];
+    if (kind != 2) n += set.first;
+    if (kind != 1) n += set.second;
+  }
+  return n;
+}
+
+int RESULTAT_RENCONTRE::CountOneGameSets(int kind) const {
+  int n = 0;
+  for (int i = 0; i < set_count_; ++i) {
+    const int a = sets_[static_cast<size_t>(i)].first;
+    const int b = sets_[static_cast<size_t>(i)].second;
+    if (a - b == 1 && kind != 2) ++n;
+    if (b - a == 1 && kind != 1) ++n;
+  }
+  return n;
+}
+
+void RESULTAT_RENCONTRE::Serialize(Archive& ar) {
+  const uint16_t version = ar.Version(1);
+  ar.Value(outcome_);
+  ar.Text(score_);
+  if (ar.IsStoring()) {
+    ar.WriteU16(static_cast<uint16_t>(walkover_));
+  } else {
+    const uint16_t code = ar.ReadU16();
+    if (version >= 1) {
+      walkover_ = static_cast<int16_t>(code);
+    } else {
+      walkover_ = (code & 0xFF) != 0 ? kWalkover : kNoWalkover;
+    }
+  }
+  ar.Flag16(retirement_);
+  ar.Flag16(no_advantage_);
+  ar.Flag16(four_games_);
+  ar.Flag16(tie_break_third_set_);
+  ar.Flag16(no_let_);
+  if (ar.IsLoading()) SetScore(score_);
+}
+
+}  // namespace scorvane

@@ -1,0 +1,283 @@
+#include "records/owner.h"
+
+#include <vector>
+
+#include "ranking/palmares.h"
+#include "records/document.h"
+#include "records/record_lists.h"
+#include "records/season.h"
+#include "records/user_prompt.h"
+#include "shell/catalogue/messages.h"
+
+namespace scorvane {
+
+SCORVANE_IMPLEMENT_RECORD(UTILISATEUR, JOUEUR);
+
+namespace {
+
+AskFlags g_ask_flags;
+
+// Every season of the owner and of the other players, owner first.
+template <class F>
+void ForEachSeason(const UTILISATEUR& owner, F&& visit) {
+  for (SAISON_JOUEUR* season : owner.Seasons())
+    visit(*season);
+  for (JOUEUR* player : owner.Players()) {
+    for (SAISON_JOUEUR* season : player->Seasons())
+      visit(*season);
+  }
+}
+
+std::string Format2(const char* format, const std::string& a, const std::string& b) {
+  std::string text = format;
+  for (const std::string* value : {&a, &b}) {
+    const size_t at = text.find("%s");
+    if (at == std::string::npos) break;
+    text.replace(at, 2, *value);
+  }
+  return text;
+}
+
+}  // namespace
+
+AskFlags& DeletionAskFlags() {
+  return g_ask_flags;
+}
+void ResetDeletionAskFlags() {
+  g_ask_flags = AskFlags{};
+}
+
+UTILISATEUR::UTILISATEUR() {
+  SetBirthDate(DATE_SIMPLE(1, 1, 1980));
+  SetSex(kMan);
+}
+
+UTILISATEUR::~UTILISATEUR() {
+  // Events go first: their matches point at players, surfaces and palmares.
+  events_.DeleteAll();
+}
+
+EPREUVE* UTILISATEUR::AddEvent(std::unique_ptr<EPREUVE> event) {
+  EPREUVE* added = events_.Add(std::move(event));
+  MarkDocumentModified();
+  return added;
+}
+
+JOUEUR* UTILISATEUR::AddPlayer(std::unique_ptr<JOUEUR> player) {
+  JOUEUR* added = players_.Add(std::move(player));
+  MarkDocumentModified();
+  return added;
+}
+
+SURFACE* UTILISATEUR::AddSurface(std::unique_ptr<SURFACE> surface) {
+  SURFACE* added = surfaces_.Add(std::move(surface));
+  MarkDocumentModified();
+  return added;
+}
+
+CLUB* UTILISATEUR::AddClub(std::unique_ptr<CLUB> club) {
+  CLUB* added = clubs_.Add(std::move(club));
+  MarkDocumentModified();
+  return added;
+}
+
+CATEGORIE_FINANCIERE* UTILISATEUR::AddCategory(std::unique_ptr<CATEGORIE_FINANCIERE> category) {
+  CATEGORIE_FINANCIERE* added = categories_.Add(std::move(category));
+  MarkDocumentModified();
+  return added;
+}
+
+void UTILISATEUR::RemoveEvent(EPREUVE* event) {
+  // Played instances and matches go with the event; make sure no palmares
+  // keeps pointing at them.
+  for (EPREUVE_JOUEE* played : event->Played()) {
+    ForEachSeason(*this, [played](SAISON_JOUEUR& season) {
+      if (season.Palmares()) season.Palmares()->RemovePlayedEvent(played);
+    });
+  }
+  events_.Delete(event);
+  MarkDocumentModified();
+}
+
+void UTILISATEUR::RemoveSurface(SURFACE* surface) {
+  ForEachMatch([surface](RENCONTRE* match) {
+    if (match->GetSurface() == surface) match->SetSurface(nullptr);
+  });
+  surfaces_.Delete(surface);
+  MarkDocumentModified();
+}
+
+void UTILISATEUR::RemoveClub(CLUB* club) {
+  if (Club() == club) SetClub(nullptr);
+  for (JOUEUR* player : players_) {
+    if (player->Club() == club) player->SetClub(nullptr);
+  }
+  clubs_.Delete(club);
+  MarkDocumentModified();
+}
+
+void UTILISATEUR::RemoveCategory(CATEGORIE_FINANCIERE* category) {
+  ForEachSeason(*this, [category](SAISON_JOUEUR& season) {
+    for (const auto* list : {&season.Finances().Gains(), &season.Finances().Expenses()}) {
+      for (OPERATION_FINANCIERE* operation : *list) {
+        if (operation->Category() == category) operation->SetCategory(nullptr);
+      }
+    }
+  });
+  categories_.Delete(category);
+  MarkDocumentModified();
+}
+
+bool UTILISATEUR::IsClubUsed(const CLUB* club) const {
+  if (Club() == club) return true;
+  for (const JOUEUR* player : players_) {
+    if (player->Club() == club) return true;
+  }
+  return false;
+}
+
+bool UTILISATEUR::IsSurfaceUsed(const SURFACE* surface) const {
+  bool used = false;
+  ForEachSeason(*this, [&](SAISON_JOUEUR& season) {
+    if (used || !season.Palmares()) return;
+    for (const RENCONTRE* match : season.Palmares()->Matches()) {
+      if (match->GetSurface() == surface) used = true;
+    }
+  });
+  return used;
+}
+
+bool UTILISATEUR::IsEventUsed(const EPREUVE* event) const {
+  bool used = false;
+  ForEachSeason(*this, [&](SAISON_JOUEUR& season) {
+    if (used || !season.Palmares()) return;
+    for (const EPREUVE_JOUEE* played : season.Palmares()->PlayedEvents()) {
+      if (played->Event() == event) used = true;
+    }
+  });
+  return used;
+}
+
+bool UTILISATEUR::IsCategoryUsed(const CATEGORIE_FINANCIERE* category) const {
+  bool used = false;
+  ForEachSeason(*this, [&](SAISON_JOUEUR& season) {
+    for (const auto* list : {&season.Finances().Gains(), &season.Finances().Expenses()}) {
+      for (const OPERATION_FINANCIERE* operation : *list) {
+        if (operation->Category() == category) used = true;
+      }
+    }
+  });
+  return used;
+}
+
+JOUEUR* UTILISATEUR::FindSimilarPlayer(const std::string& first_name, const std::string& last_name,
+                                       const std::string& licence) const {
+  for (JOUEUR* player : players_) {
+    if (player->IsSimilar(first_name, last_name, licence)) return player;
+  }
+  return nullptr;
+}
+
+bool UTILISATEUR::IsPlayerInOtherMatch(const JOUEUR* player, const RENCONTRE* match) const {
+  bool found = false;
+  ForEachMatch([&](const RENCONTRE* other) {
+    if (other != match && other->InvolvesPlayer(player)) found = true;
+  });
+  return found;
+}
+
+bool UTILISATEUR::RemoveMatch(RENCONTRE* match, int ask_mode) {
+  if (g_ask_flags.matches) {
+    const std::string question = Msg(292);
+    if (ask_mode == 0) {
+      bool all = false;
+      if (!AskYesNoAll(question, all)) return false;
+      if (all) g_ask_flags.matches = false;
+    } else if (!AskYesNo(question)) {
+      return false;
+    }
+  }
+  if (PALMARES* palmares = match->GetPalmares()) palmares->RemoveMatch(match);
+  if (EPREUVE_JOUEE* played = match->GetPlayedEvent()) {
+    played->ReleaseMatch(match).reset();
+  } else {
+    delete match;
+  }
+  MarkDocumentModified();
+  return true;
+}
+
+bool UTILISATEUR::DeleteMatch(RENCONTRE* match, int flag) {
+  std::vector<JOUEUR*> players;
+  bool singles = match->IsSingles();
+  if (singles) {
+    players.push_back(static_cast<RENCONTRE_SIMPLE*>(match)->Opponent());
+  } else {
+    const auto* doubles = static_cast<RENCONTRE_DOUBLE*>(match);
+    players = {doubles->Partner(), doubles->FirstOpponent(), doubles->SecondOpponent()};
+  }
+  if (!RemoveMatch(match, flag)) return false;
+  for (JOUEUR* player : players) {
+    if (!player || IsPlayerInOtherMatch(player, nullptr)) continue;
+    DestroyPlayer(player, singles && flag != 0 ? 1 : 0);
+  }
+  return true;
+}
+
+void UTILISATEUR::DestroyPlayer(JOUEUR* player, int ask_mode) {
+  if (!players_.Contains(player)) return;
+  const bool named = !player->GetRawLastName().empty() || !player->GetRawFirstName().empty() ||
+                     !player->Licence().empty();
+  if (!player->IsAnonymous() && g_ask_flags.players && named) {
+    const std::string question =
+        Format2(Msg(player->IsWoman() ? 268 : 267), player->GetFirstName(), player->GetLastName());
+    if (ask_mode == 1) {
+      if (!AskYesNo(question, UserPrompt::Style::kMessageBox)) return;
+    } else {
+      bool all = false;
+      if (!AskYesNoAll(question, all)) return;
+      if (all) g_ask_flags.players = false;
+    }
+  }
+  players_.Delete(player);
+  MarkDocumentModified();
+}
+
+void UTILISATEUR::DeleteSeason(SAISON_JOUEUR* season) {
+  if (PALMARES* palmares = season->Palmares()) {
+    std::vector<RENCONTRE*> matches(palmares->Matches().begin(), palmares->Matches().end());
+    for (RENCONTRE* match : matches)
+      DeleteMatch(match, 0);
+  }
+  DeleteSeasonRecord(season);
+  MarkDocumentModified();
+}
+
+EPREUVE* UTILISATEUR::GetFriendlyGroup() {
+  EPREUVE* group = nullptr;
+  for (EPREUVE* event : events_) {
+    if (event->IsFriendlyGroup()) group = event;
+  }
+  if (group) return group;
+  auto created = std::make_unique<EPREUVE>();
+  created->MakeFriendlyGroup();
+  return AddEvent(std::move(created));
+}
+
+void UTILISATEUR::Serialize(Archive& ar) {
+  ar.Version(0);
+  ar.Value(counts_.matches);
+  ar.Value(counts_.players);
+  ar.Value(counts_.surfaces);
+  ar.Value(counts_.clubs);
+  ar.Value(counts_.played_events);
+  ar.Value(counts_.categories);
+  JOUEUR::Serialize(ar);
+  SerializeRecordList(ar, events_);
+  SerializeRecordList(ar, surfaces_);
+  SerializeRecordList(ar, clubs_);
+  SerializeRecordList(ar, players_);
+  SerializeRecordList(ar, categories_);
+}
+
+}  // namespace scorvane

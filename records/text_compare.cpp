@@ -1,0 +1,56 @@
+#include "records/text_compare.h"
+
+#include "records/cp1252.h"
+
+namespace scorvane {
+namespace {
+
+// Upper case of one Windows-1252 byte.
+unsigned char UpperByte(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 0x20);
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
+  switch (c) {
+    case 0x9A:
+      return 0x8A;  // š
+    case 0x9C:
+      return 0x8C;  // œ
+    case 0x9E:
+      return 0x8E;  // ž
+    case 0xFF:
+      return 0x9F;  // ÿ
+    default:
+      return c;
+  }
+}
+
+std::string UpperBytes(std::string_view utf8) {
+  std::string bytes = cp1252::FromUtf8(utf8);
+  for (char& c : bytes)
+    c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
+  return bytes;
+}
+
+}  // namespace
+
+std::string ToUpperText(std::string_view utf8) {
+  return cp1252::ToUtf8(UpperBytes(utf8));
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return UpperBytes(a) == UpperBytes(b);
+}
+
+int CompareListTexts(std::string_view a, std::string_view b) {
+  const std::string ua = UpperBytes(a);
+  const std::string ub = UpperBytes(b);
+  const size_t common = std::min(ua.size(), ub.size());
+  for (size_t i = 0; i < common; ++i) {
+    const auto ca = static_cast<signed char>(ua[i]);
+    const auto cb = static_cast<signed char>(ub[i]);
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  if (ua.size() == ub.size()) return 0;
+  return ua.size() < ub.size() ? 1 : -1;
+}
+
+}  // namespace scorvane

@@ -1,0 +1,23 @@
+// Text helpers shared by the records and the lists: case-insensitive
+// equality and the program's sort order for texts.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace scorvane {
+
+// Upper case of the letters Windows-1252 holds (ASCII and accented Latin letters).
+std::string ToUpperText(std::string_view utf8);
+
+// Equality without regard to letter case.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+// The sort order of every list of the program: both texts in upper case,
+// compared character by character as signed 8-bit Windows-1252 codes, the
+// first difference deciding; when one text ends first it comes after the
+// other, so a text that begins a longer one sorts after it (and an empty
+// text comes last). Negative, zero or positive like strcmp.
+int CompareListTexts(std::string_view a, std::string_view b);
+
+}  // namespace scorvane

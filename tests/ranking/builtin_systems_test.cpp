@@ -1,0 +1,221 @@
+#include "ranking/builtin_systems.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "ranking/ranking_registry.h"
+#include "shell/catalogue/messages.h"
+#include "tests/support/test_environment.h"
+
+namespace scorvane {
+namespace {
+
+using testing::CoreTest;
+
+class BuiltInSystemsTest : public CoreTest {};
+
+std::vector<std::string> Grades(const SYSTEME_CLASSEMENT& system) {
+  std::vector<std::string> names;
+  for (int i = 0; i <= system.Highest(); ++i)
+    names.push_back(system.GradeName(i));
+  return names;
+}
+
+// An old-format copy of a system (as read from a record of version 1).
+SYSTEME_CLASSEMENT OldFormatCopy(const std::vector<std::string>& grades) {
+  Archive out;
+  out.WriteText("SYS.CLASS");
+  out.WriteU16(1);
+  for (int i = 0; i < 3; ++i)
+    out.WriteText("");
+  out.WriteU16(0);
+  out.WriteU16(1);
+  out.WriteU16(1);
+  out.WriteU32(0);
+  out.WriteU32(static_cast<uint32_t>(grades.size() - 1));
+  for (const std::string& grade : grades)
+    out.WriteText(grade);
+  out.WriteU16(1);
+  Archive in(out.Bytes());
+  SYSTEME_CLASSEMENT system;
+  system.Serialize(in);
+  return system;
+}
+
+TEST_F(BuiltInSystemsTest, RegistryOrderCodesTitlesAndFlags) {
+  struct Expected {
+    const char* code;
+    const char* title;
+    int lowest, highest;
+    bool higher_is_better, yearly, estimates;
+  };
+  const Expected expected[] = {
+      {"FRA", "France", 0, 24, true, true, true},
+      {"SWI", "Suisse", 0, 12, true, false, false},
+      {"NTRP", "NTRP", 0, 12, true, false, false},
+      {"NETHER", "Netherlands", 0, 7, true, true, false},
+      {"LUX", "Luxembourg", 0, 4, true, true, false},
+      {"BEL", "Belge", 0, 16, true, true, true},
+      {"ATP", "ATP Tour", 1, 1400, false, false, false},
+      {"WTA", "WTA Tour", 1, 1400, false, false, false},
+  };
+  const auto& built_ins = Registry().BuiltIns();
+  ASSERT_EQ(built_ins.size(), 8u);
+  for (size_t i = 0; i < 8; ++i) {
+    const SYSTEME_REFERENCE& system = *built_ins[i];
+    EXPECT_EQ(system.CodeName(), expected[i].code);
+    EXPECT_EQ(system.Title(), expected[i].title);
+    EXPECT_EQ(system.Lowest(), expected[i].lowest);
+    EXPECT_EQ(system.Highest(), expected[i].highest);
+    EXPECT_EQ(system.HigherIsBetter(), expected[i].higher_is_better);
+    EXPECT_EQ(system.IsYearly(), expected[i].yearly);
+    EXPECT_EQ(system.CanEstimate(), expected[i].estimates);
+    EXPECT_TRUE(system.HasCodeName());
+  }
+  EXPECT_TRUE(Registry().French().IsFrench());
+  EXPECT_TRUE(Registry().Belgian().IsBelgian());
+  EXPECT_EQ(&ActiveSystem(), &Registry().French());
+}
+
+TEST_F(BuiltInSystemsTest, GradeListsWeakestFirst) {
+  EXPECT_EQ(Grades(Registry().French()),
+            (std::vector<std::string>{"NC",   "30/5", "30/4", "30/3", "30/2", "30/1", "30",
+                                      "15/5", "15/4", "15/3", "15/2", "15/1", "15",   "5/6",
+                                      "4/6",  "3/6",  "2/6",  "1/6",  "0",    "-2/6", "-4/6",
+                                      "-15",  "-30",  "PROM", "1S"}));
+  EXPECT_EQ(
+      Grades(Registry().Belgian()),
+      (std::vector<std::string>{"NC", "30.4", "30.2", "30", "15.4", "15.2", "15", "+4/6", "+2/6",
+                                "0", "-2/6", "-4/6", "-15", "-15/1", "-15/2", "-15/4", "A"}));
+  EXPECT_EQ(Grades(*Registry().FindBuiltIn("LUX")),
+            (std::vector<std::string>{"Cat 5", "Cat 4", "Cat 3", "Cat 2", "Cat 1"}));
+  EXPECT_EQ(Grades(*Registry().FindBuiltIn("NETHER")).front(), "D2");
+  EXPECT_EQ(Grades(*Registry().FindBuiltIn("SWI")).back(), "N1");
+  EXPECT_EQ(Grades(*Registry().FindBuiltIn("NTRP"))[3], "2.5");
+}
+
+TEST_F(BuiltInSystemsTest, DescriptionsFollowTheInterfaceLanguage) {
+  const SYSTEME_CLASSEMENT& belgian = Registry().Belgian();
+  EXPECT_EQ(belgian.Description(),
+            "Belgian ranking system.\nSeries : C : NC, 30.4, 30.2, 30, 15.4, 15.2, 15\n"
+            "         B : +4/6, +2/6, 0, -2/6, -4/6, -15, -15/1, -15/2, -15/4\n         A:  A");
+  SetLanguage(kLanguageFrench);
+  EXPECT_EQ(Registry().FindBuiltIn("SWI")->Description(), "Système de classement Suisse\n");
+  EXPECT_EQ(Registry().FindBuiltIn("ATP")->Description(),
+            "Système de classement utilisé sur l'ATP Tour");
+}
+
+TEST_F(BuiltInSystemsTest, NewFormatSystemsAreRecognisedByCodeNameOnly) {
+  SYSTEME_CLASSEMENT copy = Registry().French();
+  EXPECT_EQ(Registry().Recognise(copy), &Registry().French());
+  copy.SetCodeName("");  // a user system named "France" with French grades
+  EXPECT_EQ(Registry().Recognise(copy), nullptr);
+  copy.SetCodeName("ATP");
+  EXPECT_EQ(Registry().Recognise(copy), Registry().FindBuiltIn("ATP"));
+}
+
+TEST_F(BuiltInSystemsTest, OldFormatSystemsAreRecognisedByTheirGrades) {
+  std::vector<std::string> french = Grades(Registry().French());
+  std::shuffle(french.begin(), french.end(), std::mt19937(7));
+  EXPECT_EQ(Registry().Recognise(OldFormatCopy(french)), &Registry().French());
+
+  // Without "PROM" and "1S" the French list still recognises it.
+  EXPECT_EQ(Registry().Recognise(OldFormatCopy(Grades(Registry().French()))), &Registry().French());
+  std::vector<std::string> partial = Grades(Registry().French());
+  partial.resize(22);
+  EXPECT_EQ(Registry().Recognise(OldFormatCopy(partial)), nullptr);
+
+  std::vector<std::string> belgian = Grades(Registry().Belgian());
+  belgian.erase(belgian.begin());  // "NC" is not required
+  EXPECT_EQ(Registry().Recognise(OldFormatCopy(belgian)), &Registry().Belgian());
+
+  const std::vector<std::string> ntrp = {"2.5", "3.0", "3.5", "4.0", "4.5",
+                                         "5.0", "5.5", "6.0", "6.5", "7.0"};
+  EXPECT_EQ(Registry().Recognise(OldFormatCopy(ntrp)), Registry().FindBuiltIn("NTRP"));
+  EXPECT_EQ(Registry().Recognise(OldFormatCopy(Grades(*Registry().FindBuiltIn("SWI")))),
+            Registry().FindBuiltIn("SWI"));
+  EXPECT_EQ(Registry().Recognise(OldFormatCopy(Grades(*Registry().FindBuiltIn("NETHER")))),
+            Registry().FindBuiltIn("NETHER"));
+  EXPECT_EQ(Registry().Recognise(OldFormatCopy(Grades(*Registry().FindBuiltIn("LUX")))),
+            Registry().FindBuiltIn("LUX"));
+}
+
+TEST_F(BuiltInSystemsTest, ANumberSystemTextIsTheBareNumber) {
+  Registry().SetActive(Registry().FindBuiltIn("ATP"));
+  EXPECT_EQ(CLASSEMENT(1400).Text(), "1400");
+  EXPECT_EQ(CLASSEMENT(-1).Text(), "-1");
+  EXPECT_EQ(CLASSEMENT(1).OneStepBetter().Value(), 1);
+  EXPECT_EQ(CLASSEMENT(5).OneStepBetter().Value(), 4);
+  EXPECT_EQ(CLASSEMENT(1400).OneStepWorse().Value(), 1400);
+  EXPECT_TRUE(CLASSEMENT(3).IsBetterThan(CLASSEMENT(10)));
+  EXPECT_EQ(CLASSEMENT::Worst().Value(), 1400);
+  EXPECT_EQ(CLASSEMENT::Best().Value(), 1);
+}
+
+TEST_F(BuiltInSystemsTest, RankingValuesFollowTheActiveSystem) {
+  EXPECT_EQ(CLASSEMENT(5).Text(), "30/1");
+  EXPECT_EQ(CLASSEMENT(24).OneStepBetter().Value(), 24);
+  EXPECT_EQ(CLASSEMENT(0).OneStepWorse().Value(), 0);
+  EXPECT_EQ(CLASSEMENT(5).OneStepWorse().Value(), 4);
+  EXPECT_TRUE(CLASSEMENT(6).IsBetterThan(CLASSEMENT(5)));
+  EXPECT_EQ(CLASSEMENT::FromGradeName("15/1").Value(), 11);
+  EXPECT_EQ(CLASSEMENT::FromGradeName("").Value(), -1);
+  EXPECT_EQ(CLASSEMENT::FromGradeName("R9").Value(), -1);
+  Registry().SetActive(Registry().FindBuiltIn("SWI"));
+  EXPECT_EQ(CLASSEMENT::FromGradeName("R9").Value(), -1);  // only French and Belgian answer
+}
+
+TEST_F(BuiltInSystemsTest, RankingRecordRefusesValuesOutsideTheActiveSystem) {
+  Archive out;
+  CLASSEMENT(30).Serialize(out);
+  EXPECT_EQ(out.Bytes(), (std::vector<uint8_t>{0, 0, 30, 0, 0, 0}));
+  Archive in(out.Bytes());
+  CLASSEMENT read;
+  EXPECT_THROW(read.Serialize(in), ArchiveError);
+  Registry().SetActive(Registry().FindBuiltIn("ATP"));
+  Archive again(out.Bytes());
+  read.Serialize(again);
+  EXPECT_EQ(read.Value(), 30);
+}
+
+TEST_F(BuiltInSystemsTest, AvailableSystemsListReadableUserFilesFirst) {
+  SYSTEME_CLASSEMENT mine;
+  mine.SetTitle("Ladder");
+  mine.SetScale(1, 50, false);
+  ASSERT_TRUE(mine.WriteFile());
+  testing::WriteBytes(Temp() / "RankSys" / "Broken.cla", {1, 2, 3});
+  const auto systems = Registry().AvailableSystems();
+  ASSERT_EQ(systems.size(), 9u);
+  EXPECT_EQ(systems[0].title, "Ladder");
+  EXPECT_EQ(systems[0].Label(), "[user-defined]");
+  EXPECT_EQ(systems[1].title, "France");
+  EXPECT_EQ(systems[1].Label(), "[built-in]");
+  EXPECT_EQ(systems[8].title, "WTA Tour");
+}
+
+TEST_F(BuiltInSystemsTest, FolderRuleLooksBesideTheProgramThenInItsParent) {
+  const auto program = Temp() / "app" / "bin";
+  std::filesystem::create_directories(program);
+  EXPECT_EQ(RankingRegistry::LocateFolder(program), RankingRegistry::UserDataFolder());
+  std::filesystem::create_directories(Temp() / "app" / "RankSys");
+  EXPECT_EQ(RankingRegistry::LocateFolder(program), Temp() / "app" / "RankSys");
+  std::filesystem::create_directories(program / "RankSys");
+  EXPECT_EQ(RankingRegistry::LocateFolder(program), program / "RankSys");
+}
+
+TEST_F(BuiltInSystemsTest, FreeWorkingSystemIsNeitherActiveNorPending) {
+  RankingRegistry& registry = Registry();
+  SYSTEME_CLASSEMENT& first = registry.FreeWorkingSystem();
+  registry.SetActive(&first);
+  SYSTEME_CLASSEMENT& second = registry.FreeWorkingSystem();
+  EXPECT_NE(&first, &second);
+  registry.SetPending(&second);
+  SYSTEME_CLASSEMENT& third = registry.FreeWorkingSystem();
+  EXPECT_NE(&third, &first);
+  EXPECT_NE(&third, &second);
+}
+
+}  // namespace
+}  // namespace scorvane

@@ -1,0 +1,172 @@
+#include "records/archive.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "records/cp1252.h"
+#include "records/record_lists.h"
+
+namespace scorvane {
+namespace {
+
+std::vector<uint8_t> Prefix(const std::vector<uint8_t>& bytes, size_t n) {
+  return {bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n)};
+}
+
+TEST(ArchiveTest, IntegersAndFloatsAreLittleEndian) {
+  Archive out;
+  uint8_t u8 = 0xAB;
+  uint16_t u16 = 0x1234;
+  int16_t i16 = -2;
+  int32_t i32 = -1;
+  uint32_t u32 = 0x01020304;
+  float f = 1.0f;
+  out.Value(u8);
+  out.Value(u16);
+  out.Value(i16);
+  out.Value(i32);
+  out.Value(u32);
+  out.Value(f);
+  EXPECT_EQ(out.Bytes(), (std::vector<uint8_t>{0xAB, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                               0x04, 0x03, 0x02, 0x01, 0x00, 0x00, 0x80, 0x3F}));
+  Archive in(out.Bytes());
+  uint8_t r8;
+  uint16_t r16;
+  int16_t ri16;
+  int32_t ri32;
+  uint32_t ru32;
+  float rf;
+  in.Value(r8);
+  in.Value(r16);
+  in.Value(ri16);
+  in.Value(ri32);
+  in.Value(ru32);
+  in.Value(rf);
+  EXPECT_EQ(r8, 0xAB);
+  EXPECT_EQ(r16, 0x1234);
+  EXPECT_EQ(ri16, -2);
+  EXPECT_EQ(ri32, -1);
+  EXPECT_EQ(ru32, 0x01020304u);
+  EXPECT_EQ(rf, 1.0f);
+  EXPECT_EQ(in.Remaining(), 0u);
+}
+
+TEST(ArchiveTest, StringLengthPrefixesHaveThreeForms) {
+  struct Case {
+    size_t length;
+    std::vector<uint8_t> prefix;
+  };
+  const Case cases[] = {
+      {0, {0x00}},
+      {254, {0xFE}},
+      {255, {0xFF, 0xFF, 0x00}},
+      {65533, {0xFF, 0xFD, 0xFF}},
+      {65534, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}},
+      {70000, {0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}},
+  };
+  for (const Case& c : cases) {
+    std::string text(c.length, 'x');
+    Archive out;
+    out.Text(text);
+    ASSERT_EQ(out.Bytes().size(), c.prefix.size() + c.length) << c.length;
+    EXPECT_EQ(Prefix(out.Bytes(), c.prefix.size()), c.prefix) << c.length;
+    Archive in(out.Bytes());
+    std::string read;
+    in.Text(read);
+    EXPECT_EQ(read, text) << c.length;
+  }
+}
+
+TEST(ArchiveTest, TextsAreWindows1252InTheFileAndUtf8InMemory) {
+  Archive out;
+  std::string text = "Résine €";
+  out.Text(text);
+  EXPECT_EQ(out.Bytes(), (std::vector<uint8_t>{8, 'R', 0xE9, 's', 'i', 'n', 'e', ' ', 0x80}));
+  EXPECT_EQ(out.ReplacedCharacterCount(), 0);
+  Archive in(out.Bytes());
+  std::string read;
+  in.Text(read);
+  EXPECT_EQ(read, text);
+}
+
+TEST(ArchiveTest, CharactersWindows1252CannotHoldAreReplacedAndReported) {
+  Archive out;
+  std::string japanese = "Naomi 大坂";
+  std::string plain = "Osaka";
+  out.Text(japanese);
+  out.Text(plain);
+  out.Text(japanese);
+  EXPECT_EQ(out.ReplacedCharacterCount(), 4);
+  EXPECT_EQ(out.ReplacedTexts(), std::vector<std::string>{japanese});
+  Archive in(out.Bytes());
+  std::string read;
+  in.Text(read);
+  EXPECT_EQ(read, "Naomi ??");
+}
+
+TEST(ArchiveTest, EveryByteSurvivesTheTripThroughUtf8) {
+  std::string bytes;
+  for (int b = 1; b < 256; ++b)
+    bytes += static_cast<char>(b);
+  int replaced = 0;
+  EXPECT_EQ(cp1252::FromUtf8(cp1252::ToUtf8(bytes), &replaced), bytes);
+  EXPECT_EQ(replaced, 0);
+  EXPECT_EQ(cp1252::FromUtf8("\xC3", &replaced), "?");  // truncated sequence
+}
+
+TEST(ArchiveTest, ALengthPastTheEndFailsBeforeAllocating) {
+  const std::vector<uint8_t> huge = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'};
+  Archive in(huge);
+  std::string read;
+  try {
+    in.Text(read);
+    FAIL() << "a 2 GB string was accepted";
+  } catch (const ArchiveError& error) {
+    EXPECT_EQ(error.kind(), ArchiveError::Kind::kEndOfFile);
+  }
+}
+
+TEST(ArchiveTest, RunningOutOfDataIsAnEndOfFileError) {
+  const std::vector<uint8_t> bytes = {0x01};
+  Archive in(bytes);
+  uint16_t value;
+  EXPECT_THROW(in.Value(value), ArchiveError);
+}
+
+TEST(ArchiveTest, AVersionAboveTheCurrentOneIsAFutureVersionError) {
+  const std::vector<uint8_t> bytes = {0x02, 0x00, 0x01, 0x00};
+  Archive in(bytes);
+  try {
+    in.Version(1);
+    FAIL();
+  } catch (const ArchiveError& error) {
+    EXPECT_EQ(error.kind(), ArchiveError::Kind::kFutureVersion);
+  }
+  EXPECT_EQ(in.Version(1), 1);
+}
+
+TEST(ArchiveTest, FlagsKeepTheLowByteOnReading) {
+  const std::vector<uint8_t> bytes = {0x00, 0x01, 0x02, 0x00, 0x00, 0x01, 0x00, 0x00};
+  Archive in(bytes);
+  bool a = true, b = false, c = true;
+  in.Flag16(a);
+  in.Flag16(b);
+  in.Flag32(c);
+  EXPECT_FALSE(a);
+  EXPECT_TRUE(b);
+  EXPECT_FALSE(c);
+}
+
+TEST(ArchiveTest, ReferenceListsEndWithFFFF) {
+  Archive out;
+  WriteIdList(out, {});
+  EXPECT_EQ(out.Bytes(), (std::vector<uint8_t>{0xFF, 0xFF}));
+  WriteIdList(out, {3, 0});
+  Archive in(out.Bytes());
+  EXPECT_TRUE(ReadIdList(in).empty());
+  EXPECT_EQ(ReadIdList(in), (std::vector<int16_t>{3, 0}));
+}
+
+}  // namespace
+}  // namespace scorvane

@@ -1,0 +1,111 @@
+#include "records/list.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace scorvane {
+namespace {
+
+std::vector<int> Contents(const List<int>& list) {
+  return {list.begin(), list.end()};
+}
+
+TEST(ListTest, AddInsertsAtTheFrontAppendAtTheEnd) {
+  List<int> added;
+  List<int> appended;
+  for (int value : {1, 2, 3}) {
+    added.Add(value);
+    appended.Append(value);
+  }
+  EXPECT_EQ(Contents(added), (std::vector<int>{3, 2, 1}));
+  EXPECT_EQ(Contents(appended), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(added.Count(), 3);
+}
+
+TEST(ListTest, RemoveTakesOnlyTheFirstNodeHoldingTheElement) {
+  List<int> list;
+  for (int value : {7, 8, 7})
+    list.Append(value);
+  EXPECT_TRUE(list.Remove(7));
+  EXPECT_EQ(Contents(list), (std::vector<int>{8, 7}));
+  EXPECT_FALSE(list.Remove(42));
+  EXPECT_TRUE(list.Contains(7));
+}
+
+TEST(ListTest, RemoveAllLeavesPointedRecordsAlive) {
+  int a = 1, b = 2;
+  List<int*> list;
+  list.Add(&a);
+  list.Add(&b);
+  list.RemoveAll();
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_TRUE(list.IsEmpty());
+  EXPECT_EQ(a + b, 3);
+}
+
+TEST(ListTest, RemovingTheCurrentElementDuringAWalkContinuesWithTheNext) {
+  List<int> list;
+  for (int value : {1, 2, 3, 4})
+    list.Append(value);
+  std::vector<int> visited;
+  for (auto it = list.CreateIterator(); !it->IsDone(); it->Next()) {
+    visited.push_back(it->CurrentItem());
+    if (it->CurrentItem() % 2 == 0) list.Remove(it->CurrentItem());
+  }
+  EXPECT_EQ(visited, (std::vector<int>{1, 2, 3, 4}));
+  EXPECT_EQ(Contents(list), (std::vector<int>{1, 3}));
+}
+
+TEST(ListTest, InsertPlacesTheElementAtItsPosition) {
+  List<int> list;
+  list.Insert(0, 2);
+  list.Insert(0, 1);
+  list.Insert(5, 4);
+  list.Insert(2, 3);
+  EXPECT_EQ(Contents(list), (std::vector<int>{1, 2, 3, 4}));
+}
+
+TEST(ListTest, The32768thElementIsRefusedAndTheCountDoesNotWrap) {
+  List<int> list;
+  for (int i = 0; i < List<int>::kMaxCount; ++i)
+    list.Append(i);
+  EXPECT_EQ(list.Count(), 32767);
+  EXPECT_THROW(list.Add(1), ListFullError);
+  EXPECT_THROW(list.Append(1), ListFullError);
+  EXPECT_THROW(list.Insert(3, 1), ListFullError);
+  EXPECT_EQ(list.Count(), 32767);
+  try {
+    list.Add(1);
+  } catch (const ListFullError& error) {
+    EXPECT_STREQ(error.what(), "A list cannot hold more than 32767 elements.");
+  }
+}
+
+struct Counted {
+  explicit Counted(int* live) : live_(live) { ++*live_; }
+  ~Counted() { --*live_; }
+  int* live_;
+};
+
+TEST(OwningListTest, DeletesItsElementsAndHandsOwnershipBack) {
+  int live = 0;
+  {
+    OwningList<Counted> list;
+    Counted* first = list.Append(std::make_unique<Counted>(&live));
+    list.Append(std::make_unique<Counted>(&live));
+    Counted* third = list.Add(std::make_unique<Counted>(&live));
+    EXPECT_EQ(live, 3);
+    EXPECT_EQ(list.Items().Front(), third);
+    std::unique_ptr<Counted> released = list.Release(first);
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(live, 3);
+    released.reset();
+    EXPECT_EQ(live, 2);
+    EXPECT_FALSE(list.Delete(first));
+  }
+  EXPECT_EQ(live, 0);
+}
+
+}  // namespace
+}  // namespace scorvane
