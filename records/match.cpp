@@ -27,7 +27,7 @@ uint16_t IdOf(const JOUEUR* player) {
 }  // namespace
 
 CLASSEMENT AverageRanking(const CLASSEMENT& a, const CLASSEMENT& b) {
-  return CLASSEMENT((a.Value() + b.Value()) / 2);
+  return CLASSEMENT(static_cast<int32_t>((int64_t{a.Value()} + b.Value()) / 2));
 }
 
 RENCONTRE::RENCONTRE(const DATE_SIMPLE& date, int32_t outcome, const std::string& score)
