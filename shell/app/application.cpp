@@ -1,0 +1,10 @@
+#include "shell/app/application.h"
+
+namespace scorvane {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+  setOrganizationName("Zezovu");
+  setApplicationName("Scorvane");
+}
+
+}  // namespace scorvane
