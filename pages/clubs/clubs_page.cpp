@@ -7,22 +7,9 @@
 
 #include "records/document.h"
 #include "shell/listview/list_control.h"
+#include "shell/window/fixed_colours.h"
 
 namespace scorvane {
-namespace {
-
-// The screen colours' defaults.
-const QColor kDefaultBackground{173, 198, 255};
-const QColor kDefaultFrame{255, 224, 175};
-
-void Fill(QWidget& widget, const QColor& colour) {
-  QPalette palette = widget.palette();
-  palette.setColor(QPalette::Window, colour);
-  widget.setPalette(palette);
-  widget.setAutoFillBackground(true);
-}
-
-}  // namespace
 
 PAGE_CLUBS::PAGE_CLUBS(QWidget* parent)
     : PageView(kClubs, parent),
@@ -47,13 +34,13 @@ PAGE_CLUBS::PAGE_CLUBS(QWidget* parent)
   layout->addWidget(title_);
   layout->addWidget(list_, 1);
   layout->addWidget(bottom_frame_);
-  SetScreenColours(kDefaultBackground, kDefaultFrame);
+  SetScreenColours(kDefaultBackgroundColour, kDefaultFrameColour);
   InitialUpdate();
 }
 
 void PAGE_CLUBS::SetScreenColours(const QColor& background, const QColor& frame) {
-  Fill(*this, background);
-  Fill(*bottom_frame_, frame);
+  FillBackground(*this, background);
+  FillBackground(*bottom_frame_, frame);
 }
 
 void PAGE_CLUBS::InitialUpdate() {

@@ -5,19 +5,10 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
+#include "shell/window/fixed_colours.h"
+
 namespace scorvane {
 namespace {
-
-// The fixed dialog colours: background and frames.
-const QColor kDialogBackground{173, 198, 255};
-const QColor kDialogFrame{255, 224, 175};
-
-void Fill(QWidget& widget, const QColor& colour) {
-  QPalette palette = widget.palette();
-  palette.setColor(QPalette::Window, colour);
-  widget.setPalette(palette);
-  widget.setAutoFillBackground(true);
-}
 
 struct Choice {
   const char* text;
@@ -48,7 +39,7 @@ DLG_COLONNES_JOUEURS::DLG_COLONNES_JOUEURS(std::vector<bool> shown, bool french_
     : QDialog(parent), shown_(std::move(shown)), boxes_(kColumnCount, nullptr) {
   shown_.resize(kColumnCount, false);
   setWindowTitle(QStringLiteral("Informations à afficher pour les joueurs"));
-  Fill(*this, kDialogBackground);
+  FillBackground(*this, kDialogBackgroundColour);
 
   auto* main_group = new QGroupBox(this);
   auto* main_layout = new QVBoxLayout(main_group);
@@ -59,7 +50,7 @@ DLG_COLONNES_JOUEURS::DLG_COLONNES_JOUEURS(std::vector<bool> shown, bool french_
   for (const Choice& choice : kContactChoices)
     AddBox(*contact_layout, QString::fromUtf8(choice.text), choice.column);
   for (QGroupBox* group : {main_group, contact_group})
-    Fill(*group, kDialogFrame);
+    FillBackground(*group, kDialogFrameColour);
   boxes_[kFutureRankColumn]->setVisible(french_system);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -26,6 +26,7 @@ class ClubsPageTest : public QObject {
   void FollowsTheCurrentDocument();
   void InitialUpdateKeepsFourColumns();
   void HasNoPrinting();
+  void PaintsTheScreenColours();
 
  private:
   CLUB* AddClub(const char* name, int code, const char* phone = "", const char* address = "");
@@ -150,6 +151,16 @@ void ClubsPageTest::InitialUpdateKeepsFourColumns() {
 
 void ClubsPageTest::HasNoPrinting() {
   QCOMPARE(page_->PrintContent(), nullptr);
+}
+
+void ClubsPageTest::PaintsTheScreenColours() {
+  QImage image = page_->grab().toImage();
+  QCOMPARE(image.pixelColor(2, 2), QColor(173, 198, 255));
+  QCOMPARE(image.pixelColor(page_->width() / 2, page_->height() - 12), QColor(255, 224, 175));
+  page_->SetScreenColours(QColor(10, 20, 30), QColor(40, 50, 60));
+  image = page_->grab().toImage();
+  QCOMPARE(image.pixelColor(2, 2), QColor(10, 20, 30));
+  QCOMPARE(image.pixelColor(page_->width() / 2, page_->height() - 12), QColor(40, 50, 60));
 }
 
 QTEST_MAIN(ClubsPageTest)

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 
 #include "pages/players/player_columns_dialog.h"
 
@@ -38,6 +39,7 @@ class PlayerColumnsDialogTest : public QObject {
   void FutureRankOnlyUnderTheFrenchSystem();
   void OkReturnsTheFlagsCancelNothing();
   void ShortFlagListsAreCompleted();
+  void PaintsTheFixedDialogColours();
 };
 
 void PlayerColumnsDialogTest::EachBoxSetsItsColumn_data() {
@@ -138,6 +140,24 @@ void PlayerColumnsDialogTest::ShortFlagListsAreCompleted() {
   QCOMPARE(flags.size(), size_t{17});
   QVERIFY(flags[0]);
   QVERIFY(!flags[16]);
+}
+
+void PlayerColumnsDialogTest::PaintsTheFixedDialogColours() {
+  DLG_COLONNES_JOUEURS dialog(AllShown(true), true);
+  dialog.show();
+  const QImage image = dialog.grab().toImage();
+  QCOMPARE(image.pixelColor(1, 1), QColor(173, 198, 255));
+  const QGroupBox* contacts = nullptr;
+  for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+    if (group->title() == QStringLiteral("Contacts")) contacts = group;
+  }
+  QVERIFY(contacts != nullptr);
+  const QRect frame = contacts->geometry();
+  // Inside the frame, the style may shade the fill very slightly.
+  const QColor inside = image.pixelColor(frame.right() - 12, frame.center().y());
+  QVERIFY2(std::abs(inside.red() - 255) <= 4 && std::abs(inside.green() - 224) <= 4 &&
+               std::abs(inside.blue() - 175) <= 4,
+           qPrintable(inside.name()));
 }
 
 QTEST_MAIN(PlayerColumnsDialogTest)
