@@ -34,4 +34,14 @@ void WriteColumnSettings(QSettings& settings, const QString& section,
   settings.endGroup();
 }
 
+void ReadColumnSettings(const QString& section, ListColumnModel& columns) {
+  QSettings settings;
+  ReadColumnSettings(settings, section, columns);
+}
+
+void WriteColumnSettings(const QString& section, const ListColumnModel& columns) {
+  QSettings settings;
+  WriteColumnSettings(settings, section, columns);
+}
+
 }  // namespace scorvane

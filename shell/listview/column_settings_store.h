@@ -17,4 +17,8 @@ void ReadColumnSettings(QSettings& settings, const QString& section, ListColumnM
 void WriteColumnSettings(QSettings& settings, const QString& section,
                          const ListColumnModel& columns);
 
+// The same in the program's per-user settings.
+void ReadColumnSettings(const QString& section, ListColumnModel& columns);
+void WriteColumnSettings(const QString& section, const ListColumnModel& columns);
+
 }  // namespace scorvane

@@ -81,22 +81,5 @@ TEST(RowColourTest, DefaultPairIsTheOwnersChoice) {
   EXPECT_EQ(RowColour(7, colouring), list_pairs::kPink.b);
 }
 
-TEST(RowColourTest, SharedPairsHaveTheirColours) {
-  EXPECT_EQ(kCream.a, (Rgb{236, 234, 208}));
-  EXPECT_EQ(kCream.b, (Rgb{254, 252, 222}));
-  EXPECT_EQ(kGreen.a, (Rgb{207, 242, 206}));
-  EXPECT_EQ(kGreen.b, (Rgb{235, 255, 234}));
-  EXPECT_EQ(list_pairs::kYellow.a, (Rgb{255, 255, 214}));
-  EXPECT_EQ(list_pairs::kLavender.b, (Rgb{241, 251, 253}));
-}
-
-TEST(RowColourTest, GroupStartRowsAreRecognised) {
-  const std::vector<int> starts{0, 3, 9};
-  EXPECT_TRUE(IsGroupStart(0, starts));
-  EXPECT_TRUE(IsGroupStart(3, starts));
-  EXPECT_FALSE(IsGroupStart(4, starts));
-  EXPECT_FALSE(IsGroupStart(10, starts));
-}
-
 }  // namespace
 }  // namespace scorvane

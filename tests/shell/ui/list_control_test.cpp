@@ -2,6 +2,7 @@
 // platform: the colours and fonts actually drawn, the highlight, the
 // selection notification, columns from the settings and header clicks.
 #include <QAbstractItemModelTester>
+#include <QFile>
 #include <QHeaderView>
 #include <QSettings>
 #include <QSignalSpy>
@@ -67,6 +68,7 @@ class ListControlTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase();
   void init();
   void cleanup();
 
@@ -84,7 +86,7 @@ class ListControlTest : public QObject {
   void ColumnSettingsRoundTripThroughTheSettings();
   void HeaderClicksSortByPriority();
   void UserLayoutIsReadBack();
-  void ColumnWidthFromTitle();
+  void PerUserSettingsKeepTheColumns();
 
  private:
   // A list shown on screen with four columns and `rows` rows named "row N".
@@ -94,7 +96,16 @@ class ListControlTest : public QObject {
 
   std::unique_ptr<MY_LIST_CONTROL> list_;
   std::unique_ptr<QAbstractItemModelTester> tester_;
+  QTemporaryDir settings_folder_;
 };
+
+void ListControlTest::initTestCase() {
+  // The per-user settings go to a temporary folder, never the user's own.
+  QCoreApplication::setOrganizationName(QStringLiteral("Zezovu"));
+  QCoreApplication::setApplicationName(QStringLiteral("Scorvane"));
+  QSettings::setDefaultFormat(QSettings::IniFormat);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_folder_.path());
+}
 
 void ListControlTest::init() {
   list_.reset();
@@ -434,11 +445,20 @@ void ListControlTest::UserLayoutIsReadBack() {
   QCOMPARE(columns.Column(3).width, 80);
 }
 
-void ListControlTest::ColumnWidthFromTitle() {
-  MY_LIST_CONTROL list(true, true);
-  list.InsertColumn(0, QStringLiteral("Nom du club"), ColumnAlignment::kLeft);
-  QCOMPARE(list.columnWidth(0),
-           QFontMetrics(ListRowFont()).horizontalAdvance(QStringLiteral("Nom du club")) + 15);
+void ListControlTest::PerUserSettingsKeepTheColumns() {
+  ListColumnModel written = PeopleColumns();
+  written.Column(3).width = 222;
+  written.Column(1).shown = false;
+  WriteColumnSettings(QStringLiteral("Colonnes joueurs"), written);
+  QVERIFY(QFile::exists(settings_folder_.filePath(QStringLiteral("Zezovu/Scorvane.ini"))));
+  ListColumnModel read = PeopleColumns();
+  ReadColumnSettings(QStringLiteral("Colonnes joueurs"), read);
+  QCOMPARE(read.Column(3).width, 222);
+  QVERIFY(!read.Column(1).shown);
+  // Another page's section is left alone.
+  ListColumnModel other = PeopleColumns();
+  ReadColumnSettings(QStringLiteral("Colonnes palmarès"), other);
+  QCOMPARE(other.Column(3).width, 80);
 }
 
 QTEST_MAIN(ListControlTest)
