@@ -148,7 +148,13 @@ void ListModel::SetRows(std::vector<ListRow> rows) {
 }
 
 void ListModel::Reorder(const std::vector<size_t>& order) {
+  // Anything but a permutation of the rows would lose or repeat rows.
   if (order.size() != rows_.size()) return;
+  std::vector<bool> seen(order.size(), false);
+  for (size_t from : order) {
+    if (from >= seen.size() || seen[from]) return;
+    seen[from] = true;
+  }
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   std::vector<int> new_row_of(rows_.size());
   std::vector<Row> reordered;

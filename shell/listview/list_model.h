@@ -58,6 +58,7 @@ class ListModel : public QAbstractTableModel {
   void SetRows(std::vector<ListRow> rows);
   // Puts the rows in a new order: row i becomes the row that was at
   // order[i]. Selections and other persistent indices follow their rows.
+  // An order that is not a permutation of the rows is ignored.
   void Reorder(const std::vector<size_t>& order);
   std::vector<quintptr> Items() const;
 

@@ -81,6 +81,7 @@ class ListControlTest : public QObject {
   void NotifiesTheFirstSelectedRow();
   void SingleSelectionKeepsOneRow();
   void ClearingOrSortingTheListNotifies();
+  void ReorderTakesOnlyAPermutation();
   void ColumnsFollowTheColumnModel();
   void StoredDisplayOrderWithBadIndexPutsColumnZeroThere();
   void ColumnSettingsRoundTripThroughTheSettings();
@@ -308,6 +309,19 @@ void ListControlTest::ClearingOrSortingTheListNotifies() {
   list.DeleteAllItems();
   QCOMPARE(spy.count(), 3);
   QCOMPARE(spy.last().at(0).toInt(), -1);
+}
+
+void ListControlTest::ReorderTakesOnlyAPermutation() {
+  MY_LIST_CONTROL& list = MakeList(3);
+  auto texts = [&] {
+    return QStringList{list.ItemText(0, 0), list.ItemText(1, 0), list.ItemText(2, 0)}.join(',');
+  };
+  list.Model().Reorder({2, 0, 1});
+  QCOMPARE(texts(), QStringLiteral("row 2,row 0,row 1"));
+  list.Model().Reorder({0, 0, 1});
+  list.Model().Reorder({0, 1});
+  list.Model().Reorder({0, 1, 7});
+  QCOMPARE(texts(), QStringLiteral("row 2,row 0,row 1"));
 }
 
 void ListControlTest::ColumnsFollowTheColumnModel() {
