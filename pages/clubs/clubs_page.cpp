@@ -1,0 +1,71 @@
+#include "pages/clubs/clubs_page.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "records/document.h"
+#include "shell/listview/list_control.h"
+#include "shell/window/fixed_colours.h"
+
+namespace scorvane {
+
+PAGE_CLUBS::PAGE_CLUBS(QWidget* parent)
+    : PageView(kClubs, parent),
+      title_(new QLabel(this)),
+      list_(new MY_LIST_CONTROL(/*multiple_selection=*/true, /*row_height_from_font=*/true, this)),
+      bottom_frame_(new QFrame(this)) {
+  QFont title_font(QStringLiteral("Arial"));
+  title_font.setPixelSize(17);
+  title_font.setBold(true);
+  title_->setFont(title_font);
+  title_->setAlignment(Qt::AlignCenter);
+  title_->setFixedHeight(32);
+  bottom_frame_->setFrameShape(QFrame::Panel);
+  bottom_frame_->setFrameShadow(QFrame::Sunken);
+  bottom_frame_->setFixedHeight(16);
+
+  // The title keeps its height at the top, the frame its height at the
+  // bottom, and the list takes the rest over the full width.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 4, 8, 8);
+  layout->setSpacing(6);
+  layout->addWidget(title_);
+  layout->addWidget(list_, 1);
+  layout->addWidget(bottom_frame_);
+  SetScreenColours(kDefaultBackgroundColour, kDefaultFrameColour);
+  InitialUpdate();
+}
+
+void PAGE_CLUBS::SetScreenColours(const QColor& background, const QColor& frame) {
+  FillBackground(*this, background);
+  FillBackground(*bottom_frame_, frame);
+}
+
+void PAGE_CLUBS::InitialUpdate() {
+  list_->RemoveAllColumns();
+  list_->SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
+  title_->setText(QStringLiteral("Liste des clubs enregistrés"));
+  list_->InsertColumn(0, QStringLiteral("Code club"), ColumnAlignment::kLeft, 60);
+  list_->InsertColumn(1, QStringLiteral("Nom du club"), ColumnAlignment::kLeft, 200);
+  list_->InsertColumn(2, QStringLiteral("Tél. club"), ColumnAlignment::kLeft, 60);
+  list_->InsertColumn(3, QStringLiteral("Adresse du club"), ColumnAlignment::kLeft, 250);
+}
+
+void PAGE_CLUBS::Refresh() {
+  std::vector<ListRow> rows;
+  if (const UTILISATEUR* owner = CurrentOwner()) {
+    rows.reserve(static_cast<size_t>(owner->Clubs().Count()));
+    for (CLUB* club : owner->Clubs()) {
+      ListRow row;
+      row.texts = {QString::fromStdString(club->CodeText()), QString::fromStdString(club->Name()),
+                   QString::fromStdString(club->Phone()), QString::fromStdString(club->Address())};
+      row.data = reinterpret_cast<quintptr>(club);
+      rows.push_back(std::move(row));
+    }
+  }
+  list_->SetRows(std::move(rows));
+}
+
+}  // namespace scorvane

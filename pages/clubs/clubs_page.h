@@ -1,0 +1,41 @@
+// PAGE_CLUBS, page 7 of the page frame: a read-only list of the clubs of
+// the document. Clubs are created, renamed and deleted elsewhere (the club
+// list editor, the player page); this page only shows them.
+#pragma once
+
+#include <QColor>
+
+#include "shell/window/page_view.h"
+
+class QFrame;
+class QLabel;
+
+namespace scorvane {
+
+class MY_LIST_CONTROL;
+
+class PAGE_CLUBS : public PageView {
+  Q_OBJECT
+
+ public:
+  explicit PAGE_CLUBS(QWidget* parent = nullptr);
+
+  // Rebuilds the columns, colours and title.
+  void InitialUpdate() override;
+  // Lists the current document's clubs again, in the document's order.
+  void Refresh() override;
+  // The clubs page has no printing.
+  Printable* PrintContent() override { return nullptr; }
+
+  // The page background and its frames (the two screen colours).
+  void SetScreenColours(const QColor& background, const QColor& frame);
+
+  MY_LIST_CONTROL& List() { return *list_; }
+
+ private:
+  QLabel* title_;
+  MY_LIST_CONTROL* list_;
+  QFrame* bottom_frame_;
+};
+
+}  // namespace scorvane

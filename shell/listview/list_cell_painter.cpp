@@ -1,0 +1,60 @@
+#include "shell/listview/list_cell_painter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "shell/listview/list_control.h"
+
+namespace scorvane {
+namespace {
+
+constexpr int kTextMargin = 4;
+
+QFont Arial(int pixel_height) {
+  QFont font(QStringLiteral("Arial"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixel_height);
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
+}  // namespace
+
+QFont ListRowFont() {
+  return Arial(14);
+}
+
+QFont ListGroupFont() {
+  return Arial(20);
+}
+
+void PaintListCell(QPainter& painter, const QRect& cell, const CellLook& look) {
+  painter.save();
+  painter.setClipRect(cell, Qt::IntersectClip);
+  painter.fillRect(cell, look.background);
+  QRect text_area = cell.adjusted(kTextMargin, 0, -kTextMargin, 0);
+  if (!look.image.isNull()) {
+    const QSize size = look.image.deviceIndependentSize().toSize();
+    const QPoint top_left(text_area.left(), cell.top() + (cell.height() - size.height()) / 2);
+    painter.drawPixmap(QRect(top_left, size), look.image);
+    text_area.setLeft(text_area.left() + size.width() + kTextMargin);
+  }
+  if (!look.text.isEmpty() && text_area.width() > 0) {
+    painter.setFont(look.font);
+    painter.setPen(look.foreground);
+    const QString shown =
+        QFontMetrics(look.font).elidedText(look.text, Qt::ElideRight, text_area.width());
+    painter.drawText(text_area, static_cast<int>(look.alignment) | Qt::TextSingleLine, shown);
+  }
+  painter.restore();
+}
+
+ListItemDelegate::ListItemDelegate(const MY_LIST_CONTROL& list)
+    : QStyledItemDelegate(nullptr), list_(list) {}
+
+void ListItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+  PaintListCell(*painter, option.rect, list_.CellLookAt(index.row(), index.column()));
+}
+
+}  // namespace scorvane

@@ -1,0 +1,54 @@
+// How one cell of the grouped list looks and is drawn: shared by the screen
+// (through the item delegate) and by printing, so that a printed list shows
+// its rows exactly as the screen does.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QString>
+#include <QStyledItemDelegate>
+
+class QPainter;
+class QRect;
+
+namespace scorvane {
+
+class MY_LIST_CONTROL;
+
+// The fixed highlight of selected rows.
+inline const QColor kHighlightText{0, 0, 230};
+inline const QColor kHighlightBackground{236, 254, 70};
+
+// The fonts of the list: Arial of height 14 for rows and headings, 20 for
+// group heading rows.
+QFont ListRowFont();
+QFont ListGroupFont();
+
+struct CellLook {
+  QString text;
+  QPixmap image;
+  QFont font;
+  QColor background;
+  QColor foreground;
+  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+};
+
+// Fills the cell, draws the image (if any) then the text on one line,
+// clipped to the cell and shortened with an ellipsis when it does not fit.
+void PaintListCell(QPainter& painter, const QRect& cell, const CellLook& look);
+
+// Draws every cell of the list through PaintListCell.
+class ListItemDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  explicit ListItemDelegate(const MY_LIST_CONTROL& list);
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+
+ private:
+  const MY_LIST_CONTROL& list_;
+};
+
+}  // namespace scorvane

@@ -1,0 +1,119 @@
+// The column model of the list pages (players, matches): each column's
+// title, width, visibility, alignment and place in the multi-key sort, the
+// order in which the columns are displayed, and the sort itself. The list
+// control shows what this model says; the page keeps the model and its
+// settings. Kept free of Qt so that the rules are tested on their own.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scorvane {
+
+enum class ColumnAlignment { kLeft, kCentre };
+
+// One way of ordering two rows of a list, from the item each row carries
+// (a record pointer). Either a function of the two items and the sort year,
+// or the list text order applied to a text taken from each item.
+class RowComparison {
+ public:
+  using ItemCompare = std::function<int(std::uintptr_t a, std::uintptr_t b, int year)>;
+  using ItemText = std::function<std::string(std::uintptr_t item)>;
+
+  // No comparison: the column cannot be sorted on.
+  RowComparison() = default;
+  static RowComparison ByItems(ItemCompare compare);
+  // The texts in the list text order (CompareListTexts), or its reverse.
+  static RowComparison ByText(ItemText text, bool descending = false);
+
+  bool IsSet() const { return compare_ != nullptr || text_ != nullptr; }
+  bool IsText() const { return text_ != nullptr; }
+  bool IsDescendingText() const { return descending_; }
+  // The item's text (text comparisons only).
+  std::string TextOf(std::uintptr_t item) const { return text_(item); }
+  // Negative, zero or positive.
+  int Compare(std::uintptr_t a, std::uintptr_t b, int year) const;
+
+ private:
+  ItemCompare compare_;
+  ItemText text_;
+  bool descending_ = false;
+};
+
+struct ListColumn {
+  std::string title;
+  int width = 60;
+  bool shown = true;
+  ColumnAlignment alignment = ColumnAlignment::kLeft;
+  // 0 = first sort key, 1 = second...; negative = not a sort key.
+  int priority = -1;
+  bool reverse = false;
+  RowComparison ascending;
+  RowComparison descending;
+
+  bool HasComparisons() const { return ascending.IsSet() && descending.IsSet(); }
+  // The comparison in force: the descending one when reversed.
+  const RowComparison& Current() const { return reverse ? descending : ascending; }
+};
+
+class ListColumnModel {
+ public:
+  // Appends a column; it is displayed last.
+  void Add(ListColumn column);
+
+  int Count() const { return static_cast<int>(columns_.size()); }
+  ListColumn& Column(int index) { return columns_.at(static_cast<size_t>(index)); }
+  const ListColumn& Column(int index) const { return columns_.at(static_cast<size_t>(index)); }
+
+  // For each display position, the column shown there (a permutation of the
+  // column indices).
+  const std::vector<int>& DisplayOrder() const { return display_order_; }
+  // Takes an order as given; entries outside the columns stand for column
+  // 0, and a column named twice keeps its first place while the places left
+  // over go to the columns not named, in increasing order.
+  void SetDisplayOrder(std::span<const int> order);
+
+  // The column with priority 0 (the first in index order), or -1.
+  int PrimaryColumn() const;
+  // Makes a column the first sort key (header click, sort commands). False,
+  // and nothing changes, for a column without comparisons. Choosing the
+  // primary column again reverses it; otherwise the columns ranked before
+  // the chosen one move one place down and the new primary key keeps the
+  // direction of the old one.
+  bool MakePrimary(int column);
+  // Puts the primary column in the asked direction.
+  void SetDirection(bool ascending);
+
+  // Algorithm of the multi-key comparison: for sort level 0, 1, 2... in
+  // turn, the current comparison of every column at that level in column
+  // order, the first non-zero result deciding; a level held by no column
+  // ends the comparison.
+  int CompareItems(std::uintptr_t a, std::uintptr_t b, int year) const;
+  // The rows' new order (indices into `items`), sorted with CompareItems;
+  // rows that compare equal keep their order. Texts are prepared once per
+  // row rather than once per comparison.
+  std::vector<size_t> SortedOrder(std::span<const std::uintptr_t> items, int year) const;
+
+ private:
+  // The comparisons in the order they are tried.
+  std::vector<const RowComparison*> SortKeys() const;
+
+  std::vector<ListColumn> columns_;
+  std::vector<int> display_order_;
+};
+
+// The list text order, in two steps: a key made once per text, then a
+// comparison of keys that agrees with CompareListTexts on the texts.
+std::string ListTextKey(std::string_view utf8);
+int CompareListTextKeys(std::string_view a, std::string_view b);
+
+// The year the comparisons work in: the owner's active season's, or the
+// current calendar year (within 1900..2100) when there is no season.
+int ListSortYear();
+
+}  // namespace scorvane

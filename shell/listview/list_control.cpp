@@ -1,0 +1,238 @@
+#include "shell/listview/list_control.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <algorithm>
+
+namespace scorvane {
+
+MY_LIST_CONTROL::MY_LIST_CONTROL(bool multiple_selection, bool row_height_from_font,
+                                 QWidget* parent)
+    : QTableView(parent), delegate_(*this), row_height_from_font_(row_height_from_font) {
+  model_.SetFonts(ListRowFont(), ListGroupFont());
+  setModel(&model_);
+  setItemDelegate(&delegate_);
+  setFont(ListRowFont());
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(multiple_selection ? QAbstractItemView::ExtendedSelection
+                                      : QAbstractItemView::SingleSelection);
+  setShowGrid(false);
+  setWordWrap(false);
+  setSortingEnabled(false);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setSectionsClickable(true);
+  horizontalHeader()->setSectionsMovable(true);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setStretchLastSection(false);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  horizontalHeader()->setFont(ListRowFont());
+  UpdateRowHeight();
+
+  connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &MY_LIST_CONTROL::HeaderClicked);
+  connect(this, &QAbstractItemView::activated, this,
+          [this](const QModelIndex& index) { emit RowActivated(index.row()); });
+  // Whatever moves or clears the selection (a click, the keyboard, the
+  // owner, rows inserted, removed, sorted or cleared) is checked once it has
+  // happened, so the owner hears of each change of the first selected row.
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &MY_LIST_CONTROL::CheckSelection);
+  connect(&model_, &QAbstractItemModel::modelReset, this, &MY_LIST_CONTROL::CheckSelection);
+  connect(&model_, &QAbstractItemModel::layoutChanged, this, &MY_LIST_CONTROL::CheckSelection);
+  connect(&model_, &QAbstractItemModel::rowsInserted, this, &MY_LIST_CONTROL::CheckSelection);
+  connect(&model_, &QAbstractItemModel::rowsRemoved, this, &MY_LIST_CONTROL::CheckSelection);
+}
+
+void MY_LIST_CONTROL::SetDefaultColours(const Rgb& a, const Rgb& b) {
+  model_.SetDefaultColours(GROUPE_LISTE{a, b});
+  viewport()->update();
+}
+
+void MY_LIST_CONTROL::InsertColumn(int index, const QString& title, ColumnAlignment alignment,
+                                   int width) {
+  index = std::clamp(index, 0, ColumnCount());
+  model_.InsertColumn(index, title, alignment);
+  if (width < 0) width = QFontMetrics(ListRowFont()).horizontalAdvance(title) + 15;
+  setColumnWidth(index, width);
+}
+
+void MY_LIST_CONTROL::RemoveAllColumns() {
+  model_.RemoveAllColumns();
+}
+
+int MY_LIST_CONTROL::InsertItem(int row, const QString& text, int image, quintptr item) {
+  return model_.InsertRow(row, text, image, item);
+}
+
+void MY_LIST_CONTROL::SetItemText(int row, int column, const QString& text) {
+  model_.SetText(row, column, text);
+}
+
+void MY_LIST_CONTROL::SetItemImage(int row, int column, int image) {
+  model_.SetImage(row, column, image);
+}
+
+void MY_LIST_CONTROL::SetRows(std::vector<ListRow> rows) {
+  model_.SetRows(std::move(rows));
+}
+
+void MY_LIST_CONTROL::ClearGroupStarts() {
+  model_.ClearGroupStarts();
+  viewport()->update();
+}
+
+void MY_LIST_CONTROL::AddGroupStart(int row) {
+  model_.AddGroupStart(row);
+  viewport()->update();
+}
+
+void MY_LIST_CONTROL::ClearGroupColours() {
+  model_.ClearGroupColours();
+  viewport()->update();
+}
+
+void MY_LIST_CONTROL::AddGroupColours(const GROUPE_LISTE& pair) {
+  model_.AddGroupColours(pair);
+  viewport()->update();
+}
+
+void MY_LIST_CONTROL::SetImageList(QList<QPixmap> images) {
+  images_ = std::move(images);
+  viewport()->update();
+}
+
+void MY_LIST_CONTROL::ClearSelection() {
+  selectionModel()->clearSelection();
+}
+
+void MY_LIST_CONTROL::SelectItem(int row) {
+  if (row < 0 || row >= RowCount()) return;
+  const auto command = selectionMode() == QAbstractItemView::SingleSelection
+                           ? QItemSelectionModel::ClearAndSelect
+                           : QItemSelectionModel::Select;
+  selectionModel()->select(model_.index(row, 0), command | QItemSelectionModel::Rows);
+  selectionModel()->setCurrentIndex(model_.index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+std::vector<int> MY_LIST_CONTROL::SelectedRows() const {
+  std::vector<int> rows;
+  for (const QItemSelectionRange& range : selectionModel()->selection()) {
+    for (int row = range.top(); row <= range.bottom(); ++row)
+      rows.push_back(row);
+  }
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
+}
+
+int MY_LIST_CONTROL::FirstSelectedRow() const {
+  int first = -1;
+  for (const QItemSelectionRange& range : selectionModel()->selection()) {
+    if (range.isValid() && (first < 0 || range.top() < first)) first = range.top();
+  }
+  return first;
+}
+
+void MY_LIST_CONTROL::SetShowSelectionAlways(bool always) {
+  show_selection_always_ = always;
+  viewport()->update();
+}
+
+void MY_LIST_CONTROL::ApplyColumns(const ListColumnModel& columns) {
+  model_.RemoveAllRows();
+  model_.RemoveAllColumns();
+  for (int i = 0; i < columns.Count(); ++i) {
+    const ListColumn& column = columns.Column(i);
+    InsertColumn(i, QString::fromStdString(column.title), column.alignment, column.width);
+  }
+  QHeaderView* header = horizontalHeader();
+  const std::vector<int>& order = columns.DisplayOrder();
+  for (int position = 0; position < static_cast<int>(order.size()); ++position)
+    header->moveSection(header->visualIndex(order[static_cast<size_t>(position)]), position);
+  for (int i = 0; i < columns.Count(); ++i)
+    setColumnHidden(i, !columns.Column(i).shown);
+}
+
+void MY_LIST_CONTROL::ReadColumnLayout(ListColumnModel& columns) const {
+  const QHeaderView* header = horizontalHeader();
+  const int count = std::min(columns.Count(), ColumnCount());
+  for (int i = 0; i < count; ++i) {
+    // A hidden column keeps the width it had when it was last shown.
+    if (!isColumnHidden(i)) columns.Column(i).width = columnWidth(i);
+  }
+  if (count != columns.Count()) return;
+  std::vector<int> order;
+  for (int position = 0; position < count; ++position)
+    order.push_back(header->logicalIndex(position));
+  columns.SetDisplayOrder(order);
+}
+
+void MY_LIST_CONTROL::SortRows(const ListColumnModel& columns, int year) {
+  const std::vector<quintptr> items = model_.Items();
+  std::vector<std::uintptr_t> keys(items.begin(), items.end());
+  model_.Reorder(columns.SortedOrder(keys, year));
+}
+
+std::vector<int> MY_LIST_CONTROL::ShownColumnsInOrder() const {
+  std::vector<int> shown;
+  const QHeaderView* header = horizontalHeader();
+  for (int position = 0; position < ColumnCount(); ++position) {
+    const int column = header->logicalIndex(position);
+    if (column >= 0 && !isColumnHidden(column)) shown.push_back(column);
+  }
+  return shown;
+}
+
+CellLook MY_LIST_CONTROL::CellLookAt(int row, int column) const {
+  CellLook look;
+  look.text = model_.Text(row, column);
+  const int image = model_.data(model_.index(row, column), ListModel::kImageRole).toInt();
+  if (image >= 0 && image < images_.size()) look.image = images_[image];
+  look.font = model_.RowFont(row);
+  look.alignment = model_.Alignment(column) == ColumnAlignment::kCentre
+                       ? Qt::AlignHCenter | Qt::AlignVCenter
+                       : Qt::AlignLeft | Qt::AlignVCenter;
+  const bool highlighted =
+      selectionModel()->isRowSelected(row, QModelIndex()) && (hasFocus() || show_selection_always_);
+  if (highlighted) {
+    look.foreground = kHighlightText;
+    look.background = kHighlightBackground;
+  } else {
+    const Rgb colour = model_.RowBackground(row);
+    look.foreground = Qt::black;
+    look.background = QColor(colour.red, colour.green, colour.blue);
+  }
+  return look;
+}
+
+void MY_LIST_CONTROL::focusInEvent(QFocusEvent* event) {
+  QTableView::focusInEvent(event);
+  viewport()->update();
+}
+
+void MY_LIST_CONTROL::focusOutEvent(QFocusEvent* event) {
+  QTableView::focusOutEvent(event);
+  viewport()->update();
+}
+
+void MY_LIST_CONTROL::CheckSelection() {
+  const int first = FirstSelectedRow();
+  if (first == reported_row_) return;
+  reported_row_ = first;
+  emit SelectionNotified(first, first < 0 ? 0 : ItemData(first));
+}
+
+void MY_LIST_CONTROL::UpdateRowHeight() {
+  const int group_height = QFontMetrics(ListGroupFont()).height();
+  const int row_height = QFontMetrics(ListRowFont()).height();
+  // Every row has the same height, enough for a group heading's larger font.
+  row_height_ = row_height_from_font_ ? group_height + 2 : std::max(row_height + 8, group_height);
+  verticalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setDefaultSectionSize(row_height_);
+}
+
+}  // namespace scorvane

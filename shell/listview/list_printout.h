@@ -1,0 +1,50 @@
+// Prints a MY_LIST_CONTROL over as many pages as it needs: the column
+// headings at the top of every page, then the rows drawn as on screen,
+// breaking pages so that a group that would start low on a page moves whole
+// to the next one. The window's printing code draws the page header and
+// footer around the area it hands over.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "shell/print/printable.h"
+
+namespace scorvane {
+
+class MY_LIST_CONTROL;
+
+class ListPrintout : public Printable {
+ public:
+  // Which part of the page width the list takes.
+  enum class Half { kWhole, kLeft, kRight };
+  ListPrintout(const MY_LIST_CONTROL& list, std::function<QString()> title);
+
+  void SetHalf(Half half) { half_ = half; }
+
+  QString PrintTitle() const override;
+  int Paginate(QPainter& painter, const QRectF& area) override;
+  void PaintPage(QPainter& painter, const QRectF& area, int index) override;
+
+  // The first row of every page of the last layout.
+  const std::vector<int>& PageFirstRows() const { return first_rows_; }
+  int RowsPerPage() const { return rows_per_page_; }
+
+ private:
+  struct Scale {
+    double x = 1;
+    double y = 1;
+    double left = 0;  // where the list begins, in painter units from the area's left
+  };
+  Scale ScaleFor(const QPainter& painter, const QRectF& area) const;
+  void PaintHeadings(QPainter& painter, const std::vector<int>& columns) const;
+
+  const MY_LIST_CONTROL& list_;
+  std::function<QString()> title_;
+  Half half_ = Half::kWhole;
+  std::vector<int> first_rows_{0};
+  int rows_per_page_ = 1;
+};
+
+}  // namespace scorvane

@@ -1,0 +1,285 @@
+// The column model of the list pages: multi-key sorting by priority, the
+// primary-key rules of header clicks and sort commands, the list text
+// order, and display orders read from settings.
+#include "shell/listview/list_columns.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "records/text_compare.h"
+#include "tests/support/test_environment.h"
+
+namespace scorvane {
+namespace {
+
+// Rows of a test list: the item of a row is the address of one of these.
+struct Person {
+  std::string name;
+  int age;
+  std::string town;
+};
+
+const Person& Of(std::uintptr_t item) {
+  return *reinterpret_cast<const Person*>(item);
+}
+
+int CompareAges(std::uintptr_t a, std::uintptr_t b, int) {
+  return Of(a).age - Of(b).age;
+}
+
+ListColumn TextColumn(const char* title, std::string Person::*field) {
+  ListColumn column;
+  column.title = title;
+  auto text = [field](std::uintptr_t item) { return Of(item).*field; };
+  column.ascending = RowComparison::ByText(text);
+  column.descending = RowComparison::ByText(text, /*descending=*/true);
+  return column;
+}
+
+ListColumn AgeColumn() {
+  ListColumn column;
+  column.title = "Age";
+  column.ascending = RowComparison::ByItems(CompareAges);
+  column.descending = RowComparison::ByItems(
+      [](std::uintptr_t a, std::uintptr_t b, int year) { return CompareAges(b, a, year); });
+  return column;
+}
+
+// Columns: 0 count (no comparison), 1 name, 2 age, 3 town.
+class ListColumnsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ListColumn count;
+    count.title = "Count";
+    model_.Add(count);
+    model_.Add(TextColumn("Name", &Person::name));
+    model_.Add(AgeColumn());
+    model_.Add(TextColumn("Town", &Person::town));
+  }
+
+  void SetPriorities(std::vector<int> priorities) {
+    for (size_t i = 0; i < priorities.size(); ++i)
+      model_.Column(static_cast<int>(i)).priority = priorities[i];
+  }
+  std::vector<int> Priorities() const {
+    std::vector<int> priorities;
+    for (int i = 0; i < model_.Count(); ++i)
+      priorities.push_back(model_.Column(i).priority);
+    return priorities;
+  }
+  std::vector<std::string> SortedNames() const {
+    std::vector<std::uintptr_t> items;
+    for (const Person& person : people_)
+      items.push_back(reinterpret_cast<std::uintptr_t>(&person));
+    std::vector<std::string> names;
+    for (size_t index : model_.SortedOrder(items, 2001))
+      names.push_back(people_[index].name);
+    return names;
+  }
+
+  ListColumnModel model_;
+  std::vector<Person> people_{
+      {"dupont", 30, "Lyon"}, {"Martin", 25, "Paris"}, {"Durand", 30, "Albi"},
+      {"abel", 25, "Lyon"},   {"Dupond", 41, "Albi"},
+  };
+};
+
+TEST_F(ListColumnsTest, SortsByEveryLevelInTurn) {
+  struct Case {
+    const char* name;
+    std::vector<int> priorities;
+    std::vector<bool> reversed;
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {
+      {"name alone, upper case ignored",
+       {-1, 0, -1, -1},
+       {},
+       {"abel", "Dupond", "dupont", "Durand", "Martin"}},
+      {"age, then town", {-1, -1, 0, 1}, {}, {"abel", "Martin", "Durand", "dupont", "Dupond"}},
+      {"town, then age descending",
+       {-1, -1, 1, 0},
+       {false, false, true, false},
+       {"Dupond", "Durand", "dupont", "abel", "Martin"}},
+      {"two columns on one level: column order decides",
+       {-1, 0, -1, 0},
+       {},
+       {"abel", "Dupond", "dupont", "Durand", "Martin"}},
+      {"a level held by no column ends the comparison",
+       {-1, -1, 0, 2},
+       {},
+       {"Martin", "abel", "dupont", "Durand", "Dupond"}},
+      {"no sort key keeps the order",
+       {-1, -1, -1, -1},
+       {},
+       {"dupont", "Martin", "Durand", "abel", "Dupond"}},
+      {"name descending",
+       {-1, 0, -1, -1},
+       {false, true},
+       {"Martin", "Durand", "dupont", "Dupond", "abel"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetPriorities(c.priorities);
+    for (int i = 0; i < model_.Count(); ++i)
+      model_.Column(i).reverse =
+          static_cast<size_t>(i) < c.reversed.size() && c.reversed[static_cast<size_t>(i)];
+    EXPECT_EQ(SortedNames(), c.expected);
+  }
+}
+
+TEST_F(ListColumnsTest, CompareItemsAgreesWithTheSort) {
+  SetPriorities({-1, -1, 0, 1});
+  const auto item = [this](size_t i) { return reinterpret_cast<std::uintptr_t>(&people_[i]); };
+  EXPECT_LT(model_.CompareItems(item(1), item(0), 2001), 0);  // 25 before 30
+  EXPECT_GT(model_.CompareItems(item(0), item(2), 2001), 0);  // same age: Lyon after Albi
+  EXPECT_EQ(model_.CompareItems(item(0), item(0), 2001), 0);
+}
+
+TEST_F(ListColumnsTest, ComparisonsReceiveTheSortYear) {
+  int seen = 0;
+  model_.Column(2).ascending =
+      RowComparison::ByItems([&seen](std::uintptr_t, std::uintptr_t, int year) {
+        seen = year;
+        return 0;
+      });
+  SetPriorities({-1, -1, 0, -1});
+  const std::uintptr_t items[] = {1, 2};
+  model_.SortedOrder(items, 1998);
+  EXPECT_EQ(seen, 1998);
+}
+
+TEST_F(ListColumnsTest, MakingAColumnPrimary) {
+  struct Case {
+    const char* name;
+    std::vector<int> before;
+    std::vector<bool> reversed_before;
+    int chosen;
+    std::vector<int> after;
+    std::vector<bool> reversed_after;
+  };
+  const Case cases[] = {
+      {"columns ranked before the chosen one move down",
+       {-1, 0, 1, 2},
+       {false, false, false, false},
+       3,
+       {-1, 1, 2, 0},
+       {false, false, false, false}},
+      {"columns ranked after the chosen one stay",
+       {-1, 0, 1, 2},
+       {false, false, false, false},
+       2,
+       {-1, 1, 0, 2},
+       {false, false, false, false}},
+      {"a column outside the sort pushes every ranked one down",
+       {-1, 0, -1, 1},
+       {false, false, false, false},
+       2,
+       {-1, 1, 0, 2},
+       {false, false, false, false}},
+      {"choosing the primary column reverses it",
+       {-1, 0, 1, 2},
+       {false, false, false, false},
+       1,
+       {-1, 0, 1, 2},
+       {false, true, false, false}},
+      {"the new primary key keeps the old one's direction",
+       {-1, 0, 1, -1},
+       {false, true, false, false},
+       3,
+       {-1, 1, 2, 0},
+       {false, true, false, true}},
+      {"without a primary key the chosen column keeps its flag",
+       {-1, -1, -1, 3},
+       {false, false, false, true},
+       3,
+       {-1, -1, -1, 0},
+       {false, false, false, true}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetPriorities(c.before);
+    for (int i = 0; i < model_.Count(); ++i)
+      model_.Column(i).reverse = c.reversed_before[static_cast<size_t>(i)];
+    EXPECT_TRUE(model_.MakePrimary(c.chosen));
+    EXPECT_EQ(Priorities(), c.after);
+    for (int i = 0; i < model_.Count(); ++i)
+      EXPECT_EQ(model_.Column(i).reverse, c.reversed_after[static_cast<size_t>(i)])
+          << "column " << i;
+    EXPECT_EQ(model_.PrimaryColumn(), c.chosen);
+  }
+}
+
+TEST_F(ListColumnsTest, ColumnWithoutComparisonsCannotBeChosen) {
+  SetPriorities({-1, 0, 1, 2});
+  EXPECT_FALSE(model_.MakePrimary(0));
+  EXPECT_FALSE(model_.MakePrimary(7));
+  EXPECT_EQ(Priorities(), (std::vector<int>{-1, 0, 1, 2}));
+}
+
+TEST_F(ListColumnsTest, DirectionCommandsChangeOnlyWhenNeeded) {
+  SetPriorities({-1, 0, -1, -1});
+  model_.SetDirection(/*ascending=*/true);
+  EXPECT_FALSE(model_.Column(1).reverse);
+  model_.SetDirection(/*ascending=*/false);
+  EXPECT_TRUE(model_.Column(1).reverse);
+  model_.SetDirection(/*ascending=*/false);
+  EXPECT_TRUE(model_.Column(1).reverse);
+  EXPECT_EQ(&model_.Column(1).Current(), &model_.Column(1).descending);
+}
+
+TEST(ListTextOrderTest, KeysCompareLikeTheListTextOrder) {
+  const char* texts[] = {"",      "a",      "A",       "ab",  "abc", "ABD", "b",
+                         "Émile", "emile",  "Zoé",     "zoe", "é",   "1",   " a",
+                         "Œuvre", "straße", "STRASSE", "ÿ",   "Ÿ",   "日本"};
+  for (const char* a : texts) {
+    for (const char* b : texts) {
+      const int expected = CompareListTexts(a, b);
+      const int got = CompareListTextKeys(ListTextKey(a), ListTextKey(b));
+      EXPECT_EQ((got > 0) - (got < 0), (expected > 0) - (expected < 0)) << a << " / " << b;
+    }
+  }
+  // A text that begins a longer one comes after it; accented capitals
+  // (negative signed codes) come before plain letters.
+  EXPECT_GT(CompareListTextKeys(ListTextKey("Dupon"), ListTextKey("dupont")), 0);
+  EXPECT_LT(CompareListTextKeys(ListTextKey("élise"), ListTextKey("Alice")), 0);
+}
+
+TEST(DisplayOrderTest, MakesAnOrderOfEveryColumn) {
+  struct Case {
+    const char* name;
+    std::vector<int> given;
+    std::vector<int> expected;
+  };
+  const Case cases[] = {
+      {"a proper order is kept", {3, 1, 0, 2}, {3, 1, 0, 2}},
+      {"an index out of range puts column 0 there", {3, 99, 1, 2}, {3, 0, 1, 2}},
+      {"a negative index too", {-4, 2, 3, 1}, {0, 2, 3, 1}},
+      {"a column named twice keeps its first place", {1, 1, 3, 0}, {1, 2, 3, 0}},
+      {"a short order is completed", {2, 1}, {2, 1, 0, 3}},
+      {"a long order is cut", {3, 2, 1, 0, 4, 5}, {3, 2, 1, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ListColumnModel model;
+    for (int i = 0; i < 4; ++i)
+      model.Add(ListColumn{});
+    model.SetDisplayOrder(c.given);
+    EXPECT_EQ(model.DisplayOrder(), c.expected);
+  }
+}
+
+class ListSortYearTest : public testing::CoreTest {};
+
+TEST_F(ListSortYearTest, IsTheActiveSeasonsYearElseThisYear) {
+  EXPECT_EQ(ListSortYear(), 2001);
+  Owner().AddSeason(1997);
+  EXPECT_EQ(ListSortYear(), 1997);
+  SetCurrentDocument(nullptr);
+  EXPECT_EQ(ListSortYear(), 2001);
+}
+
+}  // namespace
+}  // namespace scorvane
