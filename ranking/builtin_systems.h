@@ -85,6 +85,11 @@ class SYSTEME_BELGE : public SYSTEME_REFERENCE {
   bool IsBelgian() const override { return true; }
   bool CanEstimate() const override { return true; }
   CLASSEMENT EstimateNextRanking(UTILISATEUR& owner, std::string& report) override;
+  // The same for any season of the owner (null: an empty season of year 0);
+  // the document is not changed.
+  CLASSEMENT EstimateForSeason(const UTILISATEUR& owner, const SAISON_JOUEUR* season,
+                               std::string& report);
+  // The report of the last estimate.
   const std::string& LastReport() const { return report_; }
 
  protected:

@@ -21,6 +21,9 @@ SeasonEstimate EstimateSeason(SYSTEME_CLASSEMENT& system, const UTILISATEUR& own
   if (auto* french = dynamic_cast<SYSTEME_FRANCAIS*>(&system)) {
     result.estimate = french->EstimateForSeason(owner, season, result.report);
     result.available = true;
+  } else if (auto* belgian = dynamic_cast<SYSTEME_BELGE*>(&system)) {
+    result.estimate = belgian->EstimateForSeason(owner, season, result.report);
+    result.available = true;
   }
   return result;
 }
