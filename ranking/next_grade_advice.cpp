@@ -1,6 +1,8 @@
 #include "ranking/next_grade_advice.h"
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 #include "ranking/belgian_estimate.h"
 #include "ranking/french_estimate.h"
@@ -9,26 +11,54 @@
 namespace scorvane {
 namespace {
 
-// What the advice needs of one system's calculation.
-template <class Facts>
-struct Calculation {
-  int32_t top;
-  int32_t (*estimate)(const Facts&);
-  void (*add_wins)(Facts&, int32_t, int);
+// What the advice needs of each system's calculation.
+struct FrenchCalculation {
+  using Facts = french::SeasonFacts;
+  static constexpr int32_t kTop = french::kFirstSeries;
+  static Facts Collect(const UTILISATEUR& owner, const SAISON_JOUEUR* season) {
+    return french::CollectSeasonFacts(owner, season);
+  }
+  static int32_t Estimate(const Facts& facts) {
+    return french::RunEstimate(facts, nullptr).ranking;
+  }
+  // The balance at a grade and the balance that proposes the next one.
+  static std::pair<double, double> Balance(const Facts& facts, int32_t grade) {
+    const french::PassOutcome pass = french::RunPass(facts, grade, nullptr);
+    return {pass.total, pass.up_norm};
+  }
+  static void AddWins(Facts& facts, int32_t grade, int count) {
+    french::AddHypotheticalWins(facts, grade, count);
+  }
+};
+
+struct BelgianCalculation {
+  using Facts = belgian::SeasonFacts;
+  static constexpr int32_t kTop = belgian::kTop;
+  static Facts Collect(const UTILISATEUR& owner, const SAISON_JOUEUR* season) {
+    return belgian::CollectSeasonFacts(owner, season);
+  }
+  static int32_t Estimate(const Facts& facts) {
+    return belgian::RunEstimate(facts, nullptr).ranking;
+  }
+  static std::pair<double, double> Balance(const Facts& facts, int32_t grade) {
+    return {belgian::RunPass(facts, grade, nullptr).total, belgian::kUpNorm};
+  }
+  static void AddWins(Facts& facts, int32_t grade, int count) {
+    belgian::AddHypotheticalWins(facts, grade, count);
+  }
 };
 
 // The Pareto front of (opponent grade, wins): weaker opponents first, and a
 // stronger grade only when it needs fewer victories.
-template <class Facts>
-std::vector<WinsNeeded> SearchWins(const Facts& facts, const Calculation<Facts>& calc,
-                                   int32_t target) {
+template <class Calculation>
+std::vector<WinsNeeded> SearchWins(const typename Calculation::Facts& facts, int32_t target) {
   std::vector<WinsNeeded> found;
   int limit = NextGradeAdvice::kMaxWins;
-  for (int32_t grade = 0; grade <= calc.top && limit > 0; ++grade) {
+  for (int32_t grade = 0; grade <= Calculation::kTop && limit > 0; ++grade) {
     for (int wins = 1; wins <= limit; ++wins) {
-      Facts trial = facts;
-      calc.add_wins(trial, grade, wins);
-      if (calc.estimate(trial) >= target) {
+      typename Calculation::Facts trial = facts;
+      Calculation::AddWins(trial, grade, wins);
+      if (Calculation::Estimate(trial) >= target) {
         found.push_back({CLASSEMENT(grade), wins});
         limit = wins - 1;
         break;
@@ -38,40 +68,18 @@ std::vector<WinsNeeded> SearchWins(const Facts& facts, const Calculation<Facts>&
   return found;
 }
 
-NextGradeAdvice FrenchAdvice(const UTILISATEUR& owner, const SAISON_JOUEUR* season) {
-  const french::SeasonFacts facts = french::CollectSeasonFacts(owner, season);
+template <class Calculation>
+NextGradeAdvice Advise(const UTILISATEUR& owner, const SAISON_JOUEUR* season) {
+  const typename Calculation::Facts facts = Calculation::Collect(owner, season);
   NextGradeAdvice advice;
   advice.available = true;
-  const int32_t estimate = french::RunEstimate(facts, nullptr).ranking;
+  const int32_t estimate = Calculation::Estimate(facts);
   advice.estimate = CLASSEMENT(estimate);
-  if (estimate >= french::kFirstSeries) return advice;
+  if (estimate >= Calculation::kTop) return advice;
   advice.target = CLASSEMENT(estimate + 1);
-  const french::PassOutcome pass = french::RunPass(facts, estimate, nullptr);
-  advice.points = pass.total;
-  advice.up_norm = pass.up_norm;
-  const Calculation<french::SeasonFacts> calc{
-      french::kFirstSeries,
-      [](const french::SeasonFacts& f) { return french::RunEstimate(f, nullptr).ranking; },
-      french::AddHypotheticalWins};
-  advice.wins = SearchWins(facts, calc, estimate + 1);
-  return advice;
-}
-
-NextGradeAdvice BelgianAdvice(const UTILISATEUR& owner, const SAISON_JOUEUR* season) {
-  const belgian::SeasonFacts facts = belgian::CollectSeasonFacts(owner, season);
-  NextGradeAdvice advice;
-  advice.available = true;
-  const int32_t estimate = belgian::RunEstimate(facts, nullptr).ranking;
-  advice.estimate = CLASSEMENT(estimate);
-  if (estimate >= belgian::kTop) return advice;
-  advice.target = CLASSEMENT(estimate + 1);
-  advice.points = belgian::RunPass(facts, estimate, nullptr).total;
-  advice.up_norm = belgian::kUpNorm;
-  const Calculation<belgian::SeasonFacts> calc{
-      belgian::kTop,
-      [](const belgian::SeasonFacts& f) { return belgian::RunEstimate(f, nullptr).ranking; },
-      belgian::AddHypotheticalWins};
-  advice.wins = SearchWins(facts, calc, estimate + 1);
+  std::tie(advice.points, advice.up_norm) = Calculation::Balance(facts, estimate);
+  advice.missing = std::max(0.0, advice.up_norm - advice.points);
+  advice.wins = SearchWins<Calculation>(facts, estimate + 1);
   return advice;
 }
 
@@ -79,14 +87,9 @@ NextGradeAdvice BelgianAdvice(const UTILISATEUR& owner, const SAISON_JOUEUR* sea
 
 NextGradeAdvice AdviseNextGrade(const SYSTEME_CLASSEMENT& system, const UTILISATEUR& owner,
                                 const SAISON_JOUEUR* season) {
-  NextGradeAdvice advice;
-  if (system.IsFrench()) {
-    advice = FrenchAdvice(owner, season);
-  } else if (system.IsBelgian()) {
-    advice = BelgianAdvice(owner, season);
-  }
-  if (advice.available) advice.missing = std::max(0.0, advice.up_norm - advice.points);
-  return advice;
+  if (system.IsFrench()) return Advise<FrenchCalculation>(owner, season);
+  if (system.IsBelgian()) return Advise<BelgianCalculation>(owner, season);
+  return NextGradeAdvice();
 }
 
 }  // namespace scorvane

@@ -48,10 +48,6 @@ inline const char* PluralMark(int64_t count) {
   return count == 1 ? "" : "s";
 }
 
-}  // namespace scorvane
-
-namespace scorvane {
-
 // Where a calculation writes its report: a string, or nowhere when the
 // calculation is run only for its result (the texts are then not built).
 class ReportSink {
