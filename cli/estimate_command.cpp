@@ -161,13 +161,15 @@ int RunEstimate(Invocation& call) {
   }
 
   SYSTEME_CLASSEMENT& system = ActiveSystem();
-  const SeasonEstimate estimate = EstimateSeason(system, owner, season);
+  // A document whose seasons were all deleted has nothing to estimate.
+  const SeasonEstimate estimate = season ? EstimateSeason(system, owner, season) : SeasonEstimate();
   const std::string explanation =
-      "The ranking system " + system.Title() + " makes no next-season estimate.";
+      season ? "The ranking system " + system.Title() + " makes no next-season estimate."
+             : std::string("The document has no season to estimate.");
 
-  if (options.json && !options.explain_next) {
+  if (options.json && (!options.explain_next || !estimate.available)) {
     call.out << "{\"system\":" << JsonString(system.Title()) << ",\"season\":" << estimate.year
-             << ",\"current\":" << JsonString(estimate.current.Text())
+             << ",\"current\":" << JsonString(season ? estimate.current.Text() : "")
              << ",\"estimate\":" << JsonString(estimate.available ? estimate.estimate.Text() : "")
              << ",\"report\":" << JsonString(estimate.report) << "}\n";
     return kOk;

@@ -124,6 +124,17 @@ TEST_F(EstimateCommandTest, SystemWithoutEstimateExplainsInOneLine) {
   EXPECT_EQ(result.err, "The ranking system ATP Tour makes no next-season estimate.\n");
 }
 
+TEST_F(EstimateCommandTest, DocumentWithoutSeasonHasNothingToEstimate) {
+  const std::string path = Save("empty.ten");
+  CliResult result = RunCli({"estimate", path});
+  EXPECT_EQ(result.code, 0);
+  EXPECT_EQ(result.out, "The document has no season to estimate.\n");
+  result = RunCli({"estimate", path, "--explain-next", "--json"});
+  EXPECT_EQ(result.out,
+            "{\"system\":\"France\",\"season\":0,\"current\":\"\",\"estimate\":\"\","
+            "\"report\":\"\"}\n");
+}
+
 // NC without victory (worked out in the advice tests): 2 wins over NC or one
 // over 30/4 reach 30/5.
 TEST_F(EstimateCommandTest, ExplainNextTellsWhatWouldReachTheNextGrade) {
