@@ -78,9 +78,9 @@ std::string FormatText(std::string_view format, std::initializer_list<TextArg> a
       continue;
     }
     // "%0g" is "%g": the zero flag only pads up to a width, and there is none.
-    size_t spec = i + 1;
-    if (format[spec] == '0' && spec + 1 < format.size()) ++spec;
-    const char conversion = format[spec];
+    size_t directive = i + 1;
+    if (format[directive] == '0' && directive + 1 < format.size()) ++directive;
+    const char conversion = format[directive];
     if (conversion != 'd' && conversion != 's' && conversion != 'g') {
       out += c;
       ++i;
@@ -96,7 +96,7 @@ std::string FormatText(std::string_view format, std::initializer_list<TextArg> a
       }
       ++next;
     }
-    i = spec + 1;
+    i = directive + 1;
   }
   return out;
 }
