@@ -37,5 +37,6 @@ struct Command {
 // Commands of each group, registered in cli.cpp.
 std::vector<Command> CatalogueCommands();
 std::vector<Command> SystemCommands();
+std::vector<Command> EstimateCommands();
 
 }  // namespace scorvane::cli

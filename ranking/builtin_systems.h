@@ -8,6 +8,8 @@
 
 namespace scorvane {
 
+class SAISON_JOUEUR;
+
 // Base of the built-ins: answers whether a system read from a document or a
 // file is this built-in, by code name or, for old-format records that carry
 // none, by the presence of a fixed set of grade names.
@@ -31,6 +33,10 @@ class SYSTEME_FRANCAIS : public SYSTEME_REFERENCE {
   bool IsFrench() const override { return true; }
   bool CanEstimate() const override { return true; }
   CLASSEMENT EstimateNextRanking(UTILISATEUR& owner, std::string& report) override;
+  // The same for any season of the owner (null: an empty season of year 0);
+  // the document is not changed.
+  CLASSEMENT EstimateForSeason(const UTILISATEUR& owner, const SAISON_JOUEUR* season,
+                               std::string& report);
   // The report of the last estimate.
   const std::string& LastReport() const { return report_; }
 
@@ -79,6 +85,11 @@ class SYSTEME_BELGE : public SYSTEME_REFERENCE {
   bool IsBelgian() const override { return true; }
   bool CanEstimate() const override { return true; }
   CLASSEMENT EstimateNextRanking(UTILISATEUR& owner, std::string& report) override;
+  // The same for any season of the owner (null: an empty season of year 0);
+  // the document is not changed.
+  CLASSEMENT EstimateForSeason(const UTILISATEUR& owner, const SAISON_JOUEUR* season,
+                               std::string& report);
+  // The report of the last estimate.
   const std::string& LastReport() const { return report_; }
 
  protected:

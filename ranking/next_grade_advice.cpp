@@ -1,0 +1,95 @@
+#include "ranking/next_grade_advice.h"
+
+#include <algorithm>
+#include <tuple>
+#include <utility>
+
+#include "ranking/belgian_estimate.h"
+#include "ranking/french_estimate.h"
+#include "ranking/ranking_system.h"
+
+namespace scorvane {
+namespace {
+
+// What the advice needs of each system's calculation.
+struct FrenchCalculation {
+  using Facts = french::SeasonFacts;
+  static constexpr int32_t kTop = french::kFirstSeries;
+  static Facts Collect(const UTILISATEUR& owner, const SAISON_JOUEUR* season) {
+    return french::CollectSeasonFacts(owner, season);
+  }
+  static int32_t Estimate(const Facts& facts) {
+    return french::RunEstimate(facts, nullptr).ranking;
+  }
+  // The balance at a grade and the balance that proposes the next one.
+  static std::pair<double, double> Balance(const Facts& facts, int32_t grade) {
+    const french::PassOutcome pass = french::RunPass(facts, grade, nullptr);
+    return {pass.total, pass.up_norm};
+  }
+  static void AddWins(Facts& facts, int32_t grade, int count) {
+    french::AddHypotheticalWins(facts, grade, count);
+  }
+};
+
+struct BelgianCalculation {
+  using Facts = belgian::SeasonFacts;
+  static constexpr int32_t kTop = belgian::kTop;
+  static Facts Collect(const UTILISATEUR& owner, const SAISON_JOUEUR* season) {
+    return belgian::CollectSeasonFacts(owner, season);
+  }
+  static int32_t Estimate(const Facts& facts) {
+    return belgian::RunEstimate(facts, nullptr).ranking;
+  }
+  static std::pair<double, double> Balance(const Facts& facts, int32_t grade) {
+    return {belgian::RunPass(facts, grade, nullptr).total, belgian::kUpNorm};
+  }
+  static void AddWins(Facts& facts, int32_t grade, int count) {
+    belgian::AddHypotheticalWins(facts, grade, count);
+  }
+};
+
+// The Pareto front of (opponent grade, wins): weaker opponents first, and a
+// stronger grade only when it needs fewer victories.
+template <class Calculation>
+std::vector<WinsNeeded> SearchWins(const typename Calculation::Facts& facts, int32_t target) {
+  std::vector<WinsNeeded> found;
+  int limit = NextGradeAdvice::kMaxWins;
+  for (int32_t grade = 0; grade <= Calculation::kTop && limit > 0; ++grade) {
+    for (int wins = 1; wins <= limit; ++wins) {
+      typename Calculation::Facts trial = facts;
+      Calculation::AddWins(trial, grade, wins);
+      if (Calculation::Estimate(trial) >= target) {
+        found.push_back({CLASSEMENT(grade), wins});
+        limit = wins - 1;
+        break;
+      }
+    }
+  }
+  return found;
+}
+
+template <class Calculation>
+NextGradeAdvice Advise(const UTILISATEUR& owner, const SAISON_JOUEUR* season) {
+  const typename Calculation::Facts facts = Calculation::Collect(owner, season);
+  NextGradeAdvice advice;
+  advice.available = true;
+  const int32_t estimate = Calculation::Estimate(facts);
+  advice.estimate = CLASSEMENT(estimate);
+  if (estimate >= Calculation::kTop) return advice;
+  advice.target = CLASSEMENT(estimate + 1);
+  std::tie(advice.points, advice.up_norm) = Calculation::Balance(facts, estimate);
+  advice.missing = std::max(0.0, advice.up_norm - advice.points);
+  advice.wins = SearchWins<Calculation>(facts, estimate + 1);
+  return advice;
+}
+
+}  // namespace
+
+NextGradeAdvice AdviseNextGrade(const SYSTEME_CLASSEMENT& system, const UTILISATEUR& owner,
+                                const SAISON_JOUEUR* season) {
+  if (system.IsFrench()) return Advise<FrenchCalculation>(owner, season);
+  if (system.IsBelgian()) return Advise<BelgianCalculation>(owner, season);
+  return NextGradeAdvice();
+}
+
+}  // namespace scorvane

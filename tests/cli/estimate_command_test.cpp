@@ -1,0 +1,207 @@
+// scorvane-cli estimate: its three outputs, the season and language options,
+// the advice, and every way a command line or a file can be wrong.
+#include <gtest/gtest.h>
+
+#include "ranking/ranking_registry.h"
+#include "records/season.h"
+#include "shell/catalogue/messages.h"
+#include "tests/cli/cli_test_support.h"
+#include "tests/support/document_builder.h"
+
+namespace scorvane {
+namespace {
+
+using testing::CliResult;
+using testing::CoreTest;
+using testing::DocumentBuilder;
+using testing::RunCli;
+
+// The report of an owner ranked NC in 2001 without any victory.
+const char* const kUnrankedReport =
+    "\n##GRAS_17##ESTIMATION DU CLASSEMENT A PARTIR DE LA SAISON 2001\n"
+    "##SEPARATION_HORIZONTALE##"
+    "\n\nVotre palmarès ne compte pas la moindre victoire à comptabiliser.\n"
+    "Pour l'instant, il est donc certain que vous resterez non classé l'an prochain!\n"
+    "\nAllez, courage! Il faut faire des tournois!\n";
+
+class EstimateCommandTest : public CoreTest {
+ protected:
+  // Saves the document as it stands and returns its path.
+  std::string Save(const std::string& name) {
+    const auto path = Temp() / name;
+    EXPECT_TRUE(Doc().Save(path).ok());
+    return path.string();
+  }
+  // An owner ranked NC in 2001 with an empty season, and 30/1 in 2000 with a
+  // season holding one defeat.
+  std::string SaveFrench() {
+    DocumentBuilder b(Owner());
+    b.Season(2000, "30/1");
+    EPREUVE_JOUEE* open = b.Tournament("Open", DATE_SIMPLE(5, 5, 2000));
+    b.Singles(open, b.Player("A", "B", {{2000, "30/1"}}), false, "1/6 1/6");
+    b.Season(2001, "NC");
+    return Save("french.ten");
+  }
+};
+
+TEST_F(EstimateCommandTest, ReadableTextDrawsRulesAndEndsWithTheEstimate) {
+  const CliResult result = RunCli({"estimate", SaveFrench()});
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "\nESTIMATION DU CLASSEMENT A PARTIR DE LA SAISON 2001\n" + std::string(76, '_') +
+                "\n\nVotre palmarès ne compte pas la moindre victoire à comptabiliser.\n"
+                "Pour l'instant, il est donc certain que vous resterez non classé l'an prochain!\n"
+                "\nAllez, courage! Il faut faire des tournois!\n"
+                "\nEstimated ranking for 2002: NC\n");
+}
+
+TEST_F(EstimateCommandTest, RawIsExactlyTheReport) {
+  const CliResult result = RunCli({"estimate", SaveFrench(), "--raw"});
+  EXPECT_EQ(result.code, 0);
+  EXPECT_EQ(result.out, kUnrankedReport);
+}
+
+TEST_F(EstimateCommandTest, JsonHoldsSystemSeasonRankingsAndReport) {
+  const CliResult result = RunCli({"estimate", "--json", SaveFrench()});
+  EXPECT_EQ(result.code, 0);
+  EXPECT_EQ(result.out,
+            "{\"system\":\"France\",\"season\":2001,\"current\":\"NC\",\"estimate\":\"NC\","
+            "\"report\":\"\\n##GRAS_17##ESTIMATION DU CLASSEMENT A PARTIR DE LA SAISON 2001\\n"
+            "##SEPARATION_HORIZONTALE##\\n\\nVotre palmarès ne compte pas la moindre victoire à "
+            "comptabiliser.\\nPour l'instant, il est donc certain que vous resterez non classé "
+            "l'an prochain!\\n\\nAllez, courage! Il faut faire des tournois!\\n\"}\n");
+}
+
+// 2000: one defeat, no victory: 30/1 falls to 30/2. The document's own
+// active season is left as it was.
+TEST_F(EstimateCommandTest, SeasonOptionEstimatesAnotherSeason) {
+  const std::string path = SaveFrench();
+  const CliResult result = RunCli({"estimate", path, "--season", "2000", "--json"});
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(result.out.rfind("{\"system\":\"France\",\"season\":2000,\"current\":\"30/1\","
+                             "\"estimate\":\"30/2\",",
+                             0),
+            0u)
+      << result.out;
+  EXPECT_EQ(RunCli({"estimate", path, "--raw"}).out, kUnrankedReport);
+}
+
+TEST_F(EstimateCommandTest, BelgianReportFollowsTheLanguageOption) {
+  Registry().SetActive(&Registry().Belgian());
+  DocumentBuilder(Owner()).Season(2001, "30");
+  const std::string path = Save("belgian.ten");
+  Registry().Reset();
+
+  const CliResult english = RunCli({"estimate", path, "--raw"});
+  EXPECT_EQ(english.out.rfind("\n##GRAS_17##RANK CALCULATION FROM SEASON 2001\n", 0), 0u)
+      << english.out;
+  const CliResult french = RunCli({"estimate", path, "--raw", "--lang", "fr"});
+  EXPECT_EQ(
+      french.out.rfind("\n##GRAS_17##ESTIMATION DU CLASSEMENT A PARTIR DE LA SAISON 2001\n", 0), 0u)
+      << french.out;
+  EXPECT_NE(french.out.find("Maintient à 30\n"), std::string::npos);
+  // The tool leaves the application as it found it.
+  EXPECT_EQ(&ActiveSystem(), &Registry().French());
+  EXPECT_FALSE(IsFrench());
+  EXPECT_EQ(CurrentDocument(), &Doc());
+}
+
+TEST_F(EstimateCommandTest, SystemWithoutEstimateExplainsInOneLine) {
+  Registry().SetActive(Registry().FindBuiltIn("ATP"));
+  DocumentBuilder(Owner()).Season(2001, "57");
+  const std::string path = Save("atp.ten");
+  Registry().Reset();
+
+  CliResult result = RunCli({"estimate", path});
+  EXPECT_EQ(result.code, 0);
+  EXPECT_EQ(result.out, "The ranking system ATP Tour makes no next-season estimate.\n");
+  result = RunCli({"estimate", path, "--json"});
+  EXPECT_EQ(result.out,
+            "{\"system\":\"ATP Tour\",\"season\":2001,\"current\":\"57\",\"estimate\":\"\","
+            "\"report\":\"\"}\n");
+  result = RunCli({"estimate", path, "--raw"});
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, "The ranking system ATP Tour makes no next-season estimate.\n");
+}
+
+TEST_F(EstimateCommandTest, DocumentWithoutSeasonHasNothingToEstimate) {
+  const std::string path = Save("empty.ten");
+  CliResult result = RunCli({"estimate", path});
+  EXPECT_EQ(result.code, 0);
+  EXPECT_EQ(result.out, "The document has no season to estimate.\n");
+  result = RunCli({"estimate", path, "--explain-next", "--json"});
+  EXPECT_EQ(result.out,
+            "{\"system\":\"France\",\"season\":0,\"current\":\"\",\"estimate\":\"\","
+            "\"report\":\"\"}\n");
+}
+
+// NC without victory (worked out in the advice tests): 2 wins over NC or one
+// over 30/4 reach 30/5.
+TEST_F(EstimateCommandTest, ExplainNextTellsWhatWouldReachTheNextGrade) {
+  const std::string path = SaveFrench();
+  CliResult result = RunCli({"estimate", path, "--explain-next"});
+  EXPECT_EQ(result.code, 0);
+  EXPECT_EQ(result.out,
+            "Estimated ranking for 2002: NC\n"
+            "At NC the season is worth 0 points; 100 are needed to rise to 30/5 (100 missing).\n"
+            "Fewest wins that would reach 30/5:\n"
+            "  2 wins over NC\n"
+            "  1 win over 30/4\n");
+  result = RunCli({"estimate", path, "--explain-next", "--json"});
+  EXPECT_EQ(result.out,
+            "{\"system\":\"France\",\"season\":2001,\"estimate\":\"NC\",\"target\":\"30/5\","
+            "\"points\":0,\"up_norm\":100,\"missing\":100,\"wins\":[{\"grade\":\"NC\",\"wins\":2},"
+            "{\"grade\":\"30/4\",\"wins\":1}]}\n");
+}
+
+TEST_F(EstimateCommandTest, UnreadableFilesFailWithTheDocumentMessages) {
+  std::vector<uint8_t> bytes = testing::FileBytes(SaveFrench());
+  bytes.resize(bytes.size() / 2);
+  const auto truncated = Temp() / "truncated.ten";
+  testing::WriteBytes(truncated, bytes);
+  CliResult result = RunCli({"estimate", truncated.string()});
+  EXPECT_EQ(result.code, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err.rfind("Error : bad file format !\n", 0), 0u) << result.err;
+
+  // The first bytes read as a format version far in the future.
+  const auto text = Temp() / "text.ten";
+  testing::WriteBytes(text, {'n', 'o', 't', ' ', 'a', ' ', 'd', 'o', 'c'});
+  result = RunCli({"estimate", text.string(), "--raw"});
+  EXPECT_EQ(result.code, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err.rfind("The document was saved by a future version", 0), 0u) << result.err;
+
+  result = RunCli({"estimate", (Temp() / "missing.ten").string(), "--json"});
+  EXPECT_EQ(result.code, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_FALSE(result.err.empty());
+  EXPECT_EQ(CurrentDocument(), &Doc());
+}
+
+TEST_F(EstimateCommandTest, UsageErrorsExitWithTwo) {
+  const std::string path = SaveFrench();
+  const std::vector<std::vector<std::string>> lines = {
+      {"estimate"},
+      {"estimate", path, path},
+      {"estimate", path, "--raw", "--json"},
+      {"estimate", path, "--raw", "--explain-next"},
+      {"estimate", path, "--lang", "de"},
+      {"estimate", path, "--lang"},
+      {"estimate", path, "--season"},
+      {"estimate", path, "--season", "20x1"},
+      {"estimate", path, "--season", "1999"},
+      {"estimate", path, "--verbose"},
+  };
+  for (const auto& line : lines) {
+    const CliResult result = RunCli(line);
+    EXPECT_EQ(result.code, 2) << line.back();
+    EXPECT_EQ(result.out, "") << line.back();
+    EXPECT_EQ(result.err.rfind("scorvane-cli: ", 0), 0u) << result.err;
+  }
+  EXPECT_NE(RunCli({"estimate", path, "--season", "1999"}).err.find("no season 1999"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace scorvane
