@@ -41,7 +41,7 @@ PlaceholderPage::PlaceholderPage(int number, QWidget* parent) : PageView(number,
 }
 
 QString PlaceholderPage::TitleText() const {
-  if (PageNumber() == kClubs) return tr("Clubs");
+  if (PageNumber() == kClubs) return tr("Registered clubs");
   return PageTitle(PageNumber(), ActiveSeasonYear());
 }
 
@@ -90,8 +90,7 @@ void PlaceholderPage::PaintPage(QPainter& painter, const QRectF& area, int) {
   font.setPixelSize(static_cast<int>(area.height() / 40));
   painter.setFont(font);
   painter.setPen(Qt::black);
-  const QRectF line(area.left(), area.top() + area.height() / 20, area.width(),
-                    area.height() / 10);
+  const QRectF line(area.left(), area.top() + area.height() / 20, area.width(), area.height() / 10);
   painter.drawText(line, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                    TitleText() + u'\n' + Notice());
 }

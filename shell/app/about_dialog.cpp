@@ -12,7 +12,8 @@
 namespace scorvane {
 
 QString AboutDialog::VersionLabel() {
-  return QStringLiteral("V1.17 (%1)").arg(QString::fromStdString(DATE_SIMPLE(15, 5, 2000).Format()));
+  return QStringLiteral("V1.17 (%1)")
+      .arg(QString::fromStdString(DATE_SIMPLE(15, 5, 2000).Format()));
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {

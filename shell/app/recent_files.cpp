@@ -8,7 +8,9 @@ namespace scorvane {
 namespace {
 
 QString Key(int index) {
-  return QStringLiteral("%1/File%2").arg(QLatin1String(settings::kRecentFileSection)).arg(index + 1);
+  return QStringLiteral("%1/File%2")
+      .arg(QLatin1String(settings::kRecentFileSection))
+      .arg(index + 1);
 }
 
 // Two spellings of one file are one entry.

@@ -11,8 +11,8 @@ namespace scorvane {
 
 DLG_DOC_INFO::DLG_DOC_INFO(const DocumentInfo& info, QWidget* parent) : QDialog(parent) {
   auto* form = new QFormLayout;
-  const std::array<int, kFieldCount - 1> counts = {info.seasons, info.events,  info.matches,
-                                                   info.singles, info.doubles, info.players,
+  const std::array<int, kFieldCount - 1> counts = {info.seasons,   info.events,  info.matches,
+                                                   info.singles,   info.doubles, info.players,
                                                    info.anonymous, info.contacts};
   for (int i = 0; i < kFieldCount; ++i) {
     labels_[static_cast<size_t>(i)] = new QLabel(this);
@@ -50,12 +50,15 @@ void DLG_DOC_INFO::changeEvent(QEvent* event) {
 
 void DLG_DOC_INFO::Retranslate() {
   setWindowTitle(tr("Information about the current document"));
-  const std::array<QString, kFieldCount> texts = {
-      tr("Number of seasons :"),        tr("Number of different events :"),
-      tr("Total number of matches :"),  tr("Singles :"),
-      tr("Doubles :"),                  tr("Number of listed players :"),
-      tr("Number of anonymous players :"), tr("Number of contacts :"),
-      tr("Ranking system used :")};
+  const std::array<QString, kFieldCount> texts = {tr("Number of seasons :"),
+                                                  tr("Number of different events :"),
+                                                  tr("Total number of matches :"),
+                                                  tr("Singles :"),
+                                                  tr("Doubles :"),
+                                                  tr("Number of listed players :"),
+                                                  tr("Number of anonymous players :"),
+                                                  tr("Number of contacts :"),
+                                                  tr("Ranking system used :")};
   for (int i = 0; i < kFieldCount; ++i)
     labels_[static_cast<size_t>(i)]->setText(texts[static_cast<size_t>(i)]);
 }

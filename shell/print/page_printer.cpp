@@ -69,7 +69,8 @@ void PaintFooter(QPainter& painter, const QRectF& band, double dpi) {
   painter.fillRect(band, kBandFill);
   painter.setFont(BandFont(dpi));
   painter.setPen(Qt::black);
-  const QString text = QStringLiteral("Scorvane - %1").arg(QString::fromStdString(Today().Format()));
+  const QString text =
+      QStringLiteral("Scorvane - %1").arg(QString::fromStdString(Today().Format()));
   painter.drawText(band, Qt::AlignCenter, text);
   painter.setPen(QPen(Qt::black, Mm(0.2, dpi)));
   painter.drawLine(band.topLeft(), band.topRight());
@@ -135,8 +136,8 @@ void PagePrinter::ExportToPdf(Printable& content, QWidget* parent) {
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
   if (!ExportPdf(content, path)) {
-    MessageBoxes::Warn(parent, tr("The PDF file %1 could not be written.")
-                                   .arg(QDir::toNativeSeparators(path)));
+    MessageBoxes::Warn(
+        parent, tr("The PDF file %1 could not be written.").arg(QDir::toNativeSeparators(path)));
   }
 }
 

@@ -1,12 +1,12 @@
 #include "shell/window/document_session.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include "ranking/ranking_registry.h"
+#include "records/user_prompt.h"
 #include "shell/app/recent_files.h"
 #include "shell/app/settings.h"
 #include "shell/catalogue/messages.h"
@@ -17,10 +17,6 @@ namespace {
 
 QString Text(int message) {
   return QString::fromUtf8(Msg(message));
-}
-
-QString Tr(const char* text) {
-  return QCoreApplication::translate("scorvane::DocumentSession", text);
 }
 
 }  // namespace
@@ -41,7 +37,7 @@ bool DocumentSession::OpenPath(const QString& path) {
   if (!result.ok()) {
     QString message = QString::fromStdString(result.Message());
     if (result.status == FileResult::Status::kFileError) {
-      message = Tr("Cannot open the file %1:\n%2").arg(QDir::toNativeSeparators(path), message);
+      message = tr("Cannot open the file %1:\n%2").arg(QDir::toNativeSeparators(path), message);
     }
     MessageBoxes::Warn(parent_, message);
     return false;
@@ -89,8 +85,7 @@ bool DocumentSession::Save() {
 }
 
 bool DocumentSession::SaveAs() {
-  QString path = FileChoosers::ChooseSave(parent_, ProposedSavePath(),
-                                          Tr("Zezovu files (*.ten)"));
+  QString path = FileChoosers::ChooseSave(parent_, ProposedSavePath(), tr("Zezovu files (*.ten)"));
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".ten");
   return SaveTo(path);
@@ -99,7 +94,7 @@ bool DocumentSession::SaveAs() {
 bool DocumentSession::SaveTo(const QString& path) {
   const EncodedDocument encoded = document_.Encode();
   if (!encoded.result.ok()) {
-    MessageBoxes::Warn(parent_, Tr("The document was not saved:\n%1")
+    MessageBoxes::Warn(parent_, tr("The document was not saved:\n%1")
                                     .arg(QString::fromStdString(encoded.result.Message())));
     return false;
   }
@@ -108,7 +103,7 @@ bool DocumentSession::SaveTo(const QString& path) {
     for (const std::string& text : encoded.replaced_texts)
       texts << QStringLiteral("  ") + QString::fromStdString(text);
     const QString question =
-        Tr("Some characters cannot be stored in a Scorvane file and will be saved as \"?\" in:\n"
+        tr("Some characters cannot be stored in a Scorvane file and will be saved as \"?\" in:\n"
            "%1\n\nSave anyway?")
             .arg(texts.join(u'\n'));
     if (MessageBoxes::Ask(parent_, question, MessageBoxes::Buttons::kOkCancel) !=
@@ -118,7 +113,7 @@ bool DocumentSession::SaveTo(const QString& path) {
   }
   const FileResult result = document_.Write(ToFsPath(path), encoded);
   if (!result.ok()) {
-    MessageBoxes::Warn(parent_, Tr("The document could not be saved to %1:\n%2")
+    MessageBoxes::Warn(parent_, tr("The document could not be saved to %1:\n%2")
                                     .arg(QDir::toNativeSeparators(path),
                                          QString::fromStdString(result.Message())));
     return false;
@@ -130,11 +125,10 @@ bool DocumentSession::SaveTo(const QString& path) {
 
 bool DocumentSession::SaveModified() {
   if (!document_.IsModified()) return true;
-  QString name = document_.Path().empty()
-                     ? QString::fromStdString(document_.Title())
-                     : QFileInfo(FromFsPath(document_.Path())).fileName();
-  if (name.isEmpty()) name = Tr("Untitled");
-  switch (MessageBoxes::Ask(parent_, Tr("Save changes to %1?").arg(name),
+  QString name = document_.Path().empty() ? QString::fromStdString(document_.Title())
+                                          : QFileInfo(FromFsPath(document_.Path())).fileName();
+  if (name.isEmpty()) name = tr("Untitled");
+  switch (MessageBoxes::Ask(parent_, tr("Save changes to %1?").arg(name),
                             MessageBoxes::Buttons::kYesNoCancel)) {
     case MessageBoxes::Answer::kYes:
       return Save();

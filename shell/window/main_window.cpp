@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLabel>
 #include <QMimeData>
 #include <QScrollArea>
 #include <QSplitter>
@@ -25,8 +26,7 @@
 
 namespace scorvane {
 
-MainWindow::MainWindow(DocumentSession& session, QString program_folder,
-                       PageFrame::Factory pages)
+MainWindow::MainWindow(DocumentSession& session, QString program_folder, PageFrame::Factory pages)
     : session_(session),
       document_(session.Document()),
       program_folder_(std::move(program_folder)),

@@ -11,6 +11,7 @@
 #include "shell/window/page_frame.h"
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QMenu;
 class QScrollArea;
@@ -65,12 +66,13 @@ class MainWindow : public QMainWindow {
 
   void RunZone(int zone);
   void ChoosePageFromList(int index);
-  void ChooseSeason(class QComboBox& list, int index);
+  void ChooseSeason(QComboBox& list, int index);
   void UpdateCommands();
   void LoadSettings();
   void StoreSettings();
 
   // Commands.
+  void Quit();
   void NewDocument();
   void OpenDocument();
   void SaveDocument();

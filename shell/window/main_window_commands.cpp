@@ -9,9 +9,11 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTextEdit>
 #include <QToolBar>
 
+#include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "shell/app/about_dialog.h"
 #include "shell/app/help_window.h"
@@ -20,7 +22,6 @@
 #include "shell/app/settings.h"
 #include "shell/app/tip_dialog.h"
 #include "shell/catalogue/messages.h"
-#include "ranking/ranking_registry.h"
 #include "shell/dialogs/doc_info_dialog.h"
 #include "shell/dialogs/message_boxes.h"
 #include "shell/print/page_printer.h"
@@ -57,16 +58,19 @@ void MainWindow::CreateCommands() {
   AddCommand("actionPreview", &MainWindow::PreviewPage);
   AddCommand("actionExportPdf", &MainWindow::ExportPagePdf);
   AddCommand("actionPrintSetup", &MainWindow::PrintSetup);
-  AddCommand("actionQuit", &MainWindow::close);
+  AddCommand("actionQuit", &MainWindow::Quit);
 
   AddCommand("actionUndo", &MainWindow::Undo)
-      ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+      ->setShortcuts(
+          {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
   AddCommand("actionCut", &MainWindow::Cut)
-      ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+      ->setShortcuts(
+          {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
   AddCommand("actionCopy", &MainWindow::Copy)
       ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
   AddCommand("actionPaste", &MainWindow::Paste)
-      ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+      ->setShortcuts(
+          {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
 
   AddCommand("actionNewSeason", &MainWindow::NewSeason);
   AddCommand("actionDeleteSeason", &MainWindow::DeleteSeason);
@@ -147,8 +151,9 @@ void MainWindow::CreateMenus() {
   season_menu_->addAction(Command(QStringLiteral("actionDeleteSeason")));
 
   view_menu_ = menuBar()->addMenu(QString());
-  for (const char* name : {"actionOwnPage", "actionPlayers", "actionFinances", "actionSeasonSummary",
-                           "actionMatches", "actionStatistics", "actionClubs"}) {
+  for (const char* name :
+       {"actionOwnPage", "actionPlayers", "actionFinances", "actionSeasonSummary", "actionMatches",
+        "actionStatistics", "actionClubs"}) {
     view_menu_->addAction(Command(QLatin1String(name)));
   }
   view_menu_->addSeparator();
@@ -177,8 +182,8 @@ void MainWindow::CreateMenus() {
   tools_menu_ = menuBar()->addMenu(QString());
   tools_menu_->addAction(Command(QStringLiteral("actionServiceCalculator")));
   tools_menu_->addSeparator();
-  for (const char* name : {"actionEditSurfaces", "actionEditCategories", "actionEditEvents",
-                           "actionEditClubs"}) {
+  for (const char* name :
+       {"actionEditSurfaces", "actionEditCategories", "actionEditEvents", "actionEditClubs"}) {
     tools_menu_->addAction(Command(QLatin1String(name)));
   }
   tools_menu_->addSeparator();
@@ -292,6 +297,10 @@ void MainWindow::RebuildRecentMenu() {
     });
   }
   recent_menu_->setEnabled(!paths.isEmpty());
+}
+
+void MainWindow::Quit() {
+  close();
 }
 
 void MainWindow::NewDocument() {

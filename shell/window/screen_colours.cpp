@@ -27,7 +27,8 @@ QColor ScreenColours::DialogFrame() {
 }
 
 void ScreenColours::Load(QSettings& store) {
-  g_background = settings::ReadColour(store, settings::kBackgroundColour, settings::kDefaultBackground);
+  g_background =
+      settings::ReadColour(store, settings::kBackgroundColour, settings::kDefaultBackground);
   g_frame = settings::ReadColour(store, settings::kFrameColour, settings::kDefaultFrame);
 }
 
