@@ -25,12 +25,12 @@ class StartupTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<UiEnvironment> env_;
+  std::unique_ptr<WidgetEnvironment> env_;
 
   static QSettings User() { return settings::User(); }
 
  private slots:
-  void init() { env_ = std::make_unique<UiEnvironment>(); }
+  void init() { env_ = std::make_unique<WidgetEnvironment>(); }
   void cleanup() {
     QSettings store = User();
     LanguageSwitch::Instance().Apply(kLanguageEnglish, store);

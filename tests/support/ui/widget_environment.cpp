@@ -18,7 +18,7 @@
 
 namespace scorvane::testing {
 
-UiEnvironment::UiEnvironment() : temp_(std::make_unique<TempDir>()) {
+WidgetEnvironment::WidgetEnvironment() : temp_(std::make_unique<TempDir>()) {
   const QString root = QString::fromStdString(temp_->Path().string());
   QDir(root).mkpath(QStringLiteral("user"));
   QDir(root).mkpath(QStringLiteral("system"));
@@ -45,7 +45,7 @@ UiEnvironment::UiEnvironment() : temp_(std::make_unique<TempDir>()) {
   ClearModalAnswers();
 }
 
-UiEnvironment::~UiEnvironment() {
+WidgetEnvironment::~WidgetEnvironment() {
   ClearModalAnswers();
   MessageBoxes::ClearScript();
   FileChoosers::ClearScript();
@@ -58,7 +58,7 @@ UiEnvironment::~UiEnvironment() {
   QLocale::setDefault(QLocale::c());
 }
 
-QString UiEnvironment::Path(const QString& name) const {
+QString WidgetEnvironment::Path(const QString& name) const {
   return QDir(QString::fromStdString(temp_->Path().string())).filePath(name);
 }
 

@@ -12,12 +12,12 @@
 
 namespace scorvane::testing {
 
-class UiEnvironment {
+class WidgetEnvironment {
  public:
-  UiEnvironment();
-  ~UiEnvironment();
-  UiEnvironment(const UiEnvironment&) = delete;
-  UiEnvironment& operator=(const UiEnvironment&) = delete;
+  WidgetEnvironment();
+  ~WidgetEnvironment();
+  WidgetEnvironment(const WidgetEnvironment&) = delete;
+  WidgetEnvironment& operator=(const WidgetEnvironment&) = delete;
 
   // A path inside the temporary folder.
   QString Path(const QString& name) const;
