@@ -59,7 +59,7 @@ void PaintHeader(QPainter& painter, const QRectF& band, const QString& title, in
   painter.drawText(QRectF(text_box.left(), text_box.top(), title_width, text_box.height()),
                    Qt::AlignLeft | Qt::AlignVCenter,
                    metrics.elidedText(title, Qt::ElideRight, title_width));
-  painter.setPen(QPen(Qt::black, Mm(0.2, dpi)));
+  painter.setPen(QPen(Qt::black, std::max(1.0, Mm(0.2, dpi))));
   painter.drawLine(band.bottomLeft(), band.bottomRight());
   painter.restore();
 }
@@ -72,7 +72,7 @@ void PaintFooter(QPainter& painter, const QRectF& band, double dpi) {
   const QString text =
       QStringLiteral("Scorvane - %1").arg(QString::fromStdString(Today().Format()));
   painter.drawText(band, Qt::AlignCenter, text);
-  painter.setPen(QPen(Qt::black, Mm(0.2, dpi)));
+  painter.setPen(QPen(Qt::black, std::max(1.0, Mm(0.2, dpi))));
   painter.drawLine(band.topLeft(), band.topRight());
   painter.restore();
 }
