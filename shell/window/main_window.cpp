@@ -58,8 +58,12 @@ MainWindow::MainWindow(DocumentSession& session, QString program_folder, PageFra
   pane_scroll_->setWidget(pane_);
   pane_scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   pane_scroll_->setFrameShape(QFrame::NoFrame);
-  pane_scroll_->setBackgroundRole(QPalette::Base);
-  pane_scroll_->setPalette(QPalette(QColor(173, 198, 255)));
+  // Below and beside the picture the pane keeps the picture's light blue.
+  QPalette pane_palette = pane_scroll_->palette();
+  pane_palette.setColor(QPalette::Window, QColor(173, 198, 255));
+  pane_scroll_->setPalette(pane_palette);
+  pane_scroll_->setBackgroundRole(QPalette::Window);
+  pane_scroll_->viewport()->setAutoFillBackground(true);
   pane_scroll_->setMinimumWidth(kNavigationWidth + 16);
   pane_scroll_->setMaximumWidth(kNavigationWidth + 20);
   frame_ = new PageFrame(splitter_, std::move(pages));

@@ -175,7 +175,7 @@ void NavigationPane::paintEvent(QPaintEvent*) {
   painter.drawLine(QPointF(70, 140), QPointF(70, 180));
 
   QFont font = painter.font();
-  font.setPixelSize(12);
+  font.setPixelSize(11);
   painter.setFont(font);
   for (const NavigationZone& zone : NavigationZones()) {
     const QRectF box = QRectF(zone.rect).adjusted(0.5, 0.5, -0.5, -0.5);

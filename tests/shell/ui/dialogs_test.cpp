@@ -5,7 +5,12 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <QFile>
+
 #include "records/user_prompt.h"
+#include "shell/app/about_dialog.h"
+#include "shell/app/help_window.h"
+#include "shell/catalogue/messages.h"
 #include "shell/dialogs/dialog_prompt.h"
 #include "shell/dialogs/doc_info_dialog.h"
 #include "shell/dialogs/message_boxes.h"
@@ -135,6 +140,29 @@ class DialogsTest : public QObject {
     }
     QVERIFY(expected.last().endsWith("[built-in]"));
     SetCurrentDocument(nullptr);
+  }
+
+  void VersionLabelUsesTheShortDate() {
+    QCOMPARE(AboutDialog::VersionLabel(), QStringLiteral("V1.17 (15/05/2000)"));
+    AboutDialog about;
+    QVERIFY(about.findChild<QLabel*>("versionLabel")->text().startsWith("V1.17"));
+  }
+
+  void EveryHelpTopicIsASectionOfBothHelpPages() {
+    for (int language : {kLanguageEnglish, kLanguageFrench}) {
+      QFile page(HelpPage(language).mid(3));
+      QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(page.fileName()));
+      const QByteArray html = page.readAll();
+      for (HelpTopic topic :
+           {HelpTopic::kContents, HelpTopic::kBeforeStarting, HelpTopic::kNavigation,
+            HelpTopic::kDocuments, HelpTopic::kPages, HelpTopic::kPrinting, HelpTopic::kSettings}) {
+        const QByteArray anchor = "name=\"" + HelpAnchor(topic).toUtf8() + "\"";
+        QVERIFY2(html.contains(anchor), anchor.constData());
+      }
+    }
+    HelpWindow* window = HelpWindow::Open(HelpTopic::kBeforeStarting);
+    QCOMPARE(window->Source(), QStringLiteral("qrc:/help/help_en.html#before-starting"));
+    window->close();
   }
 };
 
