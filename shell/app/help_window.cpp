@@ -56,17 +56,32 @@ QString HelpWindow::Source() const {
   return browser_->source().toString();
 }
 
-HelpWindow* HelpWindow::Open(HelpTopic topic) {
+namespace {
+
+QPointer<HelpWindow>& TheHelpWindow() {
   static QPointer<HelpWindow> window;
+  return window;
+}
+
+}  // namespace
+
+HelpWindow* HelpWindow::Open(HelpTopic topic) {
+  QPointer<HelpWindow>& window = TheHelpWindow();
   if (!window) {
     window = new HelpWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // The help alone does not keep the program running.
+    window->setAttribute(Qt::WA_QuitOnClose, false);
   }
   window->ShowTopic(topic);
   window->show();
   window->raise();
   window->activateWindow();
   return window;
+}
+
+void HelpWindow::CloseIfOpen() {
+  if (QPointer<HelpWindow>& window = TheHelpWindow(); window) delete window.data();
 }
 
 void HelpWindow::changeEvent(QEvent* event) {

@@ -35,6 +35,8 @@ class HelpWindow : public QWidget {
 
   // The one help window of the program, opened on the topic.
   static HelpWindow* Open(HelpTopic topic);
+  // Closes the help window when it is open (the program is ending).
+  static void CloseIfOpen();
 
  protected:
   void changeEvent(QEvent* event) override;

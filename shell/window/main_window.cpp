@@ -13,6 +13,7 @@
 #include "finances/currency.h"
 #include "records/document.h"
 #include "records/season.h"
+#include "shell/app/help_window.h"
 #include "shell/app/settings.h"
 #include "shell/dialogs/message_boxes.h"
 #include "shell/print/page_printer.h"
@@ -99,6 +100,7 @@ MainWindow::MainWindow(DocumentSession& session, QString program_folder, PageFra
 }
 
 MainWindow::~MainWindow() {
+  HelpWindow::CloseIfOpen();
   document_.on_refresh_views = nullptr;
   document_.on_title_changed = nullptr;
   session_.SetParentWindow(nullptr);
