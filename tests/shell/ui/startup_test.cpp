@@ -1,15 +1,18 @@
 // Start-up: the language rule and where it is stored, the colour texts of
 // the settings, the recent-file list, the command line, and the welcome
 // dialog's loop, driven through its real buttons.
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
 
+#include "ranking/ranking_registry.h"
 #include "records/season.h"
 #include "shell/app/language.h"
 #include "shell/app/program.h"
+#include "shell/app/qt_locale_format.h"
 #include "shell/app/recent_files.h"
 #include "shell/app/settings.h"
 #include "shell/app/welcome_dialog.h"
@@ -86,6 +89,30 @@ class StartupTest : public QObject {
     Program program(QCoreApplication::applicationDirPath());
     QVERIFY(program.Prepare());
     QCOMPARE(CurrentLanguage(), kLanguageFrench);
+  }
+
+  void RankingSystemsFolderFollowsTheProgramFolder() {
+    QDir().mkpath(env_->Path("install/bin"));
+    QDir().mkpath(env_->Path("install/RankSys"));
+    Program beside_parent(env_->Path("install/bin"));
+    QVERIFY(beside_parent.Prepare());
+    QCOMPARE(FromFsPath(Registry().Folder()), env_->Path("install/RankSys"));
+    Program nowhere(env_->Path("elsewhere/bin"));
+    QVERIFY(nowhere.Prepare());
+    QCOMPARE(FromFsPath(Registry().Folder()), env_->Path("data/Scorvane/RankSys"));
+  }
+
+  void LocaleFormatFollowsTheUsersLocale() {
+    const QtLocaleFormat french(QLocale(QLocale::French, QLocale::France));
+    QCOMPARE(french.ShortDate(15, 6, 2001), std::string("15/06/2001"));
+    QVERIFY(QString::fromStdString(french.Number("1234.50")).endsWith(",50"));
+    QCOMPARE(french.CurrencySymbol(), std::string("€"));
+    const QtLocaleFormat american(QLocale(QLocale::English, QLocale::UnitedStates));
+    // Four-digit years even where the locale writes two.
+    QCOMPARE(american.ShortDate(15, 6, 2001), std::string("6/15/2001"));
+    QCOMPARE(american.Number("1234.50"), std::string("1,234.50"));
+    QCOMPARE(american.Currency("1234.50"), std::string("$1,234.50"));
+    QCOMPARE(american.Number("not a number"), std::string("not a number"));
   }
 
   void ColourTexts_data() {
