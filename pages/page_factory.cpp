@@ -1,0 +1,24 @@
+#include "pages/page_factory.h"
+
+#include "pages/clubs/clubs_page.h"
+#include "pages/placeholder_page.h"
+
+namespace scorvane {
+namespace {
+
+PageView* CreateClubsPage(QWidget* parent) {
+  return new PAGE_CLUBS(parent);
+}
+
+}  // namespace
+
+PageView* CreatePage(int number, QWidget* parent) {
+  switch (number) {
+    case PageView::kClubs:
+      return CreateClubsPage(parent);
+    default:
+      return new PlaceholderPage(number, parent);
+  }
+}
+
+}  // namespace scorvane

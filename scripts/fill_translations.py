@@ -1,0 +1,181 @@
+#!/usr/bin/env python3
+"""Fills the program's two translation files after lupdate has refreshed them.
+
+The source texts of the program are English: the English file takes every
+text unchanged, the French one takes the texts of the table below. A text
+missing from the table stays unfinished and is reported, so that a new text
+is never shipped untranslated without notice.
+
+    lupdate ... -ts shell/resources/translations/*.ts
+    scripts/fill_translations.py
+"""
+import pathlib
+import sys
+import xml.etree.ElementTree as ET
+
+FRENCH = {
+    # About box
+    "About Scorvane": "À propos de Scorvane",
+    "Your tennis record: seasons, events, matches, players, clubs, rankings and money, with the "
+    "estimate of your next ranking and statistics on every match you play.":
+        "Votre palmarès de tennis : saisons, épreuves, rencontres, joueurs, clubs, classements et "
+        "finances, avec l'estimation de votre prochain classement et des statistiques sur toutes "
+        "vos rencontres.",
+    # Document information
+    "Information about the current document": "Informations sur le document en cours",
+    "Number of seasons :": "Nombre de saisons :",
+    "Number of different events :": "Nombre d'épreuves différentes :",
+    "Total number of matches :": "Nombre total de rencontres :",
+    "Singles :": "Simples :",
+    "Doubles :": "Doubles :",
+    "Number of listed players :": "Nombre de joueurs répertoriés :",
+    "Number of anonymous players :": "Nombre de joueurs anonymes :",
+    "Number of contacts :": "Nombre de contacts :",
+    "Ranking system used :": "Système de classement utilisé :",
+    # Question dialogs
+    "Create a new player ?": "Création d'un nouveau joueur ?",
+    "The player you have just changed plays in other matches: is it the same player or a new "
+    "one ?":
+        "Le joueur qui vient d'être modifié est impliqué dans d'autres rencontres, s'agit-il du "
+        "même joueur ou d'un nouveau ?",
+    "Same player": "Même joueur",
+    "New player": "Nouveau joueur",
+    "Question": "Question",
+    "Yes": "Oui",
+    "No !": "Non !",
+    "Delete all": "Tout supprimer",
+    # Documents
+    "Cannot open the file %1:\n%2": "Impossible d'ouvrir le fichier %1 :\n%2",
+    "Zezovu files (*.ten)": "Fichiers Zezovu (*.ten)",
+    "The document was not saved:\n%1": "Le document n'a pas été enregistré :\n%1",
+    "Some characters cannot be stored in a Scorvane file and will be saved as \"?\" in:\n%1\n\n"
+    "Save anyway?":
+        "Certains caractères ne peuvent pas être gardés dans un fichier Scorvane et seront "
+        "enregistrés sous la forme « ? » dans :\n%1\n\nEnregistrer quand même ?",
+    "The document could not be saved to %1:\n%2":
+        "Le document n'a pas pu être enregistré dans %1 :\n%2",
+    "Untitled": "Sans titre",
+    "Save changes to %1?": "Enregistrer les modifications de %1 ?",
+    # Help
+    "Scorvane Help": "Aide de Scorvane",
+    # Main window
+    "&File": "&Fichier",
+    "&Edit": "&Edition",
+    "&Season": "&Saison",
+    "&View": "A&ffichage",
+    "&Tools": "&Outils",
+    "&Help": "&Aide",
+    "Recent files": "Fichiers récents",
+    "&New": "&Nouveau",
+    "&Open...": "&Ouvrir...",
+    "&Save": "&Enregistrer",
+    "Save &as...": "En&registrer sous...",
+    "&Document information": "Informations sur le &document",
+    "&Print...": "&Imprimer...",
+    "Print pre&view": "Aperçu a&vant impression",
+    "&Export to PDF...": "E&xporter en PDF...",
+    "P&rint setup...": "C&onfiguration de l'impression...",
+    "&Quit": "&Quitter",
+    "&Undo": "&Annuler",
+    "Cu&t": "&Couper",
+    "&Copy": "&Copier",
+    "&Paste": "C&oller",
+    "Add a new season": "Ajouter une nouvelle saison",
+    "Delete the active season": "Supprimer la saison active",
+    "Own p&age": "P&age personnelle",
+    "Registered &players": "&Joueurs enregistrés",
+    "Active season &finances": "&Finances de la saison active",
+    "Active season &summary": "&Bilan de la saison active",
+    "Active season &matches": "&Palmarès de la saison active",
+    "S&tatistics": "&Statistiques",
+    "Registered &clubs": "&Clubs enregistrés",
+    "&Tool bar": "Barre d'&outils",
+    "Light &navigation bar": "Barre de &navigation légère",
+    "Status &bar": "Barre d'é&tat",
+    "Background colour...": "Couleur de fond...",
+    "Frame colour...": "Couleur des cadres...",
+    "Default colours": "Couleurs d'origine",
+    "Français": "English",
+    "Switch the program to French": "Passer le logiciel en anglais",
+    "&Influence of service success": "&Influence de la réussite du service",
+    "Edit &surfaces": "Édition des &Surfaces",
+    "Edit financial &categories": "Édition des &Catégories Financières",
+    "Edit &events": "Édition des &Épreuves",
+    "Edit c&lubs": "Édition des C&lubs",
+    "Change the ranking system": "Changement de système de classement",
+    "Ranking s&ystems": "S&ystèmes de classement",
+    "&Currency in use": "&Monnaie utilisée",
+    "Help on this page": "Aide sur cette page",
+    "&Tip of the day": "&Note du jour",
+    "&About Scorvane...": "&A propos de Scorvane...",
+    "This command comes in a later version of Scorvane.":
+        "Cette commande arrive dans une prochaine version de Scorvane.",
+    # Navigation
+    "Help": "Aide",
+    "Pages": "Pages",
+    "Own page": "Page perso",
+    "Players": "Joueurs",
+    "Statistics": "Statistiques",
+    "Active season": "Saison active",
+    "Summary": "Bilan",
+    "Matches": "Palmarès",
+    "Finances": "Finances",
+    "New season": "Nouvelle saison",
+    "Delete season": "Supprimer la saison",
+    "About": "À propos",
+    # Printing
+    "PDF files (*.pdf)": "Fichiers PDF (*.pdf)",
+    "The PDF file %1 could not be written.": "Le fichier PDF %1 n'a pas pu être écrit.",
+    # Pages
+    "Registered clubs": "Liste des clubs enregistrés",
+    "This page comes in a later version of Scorvane.":
+        "Cette page arrive dans une prochaine version de Scorvane.",
+    # Tip of the day
+    "Tip of the day": "Note du jour",
+    "&Show tips at start-up": "&Afficher les notes au démarrage",
+    "&Next tip": "Note &suivante",
+    "&Close": "&Fermer",
+    # Welcome
+    "Welcome to Scorvane": "Bienvenue dans Scorvane",
+    "Create a &new file": "Créer un &nouveau fichier",
+    "Open the &last file": "Ouvrir le &dernier fichier",
+    "&Open a file...": "&Ouvrir un fichier...",
+    "&Read this before starting": "À &lire avant de commencer",
+    "&Quit !": "&Quitter !",
+    "Scorvane keeps your tennis record: your seasons, events and matches, the players you meet, "
+    "your rankings and your tennis budget. Start with a new file.":
+        "Scorvane tient votre palmarès de tennis : vos saisons, épreuves et rencontres, les "
+        "joueurs rencontrés, vos classements et votre budget tennis. Commencez par un nouveau "
+        "fichier.",
+    "Passer en français": "Switch to English",
+}
+
+
+def fill(path, translate):
+    tree = ET.parse(path)
+    missing = []
+    for message in tree.iter("message"):
+        source = message.find("source").text or ""
+        translation = message.find("translation")
+        text = translate(source)
+        if text is None:
+            missing.append(source)
+            translation.set("type", "unfinished")
+            continue
+        translation.text = text
+        translation.attrib.pop("type", None)
+    tree.write(path, encoding="utf-8", xml_declaration=True)
+    return missing
+
+
+def main():
+    folder = pathlib.Path(__file__).resolve().parent.parent / "shell/resources/translations"
+    fill(folder / "scorvane_en.ts", lambda source: source)
+    missing = fill(folder / "scorvane_fr.ts", FRENCH.get)
+    for source in missing:
+        print(f"untranslated: {source!r}", file=sys.stderr)
+    return 1 if missing else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

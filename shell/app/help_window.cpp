@@ -1,0 +1,95 @@
+#include "shell/app/help_window.h"
+
+#include <QEvent>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "shell/catalogue/messages.h"
+
+namespace scorvane {
+
+QString HelpAnchor(HelpTopic topic) {
+  switch (topic) {
+    case HelpTopic::kContents:
+      return QStringLiteral("contents");
+    case HelpTopic::kBeforeStarting:
+      return QStringLiteral("before-starting");
+    case HelpTopic::kNavigation:
+      return QStringLiteral("navigation");
+    case HelpTopic::kDocuments:
+      return QStringLiteral("documents");
+    case HelpTopic::kPages:
+      return QStringLiteral("pages");
+    case HelpTopic::kPrinting:
+      return QStringLiteral("printing");
+    case HelpTopic::kSettings:
+      return QStringLiteral("settings");
+  }
+  return QStringLiteral("contents");
+}
+
+QString HelpPage(int language) {
+  return language == kLanguageFrench ? QStringLiteral("qrc:/help/help_fr.html")
+                                     : QStringLiteral("qrc:/help/help_en.html");
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("helpWindow"));
+  browser_ = new QTextBrowser(this);
+  browser_->setOpenExternalLinks(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(browser_);
+  resize(640, 560);
+  setWindowTitle(tr("Scorvane Help"));
+}
+
+void HelpWindow::ShowTopic(HelpTopic topic) {
+  topic_ = topic;
+  QUrl url(HelpPage(CurrentLanguage()));
+  url.setFragment(HelpAnchor(topic));
+  browser_->setSource(url);
+}
+
+QString HelpWindow::Source() const {
+  return browser_->source().toString();
+}
+
+namespace {
+
+QPointer<HelpWindow>& TheHelpWindow() {
+  static QPointer<HelpWindow> window;
+  return window;
+}
+
+}  // namespace
+
+HelpWindow* HelpWindow::Open(HelpTopic topic) {
+  QPointer<HelpWindow>& window = TheHelpWindow();
+  if (!window) {
+    window = new HelpWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // The help alone does not keep the program running.
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+  }
+  window->ShowTopic(topic);
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return window;
+}
+
+void HelpWindow::CloseIfOpen() {
+  if (QPointer<HelpWindow>& window = TheHelpWindow(); window) delete window.data();
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    setWindowTitle(tr("Scorvane Help"));
+    ShowTopic(topic_);
+  }
+  QWidget::changeEvent(event);
+}
+
+}  // namespace scorvane

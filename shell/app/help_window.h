@@ -1,0 +1,49 @@
+// The bundled help: one HTML page per language, shown in a browser window;
+// each help topic the program opens is a section (an anchor) of that page.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace scorvane {
+
+enum class HelpTopic {
+  kContents,
+  kBeforeStarting,  // the welcome dialog's "read before starting"
+  kNavigation,
+  kDocuments,
+  kPages,
+  kPrinting,
+  kSettings,
+};
+
+// The anchor of a topic in the help page.
+QString HelpAnchor(HelpTopic topic);
+// The help page of a language (kLanguageFrench / kLanguageEnglish).
+QString HelpPage(int language);
+
+class HelpWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit HelpWindow(QWidget* parent = nullptr);
+  // Shows the page of the current language at the topic.
+  void ShowTopic(HelpTopic topic);
+  QString Source() const;
+
+  // The one help window of the program, opened on the topic.
+  static HelpWindow* Open(HelpTopic topic);
+  // Closes the help window when it is open (the program is ending).
+  static void CloseIfOpen();
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
+ private:
+  QTextBrowser* browser_;
+  HelpTopic topic_ = HelpTopic::kContents;
+};
+
+}  // namespace scorvane

@@ -1,0 +1,35 @@
+// The desktop program's answer to the core's questions: the question
+// dialogs for yes / no and yes / no / all, message boxes for the rest.
+#pragma once
+
+#include <memory>
+
+#include "records/user_prompt.h"
+
+class QWidget;
+
+namespace scorvane {
+
+class DLG_QUEST_OUI_NON;
+
+class DialogPrompt : public UserPrompt {
+ public:
+  DialogPrompt();
+  ~DialogPrompt() override;
+
+  // The window the dialogs are centred on (may be null).
+  void SetParentWindow(QWidget* parent) { parent_ = parent; }
+
+  bool AskYesNo(const std::string& text, Style style) override;
+  bool AskYesNoAll(const std::string& text, bool& all) override;
+  void ShowMessage(const std::string& text, const std::string& detail) override;
+  // Until the ranking-translation dialog exists: no ranking.
+  CLASSEMENT AskReplacementRanking(const std::string& old_text) override;
+
+ private:
+  QWidget* parent_ = nullptr;
+  // One yes / no dialog kept for the whole run and reused.
+  std::unique_ptr<DLG_QUEST_OUI_NON> yes_no_;
+};
+
+}  // namespace scorvane

@@ -1,0 +1,500 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en_US">
+<context>
+    <name>scorvane::AboutDialog</name>
+    <message>
+        <source>About Scorvane</source>
+        <translation>About Scorvane</translation>
+    </message>
+    <message>
+        <source>Your tennis record: seasons, events, matches, players, clubs, rankings and money, with the estimate of your next ranking and statistics on every match you play.</source>
+        <translation>Your tennis record: seasons, events, matches, players, clubs, rankings and money, with the estimate of your next ranking and statistics on every match you play.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_DOC_INFO</name>
+    <message>
+        <source>Information about the current document</source>
+        <translation>Information about the current document</translation>
+    </message>
+    <message>
+        <source>Number of seasons :</source>
+        <translation>Number of seasons :</translation>
+    </message>
+    <message>
+        <source>Number of different events :</source>
+        <translation>Number of different events :</translation>
+    </message>
+    <message>
+        <source>Total number of matches :</source>
+        <translation>Total number of matches :</translation>
+    </message>
+    <message>
+        <source>Singles :</source>
+        <translation>Singles :</translation>
+    </message>
+    <message>
+        <source>Doubles :</source>
+        <translation>Doubles :</translation>
+    </message>
+    <message>
+        <source>Number of listed players :</source>
+        <translation>Number of listed players :</translation>
+    </message>
+    <message>
+        <source>Number of anonymous players :</source>
+        <translation>Number of anonymous players :</translation>
+    </message>
+    <message>
+        <source>Number of contacts :</source>
+        <translation>Number of contacts :</translation>
+    </message>
+    <message>
+        <source>Ranking system used :</source>
+        <translation>Ranking system used :</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_QUEST_NOUVEAU_JOUEUR</name>
+    <message>
+        <source>Create a new player ?</source>
+        <translation>Create a new player ?</translation>
+    </message>
+    <message>
+        <source>The player you have just changed plays in other matches: is it the same player or a new one ?</source>
+        <translation>The player you have just changed plays in other matches: is it the same player or a new one ?</translation>
+    </message>
+    <message>
+        <source>Same player</source>
+        <translation>Same player</translation>
+    </message>
+    <message>
+        <source>New player</source>
+        <translation>New player</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_QUEST_OUI_NON</name>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No !</source>
+        <translation>No !</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_QUEST_OUI_NON_TOUS</name>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No !</source>
+        <translation>No !</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Delete all</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DocumentSession</name>
+    <message>
+        <source>Cannot open the file %1:
+%2</source>
+        <translation>Cannot open the file %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Zezovu files (*.ten)</source>
+        <translation>Zezovu files (*.ten)</translation>
+    </message>
+    <message>
+        <source>The document was not saved:
+%1</source>
+        <translation>The document was not saved:
+%1</translation>
+    </message>
+    <message>
+        <source>Some characters cannot be stored in a Scorvane file and will be saved as "?" in:
+%1
+
+Save anyway?</source>
+        <translation>Some characters cannot be stored in a Scorvane file and will be saved as "?" in:
+%1
+
+Save anyway?</translation>
+    </message>
+    <message>
+        <source>The document could not be saved to %1:
+%2</source>
+        <translation>The document could not be saved to %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Save changes to %1?</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::FileChoosers</name>
+    <message>
+        <source>Zezovu files (*.ten)</source>
+        <translation>Zezovu files (*.ten)</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::HelpWindow</name>
+    <message>
+        <source>Scorvane Help</source>
+        <translation>Scorvane Help</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Season</source>
+        <translation>&amp;Season</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Save &amp;as...</translation>
+    </message>
+    <message>
+        <source>&amp;Document information</source>
+        <translation>&amp;Document information</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Print pre&amp;view</source>
+        <translation>Print pre&amp;view</translation>
+    </message>
+    <message>
+        <source>&amp;Export to PDF...</source>
+        <translation>&amp;Export to PDF...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint setup...</source>
+        <translation>P&amp;rint setup...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>Add a new season</source>
+        <translation>Add a new season</translation>
+    </message>
+    <message>
+        <source>Delete the active season</source>
+        <translation>Delete the active season</translation>
+    </message>
+    <message>
+        <source>Own p&amp;age</source>
+        <translation>Own p&amp;age</translation>
+    </message>
+    <message>
+        <source>Registered &amp;players</source>
+        <translation>Registered &amp;players</translation>
+    </message>
+    <message>
+        <source>Active season &amp;finances</source>
+        <translation>Active season &amp;finances</translation>
+    </message>
+    <message>
+        <source>Active season &amp;summary</source>
+        <translation>Active season &amp;summary</translation>
+    </message>
+    <message>
+        <source>Active season &amp;matches</source>
+        <translation>Active season &amp;matches</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>S&amp;tatistics</translation>
+    </message>
+    <message>
+        <source>Registered &amp;clubs</source>
+        <translation>Registered &amp;clubs</translation>
+    </message>
+    <message>
+        <source>&amp;Tool bar</source>
+        <translation>&amp;Tool bar</translation>
+    </message>
+    <message>
+        <source>Light &amp;navigation bar</source>
+        <translation>Light &amp;navigation bar</translation>
+    </message>
+    <message>
+        <source>Status &amp;bar</source>
+        <translation>Status &amp;bar</translation>
+    </message>
+    <message>
+        <source>Background colour...</source>
+        <translation>Background colour...</translation>
+    </message>
+    <message>
+        <source>Frame colour...</source>
+        <translation>Frame colour...</translation>
+    </message>
+    <message>
+        <source>Default colours</source>
+        <translation>Default colours</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>&amp;Influence of service success</source>
+        <translation>&amp;Influence of service success</translation>
+    </message>
+    <message>
+        <source>Edit &amp;surfaces</source>
+        <translation>Edit &amp;surfaces</translation>
+    </message>
+    <message>
+        <source>Edit financial &amp;categories</source>
+        <translation>Edit financial &amp;categories</translation>
+    </message>
+    <message>
+        <source>Edit &amp;events</source>
+        <translation>Edit &amp;events</translation>
+    </message>
+    <message>
+        <source>Edit c&amp;lubs</source>
+        <translation>Edit c&amp;lubs</translation>
+    </message>
+    <message>
+        <source>Change the ranking system</source>
+        <translation>Change the ranking system</translation>
+    </message>
+    <message>
+        <source>Ranking s&amp;ystems</source>
+        <translation>Ranking s&amp;ystems</translation>
+    </message>
+    <message>
+        <source>&amp;Currency in use</source>
+        <translation>&amp;Currency in use</translation>
+    </message>
+    <message>
+        <source>Help on this page</source>
+        <translation>Help on this page</translation>
+    </message>
+    <message>
+        <source>&amp;Tip of the day</source>
+        <translation>&amp;Tip of the day</translation>
+    </message>
+    <message>
+        <source>&amp;About Scorvane...</source>
+        <translation>&amp;About Scorvane...</translation>
+    </message>
+    <message>
+        <source>Switch the program to French</source>
+        <translation>Switch the program to French</translation>
+    </message>
+    <message>
+        <source>This command comes in a later version of Scorvane.</source>
+        <translation>This command comes in a later version of Scorvane.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::NavigationBar</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::NavigationPane</name>
+    <message>
+        <source>Own page</source>
+        <translation>Own page</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Active season</source>
+        <translation>Active season</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Matches</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Finances</translation>
+    </message>
+    <message>
+        <source>New season</source>
+        <translation>New season</translation>
+    </message>
+    <message>
+        <source>Delete season</source>
+        <translation>Delete season</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PagePrinter</name>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written.</source>
+        <translation>The PDF file %1 could not be written.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PlaceholderPage</name>
+    <message>
+        <source>Registered clubs</source>
+        <translation>Registered clubs</translation>
+    </message>
+    <message>
+        <source>This page comes in a later version of Scorvane.</source>
+        <translation>This page comes in a later version of Scorvane.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::TipDialog</name>
+    <message>
+        <source>Tip of the day</source>
+        <translation>Tip of the day</translation>
+    </message>
+    <message>
+        <source>&amp;Show tips at start-up</source>
+        <translation>&amp;Show tips at start-up</translation>
+    </message>
+    <message>
+        <source>&amp;Next tip</source>
+        <translation>&amp;Next tip</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::WelcomeDialog</name>
+    <message>
+        <source>Welcome to Scorvane</source>
+        <translation>Welcome to Scorvane</translation>
+    </message>
+    <message>
+        <source>Create a &amp;new file</source>
+        <translation>Create a &amp;new file</translation>
+    </message>
+    <message>
+        <source>Open the &amp;last file</source>
+        <translation>Open the &amp;last file</translation>
+    </message>
+    <message>
+        <source>&amp;Open a file...</source>
+        <translation>&amp;Open a file...</translation>
+    </message>
+    <message>
+        <source>&amp;Read this before starting</source>
+        <translation>&amp;Read this before starting</translation>
+    </message>
+    <message>
+        <source>&amp;Quit !</source>
+        <translation>&amp;Quit !</translation>
+    </message>
+    <message>
+        <source>Scorvane keeps your tennis record: your seasons, events and matches, the players you meet, your rankings and your tennis budget. Start with a new file.</source>
+        <translation>Scorvane keeps your tennis record: your seasons, events and matches, the players you meet, your rankings and your tennis budget. Start with a new file.</translation>
+    </message>
+    <message>
+        <source>Passer en français</source>
+        <translation>Passer en français</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,500 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>scorvane::AboutDialog</name>
+    <message>
+        <source>About Scorvane</source>
+        <translation>À propos de Scorvane</translation>
+    </message>
+    <message>
+        <source>Your tennis record: seasons, events, matches, players, clubs, rankings and money, with the estimate of your next ranking and statistics on every match you play.</source>
+        <translation>Votre palmarès de tennis : saisons, épreuves, rencontres, joueurs, clubs, classements et finances, avec l'estimation de votre prochain classement et des statistiques sur toutes vos rencontres.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_DOC_INFO</name>
+    <message>
+        <source>Information about the current document</source>
+        <translation>Informations sur le document en cours</translation>
+    </message>
+    <message>
+        <source>Number of seasons :</source>
+        <translation>Nombre de saisons :</translation>
+    </message>
+    <message>
+        <source>Number of different events :</source>
+        <translation>Nombre d'épreuves différentes :</translation>
+    </message>
+    <message>
+        <source>Total number of matches :</source>
+        <translation>Nombre total de rencontres :</translation>
+    </message>
+    <message>
+        <source>Singles :</source>
+        <translation>Simples :</translation>
+    </message>
+    <message>
+        <source>Doubles :</source>
+        <translation>Doubles :</translation>
+    </message>
+    <message>
+        <source>Number of listed players :</source>
+        <translation>Nombre de joueurs répertoriés :</translation>
+    </message>
+    <message>
+        <source>Number of anonymous players :</source>
+        <translation>Nombre de joueurs anonymes :</translation>
+    </message>
+    <message>
+        <source>Number of contacts :</source>
+        <translation>Nombre de contacts :</translation>
+    </message>
+    <message>
+        <source>Ranking system used :</source>
+        <translation>Système de classement utilisé :</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_QUEST_NOUVEAU_JOUEUR</name>
+    <message>
+        <source>Create a new player ?</source>
+        <translation>Création d'un nouveau joueur ?</translation>
+    </message>
+    <message>
+        <source>The player you have just changed plays in other matches: is it the same player or a new one ?</source>
+        <translation>Le joueur qui vient d'être modifié est impliqué dans d'autres rencontres, s'agit-il du même joueur ou d'un nouveau ?</translation>
+    </message>
+    <message>
+        <source>Same player</source>
+        <translation>Même joueur</translation>
+    </message>
+    <message>
+        <source>New player</source>
+        <translation>Nouveau joueur</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_QUEST_OUI_NON</name>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No !</source>
+        <translation>Non !</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_QUEST_OUI_NON_TOUS</name>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No !</source>
+        <translation>Non !</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Tout supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DocumentSession</name>
+    <message>
+        <source>Cannot open the file %1:
+%2</source>
+        <translation>Impossible d'ouvrir le fichier %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>Zezovu files (*.ten)</source>
+        <translation>Fichiers Zezovu (*.ten)</translation>
+    </message>
+    <message>
+        <source>The document was not saved:
+%1</source>
+        <translation>Le document n'a pas été enregistré :
+%1</translation>
+    </message>
+    <message>
+        <source>Some characters cannot be stored in a Scorvane file and will be saved as "?" in:
+%1
+
+Save anyway?</source>
+        <translation>Certains caractères ne peuvent pas être gardés dans un fichier Scorvane et seront enregistrés sous la forme « ? » dans :
+%1
+
+Enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>The document could not be saved to %1:
+%2</source>
+        <translation>Le document n'a pas pu être enregistré dans %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::FileChoosers</name>
+    <message>
+        <source>Zezovu files (*.ten)</source>
+        <translation>Fichiers Zezovu (*.ten)</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::HelpWindow</name>
+    <message>
+        <source>Scorvane Help</source>
+        <translation>Aide de Scorvane</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edition</translation>
+    </message>
+    <message>
+        <source>&amp;Season</source>
+        <translation>&amp;Saison</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>A&amp;ffichage</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>En&amp;registrer sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Document information</source>
+        <translation>Informations sur le &amp;document</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print pre&amp;view</source>
+        <translation>Aperçu a&amp;vant impression</translation>
+    </message>
+    <message>
+        <source>&amp;Export to PDF...</source>
+        <translation>E&amp;xporter en PDF...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint setup...</source>
+        <translation>C&amp;onfiguration de l'impression...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Couper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Add a new season</source>
+        <translation>Ajouter une nouvelle saison</translation>
+    </message>
+    <message>
+        <source>Delete the active season</source>
+        <translation>Supprimer la saison active</translation>
+    </message>
+    <message>
+        <source>Own p&amp;age</source>
+        <translation>P&amp;age personnelle</translation>
+    </message>
+    <message>
+        <source>Registered &amp;players</source>
+        <translation>&amp;Joueurs enregistrés</translation>
+    </message>
+    <message>
+        <source>Active season &amp;finances</source>
+        <translation>&amp;Finances de la saison active</translation>
+    </message>
+    <message>
+        <source>Active season &amp;summary</source>
+        <translation>&amp;Bilan de la saison active</translation>
+    </message>
+    <message>
+        <source>Active season &amp;matches</source>
+        <translation>&amp;Palmarès de la saison active</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>&amp;Statistiques</translation>
+    </message>
+    <message>
+        <source>Registered &amp;clubs</source>
+        <translation>&amp;Clubs enregistrés</translation>
+    </message>
+    <message>
+        <source>&amp;Tool bar</source>
+        <translation>Barre d'&amp;outils</translation>
+    </message>
+    <message>
+        <source>Light &amp;navigation bar</source>
+        <translation>Barre de &amp;navigation légère</translation>
+    </message>
+    <message>
+        <source>Status &amp;bar</source>
+        <translation>Barre d'é&amp;tat</translation>
+    </message>
+    <message>
+        <source>Background colour...</source>
+        <translation>Couleur de fond...</translation>
+    </message>
+    <message>
+        <source>Frame colour...</source>
+        <translation>Couleur des cadres...</translation>
+    </message>
+    <message>
+        <source>Default colours</source>
+        <translation>Couleurs d'origine</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>&amp;Influence of service success</source>
+        <translation>&amp;Influence de la réussite du service</translation>
+    </message>
+    <message>
+        <source>Edit &amp;surfaces</source>
+        <translation>Édition des &amp;Surfaces</translation>
+    </message>
+    <message>
+        <source>Edit financial &amp;categories</source>
+        <translation>Édition des &amp;Catégories Financières</translation>
+    </message>
+    <message>
+        <source>Edit &amp;events</source>
+        <translation>Édition des &amp;Épreuves</translation>
+    </message>
+    <message>
+        <source>Edit c&amp;lubs</source>
+        <translation>Édition des C&amp;lubs</translation>
+    </message>
+    <message>
+        <source>Change the ranking system</source>
+        <translation>Changement de système de classement</translation>
+    </message>
+    <message>
+        <source>Ranking s&amp;ystems</source>
+        <translation>S&amp;ystèmes de classement</translation>
+    </message>
+    <message>
+        <source>&amp;Currency in use</source>
+        <translation>&amp;Monnaie utilisée</translation>
+    </message>
+    <message>
+        <source>Help on this page</source>
+        <translation>Aide sur cette page</translation>
+    </message>
+    <message>
+        <source>&amp;Tip of the day</source>
+        <translation>&amp;Note du jour</translation>
+    </message>
+    <message>
+        <source>&amp;About Scorvane...</source>
+        <translation>&amp;A propos de Scorvane...</translation>
+    </message>
+    <message>
+        <source>Switch the program to French</source>
+        <translation>Passer le logiciel en anglais</translation>
+    </message>
+    <message>
+        <source>This command comes in a later version of Scorvane.</source>
+        <translation>Cette commande arrive dans une prochaine version de Scorvane.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::NavigationBar</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::NavigationPane</name>
+    <message>
+        <source>Own page</source>
+        <translation>Page perso</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Active season</source>
+        <translation>Saison active</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Bilan</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Palmarès</translation>
+    </message>
+    <message>
+        <source>Finances</source>
+        <translation>Finances</translation>
+    </message>
+    <message>
+        <source>New season</source>
+        <translation>Nouvelle saison</translation>
+    </message>
+    <message>
+        <source>Delete season</source>
+        <translation>Supprimer la saison</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PagePrinter</name>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written.</source>
+        <translation>Le fichier PDF %1 n'a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PlaceholderPage</name>
+    <message>
+        <source>Registered clubs</source>
+        <translation>Liste des clubs enregistrés</translation>
+    </message>
+    <message>
+        <source>This page comes in a later version of Scorvane.</source>
+        <translation>Cette page arrive dans une prochaine version de Scorvane.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::TipDialog</name>
+    <message>
+        <source>Tip of the day</source>
+        <translation>Note du jour</translation>
+    </message>
+    <message>
+        <source>&amp;Show tips at start-up</source>
+        <translation>&amp;Afficher les notes au démarrage</translation>
+    </message>
+    <message>
+        <source>&amp;Next tip</source>
+        <translation>Note &amp;suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::WelcomeDialog</name>
+    <message>
+        <source>Welcome to Scorvane</source>
+        <translation>Bienvenue dans Scorvane</translation>
+    </message>
+    <message>
+        <source>Create a &amp;new file</source>
+        <translation>Créer un &amp;nouveau fichier</translation>
+    </message>
+    <message>
+        <source>Open the &amp;last file</source>
+        <translation>Ouvrir le &amp;dernier fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open a file...</source>
+        <translation>&amp;Ouvrir un fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Read this before starting</source>
+        <translation>À &amp;lire avant de commencer</translation>
+    </message>
+    <message>
+        <source>&amp;Quit !</source>
+        <translation>&amp;Quitter !</translation>
+    </message>
+    <message>
+        <source>Scorvane keeps your tennis record: your seasons, events and matches, the players you meet, your rankings and your tennis budget. Start with a new file.</source>
+        <translation>Scorvane tient votre palmarès de tennis : vos saisons, épreuves et rencontres, les joueurs rencontrés, vos classements et votre budget tennis. Commencez par un nouveau fichier.</translation>
+    </message>
+    <message>
+        <source>Passer en français</source>
+        <translation>Switch to English</translation>
+    </message>
+</context>
+</TS>

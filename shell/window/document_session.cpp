@@ -1,0 +1,154 @@
+#include "shell/window/document_session.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "ranking/ranking_registry.h"
+#include "records/user_prompt.h"
+#include "shell/app/recent_files.h"
+#include "shell/app/settings.h"
+#include "shell/catalogue/messages.h"
+#include "shell/dialogs/message_boxes.h"
+
+namespace scorvane {
+namespace {
+
+QString Text(int message) {
+  return QString::fromUtf8(Msg(message));
+}
+
+}  // namespace
+
+std::filesystem::path ToFsPath(const QString& path) {
+  return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+QString FromFsPath(const std::filesystem::path& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+DocumentSession::DocumentSession(PROJECT_DOC& document, QString program_folder)
+    : document_(document), program_folder_(std::move(program_folder)) {}
+
+bool DocumentSession::OpenPath(const QString& path) {
+  const FileResult result = document_.Read(ToFsPath(path));
+  if (!result.ok()) {
+    QString message = QString::fromStdString(result.Message());
+    if (result.status == FileResult::Status::kFileError) {
+      message = tr("Cannot open the file %1:\n%2").arg(QDir::toNativeSeparators(path), message);
+    }
+    MessageBoxes::Warn(parent_, message);
+    return false;
+  }
+  QSettings store = settings::User();
+  RecentFiles::Add(store, path);
+  if (!result.notice.empty()) MessageBoxes::Inform(parent_, QString::fromStdString(result.notice));
+  if (!document_.AdoptSameSystem() && Registry().Pending()) {
+    if (!AdaptToModifiedSystem()) document_.SetKeepsOwnSystem(true);
+    Registry().SetPending(nullptr);
+  }
+  emit DocumentReplaced();
+  return true;
+}
+
+bool DocumentSession::AdaptToModifiedSystem() {
+  // Adapting means translating every ranking of the document into the
+  // modified system (question 561 first); that translation is not written
+  // yet, so the document goes on with the system stored in it.
+  return false;
+}
+
+bool DocumentSession::OpenWithChooser() {
+  const QString path =
+      FileChoosers::ChooseOpen(parent_, QDir(program_folder_).filePath(QStringLiteral("*.ten")));
+  if (path.isEmpty()) return false;
+  if (!path.right(4).toLower().endsWith(QLatin1String(".ten"))) {
+    MessageBoxes::Warn(parent_, Text(137));
+    return false;
+  }
+  if (!SaveModified()) return false;
+  return OpenPath(path);
+}
+
+QString DocumentSession::ProposedSavePath() const {
+  if (!document_.Path().empty()) return FromFsPath(document_.Path());
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty()) folder = QDir::homePath();
+  return QDir(folder).filePath(QString::fromStdString(document_.ProposedFileName()));
+}
+
+bool DocumentSession::Save() {
+  if (!document_.Path().empty()) return SaveTo(FromFsPath(document_.Path()));
+  return SaveAs();
+}
+
+bool DocumentSession::SaveAs() {
+  QString path = FileChoosers::ChooseSave(parent_, ProposedSavePath(), tr("Zezovu files (*.ten)"));
+  if (path.isEmpty()) return false;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".ten");
+  return SaveTo(path);
+}
+
+bool DocumentSession::SaveTo(const QString& path) {
+  const EncodedDocument encoded = document_.Encode();
+  if (!encoded.result.ok()) {
+    MessageBoxes::Warn(parent_, tr("The document was not saved:\n%1")
+                                    .arg(QString::fromStdString(encoded.result.Message())));
+    return false;
+  }
+  if (!encoded.replaced_texts.empty()) {
+    QStringList texts;
+    for (const std::string& text : encoded.replaced_texts)
+      texts << QStringLiteral("  ") + QString::fromStdString(text);
+    const QString question =
+        tr("Some characters cannot be stored in a Scorvane file and will be saved as \"?\" in:\n"
+           "%1\n\nSave anyway?")
+            .arg(texts.join(u'\n'));
+    if (MessageBoxes::Ask(parent_, question, MessageBoxes::Buttons::kOkCancel) !=
+        MessageBoxes::Answer::kOk) {
+      return false;
+    }
+  }
+  const FileResult result = document_.Write(ToFsPath(path), encoded);
+  if (!result.ok()) {
+    MessageBoxes::Warn(parent_, tr("The document could not be saved to %1:\n%2")
+                                    .arg(QDir::toNativeSeparators(path),
+                                         QString::fromStdString(result.Message())));
+    return false;
+  }
+  QSettings store = settings::User();
+  RecentFiles::Add(store, path);
+  return true;
+}
+
+bool DocumentSession::SaveModified() {
+  if (!document_.IsModified()) return true;
+  QString name = document_.Path().empty() ? QString::fromStdString(document_.Title())
+                                          : QFileInfo(FromFsPath(document_.Path())).fileName();
+  if (name.isEmpty()) name = tr("Untitled");
+  switch (MessageBoxes::Ask(parent_, tr("Save changes to %1?").arg(name),
+                            MessageBoxes::Buttons::kYesNoCancel)) {
+    case MessageBoxes::Answer::kYes:
+      return Save();
+    case MessageBoxes::Answer::kNo:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool DocumentSession::NewDocument(bool from_welcome) {
+  if (!from_welcome) {
+    if (!AskYesNo(Msg(138))) return false;
+    if (!SaveModified()) return false;
+  }
+  document_.DeleteContents();
+  Registry().SetPending(nullptr);
+  document_.MakeDefaultDocument();
+  emit DocumentReplaced();
+  return true;
+}
+
+}  // namespace scorvane

@@ -1,0 +1,130 @@
+#include "shell/window/page_rules.h"
+
+#include <QCoreApplication>
+
+#include "shell/catalogue/messages.h"
+
+namespace scorvane {
+namespace {
+
+struct PageFacts {
+  int title_message;  // 0: no title
+  bool with_year;
+  int lit_zone;
+  bool refreshed;
+};
+
+// Indexed by page number - 1.
+constexpr std::array<PageFacts, kPageCount> kPages = {{
+    {122, true, 6, true},    // 1 matches
+    {123, false, 2, true},   // 2 players
+    {121, false, 1, false},  // 3 own page
+    {124, true, 5, true},    // 4 season summary
+    {120, true, 5, false},   // 5 calculation report
+    {125, true, 7, true},    // 6 finances
+    {0, false, 0, true},     // 7 clubs
+    {126, false, 3, false},  // 8 statistics
+}};
+
+struct ListEntry {
+  int message;
+  int page;
+};
+constexpr std::array<ListEntry, kPageListCount> kPageList = {{
+    {578, 3},
+    {579, 2},
+    {580, 8},
+    {581, 4},
+    {582, 1},
+    {583, 6},
+}};
+constexpr int kSeasonSummaryEntry = 3;
+
+bool ValidPage(int page) {
+  return page >= 1 && page <= kPageCount;
+}
+
+QString CatalogueText(int number) {
+  return QString::fromUtf8(Msg(number));
+}
+
+}  // namespace
+
+QString PageTitle(int page, int season_year) {
+  if (!ValidPage(page)) return {};
+  const PageFacts& facts = kPages[static_cast<size_t>(page - 1)];
+  if (facts.title_message == 0) return {};
+  QString title = CatalogueText(facts.title_message);
+  if (facts.with_year && season_year > 0) title += QStringLiteral(" %1").arg(season_year);
+  return title;
+}
+
+int LitZone(int page) {
+  return ValidPage(page) ? kPages[static_cast<size_t>(page - 1)].lit_zone : 0;
+}
+
+bool RefreshedWhenShown(int page) {
+  return ValidPage(page) && kPages[static_cast<size_t>(page - 1)].refreshed;
+}
+
+QString WindowTitle(const QString& application, bool has_document, const QString& document_title,
+                    bool modified, int page, int season_year) {
+  QString title = application;
+  if (!has_document) return title;
+  title += QStringLiteral(" - ") + CatalogueText(51) + QStringLiteral(" : ") + document_title;
+  if (modified) title += u'*';
+  title += QStringLiteral(" - ") + PageTitle(page, season_year);
+  return title;
+}
+
+int PageListText(int index) {
+  return index >= 0 && index < kPageListCount ? kPageList[static_cast<size_t>(index)].message : 0;
+}
+
+int PageOfListEntry(int index) {
+  return index >= 0 && index < kPageListCount ? kPageList[static_cast<size_t>(index)].page : 0;
+}
+
+int PageListSelection(int page, int selected_now) {
+  if (page == 7 || !ValidPage(page)) return selected_now;
+  if (page == 5) return kSeasonSummaryEntry;
+  for (int index = 0; index < kPageListCount; ++index) {
+    if (kPageList[static_cast<size_t>(index)].page == page) return index;
+  }
+  return selected_now;
+}
+
+bool PageListChoiceShowsPage(int index, int current_page) {
+  if (PageOfListEntry(index) == 0) return false;
+  return !(index == kSeasonSummaryEntry && current_page == 5);
+}
+
+const std::array<NavigationZone, kZoneCount>& NavigationZones() {
+  using A = NavigationZone::Action;
+  static const std::array<NavigationZone, kZoneCount> zones = {{
+      {1, QRect(QPoint(1, 1), QPoint(79, 50)), 29, A::kShowPage, 3},
+      {2, QRect(QPoint(23, 52), QPoint(135, 101)), 30, A::kShowPage, 2},
+      {3, QRect(QPoint(1, 102), QPoint(127, 135)), 41, A::kShowPage, 8},
+      {4, QRect(QPoint(1, 182), QPoint(124, 204)), 32, A::kShowPage, 4},
+      {5, QRect(QPoint(2, 218), QPoint(88, 273)), 33, A::kShowPage, 4},
+      {6, QRect(QPoint(26, 275), QPoint(130, 309)), 26, A::kShowPage, 1},
+      {7, QRect(QPoint(2, 311), QPoint(111, 357)), 40, A::kShowPage, 6},
+      {8, QRect(QPoint(8, 372), QPoint(132, 397)), 35, A::kNewSeason, 0},
+      {9, QRect(QPoint(16, 398), QPoint(122, 423)), 34, A::kDeleteSeason, 0},
+      {10, QRect(QPoint(2, 432), QPoint(126, 481)), 36, A::kAbout, 0},
+  }};
+  return zones;
+}
+
+int ZoneAt(QPoint point) {
+  for (const NavigationZone& zone : NavigationZones()) {
+    if (zone.rect.contains(point)) return zone.number;
+  }
+  return 0;
+}
+
+const NavigationZone& Zone(int number) {
+  return NavigationZones()[static_cast<size_t>(number - 1)];
+}
+
+}  // namespace scorvane

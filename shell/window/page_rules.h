@@ -1,0 +1,68 @@
+// The fixed facts about the eight pages and the ten navigation zones, and the
+// rules that follow from them: page titles, the window title, which zone is
+// lit for which page, which pages refresh when shown, and how the page list
+// follows the current page. Pure functions, so they are tested without a
+// screen; the widgets only apply them.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <array>
+
+namespace scorvane {
+
+inline constexpr int kPageCount = 8;
+inline constexpr int kZoneCount = 10;
+
+// The title text of a page: the catalogue text, plus " " and the active
+// season's year for pages 1, 4, 5 and 6 when there is a season (year > 0).
+// Empty for page 7 and for numbers outside 1..8.
+QString PageTitle(int page, int season_year);
+
+// The zone of the navigation picture lit while `page` is current (0: none).
+int LitZone(int page);
+
+// Pages 1, 2, 4, 6 and 7 read the document again each time they are shown.
+bool RefreshedWhenShown(int page);
+
+// The window title: the application title; with a document,
+// " - " + "File" + " : " + its title, "*" when modified, then " - " and the
+// current page's title text.
+QString WindowTitle(const QString& application, bool has_document, const QString& document_title,
+                    bool modified, int page, int season_year);
+
+// The page list of the navigation bar: six entries in a fixed order.
+inline constexpr int kPageListCount = 6;
+// The catalogue text of entry `index`.
+int PageListText(int index);
+// The page entry `index` shows.
+int PageOfListEntry(int index);
+// The entry to select once `page` is current, given the entry selected now:
+// page 7 keeps the selection; page 5 shares "Season Summary" with page 4.
+int PageListSelection(int page, int selected_now);
+// Whether choosing entry `index` while `current_page` is shown changes page:
+// "Season Summary" while the calculation report (page 5) is shown does not.
+bool PageListChoiceShowsPage(int index, int current_page);
+
+// A navigation zone: its rectangle in picture coordinates (right and bottom
+// exclusive), its tooltip (catalogue) and what a click does.
+struct NavigationZone {
+  enum class Action { kShowPage, kNewSeason, kDeleteSeason, kAbout };
+  int number;
+  QRect rect;
+  int tooltip_message;
+  Action action;
+  int page;  // for kShowPage
+};
+const std::array<NavigationZone, kZoneCount>& NavigationZones();
+// The first zone containing the point, or 0.
+int ZoneAt(QPoint point);
+// Zone `number` (1..10).
+const NavigationZone& Zone(int number);
+
+// The size of the navigation picture.
+inline constexpr int kNavigationWidth = 140;
+inline constexpr int kNavigationHeight = 490;
+
+}  // namespace scorvane

@@ -1,0 +1,170 @@
+// The question dialogs, the document-information dialog and the core's
+// questions answered through them, clicked as a user would.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <QFile>
+
+#include "records/user_prompt.h"
+#include "shell/app/about_dialog.h"
+#include "shell/app/help_window.h"
+#include "shell/catalogue/messages.h"
+#include "shell/dialogs/dialog_prompt.h"
+#include "shell/dialogs/doc_info_dialog.h"
+#include "shell/dialogs/message_boxes.h"
+#include "shell/dialogs/question_dialogs.h"
+#include "tests/support/document_builder.h"
+#include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_environment.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+class DialogsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WidgetEnvironment> env_;
+  DialogPrompt prompt_;
+
+ private slots:
+  void init() {
+    env_ = std::make_unique<WidgetEnvironment>();
+    SetUserPrompt(&prompt_);
+  }
+  void cleanup() {
+    SetUserPrompt(nullptr);
+    env_.reset();
+  }
+
+  void YesNoQuestion_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("yes") << "yesButton" << true;
+    QTest::newRow("no") << "noButton" << false;
+    QTest::newRow("escape counts as no") << "escape" << false;
+  }
+  void YesNoQuestion() {
+    QFETCH(QString, action);
+    QFETCH(bool, answer);
+    QString shown;
+    QString yes_text;
+    QString no_text;
+    AnswerNextModal([&](QWidget* modal) {
+      shown = modal->findChild<QLabel*>("questionText")->text();
+      yes_text = modal->findChild<QPushButton*>("yesButton")->text();
+      no_text = modal->findChild<QPushButton*>("noButton")->text();
+      QCOMPARE(modal->windowTitle(), QStringLiteral("Question"));
+      if (action == "escape") {
+        QTest::keyClick(modal, Qt::Key_Escape);
+      } else {
+        QTest::mouseClick(modal->findChild<QPushButton*>(action), Qt::LeftButton);
+      }
+    });
+    QCOMPARE(AskYesNo("Destroy the selected item permanently ?"), answer);
+    QCOMPARE(shown, QStringLiteral("Destroy the selected item permanently ?"));
+    QCOMPARE(yes_text, QStringLiteral("Yes"));
+    QCOMPARE(no_text, QStringLiteral("No !"));
+    // The same dialog serves again.
+    ClickInNextModal("yesButton");
+    QVERIFY(AskYesNo("Again ?"));
+  }
+
+  void YesNoAllQuestion_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("all");
+    QTest::newRow("yes") << "yesButton" << true << false;
+    QTest::newRow("no") << "noButton" << false << false;
+    QTest::newRow("delete all") << "allButton" << true << true;
+  }
+  void YesNoAllQuestion() {
+    QFETCH(QString, button);
+    QFETCH(bool, answer);
+    QFETCH(bool, all);
+    ClickInNextModal(button);
+    bool all_flag = !all;
+    QCOMPARE(AskYesNoAll("Destroy player Paul ?", all_flag), answer);
+    QCOMPARE(all_flag, all);
+  }
+
+  void MessageBoxStyleAndMessages() {
+    MessageBoxes::ScriptAnswers(
+        {MessageBoxes::Answer::kNo, MessageBoxes::Answer::kYes, MessageBoxes::Answer::kOk});
+    QVERIFY(!AskYesNo("First ?", UserPrompt::Style::kMessageBox));
+    QVERIFY(AskYesNo("Second ?", UserPrompt::Style::kMessageBox));
+    ShowMessage("Text", "detail");
+    QCOMPARE(MessageBoxes::Said(),
+             QStringList({QStringLiteral("First ?"), QStringLiteral("Second ?"),
+                          QStringLiteral("Text\ndetail")}));
+  }
+
+  void NewPlayerQuestion_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("new_player");
+    QTest::newRow("same player") << "samePlayerButton" << false;
+    QTest::newRow("new player") << "newPlayerButton" << true;
+  }
+  void NewPlayerQuestion() {
+    QFETCH(QString, button);
+    QFETCH(bool, new_player);
+    ClickInNextModal(button);
+    QCOMPARE(DLG_QUEST_NOUVEAU_JOUEUR::AskNewPlayer(nullptr), new_player);
+  }
+
+  void ReplacementRankingIsNoRankingForNow() {
+    QCOMPARE(Prompt().AskReplacementRanking("15/2").Value(), CLASSEMENT().Value());
+  }
+
+  void DocumentInformationShowsTheCounts() {
+    PROJECT_DOC doc;
+    SetCurrentDocument(&doc);
+    DocumentBuilder b(doc.Owner());
+    b.Season(2000, "30/1");
+    b.Season(2001, "30");
+    JOUEUR* paul = b.Player("Paul", "Martin");
+    JOUEUR* anonymous = b.Player("", "");
+    anonymous->SetAnonymous(true);
+    JOUEUR* marc = b.Player("Marc", "Roux");
+    EPREUVE_JOUEE* open = b.Tournament("Open", DATE_SIMPLE(3, 5, 2001));
+    b.Singles(open, paul, true, "6/4 6/3");
+    b.Doubles(open, marc, paul, anonymous, false, "3/6 4/6");
+    DLG_DOC_INFO dialog(doc.Info());
+    const QStringList expected = {
+        "2", "1", "2", "1", "1", "2", "1", "0", QString::fromStdString(doc.Info().ranking_system)};
+    for (int i = 0; i < DLG_DOC_INFO::kFieldCount; ++i) {
+      QCOMPARE(dialog.FieldText(i), expected[i]);
+      QVERIFY(dialog.findChild<QLineEdit*>(QStringLiteral("infoField%1").arg(i))->isReadOnly());
+    }
+    QVERIFY(expected.last().endsWith("[built-in]"));
+    SetCurrentDocument(nullptr);
+  }
+
+  void VersionLabelUsesTheShortDate() {
+    QCOMPARE(AboutDialog::VersionLabel(), QStringLiteral("V1.17 (15/05/2000)"));
+    AboutDialog about;
+    QVERIFY(about.findChild<QLabel*>("versionLabel")->text().startsWith("V1.17"));
+  }
+
+  void EveryHelpTopicIsASectionOfBothHelpPages() {
+    for (int language : {kLanguageEnglish, kLanguageFrench}) {
+      QFile page(HelpPage(language).mid(3));
+      QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(page.fileName()));
+      const QByteArray html = page.readAll();
+      for (HelpTopic topic :
+           {HelpTopic::kContents, HelpTopic::kBeforeStarting, HelpTopic::kNavigation,
+            HelpTopic::kDocuments, HelpTopic::kPages, HelpTopic::kPrinting, HelpTopic::kSettings}) {
+        const QByteArray anchor = "name=\"" + HelpAnchor(topic).toUtf8() + "\"";
+        QVERIFY2(html.contains(anchor), anchor.constData());
+      }
+    }
+    HelpWindow* window = HelpWindow::Open(HelpTopic::kBeforeStarting);
+    QCOMPARE(window->Source(), QStringLiteral("qrc:/help/help_en.html#before-starting"));
+    window->close();
+  }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"

@@ -1,0 +1,135 @@
+// Printed pages: the header and footer bands around the content, the pages
+// a content asks for, and PDF files written (or refused) for real.
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTest>
+
+#include "pages/placeholder_page.h"
+#include "shell/print/page_printer.h"
+#include "shell/print/printable.h"
+#include "tests/support/ui/widget_environment.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+// A content of `pages` pages that notes what it was asked to paint.
+class CountingContent : public Printable {
+ public:
+  explicit CountingContent(int pages) : pages_(pages) {}
+  QString PrintTitle() const override { return QStringLiteral("Season 2001 matches"); }
+  int Paginate(QPainter&, const QRectF& area) override {
+    area_ = area;
+    return pages_;
+  }
+  void PaintPage(QPainter& painter, const QRectF& area, int index) override {
+    painted.push_back(index);
+    painter.fillRect(area, Qt::blue);
+  }
+
+  std::vector<int> painted;
+  QRectF area_;
+
+ private:
+  int pages_;
+};
+
+}  // namespace
+
+class PrintTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WidgetEnvironment> env_;
+
+ private slots:
+  void init() { env_ = std::make_unique<WidgetEnvironment>(); }
+  void cleanup() { env_.reset(); }
+
+  void SheetLayoutLeavesRoomForBothBands() {
+    // 100 dots per inch: 6 mm = 23.6 dots, 2 mm = 7.9 dots.
+    const SheetLayout layout = SheetLayout::For(QSizeF(800, 1100), 100);
+    QCOMPARE(qRound(layout.header.height()), 24);
+    QCOMPARE(layout.header.top(), 0.0);
+    QCOMPARE(qRound(layout.footer.bottom()), 1100);
+    QVERIFY(layout.content.top() > layout.header.bottom());
+    QVERIFY(layout.content.bottom() < layout.footer.top());
+    QCOMPARE(layout.content.width(), 800.0);
+  }
+
+  void BandsAroundTheContent() {
+    QImage image(500, 700, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const SheetLayout layout = SheetLayout::For(QSizeF(500, 700), 72);
+    QPainter painter(&image);
+    PaintHeader(painter, layout.header, QStringLiteral("Season 2001 matches"), 2, 3, 72);
+    painter.fillRect(layout.content, Qt::blue);
+    PaintFooter(painter, layout.footer, 72);
+    painter.end();
+    QCOMPARE(image.pixelColor(2, 2), QColor(230, 230, 230));
+    QCOMPARE(image.pixelColor(2, 697), QColor(230, 230, 230));
+    QCOMPARE(image.pixelColor(250, 350), QColor(Qt::blue));
+    QCOMPARE(image.pixelColor(250, qRound(layout.header.bottom()) + 2), QColor(Qt::white));
+    // The black rules under the header and over the footer.
+    auto rule_at = [&image](double y) {
+      int darkest = 255;
+      for (int row = qFloor(y) - 1; row <= qCeil(y) + 1; ++row)
+        darkest = std::min(darkest, image.pixelColor(100, row).lightness());
+      return darkest < 80;
+    };
+    QVERIFY(rule_at(layout.header.bottom()));
+    QVERIFY(rule_at(layout.footer.top()));
+    // Some text was drawn in both bands (dark pixels besides the rules).
+    auto dark_in = [&image](const QRectF& band) {
+      int dark = 0;
+      for (int y = qRound(band.top()) + 2; y < qRound(band.bottom()) - 2; ++y)
+        for (int x = 0; x < image.width(); ++x)
+          if (image.pixelColor(x, y).lightness() < 100) ++dark;
+      return dark;
+    };
+    QVERIFY(dark_in(layout.header) > 20);
+    QVERIFY(dark_in(layout.footer) > 20);
+  }
+
+  void EveryPageOfTheContentIsPrinted() {
+    CountingContent content(3);
+    QPdfWriter writer(env_->Path("three.pdf"));
+    writer.setResolution(100);
+    QCOMPARE(PrintTo(content, writer, writer.resolution()), 3);
+    QCOMPARE(content.painted, std::vector<int>({0, 1, 2}));
+    const SheetLayout layout =
+        SheetLayout::For(QSizeF(writer.width(), writer.height()), writer.resolution());
+    QCOMPARE(content.area_, layout.content);
+  }
+
+  void AContentOfNoPagePrintsOneSheet() {
+    CountingContent content(0);
+    QPdfWriter writer(env_->Path("none.pdf"));
+    QCOMPARE(PrintTo(content, writer, writer.resolution()), 1);
+    QCOMPARE(content.painted, std::vector<int>({0}));
+  }
+
+  void PdfOfAPage() {
+    PlaceholderPage page(PageView::kStatistics);
+    const QString path = env_->Path("page.pdf");
+    QVERIFY(ExportPdf(page, path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("%PDF-"));
+    QCOMPARE(
+        bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
+        1);
+  }
+
+  void PdfIntoAMissingFolderFails() {
+    CountingContent content(2);
+    QVERIFY(!ExportPdf(content, env_->Path("missing/folder/page.pdf")));
+  }
+};
+
+QTEST_MAIN(PrintTest)
+#include "print_test.moc"

@@ -1,0 +1,150 @@
+// The tip of the day: reading the tips file (comments, tips for the French
+// system, going round, files with nothing to show, a changed file starting
+// over) and the dialog with its buttons and settings.
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+#include "shell/app/settings.h"
+#include "shell/app/tip_dialog.h"
+#include "shell/app/tips.h"
+#include "shell/catalogue/messages.h"
+#include "tests/support/ui/widget_environment.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+class TipsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WidgetEnvironment> env_;
+
+  QString WriteTips(const QByteArray& text, const QString& name = "tips_eng.txt") {
+    QDir().mkpath(env_->Path("program"));
+    const QString path = env_->Path("program/" + name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write(text);
+    return path;
+  }
+
+  QStringList ReadTips(const QString& path, bool french_system, int count) {
+    QSettings store = settings::User();
+    TipsFile tips;
+    if (!tips.Open({path}, store)) return {QStringLiteral("<not opened>")};
+    QStringList read;
+    for (int i = 0; i < count; ++i)
+      read << tips.Next(french_system);
+    tips.StorePosition(store);
+    return read;
+  }
+
+ private slots:
+  void init() { env_ = std::make_unique<WidgetEnvironment>(); }
+  void cleanup() { env_.reset(); }
+
+  void Reading_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("french_system");
+    QTest::addColumn<QStringList>("tips");
+    QTest::newRow("comments skipped, going round")
+        << QByteArray("; comment\nOne\n  indented\n\tTabbed\n\nTwo\r\n") << false
+        << QStringList({"One", "Two", "One"});
+    QTest::newRow("French tips under the French system")
+        << QByteArray("#F#Only French\nAll\n") << true << QStringList({"Only French", "All"});
+    QTest::newRow("French tips skipped otherwise")
+        << QByteArray("#F#Only French\nAll\n") << false << QStringList({"All", "All"});
+    QTest::newRow("no line end at the end")
+        << QByteArray("Last") << false << QStringList({"Last", "Last"});
+    QTest::newRow("nothing usable ends at once")
+        << QByteArray("; only\n; comments\n\n") << false << QStringList({"", ""});
+    QTest::newRow("only French tips, other system")
+        << QByteArray("#F#a\n#F#b\n") << false << QStringList({""});
+    QTest::newRow("empty file") << QByteArray() << false << QStringList({""});
+    QTest::newRow("a marker alone is no tip")
+        << QByteArray("#F#\nReal\n") << true << QStringList({"Real"});
+  }
+  void Reading() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, french_system);
+    QFETCH(QStringList, tips);
+    QCOMPARE(ReadTips(WriteTips(file), french_system, static_cast<int>(tips.size())), tips);
+  }
+
+  void LongLinesComeInPieces() {
+    const QByteArray line(1500, 'x');
+    const QStringList tips = ReadTips(WriteTips(line + "\nShort\n"), false, 3);
+    QCOMPARE(tips[0].size(), 999);
+    QCOMPARE(tips[1].size(), 501);
+    QCOMPARE(tips[2], QStringLiteral("Short"));
+  }
+
+  void NextStartGoesOnWhereTheLastStopped() {
+    const QString path = WriteTips("One\nTwo\nThree\n");
+    QCOMPARE(ReadTips(path, false, 1), QStringList({"One"}));
+    QCOMPARE(ReadTips(path, false, 1), QStringList({"Two"}));
+    QCOMPARE(settings::User().value(settings::kTipLang).toString(), QStringLiteral("tips_eng.txt"));
+  }
+
+  void ANewerFileStartsOver() {
+    const QString path = WriteTips("One\nTwo\nThree\n");
+    QCOMPARE(ReadTips(path, false, 2), QStringList({"One", "Two"}));
+    settings::User().setValue(settings::kTipTimeStamp, "Mon Jan  1 00:00:00 1990");
+    QCOMPARE(ReadTips(path, false, 1), QStringList({"One"}));
+  }
+
+  void AStoredPositionBeyondTheFileStartsOver() {
+    const QString path = WriteTips("One\nTwo\n");
+    ReadTips(path, false, 1);
+    settings::User().setValue(settings::kTipFilePos, 1000000);
+    QSettings store = settings::User();
+    TipsFile tips;
+    QVERIFY(tips.Open({path}, store));
+    QVERIFY(tips.PositionFailed());
+    QCOMPARE(tips.Next(false), QStringLiteral("One"));
+  }
+
+  void TimeStampLooksLikeCtime() {
+    const QDateTime time(QDate(2026, 12, 6), QTime(7, 22, 14));
+    QCOMPARE(TipsFile::TimeStampText(time), QStringLiteral("Sun Dec  6 07:22:14 2026"));
+  }
+
+  void BuiltInTipsAreFoundWithoutAFile() {
+    QSettings store = settings::User();
+    TipsFile tips;
+    QVERIFY(tips.Open(TipsFile::Candidates(env_->Path("nowhere"), true), store));
+    QVERIFY(!tips.Next(true).isEmpty());
+  }
+
+  void DialogShowsTipsAndRemembersTheChoice() {
+    WriteTips("First tip\nSecond tip\n");
+    {
+      TipDialog dialog(env_->Path("program"), false);
+      QCOMPARE(dialog.TipText(), QStringLiteral("First tip"));
+      QVERIFY(dialog.findChild<QCheckBox*>("showAtStartUp")->isChecked());
+      QTest::mouseClick(dialog.findChild<QPushButton*>("nextTipButton"), Qt::LeftButton);
+      QCOMPARE(dialog.TipText(), QStringLiteral("Second tip"));
+      dialog.findChild<QCheckBox*>("showAtStartUp")->setChecked(false);
+      QTest::mouseClick(dialog.findChild<QPushButton*>("closeButton"), Qt::LeftButton);
+    }
+    QCOMPARE(settings::User().value(settings::kTipStartUp).toInt(), 1);
+    QVERIFY(!TipDialog::ShowAtStartUp());
+    TipDialog again(env_->Path("program"), false);
+    QCOMPARE(again.TipText(), QStringLiteral("First tip"));
+    QVERIFY(!again.findChild<QCheckBox*>("showAtStartUp")->isChecked());
+  }
+
+  void DialogWithAFileOfNothingSaysSo() {
+    WriteTips("; nothing here\n");
+    TipDialog dialog(env_->Path("program"), false);
+    QCOMPARE(dialog.TipText(), QString::fromUtf8(Msg(56)));
+  }
+};
+
+QTEST_MAIN(TipsTest)
+#include "tips_test.moc"

@@ -1,0 +1,94 @@
+#include "tests/support/ui/modal.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+
+namespace scorvane::testing {
+namespace {
+
+class ModalAnswers : public QObject {
+ public:
+  ModalAnswers() {
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, &ModalAnswers::Poll);
+  }
+
+  void Push(ModalAnswer answer) {
+    answers_.push_back(std::move(answer));
+    timer_.start();
+  }
+  int Pending() const { return static_cast<int>(answers_.size()); }
+  void Clear() {
+    answers_.clear();
+    timer_.stop();
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide && watched == busy_) {
+      busy_->removeEventFilter(this);
+      busy_ = nullptr;
+    }
+    return false;
+  }
+
+ private:
+  void Poll() {
+    if (answers_.empty()) {
+      timer_.stop();
+      return;
+    }
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == busy_ || !modal->isVisible()) return;
+    busy_ = modal;
+    modal->installEventFilter(this);
+    ModalAnswer answer = std::move(answers_.front());
+    answers_.pop_front();
+    answer(modal);
+  }
+
+  QTimer timer_;
+  std::deque<ModalAnswer> answers_;
+  QPointer<QWidget> busy_;
+};
+
+ModalAnswers& Answers() {
+  static ModalAnswers* answers = new ModalAnswers;
+  return *answers;
+}
+
+}  // namespace
+
+void AnswerNextModal(ModalAnswer answer) {
+  Answers().Push(std::move(answer));
+}
+
+void ClickInNextModal(const QString& button_name) {
+  AnswerNextModal([button_name](QWidget* modal) {
+    auto* button = modal->findChild<QAbstractButton*>(button_name);
+    if (!button) {
+      qWarning("no button %s in the modal window", qPrintable(button_name));
+      modal->close();
+      return;
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
+  });
+}
+
+void EscapeNextModal() {
+  AnswerNextModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+}
+
+int PendingModalAnswers() {
+  return Answers().Pending();
+}
+
+void ClearModalAnswers() {
+  Answers().Clear();
+}
+
+}  // namespace scorvane::testing
