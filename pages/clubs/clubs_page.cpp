@@ -1,5 +1,7 @@
 #include "pages/clubs/clubs_page.h"
 
+#include <QPainter>
+
 #include <QFrame>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -7,7 +9,7 @@
 
 #include "records/document.h"
 #include "shell/listview/list_control.h"
-#include "shell/window/fixed_colours.h"
+#include "shell/window/screen_colours.h"
 
 namespace scorvane {
 
@@ -34,13 +36,18 @@ PAGE_CLUBS::PAGE_CLUBS(QWidget* parent)
   layout->addWidget(title_);
   layout->addWidget(list_, 1);
   layout->addWidget(bottom_frame_);
-  SetScreenColours(kDefaultBackgroundColour, kDefaultFrameColour);
+  bottom_frame_->setAutoFillBackground(true);
   InitialUpdate();
 }
 
-void PAGE_CLUBS::SetScreenColours(const QColor& background, const QColor& frame) {
-  FillBackground(*this, background);
-  FillBackground(*bottom_frame_, frame);
+void PAGE_CLUBS::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), ScreenColours::Background());
+  QPalette frame_palette = bottom_frame_->palette();
+  if (frame_palette.color(QPalette::Window) != ScreenColours::Frame()) {
+    frame_palette.setColor(QPalette::Window, ScreenColours::Frame());
+    bottom_frame_->setPalette(frame_palette);
+  }
 }
 
 void PAGE_CLUBS::InitialUpdate() {

@@ -27,10 +27,11 @@ class PAGE_CLUBS : public PageView {
   // The clubs page has no printing.
   Printable* PrintContent() override { return nullptr; }
 
-  // The page background and its frames (the two screen colours).
-  void SetScreenColours(const QColor& background, const QColor& frame);
-
   MY_LIST_CONTROL& List() { return *list_; }
+
+ protected:
+  // Paints with the user's two screen colours, which may change at any time.
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   QLabel* title_;

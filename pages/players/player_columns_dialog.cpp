@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "shell/window/fixed_colours.h"
+#include "shell/window/screen_colours.h"
 
 namespace scorvane {
 namespace {
@@ -39,7 +39,7 @@ DLG_COLONNES_JOUEURS::DLG_COLONNES_JOUEURS(std::vector<bool> shown, bool french_
     : QDialog(parent), shown_(std::move(shown)), boxes_(kColumnCount, nullptr) {
   shown_.resize(kColumnCount, false);
   setWindowTitle(QStringLiteral("Informations à afficher pour les joueurs"));
-  FillBackground(*this, kDialogBackgroundColour);
+  FillBackground(*this, ScreenColours::DialogBackground());
 
   auto* main_group = new QGroupBox(this);
   auto* main_layout = new QVBoxLayout(main_group);
@@ -50,7 +50,7 @@ DLG_COLONNES_JOUEURS::DLG_COLONNES_JOUEURS(std::vector<bool> shown, bool french_
   for (const Choice& choice : kContactChoices)
     AddBox(*contact_layout, QString::fromUtf8(choice.text), choice.column);
   for (QGroupBox* group : {main_group, contact_group})
-    FillBackground(*group, kDialogFrameColour);
+    FillBackground(*group, ScreenColours::DialogFrame());
   boxes_[kFutureRankColumn]->setVisible(french_system);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -1,5 +1,8 @@
 #include "shell/window/screen_colours.h"
 
+#include <QPalette>
+#include <QWidget>
+
 #include "shell/app/settings.h"
 
 namespace scorvane {
@@ -41,6 +44,13 @@ void ScreenColours::Set(const QColor& background, const QColor& frame, QSettings
 
 void ScreenColours::RestoreDefaults(QSettings& store) {
   Set(settings::kDefaultBackground, settings::kDefaultFrame, store);
+}
+
+void FillBackground(QWidget& widget, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Window, colour);
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
 }
 
 }  // namespace scorvane

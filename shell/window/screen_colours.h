@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QSettings>
 
+class QWidget;
+
 namespace scorvane {
 
 class ScreenColours {
@@ -23,5 +25,8 @@ class ScreenColours {
   static void Set(const QColor& background, const QColor& frame, QSettings& store);
   static void RestoreDefaults(QSettings& store);
 };
+
+// Makes a widget fill its background with a colour (dialogs and frames).
+void FillBackground(QWidget& widget, const QColor& colour);
 
 }  // namespace scorvane

@@ -7,7 +7,10 @@
 
 #include "pages/clubs/clubs_page.h"
 #include "records/document.h"
+#include "shell/app/settings.h"
 #include "shell/listview/list_control.h"
+#include "shell/window/screen_colours.h"
+#include "tests/support/ui/widget_environment.h"
 
 using namespace scorvane;
 
@@ -32,11 +35,13 @@ class ClubsPageTest : public QObject {
   CLUB* AddClub(const char* name, int code, const char* phone = "", const char* address = "");
   QStringList Row(int row) const;
 
+  std::unique_ptr<scorvane::testing::WidgetEnvironment> environment_;
   std::unique_ptr<PROJECT_DOC> document_;
   std::unique_ptr<PAGE_CLUBS> page_;
 };
 
 void ClubsPageTest::init() {
+  environment_ = std::make_unique<scorvane::testing::WidgetEnvironment>();
   document_ = std::make_unique<PROJECT_DOC>();
   SetCurrentDocument(document_.get());
   page_ = std::make_unique<PAGE_CLUBS>();
@@ -49,6 +54,7 @@ void ClubsPageTest::cleanup() {
   page_.reset();
   SetCurrentDocument(nullptr);
   document_.reset();
+  environment_.reset();
 }
 
 CLUB* ClubsPageTest::AddClub(const char* name, int code, const char* phone, const char* address) {
@@ -157,8 +163,10 @@ void ClubsPageTest::PaintsTheScreenColours() {
   QImage image = page_->grab().toImage();
   QCOMPARE(image.pixelColor(2, 2), QColor(173, 198, 255));
   QCOMPARE(image.pixelColor(page_->width() / 2, page_->height() - 12), QColor(255, 224, 175));
-  page_->SetScreenColours(QColor(10, 20, 30), QColor(40, 50, 60));
+  QSettings store = settings::User();
+  ScreenColours::Set(QColor(10, 20, 30), QColor(40, 50, 60), store);
   image = page_->grab().toImage();
+  ScreenColours::RestoreDefaults(store);
   QCOMPARE(image.pixelColor(2, 2), QColor(10, 20, 30));
   QCOMPARE(image.pixelColor(page_->width() / 2, page_->height() - 12), QColor(40, 50, 60));
 }
