@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "ranking/ranking_registry.h"
+#include "ranking/ranking_translation.h"
 #include "records/user_prompt.h"
 #include "shell/app/recent_files.h"
 #include "shell/app/settings.h"
@@ -54,10 +55,15 @@ bool DocumentSession::OpenPath(const QString& path) {
 }
 
 bool DocumentSession::AdaptToModifiedSystem() {
-  // Adapting means translating every ranking of the document into the
-  // modified system (question 561 first); that translation is not written
-  // yet, so the document goes on with the system stored in it.
-  return false;
+  // The shared file of the document's system changed since the document was
+  // saved: adapting translates every ranking of the document into it. A No,
+  // or a cancelled translation, leaves the document with its own copy.
+  std::string question = Msg(561);
+  if (const size_t at = question.find("%s"); at != std::string::npos) {
+    question.replace(at, 2, ActiveSystem().Title());
+  }
+  if (!AskYesNo(question)) return false;
+  return SwitchToPendingSystem(document_);
 }
 
 bool DocumentSession::OpenWithChooser() {

@@ -45,6 +45,23 @@ class DocumentsTest : public QObject {
   Q_OBJECT
 
  private:
+  // A user-defined system saved with the document, whose shared file then
+  // gained a grade on top: the program asks whether to adapt the document.
+  void SaveLadderDocumentThenChangeItsSystem(const QString& path) {
+    SYSTEME_CLASSEMENT& own = Registry().FreeWorkingSystem();
+    own = SYSTEME_CLASSEMENT();
+    own.SetTitle("Club ladder");
+    for (const char* grade : {"C", "B", "A"})
+      own.AddGrade(grade);
+    Registry().SetActive(&own);
+    doc_->MakeDefaultDocument();
+    doc_->Owner().History().Add(CLASSEMENT(1), DATE_SIMPLE(1, 1, 2000), "B");
+    QVERIFY2(doc_->Save(ToFsPath(path)).ok(), "saving the ladder document");
+    SYSTEME_CLASSEMENT changed = own;
+    changed.AddGrade("A+");
+    QVERIFY(changed.WriteFile());
+  }
+
   std::unique_ptr<WidgetEnvironment> env_;
   std::unique_ptr<PROJECT_DOC> doc_;
   std::unique_ptr<DocumentSession> session_;
@@ -272,28 +289,34 @@ class DocumentsTest : public QObject {
     QCOMPARE(replaced_, 1);
   }
 
-  void ModifiedSystemKeepsTheDocumentsOwnSystem() {
-    // A user-defined system saved with the document, then changed in its
-    // shared file: the document goes on with its own copy.
-    SYSTEME_CLASSEMENT& own = Registry().FreeWorkingSystem();
-    own = SYSTEME_CLASSEMENT();
-    own.SetTitle("Club ladder");
-    for (const char* grade : {"C", "B", "A"})
-      own.AddGrade(grade);
-    Registry().SetActive(&own);
-    doc_->MakeDefaultDocument();
+  void ModifiedSystemDeclinedKeepsTheDocumentsOwnSystem() {
     const QString path = env_->Path("Ladder.ten");
-    QVERIFY(doc_->Save(ToFsPath(path)).ok());
-    const bool yearly = own.IsYearly();
-    SYSTEME_CLASSEMENT changed = own;
-    changed.SetYearly(!yearly);
-    QVERIFY(changed.WriteFile());
+    SaveLadderDocumentThenChangeItsSystem(path);
+    if (QTest::currentTestFailed()) return;
+    ScriptedPrompt prompt;
+    prompt.Script({ScriptedPrompt::Answer::kNo});
     QVERIFY(session_->OpenPath(path));
+    QCOMPARE(prompt.asked.size(), size_t{1});
+    QVERIFY(prompt.asked[0].find("<Club ladder>") != std::string::npos);
     QVERIFY(doc_->KeepsOwnSystem());
     QVERIFY(!Registry().Pending());
-    QCOMPARE(ActiveSystem().Title(), std::string("Club ladder"));
-    QCOMPARE(ActiveSystem().IsYearly(), yearly);
+    QCOMPARE(ActiveSystem().Highest(), 2);
+    QVERIFY(!doc_->IsModified());
     QCOMPARE(replaced_, 1);
+  }
+
+  void ModifiedSystemAcceptedTranslatesTheRankings() {
+    const QString path = env_->Path("Ladder.ten");
+    SaveLadderDocumentThenChangeItsSystem(path);
+    if (QTest::currentTestFailed()) return;
+    ScriptedPrompt prompt;
+    prompt.Script({ScriptedPrompt::Answer::kYes});
+    QVERIFY(session_->OpenPath(path));
+    QVERIFY(!doc_->KeepsOwnSystem());
+    QCOMPARE(ActiveSystem().Highest(), 3);
+    QCOMPARE(doc_->Owner().History().RankingForYear(2000).Text(), std::string("B"));
+    QVERIFY(prompt.ranking_questions.empty());
+    QVERIFY(doc_->IsModified());
   }
 };
 
