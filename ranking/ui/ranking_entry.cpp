@@ -1,0 +1,90 @@
+#include "ranking/ui/ranking_entry.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStackedLayout>
+
+#include "ranking/ranking_registry.h"
+#include "shell/catalogue/messages.h"
+#include "shell/dialogs/message_boxes.h"
+
+namespace scorvane {
+
+QString RankingEntryProblem(const SYSTEME_CLASSEMENT& system, int32_t value) {
+  if (system.IsValid(value)) return {};
+  if (system.HasGrades()) return QString::fromUtf8(Msg(563));
+  QString text = QString::fromUtf8(Msg(564));
+  for (const int32_t bound : {system.Lowest(), system.Highest()}) {
+    const qsizetype at = text.indexOf(QLatin1String("%d"));
+    if (at >= 0) text.replace(at, 2, QString::number(bound));
+  }
+  return text;
+}
+
+RankingEntry::RankingEntry(QWidget* parent)
+    : QWidget(parent),
+      stack_(new QStackedLayout(this)),
+      grades_(new QComboBox(this)),
+      number_(new QLineEdit(this)) {
+  grades_->setObjectName(QStringLiteral("rankingGrades"));
+  number_->setObjectName(QStringLiteral("rankingNumber"));
+  number_->setAlignment(Qt::AlignCenter);
+  stack_->setContentsMargins(0, 0, 0, 0);
+  stack_->addWidget(grades_);
+  stack_->addWidget(number_);
+  connect(grades_, &QComboBox::currentIndexChanged, this, &RankingEntry::ValueChanged);
+  connect(number_, &QLineEdit::textEdited, this, &RankingEntry::ValueChanged);
+  SetUp();
+}
+
+void RankingEntry::SetUp() {
+  const SYSTEME_CLASSEMENT& system = ActiveSystem();
+  grades_mode_ = system.HasGrades();
+  grades_->clear();
+  number_->clear();
+  if (grades_mode_) {
+    // From the best grade to the worst; each line carries its value.
+    for (int64_t i = 0; i <= int64_t{system.Highest()} - system.Lowest(); ++i) {
+      const auto value = static_cast<int32_t>(system.HigherIsBetter() ? system.Highest() - i
+                                                                      : system.Lowest() + i);
+      grades_->addItem(QString::fromStdString(system.TextOfValue(value)), value);
+    }
+    grades_->setCurrentIndex(-1);
+    stack_->setCurrentWidget(grades_);
+  } else {
+    stack_->setCurrentWidget(number_);
+  }
+}
+
+void RankingEntry::SetValue(const CLASSEMENT& value) {
+  if (grades_mode_) {
+    grades_->setCurrentIndex(grades_->findData(value.Value()));
+  } else {
+    number_->setText(QString::number(value.Value()));
+  }
+}
+
+CLASSEMENT RankingEntry::Value() {
+  if (grades_mode_) {
+    const QVariant line = grades_->currentData();
+    return line.isValid() ? CLASSEMENT(line.toInt()) : CLASSEMENT();
+  }
+  bool ok = false;
+  const int value = number_->text().trimmed().toInt(&ok);
+  if (!ok || !ActiveSystem().IsValid(value)) {
+    number_->clear();
+    return CLASSEMENT();
+  }
+  return CLASSEMENT(value);
+}
+
+bool RankingEntry::Validate() {
+  if (isHidden()) return true;
+  const QString problem = RankingEntryProblem(ActiveSystem(), Value().Value());
+  if (problem.isEmpty()) return true;
+  MessageBoxes::Warn(this, problem);
+  (grades_mode_ ? static_cast<QWidget*>(grades_) : number_)->setFocus();
+  return false;
+}
+
+}  // namespace scorvane

@@ -1,0 +1,96 @@
+// The ranking entry: grades best first or a number box, what it reads back
+// and the two validation messages.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "ranking/ranking_registry.h"
+#include "ranking/ui/ranking_entry.h"
+#include "shell/dialogs/message_boxes.h"
+#include "tests/support/ui/widget_environment.h"
+
+namespace scorvane {
+
+class RankingEntryTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { environment_ = std::make_unique<testing::WidgetEnvironment>(); }
+  void cleanup() {
+    MessageBoxes::ClearScript();
+    environment_.reset();
+  }
+
+  void GradeSystemsListTheGradesBestFirst() {
+    RankingEntry entry;
+    QVERIFY(entry.IsGradeList());
+    QCOMPARE(entry.Grades()->count(), 25);
+    QCOMPARE(entry.Grades()->itemText(0), QString("1S"));
+    QCOMPARE(entry.Grades()->itemText(24), QString("NC"));
+    entry.SetValue(CLASSEMENT(5));
+    QCOMPARE(entry.Grades()->currentText(), QString("30/1"));
+    QCOMPARE(entry.Grades()->currentIndex(), 24 - 5);
+    QCOMPARE(entry.Value().Value(), 5);
+  }
+
+  void NumberSystemsTakeATypedNumber() {
+    Registry().SetActive(Registry().FindBuiltIn("ATP"));
+    RankingEntry entry;
+    QVERIFY(!entry.IsGradeList());
+    entry.SetValue(CLASSEMENT(57));
+    QCOMPARE(entry.Number()->text(), QString("57"));
+    entry.Number()->clear();
+    QTest::keyClicks(entry.Number(), "1400");
+    QCOMPARE(entry.Value().Value(), 1400);
+    for (const char* bad : {"1401", "0", "abc", ""}) {
+      entry.Number()->setText(bad);
+      QCOMPARE(entry.Value().Value(), -1);
+      QVERIFY(entry.Number()->text().isEmpty());
+    }
+  }
+
+  void InvalidValuesAreRefusedWithTheirMessage() {
+    QWidget dialog;  // the entry always lives in a dialog
+    RankingEntry& grades = *new RankingEntry(&dialog);
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    QVERIFY(!grades.Validate());
+    QCOMPARE(MessageBoxes::Said().last(), QString("Please select a ranking in the drop list"));
+
+    Registry().SetActive(Registry().FindBuiltIn("WTA"));
+    RankingEntry& numbers = *new RankingEntry(&dialog);
+    numbers.Number()->setText("2000");
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    QVERIFY(!numbers.Validate());
+    QCOMPARE(MessageBoxes::Said().last(),
+             QString("You must enter a valid ranking ! (between 1 and 1400)"));
+    numbers.Number()->setText("12");
+    QVERIFY(numbers.Validate());
+  }
+
+  void AHiddenEntryIsNotChecked() {
+    QWidget dialog;
+    RankingEntry& entry = *new RankingEntry(&dialog);
+    entry.hide();
+    QVERIFY(entry.Validate());
+    QVERIFY(MessageBoxes::Said().isEmpty());
+  }
+
+  void AnEmptyGradeSystemGivesAnEmptyList() {
+    SYSTEME_CLASSEMENT& empty = Registry().FreeWorkingSystem();
+    empty = SYSTEME_CLASSEMENT();
+    empty.AddGrade("only");
+    empty.SetScale(0, -1, true);
+    Registry().SetActive(&empty);
+    RankingEntry entry;
+    QCOMPARE(entry.Grades()->count(), 0);
+    QCOMPARE(entry.Value().Value(), -1);
+  }
+
+ private:
+  std::unique_ptr<testing::WidgetEnvironment> environment_;
+};
+
+}  // namespace scorvane
+
+QTEST_MAIN(scorvane::RankingEntryTest)
+#include "ranking_entry_test.moc"
