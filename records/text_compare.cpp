@@ -40,17 +40,24 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   return UpperBytes(a) == UpperBytes(b);
 }
 
-int CompareListTexts(std::string_view a, std::string_view b) {
-  const std::string ua = UpperBytes(a);
-  const std::string ub = UpperBytes(b);
-  const size_t common = std::min(ua.size(), ub.size());
+std::string ListKey(std::string_view utf8) {
+  return UpperBytes(utf8);
+}
+
+int CompareListKeys(std::string_view a, std::string_view b) {
+  const size_t common = std::min(a.size(), b.size());
   for (size_t i = 0; i < common; ++i) {
-    const auto ca = static_cast<signed char>(ua[i]);
-    const auto cb = static_cast<signed char>(ub[i]);
+    const auto ca = static_cast<signed char>(a[i]);
+    const auto cb = static_cast<signed char>(b[i]);
     if (ca != cb) return ca < cb ? -1 : 1;
   }
-  if (ua.size() == ub.size()) return 0;
-  return ua.size() < ub.size() ? 1 : -1;
+  if (a.size() == b.size()) return 0;
+  // A text that ends first comes after the longer one.
+  return a.size() < b.size() ? 1 : -1;
+}
+
+int CompareListTexts(std::string_view a, std::string_view b) {
+  return CompareListKeys(ListKey(a), ListKey(b));
 }
 
 }  // namespace scorvane

@@ -20,4 +20,10 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // text comes last). Negative, zero or positive like strcmp.
 int CompareListTexts(std::string_view a, std::string_view b);
 
+// The same order in two steps, for sorting many texts: a key made once per
+// text, then a comparison of keys (CompareListTexts(a, b) equals
+// CompareListKeys(ListKey(a), ListKey(b))).
+std::string ListKey(std::string_view utf8);
+int CompareListKeys(std::string_view a, std::string_view b);
+
 }  // namespace scorvane

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <numeric>
 
-#include "records/cp1252.h"
 #include "records/dates.h"
 #include "records/document.h"
 #include "records/season.h"
@@ -123,7 +122,7 @@ std::vector<size_t> ListColumnModel::SortedOrder(std::span<const std::uintptr_t>
     if (!keys[k]->IsText()) continue;
     text_keys[k].reserve(items.size());
     for (std::uintptr_t item : items)
-      text_keys[k].push_back(ListTextKey(keys[k]->TextOf(item)));
+      text_keys[k].push_back(ListKey(keys[k]->TextOf(item)));
   }
   std::vector<size_t> order(items.size());
   std::iota(order.begin(), order.end(), size_t{0});
@@ -131,7 +130,7 @@ std::vector<size_t> ListColumnModel::SortedOrder(std::span<const std::uintptr_t>
     for (size_t k = 0; k < keys.size(); ++k) {
       int result = 0;
       if (keys[k]->IsText()) {
-        result = CompareListTextKeys(text_keys[k][a], text_keys[k][b]);
+        result = CompareListKeys(text_keys[k][a], text_keys[k][b]);
         if (keys[k]->IsDescendingText()) result = -result;
       } else {
         result = keys[k]->Compare(items[a], items[b], year);
@@ -141,22 +140,6 @@ std::vector<size_t> ListColumnModel::SortedOrder(std::span<const std::uintptr_t>
     return false;
   });
   return order;
-}
-
-std::string ListTextKey(std::string_view utf8) {
-  return cp1252::FromUtf8(ToUpperText(utf8));
-}
-
-int CompareListTextKeys(std::string_view a, std::string_view b) {
-  const size_t common = std::min(a.size(), b.size());
-  for (size_t i = 0; i < common; ++i) {
-    const auto ca = static_cast<signed char>(a[i]);
-    const auto cb = static_cast<signed char>(b[i]);
-    if (ca != cb) return ca < cb ? -1 : 1;
-  }
-  if (a.size() == b.size()) return 0;
-  // A text that ends first comes after the longer one.
-  return a.size() < b.size() ? 1 : -1;
 }
 
 int ListSortYear() {

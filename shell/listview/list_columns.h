@@ -107,11 +107,6 @@ class ListColumnModel {
   std::vector<int> display_order_;
 };
 
-// The list text order, in two steps: a key made once per text, then a
-// comparison of keys that agrees with CompareListTexts on the texts.
-std::string ListTextKey(std::string_view utf8);
-int CompareListTextKeys(std::string_view a, std::string_view b);
-
 // The year the comparisons work in: the owner's active season's, or the
 // current calendar year (within 1900..2100) when there is no season.
 int ListSortYear();

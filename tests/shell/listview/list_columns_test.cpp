@@ -237,14 +237,14 @@ TEST(ListTextOrderTest, KeysCompareLikeTheListTextOrder) {
   for (const char* a : texts) {
     for (const char* b : texts) {
       const int expected = CompareListTexts(a, b);
-      const int got = CompareListTextKeys(ListTextKey(a), ListTextKey(b));
+      const int got = CompareListKeys(ListKey(a), ListKey(b));
       EXPECT_EQ((got > 0) - (got < 0), (expected > 0) - (expected < 0)) << a << " / " << b;
     }
   }
   // A text that begins a longer one comes after it; accented capitals
   // (negative signed codes) come before plain letters.
-  EXPECT_GT(CompareListTextKeys(ListTextKey("Dupon"), ListTextKey("dupont")), 0);
-  EXPECT_LT(CompareListTextKeys(ListTextKey("élise"), ListTextKey("Alice")), 0);
+  EXPECT_GT(CompareListKeys(ListKey("Dupon"), ListKey("dupont")), 0);
+  EXPECT_LT(CompareListKeys(ListKey("élise"), ListKey("Alice")), 0);
 }
 
 TEST(DisplayOrderTest, MakesAnOrderOfEveryColumn) {
