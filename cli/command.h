@@ -37,5 +37,7 @@ struct Command {
 // Commands of each group, registered in cli.cpp.
 std::vector<Command> CatalogueCommands();
 std::vector<Command> SystemCommands();
+std::vector<Command> DocumentCommands();
+std::vector<Command> MatchCommands();
 
 }  // namespace scorvane::cli

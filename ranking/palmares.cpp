@@ -70,7 +70,7 @@ PALMARES::~PALMARES() {
 }
 
 void PALMARES::AddMatch(RENCONTRE* match) {
-  if (!matches_.Contains(match)) matches_.Add(match);
+  if (!matches_.Contains(match)) matches_.Append(match);
   match->palmares_ = this;
   if (EPREUVE_JOUEE* played = match->GetPlayedEvent()) AddPlayedEvent(played);
 }
