@@ -93,12 +93,12 @@ class Generator {
   }
 
   // A ranking value of the active system: grade systems stay within the
-  // lower two dozen grades where club players are; numbers use the range.
+  // lowest fourteen grades, where club players are; numbers use the range.
   CLASSEMENT RandomRanking() {
     const SYSTEME_CLASSEMENT& system = ActiveSystem();
     const int64_t span = int64_t{system.Highest()} - system.Lowest() + 1;
     if (span <= 0) return CLASSEMENT(system.Lowest());
-    const int64_t reach = system.HasGrades() ? std::min<int64_t>(span, 24) : span;
+    const int64_t reach = system.HasGrades() ? std::min<int64_t>(span, 14) : span;
     const int64_t offset = static_cast<int64_t>(Next() % static_cast<uint64_t>(reach));
     if (system.HigherIsBetter()) return CLASSEMENT(static_cast<int32_t>(system.Lowest() + offset));
     return CLASSEMENT(static_cast<int32_t>(system.Highest() - offset));
