@@ -7,8 +7,15 @@ scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 
-if [ -x build/bin/scorvane ] && [ -f build/demo/Demo.ten ]; then
+# The demo document: three seasons of a club player, made by the tool.
+if [ ! -f build/demo/Demo.ten ]; then
+  mkdir -p build/demo
+  build/bin/scorvane-cli demo build/demo/Demo.ten
+fi
+
+if [ -x build/bin/scorvane ]; then
   exec build/bin/scorvane build/demo/Demo.ten
 fi
-# Until the window exists: what the command-line tool knows.
-exec build/bin/scorvane-cli systems
+# Without the window: what the command-line tool sees in the demo document.
+build/bin/scorvane-cli info build/demo/Demo.ten
+exec build/bin/scorvane-cli matches build/demo/Demo.ten
