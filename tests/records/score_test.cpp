@@ -26,6 +26,8 @@ TEST(ScoreTest, TextsGiveTheirSetsWithTheWinnerFirst) {
       {"6/4 4/6", false, 2, {{6, 4}, {4, 6}}},
       {"6/4 (ankle injury) 2/0", false, 2, {{6, 4}, {2, 0}}},
       {"6/4 (unfinished", false, 1, {{6, 4}}},
+      {"6/4 (a)(b) 3/6 (c", false, 2, {{6, 4}, {3, 6}}},
+      {"(6/4)) 3/6", false, 1, {{6, 3}}},
       {"6 / 4", false, 1, {{6, 4}}},
       {"6/4,3/6;7/5", false, 3, {{6, 4}, {3, 6}, {7, 5}}},
       {"", false, 0, {}},
@@ -46,6 +48,18 @@ TEST(ScoreTest, TextsGiveTheirSetsWithTheWinnerFirst) {
       EXPECT_EQ(result.SetAt(static_cast<int>(i)).second, c.pairs[i].second) << c.text << " " << i;
     }
   }
+}
+
+TEST(ScoreTest, AHugeTextFullOfCommentsIsReadInOnePass) {
+  // A score text may be as long as a file; hundreds of thousands of comments
+  // must not take the square of the length.
+  std::string text;
+  for (int i = 0; i < 200000; ++i)
+    text += "(x)";
+  text += "6/4";
+  RESULTAT_RENCONTRE result;
+  EXPECT_FALSE(result.SetScore(text));
+  EXPECT_EQ(result.CountSets(0), 1);
 }
 
 TEST(ScoreTest, CountsOfSetsGamesAndTieBreaks) {
