@@ -1,3 +1,5 @@
+// Builds a tennis record the way a user would, with names, events and scores
+// that read well in English and French; see document_generator.h.
 #include "cli/document_generator.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The cell texts of the matches page's default columns, and CSV output.
 #include "cli/match_table.h"
 
 #include <ostream>

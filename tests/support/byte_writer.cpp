@@ -1,3 +1,4 @@
+// Little-endian field writers for hand-made file bytes (see byte_writer.h).
 #include "tests/support/byte_writer.h"
 
 #include <bit>

@@ -1,3 +1,4 @@
+// Describes a document field by field for record-by-record comparisons.
 #include "tests/support/document_dump.h"
 
 #include <bit>

@@ -1,3 +1,5 @@
+// The tiny document of tiny_document.h, written field by field in the order
+// the file format gives.
 #include "tests/support/tiny_document.h"
 
 #include "ranking/ranking_registry.h"
