@@ -27,6 +27,17 @@ class DocumentResolutionTest : public CoreTest {
   }
 };
 
+TEST_F(DocumentResolutionTest, SecondRecordsOfEachKindReadWhenNumberedRight) {
+  TinyDocument tiny;
+  tiny.club_count = tiny.surface_count = tiny.played_count = tiny.category_count = 2;
+  tiny.second_club_id = tiny.second_surface_id = tiny.second_played_id = 1;
+  tiny.second_category_id = 1;
+  const FileResult result = Read(tiny);
+  ASSERT_TRUE(result.ok()) << result.detail;
+  EXPECT_EQ(Owner().Clubs().Count(), 2);
+  EXPECT_EQ(Owner().Events().Front()->Played().Count(), 2);
+}
+
 TEST_F(DocumentResolutionTest, TheTinyDocumentReadsWithEveryReferenceResolved) {
   const FileResult result = Read(TinyDocument());
   ASSERT_TRUE(result.ok()) << result.detail;
@@ -73,6 +84,30 @@ TEST_F(DocumentResolutionTest, EachBrokenReferenceIsRefusedWithItsDetailText) {
        "Erreur de lecture: perte de d'un adv. de simple !!!"},
       {"doubles player out of range", [](TinyDocument& t) { t.doubles_players[2] = 9; },
        "Erreur de lecture: perte de d'un adv. de double !!!"},
+      {"two clubs with one id",
+       [](TinyDocument& t) {
+         t.club_count = 2;
+         t.second_club_id = 0;
+       },
+       "Erreur de lecture: club double"},
+      {"two surfaces with one id",
+       [](TinyDocument& t) {
+         t.surface_count = 2;
+         t.second_surface_id = 0;
+       },
+       "Erreur de lecture: surface double"},
+      {"two played events with one id",
+       [](TinyDocument& t) {
+         t.played_count = 2;
+         t.second_played_id = 0;
+       },
+       "Erreur de lecture: épreuve jouée double"},
+      {"two categories with one id",
+       [](TinyDocument& t) {
+         t.category_count = 2;
+         t.second_category_id = 0;
+       },
+       "Erreur de lecture: catégorie financière double"},
       {"operation category out of range", [](TinyDocument& t) { t.operation_category = 1; },
        "Erreur de lecture: perte de d'une catégorie"},
       {"operation without category", [](TinyDocument& t) { t.operation_category = 0xFFFF; },

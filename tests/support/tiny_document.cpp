@@ -106,18 +106,30 @@ std::vector<uint8_t> TinyDocument::Build() const {
   w.End();
   w.Date(1, 5, 2001).Date(5, 5, 2001).Amount(80.0f).Amount(20.0f).Amount(0.0f);
   w.Text("").Text("").Text("").Text("").U32(0).Ranking(0);
+  if (second_played_id) {
+    w.Entry().U16(0).U16(*second_played_id).End();
+    w.Date(1, 6, 2001).Date(5, 6, 2001).Amount(0.0f).Amount(0.0f).Amount(0.0f);
+    w.Text("").Text("").Text("").Text("").U32(0).Ranking(0);
+  }
   w.End();
   w.Text("Open de Lyon").U32(0).U32(1).U32(1).U32(5).U32(0);
   w.End();
 
-  w.Entry().U16(0).U16(surface_id).Text("Clay").End();
-  w.Entry().U16(0).U16(club_id).Text("TC Lyon").Text("").Text("04 78").Text("rue").U32(12).End();
+  w.Entry().U16(0).U16(surface_id).Text("Clay");
+  if (second_surface_id) w.Entry().U16(0).U16(*second_surface_id).Text("Grass");
+  w.End();
+  w.Entry().U16(0).U16(club_id).Text("TC Lyon").Text("").Text("04 78").Text("rue").U32(12);
+  if (second_club_id)
+    w.Entry().U16(0).U16(*second_club_id).Text("TC").Text("").Text("").Text("").U32(0);
+  w.End();
   w.Entry();
   Player(w, player_ids[0], "Martin", "Paul", first_player_club, player_palmares_matches);
   w.Entry();
   Player(w, player_ids[1], "Roux", "Anne", std::nullopt, {});
   w.End();
-  w.Entry().U16(0).U32(0).U16(category_id).Text("Balls").End();
+  w.Entry().U16(0).U32(0).U16(category_id).Text("Balls");
+  if (second_category_id) w.Entry().U16(0).U32(0).U16(*second_category_id).Text("Shoes");
+  w.End();
   return w.Get();
 }
 

@@ -42,6 +42,11 @@ struct TinyDocument {
   std::optional<uint16_t> first_player_club;
   std::vector<uint16_t> palmares_matches = {0, 1};
   std::vector<uint16_t> palmares_played = {0};
+  // A second record of a kind, with this identifier (counts are not changed).
+  std::optional<uint16_t> second_club_id;
+  std::optional<uint16_t> second_surface_id;
+  std::optional<uint16_t> second_category_id;
+  std::optional<uint16_t> second_played_id;
   // A second season, after the first, with its own palmares (none when empty).
   std::vector<uint16_t> second_palmares_matches;
   // A season of the first player (not the owner) with this palmares.
