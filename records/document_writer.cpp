@@ -2,6 +2,7 @@
 // checked to name a record of the document (so the file always reads back),
 // the file is encoded in memory and then written with a crash-safe replace.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ranking/palmares.h"
@@ -114,10 +115,12 @@ void CheckSeasons(const JOUEUR& player, const std::vector<RENCONTRE*>& matches,
 // reader checks; a value left outside it (for example by a translation the
 // user cancelled) is refused here rather than written into a file that
 // would not open again.
-void CheckRanking(const CLASSEMENT& ranking, const std::string& where_en,
-                  const std::string& where_fr) {
+template <class Where>
+void CheckRanking(const CLASSEMENT& ranking, Where&& where) {
   const SYSTEME_CLASSEMENT& system = ActiveSystem();
   if (system.IsValid(ranking.Value())) return;
+  // The texts naming the record are only built for a refusal.
+  const auto [where_en, where_fr] = where();
   const std::string value = std::to_string(ranking.Value());
   throw Refusal{Text(where_en + " holds the ranking " + value + ", which the ranking system \"" +
                          system.Title() + "\" does not have; correct it before saving.",
@@ -128,8 +131,10 @@ void CheckRanking(const CLASSEMENT& ranking, const std::string& where_en,
 
 void CheckHistory(const JOUEUR& player) {
   for (const CLASSEMENT_DATE* entry : player.History().Entries()) {
-    CheckRanking(entry->Ranking(), "The ranking history of " + player.DisplayName(),
-                 "L'historique des classements de " + player.DisplayName());
+    CheckRanking(entry->Ranking(), [&player] {
+      return std::pair("The ranking history of " + player.DisplayName(),
+                       "L'historique des classements de " + player.DisplayName());
+    });
   }
 }
 
@@ -178,8 +183,11 @@ EncodedDocument PROJECT_DOC::Encode() {
     }
     CheckSystem();
     for (const EPREUVE_JOUEE* played : played_events.Table()) {
-      const std::string name = played->Event()->Name() + " (" + played->StartDate().Format() + ")";
-      CheckRanking(played->BestRanking(), "The event " + name, "L'épreuve " + name);
+      CheckRanking(played->BestRanking(), [played] {
+        const std::string name =
+            played->Event()->Name() + " (" + played->StartDate().Format() + ")";
+        return std::pair("The event " + name, "L'épreuve " + name);
+      });
     }
     const auto check_player = [&](const JOUEUR& player) {
       CheckHistory(player);
