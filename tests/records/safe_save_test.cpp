@@ -129,6 +129,22 @@ TEST_F(SafeSaveTest, DocumentsThatCouldNotBeReadBackAreRefused) {
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+TEST_F(SafeSaveTest, MoreThan32767RecordsOfAKindAreRefused) {
+  // Each list holds at most 32767 records, but matches are spread over many
+  // played events: their identifiers would not fit in the file.
+  EPREUVE* event = Owner().AddEvent(std::make_unique<EPREUVE>("Ladder"));
+  for (int half = 0; half < 2; ++half) {
+    EPREUVE_JOUEE* played = event->AddPlayed(DATE_SIMPLE(1, 1, 2001), DATE_SIMPLE(1, 1, 2001));
+    for (int i = 0; i < 16400; ++i)
+      played->AdoptMatch(std::make_unique<RENCONTRE_SIMPLE>(DATE_SIMPLE(1, 1, 2001), 1, ""));
+  }
+  const auto path = Temp() / "Huge.ten";
+  const FileResult result = Doc().Save(path);
+  EXPECT_EQ(result.status, FileResult::Status::kRefused);
+  EXPECT_EQ(result.Message(), "The document holds more than 32767 matches and cannot be saved.");
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
 // How many times the killed-saver check runs: a few dozen by default, as many
 // as SCORVANE_KILL_RUNS says (a thousand for the full check).
 int KillRuns() {
