@@ -9,6 +9,7 @@
 #include "cli/document_loading.h"
 #include "cli/json.h"
 #include "ranking/ranking_registry.h"
+#include "shell/catalogue/messages.h"
 
 namespace scorvane::cli {
 namespace {
@@ -85,6 +86,10 @@ int RunDemo(Invocation& call) {
       !TakeNumber(call, "--seed", 0, 1 << 30, &seed)) {
     return kUsage;
   }
+  std::string error;
+  const std::optional<std::string> lang = call.TakeOption("--lang", &error);
+  if (!error.empty()) return UsageError(call, error);
+  if (lang && *lang != "fr" && *lang != "en") return UsageError(call, "--lang takes fr or en");
   options.seed = static_cast<uint32_t>(seed);
   options.first_season = 2002 - options.seasons;
   if (const auto unknown = call.UnknownOption())
@@ -95,7 +100,11 @@ int RunDemo(Invocation& call) {
   Registry().SetActive(&Registry().French());
   PROJECT_DOC document;
   SetCurrentDocument(&document);
+  // The default surfaces and categories are named in the chosen language.
+  const int language = CurrentLanguage();
+  if (lang) SetLanguage(*lang == "fr" ? kLanguageFrench : kLanguageEnglish);
   GenerateDocument(document, options);
+  SetLanguage(language);
   const int code = SaveTo(call, document, call.args[0]);
   SetCurrentDocument(nullptr);
   return code;
@@ -108,8 +117,10 @@ std::vector<Command> DocumentCommands() {
       {"info", "FILE [--json]", "Count the seasons, events, matches and players of a document.",
        RunInfo},
       {"resave", "IN OUT", "Read a document and save it in the current format.", RunResave},
-      {"demo", "OUT [--matches N] [--seasons N] [--seed N]",
-       "Write a demo document: three seasons of a club player under the French system.", RunDemo},
+      {"demo", "OUT [--matches N] [--seasons N] [--seed N] [--lang fr|en]",
+       "Write a demo document: three seasons of a club player under the French system; "
+       "surfaces and categories named in English or French.",
+       RunDemo},
   };
 }
 

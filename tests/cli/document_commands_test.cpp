@@ -4,6 +4,7 @@
 
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
+#include "shell/catalogue/messages.h"
 #include "tests/cli/cli_test_support.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/tiny_document.h"
@@ -175,6 +176,16 @@ TEST_F(DocumentCommandsTest, DemoWritesARealisticDocument) {
   EXPECT_TRUE(money);
   EXPECT_FALSE(demo.Owner().GetActiveSeason()->Finances().Expenses().IsEmpty());
   EXPECT_EQ(demo.Owner().GetActiveSeason()->Year(), 2001);
+  SetCurrentDocument(&Doc());
+  // Surfaces and categories in French on request.
+  const auto french = Temp() / "Demo_fr.ten";
+  ASSERT_EQ(RunCli({"demo", french.string(), "--lang", "fr"}).code, 0);
+  PROJECT_DOC in_french;
+  SetCurrentDocument(&in_french);
+  ASSERT_TRUE(in_french.Read(french).ok());
+  EXPECT_EQ(in_french.Owner().Surfaces().At(6)->Name(), "Terre battue");
+  EXPECT_EQ(CurrentLanguage(), kLanguageEnglish);
+  EXPECT_EQ(RunCli({"demo", french.string(), "--lang", "de"}).code, 2);
   SetCurrentDocument(&Doc());
   // The same options give the same file.
   const auto again = Temp() / "Demo2.ten";
