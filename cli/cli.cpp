@@ -10,7 +10,8 @@ namespace {
 
 std::vector<Command> AllCommands() {
   std::vector<Command> commands;
-  for (auto group : {CatalogueCommands, SystemCommands, EstimateCommands}) {
+  for (auto group :
+       {DocumentCommands, MatchCommands, EstimateCommands, SystemCommands, CatalogueCommands}) {
     for (Command& command : group())
       commands.push_back(std::move(command));
   }

@@ -38,5 +38,7 @@ struct Command {
 std::vector<Command> CatalogueCommands();
 std::vector<Command> SystemCommands();
 std::vector<Command> EstimateCommands();
+std::vector<Command> DocumentCommands();
+std::vector<Command> MatchCommands();
 
 }  // namespace scorvane::cli

@@ -1,5 +1,7 @@
 #include "ranking/palmares.h"
 
+#include <unordered_set>
+
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "records/event.h"
@@ -70,7 +72,7 @@ PALMARES::~PALMARES() {
 }
 
 void PALMARES::AddMatch(RENCONTRE* match) {
-  if (!matches_.Contains(match)) matches_.Add(match);
+  if (!matches_.Contains(match)) matches_.Append(match);
   match->palmares_ = this;
   if (EPREUVE_JOUEE* played = match->GetPlayedEvent()) AddPlayedEvent(played);
 }
@@ -103,12 +105,12 @@ int PALMARES::Count(const MatchMask& mask) const {
 int PALMARES::CountTournaments(const MatchMask& mask) const {
   MatchMask tournaments = mask;
   tournaments.flags |= MatchMask::kOnlyTournament;
-  List<EPREUVE_JOUEE*> seen;
-  for (RENCONTRE* match : matches_) {
-    EPREUVE_JOUEE* played = match->GetPlayedEvent();
-    if (played && !seen.Contains(played) && tournaments.Accepts(*match)) seen.Add(played);
+  std::unordered_set<const EPREUVE_JOUEE*> seen;
+  for (const RENCONTRE* match : matches_) {
+    const EPREUVE_JOUEE* played = match->GetPlayedEvent();
+    if (played && !seen.contains(played) && tournaments.Accepts(*match)) seen.insert(played);
   }
-  return seen.Count();
+  return static_cast<int>(seen.size());
 }
 
 CLASSEMENT PALMARES::WorstDefeat() const {

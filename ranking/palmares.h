@@ -76,8 +76,8 @@ class PALMARES : public CObject {
   SAISON_JOUEUR* Season() const { return season_; }
   void SetSeason(SAISON_JOUEUR* season) { season_ = season; }
 
-  // Adds the match unless present, points it here, and adds its played
-  // event unless present.
+  // Adds the match after the others unless present, points it here, and
+  // adds its played event unless present.
   void AddMatch(RENCONTRE* match);
   // Forgets a match (its played event stays).
   void RemoveMatch(RENCONTRE* match);
@@ -102,6 +102,8 @@ class PALMARES : public CObject {
   // Used by the document reader once identifiers are resolved.
   void AppendResolved(RENCONTRE* match);
   void AppendResolved(EPREUVE_JOUEE* played) { played_.Append(played); }
+  // A played event known to be absent, put first as AddPlayedEvent would.
+  void PrependResolved(EPREUVE_JOUEE* played) { played_.Add(played); }
 
  private:
   List<RENCONTRE*> matches_;

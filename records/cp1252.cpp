@@ -75,8 +75,13 @@ bool DecodeOne(std::string_view text, size_t& pos, char32_t& cp) {
 }  // namespace
 
 std::string ToUtf8(std::string_view bytes) {
+  // Most texts of a document are plain ASCII, which is the same in both.
+  bool ascii = true;
+  for (const char c : bytes)
+    ascii = ascii && static_cast<uint8_t>(c) < 0x80;
+  if (ascii) return std::string(bytes);
   std::string out;
-  out.reserve(bytes.size());
+  out.reserve(bytes.size() * 2);
   for (const char c : bytes) {
     const auto b = static_cast<uint8_t>(c);
     if (b >= 0x80 && b <= 0x9F) {
@@ -89,6 +94,10 @@ std::string ToUtf8(std::string_view bytes) {
 }
 
 std::string FromUtf8(std::string_view utf8, int* replaced) {
+  bool ascii = true;
+  for (const char c : utf8)
+    ascii = ascii && static_cast<uint8_t>(c) < 0x80;
+  if (ascii) return std::string(utf8);
   std::string out;
   out.reserve(utf8.size());
   size_t pos = 0;

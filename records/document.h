@@ -31,8 +31,9 @@ struct FileResult {
   Status status = Status::kOk;
   // Never shown as the main message: the technical reason.
   std::string detail;
-  // A successful read may still have something to tell: the shared file of
-  // the document's own ranking system could not be opened (the reason).
+  // A success may still have something to tell: on reading, the shared file
+  // of the document's own ranking system could not be opened (the reason);
+  // on saving, that file could not be written.
   std::string notice;
 
   static FileResult Failure(Status status, std::string detail) {

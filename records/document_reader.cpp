@@ -76,7 +76,8 @@ std::vector<T*> ToVector(const List<T*>& list) {
 
 void ResolveSeason(SAISON_JOUEUR& season, IdTable<RENCONTRE>& matches,
                    const IdTable<EPREUVE_JOUEE>& played_events,
-                   const IdTable<CATEGORIE_FINANCIERE>& categories) {
+                   const IdTable<CATEGORIE_FINANCIERE>& categories,
+                   std::vector<const PALMARES*>& played_marks) {
   for (const auto* list : {&season.Finances().Gains(), &season.Finances().Expenses()}) {
     for (OPERATION_FINANCIERE* operation : *list) {
       const int id = operation->pending_category_ref - 1;
@@ -93,24 +94,40 @@ void ResolveSeason(SAISON_JOUEUR& season, IdTable<RENCONTRE>& matches,
     // A match belongs to the first palmares that names it.
     if (matches.InRange(id) && matches.At(id)) palmares->AppendResolved(matches.Take(id));
   }
+  // played_marks[id] names the palmares that last took played event `id`, so
+  // that each one is listed once without searching the list (a palmares may
+  // hold thousands of them).
+  const auto take_played = [&](EPREUVE_JOUEE* played, bool at_end) {
+    const PALMARES*& mark = played_marks[static_cast<size_t>(played->Id())];
+    if (mark == palmares) return;
+    mark = palmares;
+    if (at_end) {
+      palmares->AppendResolved(played);
+    } else {
+      palmares->PrependResolved(played);
+    }
+  };
   for (int16_t id : palmares->pending_played_ids) {
-    if (played_events.InRange(id)) palmares->AppendResolved(played_events.At(id));
+    if (played_events.InRange(id)) take_played(played_events.At(id), true);
   }
   for (RENCONTRE* match : palmares->Matches()) {
-    if (EPREUVE_JOUEE* played = match->GetPlayedEvent()) palmares->AddPlayedEvent(played);
+    if (EPREUVE_JOUEE* played = match->GetPlayedEvent()) take_played(played, false);
   }
   palmares->pending_match_ids.clear();
+  palmares->pending_match_ids.shrink_to_fit();
   palmares->pending_played_ids.clear();
+  palmares->pending_played_ids.shrink_to_fit();
 }
 
 void ResolvePlayer(JOUEUR& player, const IdTable<CLUB>& clubs, IdTable<RENCONTRE>& matches,
                    const IdTable<EPREUVE_JOUEE>& played_events,
-                   const IdTable<CATEGORIE_FINANCIERE>& categories) {
+                   const IdTable<CATEGORIE_FINANCIERE>& categories,
+                   std::vector<const PALMARES*>& played_marks) {
   const int club = player.pending_club_ref - 1;
   player.SetClub(clubs.InRange(club) ? clubs.At(club) : nullptr);
   player.pending_club_ref = 0;
   for (SAISON_JOUEUR* season : player.Seasons()) {
-    ResolveSeason(*season, matches, played_events, categories);
+    ResolveSeason(*season, matches, played_events, categories, played_marks);
   }
 }
 
@@ -171,9 +188,10 @@ void ResolveReferences(UTILISATEUR& owner) {
     match->pending_surface_ref = 0;
   }
 
-  ResolvePlayer(owner, clubs, matches, played_events, categories);
+  std::vector<const PALMARES*> played_marks(static_cast<size_t>(played_events.Size()), nullptr);
+  ResolvePlayer(owner, clubs, matches, played_events, categories, played_marks);
   for (JOUEUR* player : owner.Players()) {
-    ResolvePlayer(*player, clubs, matches, played_events, categories);
+    ResolvePlayer(*player, clubs, matches, played_events, categories, played_marks);
   }
 }
 

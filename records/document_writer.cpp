@@ -2,6 +2,7 @@
 // checked to name a record of the document (so the file always reads back),
 // the file is encoded in memory and then written with a crash-safe replace.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ranking/palmares.h"
@@ -110,6 +111,42 @@ void CheckSeasons(const JOUEUR& player, const std::vector<RENCONTRE*>& matches,
   }
 }
 
+// Every ranking written must be a value of the active system, which the
+// reader checks; a value left outside it (for example by a translation the
+// user cancelled) is refused here rather than written into a file that
+// would not open again.
+template <class Where>
+void CheckRanking(const CLASSEMENT& ranking, Where&& where) {
+  const SYSTEME_CLASSEMENT& system = ActiveSystem();
+  if (system.IsValid(ranking.Value())) return;
+  // The texts naming the record are only built for a refusal.
+  const auto [where_en, where_fr] = where();
+  const std::string value = std::to_string(ranking.Value());
+  throw Refusal{Text(where_en + " holds the ranking " + value + ", which the ranking system \"" +
+                         system.Title() + "\" does not have; correct it before saving.",
+                     where_fr + " contient le classement " + value +
+                         ", que le système de classement \"" + system.Title() +
+                         "\" ne connaît pas ; corrigez-le avant d'enregistrer.")};
+}
+
+void CheckHistory(const JOUEUR& player) {
+  for (const CLASSEMENT_DATE* entry : player.History().Entries()) {
+    CheckRanking(entry->Ranking(), [&player] {
+      return std::pair("The ranking history of " + player.DisplayName(),
+                       "L'historique des classements de " + player.DisplayName());
+    });
+  }
+}
+
+void CheckSystem() {
+  const SYSTEME_CLASSEMENT& system = ActiveSystem();
+  if (system.HasGrades() && system.Highest() >= SYSTEME_CLASSEMENT::kMaxGrades) {
+    throw Refusal{
+        Text("The ranking system \"" + system.Title() + "\" has more than 300 grades.",
+             "Le système de classement \"" + system.Title() + "\" a plus de 300 classements.")};
+  }
+}
+
 }  // namespace
 
 EncodedDocument PROJECT_DOC::Encode() {
@@ -144,7 +181,16 @@ EncodedDocument PROJECT_DOC::Encode() {
         throw Refusal{"The match " + MatchLabel(*match) + " names a deleted surface."};
       }
     }
+    CheckSystem();
+    for (const EPREUVE_JOUEE* played : played_events.Table()) {
+      CheckRanking(played->BestRanking(), [played] {
+        const std::string name =
+            played->Event()->Name() + " (" + played->StartDate().Format() + ")";
+        return std::pair("The event " + name, "L'épreuve " + name);
+      });
+    }
     const auto check_player = [&](const JOUEUR& player) {
+      CheckHistory(player);
       if (player.Club() && !IsListed(player.Club(), clubs.Table())) {
         throw Refusal{"The player " + player.DisplayName() + " names a deleted club."};
       }
@@ -180,9 +226,14 @@ EncodedDocument PROJECT_DOC::Encode() {
 FileResult PROJECT_DOC::Write(const std::filesystem::path& path, const EncodedDocument& encoded) {
   if (!encoded.result.ok()) return encoded.result;
   const SYSTEME_CLASSEMENT& system = ActiveSystem();
-  if (!keeps_own_system_ && !system.HasCodeName()) {
-    // The shared file of a user-defined system follows the document that uses it.
-    system.WriteFile();
+  FileResult result;
+  if (!keeps_own_system_ && !system.HasCodeName() && !system.WriteFile()) {
+    // The shared file of a user-defined system follows the document that
+    // uses it; the document itself carries the system, so it is still saved.
+    result.notice =
+        Text("The ranking system file \"" + system.Title() + ".cla\" could not be written.",
+             "Le fichier du système de classement \"" + system.Title() +
+                 ".cla\" n'a pas pu être écrit.");
   }
   std::string error;
   if (!WriteFileSafely(path, encoded.bytes, &error)) {
@@ -191,7 +242,7 @@ FileResult PROJECT_DOC::Write(const std::filesystem::path& path, const EncodedDo
   path_ = path;
   title_ = path.stem().string();
   SetModifiedFlag(false);
-  return {};
+  return result;
 }
 
 FileResult PROJECT_DOC::Save(const std::filesystem::path& path) {

@@ -10,13 +10,22 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Removes every bracketed comment; an unclosed "(" runs to the end.
-std::string WithoutComments(std::string text) {
-  for (size_t open = text.find('('); open != std::string::npos; open = text.find('(')) {
+// Removes every bracketed comment; an unclosed "(" runs to the end. One walk
+// from left to right: a score text may be as long as its file, and removing
+// comments one erase at a time would cost the square of its length.
+std::string WithoutComments(const std::string& text) {
+  std::string kept;
+  kept.reserve(text.size());
+  size_t at = 0;
+  while (at < text.size()) {
+    const size_t open = text.find('(', at);
+    kept.append(text, at, open == std::string::npos ? std::string::npos : open - at);
+    if (open == std::string::npos) break;
     const size_t close = text.find(')', open);
-    text.erase(open, close == std::string::npos ? std::string::npos : close - open + 1);
+    if (close == std::string::npos) break;
+    at = close + 1;
   }
-  return text;
+  return kept;
 }
 
 // Reads the run of digits at the start of `text` (reduced to 8 bits) and

@@ -53,7 +53,13 @@ UTILISATEUR::UTILISATEUR() {
 }
 
 UTILISATEUR::~UTILISATEUR() {
-  // Events go first: their matches point at players, surfaces and palmares.
+  // Seasons go first: a palmares lets go of all its matches at once, whereas
+  // a match deleted while still retained must search its palmares' list,
+  // which for a large document would cost the square of its size. Events
+  // follow: their matches point at players and surfaces.
+  DeleteAllSeasons();
+  for (JOUEUR* player : players_)
+    player->DeleteAllSeasons();
   events_.DeleteAll();
 }
 

@@ -107,6 +107,10 @@ void JOUEUR::DeleteSeasonRecord(SAISON_JOUEUR* season) {
   seasons_.Delete(season);
 }
 
+void JOUEUR::DeleteAllSeasons() {
+  seasons_.DeleteAll();
+}
+
 bool JOUEUR::PlaysInSeason(const SAISON_JOUEUR& season) const {
   const PALMARES* palmares = season.Palmares();
   if (!palmares) return false;

@@ -108,6 +108,8 @@ class JOUEUR : public CObject {
   SAISON_JOUEUR* GetEarliestSeason() const;
   // Removes the season from the list and deletes it.
   void DeleteSeasonRecord(SAISON_JOUEUR* season);
+  // Deletes every season (used when the whole document goes).
+  void DeleteAllSeasons();
   // True when a match retained in the season's palmares involves this player.
   bool PlaysInSeason(const SAISON_JOUEUR& season) const;
 

@@ -264,9 +264,10 @@ TEST_F(FrenchRulesTest, KeptVictoriesOrderAndUnrankedOpponent) {
   b().Singles(open, b().Player("D", "Lower", {{2001, "30/4"}}), true, "");
   const french::SeasonFacts facts = Facts();
   ASSERT_EQ(facts.entries.size(), 4u);
-  // The palmares holds the latest match first, so "First" is met last.
-  EXPECT_EQ(french::TextsOf(facts.entries[0]).last_name, "First");
-  EXPECT_EQ(french::TextsOf(facts.entries[1]).last_name, "Second");
+  // The palmares holds the matches in the order they were added, so
+  // "Second" is met last and comes first among the equal grades.
+  EXPECT_EQ(french::TextsOf(facts.entries[0]).last_name, "Second");
+  EXPECT_EQ(french::TextsOf(facts.entries[1]).last_name, "First");
   EXPECT_EQ(french::TextsOf(facts.entries[2]).last_name, "Lower");
   EXPECT_EQ(facts.entries[3].ranking, -1);
 

@@ -129,9 +129,10 @@ TEST_F(FrenchReportTest, FirstSeriesIsCountedAsPromotionWithinTheDescentLimit) {
 // 2 -> 30; worst defeat in 2001: 15/4. Events won: the two best, Gard (15/1)
 // and Nîmes (15/2); Sète (15/3) is left out.
 // Entries, best first (ties: the one met later in the list first; the
-// palmares holds the matches latest first and the events come after them):
+// palmares holds the matches in the order they were added and the events
+// come after them):
 //   Léa Faure 5/6, BONUS Gard 15/1, BONUS Nîmes 15/2, Anne Morel 15/2,
-//   Emma Brun 15/3, Zoé Vidal 15/3, Julie Caron 15/4, Claire Fabre 15/5.
+//   Zoé Vidal 15/3, Emma Brun 15/3, Julie Caron 15/4, Claire Fabre 15/5.
 // Limits: L = 15/5; B0 = 5/6 (2001), U = 4/6.
 // Pass 0 at 15/4: M = 6; E = 0, I = 1 (15/5), n = 7 - 0 - 2 = 5 -> X = 1
 //   (3rd series, 5-7); K = 7 <= 8. Points 150 150 150 150 100 100 50 = 850.
@@ -204,8 +205,8 @@ TEST_F(FrenchReportTest, WomanWithEventsWonChampionshipAndWalkovers) {
                 "\t02/06/2001\tChampionnat du Gard\tBONUS épreuve remportée\t15/1\t150 points\n"
                 "\t10/03/2001\tOpen de Nîmes\tBONUS épreuve remportée\t15/2\t150 points\n"
                 "\t10/03/2001\tOpen de Nîmes\tAnne Morel\t15/2\t150 points\n"
-                "\t02/06/2001\tChampionnat du Gard\tEmma Brun\t15/3\t100 points\n"
                 "\t20/01/2001\tInterclubs\tZoé Vidal\t15/3\t100 points\n"
+                "\t02/06/2001\tChampionnat du Gard\tEmma Brun\t15/3\t100 points\n"
                 "\t10/03/2001\tOpen de Nîmes\tJulie Caron\t15/4\t50 points\n" +
                 bonuses +
                 "\n\tBILAN : 965 points  (descente : 380, montée : 640)\n\n"
@@ -218,8 +219,8 @@ TEST_F(FrenchReportTest, WomanWithEventsWonChampionshipAndWalkovers) {
                 "\t02/06/2001\tChampionnat du Gard\tBONUS épreuve remportée\t15/1\t150 points\n"
                 "\t10/03/2001\tOpen de Nîmes\tBONUS épreuve remportée\t15/2\t100 points\n"
                 "\t10/03/2001\tOpen de Nîmes\tAnne Morel\t15/2\t100 points\n"
-                "\t02/06/2001\tChampionnat du Gard\tEmma Brun\t15/3\t50 points\n"
                 "\t20/01/2001\tInterclubs\tZoé Vidal\t15/3\t50 points\n"
+                "\t02/06/2001\tChampionnat du Gard\tEmma Brun\t15/3\t50 points\n"
                 "\t10/03/2001\tOpen de Nîmes\tJulie Caron\t15/4\t30 points\n"
                 "\t14/04/2001\tTournoi de Sète\tClaire Fabre\t15/5\t20 points\n" +
                 bonuses +
@@ -233,8 +234,8 @@ TEST_F(FrenchReportTest, WomanWithEventsWonChampionshipAndWalkovers) {
                 "\t02/06/2001\tChampionnat du Gard\tBONUS épreuve remportée\t15/1\t100 points\n"
                 "\t10/03/2001\tOpen de Nîmes\tBONUS épreuve remportée\t15/2\t50 points\n"
                 "\t10/03/2001\tOpen de Nîmes\tAnne Morel\t15/2\t50 points\n"
-                "\t02/06/2001\tChampionnat du Gard\tEmma Brun\t15/3\t30 points\n"
                 "\t20/01/2001\tInterclubs\tZoé Vidal\t15/3\t30 points\n"
+                "\t02/06/2001\tChampionnat du Gard\tEmma Brun\t15/3\t30 points\n"
                 "\t10/03/2001\tOpen de Nîmes\tJulie Caron\t15/4\t20 points\n"
                 "\t14/04/2001\tTournoi de Sète\tClaire Fabre\t15/5\t15 points\n" +
                 bonuses +

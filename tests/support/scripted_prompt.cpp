@@ -19,12 +19,14 @@ ScriptedPrompt::Answer ScriptedPrompt::Next() {
 bool ScriptedPrompt::AskYesNo(const std::string& text, Style style) {
   asked.push_back(text);
   styles.push_back(style);
+  offered_all.push_back(false);
   return Next() != Answer::kNo;
 }
 
 bool ScriptedPrompt::AskYesNoAll(const std::string& text, bool& all) {
   asked.push_back(text);
   styles.push_back(Style::kQuestionDialog);
+  offered_all.push_back(true);
   const Answer answer = Next();
   all = answer == Answer::kYesToAll;
   return answer != Answer::kNo;

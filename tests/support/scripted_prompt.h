@@ -31,6 +31,8 @@ class ScriptedPrompt : public UserPrompt {
   // Every question and message, in order.
   std::vector<std::string> asked;
   std::vector<Style> styles;
+  // For each question: whether "yes to all" was offered.
+  std::vector<bool> offered_all;
   std::vector<std::string> messages;
   std::vector<std::string> ranking_questions;
 

@@ -1,0 +1,93 @@
+// scorvane-cli matches: a season's matches with the columns the matches page
+// shows by default, as aligned text for reading or as CSV for a spreadsheet.
+#include <charconv>
+#include <ostream>
+
+#include "cli/cli.h"
+#include "cli/command.h"
+#include "cli/document_loading.h"
+#include "cli/match_table.h"
+
+namespace scorvane::cli {
+namespace {
+
+// Width of a UTF-8 text in characters (continuation bytes do not count).
+size_t DisplayWidth(const std::string& text) {
+  size_t width = 0;
+  for (const char c : text) {
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++width;
+  }
+  return width;
+}
+
+void PrintAligned(std::ostream& out, const MatchTable& table) {
+  std::vector<size_t> widths(table.titles.size(), 0);
+  const auto measure = [&widths](const std::vector<std::string>& row) {
+    for (size_t i = 0; i < row.size(); ++i)
+      widths[i] = std::max(widths[i], DisplayWidth(row[i]));
+  };
+  measure(table.titles);
+  for (const auto& row : table.rows)
+    measure(row);
+  const auto print = [&](const std::vector<std::string>& row) {
+    std::string line;
+    for (size_t i = 0; i < row.size(); ++i) {
+      line += row[i];
+      if (i + 1 < row.size()) line += std::string(widths[i] - DisplayWidth(row[i]) + 2, ' ');
+    }
+    while (!line.empty() && line.back() == ' ')
+      line.pop_back();
+    out << line << "\n";
+  };
+  out << table.caption << "\n\n";
+  print(table.titles);
+  for (const auto& row : table.rows)
+    print(row);
+}
+
+int RunMatches(Invocation& call) {
+  const bool csv = call.TakeFlag("--csv");
+  std::string error;
+  const std::optional<std::string> season_text = call.TakeOption("--season", &error);
+  if (!error.empty()) return UsageError(call, error);
+  std::optional<int> year;
+  if (season_text) {
+    int parsed = 0;
+    const char* end = season_text->data() + season_text->size();
+    const auto [stop, code] = std::from_chars(season_text->data(), end, parsed);
+    if (code != std::errc() || stop != end) return UsageError(call, "--season takes a year");
+    year = parsed;
+  }
+  if (const auto unknown = call.UnknownOption())
+    return UsageError(call, "unknown option " + *unknown);
+  if (call.args.size() != 1) return UsageError(call, "matches takes one FILE");
+
+  PROJECT_DOC document;
+  if (!LoadDocument(call, call.args[0], document)) return kFailure;
+  const SAISON_JOUEUR* season =
+      year ? document.Owner().FindSeason(*year) : document.Owner().GetActiveSeason();
+  if (!season) {
+    call.err << (year ? "The document has no season " + std::to_string(*year) + "."
+                      : std::string("The document has no season."))
+             << "\n";
+    return kFailure;
+  }
+  const MatchTable table = BuildMatchTable(*season);
+  if (csv) {
+    WriteCsv(call.out, table);
+  } else {
+    PrintAligned(call.out, table);
+  }
+  return kOk;
+}
+
+}  // namespace
+
+std::vector<Command> MatchCommands() {
+  return {{"matches", "FILE [--season YEAR] [--csv]",
+           "List the matches of the active season (or of YEAR) as the matches page does; "
+           "--csv writes RFC 4180 CSV for a spreadsheet.",
+           RunMatches}};
+}
+
+}  // namespace scorvane::cli

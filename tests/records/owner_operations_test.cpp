@@ -1,0 +1,241 @@
+// The owner's operations: similar players, use tests, the deletion flows and
+// their questions (answered by script), friendly matches, document counts.
+#include <gtest/gtest.h>
+
+#include "ranking/palmares.h"
+#include "records/document.h"
+#include "records/season.h"
+#include "tests/support/document_builder.h"
+#include "tests/support/scripted_prompt.h"
+#include "tests/support/test_environment.h"
+
+namespace scorvane {
+namespace {
+
+using testing::CoreTest;
+using testing::DocumentBuilder;
+using testing::ScriptedPrompt;
+using Answer = ScriptedPrompt::Answer;
+
+class OwnerOperationsTest : public CoreTest {
+ protected:
+  void SetUp() override {
+    CoreTest::SetUp();
+    season_ = Builder().Season(2001, "30/2");
+    open_ = Builder().Tournament("Open de Lyon", DATE_SIMPLE(3, 5, 2001));
+  }
+  JOUEUR* NewPlayer(const std::string& first, const std::string& last, bool woman = false) {
+    JOUEUR* player = Builder().Player(first, last, {{2001, "30/1"}});
+    player->SetSex(woman ? JOUEUR::kWoman : JOUEUR::kMan);
+    return player;
+  }
+  int MatchCount() const { return Doc().Info().matches; }
+  const PROJECT_DOC& Doc() const { return const_cast<OwnerOperationsTest*>(this)->CoreTest::Doc(); }
+  using CoreTest::Doc;
+
+  DocumentBuilder Builder() { return DocumentBuilder(Owner()); }
+  SAISON_JOUEUR* season_ = nullptr;
+  EPREUVE_JOUEE* open_ = nullptr;
+};
+
+TEST_F(OwnerOperationsTest, SimilarityFollowsLicenceThenNames) {
+  JOUEUR* pierre = NewPlayer("Pierre", "Martin");
+  pierre->SetLicence("1234567A");
+  struct Case {
+    const char *first, *last, *licence;
+    bool similar;
+  } cases[] = {
+      {"Jean", "Durand", "1234567a", true},  // licence decides, whatever the names
+      {"Pierre", "Martin", "7654321B", false},
+      {"Paul", "Martin", "", false},
+      {"", "MARTIN", "", true},
+      {"pierre", "martin", "", true},
+      {"Pierre", "", "", false},  // first name alone: only players without last name
+      {"", "", "", false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(pierre->IsSimilar(c.first, c.last, c.licence), c.similar) << c.first << c.last;
+
+  JOUEUR* nameless = NewPlayer("Pierre", "");
+  EXPECT_TRUE(nameless->IsSimilar("Anyone", "", ""));
+  EXPECT_EQ(Owner().FindSimilarPlayer("Anyone", "", ""), nameless);
+  nameless->SetAnonymous(true);
+  EXPECT_FALSE(nameless->IsSimilar("Anyone", "", ""));
+  EXPECT_EQ(Owner().FindSimilarPlayer("Paul", "Martin", ""), nullptr);
+  EXPECT_EQ(Owner().FindSimilarPlayer("", "martin", ""), pierre);
+}
+
+TEST_F(OwnerOperationsTest, DisplayNamesOfAnonymousPlayersAndDefaultSex) {
+  JOUEUR* ghost = NewPlayer("Secret", "Agent");
+  ghost->SetAnonymous(true);
+  EXPECT_EQ(ghost->DisplayName(), "  <Anonymous>");
+  EXPECT_EQ(ghost->GetRawLastName(), "Agent");
+  Owner().SetSex(JOUEUR::kWoman);
+  EXPECT_TRUE(JOUEUR().IsWoman());
+}
+
+TEST_F(OwnerOperationsTest, UseTestsLookOnlyAtRetainedRecords) {
+  SURFACE* clay = Owner().AddSurface(std::make_unique<SURFACE>("Clay"));
+  SURFACE* grass = Owner().AddSurface(std::make_unique<SURFACE>("Grass"));
+  RENCONTRE_SIMPLE* retained = Builder().Singles(open_, NewPlayer("A", "B"), true, "6/1 6/1");
+  retained->SetSurface(clay);
+  auto loose = std::make_unique<RENCONTRE_SIMPLE>(DATE_SIMPLE(4, 5, 2001), 0, "");
+  loose->SetSurface(grass);
+  loose->SetOpponent(Owner().Players().Front());
+  open_->AdoptMatch(std::move(loose));
+  EXPECT_TRUE(Owner().IsSurfaceUsed(clay));
+  EXPECT_FALSE(Owner().IsSurfaceUsed(grass));
+  EXPECT_TRUE(Owner().IsEventUsed(open_->Event()));
+
+  CLUB* club = Owner().AddClub(std::make_unique<CLUB>("TC"));
+  EXPECT_FALSE(Owner().IsClubUsed(club));
+  Owner().Players().Front()->SetClub(club);
+  EXPECT_TRUE(Owner().IsClubUsed(club));
+  Owner().RemoveClub(club);
+  EXPECT_EQ(Owner().Players().Front()->Club(), nullptr);
+
+  auto* category = Owner().AddCategory(std::make_unique<CATEGORIE_FINANCIERE>("Balls"));
+  EXPECT_FALSE(Owner().IsCategoryUsed(category));
+  auto gain = std::make_unique<OPERATION_FINANCIERE>();
+  gain->SetCategory(category);
+  season_->Finances().AddGain(std::move(gain));
+  EXPECT_TRUE(Owner().IsCategoryUsed(category));
+}
+
+TEST_F(OwnerOperationsTest, DeletingASinglesAsksForTheMatchThenForItsLonePlayer) {
+  JOUEUR* paul = NewPlayer("Paul", "Martin");
+  JOUEUR* anne = NewPlayer("Anne", "Roux", true);
+  RENCONTRE_SIMPLE* first = Builder().Singles(open_, paul, true, "6/4 6/4");
+  Builder().Singles(open_, anne, false, "4/6 4/6");
+  RENCONTRE_SIMPLE* third = Builder().Singles(open_, anne, true, "6/0 6/0");
+
+  ScriptedPrompt prompt;
+  prompt.Script({Answer::kNo});
+  EXPECT_FALSE(Owner().DeleteMatch(first, 1));
+  EXPECT_EQ(MatchCount(), 3);
+
+  prompt.Script({Answer::kYes, Answer::kYes});
+  EXPECT_TRUE(Owner().DeleteMatch(first, 1));
+  EXPECT_EQ(MatchCount(), 2);
+  EXPECT_EQ(season_->Palmares()->Matches().Count(), 2);
+  ASSERT_EQ(prompt.asked.size(), 3u);
+  EXPECT_EQ(prompt.asked[1], "Do you really want to destroy the match permanently ?");
+  EXPECT_FALSE(prompt.offered_all[1]);
+  EXPECT_EQ(prompt.asked[2],
+            "Player Paul Martin is not implicated in any match, do we destroy him permanently ?");
+  EXPECT_EQ(prompt.styles[2], UserPrompt::Style::kMessageBox);
+  EXPECT_FALSE(Owner().Players().Contains(paul));
+
+  // Anne still plays another match: she is not offered for deletion.
+  prompt.Script({Answer::kYes});
+  EXPECT_TRUE(Owner().DeleteMatch(third, 1));
+  EXPECT_EQ(prompt.asked.size(), 4u);
+  EXPECT_TRUE(Owner().Players().Contains(anne));
+}
+
+TEST_F(OwnerOperationsTest, AnsweringNoKeepsThePlayerAndWomenAreAskedAboutHer) {
+  JOUEUR* anne = NewPlayer("Anne", "Roux", true);
+  RENCONTRE_SIMPLE* match = Builder().Singles(open_, anne, true, "6/4 6/4");
+  ScriptedPrompt prompt;
+  prompt.Script({Answer::kYes, Answer::kNo});
+  EXPECT_TRUE(Owner().DeleteMatch(match, 0));
+  ASSERT_EQ(prompt.asked.size(), 2u);
+  EXPECT_TRUE(prompt.offered_all[0]);
+  EXPECT_TRUE(prompt.offered_all[1]);  // flag 0: yes / no / all everywhere
+  EXPECT_EQ(prompt.asked[1],
+            "Player Anne Roux is not implicated in any match, do we destroy her permanently ?");
+  EXPECT_TRUE(Owner().Players().Contains(anne));
+}
+
+TEST_F(OwnerOperationsTest, PlayersWithoutAnyNameAndAnonymousOnesGoWithoutAQuestion) {
+  JOUEUR* blank = NewPlayer("", "");
+  JOUEUR* ghost = NewPlayer("Secret", "Agent");
+  ghost->SetAnonymous(true);
+  JOUEUR* partner = NewPlayer("Paul", "Martin");
+  RENCONTRE_DOUBLE* match = Builder().Doubles(open_, partner, blank, ghost, true, "6/4 6/4");
+  ScriptedPrompt prompt;
+  prompt.Script({Answer::kYes, Answer::kYes});
+  EXPECT_TRUE(Owner().DeleteMatch(match, 1));
+  EXPECT_EQ(prompt.asked.size(), 2u);  // the match, then the partner only
+  EXPECT_TRUE(prompt.offered_all[1]);  // doubles players: ask mode 0
+  EXPECT_EQ(Owner().Players().Count(), 0);
+}
+
+TEST_F(OwnerOperationsTest, DeletingASeasonWithYesToAllAsksOnceForEachKind) {
+  for (int i = 0; i < 4; ++i)
+    Builder().Singles(open_, NewPlayer("P" + std::to_string(i), "N"), true, "6/4 6/4");
+  SAISON_JOUEUR* other = Builder().Season(2002, "30/1");
+  EPREUVE_JOUEE* later = Builder().Tournament("Later", DATE_SIMPLE(3, 5, 2002));
+  Builder().Singles(later, NewPlayer("Kept", "Player"), true, "6/4");
+
+  ScriptedPrompt prompt;
+  prompt.Script({Answer::kYesToAll, Answer::kYesToAll});
+  Owner().DeleteSeason(season_);
+  EXPECT_EQ(prompt.asked.size(), 2u);
+  EXPECT_EQ(MatchCount(), 1);
+  EXPECT_EQ(Owner().Seasons().Count(), 1);
+  EXPECT_EQ(Owner().GetActiveSeason(), other);
+  EXPECT_EQ(Owner().Players().Count(), 1);
+  EXPECT_FALSE(DeletionAskFlags().matches);
+  EXPECT_FALSE(DeletionAskFlags().players);
+
+  // The next user action asks again.
+  ResetDeletionAskFlags();
+  prompt.Script({Answer::kNo});
+  EXPECT_FALSE(Owner().RemoveMatch(other->Palmares()->Matches().Front(), 0));
+  EXPECT_EQ(prompt.asked.size(), 3u);
+}
+
+TEST_F(OwnerOperationsTest, TheFriendlyGroupIsFoundOrMadeOnce) {
+  EPREUVE* group = Owner().GetFriendlyGroup();
+  EXPECT_EQ(group->Name(), "Friendly Matches");
+  EXPECT_TRUE(group->IsFriendlyGroup());
+  EXPECT_EQ(group->AgeCategory(), 5);
+  group->SetName("Amicaux du mardi");
+  EXPECT_EQ(Owner().GetFriendlyGroup(), group);
+  EXPECT_EQ(Owner().Events().Count(), 2);
+}
+
+TEST_F(OwnerOperationsTest, DocumentInformationCountsMatchesAndPlayers) {
+  JOUEUR* paul = NewPlayer("Paul", "Martin");
+  JOUEUR* ghost = NewPlayer("Secret", "Agent");
+  ghost->SetAnonymous(true);
+  ghost->SetContact(std::make_unique<INFOS_COMPLEMENT_JOUEUR>());
+  Builder().Singles(open_, paul, true, "6/4 6/4");
+  Builder().Doubles(open_, paul, ghost, paul, false, "4/6 4/6");
+  const DocumentInfo info = Doc().Info();
+  EXPECT_EQ(info.seasons, 1);
+  EXPECT_EQ(info.events, 1);
+  EXPECT_EQ(info.matches, 2);
+  EXPECT_EQ(info.singles, 1);
+  EXPECT_EQ(info.doubles, 1);
+  EXPECT_EQ(info.players, 1);
+  EXPECT_EQ(info.anonymous, 1);
+  EXPECT_EQ(info.contacts, 1);
+  EXPECT_EQ(info.ranking_system, "France [built-in]");
+}
+
+TEST_F(OwnerOperationsTest, BatchedChangesRefreshTheViewsOnce) {
+  int refreshes = 0;
+  int titles = 0;
+  Doc().on_refresh_views = [&refreshes] { ++refreshes; };
+  Doc().on_title_changed = [&titles] { ++titles; };
+  Doc().BeginUpdate();
+  Doc().BeginUpdate();
+  NewPlayer("A", "B");
+  NewPlayer("C", "D");
+  Doc().EndUpdate();
+  EXPECT_EQ(refreshes, 0);
+  Doc().EndUpdate();
+  EXPECT_EQ(refreshes, 1);
+  EXPECT_EQ(titles, 1);
+  EXPECT_TRUE(Doc().IsModified());
+  Doc().SetModifiedFlag(false);
+  EXPECT_EQ(refreshes, 1);
+  EXPECT_EQ(titles, 2);
+  Doc().on_refresh_views = nullptr;
+  Doc().on_title_changed = nullptr;
+}
+
+}  // namespace
+}  // namespace scorvane
