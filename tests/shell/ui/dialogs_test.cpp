@@ -171,7 +171,8 @@ class DialogsTest : public QObject {
       const QByteArray html = page.readAll();
       for (HelpTopic topic :
            {HelpTopic::kContents, HelpTopic::kBeforeStarting, HelpTopic::kNavigation,
-            HelpTopic::kDocuments, HelpTopic::kPages, HelpTopic::kPrinting, HelpTopic::kSettings}) {
+            HelpTopic::kDocuments, HelpTopic::kPages, HelpTopic::kPrinting, HelpTopic::kSettings,
+            HelpTopic::kRankingSystems}) {
         const QByteArray anchor = "name=\"" + HelpAnchor(topic).toUtf8() + "\"";
         QVERIFY2(html.contains(anchor), anchor.constData());
       }
