@@ -257,7 +257,7 @@ void DLG_SELECTION_SYSCLASS::Retranslate() {
   setWindowTitle(Text(mode_ == Mode::kSelection ? 558 : 559));
   ok_->setText(tr("OK"));
   cancel_->setText(tr("Cancel"));
-  edit_->setText(tr("&Edit"));
+  edit_->setText(tr("E&dit"));
   new_->setText(tr("&New"));
   delete_->setText(tr("&Delete"));
   help_->setText(tr("&Help"));

@@ -3,9 +3,12 @@
 // Delete, files that stop reading, and the creation, editing and deletion of
 // the user's systems.
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 
 #include "ranking/ranking_registry.h"
@@ -15,6 +18,9 @@
 #include "ranking/ui/system_editor_dialog.h"
 #include "ranking/ui/system_selection_dialog.h"
 #include "shell/app/help_window.h"
+#include "shell/app/language.h"
+#include "shell/app/settings.h"
+#include "shell/catalogue/messages.h"
 #include "shell/dialogs/message_boxes.h"
 #include "shell/listview/list_control.h"
 #include "tests/support/scripted_prompt.h"
@@ -76,6 +82,10 @@ class SystemSelectionDialogTest : public QObject {
     testing::WriteBytes(Registry().Folder() / "Broken.cla", {1, 2, 3});
   }
   void cleanup() {
+    if (LanguageSwitch::Instance().Current() == kLanguageFrench) {
+      QSettings store = settings::User();
+      LanguageSwitch::Instance().Apply(kLanguageEnglish, store);
+    }
     QCOMPARE(testing::PendingModalAnswers(), 0);
     prompt_.reset();
     environment_.reset();
@@ -250,6 +260,25 @@ class SystemSelectionDialogTest : public QObject {
     QCOMPARE(MessageBoxes::Said(),
              QStringList{"Be carefull!! Remember that changing a ranking system will affect files "
                          "using it... (changes will happen the next time you load the files)"});
+  }
+
+  void InFrenchTheDialogsSpeakFrench() {
+    QSettings store = settings::User();
+    QVERIFY(LanguageSwitch::Instance().Apply(kLanguageFrench, store));
+    DLG_SELECTION_SYSCLASS dialog(DLG_SELECTION_SYSCLASS::Mode::kSelection);
+    QCOMPARE(dialog.windowTitle(),
+             QString("Choisissez votre système de classement puis cliquez sur OK"));
+    QCOMPARE(dialog.TitleText()->text(), QString(" - aucune sélection - "));
+    QCOMPARE(dialog.EditButton()->text(), QString("&Editer"));
+    QCOMPARE(dialog.List()->ItemText(0, 1), QString("[personnalisé]"));
+    dialog.SelectLine(LineOf(dialog, "France", true));
+    QVERIFY(dialog.DescriptionText()->text().startsWith(QString("Système de classement français")));
+    DLG_EDITION_SYSCLASS editor(NewUserSystem(), {});
+    QCOMPARE(editor.YearlyBox()->text(), QString("Un seul classement par année sportive"));
+    QCOMPARE(editor.GradesChoice()->text(),
+             QString("Echelons (grades, groupes, etc.), du plus fort au plus faible"));
+    QVERIFY(LanguageSwitch::Instance().Apply(kLanguageEnglish, store));
+    QTRY_COMPARE(editor.YearlyBox()->text(), QString("One ranking per sports year"));
   }
 
   void HelpOpensTheRankingSystemsTopic() {
