@@ -161,7 +161,7 @@ void DLG_EDIT_UN_CLASSEMENT::changeEvent(QEvent* event) {
 void DLG_EDIT_UN_CLASSEMENT::Retranslate() {
   setWindowTitle(tr("Ranking"));
   ranking_label_->setText(tr("Ranking :"));
-  when_label_->setText(yearly_ ? QString::fromUtf8(Msg(566)) : tr("From :"));
+  when_label_->setText(yearly_ ? QString::fromUtf8(Msg(566)) + QStringLiteral(" :") : tr("From :"));
   note_label_->setText(tr("Note :"));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <vector>
@@ -45,10 +46,12 @@ DLG_EDIT_CLASSEMENTS::DLG_EDIT_CLASSEMENTS(PROJECT_DOC& document, JOUEUR& player
   delete_->setObjectName(QStringLiteral("deleteButton"));
   close_->setObjectName(QStringLiteral("okButton"));
   list_->SetShowSelectionAlways(true);
-  list_->setMinimumSize(300, 200);
+  list_->setMinimumSize(340, 200);
   list_->InsertColumn(0, tr("Date"), ColumnAlignment::kLeft, 70);
   list_->InsertColumn(1, tr("Rank"), ColumnAlignment::kLeft, 70);
   list_->InsertColumn(2, tr("Note"), ColumnAlignment::kLeft, 135);
+  // The note takes whatever width the dialog gives the list.
+  list_->horizontalHeader()->setStretchLastSection(true);
 
   auto* side = new QVBoxLayout;
   for (QPushButton* button : {new_, modify_, delete_})

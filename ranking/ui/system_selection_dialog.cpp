@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,9 +24,11 @@
 namespace scorvane {
 namespace {
 
+// The label column is at least this wide; the system column takes the
+// rest of the list.
 constexpr int kLabelColumnWidth = 100;
-// The system column takes the list's width but this.
-constexpr int kLabelColumnReserve = 120;
+// Room left for the list's scroll bar.
+constexpr int kScrollBarReserve = 20;
 
 QString Text(int message) {
   return QString::fromUtf8(Msg(message));
@@ -61,7 +64,7 @@ DLG_SELECTION_SYSCLASS::DLG_SELECTION_SYSCLASS(Mode mode, QWidget* parent)
   delete_->setObjectName(QStringLiteral("deleteButton"));
   help_->setObjectName(QStringLiteral("helpButton"));
 
-  list_->setMinimumSize(440, 220);
+  list_->setMinimumSize(440, 260);
   list_->SetShowSelectionAlways(true);
   QFont title_font = title_->font();
   title_font.setBold(true);
@@ -116,8 +119,8 @@ DLG_SELECTION_SYSCLASS::DLG_SELECTION_SYSCLASS(Mode mode, QWidget* parent)
   connect(help_, &QPushButton::clicked, this, &DLG_SELECTION_SYSCLASS::ShowHelp);
 
   list_->InsertColumn(0, Text(556), ColumnAlignment::kLeft,
-                      list_->minimumWidth() - kLabelColumnReserve);
-  list_->InsertColumn(1, tr("Custom"), ColumnAlignment::kLeft, kLabelColumnWidth);
+                      list_->minimumWidth() - LabelColumnWidth() - kScrollBarReserve);
+  list_->InsertColumn(1, tr("Custom"), ColumnAlignment::kLeft, LabelColumnWidth());
   Retranslate();
   Rebuild();
 }
@@ -249,8 +252,18 @@ void DLG_SELECTION_SYSCLASS::changeEvent(QEvent* event) {
 
 void DLG_SELECTION_SYSCLASS::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  list_->setColumnWidth(
-      0, std::max(kLabelColumnWidth, list_->viewport()->width() - kLabelColumnReserve));
+  list_->setColumnWidth(1, LabelColumnWidth());
+  list_->setColumnWidth(0, std::max(kLabelColumnWidth, list_->viewport()->width() -
+                                                           LabelColumnWidth() - kScrollBarReserve));
+}
+
+int DLG_SELECTION_SYSCLASS::LabelColumnWidth() const {
+  // Wide enough for both labels in the list's font.
+  const QFontMetrics metrics(list_->font());
+  int widest = 0;
+  for (int message : {554, 555})
+    widest = std::max(widest, metrics.horizontalAdvance(Text(message)));
+  return std::max(kLabelColumnWidth, widest + 16);
 }
 
 void DLG_SELECTION_SYSCLASS::Retranslate() {

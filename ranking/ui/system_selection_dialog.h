@@ -69,6 +69,7 @@ class DLG_SELECTION_SYSCLASS : public QDialog {
   void Retranslate();
   // The user's line selected, or null.
   const AvailableSystem* SelectedUserLine() const;
+  int LabelColumnWidth() const;
 
   Mode mode_;
   std::vector<AvailableSystem> lines_;
