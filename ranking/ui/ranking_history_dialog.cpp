@@ -61,7 +61,9 @@ DLG_EDIT_CLASSEMENTS::DLG_EDIT_CLASSEMENTS(PROJECT_DOC& document, JOUEUR& player
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(list_, 1);
   layout->addLayout(side);
-  close_->setDefault(true);
+  // Enter on a line changes its entry; it does not close the dialog too.
+  for (QPushButton* button : {new_, modify_, delete_, close_})
+    button->setAutoDefault(false);
 
   connect(list_, &MY_LIST_CONTROL::SelectionNotified, this,
           [this](int, quintptr) { FollowSelection(); });

@@ -112,9 +112,8 @@ DLG_EDITION_SYSCLASS::DLG_EDITION_SYSCLASS(const SYSTEME_CLASSEMENT& system,
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
   buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-  // Enter ends the editing of a grade label, not the dialog.
-  buttons->button(QDialogButtonBox::Ok)->setAutoDefault(false);
-  buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);
+  // Enter is OK, except in a grade label being edited, which takes it.
+  buttons->button(QDialogButtonBox::Ok)->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &DLG_EDITION_SYSCLASS::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &DLG_EDITION_SYSCLASS::reject);
 

@@ -276,6 +276,16 @@ class RankingHistoryDialogTest : public QObject {
     QCOMPARE(dialog.SelectedEntry(), history.Entries().Front());
     QVERIFY(document_->IsModified());
 
+    // Enter on a line changes it too, and the history stays open.
+    AnswerNextModal([](QWidget* modal) {
+      QCOMPARE(modal->findChild<QLineEdit*>("year")->text(), QString("1998"));
+      QTest::mouseClick(modal->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    dialog.List()->setFocus();
+    QTest::keyClick(dialog.List(), Qt::Key_Return);
+    QCOMPARE(testing::PendingModalAnswers(), 0);
+    QVERIFY(dialog.isVisible());
+
     // Cancelled modification: nothing changes.
     document_->SetModifiedFlag(false);
     ClickInNextModal("cancelButton");

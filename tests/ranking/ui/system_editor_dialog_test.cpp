@@ -154,6 +154,7 @@ class SystemEditorDialogTest : public QObject {
     Type(editor, "Seniors");
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(Lines(*dialog.GradeList()), QStringList{"Senio"});
+    QVERIFY(dialog.isVisible());
     QTRY_COMPARE(MessageBoxes::Said(), QStringList{"Sorry, only 5 characters are allowed!"});
 
     // An empty label is refused: the grade keeps its name.
@@ -164,6 +165,7 @@ class SystemEditorDialogTest : public QObject {
     Type(editor, "");
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(Lines(*dialog.GradeList()), QStringList{"Senio"});
+    QVERIFY(dialog.isVisible());
     QCOMPARE(MessageBoxes::Said().size(), 1);
   }
 
