@@ -53,6 +53,21 @@ CLASSEMENT_DATE* HISTORIQUE_CLASSEMENTS::Add(const CLASSEMENT& ranking, const DA
   return entries_.Insert(position, std::make_unique<CLASSEMENT_DATE>(ranking, when, note));
 }
 
+CLASSEMENT_DATE* HISTORIQUE_CLASSEMENTS::Change(CLASSEMENT_DATE* entry, const CLASSEMENT& ranking,
+                                                const DATE_SIMPLE& date, const std::string& note) {
+  if (!entries_.Contains(entry)) return nullptr;
+  const DATE_SIMPLE when = ActiveSystem().IsYearly() ? DATE_SIMPLE(1, 1, date.Year()) : date;
+  if (entry->Date().IsEqual(when)) {
+    entry->SetRanking(ranking);
+    entry->SetNote(note);
+    return entry;
+  }
+  // Out of the list first, so that the add rule places it among the others;
+  // the list stays within its limit since it holds one entry fewer.
+  entries_.Delete(entry);
+  return Add(ranking, when, note);
+}
+
 bool HISTORIQUE_CLASSEMENTS::Remove(CLASSEMENT_DATE* entry) {
   if (entries_.Count() < 2) return false;
   return entries_.Delete(entry);

@@ -56,6 +56,13 @@ class HISTORIQUE_CLASSEMENTS : public CObject {
   // entry of the same date takes the new ranking and note; otherwise a new
   // entry is inserted before the first later one. Returns the entry.
   CLASSEMENT_DATE* Add(const CLASSEMENT& ranking, const DATE_SIMPLE& date, const std::string& note);
+  // Gives an entry of the history a new ranking, date and note and keeps the
+  // history in date order: an entry whose date does not change is changed
+  // in place; otherwise it moves with the add rule (taking over the entry of
+  // its new date, if any). Returns the entry that now holds the values, or
+  // null when `entry` is not in this history.
+  CLASSEMENT_DATE* Change(CLASSEMENT_DATE* entry, const CLASSEMENT& ranking,
+                          const DATE_SIMPLE& date, const std::string& note);
   // Refused (false) while fewer than two entries remain; otherwise the entry
   // is removed and deleted.
   bool Remove(CLASSEMENT_DATE* entry);

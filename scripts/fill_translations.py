@@ -148,6 +148,46 @@ FRENCH = {
         "joueurs rencontrés, vos classements et votre budget tennis. Commencez par un nouveau "
         "fichier.",
     "Passer en français": "Switch to English",
+    # Ranking systems, rankings and their history
+    "My ranking &history...": "Mon &historique de classements...",
+    "OK": "OK",
+    "Cancel": "Annuler",
+    "&Delete": "&Supprimer",
+    "&Modify": "&Modifier",
+    "E&dit": "&Editer",
+    "Custom": "Type",
+    "The file %1 could not be deleted:\n%2": "Le fichier %1 n'a pas pu être supprimé :\n%2",
+    "Ranking system": "Système de classement",
+    "Name :": "Nom :",
+    "Description :": "Description :",
+    "One ranking per sports year": "Un seul classement par année sportive",
+    "Rankings": "Classements",
+    "Numbers (points, position, etc.)": "Numéros (points, position, etc.)",
+    "Grades (grades, groups, etc.), from the strongest to the weakest":
+        "Echelons (grades, groupes, etc.), du plus fort au plus faible",
+    "The strongest": "Le plus fort",
+    "The weakest": "Le plus faible",
+    "Please enter a whole number.": "Veuillez entrer un nombre entier.",
+    "\"%1\" holds characters that a ranking-system file cannot store. Please write it with other "
+    "characters.":
+        "« %1 » contient des caractères qu'un fichier de système de classement ne peut pas "
+        "garder. Écrivez-le avec d'autres caractères.",
+    "Grades": "les échelons",
+    "None": "Aucun",
+    "&Rename": "&Renommer",
+    "Move the grade up": "Monter l'échelon",
+    "Move the grade down": "Descendre l'échelon",
+    "Change of ranking system": "Changement de système de classement",
+    "Edit rankings": "Edition des classements",
+    "Date": "Date",
+    "Rank": "Classement",
+    "Note": "Note",
+    "This history cannot hold more rankings.":
+        "Cet historique ne peut pas recevoir d'autres classements.",
+    "Ranking": "Classement",
+    "Ranking :": "Classement :",
+    "From :": "À partir du :",
+    "Note :": "Note :",
 }
 
 

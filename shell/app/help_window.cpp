@@ -25,6 +25,8 @@ QString HelpAnchor(HelpTopic topic) {
       return QStringLiteral("printing");
     case HelpTopic::kSettings:
       return QStringLiteral("settings");
+    case HelpTopic::kRankingSystems:
+      return QStringLiteral("ranking-systems");
   }
   return QStringLiteral("contents");
 }

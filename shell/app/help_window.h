@@ -17,6 +17,7 @@ enum class HelpTopic {
   kPages,
   kPrinting,
   kSettings,
+  kRankingSystems,  // the ranking-system dialogs' "Help"
 };
 
 // The anchor of a topic in the help page.

@@ -1,5 +1,6 @@
 #include "shell/dialogs/dialog_prompt.h"
 
+#include "ranking/ui/translation_dialog.h"
 #include "shell/dialogs/message_boxes.h"
 #include "shell/dialogs/question_dialogs.h"
 
@@ -33,8 +34,8 @@ void DialogPrompt::ShowMessage(const std::string& text, const std::string& detai
   MessageBoxes::Inform(parent_, message);
 }
 
-CLASSEMENT DialogPrompt::AskReplacementRanking(const std::string&) {
-  return CLASSEMENT();
+CLASSEMENT DialogPrompt::AskReplacementRanking(const std::string& old_text) {
+  return DLG_TRADUCTION_CLASSEMENT::Ask(parent_, old_text);
 }
 
 }  // namespace scorvane

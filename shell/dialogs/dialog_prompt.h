@@ -23,7 +23,7 @@ class DialogPrompt : public UserPrompt {
   bool AskYesNo(const std::string& text, Style style) override;
   bool AskYesNoAll(const std::string& text, bool& all) override;
   void ShowMessage(const std::string& text, const std::string& detail) override;
-  // Until the ranking-translation dialog exists: no ranking.
+  // DLG_TRADUCTION_CLASSEMENT: the ranking chosen, or none on Cancel.
   CLASSEMENT AskReplacementRanking(const std::string& old_text) override;
 
  private:

@@ -97,7 +97,9 @@ class MainWindow : public QMainWindow {
   void ShowTip();
   void ShowAbout();
   void NotYetAvailable();
+  void ChangeRankingSystem();
   void RankingSystems();
+  void EditRankingHistory();
 
   DocumentSession& session_;
   PROJECT_DOC& document_;

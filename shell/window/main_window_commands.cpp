@@ -14,6 +14,8 @@
 #include <QToolBar>
 
 #include "ranking/ranking_registry.h"
+#include "ranking/ui/ranking_history_dialog.h"
+#include "ranking/ui/system_commands.h"
 #include "records/document.h"
 #include "shell/app/about_dialog.h"
 #include "shell/app/help_window.h"
@@ -107,8 +109,9 @@ void MainWindow::CreateCommands() {
   AddCommand("actionEditCategories", &MainWindow::NotYetAvailable);
   AddCommand("actionEditEvents", &MainWindow::NotYetAvailable);
   AddCommand("actionEditClubs", &MainWindow::NotYetAvailable);
-  AddCommand("actionChangeRankingSystem", &MainWindow::NotYetAvailable);
+  AddCommand("actionChangeRankingSystem", &MainWindow::ChangeRankingSystem);
   AddCommand("actionRankingSystems", &MainWindow::RankingSystems);
+  AddCommand("actionRankingHistory", &MainWindow::EditRankingHistory);
   AddCommand("actionCurrency", &MainWindow::NotYetAvailable)->setShortcut(Qt::SHIFT | Qt::Key_M);
 
   AddCommand("actionHelp", &MainWindow::ShowHelp)->setShortcut(QKeySequence::HelpContents);
@@ -189,6 +192,7 @@ void MainWindow::CreateMenus() {
   tools_menu_->addSeparator();
   tools_menu_->addAction(Command(QStringLiteral("actionChangeRankingSystem")));
   tools_menu_->addAction(Command(QStringLiteral("actionRankingSystems")));
+  tools_menu_->addAction(Command(QStringLiteral("actionRankingHistory")));
   tools_menu_->addSeparator();
   tools_menu_->addAction(Command(QStringLiteral("actionCurrency")));
 
@@ -265,6 +269,7 @@ void MainWindow::Retranslate() {
       {"actionEditClubs", tr("Edit c&lubs")},
       {"actionChangeRankingSystem", tr("Change the ranking system")},
       {"actionRankingSystems", tr("Ranking s&ystems")},
+      {"actionRankingHistory", tr("My ranking &history...")},
       {"actionCurrency", tr("&Currency in use")},
       {"actionHelp", tr("&Help")},
       {"actionContextHelp", tr("Help on this page")},
@@ -431,9 +436,22 @@ void MainWindow::ShowAbout() {
   dialog.exec();
 }
 
+void MainWindow::ChangeRankingSystem() {
+  if (!ChangeDocumentSystem(document_, this)) return;
+  // Every page starts again from the rankings in their new system.
+  frame_->InitialUpdateAll();
+  FillSeasonLists();
+  UpdateTitle();
+  UpdateCommands();
+}
+
 void MainWindow::RankingSystems() {
-  MessageBoxes::Inform(this, Text(562));
-  NotYetAvailable();
+  ManageRankingSystems(this);
+}
+
+void MainWindow::EditRankingHistory() {
+  DLG_EDIT_CLASSEMENTS dialog(document_, document_.Owner(), nullptr, this);
+  dialog.exec();
 }
 
 void MainWindow::NotYetAvailable() {

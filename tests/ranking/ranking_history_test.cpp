@@ -64,6 +64,51 @@ TEST_F(RankingHistoryTest, EntriesStayInDateOrder) {
   EXPECT_EQ(years, (std::vector<int>{1995, 1997, 1999, 2000}));
 }
 
+// Changing an entry from the history dialog keeps the history ordered, so
+// every lookup by date still finds the right entry.
+TEST_F(RankingHistoryTest, AChangedEntryKeepsTheHistoryInDateOrder) {
+  Registry().SetActive(Registry().FindBuiltIn("ATP"));
+  HISTORIQUE_CLASSEMENTS dated;
+  CLASSEMENT_DATE* march = dated.Add(CLASSEMENT(300), DATE_SIMPLE(1, 3, 2001), "");
+  dated.Add(CLASSEMENT(200), DATE_SIMPLE(1, 6, 2001), "");
+  dated.Add(CLASSEMENT(100), DATE_SIMPLE(1, 9, 2001), "");
+  const auto values = [&dated] {
+    std::vector<int> result;
+    for (const CLASSEMENT_DATE* entry : dated.Entries())
+      result.push_back(entry->Ranking().Value());
+    return result;
+  };
+
+  // Same date: in place, same entry.
+  EXPECT_EQ(dated.Change(march, CLASSEMENT(250), DATE_SIMPLE(1, 3, 2001), "n"), march);
+  EXPECT_EQ(values(), (std::vector<int>{250, 200, 100}));
+  // Moved after the others: the lookups follow.
+  CLASSEMENT_DATE* moved = dated.Change(march, CLASSEMENT(50), DATE_SIMPLE(1, 12, 2001), "late");
+  ASSERT_NE(moved, nullptr);
+  EXPECT_EQ(values(), (std::vector<int>{200, 100, 50}));
+  EXPECT_EQ(dated.RankingAt(DATE_SIMPLE(15, 10, 2001)).Value(), 100);
+  EXPECT_EQ(dated.RankingAt(DATE_SIMPLE(15, 12, 2001)).Value(), 50);
+  EXPECT_EQ(moved->Note(), "late");
+  // Moved onto another entry's date: it takes that entry over.
+  CLASSEMENT_DATE* merged = dated.Change(moved, CLASSEMENT(70), DATE_SIMPLE(1, 6, 2001), "");
+  EXPECT_EQ(dated.Count(), 2);
+  EXPECT_EQ(values(), (std::vector<int>{70, 100}));
+  EXPECT_EQ(merged, dated.Entries().Front());
+  // An entry of another history is left alone.
+  CLASSEMENT_DATE stranger;
+  EXPECT_EQ(dated.Change(&stranger, CLASSEMENT(1), DATE_SIMPLE(1, 1, 2001), ""), nullptr);
+  EXPECT_EQ(dated.Count(), 2);
+}
+
+TEST_F(RankingHistoryTest, UnderAYearlySystemAChangedDateBecomesFirstJanuary) {
+  CLASSEMENT_DATE* first = history_.Entries().Front();
+  CLASSEMENT_DATE* changed = history_.Change(first, CLASSEMENT(6), DATE_SIMPLE(14, 7, 2003), "");
+  ASSERT_NE(changed, nullptr);
+  EXPECT_TRUE(changed->Date().IsEqual(DATE_SIMPLE(1, 1, 2003)));
+  EXPECT_EQ(history_.Entries().At(1), changed);
+  EXPECT_EQ(history_.RankingForYear(1999).Text(), "15/5");
+}
+
 TEST_F(RankingHistoryTest, RemoveIsRefusedUnderTwoEntries) {
   EXPECT_TRUE(history_.Remove(history_.Entries().Front()));
   EXPECT_FALSE(history_.Remove(history_.Entries().Front()));

@@ -55,6 +55,111 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_EDITION_SYSCLASS</name>
+    <message>
+        <source>Please enter a whole number.</source>
+        <translation>Please enter a whole number.</translation>
+    </message>
+    <message>
+        <source>"%1" holds characters that a ranking-system file cannot store. Please write it with other characters.</source>
+        <translation>"%1" holds characters that a ranking-system file cannot store. Please write it with other characters.</translation>
+    </message>
+    <message>
+        <source>Ranking system</source>
+        <translation>Ranking system</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Name :</translation>
+    </message>
+    <message>
+        <source>Description :</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>One ranking per sports year</source>
+        <translation>One ranking per sports year</translation>
+    </message>
+    <message>
+        <source>Rankings</source>
+        <translation>Rankings</translation>
+    </message>
+    <message>
+        <source>Numbers (points, position, etc.)</source>
+        <translation>Numbers (points, position, etc.)</translation>
+    </message>
+    <message>
+        <source>Grades (grades, groups, etc.), from the strongest to the weakest</source>
+        <translation>Grades (grades, groups, etc.), from the strongest to the weakest</translation>
+    </message>
+    <message>
+        <source>The strongest</source>
+        <translation>The strongest</translation>
+    </message>
+    <message>
+        <source>The weakest</source>
+        <translation>The weakest</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_EDIT_CLASSEMENTS</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>This history cannot hold more rankings.</source>
+        <translation>This history cannot hold more rankings.</translation>
+    </message>
+    <message>
+        <source>Edit rankings</source>
+        <translation>Edit rankings</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Modify</source>
+        <translation>&amp;Modify</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_EDIT_UN_CLASSEMENT</name>
+    <message>
+        <source>Ranking</source>
+        <translation>Ranking</translation>
+    </message>
+    <message>
+        <source>Ranking :</source>
+        <translation>Ranking :</translation>
+    </message>
+    <message>
+        <source>From :</source>
+        <translation>From :</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Note :</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_QUEST_NOUVEAU_JOUEUR</name>
     <message>
         <source>Create a new player ?</source>
@@ -108,6 +213,56 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_SELECTION_SYSCLASS</name>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1:
+%2</source>
+        <translation>Cannot open the file %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be deleted:
+%2</source>
+        <translation>The file %1 could not be deleted:
+%2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>E&amp;dit</source>
+        <translation>E&amp;dit</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_TRADUCTION_CLASSEMENT</name>
+    <message>
+        <source>Change of ranking system</source>
+        <translation>Change of ranking system</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DocumentSession</name>
     <message>
         <source>Cannot open the file %1:
@@ -155,6 +310,37 @@ Save anyway?</translation>
     <message>
         <source>Zezovu files (*.ten)</source>
         <translation>Zezovu files (*.ten)</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::GradeListEditor</name>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Grades</source>
+        <translation>Grades</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Rename</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Move the grade up</source>
+        <translation>Move the grade up</translation>
+    </message>
+    <message>
+        <source>Move the grade down</source>
+        <translation>Move the grade down</translation>
     </message>
 </context>
 <context>
@@ -365,6 +551,10 @@ Save anyway?</translation>
     <message>
         <source>This command comes in a later version of Scorvane.</source>
         <translation>This command comes in a later version of Scorvane.</translation>
+    </message>
+    <message>
+        <source>My ranking &amp;history...</source>
+        <translation>My ranking &amp;history...</translation>
     </message>
 </context>
 <context>

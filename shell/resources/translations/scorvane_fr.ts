@@ -55,6 +55,111 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_EDITION_SYSCLASS</name>
+    <message>
+        <source>Please enter a whole number.</source>
+        <translation>Veuillez entrer un nombre entier.</translation>
+    </message>
+    <message>
+        <source>"%1" holds characters that a ranking-system file cannot store. Please write it with other characters.</source>
+        <translation>« %1 » contient des caractères qu'un fichier de système de classement ne peut pas garder. Écrivez-le avec d'autres caractères.</translation>
+    </message>
+    <message>
+        <source>Ranking system</source>
+        <translation>Système de classement</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Description :</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>One ranking per sports year</source>
+        <translation>Un seul classement par année sportive</translation>
+    </message>
+    <message>
+        <source>Rankings</source>
+        <translation>Classements</translation>
+    </message>
+    <message>
+        <source>Numbers (points, position, etc.)</source>
+        <translation>Numéros (points, position, etc.)</translation>
+    </message>
+    <message>
+        <source>Grades (grades, groups, etc.), from the strongest to the weakest</source>
+        <translation>Echelons (grades, groupes, etc.), du plus fort au plus faible</translation>
+    </message>
+    <message>
+        <source>The strongest</source>
+        <translation>Le plus fort</translation>
+    </message>
+    <message>
+        <source>The weakest</source>
+        <translation>Le plus faible</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_EDIT_CLASSEMENTS</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>This history cannot hold more rankings.</source>
+        <translation>Cet historique ne peut pas recevoir d'autres classements.</translation>
+    </message>
+    <message>
+        <source>Edit rankings</source>
+        <translation>Edition des classements</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Modify</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_EDIT_UN_CLASSEMENT</name>
+    <message>
+        <source>Ranking</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Ranking :</source>
+        <translation>Classement :</translation>
+    </message>
+    <message>
+        <source>From :</source>
+        <translation>À partir du :</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Note :</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_QUEST_NOUVEAU_JOUEUR</name>
     <message>
         <source>Create a new player ?</source>
@@ -108,6 +213,56 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_SELECTION_SYSCLASS</name>
+    <message>
+        <source>Custom</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1:
+%2</source>
+        <translation>Impossible d'ouvrir le fichier %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be deleted:
+%2</source>
+        <translation>Le fichier %1 n'a pas pu être supprimé :
+%2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>E&amp;dit</source>
+        <translation>&amp;Editer</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_TRADUCTION_CLASSEMENT</name>
+    <message>
+        <source>Change of ranking system</source>
+        <translation>Changement de système de classement</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DocumentSession</name>
     <message>
         <source>Cannot open the file %1:
@@ -155,6 +310,37 @@ Enregistrer quand même ?</translation>
     <message>
         <source>Zezovu files (*.ten)</source>
         <translation>Fichiers Zezovu (*.ten)</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::GradeListEditor</name>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Grades</source>
+        <translation>les échelons</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Renommer</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Move the grade up</source>
+        <translation>Monter l'échelon</translation>
+    </message>
+    <message>
+        <source>Move the grade down</source>
+        <translation>Descendre l'échelon</translation>
     </message>
 </context>
 <context>
@@ -365,6 +551,10 @@ Enregistrer quand même ?</translation>
     <message>
         <source>This command comes in a later version of Scorvane.</source>
         <translation>Cette commande arrive dans une prochaine version de Scorvane.</translation>
+    </message>
+    <message>
+        <source>My ranking &amp;history...</source>
+        <translation>Mon &amp;historique de classements...</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 // The question dialogs, the document-information dialog and the core's
 // questions answered through them, clicked as a user would.
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,6 +8,7 @@
 
 #include <QFile>
 
+#include "ranking/ranking_registry.h"
 #include "records/user_prompt.h"
 #include "shell/app/about_dialog.h"
 #include "shell/app/help_window.h"
@@ -114,7 +116,21 @@ class DialogsTest : public QObject {
     QCOMPARE(DLG_QUEST_NOUVEAU_JOUEUR::AskNewPlayer(nullptr), new_player);
   }
 
-  void ReplacementRankingIsNoRankingForNow() {
+  // The translation asks through the prompt: the dialog lists the rankings
+  // of the active system and Cancel gives no ranking.
+  void ReplacementRankingIsAskedInTheTranslationDialog() {
+    Registry().SetActive(&Registry().Belgian());
+    QString question;
+    AnswerNextModal([&](QWidget* modal) {
+      question = modal->findChild<QLabel*>("question")->text();
+      auto* grades = modal->findChild<QComboBox*>("rankingGrades");
+      grades->setCurrentIndex(grades->findText("15.2"));
+      QTest::mouseClick(modal->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    QCOMPARE(Prompt().AskReplacementRanking("15/2").Text(), std::string("15.2"));
+    QCOMPARE(question, QStringLiteral("The ranking 15/2 does not exist anymore, which ranking do "
+                                      "you want to use instead?"));
+    ClickInNextModal("cancelButton");
     QCOMPARE(Prompt().AskReplacementRanking("15/2").Value(), CLASSEMENT().Value());
   }
 
@@ -155,7 +171,8 @@ class DialogsTest : public QObject {
       const QByteArray html = page.readAll();
       for (HelpTopic topic :
            {HelpTopic::kContents, HelpTopic::kBeforeStarting, HelpTopic::kNavigation,
-            HelpTopic::kDocuments, HelpTopic::kPages, HelpTopic::kPrinting, HelpTopic::kSettings}) {
+            HelpTopic::kDocuments, HelpTopic::kPages, HelpTopic::kPrinting, HelpTopic::kSettings,
+            HelpTopic::kRankingSystems}) {
         const QByteArray anchor = "name=\"" + HelpAnchor(topic).toUtf8() + "\"";
         QVERIFY2(html.contains(anchor), anchor.constData());
       }

@@ -1,0 +1,37 @@
+#include "ranking/ui/system_commands.h"
+
+#include "ranking/ranking_registry.h"
+#include "ranking/ranking_translation.h"
+#include "ranking/ui/ranking_date_dialog.h"
+#include "ranking/ui/system_selection_dialog.h"
+#include "records/user_prompt.h"
+#include "shell/catalogue/messages.h"
+#include "shell/dialogs/message_boxes.h"
+
+namespace scorvane {
+
+bool ChangeDocumentSystem(PROJECT_DOC& document, QWidget* parent) {
+  std::string warning = Msg(560);
+  if (const size_t at = warning.find("%s"); at != std::string::npos)
+    warning.replace(at, 2, ActiveSystem().Title());
+  if (!AskYesNo(warning)) return false;
+  SYSTEME_CLASSEMENT* chosen = ChooseRankingSystem(parent);
+  if (!chosen) return false;
+  Registry().SetPending(chosen);
+  return SwitchToPendingSystem(document);
+}
+
+void ManageRankingSystems(QWidget* parent) {
+  MessageBoxes::Inform(parent, QString::fromUtf8(Msg(562)));
+  DLG_SELECTION_SYSCLASS::Manage(parent);
+}
+
+SYSTEME_CLASSEMENT* ChooseRankingSystem(QWidget* parent) {
+  return DLG_SELECTION_SYSCLASS::Choose(parent);
+}
+
+bool EnterNewRanking(QWidget* parent, CLASSEMENT_DATE& entry) {
+  return DLG_EDIT_UN_CLASSEMENT::EditNew(parent, entry);
+}
+
+}  // namespace scorvane

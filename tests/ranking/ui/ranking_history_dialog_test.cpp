@@ -1,0 +1,320 @@
+// The ranking history dialogs driven as a user would: the year field rule,
+// yearly and dated entries, new / modify / delete with their enabling, and
+// what a refused or cancelled entry leaves behind.
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "ranking/ranking_registry.h"
+#include "ranking/ui/ranking_date_dialog.h"
+#include "ranking/ui/ranking_entry.h"
+#include "ranking/ui/ranking_history_dialog.h"
+#include "records/document.h"
+#include "shell/dialogs/message_boxes.h"
+#include "shell/listview/list_control.h"
+#include "tests/support/document_builder.h"
+#include "tests/support/scripted_prompt.h"
+#include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_environment.h"
+
+namespace scorvane {
+
+using testing::AnswerNextModal;
+using testing::ClickInNextModal;
+using testing::DocumentBuilder;
+using testing::ScriptedPrompt;
+
+namespace {
+
+// The texts of one column of a list, top to bottom.
+QStringList Column(const MY_LIST_CONTROL& list, int column) {
+  QStringList texts;
+  for (int row = 0; row < list.RowCount(); ++row)
+    texts << list.ItemText(row, column);
+  return texts;
+}
+
+void ChooseGrade(QWidget* dialog, const QString& grade) {
+  auto* grades = dialog->findChild<QComboBox*>("rankingGrades");
+  grades->setCurrentIndex(grades->findText(grade));
+}
+
+void TypeInto(QLineEdit* field, const QString& text) {
+  field->selectAll();
+  QTest::keyClicks(field, text);
+}
+
+}  // namespace
+
+class RankingHistoryDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    environment_ = std::make_unique<testing::WidgetEnvironment>();
+    document_ = std::make_unique<PROJECT_DOC>();
+    SetCurrentDocument(document_.get());
+    prompt_ = std::make_unique<ScriptedPrompt>();
+  }
+  void cleanup() {
+    QCOMPARE(testing::PendingModalAnswers(), 0);
+    prompt_.reset();
+    SetCurrentDocument(nullptr);
+    document_.reset();
+    environment_.reset();
+  }
+
+  void YearFieldCompletesTwoDigitYears_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("one digit") << "7"
+                               << "2007";
+    QTest::newRow("zero") << "0"
+                          << "2000";
+    QTest::newRow("two digits") << "85"
+                                << "1985";
+    QTest::newRow("ten") << "10"
+                         << "1910";
+    QTest::newRow("four digits") << "1999"
+                                 << "1999";
+    QTest::newRow("first year") << "1900"
+                                << "1900";
+    QTest::newRow("last year") << "2100"
+                               << "2100";
+    QTest::newRow("beyond") << "2150"
+                            << "";
+    QTest::newRow("before") << "1899"
+                            << "";
+    QTest::newRow("three digits") << "150"
+                                  << "";
+    QTest::newRow("negative") << "-5"
+                              << "";
+    QTest::newRow("not a number") << "abc"
+                                  << "";
+    QTest::newRow("blanks") << " 85 "
+                            << "1985";
+    QTest::newRow("empty") << ""
+                           << "";
+  }
+  void YearFieldCompletesTwoDigitYears() {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QCOMPARE(CompleteYearText(typed), shown);
+    // The same when the field is left.
+    CLASSEMENT_DATE entry(CLASSEMENT(3), DATE_SIMPLE(1, 1, 2001), "");
+    DLG_EDIT_UN_CLASSEMENT dialog(entry);
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(dialog.IsYearly());
+    dialog.YearField()->setFocus();
+    dialog.YearField()->clear();
+    QTest::keyClicks(dialog.YearField(), typed);
+    QTest::keyClick(dialog.YearField(), Qt::Key_Tab);
+    QVERIFY(!dialog.YearField()->hasFocus());
+    QCOMPARE(dialog.YearField()->text(), shown);
+  }
+
+  void AnEmptyYearIsRefusedAndTheDialogKeepsItsValues() {
+    CLASSEMENT_DATE entry(CLASSEMENT(3), DATE_SIMPLE(1, 1, 2001), "old note");
+    DLG_EDIT_UN_CLASSEMENT dialog(entry);
+    dialog.show();
+    ChooseGrade(&dialog, "15/4");
+    TypeInto(dialog.Note(), "new note");
+    TypeInto(dialog.YearField(), "2150");
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    QCOMPARE(MessageBoxes::Said(), QStringList{"Invalid year entered"});
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(dialog.Note()->text(), QString("new note"));
+    QCOMPARE(dialog.Ranking()->Grades()->currentText(), QString("15/4"));
+    // Nothing reached the entry.
+    QCOMPARE(entry.Note(), std::string("old note"));
+    QCOMPARE(entry.Ranking().Value(), 3);
+  }
+
+  void AYearlySystemStoresFirstJanuary() {
+    CLASSEMENT_DATE entry(CLASSEMENT(3), DATE_SIMPLE(14, 7, 1999), "");
+    DLG_EDIT_UN_CLASSEMENT dialog(entry);
+    dialog.show();
+    QVERIFY(dialog.YearField()->isVisible());
+    QVERIFY(!dialog.DateField()->isVisible());
+    QCOMPARE(dialog.YearField()->text(), QString("1999"));
+    TypeInto(dialog.YearField(), "85");
+    ChooseGrade(&dialog, "30");
+    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(entry.Date().IsEqual(DATE_SIMPLE(1, 1, 1985)));
+    QCOMPARE(entry.Ranking().Text(), std::string("30"));
+  }
+
+  void ADatedSystemStoresThePickedDateAndANumber() {
+    Registry().SetActive(Registry().FindBuiltIn("ATP"));
+    CLASSEMENT_DATE entry(CLASSEMENT(300), DATE_SIMPLE(14, 7, 2001), "");
+    DLG_EDIT_UN_CLASSEMENT dialog(entry);
+    dialog.show();
+    QVERIFY(!dialog.YearField()->isVisible());
+    QCOMPARE(dialog.DateField()->date(), QDate(2001, 7, 14));
+    dialog.DateField()->setDate(QDate(2002, 2, 28));
+    TypeInto(dialog.Ranking()->Number(), "2000");
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    QCOMPARE(MessageBoxes::Said(),
+             QStringList{"You must enter a valid ranking ! (between 1 and 1400)"});
+    QVERIFY(entry.Date().IsEqual(DATE_SIMPLE(14, 7, 2001)));
+    TypeInto(dialog.Ranking()->Number(), "57");
+    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(entry.Date().IsEqual(DATE_SIMPLE(28, 2, 2002)));
+    QCOMPARE(entry.Ranking().Value(), 57);
+  }
+
+  // The new-document steps ask for a first ranking this way.
+  void ANewRankingStartsTodayAtTheWorstRanking() {
+    Registry().SetActive(Registry().FindBuiltIn("NTRP"));
+    CLASSEMENT_DATE entry(CLASSEMENT(5), DATE_SIMPLE(1, 1, 1990), "kept");
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<DLG_EDIT_UN_CLASSEMENT*>(modal);
+      QCOMPARE(dialog->DateField()->date(), QDate(2001, 6, 15));
+      QCOMPARE(dialog->Ranking()->Grades()->currentText(), QString("1.0"));
+      QVERIFY(dialog->Note()->text().isEmpty());
+      QTest::mouseClick(dialog->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+    });
+    QVERIFY(!DLG_EDIT_UN_CLASSEMENT::EditNew(nullptr, entry));
+    QCOMPARE(entry.Note(), std::string("kept"));
+
+    AnswerNextModal([](QWidget* modal) {
+      ChooseGrade(modal, "3.5");
+      QTest::mouseClick(modal->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    QVERIFY(DLG_EDIT_UN_CLASSEMENT::EditNew(nullptr, entry));
+    QCOMPARE(entry.Ranking().Text(), std::string("3.5"));
+    QVERIFY(entry.Date().IsEqual(DATE_SIMPLE(15, 6, 2001)));
+    QVERIFY(entry.Note().empty());
+  }
+
+  void TheHistoryListsYearsOrDates() {
+    DocumentBuilder builder(document_->Owner());
+    JOUEUR* paul = builder.Player("Paul", "Martin", {{1999, "30/1"}, {2000, "15/5"}});
+    paul->History().Entries().At(1)->SetNote("promoted");
+    DLG_EDIT_CLASSEMENTS yearly(*document_, *paul);
+    QCOMPARE(Column(*yearly.List(), 0), QStringList({"1999", "2000"}));
+    QCOMPARE(Column(*yearly.List(), 1), QStringList({"30/1", "15/5"}));
+    QCOMPARE(Column(*yearly.List(), 2), QStringList({"", "promoted"}));
+
+    Registry().SetActive(Registry().FindBuiltIn("ATP"));
+    HISTORIQUE_CLASSEMENTS& history = document_->Owner().History();
+    history.Add(CLASSEMENT(300), DATE_SIMPLE(14, 7, 2001), "");
+    history.Add(CLASSEMENT(200), DATE_SIMPLE(3, 2, 2001), "");
+    DLG_EDIT_CLASSEMENTS dated(*document_, document_->Owner(), history.Entries().At(1));
+    QCOMPARE(Column(*dated.List(), 0),
+             QStringList({QString::fromStdString(DATE_SIMPLE(3, 2, 2001).Format()),
+                          QString::fromStdString(DATE_SIMPLE(14, 7, 2001).Format())}));
+    QCOMPARE(Column(*dated.List(), 1), QStringList({"200", "300"}));
+    // The entry given is selected.
+    QCOMPARE(dated.SelectedEntry(), history.Entries().At(1));
+  }
+
+  void ButtonsFollowTheSelectionAndOneEntryCannotGo() {
+    HISTORIQUE_CLASSEMENTS& history = document_->Owner().History();
+    history.Add(CLASSEMENT(3), DATE_SIMPLE(1, 1, 2000), "");
+    DLG_EDIT_CLASSEMENTS dialog(*document_, document_->Owner());
+    dialog.show();
+    QVERIFY(dialog.NewButton()->isEnabled());
+    QVERIFY(!dialog.ModifyButton()->isEnabled());
+    QVERIFY(!dialog.DeleteButton()->isEnabled());
+    QTest::mouseClick(dialog.List()->viewport(), Qt::LeftButton, {},
+                      dialog.List()->visualRect(dialog.List()->model()->index(0, 0)).center());
+    QCOMPARE(dialog.SelectedEntry(), history.Entries().Front());
+    QVERIFY(dialog.ModifyButton()->isEnabled());
+    // The only entry stays.
+    QVERIFY(!dialog.DeleteButton()->isEnabled());
+    dialog.DeleteSelected();
+    QCOMPARE(history.Count(), 1);
+    QVERIFY(prompt_->asked.empty());
+  }
+
+  void NewModifyAndDeleteChangeTheHistoryAndTheDocument() {
+    HISTORIQUE_CLASSEMENTS& history = document_->Owner().History();
+    history.Add(CLASSEMENT(3), DATE_SIMPLE(1, 1, 2000), "");
+    DLG_EDIT_CLASSEMENTS dialog(*document_, document_->Owner());
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    int refreshed = 0;
+    document_->on_refresh_views = [&refreshed] { ++refreshed; };
+
+    // New: today's year, placed after 2000.
+    AnswerNextModal([](QWidget* modal) {
+      QCOMPARE(modal->findChild<QLineEdit*>("year")->text(), QString("2001"));
+      ChooseGrade(modal, "15/4");
+      QTest::mouseClick(modal->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    QTest::mouseClick(dialog.NewButton(), Qt::LeftButton);
+    QCOMPARE(Column(*dialog.List(), 0), QStringList({"2000", "2001"}));
+    QCOMPARE(Column(*dialog.List(), 1), QStringList({"30/3", "15/4"}));
+    QCOMPARE(dialog.SelectedEntry(), history.Entries().At(1));
+    QVERIFY(document_->IsModified());
+    QCOMPARE(refreshed, 1);
+    QVERIFY(dialog.DeleteButton()->isEnabled());
+
+    // Modify (double-click): moved before 2000, the list follows the dates.
+    document_->SetModifiedFlag(false);
+    AnswerNextModal([](QWidget* modal) {
+      TypeInto(modal->findChild<QLineEdit*>("year"), "98");
+      QTest::mouseClick(modal->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    const QRect second = dialog.List()->visualRect(dialog.List()->model()->index(1, 0));
+    QTest::mouseClick(dialog.List()->viewport(), Qt::LeftButton, {}, second.center());
+    QTest::mouseDClick(dialog.List()->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(Column(*dialog.List(), 0), QStringList({"1998", "2000"}));
+    QCOMPARE(Column(*dialog.List(), 1), QStringList({"15/4", "30/3"}));
+    QCOMPARE(history.RankingForYear(1999).Text(), std::string("15/4"));
+    QCOMPARE(dialog.SelectedEntry(), history.Entries().Front());
+    QVERIFY(document_->IsModified());
+
+    // Enter on a line changes it too, and the history stays open.
+    AnswerNextModal([](QWidget* modal) {
+      QCOMPARE(modal->findChild<QLineEdit*>("year")->text(), QString("1998"));
+      QTest::mouseClick(modal->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    dialog.List()->setFocus();
+    QTest::keyClick(dialog.List(), Qt::Key_Return);
+    QCOMPARE(testing::PendingModalAnswers(), 0);
+    QVERIFY(dialog.isVisible());
+
+    // Cancelled modification: nothing changes.
+    document_->SetModifiedFlag(false);
+    ClickInNextModal("cancelButton");
+    dialog.ModifySelected();
+    QCOMPARE(Column(*dialog.List(), 1), QStringList({"15/4", "30/3"}));
+    QVERIFY(!document_->IsModified());
+
+    // Delete asks first; No keeps the entry, Yes removes it.
+    prompt_->Script({ScriptedPrompt::Answer::kNo, ScriptedPrompt::Answer::kYes});
+    QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+    QCOMPARE(history.Count(), 2);
+    QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+    QCOMPARE(prompt_->asked,
+             std::vector<std::string>(2, "Destroy the selected item permanently ?"));
+    QCOMPARE(Column(*dialog.List(), 0), QStringList({"2000"}));
+    QCOMPARE(history.Count(), 1);
+    QVERIFY(document_->IsModified());
+    QVERIFY(!dialog.DeleteButton()->isEnabled());
+    QVERIFY(!dialog.ModifyButton()->isEnabled());
+    document_->on_refresh_views = nullptr;
+  }
+
+ private:
+  std::unique_ptr<testing::WidgetEnvironment> environment_;
+  std::unique_ptr<PROJECT_DOC> document_;
+  std::unique_ptr<ScriptedPrompt> prompt_;
+};
+
+}  // namespace scorvane
+
+QTEST_MAIN(scorvane::RankingHistoryDialogTest)
+#include "ranking_history_dialog_test.moc"

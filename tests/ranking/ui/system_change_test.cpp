@@ -1,0 +1,241 @@
+// The ranking-system commands of the main window, from the menu to the
+// document: the warning, the choice, the translation questions (all of them
+// answered through the program's own dialogs), what a stop at any step
+// leaves, and the pages started again after a change.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "ranking/ranking_registry.h"
+#include "ranking/ui/ranking_history_dialog.h"
+#include "ranking/ui/system_selection_dialog.h"
+#include "records/document.h"
+#include "shell/dialogs/dialog_prompt.h"
+#include "shell/dialogs/message_boxes.h"
+#include "shell/listview/list_control.h"
+#include "shell/window/document_session.h"
+#include "shell/window/main_window.h"
+#include "shell/window/page_view.h"
+#include "tests/support/document_builder.h"
+#include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_environment.h"
+
+namespace scorvane {
+
+using testing::AnswerNextModal;
+using testing::ClickInNextModal;
+using testing::DocumentBuilder;
+
+namespace {
+
+// A page that counts how often it was started afresh.
+class CountingPage : public PageView {
+ public:
+  using PageView::PageView;
+  void InitialUpdate() override { ++initial_updates; }
+  int initial_updates = 0;
+};
+
+// Answers the selection dialog with the line of a system.
+void ChooseInNextSelection(const QString& title, bool built_in) {
+  AnswerNextModal([title, built_in](QWidget* modal) {
+    auto* dialog = qobject_cast<DLG_SELECTION_SYSCLASS*>(modal);
+    QVERIFY(dialog);
+    for (size_t i = 0; i < dialog->Lines().size(); ++i) {
+      const AvailableSystem& line = dialog->Lines()[i];
+      if (QString::fromStdString(line.title) == title && line.built_in == built_in)
+        dialog->SelectLine(static_cast<int>(i));
+    }
+    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+  });
+}
+
+// Answers the next translation question with a grade (empty: Cancel), and
+// keeps the question asked.
+void AnswerTranslation(QStringList& asked, const QString& grade) {
+  AnswerNextModal([&asked, grade](QWidget* modal) {
+    asked << modal->findChild<QLabel*>("question")->text();
+    if (grade.isEmpty()) {
+      QTest::mouseClick(modal->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+      return;
+    }
+    auto* grades = modal->findChild<QComboBox*>("rankingGrades");
+    grades->setCurrentIndex(grades->findText(grade));
+    QTest::mouseClick(modal->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+  });
+}
+
+}  // namespace
+
+class SystemChangeTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    environment_ = std::make_unique<testing::WidgetEnvironment>();
+    document_ = std::make_unique<PROJECT_DOC>();
+    SetCurrentDocument(document_.get());
+    document_->MakeDefaultDocument();
+    document_->Owner().History().Clear();
+    DocumentBuilder builder(document_->Owner());
+    builder.Season(2000, "30/1");
+    builder.Player("Paul", "Martin", {{1999, "30/5"}});
+    builder.Player("Marc", "Roux", {{2000, "30"}});
+    builder.Player("Luc", "Blanc", {{2000, "30/5"}});
+    document_->SetTitle("Moi");
+    document_->SetModifiedFlag(false);
+    SetUserPrompt(&prompt_);
+    session_ = std::make_unique<DocumentSession>(*document_, environment_->Path("program"));
+    window_ = std::make_unique<MainWindow>(*session_, environment_->Path("program"),
+                                           [this](int number, QWidget* parent) {
+                                             auto* page = new CountingPage(number, parent);
+                                             pages_.push_back(page);
+                                             return page;
+                                           });
+    window_->show();
+  }
+  void cleanup() {
+    QCOMPARE(testing::PendingModalAnswers(), 0);
+    document_->SetModifiedFlag(false);
+    window_.reset();
+    pages_.clear();
+    session_.reset();
+    SetUserPrompt(nullptr);
+    SetCurrentDocument(nullptr);
+    document_.reset();
+    environment_.reset();
+  }
+
+  void NoToTheWarningChangesNothing() {
+    QString warning;
+    AnswerNextModal([&warning](QWidget* modal) {
+      warning = modal->findChild<QLabel*>("questionText")->text();
+      QTest::mouseClick(modal->findChild<QPushButton*>("noButton"), Qt::LeftButton);
+    });
+    window_->Command("actionChangeRankingSystem")->trigger();
+    QCOMPARE(warning,
+             QString("Be carefull! This action cannot be cancelled. So you should make a "
+                     "copy of your document before changing its Ranking System.\nCurrent "
+                     "ranking system used is <France>. Do you really want to change now ?"));
+    ExpectUnchanged();
+  }
+
+  void CancellingTheChoiceChangesNothing() {
+    ClickInNextModal("yesButton");
+    ClickInNextModal("cancelButton");
+    window_->Command("actionChangeRankingSystem")->trigger();
+    ExpectUnchanged();
+  }
+
+  void ACancelledTranslationLeavesEveryRankingAsItWas() {
+    QStringList asked;
+    ClickInNextModal("yesButton");
+    ChooseInNextSelection("Belge", true);
+    AnswerTranslation(asked, "30.2");
+    AnswerTranslation(asked, "");
+    window_->Command("actionChangeRankingSystem")->trigger();
+    QCOMPARE(asked, QStringList({"The ranking 30/1 does not exist anymore, which ranking do you "
+                                 "want to use instead?",
+                                 "The ranking 30/5 does not exist anymore, which ranking do you "
+                                 "want to use instead?"}));
+    ExpectUnchanged();
+  }
+
+  void ATranslatedDocumentUsesTheNewSystemEverywhere() {
+    QStringList asked;
+    ClickInNextModal("yesButton");
+    ChooseInNextSelection("Belge", true);
+    AnswerTranslation(asked, "30.2");
+    AnswerTranslation(asked, "NC");
+    const std::vector<int> starts = InitialUpdates();
+    window_->Command("actionChangeRankingSystem")->trigger();
+    // 30/5 was asked once although two players hold it; 30 kept its name.
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(&ActiveSystem(), &Registry().Belgian());
+    QCOMPARE(Registry().Pending(), nullptr);
+    QCOMPARE(Rankings(), QStringList({"30.2", "NC", "30", "NC"}));
+    QVERIFY(document_->IsModified());
+    QVERIFY(window_->windowTitle().contains("Moi*"));
+    // Every page started again, the page shown stays.
+    for (size_t i = 0; i < pages_.size(); ++i)
+      QCOMPARE(pages_[i]->initial_updates, starts[i] + 1);
+    QCOMPARE(window_->CurrentPage(), int(PageView::kOwnPage));
+  }
+
+  void AUsersSystemFromItsFile() {
+    SYSTEME_CLASSEMENT ladder;
+    ladder.SetTitle("Ladder");
+    for (const char* grade : {"30/5", "30", "Top"})
+      ladder.AddGrade(grade);
+    QVERIFY(ladder.WriteFile());
+    QStringList asked;
+    ClickInNextModal("yesButton");
+    ChooseInNextSelection("Ladder", false);
+    AnswerTranslation(asked, "Top");
+    window_->Command("actionChangeRankingSystem")->trigger();
+    QCOMPARE(asked.size(), 1);  // only 30/1 is missing
+    QCOMPARE(ActiveSystem().Title(), std::string("Ladder"));
+    QVERIFY(!ActiveSystem().IsBuiltIn());
+    QCOMPARE(Rankings(), QStringList({"Top", "30/5", "30", "30/5"}));
+  }
+
+  void RankingSystemsWarnsThenManages() {
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    ClickInNextModal("okButton");
+    window_->Command("actionRankingSystems")->trigger();
+    QCOMPARE(MessageBoxes::Said().size(), 1);
+    QVERIFY(MessageBoxes::Said().front().startsWith("Be carefull!! Remember"));
+    ExpectUnchanged();
+  }
+
+  void TheOwnersHistoryFromTheMenu() {
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<DLG_EDIT_CLASSEMENTS*>(modal);
+      QVERIFY(dialog);
+      QCOMPARE(dialog->List()->RowCount(), 1);
+      QCOMPARE(dialog->List()->ItemText(0, 1), QString("30/1"));
+      QTest::mouseClick(dialog->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    window_->Command("actionRankingHistory")->trigger();
+    QVERIFY(!document_->IsModified());
+  }
+
+ private:
+  // The owner's ranking, then each player's, as text.
+  QStringList Rankings() const {
+    QStringList texts;
+    texts << QString::fromStdString(
+        document_->Owner().History().Entries().Front()->Ranking().Text());
+    for (const JOUEUR* player : document_->Owner().Players())
+      texts << QString::fromStdString(player->History().Entries().Front()->Ranking().Text());
+    return texts;
+  }
+
+  std::vector<int> InitialUpdates() const {
+    std::vector<int> counts;
+    for (const CountingPage* page : pages_)
+      counts.push_back(page->initial_updates);
+    return counts;
+  }
+
+  void ExpectUnchanged() {
+    QCOMPARE(&ActiveSystem(), &Registry().French());
+    QCOMPARE(Registry().Pending(), nullptr);
+    QCOMPARE(Rankings(), QStringList({"30/1", "30/5", "30", "30/5"}));
+    QVERIFY(!document_->IsModified());
+  }
+
+  std::unique_ptr<testing::WidgetEnvironment> environment_;
+  std::unique_ptr<PROJECT_DOC> document_;
+  std::unique_ptr<DocumentSession> session_;
+  std::unique_ptr<MainWindow> window_;
+  std::vector<CountingPage*> pages_;
+  DialogPrompt prompt_;
+};
+
+}  // namespace scorvane
+
+QTEST_MAIN(scorvane::SystemChangeTest)
+#include "system_change_test.moc"

@@ -1,0 +1,306 @@
+// The ranking-system selection dialog driven as a user would: the list, the
+// title and description of the line selected, the enabling of OK, Edit and
+// Delete, files that stop reading, and the creation, editing and deletion of
+// the user's systems.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTest>
+
+#include "ranking/ranking_registry.h"
+#include "ranking/system_definition.h"
+#include "ranking/ui/grade_list_editor.h"
+#include "ranking/ui/system_commands.h"
+#include "ranking/ui/system_editor_dialog.h"
+#include "ranking/ui/system_selection_dialog.h"
+#include "shell/app/help_window.h"
+#include "shell/app/language.h"
+#include "shell/app/settings.h"
+#include "shell/catalogue/messages.h"
+#include "shell/dialogs/message_boxes.h"
+#include "shell/listview/list_control.h"
+#include "tests/support/scripted_prompt.h"
+#include "tests/support/test_environment.h"
+#include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_environment.h"
+
+namespace scorvane {
+
+using testing::AnswerNextModal;
+using testing::ClickInNextModal;
+using testing::ScriptedPrompt;
+
+namespace {
+
+void WriteGradeSystem(const std::string& title, const std::vector<std::string>& weakest_first) {
+  SYSTEME_CLASSEMENT system;
+  system.SetTitle(title);
+  system.SetEnglishDescription(title + " grades");
+  for (const std::string& grade : weakest_first)
+    system.AddGrade(grade);
+  QVERIFY(system.WriteFile());
+}
+
+QStringList Column(const MY_LIST_CONTROL& list, int column) {
+  QStringList texts;
+  for (int row = 0; row < list.RowCount(); ++row)
+    texts << list.ItemText(row, column);
+  return texts;
+}
+
+int LineOf(const DLG_SELECTION_SYSCLASS& dialog, const QString& title, bool built_in) {
+  const auto& lines = dialog.Lines();
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (QString::fromStdString(lines[i].title) == title && lines[i].built_in == built_in)
+      return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void ClickLine(DLG_SELECTION_SYSCLASS& dialog, int line) {
+  MY_LIST_CONTROL* list = dialog.List();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualRect(list->model()->index(line, 0)).center());
+}
+
+}  // namespace
+
+class SystemSelectionDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    environment_ = std::make_unique<testing::WidgetEnvironment>();
+    prompt_ = std::make_unique<ScriptedPrompt>();
+    WriteGradeSystem("Ladder", {"C", "B", "A"});
+    WriteGradeSystem("Club", {"Low", "High"});
+    // A file that does not read is not offered.
+    testing::WriteBytes(Registry().Folder() / "Broken.cla", {1, 2, 3});
+  }
+  void cleanup() {
+    if (LanguageSwitch::Instance().Current() == kLanguageFrench) {
+      QSettings store = settings::User();
+      LanguageSwitch::Instance().Apply(kLanguageEnglish, store);
+    }
+    QCOMPARE(testing::PendingModalAnswers(), 0);
+    prompt_.reset();
+    environment_.reset();
+  }
+
+  void ListsTheUsersSystemsThenTheBuiltIns() {
+    DLG_SELECTION_SYSCLASS dialog(DLG_SELECTION_SYSCLASS::Mode::kSelection);
+    QCOMPARE(Column(*dialog.List(), 0),
+             QStringList({"Club", "Ladder", "France", "Suisse", "NTRP", "Netherlands", "Luxembourg",
+                          "Belge", "ATP Tour", "WTA Tour"}));
+    QCOMPARE(Column(*dialog.List(), 1).mid(0, 3),
+             QStringList({"[user-defined]", "[user-defined]", "[built-in]"}));
+    QCOMPARE(dialog.List()->model()->headerData(0, Qt::Horizontal).toString(), QString("System"));
+  }
+
+  void SelectionFollowsTheLineSelected() {
+    DLG_SELECTION_SYSCLASS dialog(DLG_SELECTION_SYSCLASS::Mode::kSelection);
+    dialog.show();
+    QCOMPARE(dialog.windowTitle(), QString("Select your ranking system then click OK"));
+    QCOMPARE(dialog.TitleText()->text(), QString(" - no selection - "));
+    QVERIFY(!dialog.OkButton()->isEnabled());
+    QVERIFY(!dialog.EditButton()->isEnabled());
+    QVERIFY(!dialog.DeleteButton()->isEnabled());
+    QVERIFY(dialog.NewButton()->isEnabled());
+
+    ClickLine(dialog, LineOf(dialog, "France", true));
+    QCOMPARE(dialog.Chosen(), &Registry().French());
+    QCOMPARE(dialog.TitleText()->text(), QString("France"));
+    QVERIFY(dialog.DescriptionText()->text().startsWith("French ranking system\nGrades:"));
+    QVERIFY(dialog.OkButton()->isEnabled());
+    QVERIFY(!dialog.EditButton()->isEnabled());
+    QVERIFY(!dialog.DeleteButton()->isEnabled());
+
+    ClickLine(dialog, LineOf(dialog, "Ladder", false));
+    SYSTEME_CLASSEMENT* ladder = dialog.Chosen();
+    QVERIFY(ladder);
+    QCOMPARE(ladder->GradeName(2), std::string("A"));
+    // Read into a working system, never into the active one.
+    QVERIFY(ladder != &ActiveSystem());
+    QCOMPARE(dialog.DescriptionText()->text(), QString("Ladder grades"));
+    QVERIFY(dialog.OkButton()->isEnabled());
+    QVERIFY(dialog.EditButton()->isEnabled());
+    QVERIFY(dialog.DeleteButton()->isEnabled());
+
+    dialog.SelectLine(-1);
+    QVERIFY(!dialog.OkButton()->isEnabled());
+    QCOMPARE(dialog.TitleText()->text(), QString(" - no selection - "));
+    QVERIFY(dialog.DescriptionText()->text().isEmpty());
+  }
+
+  void AFileThatStopsReadingDisablesOk() {
+    DLG_SELECTION_SYSCLASS dialog(DLG_SELECTION_SYSCLASS::Mode::kSelection);
+    dialog.show();
+    // Spoiled after the list was made: silently no system.
+    testing::WriteBytes(Registry().Folder() / "Ladder.cla", {0xFF, 0xFF});
+    ClickLine(dialog, LineOf(dialog, "Ladder", false));
+    QCOMPARE(dialog.Chosen(), nullptr);
+    QVERIFY(!dialog.OkButton()->isEnabled());
+    QVERIFY(!dialog.EditButton()->isEnabled());
+    QVERIFY(dialog.DeleteButton()->isEnabled());
+    QCOMPARE(dialog.TitleText()->text(), QString(" - no selection - "));
+    QVERIFY(MessageBoxes::Said().isEmpty());
+    // OK (or Enter) does not close the dialog without a system.
+    dialog.accept();
+    QVERIFY(dialog.isVisible());
+
+    // Gone: the file error is said.
+    std::filesystem::remove(Registry().Folder() / "Club.cla");
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    ClickLine(dialog, LineOf(dialog, "Club", false));
+    QCOMPARE(dialog.Chosen(), nullptr);
+    QVERIFY(!dialog.OkButton()->isEnabled());
+    QCOMPARE(MessageBoxes::Said().size(), 1);
+    QVERIFY(MessageBoxes::Said().front().startsWith("Cannot open the file "));
+  }
+
+  void ChoosingGivesTheSystemOrNothing() {
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<DLG_SELECTION_SYSCLASS*>(modal);
+      const int line = LineOf(*dialog, "Club", false);
+      ClickLine(*dialog, line);
+      // A double-click on a line is OK.
+      QTest::mouseDClick(
+          dialog->List()->viewport(), Qt::LeftButton, {},
+          dialog->List()->visualRect(dialog->List()->model()->index(line, 0)).center());
+    });
+    SYSTEME_CLASSEMENT* chosen = ChooseRankingSystem(nullptr);
+    QVERIFY(chosen);
+    QCOMPARE(chosen->Title(), std::string("Club"));
+    QCOMPARE(chosen->GradeName(1), std::string("High"));
+
+    ClickInNextModal("cancelButton");
+    QCOMPARE(ChooseRankingSystem(nullptr), nullptr);
+  }
+
+  void DeleteAsksThenRemovesTheFileOfTheLine() {
+    // The file's system carries another title: the file of the line goes,
+    // not the file its title names.
+    SYSTEME_CLASSEMENT renamed;
+    QVERIFY(renamed.ReadFile("Club"));
+    renamed.SetTitle("Ladder");
+    {
+      Archive out;
+      renamed.Serialize(out);
+      testing::WriteBytes(Registry().Folder() / "Club.cla", out.Bytes());
+    }
+    DLG_SELECTION_SYSCLASS dialog(DLG_SELECTION_SYSCLASS::Mode::kManagement);
+    dialog.show();
+    ClickLine(dialog, LineOf(dialog, "Club", false));
+    prompt_->Script({ScriptedPrompt::Answer::kNo, ScriptedPrompt::Answer::kYes});
+    QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+    QCOMPARE(prompt_->asked.back(), std::string("Destroy the selected item permanently ?"));
+    QVERIFY(std::filesystem::exists(Registry().Folder() / "Club.cla"));
+    QCOMPARE(dialog.List()->RowCount(), 10);
+
+    QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+    QVERIFY(!std::filesystem::exists(Registry().Folder() / "Club.cla"));
+    QVERIFY(std::filesystem::exists(Registry().Folder() / "Ladder.cla"));
+    QCOMPARE(Column(*dialog.List(), 0).mid(0, 2), QStringList({"Ladder", "France"}));
+    QVERIFY(!dialog.DeleteButton()->isEnabled());
+  }
+
+  void NewAndEditOpenTheEditorAndTheListFollows() {
+    DLG_SELECTION_SYSCLASS dialog(DLG_SELECTION_SYSCLASS::Mode::kManagement);
+    dialog.show();
+    AnswerNextModal([](QWidget* modal) {
+      auto* editor = qobject_cast<DLG_EDITION_SYSCLASS*>(modal);
+      QVERIFY(editor->NameField()->text().isEmpty());
+      QCOMPARE(editor->StrongestField()->text(), QString("1"));
+      editor->NameField()->setText("Abc ladder");
+      QTest::mouseClick(editor->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    QTest::mouseClick(dialog.NewButton(), Qt::LeftButton);
+    QCOMPARE(Column(*dialog.List(), 0).mid(0, 3), QStringList({"Abc ladder", "Club", "Ladder"}));
+    QCOMPARE(dialog.List()->FirstSelectedRow(), 0);
+    QCOMPARE(dialog.TitleText()->text(), QString("Abc ladder"));
+
+    ClickLine(dialog, LineOf(dialog, "Ladder", false));
+    AnswerNextModal([](QWidget* modal) {
+      auto* editor = qobject_cast<DLG_EDITION_SYSCLASS*>(modal);
+      QCOMPARE(editor->NameField()->text(), QString("Ladder"));
+      GradeListEditor* grades = editor->GradeList();
+      QCOMPARE(grades->Grades(), (std::vector<std::string>{"A", "B", "C"}));
+      grades->SelectLine(2);
+      grades->DeleteSelected();
+      QTest::mouseClick(editor->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    QTest::mouseClick(dialog.EditButton(), Qt::LeftButton);
+    QCOMPARE(dialog.Chosen()->Title(), std::string("Ladder"));
+    QCOMPARE(dialog.Chosen()->Highest(), 1);
+    SYSTEME_CLASSEMENT read;
+    QVERIFY(read.ReadFile("Ladder"));
+    QCOMPARE(read.GradeName(0), std::string("B"));
+
+    // A cancelled editor leaves the list as it was.
+    ClickInNextModal("cancelButton");
+    QTest::mouseClick(dialog.NewButton(), Qt::LeftButton);
+    QCOMPARE(dialog.List()->RowCount(), 11);
+  }
+
+  void ManagementClosesWithOkAndSaysItsWarningFirst() {
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<DLG_SELECTION_SYSCLASS*>(modal);
+      QCOMPARE(dialog->windowTitle(), QString("Ranking Systems"));
+      QVERIFY(dialog->TitleText()->text().isEmpty());
+      QVERIFY(dialog->OkButton()->isEnabled());
+      QVERIFY(!dialog->findChild<QPushButton*>("cancelButton")->isVisible());
+      QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+    });
+    ManageRankingSystems(nullptr);
+    QCOMPARE(MessageBoxes::Said(),
+             QStringList{"Be carefull!! Remember that changing a ranking system will affect files "
+                         "using it... (changes will happen the next time you load the files)"});
+  }
+
+  void InFrenchTheDialogsSpeakFrench() {
+    QSettings store = settings::User();
+    QVERIFY(LanguageSwitch::Instance().Apply(kLanguageFrench, store));
+    DLG_SELECTION_SYSCLASS dialog(DLG_SELECTION_SYSCLASS::Mode::kSelection);
+    QCOMPARE(dialog.windowTitle(),
+             QString("Choisissez votre système de classement puis cliquez sur OK"));
+    QCOMPARE(dialog.TitleText()->text(), QString(" - aucune sélection - "));
+    QCOMPARE(dialog.EditButton()->text(), QString("&Editer"));
+    QCOMPARE(dialog.List()->ItemText(0, 1), QString("[personnalisé]"));
+    dialog.SelectLine(LineOf(dialog, "France", true));
+    QVERIFY(dialog.DescriptionText()->text().startsWith(QString("Système de classement français")));
+    DLG_EDITION_SYSCLASS editor(NewUserSystem(), {});
+    QCOMPARE(editor.YearlyBox()->text(), QString("Un seul classement par année sportive"));
+    QCOMPARE(editor.GradesChoice()->text(),
+             QString("Echelons (grades, groupes, etc.), du plus fort au plus faible"));
+    QVERIFY(LanguageSwitch::Instance().Apply(kLanguageEnglish, store));
+    QTRY_COMPARE(editor.YearlyBox()->text(), QString("One ranking per sports year"));
+  }
+
+  void HelpOpensTheRankingSystemsTopic() {
+    DLG_SELECTION_SYSCLASS dialog(DLG_SELECTION_SYSCLASS::Mode::kSelection);
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton*>("helpButton"), Qt::LeftButton);
+    HelpWindow* help = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (auto* found = qobject_cast<HelpWindow*>(window); found && found->isVisible())
+        help = found;
+    }
+    QVERIFY(help);
+    QCOMPARE(help->Source(), QString("qrc:/help/help_en.html#ranking-systems"));
+    HelpWindow::CloseIfOpen();
+  }
+
+ private:
+  std::unique_ptr<testing::WidgetEnvironment> environment_;
+  std::unique_ptr<ScriptedPrompt> prompt_;
+};
+
+}  // namespace scorvane
+
+QTEST_MAIN(scorvane::SystemSelectionDialogTest)
+#include "system_selection_dialog_test.moc"
