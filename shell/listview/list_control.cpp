@@ -60,6 +60,19 @@ void MY_LIST_CONTROL::InsertColumn(int index, const QString& title, ColumnAlignm
   setColumnWidth(index, width);
 }
 
+int MY_LIST_CONTROL::FittingWidth(int column) const {
+  int width = horizontalHeader()->sectionSizeHint(column);
+  for (int row = 0; row < RowCount(); ++row) {
+    const CellLook look = CellLookAt(row, column);
+    if (look.text.isEmpty()) continue;
+    int needed = QFontMetrics(look.font).horizontalAdvance(look.text) + 2 * kListTextMargin + 1;
+    if (!look.image.isNull())
+      needed += look.image.deviceIndependentSize().toSize().width() + kListTextMargin;
+    width = std::max(width, needed);
+  }
+  return width;
+}
+
 void MY_LIST_CONTROL::RemoveAllColumns() {
   model_.RemoveAllColumns();
 }

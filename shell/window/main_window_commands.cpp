@@ -13,6 +13,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 
+#include "finances/ui/item_editor_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "shell/app/about_dialog.h"
@@ -103,10 +104,10 @@ void MainWindow::CreateCommands() {
   AddCommand("actionLanguage", &MainWindow::SwitchLanguage);
 
   AddCommand("actionServiceCalculator", &MainWindow::NotYetAvailable);
-  AddCommand("actionEditSurfaces", &MainWindow::NotYetAvailable);
-  AddCommand("actionEditCategories", &MainWindow::NotYetAvailable);
-  AddCommand("actionEditEvents", &MainWindow::NotYetAvailable);
-  AddCommand("actionEditClubs", &MainWindow::NotYetAvailable);
+  AddCommand("actionEditSurfaces", &MainWindow::EditSurfaces);
+  AddCommand("actionEditCategories", &MainWindow::EditCategories);
+  AddCommand("actionEditEvents", &MainWindow::EditEvents);
+  AddCommand("actionEditClubs", &MainWindow::EditClubs);
   AddCommand("actionChangeRankingSystem", &MainWindow::NotYetAvailable);
   AddCommand("actionRankingSystems", &MainWindow::RankingSystems);
   AddCommand("actionCurrency", &MainWindow::NotYetAvailable)->setShortcut(Qt::SHIFT | Qt::Key_M);
@@ -382,6 +383,24 @@ void MainWindow::DeleteSeason() {
     return;
   }
   NotYetAvailable();
+}
+
+// Surfaces and events appear on many pages: the views start afresh after
+// their lists changed. Every edit refreshes the views through the document.
+void MainWindow::EditSurfaces() {
+  if (EditItemList(this, document_, ItemKind::kSurfaces)) InitialUpdate();
+}
+
+void MainWindow::EditEvents() {
+  if (EditItemList(this, document_, ItemKind::kEvents)) InitialUpdate();
+}
+
+void MainWindow::EditClubs() {
+  EditItemList(this, document_, ItemKind::kClubs);
+}
+
+void MainWindow::EditCategories() {
+  EditItemList(this, document_, ItemKind::kCategories);
 }
 
 void MainWindow::ChooseBackgroundColour() {
