@@ -14,6 +14,7 @@
 #include <QToolBar>
 
 #include "finances/ui/item_editor_dialog.h"
+#include "pages/seasons/season_commands.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "shell/app/about_dialog.h"
@@ -374,15 +375,11 @@ void MainWindow::Paste() {
 }
 
 void MainWindow::NewSeason() {
-  NotYetAvailable();
+  RunNewSeasonCommand(this, document_);
 }
 
 void MainWindow::DeleteSeason() {
-  if (document_.Owner().Seasons().Count() <= 1) {
-    MessageBoxes::Inform(this, Text(105));
-    return;
-  }
-  NotYetAvailable();
+  RunDeleteSeasonCommand(this, document_);
 }
 
 // Surfaces and events appear on many pages: the views start afresh after
