@@ -46,6 +46,12 @@ class YearSpinBox : public QSpinBox {
  protected:
   void stepBy(int steps) override {
     if ((steps == 1 || steps == -1) && on_step) on_step(steps);
+    lineEdit()->deselect();
+  }
+  // The year cannot be typed over: it is never shown selected.
+  void focusInEvent(QFocusEvent* event) override {
+    QSpinBox::focusInEvent(event);
+    lineEdit()->deselect();
   }
   // Both arrows stay usable: a step that finds no year is simply refused.
   StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
