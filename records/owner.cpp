@@ -93,6 +93,12 @@ CATEGORIE_FINANCIERE* UTILISATEUR::AddCategory(std::unique_ptr<CATEGORIE_FINANCI
   return added;
 }
 
+CATEGORIE_FINANCIERE* UTILISATEUR::AppendCategory(std::unique_ptr<CATEGORIE_FINANCIERE> category) {
+  CATEGORIE_FINANCIERE* added = categories_.Append(std::move(category));
+  MarkDocumentModified();
+  return added;
+}
+
 void UTILISATEUR::RemoveEvent(EPREUVE* event) {
   // Played instances and matches go with the event; make sure no palmares
   // keeps pointing at them.

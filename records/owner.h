@@ -53,6 +53,8 @@ class UTILISATEUR : public JOUEUR {
   SURFACE* AddSurface(std::unique_ptr<SURFACE> surface);
   CLUB* AddClub(std::unique_ptr<CLUB> club);
   CATEGORIE_FINANCIERE* AddCategory(std::unique_ptr<CATEGORIE_FINANCIERE> category);
+  // The same at the end of the list (categories created in the item editor).
+  CATEGORIE_FINANCIERE* AppendCategory(std::unique_ptr<CATEGORIE_FINANCIERE> category);
 
   // Remove a record from its list and delete it; mark the document modified.
   // Matches that still name a removed surface lose it, players and the owner

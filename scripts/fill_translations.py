@@ -188,6 +188,35 @@ FRENCH = {
     "Ranking :": "Classement :",
     "From :": "À partir du :",
     "Note :": "Note :",
+    # Season dialog and match viewer
+    "Season": "Saison",
+    "Ranking for the season": "Classement pour la saison",
+    "Comments/notes on the season": "Commentaires/notes sur la saison",
+    "A tip for new users:": "Un conseil pour les nouveaux utilisateurs:",
+    "To add, change or delete the matches of your seasons, go to the Matches page!":
+        "Pour ajouter/modifier/supprimer des rencontres à vos saisons, passez par la page "
+        "Palmarès !",
+    "Match viewer": "Visualisation de rencontres",
+    "To see one of the matches in detail, \"double-click\" on it!":
+        "Pour voir plus précisément une des rencontres, \"double-cliquez\" dessus !",
+    # Item editor
+    "Show": "Afficher",
+    "&Rename": "&Renommer",
+    "&Delete": "&Supprimer",
+    "Selection :": "Sélection :",
+    "Cancel all": "Tout annuler",
+    "Adding a new item": "Ajout d'un nouvel élément",
+    "New name": "Nouveau nom",
+    "Current name :": "Nom actuel :",
+    "New name :": "Nouveau nom :",
+    # Owner dialog
+    "Your description": "Votre fiche",
+    "Please enter your details": "Veuillez saisir les informations vous concernant",
+    "First name": "Prénom",
+    "Last name": "Nom",
+    "Sex": "Sexe",
+    "Birth date": "Date de naissance",
+    "Club": "Club",
 }
 
 

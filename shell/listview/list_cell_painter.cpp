@@ -8,8 +8,6 @@
 namespace scorvane {
 namespace {
 
-constexpr int kTextMargin = 4;
-
 QFont Arial(int pixel_height) {
   QFont font(QStringLiteral("Arial"));
   font.setStyleHint(QFont::SansSerif);
@@ -32,12 +30,12 @@ void PaintListCell(QPainter& painter, const QRect& cell, const CellLook& look) {
   painter.save();
   painter.setClipRect(cell, Qt::IntersectClip);
   painter.fillRect(cell, look.background);
-  QRect text_area = cell.adjusted(kTextMargin, 0, -kTextMargin, 0);
+  QRect text_area = cell.adjusted(kListTextMargin, 0, -kListTextMargin, 0);
   if (!look.image.isNull()) {
     const QSize size = look.image.deviceIndependentSize().toSize();
     const QPoint top_left(text_area.left(), cell.top() + (cell.height() - size.height()) / 2);
     painter.drawPixmap(QRect(top_left, size), look.image);
-    text_area.setLeft(text_area.left() + size.width() + kTextMargin);
+    text_area.setLeft(text_area.left() + size.width() + kListTextMargin);
   }
   if (!look.text.isEmpty() && text_area.width() > 0) {
     painter.setFont(look.font);

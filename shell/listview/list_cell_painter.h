@@ -20,6 +20,9 @@ class MY_LIST_CONTROL;
 inline const QColor kHighlightText{0, 0, 230};
 inline const QColor kHighlightBackground{236, 254, 70};
 
+// The blank left on each side of a cell's text (and after its image).
+inline constexpr int kListTextMargin = 4;
+
 // The fonts of the list: Arial of height 14 for rows and headings, 20 for
 // group heading rows.
 QFont ListRowFont();

@@ -1,9 +1,11 @@
 #include "shell/listview/list_control.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <algorithm>
+#include <optional>
 
 namespace scorvane {
 
@@ -58,6 +60,36 @@ void MY_LIST_CONTROL::InsertColumn(int index, const QString& title, ColumnAlignm
   model_.InsertColumn(index, title, alignment);
   if (width < 0) width = QFontMetrics(ListRowFont()).horizontalAdvance(title) + 15;
   setColumnWidth(index, width);
+}
+
+int MY_LIST_CONTROL::FittingWidth(int column) const {
+  int width = horizontalHeader()->sectionSizeHint(column);
+  // Long lists repeat their texts (dates, events, results): each distinct
+  // text is measured once for each of the two fonts rows use.
+  const QFontMetrics row_metrics(model_.RowFont(-1));
+  std::optional<QFontMetrics> group_metrics;
+  QHash<QString, int> text_widths[2];
+  for (int row = 0; row < RowCount(); ++row) {
+    const QString text = model_.Text(row, column);
+    const bool group = model_.IsGroupStartRow(row);
+    int needed = 2 * kListTextMargin + 1;
+    if (!text.isEmpty()) {
+      auto known = text_widths[group].constFind(text);
+      if (known == text_widths[group].constEnd()) {
+        if (group && !group_metrics) group_metrics.emplace(model_.RowFont(row));
+        known = text_widths[group].insert(
+            text, (group ? *group_metrics : row_metrics).horizontalAdvance(text));
+      }
+      needed += *known;
+    }
+    if (!images_.isEmpty()) {
+      const int image = model_.data(model_.index(row, column), ListModel::kImageRole).toInt();
+      if (image >= 0 && image < images_.size())
+        needed += images_[image].deviceIndependentSize().toSize().width() + kListTextMargin;
+    }
+    width = std::max(width, needed);
+  }
+  return width;
 }
 
 void MY_LIST_CONTROL::RemoveAllColumns() {

@@ -37,6 +37,8 @@ class MY_LIST_CONTROL : public QTableView {
   void InsertColumn(int index, const QString& title, ColumnAlignment alignment, int width = -1);
   void RemoveAllColumns();
   int ColumnCount() const { return model_.columnCount(); }
+  // The width a column needs to show its heading and its texts uncut.
+  int FittingWidth(int column) const;
 
   // Rows.
   int InsertItem(int row, const QString& text, int image = -1, quintptr item = 0);

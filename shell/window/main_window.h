@@ -88,6 +88,10 @@ class MainWindow : public QMainWindow {
   void Paste();
   void NewSeason();
   void DeleteSeason();
+  void EditSurfaces();
+  void EditEvents();
+  void EditClubs();
+  void EditCategories();
   void ChooseBackgroundColour();
   void ChooseFrameColour();
   void RestoreColours();

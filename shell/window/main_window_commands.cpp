@@ -13,6 +13,8 @@
 #include <QTextEdit>
 #include <QToolBar>
 
+#include "finances/ui/item_editor_dialog.h"
+#include "pages/seasons/season_commands.h"
 #include "ranking/ranking_registry.h"
 #include "ranking/ui/ranking_history_dialog.h"
 #include "ranking/ui/system_commands.h"
@@ -105,10 +107,10 @@ void MainWindow::CreateCommands() {
   AddCommand("actionLanguage", &MainWindow::SwitchLanguage);
 
   AddCommand("actionServiceCalculator", &MainWindow::NotYetAvailable);
-  AddCommand("actionEditSurfaces", &MainWindow::NotYetAvailable);
-  AddCommand("actionEditCategories", &MainWindow::NotYetAvailable);
-  AddCommand("actionEditEvents", &MainWindow::NotYetAvailable);
-  AddCommand("actionEditClubs", &MainWindow::NotYetAvailable);
+  AddCommand("actionEditSurfaces", &MainWindow::EditSurfaces);
+  AddCommand("actionEditCategories", &MainWindow::EditCategories);
+  AddCommand("actionEditEvents", &MainWindow::EditEvents);
+  AddCommand("actionEditClubs", &MainWindow::EditClubs);
   AddCommand("actionChangeRankingSystem", &MainWindow::ChangeRankingSystem);
   AddCommand("actionRankingSystems", &MainWindow::RankingSystems);
   AddCommand("actionRankingHistory", &MainWindow::EditRankingHistory);
@@ -378,15 +380,29 @@ void MainWindow::Paste() {
 }
 
 void MainWindow::NewSeason() {
-  NotYetAvailable();
+  RunNewSeasonCommand(this, document_);
 }
 
 void MainWindow::DeleteSeason() {
-  if (document_.Owner().Seasons().Count() <= 1) {
-    MessageBoxes::Inform(this, Text(105));
-    return;
-  }
-  NotYetAvailable();
+  RunDeleteSeasonCommand(this, document_);
+}
+
+// Surfaces and events appear on many pages: the views start afresh after
+// their lists changed. Every edit refreshes the views through the document.
+void MainWindow::EditSurfaces() {
+  if (EditItemList(this, document_, ItemKind::kSurfaces)) InitialUpdate();
+}
+
+void MainWindow::EditEvents() {
+  if (EditItemList(this, document_, ItemKind::kEvents)) InitialUpdate();
+}
+
+void MainWindow::EditClubs() {
+  EditItemList(this, document_, ItemKind::kClubs);
+}
+
+void MainWindow::EditCategories() {
+  EditItemList(this, document_, ItemKind::kCategories);
 }
 
 void MainWindow::ChooseBackgroundColour() {

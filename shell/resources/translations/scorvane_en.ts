@@ -160,6 +160,59 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_MODIF_RUBRIQUES</name>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Rename</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Selection :</source>
+        <translation>Selection :</translation>
+    </message>
+    <message>
+        <source>Cancel all</source>
+        <translation>Cancel all</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_NOUVELLE_RUBRIQUE</name>
+    <message>
+        <source>Adding a new item</source>
+        <translation>Adding a new item</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_NOUVELLE_SAISON</name>
+    <message>
+        <source>Season</source>
+        <translation>Season</translation>
+    </message>
+    <message>
+        <source>Ranking for the season</source>
+        <translation>Ranking for the season</translation>
+    </message>
+    <message>
+        <source>Comments/notes on the season</source>
+        <translation>Comments/notes on the season</translation>
+    </message>
+    <message>
+        <source>A tip for new users:</source>
+        <translation>A tip for new users:</translation>
+    </message>
+    <message>
+        <source>To add, change or delete the matches of your seasons, go to the Matches page!</source>
+        <translation>To add, change or delete the matches of your seasons, go to the Matches page!</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_QUEST_NOUVEAU_JOUEUR</name>
     <message>
         <source>Create a new player ?</source>
@@ -213,6 +266,52 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_RENOMMAGE</name>
+    <message>
+        <source>New name</source>
+        <translation>New name</translation>
+    </message>
+    <message>
+        <source>Current name :</source>
+        <translation>Current name :</translation>
+    </message>
+    <message>
+        <source>New name :</source>
+        <translation>New name :</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_SAISIE_UTILISATEUR</name>
+    <message>
+        <source>Your description</source>
+        <translation>Your description</translation>
+    </message>
+    <message>
+        <source>Please enter your details</source>
+        <translation>Please enter your details</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Last name</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>Birth date</source>
+        <translation>Birth date</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_SELECTION_SYSCLASS</name>
     <message>
         <source>Custom</source>
@@ -260,6 +359,17 @@
     <message>
         <source>Change of ranking system</source>
         <translation>Change of ranking system</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_VISU_RENCONTRES</name>
+    <message>
+        <source>Match viewer</source>
+        <translation>Match viewer</translation>
+    </message>
+    <message>
+        <source>To see one of the matches in detail, "double-click" on it!</source>
+        <translation>To see one of the matches in detail, "double-click" on it!</translation>
     </message>
 </context>
 <context>

@@ -160,6 +160,59 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_MODIF_RUBRIQUES</name>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Renommer</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Selection :</source>
+        <translation>Sélection :</translation>
+    </message>
+    <message>
+        <source>Cancel all</source>
+        <translation>Tout annuler</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_NOUVELLE_RUBRIQUE</name>
+    <message>
+        <source>Adding a new item</source>
+        <translation>Ajout d'un nouvel élément</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_NOUVELLE_SAISON</name>
+    <message>
+        <source>Season</source>
+        <translation>Saison</translation>
+    </message>
+    <message>
+        <source>Ranking for the season</source>
+        <translation>Classement pour la saison</translation>
+    </message>
+    <message>
+        <source>Comments/notes on the season</source>
+        <translation>Commentaires/notes sur la saison</translation>
+    </message>
+    <message>
+        <source>A tip for new users:</source>
+        <translation>Un conseil pour les nouveaux utilisateurs:</translation>
+    </message>
+    <message>
+        <source>To add, change or delete the matches of your seasons, go to the Matches page!</source>
+        <translation>Pour ajouter/modifier/supprimer des rencontres à vos saisons, passez par la page Palmarès !</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_QUEST_NOUVEAU_JOUEUR</name>
     <message>
         <source>Create a new player ?</source>
@@ -213,6 +266,52 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_RENOMMAGE</name>
+    <message>
+        <source>New name</source>
+        <translation>Nouveau nom</translation>
+    </message>
+    <message>
+        <source>Current name :</source>
+        <translation>Nom actuel :</translation>
+    </message>
+    <message>
+        <source>New name :</source>
+        <translation>Nouveau nom :</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_SAISIE_UTILISATEUR</name>
+    <message>
+        <source>Your description</source>
+        <translation>Votre fiche</translation>
+    </message>
+    <message>
+        <source>Please enter your details</source>
+        <translation>Veuillez saisir les informations vous concernant</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>Birth date</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_SELECTION_SYSCLASS</name>
     <message>
         <source>Custom</source>
@@ -260,6 +359,17 @@
     <message>
         <source>Change of ranking system</source>
         <translation>Changement de système de classement</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_VISU_RENCONTRES</name>
+    <message>
+        <source>Match viewer</source>
+        <translation>Visualisation de rencontres</translation>
+    </message>
+    <message>
+        <source>To see one of the matches in detail, "double-click" on it!</source>
+        <translation>Pour voir plus précisément une des rencontres, "double-cliquez" dessus !</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,7 @@ class ListControlTest : public QObject {
   void ListWithoutGroupsAlternatesCream();
   void GroupsTakeTheCycleColours();
   void GroupStartRowsUseTheLargerFont();
+  void FittingWidthShowsEveryTextUncut();
   void SelectedRowsShowTheFixedHighlight();
   void DeselectingTheLastRowNotifiesOnce();
   void NotifiesTheFirstSelectedRow();
@@ -213,6 +214,26 @@ void ListControlTest::GroupStartRowsUseTheLargerFont() {
            20);
   QCOMPARE(list.Model().data(list.Model().index(2, 2), Qt::FontRole).value<QFont>().pixelSize(),
            14);
+}
+
+void ListControlTest::FittingWidthShowsEveryTextUncut() {
+  MY_LIST_CONTROL& list = MakeList(4);
+  list.SetImageList({QPixmap(24, 16)});
+  list.AddGroupStart(2);
+  const QStringList texts = {"short", "a rather longer text of a list", "group heading text", "x"};
+  for (int row = 0; row < 4; ++row)
+    list.SetItemText(row, 1, texts[row]);
+  list.SetItemImage(3, 1, 0);
+  list.setColumnWidth(1, list.FittingWidth(1));
+  for (int row = 0; row < 4; ++row) {
+    // The room the painter leaves for the text, as it draws it.
+    const CellLook look = list.CellLookAt(row, 1);
+    int room = list.columnWidth(1) - 2 * kListTextMargin;
+    if (!look.image.isNull()) room -= look.image.width() + kListTextMargin;
+    QCOMPARE(QFontMetrics(look.font).elidedText(look.text, Qt::ElideRight, room), texts[row]);
+  }
+  // The heading counts too, and an empty column is as wide as it.
+  QVERIFY(list.FittingWidth(3) >= list.horizontalHeader()->sectionSizeHint(3));
 }
 
 void ListControlTest::SelectedRowsShowTheFixedHighlight() {

@@ -256,7 +256,7 @@ class MainWindowTest : public QObject {
   void CommandsStillToComeSaySo() {
     Open();
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    window_->Command("actionEditSurfaces")->trigger();
+    window_->Command("actionServiceCalculator")->trigger();
     QCOMPARE(MessageBoxes::Said().size(), 1);
     QVERIFY(MessageBoxes::Said().front().contains("later version"));
   }

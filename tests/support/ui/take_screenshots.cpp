@@ -1,5 +1,6 @@
 // Takes the pictures of the program shown in the documentation: the main
-// window on a document, the welcome dialog, and a printed page as PDF.
+// window on a document, the welcome dialog, the season, owner, item editor
+// and match viewer dialogs, and a printed page as PDF.
 //
 //   take_screenshots DOCUMENT.ten OUT_FOLDER   (on the offscreen platform)
 #include <QApplication>
@@ -8,15 +9,57 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "finances/ui/item_editor_dialog.h"
+#include "pages/seasons/match_viewer.h"
+#include "pages/seasons/season_dialog.h"
+#include "ranking/palmares.h"
 #include "records/dates.h"
+#include "records/document.h"
+#include "records/season.h"
 #include "shell/app/program.h"
 #include "shell/app/welcome_dialog.h"
 #include "shell/print/page_printer.h"
 #include "shell/window/main_window.h"
 #include "shell/window/page_view.h"
+#include "stats/ui/owner_dialog.h"
 #include "tests/support/ui/widget_environment.h"
 
 using namespace scorvane;
+
+namespace {
+
+void Save(QWidget& widget, const QDir& out, const char* name) {
+  widget.show();
+  QCoreApplication::processEvents();
+  widget.grab().save(out.filePath(name));
+}
+
+// The dialogs of the document's seasons and lists, as the user sees them.
+void SaveDialogs(PROJECT_DOC& document, QWidget* parent, const QDir& out) {
+  UTILISATEUR& owner = document.Owner();
+  {
+    DLG_SAISIE_UTILISATEUR dialog(document, parent);
+    Save(dialog, out, "owner_dialog.png");
+  }
+  if (const auto proposal = ProposeNewSeason(owner, 0, Today().Year())) {
+    DLG_NOUVELLE_SAISON dialog(owner, SeasonDialogMode::kNew, proposal->year, proposal->ranking,
+                               parent);
+    Save(dialog, out, "season_dialog.png");
+  }
+  {
+    ItemEditList items = ItemsOf(owner, ItemKind::kCategories);
+    DLG_MODIF_RUBRIQUES dialog(items, WordsFor(ItemKind::kCategories), parent);
+    Save(dialog, out, "item_editor.png");
+  }
+  const SAISON_JOUEUR* season = owner.GetActiveSeason();
+  if (season && season->Palmares()) {
+    DLG_VISU_RENCONTRES dialog(QString::fromUtf8("Matches of the season"),
+                               season->Palmares()->Matches(), parent);
+    Save(dialog, out, "match_viewer.png");
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -49,6 +92,7 @@ int main(int argc, char** argv) {
   window.resize(1000, 640);
   QCoreApplication::processEvents();
   window.grab().save(out.filePath("main_window.png"));
+  SaveDialogs(program.Document(), &window, out);
   window.ShowPage(PageView::kMatches);
   QCoreApplication::processEvents();
   ExportPdf(*window.Frame().CurrentView()->PrintContent(), out.filePath("printed_page.pdf"));

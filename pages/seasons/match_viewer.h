@@ -1,0 +1,62 @@
+// DLG_VISU_RENCONTRES, the match viewer: any set of matches (those behind a
+// bar of a chart, the matches played with a player, ...) in one list with a
+// count line, columns sortable by a click on their heading, and a double
+// click that opens the match.
+//
+// The viewer holds pointers to matches the document owns; it never adds or
+// removes matches. Opening a match goes through a hook, so that the match
+// dialog plugs in without the viewer knowing it.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "pages/seasons/match_viewer_rules.h"
+#include "records/list.h"
+
+class QLabel;
+
+namespace scorvane {
+
+class MY_LIST_CONTROL;
+class RENCONTRE;
+
+class DLG_VISU_RENCONTRES : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Opens the match of a row for editing; true when the user changed it
+  // (the viewer then shows every row again from the matches).
+  using MatchOpener = std::function<bool(QWidget* parent, RENCONTRE& match)>;
+  // The hook the match dialog installs. Until one is installed a double
+  // click opens nothing.
+  static void SetMatchOpener(MatchOpener opener);
+
+  // `matches` is copied (the document keeps owning the matches).
+  DLG_VISU_RENCONTRES(const QString& title, const List<RENCONTRE*>& matches,
+                      QWidget* parent = nullptr);
+
+  MY_LIST_CONTROL* ListControl() const { return list_; }
+  QString TotalText() const;
+  ViewerColumn SortColumn() const { return sort_column_; }
+  bool SortsDescending() const { return descending_; }
+
+  // A click on a column heading: a new column sorts ascending, the same
+  // column again flips the direction.
+  void HeadingClicked(int column);
+  // A double click on a row: the row's match is opened through the hook.
+  void OpenRow(int row);
+
+ private:
+  void Fill();
+  void FitColumns();
+  void Sort();
+
+  List<RENCONTRE*> matches_;
+  QLabel* total_;
+  MY_LIST_CONTROL* list_;
+  ViewerColumn sort_column_ = ViewerColumn::kDate;
+  bool descending_ = false;
+};
+
+}  // namespace scorvane

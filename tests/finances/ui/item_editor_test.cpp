@@ -1,0 +1,288 @@
+// The item editor driven through its buttons, keys and name dialogs: rename,
+// delete and add then OK changes the document, "Cancel all" changes nothing,
+// used items are refused, the unused-only filter hides them, empty names are
+// refused, and the main window's list commands open it on the right list.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "finances/ui/item_editor_dialog.h"
+#include "finances/ui/item_name_dialogs.h"
+#include "records/season.h"
+#include "shell/catalogue/messages.h"
+#include "shell/dialogs/message_boxes.h"
+#include "shell/listview/list_control.h"
+#include "shell/window/document_session.h"
+#include "shell/window/main_window.h"
+#include "shell/window/page_view.h"
+#include "tests/support/document_builder.h"
+#include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_environment.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+QPushButton* ButtonIn(QWidget* dialog, const char* name) {
+  return dialog->findChild<QPushButton*>(QLatin1String(name));
+}
+
+// Queues typing `name` into the next name dialog and pressing OK.
+void TypeNameInNextModal(const QString& name) {
+  AnswerNextModal([name](QWidget* modal) {
+    QLineEdit* edit = modal->findChild<QLineEdit*>("nameEdit");
+    edit->selectAll();
+    QTest::keyClicks(edit, name);
+    QTest::mouseClick(ButtonIn(modal, "okButton"), Qt::LeftButton);
+  });
+}
+
+QStringList Rows(const DLG_MODIF_RUBRIQUES& editor, int column = 0) {
+  QStringList rows;
+  const MY_LIST_CONTROL& list = *editor.ListControl();
+  for (int row = 0; row < list.RowCount(); ++row)
+    rows << list.ItemText(row, column);
+  return rows;
+}
+
+const RUBRIQUE* Named(const ItemEditList& items, const std::string& name) {
+  for (const RUBRIQUE* item : items.Shown(false)) {
+    if (item->name == name) return item;
+  }
+  return nullptr;
+}
+
+std::vector<std::string> CategoryNames(const UTILISATEUR& owner) {
+  std::vector<std::string> names;
+  for (const CATEGORIE_FINANCIERE* category : owner.Categories())
+    names.push_back(category->Name());
+  return names;
+}
+
+}  // namespace
+
+class ItemEditorTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WidgetEnvironment> env_;
+  std::unique_ptr<PROJECT_DOC> doc_;
+
+  UTILISATEUR& Owner() { return doc_->Owner(); }
+
+  // Categories Balls, Strings, Shoes (in that list order); Balls is used
+  // by an expense of season 2001.
+  void ThreeCategories() {
+    DocumentBuilder builder(Owner());
+    SAISON_JOUEUR* season = builder.Season(2001, "30/1");
+    for (const char* name : {"Shoes", "Strings", "Balls"})
+      Owner().AddCategory(std::make_unique<CATEGORIE_FINANCIERE>(name));
+    auto expense = std::make_unique<OPERATION_FINANCIERE>();
+    expense->SetCategory(Owner().Categories().Front());
+    season->Finances().AddExpense(std::move(expense));
+    doc_->SetModifiedFlag(false);
+  }
+
+  // Renames Strings to Grips, deletes Shoes, adds Towels, in the open editor.
+  static void EditInEditor(QWidget* modal) {
+    auto* editor = static_cast<DLG_MODIF_RUBRIQUES*>(modal);
+    const QStringList names = Rows(*editor);
+    editor->ListControl()->SelectItem(static_cast<int>(names.indexOf("Strings")));
+    TypeNameInNextModal(QStringLiteral("Grips"));
+    QTest::mouseClick(ButtonIn(editor, "renameButton"), Qt::LeftButton);
+    editor->ListControl()->SelectItem(static_cast<int>(Rows(*editor).indexOf("Shoes")));
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kYes});
+    QTest::mouseClick(ButtonIn(editor, "deleteButton"), Qt::LeftButton);
+    TypeNameInNextModal(QStringLiteral("Towels"));
+    QTest::mouseClick(ButtonIn(editor, "addButton"), Qt::LeftButton);
+    QCOMPARE(Rows(*editor), QStringList({"Balls", "Grips", "Towels"}));
+  }
+
+ private slots:
+  void init() {
+    env_ = std::make_unique<WidgetEnvironment>();
+    doc_ = std::make_unique<PROJECT_DOC>();
+    SetCurrentDocument(doc_.get());
+  }
+  void cleanup() {
+    QCOMPARE(PendingModalAnswers(), 0);
+    SetCurrentDocument(nullptr);
+    doc_.reset();
+    env_.reset();
+  }
+
+  void RenameDeleteAddThenOk() {
+    ThreeCategories();
+    CATEGORIE_FINANCIERE* strings = Owner().Categories().At(1);
+    AnswerNextModal([](QWidget* modal) {
+      EditInEditor(modal);
+      QTest::mouseClick(ButtonIn(modal, "okButton"), Qt::LeftButton);
+    });
+    QVERIFY(EditItemList(nullptr, *doc_, ItemKind::kCategories));
+    QCOMPARE(CategoryNames(Owner()), (std::vector<std::string>{"Balls", "Grips", "Towels"}));
+    QVERIFY(Owner().Categories().At(1) == strings);  // renamed in place
+    QVERIFY(doc_->IsModified());
+  }
+
+  void TheSameThenCancelAllChangesNothing() {
+    ThreeCategories();
+    AnswerNextModal([](QWidget* modal) {
+      EditInEditor(modal);
+      QCOMPARE(ButtonIn(modal, "cancelButton")->text(), QStringLiteral("Cancel all"));
+      QTest::mouseClick(ButtonIn(modal, "cancelButton"), Qt::LeftButton);
+    });
+    QVERIFY(!EditItemList(nullptr, *doc_, ItemKind::kCategories));
+    QCOMPARE(CategoryNames(Owner()), (std::vector<std::string>{"Balls", "Strings", "Shoes"}));
+    QVERIFY(!doc_->IsModified());
+  }
+
+  void AUsedItemIsRefused() {
+    ThreeCategories();
+    ItemEditList items = ItemsOf(Owner(), ItemKind::kCategories);
+    DLG_MODIF_RUBRIQUES editor(items, WordsFor(ItemKind::kCategories));
+    editor.show();
+    QCOMPARE(Rows(editor, 1), QStringList({"used", "not used", "not used"}));
+    editor.SelectItem(Named(items, "Balls"));
+    QCOMPARE(editor.findChild<QLabel*>("selectionName")->text(), QStringLiteral("Balls"));
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    QTest::mouseClick(ButtonIn(&editor, "deleteButton"), Qt::LeftButton);
+    QCOMPARE(MessageBoxes::Said(),
+             QStringList{QStringLiteral("Deletion is impossible, this item is used !")});
+    QCOMPARE(items.Count(), 3);
+  }
+
+  void NoToTheDeletionQuestionKeepsTheItem() {
+    ThreeCategories();
+    ItemEditList items = ItemsOf(Owner(), ItemKind::kCategories);
+    DLG_MODIF_RUBRIQUES editor(items, WordsFor(ItemKind::kCategories));
+    editor.show();
+    editor.SelectItem(Named(items, "Shoes"));
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kNo});
+    QTest::keyClick(editor.ListControl(), Qt::Key_Delete);
+    QCOMPARE(MessageBoxes::Said(), QStringList{QString::fromUtf8(Msg(498))});
+    QCOMPARE(items.Count(), 3);
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kYes});
+    QTest::keyClick(editor.ListControl(), Qt::Key_Delete);
+    QCOMPARE(items.Count(), 2);
+    QVERIFY(editor.Selected() == nullptr);
+  }
+
+  void TheUnusedOnlyFilterHidesUsedItems() {
+    ThreeCategories();
+    ItemEditList items = ItemsOf(Owner(), ItemKind::kCategories);
+    DLG_MODIF_RUBRIQUES editor(items, WordsFor(ItemKind::kCategories));
+    editor.show();
+    QCheckBox* filter = editor.UnusedOnlyBox();
+    QCOMPARE(filter->text(), QStringLiteral("Not used categorys only"));
+    QCOMPARE(ButtonIn(&editor, "addButton")->text(), QStringLiteral("&New category"));
+    QCOMPARE(editor.windowTitle(), QStringLiteral("Edit financial categories"));
+    filter->click();
+    QCOMPARE(Rows(editor), QStringList({"Shoes", "Strings"}));
+    filter->click();
+    QCOMPARE(Rows(editor), QStringList({"Balls", "Shoes", "Strings"}));
+  }
+
+  void RenameAndDeleteWaitForASelection() {
+    ThreeCategories();
+    ItemEditList items = ItemsOf(Owner(), ItemKind::kCategories);
+    DLG_MODIF_RUBRIQUES editor(items, WordsFor(ItemKind::kCategories));
+    editor.show();
+    QVERIFY(!ButtonIn(&editor, "renameButton")->isEnabled());
+    QVERIFY(!ButtonIn(&editor, "deleteButton")->isEnabled());
+    editor.SelectItem(Named(items, "Shoes"));
+    QVERIFY(ButtonIn(&editor, "renameButton")->isEnabled());
+    QVERIFY(ButtonIn(&editor, "deleteButton")->isEnabled());
+  }
+
+  void InsertAddsAnItem() {
+    ThreeCategories();
+    ItemEditList items = ItemsOf(Owner(), ItemKind::kCategories);
+    DLG_MODIF_RUBRIQUES editor(items, WordsFor(ItemKind::kCategories));
+    editor.show();
+    AnswerNextModal([](QWidget* modal) {
+      QCOMPARE(modal->findChild<QLabel*>("heading")->text(),
+               QStringLiteral("Create a new category"));
+      QTest::keyClicks(modal->findChild<QLineEdit*>("nameEdit"), "  Lessons ");
+      QTest::mouseClick(ButtonIn(modal, "okButton"), Qt::LeftButton);
+    });
+    QTest::keyClick(editor.ListControl(), Qt::Key_Insert);
+    QCOMPARE(Rows(editor), QStringList({"Balls", "Lessons", "Shoes", "Strings"}));
+    QCOMPARE(editor.Selected()->name, std::string("Lessons"));
+  }
+
+  void EmptyNamesAreRefused_data() {
+    QTest::addColumn<bool>("rename");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("new, empty") << false << "";
+    QTest::newRow("new, blanks") << false << "   ";
+    QTest::newRow("rename, empty") << true << "";
+    QTest::newRow("rename, blanks") << true << " \t";
+  }
+  void EmptyNamesAreRefused() {
+    QFETCH(bool, rename);
+    QFETCH(QString, typed);
+    std::unique_ptr<QDialog> dialog;
+    if (rename) {
+      dialog = std::make_unique<DLG_RENOMMAGE>("Balls");
+    } else {
+      dialog = std::make_unique<DLG_NOUVELLE_RUBRIQUE>("Create a new category");
+    }
+    dialog->show();
+    auto* edit = dialog->findChild<QLineEdit*>("nameEdit");
+    edit->setText(typed);
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    QTest::mouseClick(ButtonIn(dialog.get(), "okButton"), Qt::LeftButton);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(edit->text(), typed);
+    QCOMPARE(MessageBoxes::Said(), QStringList{QString::fromUtf8(Msg(rename ? 504 : 503))});
+  }
+
+  void RenameStartsOnTheCurrentName() {
+    DLG_RENOMMAGE dialog("Balls");
+    QCOMPARE(dialog.findChild<QLabel*>("currentName")->text(), QStringLiteral("Balls"));
+    QCOMPARE(dialog.NameEdit()->text(), QStringLiteral("Balls"));
+  }
+
+  void TheMainWindowEditsEachList_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("views_start_afresh");
+    QTest::newRow("surfaces") << "actionEditSurfaces"
+                              << "Edit surfaces" << true;
+    QTest::newRow("events") << "actionEditEvents"
+                            << "Edit events" << true;
+    QTest::newRow("clubs") << "actionEditClubs"
+                           << "Edit clubs" << false;
+    QTest::newRow("categories") << "actionEditCategories"
+                                << "Edit financial categories" << false;
+  }
+  void TheMainWindowEditsEachList() {
+    QFETCH(QString, command);
+    QFETCH(QString, title);
+    QFETCH(bool, views_start_afresh);
+    doc_->MakeDefaultDocument();
+    doc_->SetModifiedFlag(false);
+    DocumentSession session(*doc_, env_->Path("program"));
+    MainWindow window(session, env_->Path("program"));
+    window.show();
+    window.ShowPage(PageView::kMatches);
+    AnswerNextModal([title](QWidget* modal) {
+      QCOMPARE(modal->windowTitle(), title);
+      TypeNameInNextModal(QStringLiteral("Added"));
+      QTest::mouseClick(ButtonIn(modal, "addButton"), Qt::LeftButton);
+      QTest::mouseClick(ButtonIn(modal, "okButton"), Qt::LeftButton);
+    });
+    window.Command(command)->trigger();
+    QVERIFY(doc_->IsModified());
+    QCOMPARE(window.CurrentPage(),
+             views_start_afresh ? int(PageView::kOwnPage) : int(PageView::kMatches));
+    doc_->SetModifiedFlag(false);
+  }
+};
+
+QTEST_MAIN(ItemEditorTest)
+#include "item_editor_test.moc"

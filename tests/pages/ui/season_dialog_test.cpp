@@ -1,0 +1,240 @@
+// The season dialog driven like a user would: the year stepping with the
+// spin arrows and the Up and Down keys in both modes, the ranking entry
+// shown only under a yearly system, what OK stores and Cancel leaves alone.
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QStyleOptionSpinBox>
+#include <QTest>
+
+#include "pages/seasons/season_commands.h"
+#include "pages/seasons/season_dialog.h"
+#include "ranking/ranking_registry.h"
+#include "ranking/ui/ranking_entry.h"
+#include "records/document.h"
+#include "records/season.h"
+#include "shell/catalogue/messages.h"
+#include "shell/dialogs/message_boxes.h"
+#include "tests/support/document_builder.h"
+#include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_environment.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+// Clicks one arrow of a spin box, where the style draws it.
+void ClickArrow(QSpinBox* box, bool up) {
+  QStyleOptionSpinBox option;
+  option.initFrom(box);
+  option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+  option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+  option.frame = box->hasFrame();
+  const QRect arrow = box->style()->subControlRect(
+      QStyle::CC_SpinBox, &option, up ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown, box);
+  QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, arrow.center());
+}
+
+QString GradeShown(DLG_NOUVELLE_SAISON& dialog) {
+  return dialog.Entry()->Grades()->currentText();
+}
+
+}  // namespace
+
+class SeasonDialogTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WidgetEnvironment> env_;
+  std::unique_ptr<PROJECT_DOC> doc_;
+
+  UTILISATEUR& Owner() { return doc_->Owner(); }
+
+  // Seasons 1999 (30/2, "first") and 2001 (30/1, "second"), 2001 active.
+  void TwoSeasons() {
+    DocumentBuilder builder(Owner());
+    builder.Season(1999, "30/2")->SetComment("first");
+    builder.Season(2001, "30/1")->SetComment("second");
+    doc_->SetModifiedFlag(false);
+  }
+
+ private slots:
+  void init() {
+    env_ = std::make_unique<WidgetEnvironment>();
+    doc_ = std::make_unique<PROJECT_DOC>();
+    SetCurrentDocument(doc_.get());
+  }
+  void cleanup() {
+    QCOMPARE(PendingModalAnswers(), 0);
+    SetCurrentDocument(nullptr);
+    doc_.reset();
+    env_.reset();
+  }
+
+  void NewModeStepsToFreeYears_data() {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<bool>("use_keys");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("down arrow key skips 2001") << 2002 << true << false << 2000;
+    QTest::newRow("up arrow key") << 2002 << true << true << 2003;
+    QTest::newRow("spin down") << 2002 << false << false << 2000;
+    QTest::newRow("spin up") << 2002 << false << true << 2003;
+    QTest::newRow("down past 1999") << 2000 << true << false << 1998;
+    QTest::newRow("never above 2050") << 2050 << true << true << 2050;
+    QTest::newRow("never below 1950") << 1950 << false << false << 1950;
+  }
+  void NewModeStepsToFreeYears() {
+    QFETCH(int, start);
+    QFETCH(bool, use_keys);
+    QFETCH(bool, up);
+    QFETCH(int, expected);
+    TwoSeasons();
+    DLG_NOUVELLE_SAISON dialog(Owner(), SeasonDialogMode::kNew, start, CLASSEMENT(5));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    if (use_keys) {
+      QTest::keyClick(dialog.YearBox(), up ? Qt::Key_Up : Qt::Key_Down);
+    } else {
+      ClickArrow(dialog.YearBox(), up);
+    }
+    QCOMPARE(dialog.Year(), expected);
+    QCOMPARE(dialog.YearBox()->text(), QString::number(expected));
+    // The new mode keeps the ranking it opened with.
+    QCOMPARE(GradeShown(dialog), QStringLiteral("30/1"));
+  }
+
+  void EachKeyRepetitionIsAStep() {
+    TwoSeasons();
+    DLG_NOUVELLE_SAISON dialog(Owner(), SeasonDialogMode::kNew, 2002, CLASSEMENT(5));
+    dialog.show();
+    QTest::keyClick(dialog.YearBox(), Qt::Key_Up);
+    QTest::keyClick(dialog.YearBox(), Qt::Key_Up);
+    QCOMPARE(dialog.Year(), 2004);
+    // Page keys are not steps.
+    QTest::keyClick(dialog.YearBox(), Qt::Key_PageUp);
+    QCOMPARE(dialog.Year(), 2004);
+    // Typing does not change the year either.
+    QTest::keyClicks(dialog.YearBox(), "1");
+    QCOMPARE(dialog.YearBox()->text(), QStringLiteral("2004"));
+  }
+
+  void ChangeModeStepsBetweenSeasonsAndReloadsThem() {
+    TwoSeasons();
+    DLG_NOUVELLE_SAISON dialog(Owner(), SeasonDialogMode::kChange, 1999,
+                               DocumentBuilder::Rank("30/2"));
+    dialog.show();
+    QCOMPARE(dialog.Heading()->text(), QString::fromUtf8(Msg(506)));
+    QCOMPARE(dialog.CommentEdit()->toPlainText(), QStringLiteral("first"));
+    QCOMPARE(GradeShown(dialog), QStringLiteral("30/2"));
+
+    QTest::keyClicks(dialog.CommentEdit(), " typed");
+    QTest::keyClick(dialog.YearBox(), Qt::Key_Up);
+    QCOMPARE(dialog.Year(), 2001);
+    QCOMPARE(GradeShown(dialog), QStringLiteral("30/1"));
+    QCOMPARE(dialog.CommentEdit()->toPlainText(), QStringLiteral("second"));
+
+    // A step that finds no season still reloads what the year holds.
+    dialog.Entry()->Grades()->setCurrentIndex(0);
+    dialog.CommentEdit()->setPlainText(QStringLiteral("dropped"));
+    ClickArrow(dialog.YearBox(), true);
+    QCOMPARE(dialog.Year(), 2001);
+    QCOMPARE(GradeShown(dialog), QStringLiteral("30/1"));
+    QCOMPARE(dialog.CommentEdit()->toPlainText(), QStringLiteral("second"));
+  }
+
+  void NewSeasonProposalAndOk() {
+    TwoSeasons();
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = static_cast<DLG_NOUVELLE_SAISON*>(modal);
+      QCOMPARE(dialog->Heading()->text(), QString::fromUtf8(Msg(505)));
+      QCOMPARE(dialog->Year(), 2002);
+      QCOMPARE(GradeShown(*dialog), QStringLiteral("30/1"));
+      QVERIFY(dialog->Entry()->isVisible());
+      dialog->Entry()->Grades()->setCurrentText(QStringLiteral("15/5"));
+      QTest::keyClicks(dialog->CommentEdit(), "won the club");
+      QTest::mouseClick(dialog->findChild<QWidget*>("okButton"), Qt::LeftButton);
+    });
+    QVERIFY(OpenNewSeasonDialog(nullptr, *doc_));
+    const SAISON_JOUEUR* created = Owner().GetActiveSeason();
+    QCOMPARE(created->Year(), 2002);
+    QCOMPARE(created->Comment(), std::string("won the club"));
+    QCOMPARE(Owner().History().Count(), 3);
+    QVERIFY(Owner().History().Entries().At(2)->Date() == DATE_SIMPLE(1, 1, 2002));
+    QVERIFY(Owner().History().RankingForYear(2002) == DocumentBuilder::Rank("15/5"));
+    QVERIFY(doc_->IsModified());
+  }
+
+  void ChangeModeReplacesTheRankingOfFirstJanuary() {
+    TwoSeasons();
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = static_cast<DLG_NOUVELLE_SAISON*>(modal);
+      QCOMPARE(dialog->Year(), 2001);
+      dialog->Entry()->Grades()->setCurrentText(QStringLiteral("15"));
+      dialog->CommentEdit()->setPlainText(QStringLiteral("changed"));
+      QTest::mouseClick(dialog->findChild<QWidget*>("okButton"), Qt::LeftButton);
+    });
+    QVERIFY(OpenChangeSeasonDialog(nullptr, *doc_));
+    QCOMPARE(Owner().History().Count(), 2);
+    QVERIFY(Owner().History().RankingForYear(2001) == DocumentBuilder::Rank("15"));
+    QCOMPARE(Owner().FindSeason(2001)->Comment(), std::string("changed"));
+    QCOMPARE(Owner().Seasons().Count(), 2);
+  }
+
+  void ANonYearlySystemAsksNoRanking() {
+    Registry().SetActive(Registry().FindBuiltIn("SWI"));
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = static_cast<DLG_NOUVELLE_SAISON*>(modal);
+      QVERIFY(!dialog->Entry()->isVisible());
+      // No season yet: this year is proposed.
+      QCOMPARE(dialog->Year(), 2001);
+      QTest::mouseClick(dialog->findChild<QWidget*>("okButton"), Qt::LeftButton);
+    });
+    QVERIFY(OpenNewSeasonDialog(nullptr, *doc_));
+    QVERIFY(Owner().HasSeason(2001));
+    QVERIFY(Owner().History().IsEmpty());
+  }
+
+  void TheYearSitsInTheMiddleWithoutRanking() {
+    Registry().SetActive(Registry().FindBuiltIn("SWI"));
+    DLG_NOUVELLE_SAISON dialog(Owner(), SeasonDialogMode::kNew, 2001, CLASSEMENT::Worst());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QSpinBox* year = dialog.YearBox();
+    const int middle = year->mapTo(&dialog, year->rect().center()).x();
+    QVERIFY2(std::abs(middle - dialog.width() / 2) <= 2, qPrintable(QString::number(middle)));
+  }
+
+  void CancelChangesNothing() {
+    TwoSeasons();
+    EscapeNextModal();
+    QVERIFY(!OpenNewSeasonDialog(nullptr, *doc_));
+    ClickInNextModal(QStringLiteral("cancelButton"));
+    QVERIFY(!OpenChangeSeasonDialog(nullptr, *doc_, 1999));
+    QCOMPARE(Owner().Seasons().Count(), 2);
+    QCOMPARE(Owner().History().Count(), 2);
+    QVERIFY(!doc_->IsModified());
+  }
+
+  void ChangeModeWithoutSuchASeasonShowsNothing() {
+    QVERIFY(!OpenChangeSeasonDialog(nullptr, *doc_));
+    TwoSeasons();
+    QVERIFY(!OpenChangeSeasonDialog(nullptr, *doc_, 2000));
+  }
+
+  void AMissingRankingKeepsTheDialogOpen() {
+    TwoSeasons();
+    DLG_NOUVELLE_SAISON dialog(Owner(), SeasonDialogMode::kNew, 2002, CLASSEMENT());
+    dialog.show();
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    QTest::mouseClick(dialog.findChild<QWidget*>("okButton"), Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(MessageBoxes::Said(), QStringList{QString::fromUtf8(Msg(563))});
+  }
+};
+
+QTEST_MAIN(SeasonDialogTest)
+#include "season_dialog_test.moc"

@@ -1,0 +1,161 @@
+// The owner's description dialog: it opens on the owner's values, refuses
+// a missing first or last name without losing what was typed, and on OK
+// gives the owner the names, sex, birth date and club (a typed club that
+// does not exist yet is created).
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "records/document.h"
+#include "shell/catalogue/messages.h"
+#include "shell/dialogs/message_boxes.h"
+#include "stats/ui/owner_dialog.h"
+#include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_environment.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+class OwnerDialogTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WidgetEnvironment> env_;
+  std::unique_ptr<PROJECT_DOC> doc_;
+  CLUB* club_ = nullptr;
+
+  UTILISATEUR& Owner() { return doc_->Owner(); }
+
+  void ClickOk(QWidget* dialog) {
+    QTest::mouseClick(dialog->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+  }
+
+ private slots:
+  void init() {
+    env_ = std::make_unique<WidgetEnvironment>();
+    doc_ = std::make_unique<PROJECT_DOC>();
+    SetCurrentDocument(doc_.get());
+    Owner().SetFirstName("Anne");
+    Owner().SetLastName("Durand");
+    Owner().SetSex(JOUEUR::kWoman);
+    Owner().SetBirthDate(DATE_SIMPLE(12, 4, 1975));
+    Owner().AddClub(std::make_unique<CLUB>("TC Zèbre"));
+    club_ = Owner().AddClub(std::make_unique<CLUB>("TC Lyon"));
+    Owner().SetClub(club_);
+    doc_->SetModifiedFlag(false);
+  }
+  void cleanup() {
+    QCOMPARE(PendingModalAnswers(), 0);
+    SetCurrentDocument(nullptr);
+    doc_.reset();
+    env_.reset();
+  }
+
+  void OpensOnTheOwnersValues() {
+    DLG_SAISIE_UTILISATEUR dialog(*doc_);
+    QCOMPARE(dialog.FirstName()->text(), QStringLiteral("Anne"));
+    QCOMPARE(dialog.LastName()->text(), QStringLiteral("Durand"));
+    QVERIFY(dialog.Woman()->isChecked());
+    QCOMPARE(dialog.BirthDate()->date(), QDate(1975, 4, 12));
+    QCOMPARE(dialog.Club()->currentText(), QStringLiteral("TC Lyon"));
+    // The clubs in name order, after an empty line for "no club".
+    QCOMPARE(dialog.Club()->count(), 3);
+    QCOMPARE(dialog.Club()->itemText(1), QStringLiteral("TC Lyon"));
+  }
+
+  void MissingNamesAreRefused_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("both empty") << ""
+                                << "";
+    QTest::newRow("no first name") << ""
+                                   << "Durand";
+    QTest::newRow("no last name") << "Anne"
+                                  << "";
+    QTest::newRow("blanks only") << "  "
+                                 << "Durand";
+  }
+  void MissingNamesAreRefused() {
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    DLG_SAISIE_UTILISATEUR dialog(*doc_);
+    dialog.show();
+    dialog.FirstName()->setText(first);
+    dialog.LastName()->setText(last);
+    dialog.Man()->click();
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    ClickOk(&dialog);
+    QCOMPARE(MessageBoxes::Said(), QStringList{QString::fromUtf8(Msg(524))});
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.FirstName()->text(), first);
+    QCOMPARE(dialog.LastName()->text(), last);
+    QCOMPARE(Owner().GetRawFirstName(), std::string("Anne"));
+    QVERIFY(Owner().IsWoman());
+    QVERIFY(!doc_->IsModified());
+  }
+
+  void OkGivesTheOwnerTheValues() {
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = static_cast<DLG_SAISIE_UTILISATEUR*>(modal);
+      dialog->FirstName()->setText(QStringLiteral(" Paul "));
+      dialog->LastName()->setText(QStringLiteral("Martin"));
+      dialog->Man()->click();
+      dialog->BirthDate()->setDate(QDate(1970, 1, 1));
+      dialog->Club()->setCurrentText(QStringLiteral("tc zèbre"));
+      QTest::mouseClick(dialog->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    QVERIFY(EditOwner(nullptr, *doc_));
+    QCOMPARE(Owner().GetRawFirstName(), std::string("Paul"));
+    QCOMPARE(Owner().GetRawLastName(), std::string("Martin"));
+    QCOMPARE(Owner().Sex(), JOUEUR::kMan);
+    QVERIFY(Owner().BirthDate() == DATE_SIMPLE(1, 1, 1970));
+    // An existing club whatever the case of the letters typed.
+    QCOMPARE(Owner().Club()->Name(), std::string("TC Zèbre"));
+    QCOMPARE(Owner().Clubs().Count(), 2);
+    QVERIFY(doc_->IsModified());
+  }
+
+  void ATypedClubIsCreatedAndAnEmptyOneMeansNone() {
+    DLG_SAISIE_UTILISATEUR dialog(*doc_);
+    dialog.show();
+    dialog.Club()->setCurrentText(QStringLiteral("New Club"));
+    ClickOk(&dialog);
+    QCOMPARE(Owner().Clubs().Count(), 3);
+    QCOMPARE(Owner().Club()->Name(), std::string("New Club"));
+    QCOMPARE(Owner().Club()->Code(), 0);
+
+    DLG_SAISIE_UTILISATEUR again(*doc_);
+    again.show();
+    again.Club()->setCurrentIndex(0);
+    ClickOk(&again);
+    QVERIFY(Owner().Club() == nullptr);
+    QCOMPARE(Owner().Clubs().Count(), 3);
+  }
+
+  void AnUntouchedDateIsKeptAsStored() {
+    // A date the picker cannot show is not replaced by the one it shows.
+    Owner().SetBirthDate(DATE_SIMPLE(1, 1, 0));
+    DLG_SAISIE_UTILISATEUR dialog(*doc_);
+    dialog.show();
+    ClickOk(&dialog);
+    QVERIFY(Owner().BirthDate() == DATE_SIMPLE(1, 1, 0));
+    QVERIFY(Owner().IsWoman());
+  }
+
+  void CancelChangesNothing() {
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = static_cast<DLG_SAISIE_UTILISATEUR*>(modal);
+      dialog->FirstName()->setText(QStringLiteral("Other"));
+      QTest::mouseClick(dialog->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+    });
+    QVERIFY(!EditOwner(nullptr, *doc_));
+    QCOMPARE(Owner().GetRawFirstName(), std::string("Anne"));
+    QVERIFY(!doc_->IsModified());
+  }
+};
+
+QTEST_MAIN(OwnerDialogTest)
+#include "owner_dialog_test.moc"
