@@ -95,6 +95,8 @@ class Archive {
   void Require(size_t count, size_t item_size = 1) const;
   size_t Position() const { return pos_; }
 
+  // Storing: makes room for this many bytes in advance.
+  void Reserve(size_t bytes) { out_.reserve(bytes); }
   // Storing: the bytes written so far.
   const std::vector<uint8_t>& Bytes() const { return out_; }
   std::vector<uint8_t> TakeBytes() { return std::move(out_); }

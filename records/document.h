@@ -152,6 +152,8 @@ class PROJECT_DOC {
   bool modified_ = false;
   std::string title_;
   std::filesystem::path path_;
+  // The size of the file last read or encoded, to encode without regrowing.
+  size_t size_hint_ = 0;
 };
 
 // The current document, or null (set by whoever opens documents).

@@ -244,6 +244,7 @@ FileResult PROJECT_DOC::ReadBytes(std::span<const uint8_t> bytes) {
     ResolveReferences(*owner);
 
     owner_ = std::move(owner);
+    size_hint_ = bytes.size();
     keeps_own_system_ = false;
     update_depth_ = 0;
     change_pending_ = false;

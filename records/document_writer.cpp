@@ -209,12 +209,15 @@ EncodedDocument PROJECT_DOC::Encode() {
     counts.categories = categories.Count();
 
     Archive ar;
+    // A document is encoded again at about the size it had last time.
+    ar.Reserve(size_hint_ + size_hint_ / 8 + 4096);
     ar.WriteU16(kVersion);
     SYSTEME_CLASSEMENT system = ActiveSystem();
     system.Serialize(ar);
     owner.Serialize(ar);
     encoded.replaced_texts = ar.ReplacedTexts();
     encoded.bytes = ar.TakeBytes();
+    size_hint_ = encoded.bytes.size();
   } catch (const Refusal& refusal) {
     encoded.result = FileResult::Failure(FileResult::Status::kRefused, refusal.reason);
   } catch (const ArchiveError& error) {
