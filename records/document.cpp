@@ -69,8 +69,12 @@ void PROJECT_DOC::AddDefaultContents() {
   }
 }
 
-void PROJECT_DOC::MakeDefaultDocument() {
-  BeginUpdate();
+void PROJECT_DOC::StartNewDocument() {
+  DeleteContents();
+  owner_->SetBirthDate(DATE_SIMPLE(1, 1, 1970));
+}
+
+void PROJECT_DOC::GiveOwnerDefaults() {
   owner_->SetBirthDate(DATE_SIMPLE(1, 1, 1970));
   owner_->SetLastName("");
   owner_->SetFirstName("Moi");
@@ -80,10 +84,19 @@ void PROJECT_DOC::MakeDefaultDocument() {
     owner_->AddSeason(year);
     owner_->History().Add(CLASSEMENT::Worst(), DATE_SIMPLE(1, 1, year), "");
   }
+}
+
+void PROJECT_DOC::FinishNewDocument() {
   AddDefaultContents();
   std::string title = owner_->GetRawFirstName();
   if (!owner_->GetRawLastName().empty()) title += "_" + owner_->GetRawLastName();
   SetTitle(title);
+}
+
+void PROJECT_DOC::MakeDefaultDocument() {
+  BeginUpdate();
+  GiveOwnerDefaults();
+  FinishNewDocument();
   EndUpdate();
 }
 

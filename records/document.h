@@ -89,9 +89,17 @@ class PROJECT_DOC {
   // Fills an empty document with the seven default surfaces and categories
   // in the interface language (front insertion, so "Resin" comes first).
   void AddDefaultContents();
+  // The three steps of a new document. Start: an empty owner born
+  // 1 January 1970. Owner defaults, for questions cancelled: owner "Moi"
+  // and, when there is no season yet, a season of the current year with the
+  // worst ranking of the system at its 1 January. Finish: the default
+  // contents, and the title "first_last" (the first name alone when there
+  // is no last name).
+  void StartNewDocument();
+  void GiveOwnerDefaults();
+  void FinishNewDocument();
   // The usable document made when the new-document questions are skipped:
-  // owner "Moi" born 1 January 1970, a season of the current year with the
-  // worst ranking of the system at its 1 January, the default contents.
+  // owner defaults, then finished.
   void MakeDefaultDocument();
 
   // Modification state and change notification.

@@ -12,6 +12,7 @@
 #include "shell/app/settings.h"
 #include "shell/catalogue/messages.h"
 #include "shell/dialogs/message_boxes.h"
+#include "shell/window/new_document_wizard.h"
 
 namespace scorvane {
 namespace {
@@ -150,9 +151,21 @@ bool DocumentSession::NewDocument(bool from_welcome) {
     if (!AskYesNo(Msg(138))) return false;
     if (!SaveModified()) return false;
   }
-  document_.DeleteContents();
+  document_.StartNewDocument();
   Registry().SetPending(nullptr);
-  document_.MakeDefaultDocument();
+  // The views let go of the records just deleted before any question shows,
+  // and wait for the answers before they are refreshed.
+  emit DocumentReplaced();
+  document_.BeginUpdate();
+  const bool answered = AskNewDocumentQuestions(parent_, document_);
+  if (!answered && from_welcome) {
+    document_.EndUpdate();
+    document_.SetModifiedFlag(false);
+    return false;
+  }
+  if (!answered) document_.GiveOwnerDefaults();
+  document_.FinishNewDocument();
+  document_.EndUpdate();
   emit DocumentReplaced();
   return true;
 }

@@ -46,9 +46,10 @@ class DocumentSession : public QObject {
   bool SaveModified();
 
   // A new document in place of the open one. From the main window this asks
-  // first (message 138) and offers to save the changes; until the new-document
-  // questions exist it makes the default document ("Moi", this year's season,
-  // the default surfaces and categories).
+  // first (message 138) and offers to save the changes; then the new-document
+  // questions fill the new document. Cancelled from the welcome dialog, the
+  // new document is left unmodified and the answer is false; cancelled from
+  // the window, the default document is made ("Moi", this year's season).
   bool NewDocument(bool from_welcome);
 
   // Where the document's own ranking system was changed since the file was

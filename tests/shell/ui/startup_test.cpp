@@ -216,20 +216,6 @@ class StartupTest : public QObject {
     QVERIFY(!program.WelcomeLoop());
   }
 
-  void WelcomeNewFileMakesTheDefaultDocument() {
-    Program program(QCoreApplication::applicationDirPath());
-    QVERIFY(program.Prepare());
-    ClickInNextModal("newFileButton");
-    QVERIFY(program.WelcomeLoop());
-    const UTILISATEUR& owner = program.Document().Owner();
-    QCOMPARE(owner.GetRawFirstName(), std::string("Moi"));
-    QCOMPARE(owner.Seasons().Count(), 1);
-    QCOMPARE(owner.GetActiveSeason()->Year(), 2001);
-    QCOMPARE(owner.Surfaces().Count(), 7);
-    QCOMPARE(owner.Categories().Count(), 7);
-    QCOMPARE(program.Document().Title(), std::string("Moi"));
-  }
-
   void WelcomeOffersTheLastFile() {
     const QString path = env_->Path("Moi.ten");
     WriteSampleDocument(path);

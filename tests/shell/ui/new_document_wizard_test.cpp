@@ -1,0 +1,297 @@
+// The new-document questions driven through their real dialogs: File New
+// and the welcome dialog's new file, the back steps of Cancel, the yearly
+// system that asks the season's ranking in the season dialog, and the
+// document each way of ending leaves.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include "ranking/ranking_registry.h"
+#include "ranking/ui/ranking_entry.h"
+#include "ranking/ui/system_selection_dialog.h"
+#include "records/season.h"
+#include "shell/app/program.h"
+#include "shell/catalogue/messages.h"
+#include "shell/dialogs/message_boxes.h"
+#include "shell/window/document_session.h"
+#include "shell/window/main_window.h"
+#include "tests/support/document_builder.h"
+#include "tests/support/scripted_prompt.h"
+#include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_environment.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+void Type(QWidget* modal, const char* name, const QString& text) {
+  auto* edit = modal->findChild<QLineEdit*>(name);
+  QVERIFY2(edit, name);
+  edit->selectAll();
+  QTest::keyClicks(edit, text);
+}
+
+void Click(QWidget* modal, const char* name) {
+  auto* button = modal->findChild<QAbstractButton*>(name);
+  QVERIFY2(button, name);
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The owner dialog: types both names, then OK.
+void AnswerOwner(const QString& first, const QString& last) {
+  AnswerNextModal([first, last](QWidget* modal) {
+    QCOMPARE(modal->objectName(), QStringLiteral("ownerDialog"));
+    Type(modal, "firstNameEdit", first);
+    Type(modal, "lastNameEdit", last);
+    Click(modal, "okButton");
+  });
+}
+
+// The system selection: the built-in line with this title, then OK.
+void AnswerSystem(const std::string& title) {
+  AnswerNextModal([title](QWidget* modal) {
+    auto* dialog = qobject_cast<DLG_SELECTION_SYSCLASS*>(modal);
+    QVERIFY(dialog);
+    const auto& lines = dialog->Lines();
+    for (size_t i = 0; i < lines.size(); ++i) {
+      if (lines[i].built_in && lines[i].title == title) dialog->SelectLine(static_cast<int>(i));
+    }
+    if (!dialog->OkButton()->isEnabled()) {
+      modal->close();
+      QFAIL(("no system " + title).c_str());
+    }
+    Click(modal, "okButton");
+  });
+}
+
+// A dialog of this name, closed by its Cancel button.
+void CancelIn(const QString& dialog_name) {
+  AnswerNextModal([dialog_name](QWidget* modal) {
+    QCOMPARE(modal->objectName(), dialog_name);
+    Click(modal, "cancelButton");
+  });
+}
+
+void OkIn(const QString& dialog_name) {
+  AnswerNextModal([dialog_name](QWidget* modal) {
+    QCOMPARE(modal->objectName(), dialog_name);
+    Click(modal, "okButton");
+  });
+}
+
+std::vector<std::string> SurfaceNames(const UTILISATEUR& owner) {
+  std::vector<std::string> names;
+  for (const SURFACE* surface : owner.Surfaces())
+    names.push_back(surface->Name());
+  return names;
+}
+
+}  // namespace
+
+class NewDocumentWizardTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WidgetEnvironment> env_;
+  std::unique_ptr<PROJECT_DOC> doc_;
+  std::unique_ptr<DocumentSession> session_;
+  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<ScriptedPrompt> prompt_;
+  // A dialog that opened when none should have.
+  QString unexpected_;
+
+  UTILISATEUR& Owner() { return doc_->Owner(); }
+
+  // A window on a saved document with the seasons 2000 and 2001.
+  void OpenWindow() {
+    DocumentBuilder builder(Owner());
+    builder.Season(2000, "30/1");
+    builder.Season(2001, "30");
+    doc_->SetModifiedFlag(false);
+    window_ = std::make_unique<MainWindow>(*session_, env_->Path("program"));
+    window_->show();
+  }
+
+  // Runs File New, answering Yes to "close the current document".
+  bool FileNew() {
+    prompt_->Script({ScriptedPrompt::Answer::kYes});
+    return session_->NewDocument(false);
+  }
+
+  // After the answers queued: one more dialog would be a fault.
+  void ExpectNoFurtherDialog() {
+    AnswerNextModal([this](QWidget* modal) {
+      unexpected_ = modal->objectName();
+      modal->close();
+    });
+  }
+  void CheckNoFurtherDialog() {
+    QCOMPARE(unexpected_, QString());
+    QCOMPARE(PendingModalAnswers(), 1);
+    ClearModalAnswers();
+  }
+
+ private slots:
+  void init() {
+    env_ = std::make_unique<WidgetEnvironment>();
+    doc_ = std::make_unique<PROJECT_DOC>();
+    SetCurrentDocument(doc_.get());
+    doc_->SetTitle("Moi");
+    session_ = std::make_unique<DocumentSession>(*doc_, env_->Path("program"));
+    prompt_ = std::make_unique<ScriptedPrompt>();
+    SetUserPrompt(prompt_.get());
+    unexpected_.clear();
+  }
+  void cleanup() {
+    QCOMPARE(PendingModalAnswers(), 0);
+    SetUserPrompt(nullptr);
+    doc_->SetModifiedFlag(false);
+    window_.reset();
+    session_.reset();
+    SetCurrentDocument(nullptr);
+    doc_.reset();
+    env_.reset();
+  }
+
+  void CancelledFromFileNewLeavesTheDefaultDocument() {
+    OpenWindow();
+    CancelIn("ownerDialog");
+    QVERIFY(FileNew());
+    QCOMPARE(prompt_->asked, std::vector<std::string>({Msg(138)}));
+    QCOMPARE(Owner().GetRawFirstName(), std::string("Moi"));
+    QCOMPARE(Owner().GetRawLastName(), std::string());
+    QCOMPARE(Owner().BirthDate(), DATE_SIMPLE(1, 1, 1970));
+    QCOMPARE(Owner().Seasons().Count(), 1);
+    QCOMPARE(Owner().GetActiveSeason()->Year(), 2001);
+    QCOMPARE(Owner().History().Count(), 1);
+    const CLASSEMENT_DATE* entry = Owner().History().Entries().Front();
+    QCOMPARE(entry->Ranking().Value(), CLASSEMENT::Worst().Value());
+    QCOMPARE(entry->Date(), DATE_SIMPLE(1, 1, 2001));
+    QCOMPARE(Owner().Surfaces().Count(), 7);
+    QCOMPARE(Owner().Categories().Count(), 7);
+    QVERIFY(Owner().Players().IsEmpty());
+    QVERIFY(Owner().Events().IsEmpty());
+    QCOMPARE(doc_->Title(), std::string("Moi"));
+    QVERIFY(window_->windowTitle().startsWith(QStringLiteral("Scorvane - File : Moi")));
+  }
+
+  void CancellingTheSystemGoesBackToTheOwnerAsTyped() {
+    OpenWindow();
+    AnswerOwner("Anne", "Martin");
+    CancelIn("systemSelection");
+    QString first_shown;
+    QString last_shown;
+    AnswerNextModal([&](QWidget* modal) {
+      first_shown = modal->findChild<QLineEdit*>("firstNameEdit")->text();
+      last_shown = modal->findChild<QLineEdit*>("lastNameEdit")->text();
+      Click(modal, "cancelButton");
+    });
+    QVERIFY(FileNew());
+    QCOMPARE(first_shown, QStringLiteral("Anne"));
+    QCOMPARE(last_shown, QStringLiteral("Martin"));
+    // Cancelled at the owner: the defaults replace what was typed.
+    QCOMPARE(doc_->Title(), std::string("Moi"));
+  }
+
+  void YearlySystemEndsWithTheSeason() {
+    OpenWindow();
+    AnswerOwner("Anne", "Martin");
+    AnswerSystem("Netherlands");
+    OkIn("seasonDialog");
+    ExpectNoFurtherDialog();
+    QVERIFY(FileNew());
+    CheckNoFurtherDialog();
+    QCOMPARE(ActiveSystem().Title(), std::string("Netherlands"));
+    QCOMPARE(Owner().Seasons().Count(), 1);
+    QCOMPARE(Owner().History().Count(), 1);
+    QCOMPARE(Owner().History().Entries().Front()->Date(), DATE_SIMPLE(1, 1, 2001));
+    QCOMPARE(doc_->Title(), std::string("Anne_Martin"));
+    QVERIFY(window_->windowTitle().startsWith(QStringLiteral("Scorvane - File : Anne_Martin")));
+    QCOMPARE(SurfaceNames(Owner()).front(), Msg(145));
+  }
+
+  void OtherSystemAsksTheFirstRankingAndStepsBack() {
+    OpenWindow();
+    AnswerOwner("Anne", "Martin");
+    AnswerSystem("ATP Tour");
+    OkIn("seasonDialog");
+    // Cancel at the ranking: the season question again, on the same year,
+    // then the ranking question again.
+    CancelIn("rankingDateDialog");
+    int year_shown = 0;
+    AnswerNextModal([&](QWidget* modal) {
+      year_shown = modal->findChild<QSpinBox*>("yearBox")->value();
+      Click(modal, "okButton");
+    });
+    AnswerNextModal([](QWidget* modal) {
+      QCOMPARE(modal->objectName(), QStringLiteral("rankingDateDialog"));
+      auto* entry = modal->findChild<RankingEntry*>("ranking");
+      entry->Number()->clear();
+      QTest::keyClicks(entry->Number(), "150");
+      Type(modal, "note", "first ranking");
+      Click(modal, "okButton");
+    });
+    QVERIFY(FileNew());
+    QCOMPARE(year_shown, 2001);
+    QCOMPARE(Owner().Seasons().Count(), 1);
+    QCOMPARE(Owner().History().Count(), 1);
+    const CLASSEMENT_DATE* entry = Owner().History().Entries().Front();
+    QCOMPARE(entry->Ranking().Value(), 150);
+    QCOMPARE(entry->Note(), std::string("first ranking"));
+    QCOMPARE(entry->Date(), DATE_SIMPLE(15, 6, 2001));
+    QVERIFY(doc_->IsModified());
+  }
+
+  void CancellingTheSeasonGoesBackToTheSystem() {
+    OpenWindow();
+    AnswerOwner("Anne", "Martin");
+    AnswerSystem("ATP Tour");
+    CancelIn("seasonDialog");
+    AnswerSystem(Registry().French().Title());
+    OkIn("seasonDialog");
+    QVERIFY(FileNew());
+    QCOMPARE(ActiveSystem().Title(), Registry().French().Title());
+    QCOMPARE(Owner().Seasons().Count(), 1);
+    QCOMPARE(Owner().History().Count(), 1);
+  }
+
+  void WelcomeCancelComesBackToTheWelcomeDialog() {
+    Program program(QCoreApplication::applicationDirPath());
+    QVERIFY(program.Prepare());
+    ClickInNextModal("newFileButton");
+    AnswerOwner("Anne", "Martin");
+    CancelIn("systemSelection");
+    CancelIn("ownerDialog");
+    QString shown_again;
+    AnswerNextModal([&](QWidget* modal) {
+      shown_again = modal->objectName();
+      Click(modal, "quitButton");
+    });
+    QVERIFY(!program.WelcomeLoop());
+    QCOMPARE(shown_again, QStringLiteral("welcomeDialog"));
+    QVERIFY(!program.Document().IsModified());
+  }
+
+  void WelcomeNewFileThroughEveryQuestion() {
+    Program program(QCoreApplication::applicationDirPath());
+    QVERIFY(program.Prepare());
+    ClickInNextModal("newFileButton");
+    AnswerOwner("Anne", "Martin");
+    AnswerSystem(Registry().French().Title());
+    OkIn("seasonDialog");
+    QVERIFY(program.WelcomeLoop());
+    const UTILISATEUR& owner = program.Document().Owner();
+    QCOMPARE(owner.GetRawFirstName(), std::string("Anne"));
+    QCOMPARE(owner.Seasons().Count(), 1);
+    QCOMPARE(owner.Surfaces().Count(), 7);
+    QCOMPARE(owner.Categories().Count(), 7);
+    QCOMPARE(program.Document().Title(), std::string("Anne_Martin"));
+  }
+};
+
+QTEST_MAIN(NewDocumentWizardTest)
+#include "new_document_wizard_test.moc"
