@@ -31,12 +31,12 @@ TEST(ArchiveTest, IntegersAndFloatsAreLittleEndian) {
   EXPECT_EQ(out.Bytes(), (std::vector<uint8_t>{0xAB, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                                0x04, 0x03, 0x02, 0x01, 0x00, 0x00, 0x80, 0x3F}));
   Archive in(out.Bytes());
-  uint8_t r8;
-  uint16_t r16;
-  int16_t ri16;
-  int32_t ri32;
-  uint32_t ru32;
-  float rf;
+  uint8_t r8 = 0;
+  uint16_t r16 = 0;
+  int16_t ri16 = 0;
+  int32_t ri32 = 0;
+  uint32_t ru32 = 0;
+  float rf = 0;
   in.Value(r8);
   in.Value(r16);
   in.Value(ri16);
@@ -184,7 +184,7 @@ TEST(ArchiveTest, ALengthPastTheEndFailsBeforeAllocating) {
 TEST(ArchiveTest, RunningOutOfDataIsAnEndOfFileError) {
   const std::vector<uint8_t> bytes = {0x01};
   Archive in(bytes);
-  uint16_t value;
+  uint16_t value = 0;
   EXPECT_THROW(in.Value(value), ArchiveError);
 }
 
