@@ -28,57 +28,29 @@ Archive::Archive() : storing_(true) {}
 
 Archive::Archive(std::span<const uint8_t> data) : storing_(false), data_(data) {}
 
-void Archive::Require(size_t count, size_t item_size) const {
-  if (item_size != 0 && count > Remaining() / item_size) {
-    throw ArchiveError(ArchiveError::Kind::kEndOfFile, "Unexpected end of file");
-  }
+void Archive::ThrowEndOfFile() {
+  throw ArchiveError(ArchiveError::Kind::kEndOfFile, "Unexpected end of file");
 }
 
-const uint8_t* Archive::Take(size_t n) {
-  Require(n);
-  const uint8_t* p = data_.data() + pos_;
-  pos_ += n;
-  return p;
-}
-
-void Archive::Put(const void* bytes, size_t n) {
-  const auto* p = static_cast<const uint8_t*>(bytes);
-  out_.insert(out_.end(), p, p + n);
-}
-
-void Archive::WriteU8(uint8_t v) {
-  out_.push_back(v);
-}
-void Archive::WriteU16(uint16_t v) {
-  Put(&v, sizeof v);
-}
-void Archive::WriteU32(uint32_t v) {
-  Put(&v, sizeof v);
-}
-
-uint8_t Archive::ReadU8() {
-  return *Take(1);
-}
-
-uint16_t Archive::ReadU16() {
-  uint16_t v;
-  std::memcpy(&v, Take(sizeof v), sizeof v);
-  return v;
-}
-
-uint32_t Archive::ReadU32() {
-  uint32_t v;
-  std::memcpy(&v, Take(sizeof v), sizeof v);
-  return v;
+void Archive::ThrowFutureVersion() {
+  throw ArchiveError::FutureVersion();
 }
 
 void Archive::WriteText(const std::string& utf8) {
-  int replaced = 0;
-  const std::string bytes = cp1252::FromUtf8(utf8, &replaced);
-  if (replaced > 0) {
-    replaced_chars_ += replaced;
-    if (std::find(replaced_texts_.begin(), replaced_texts_.end(), utf8) == replaced_texts_.end()) {
-      replaced_texts_.push_back(utf8);
+  // Plain ASCII texts, nearly all of a document, are the same bytes in both
+  // encodings and are copied as they are.
+  std::string converted;
+  std::string_view bytes = utf8;
+  if (!cp1252::IsAscii(utf8)) {
+    int replaced = 0;
+    converted = cp1252::FromUtf8(utf8, &replaced);
+    bytes = converted;
+    if (replaced > 0) {
+      replaced_chars_ += replaced;
+      if (std::find(replaced_texts_.begin(), replaced_texts_.end(), utf8) ==
+          replaced_texts_.end()) {
+        replaced_texts_.push_back(utf8);
+      }
     }
   }
   const size_t n = bytes.size();
@@ -92,57 +64,37 @@ void Archive::WriteText(const std::string& utf8) {
     WriteU16(0xFFFF);
     WriteU32(static_cast<uint32_t>(n));
   }
-  Put(bytes.data(), n);
+  if (n > 0) std::memcpy(Grow(n), bytes.data(), n);
 }
 
-std::string Archive::ReadText() {
+size_t Archive::ReadTextLength() {
   size_t n = ReadU8();
   if (n == 0xFF) {
     n = ReadU16();
     if (n == 0xFFFF) n = ReadU32();
   }
-  const auto* p = reinterpret_cast<const char*>(Take(n));
-  return cp1252::ToUtf8(std::string_view(p, n));
+  Require(n);
+  return n;
 }
 
-void Archive::Value(uint8_t& v) {
-  if (storing_) {
-    WriteU8(v);
-  } else {
-    v = ReadU8();
-  }
+std::string Archive::ReadText() {
+  std::string text;
+  ReadTextInto(text);
+  return text;
 }
 
-void Archive::Value(uint16_t& v) {
-  if (storing_) {
-    WriteU16(v);
-  } else {
-    v = ReadU16();
-  }
+void Archive::ReadTextInto(std::string& v) {
+  const size_t n = ReadTextLength();
+  const std::string_view bytes(reinterpret_cast<const char*>(Take(n)), n);
+  cp1252::AssignUtf8(bytes, v);
 }
 
-void Archive::Value(int16_t& v) {
-  if (storing_) {
-    WriteU16(static_cast<uint16_t>(v));
-  } else {
-    v = static_cast<int16_t>(ReadU16());
-  }
-}
-
-void Archive::Value(uint32_t& v) {
-  if (storing_) {
-    WriteU32(v);
-  } else {
-    v = ReadU32();
-  }
-}
-
-void Archive::Value(int32_t& v) {
-  if (storing_) {
-    WriteU32(static_cast<uint32_t>(v));
-  } else {
-    v = static_cast<int32_t>(ReadU32());
-  }
+bool Archive::ReadTextEquals(std::string_view tag) {
+  const size_t n = ReadTextLength();
+  const std::string_view bytes(reinterpret_cast<const char*>(Take(n)), n);
+  // An ASCII tag is stored as its own bytes; others go through the conversion.
+  if (cp1252::IsAscii(tag)) return bytes == tag;
+  return cp1252::ToUtf8(bytes) == tag;
 }
 
 void Archive::Value(float& v) {
@@ -151,40 +103,6 @@ void Archive::Value(float& v) {
   } else {
     v = std::bit_cast<float>(ReadU32());
   }
-}
-
-void Archive::Flag16(bool& v) {
-  if (storing_) {
-    WriteU16(v ? 1 : 0);
-  } else {
-    v = (ReadU16() & 0xFF) != 0;
-  }
-}
-
-void Archive::Flag32(bool& v) {
-  if (storing_) {
-    WriteU32(v ? 1 : 0);
-  } else {
-    v = (ReadU32() & 0xFF) != 0;
-  }
-}
-
-void Archive::Text(std::string& v) {
-  if (storing_) {
-    WriteText(v);
-  } else {
-    v = ReadText();
-  }
-}
-
-uint16_t Archive::Version(uint16_t current) {
-  if (storing_) {
-    WriteU16(current);
-    return current;
-  }
-  const uint16_t version = ReadU16();
-  if (version > current) throw ArchiveError::FutureVersion();
-  return version;
 }
 
 }  // namespace scorvane

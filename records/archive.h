@@ -18,9 +18,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace scorvane {
@@ -61,38 +63,67 @@ class Archive {
   bool IsStoring() const { return storing_; }
   bool IsLoading() const { return !storing_; }
 
-  // Stores or loads one value, depending on the direction.
-  void Value(uint8_t& v);
-  void Value(uint16_t& v);
-  void Value(int16_t& v);
-  void Value(uint32_t& v);
-  void Value(int32_t& v);
+  // Stores or loads one value, depending on the direction. The primitives
+  // are defined here so that a record's Serialize compiles to a few moves
+  // per field: a large document runs through them millions of times.
+  void Value(uint8_t& v) { storing_ ? WriteU8(v) : void(v = ReadU8()); }
+  void Value(uint16_t& v) { storing_ ? WriteU16(v) : void(v = ReadU16()); }
+  void Value(int16_t& v) {
+    storing_ ? WriteU16(static_cast<uint16_t>(v)) : void(v = static_cast<int16_t>(ReadU16()));
+  }
+  void Value(uint32_t& v) { storing_ ? WriteU32(v) : void(v = ReadU32()); }
+  void Value(int32_t& v) {
+    storing_ ? WriteU32(static_cast<uint32_t>(v)) : void(v = static_cast<int32_t>(ReadU32()));
+  }
   void Value(float& v);
   // A flag written as a 16-bit word; on reading only the low byte counts.
-  void Flag16(bool& v);
+  void Flag16(bool& v) { storing_ ? WriteU16(v ? 1 : 0) : void(v = (ReadU16() & 0xFF) != 0); }
   // A flag written as a 32-bit word; on reading only the low byte counts.
-  void Flag32(bool& v);
+  void Flag32(bool& v) { storing_ ? WriteU32(v ? 1 : 0) : void(v = (ReadU32() & 0xFF) != 0); }
   // A UTF-8 text, held as Windows-1252 in the file.
-  void Text(std::string& v);
+  void Text(std::string& v) { storing_ ? WriteText(v) : ReadTextInto(v); }
 
   // The record's version word: stores current, or loads a version and fails
   // with a future-version error when it is above current.
-  uint16_t Version(uint16_t current);
+  uint16_t Version(uint16_t current) {
+    if (storing_) {
+      WriteU16(current);
+      return current;
+    }
+    const uint16_t version = ReadU16();
+    if (version > current) ThrowFutureVersion();
+    return version;
+  }
 
   // Direction-specific helpers.
-  void WriteU8(uint8_t v);
-  void WriteU16(uint16_t v);
-  void WriteU32(uint32_t v);
+  void WriteU8(uint8_t v) { *Grow(1) = v; }
+  void WriteU16(uint16_t v) { std::memcpy(Grow(sizeof v), &v, sizeof v); }
+  void WriteU32(uint32_t v) { std::memcpy(Grow(sizeof v), &v, sizeof v); }
   void WriteText(const std::string& utf8);
-  uint8_t ReadU8();
-  uint16_t ReadU16();
-  uint32_t ReadU32();
+  uint8_t ReadU8() { return *Take(1); }
+  uint16_t ReadU16() {
+    uint16_t v;
+    std::memcpy(&v, Take(sizeof v), sizeof v);
+    return v;
+  }
+  uint32_t ReadU32() {
+    uint32_t v;
+    std::memcpy(&v, Take(sizeof v), sizeof v);
+    return v;
+  }
   std::string ReadText();
+  // Loads a text into `v`, reusing its storage.
+  void ReadTextInto(std::string& v);
+  // Loads a text and tells whether it is exactly `tag` (a record's marker
+  // such as "SURF:"), without building a string for it.
+  bool ReadTextEquals(std::string_view tag);
 
   // Loading: bytes not read yet. Fails with a bad-format error unless at
   // least `count` items of `item_size` bytes remain.
   size_t Remaining() const { return data_.size() - pos_; }
-  void Require(size_t count, size_t item_size = 1) const;
+  void Require(size_t count, size_t item_size = 1) const {
+    if (item_size != 0 && count > Remaining() / item_size) ThrowEndOfFile();
+  }
   size_t Position() const { return pos_; }
 
   // Storing: makes room for this many bytes in advance.
@@ -107,8 +138,23 @@ class Archive {
   const std::vector<std::string>& ReplacedTexts() const { return replaced_texts_; }
 
  private:
-  const uint8_t* Take(size_t n);
-  void Put(const void* bytes, size_t n);
+  // Loading: the next n bytes, checked to lie inside the data.
+  const uint8_t* Take(size_t n) {
+    if (n > Remaining()) ThrowEndOfFile();
+    const uint8_t* p = data_.data() + pos_;
+    pos_ += n;
+    return p;
+  }
+  // Storing: n more bytes at the end of the output, to be filled in.
+  uint8_t* Grow(size_t n) {
+    const size_t at = out_.size();
+    out_.resize(at + n);
+    return out_.data() + at;
+  }
+  [[noreturn]] static void ThrowEndOfFile();
+  [[noreturn]] static void ThrowFutureVersion();
+  // Loading: the length prefix of a text, checked against the data left.
+  size_t ReadTextLength();
 
   bool storing_;
   std::vector<uint8_t> out_;

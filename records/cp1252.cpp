@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace scorvane::cp1252 {
 namespace {
@@ -74,13 +75,29 @@ bool DecodeOne(std::string_view text, size_t& pos, char32_t& cp) {
 
 }  // namespace
 
-std::string ToUtf8(std::string_view bytes) {
+bool IsAscii(std::string_view text) {
+  // Eight bytes at a time: the texts of a large document add up to megabytes.
+  constexpr uint64_t kHighBits = 0x8080808080808080u;
+  const char* p = text.data();
+  size_t left = text.size();
+  for (; left >= sizeof(uint64_t); left -= sizeof(uint64_t), p += sizeof(uint64_t)) {
+    uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    if (word & kHighBits) return false;
+  }
+  uint8_t any = 0;
+  for (; left > 0; --left, ++p)
+    any |= static_cast<uint8_t>(*p);
+  return (any & 0x80) == 0;
+}
+
+void AssignUtf8(std::string_view bytes, std::string& out) {
   // Most texts of a document are plain ASCII, which is the same in both.
-  bool ascii = true;
-  for (const char c : bytes)
-    ascii = ascii && static_cast<uint8_t>(c) < 0x80;
-  if (ascii) return std::string(bytes);
-  std::string out;
+  if (IsAscii(bytes)) {
+    out.assign(bytes);
+    return;
+  }
+  out.clear();
   out.reserve(bytes.size() * 2);
   for (const char c : bytes) {
     const auto b = static_cast<uint8_t>(c);
@@ -90,14 +107,16 @@ std::string ToUtf8(std::string_view bytes) {
       AppendUtf8(out, b);
     }
   }
+}
+
+std::string ToUtf8(std::string_view bytes) {
+  std::string out;
+  AssignUtf8(bytes, out);
   return out;
 }
 
 std::string FromUtf8(std::string_view utf8, int* replaced) {
-  bool ascii = true;
-  for (const char c : utf8)
-    ascii = ascii && static_cast<uint8_t>(c) < 0x80;
-  if (ascii) return std::string(utf8);
+  if (IsAscii(utf8)) return std::string(utf8);
   std::string out;
   out.reserve(utf8.size());
   size_t pos = 0;

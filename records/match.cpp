@@ -70,7 +70,8 @@ void RENCONTRE::SerializeCommon(Archive& ar) {
       ar.WriteU16(static_cast<uint16_t>(surface_->Id()));
     }
   } else {
-    pending_surface_ref = ar.ReadText() == kSurfaceTag ? static_cast<int16_t>(ar.ReadU16()) + 1 : 0;
+    pending_surface_ref =
+        ar.ReadTextEquals(kSurfaceTag) ? static_cast<int16_t>(ar.ReadU16()) + 1 : 0;
   }
   if (version >= 1) {
     ar.Text(place_);

@@ -1,5 +1,7 @@
 #include "records/match_result.h"
 
+#include <string_view>
+
 namespace scorvane {
 
 SCORVANE_IMPLEMENT_RECORD(RESULTAT_RENCONTRE, CObject);
@@ -28,17 +30,22 @@ std::string WithoutComments(const std::string& text) {
   return kept;
 }
 
-// Reads the run of digits at the start of `text` (reduced to 8 bits) and
-// removes it.
-uint8_t TakeNumber(std::string& text) {
+// Reads the run of digits at text[pos] (reduced to 8 bits) and moves pos
+// past it.
+uint8_t TakeNumber(std::string_view text, size_t& pos) {
   unsigned value = 0;
-  size_t length = 0;
-  while (length < text.size() && IsDigit(text[length])) {
-    value = (value * 10 + static_cast<unsigned>(text[length] - '0')) % 256;
-    ++length;
+  while (pos < text.size() && IsDigit(text[pos])) {
+    value = (value * 10 + static_cast<unsigned>(text[pos] - '0')) % 256;
+    ++pos;
   }
-  text.erase(0, length);
   return static_cast<uint8_t>(value);
+}
+
+// Moves pos to the next digit; false when there is none.
+bool SkipToDigit(std::string_view text, size_t& pos) {
+  while (pos < text.size() && !IsDigit(text[pos]))
+    ++pos;
+  return pos < text.size();
 }
 
 }  // namespace
@@ -50,25 +57,25 @@ bool RESULTAT_RENCONTRE::SetScore(const std::string& text) {
   int first_wins = 0;
   int second_wins = 0;
 
-  std::string rest = WithoutComments(text);
+  // Every match's score is parsed again when a document is read: walk the
+  // text in place, copying it only when it holds comments to drop.
+  std::string without_comments;
+  std::string_view rest = text;
+  if (text.find('(') != std::string::npos) {
+    without_comments = WithoutComments(text);
+    rest = without_comments;
+  }
+  size_t pos = 0;
   int count = 0;
   while (count < kMaxSets) {
-    size_t digit = 0;
-    while (digit < rest.size() && !IsDigit(rest[digit]))
-      ++digit;
-    if (digit == rest.size()) break;
-    rest.erase(0, digit);
-    const uint8_t first = TakeNumber(rest);
+    if (!SkipToDigit(rest, pos)) break;
+    const uint8_t first = TakeNumber(rest, pos);
 
-    const size_t slash = rest.find('/');
-    if (slash == std::string::npos) return true;
-    rest.erase(0, slash + 1);
-    digit = 0;
-    while (digit < rest.size() && !IsDigit(rest[digit]))
-      ++digit;
-    if (digit == rest.size()) return true;
-    rest.erase(0, digit);
-    const uint8_t second = TakeNumber(rest);
+    const size_t slash = rest.find('/', pos);
+    if (slash == std::string_view::npos) return true;
+    pos = slash + 1;
+    if (!SkipToDigit(rest, pos)) return true;
+    const uint8_t second = TakeNumber(rest, pos);
 
     sets_[static_cast<size_t>(count)] = {first, second};
     if (first > second) ++first_wins;

@@ -142,7 +142,7 @@ void JOUEUR::Serialize(Archive& ar) {
   if (ar.IsStoring()) {
     ar.WriteText(contact_ ? kContactTag : kNoContactTag);
     if (contact_) contact_->Serialize(ar);
-  } else if (ar.ReadText() == kContactTag) {
+  } else if (ar.ReadTextEquals(kContactTag)) {
     contact_ = std::make_unique<INFOS_COMPLEMENT_JOUEUR>();
     contact_->Serialize(ar);
   }
@@ -174,7 +174,7 @@ void JOUEUR::Serialize(Archive& ar) {
       ar.WriteU16(static_cast<uint16_t>(club_->Id()));
     }
   } else if (version >= 3) {
-    pending_club_ref = ar.ReadText() == kClubTag ? static_cast<int16_t>(ar.ReadU16()) + 1 : 0;
+    pending_club_ref = ar.ReadTextEquals(kClubTag) ? static_cast<int16_t>(ar.ReadU16()) + 1 : 0;
   }
 }
 

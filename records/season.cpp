@@ -67,14 +67,14 @@ void SAISON_JOUEUR::Serialize(Archive& ar) {
 
   std::optional<int32_t> old_club;
   if (ar.IsLoading() && version <= 1) {
-    old_club = ar.ReadText() == kOldClubTag ? static_cast<int16_t>(ar.ReadU16()) + 1 : 0;
+    old_club = ar.ReadTextEquals(kOldClubTag) ? static_cast<int16_t>(ar.ReadU16()) + 1 : 0;
   }
   if (ar.IsLoading() && player_) player_->NoteSeasonRead(year_.Get(), old_club);
 
   if (ar.IsStoring()) {
     ar.WriteText(palmares_ ? kPalmaresTag : kNoPalmaresTag);
     if (palmares_) palmares_->Serialize(ar);
-  } else if (ar.ReadText() == kPalmaresTag) {
+  } else if (ar.ReadTextEquals(kPalmaresTag)) {
     palmares_ = std::make_unique<PALMARES>(this);
     palmares_->Serialize(ar);
   }

@@ -31,12 +31,12 @@ TEST(ArchiveTest, IntegersAndFloatsAreLittleEndian) {
   EXPECT_EQ(out.Bytes(), (std::vector<uint8_t>{0xAB, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                                0x04, 0x03, 0x02, 0x01, 0x00, 0x00, 0x80, 0x3F}));
   Archive in(out.Bytes());
-  uint8_t r8;
-  uint16_t r16;
-  int16_t ri16;
-  int32_t ri32;
-  uint32_t ru32;
-  float rf;
+  uint8_t r8 = 0;
+  uint16_t r16 = 0;
+  int16_t ri16 = 0;
+  int32_t ri32 = 0;
+  uint32_t ru32 = 0;
+  float rf = 0;
   in.Value(r8);
   in.Value(r16);
   in.Value(ri16);
@@ -115,6 +115,60 @@ TEST(ArchiveTest, EveryByteSurvivesTheTripThroughUtf8) {
   EXPECT_EQ(cp1252::FromUtf8("\xC3", &replaced), "?");  // truncated sequence
 }
 
+// The word-at-a-time ASCII test must see a high byte wherever it lies: in
+// a full eight-byte word, in the tail, at either end.
+TEST(ArchiveTest, AsciiCheckFindsAHighByteAtEveryPosition) {
+  for (size_t length = 0; length <= 19; ++length) {
+    const std::string plain(length, 'a');
+    EXPECT_TRUE(cp1252::IsAscii(plain)) << length;
+    for (size_t at = 0; at < length; ++at) {
+      std::string text = plain;
+      text[at] = static_cast<char>(0xE9);
+      EXPECT_FALSE(cp1252::IsAscii(text)) << length << " " << at;
+      EXPECT_EQ(cp1252::ToUtf8(text).size(), length + 1) << length << " " << at;
+    }
+  }
+}
+
+// Reading into a string that already holds a longer text replaces it all,
+// in the ASCII path and in the converting one.
+TEST(ArchiveTest, ReadingATextReplacesWhatTheStringHeld) {
+  Archive out;
+  for (std::string text : {"short", "été", "", "a text longer than the small-string buffer"})
+    out.Text(text);
+  Archive in(out.Bytes());
+  std::string read = "a previous value much longer than anything read below";
+  in.Text(read);
+  EXPECT_EQ(read, "short");
+  in.Text(read);
+  EXPECT_EQ(read, "été");
+  in.Text(read);
+  EXPECT_EQ(read, "");
+  in.Text(read);
+  EXPECT_EQ(read, "a text longer than the small-string buffer");
+}
+
+TEST(ArchiveTest, TagsAreRecognisedOnlyWhenTheWholeTextMatches) {
+  struct Case {
+    std::string stored;
+    bool matches;
+  };
+  const Case cases[] = {{"SURF:", true},  {"SURF", false}, {"SURF:x", false},
+                        {"surf:", false}, {"", false},     {"NO_SURF", false}};
+  for (const Case& c : cases) {
+    Archive out;
+    std::string text = c.stored;
+    out.Text(text);
+    out.WriteU16(0x1234);
+    Archive in(out.Bytes());
+    EXPECT_EQ(in.ReadTextEquals("SURF:"), c.matches) << c.stored;
+    EXPECT_EQ(in.ReadU16(), 0x1234) << "the whole text is consumed: " << c.stored;
+  }
+  const std::vector<uint8_t> cut = {5, 'S', 'U'};
+  Archive in(cut);
+  EXPECT_THROW(in.ReadTextEquals("SURF:"), ArchiveError);
+}
+
 TEST(ArchiveTest, ALengthPastTheEndFailsBeforeAllocating) {
   const std::vector<uint8_t> huge = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'};
   Archive in(huge);
@@ -130,7 +184,7 @@ TEST(ArchiveTest, ALengthPastTheEndFailsBeforeAllocating) {
 TEST(ArchiveTest, RunningOutOfDataIsAnEndOfFileError) {
   const std::vector<uint8_t> bytes = {0x01};
   Archive in(bytes);
-  uint16_t value;
+  uint16_t value = 0;
   EXPECT_THROW(in.Value(value), ArchiveError);
 }
 
