@@ -21,6 +21,7 @@
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/widget_input.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -34,9 +35,7 @@ QPushButton* ButtonIn(QWidget* dialog, const char* name) {
 // Queues typing `name` into the next name dialog and pressing OK.
 void TypeNameInNextModal(const QString& name) {
   AnswerNextModal([name](QWidget* modal) {
-    QLineEdit* edit = modal->findChild<QLineEdit*>("nameEdit");
-    edit->selectAll();
-    QTest::keyClicks(edit, name);
+    ReplaceText(modal->findChild<QLineEdit*>("nameEdit"), name);
     QTest::mouseClick(ButtonIn(modal, "okButton"), Qt::LeftButton);
   });
 }

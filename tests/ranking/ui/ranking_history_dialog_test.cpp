@@ -18,12 +18,14 @@
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/widget_input.h"
 
 namespace scorvane {
 
 using testing::AnswerNextModal;
 using testing::ClickInNextModal;
 using testing::DocumentBuilder;
+using testing::ReplaceText;
 using testing::ScriptedPrompt;
 
 namespace {
@@ -39,11 +41,6 @@ QStringList Column(const MY_LIST_CONTROL& list, int column) {
 void ChooseGrade(QWidget* dialog, const QString& grade) {
   auto* grades = dialog->findChild<QComboBox*>("rankingGrades");
   grades->setCurrentIndex(grades->findText(grade));
-}
-
-void TypeInto(QLineEdit* field, const QString& text) {
-  field->selectAll();
-  QTest::keyClicks(field, text);
 }
 
 }  // namespace
@@ -122,8 +119,8 @@ class RankingHistoryDialogTest : public QObject {
     DLG_EDIT_UN_CLASSEMENT dialog(entry);
     dialog.show();
     ChooseGrade(&dialog, "15/4");
-    TypeInto(dialog.Note(), "new note");
-    TypeInto(dialog.YearField(), "2150");
+    ReplaceText(dialog.Note(), "new note");
+    ReplaceText(dialog.YearField(), "2150");
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QCOMPARE(MessageBoxes::Said(), QStringList{"Invalid year entered"});
@@ -143,7 +140,7 @@ class RankingHistoryDialogTest : public QObject {
     QVERIFY(dialog.YearField()->isVisible());
     QVERIFY(!dialog.DateField()->isVisible());
     QCOMPARE(dialog.YearField()->text(), QString("1999"));
-    TypeInto(dialog.YearField(), "85");
+    ReplaceText(dialog.YearField(), "85");
     ChooseGrade(&dialog, "30");
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -159,13 +156,13 @@ class RankingHistoryDialogTest : public QObject {
     QVERIFY(!dialog.YearField()->isVisible());
     QCOMPARE(dialog.DateField()->date(), QDate(2001, 7, 14));
     dialog.DateField()->setDate(QDate(2002, 2, 28));
-    TypeInto(dialog.Ranking()->Number(), "2000");
+    ReplaceText(dialog.Ranking()->Number(), "2000");
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QCOMPARE(MessageBoxes::Said(),
              QStringList{"You must enter a valid ranking ! (between 1 and 1400)"});
     QVERIFY(entry.Date().IsEqual(DATE_SIMPLE(14, 7, 2001)));
-    TypeInto(dialog.Ranking()->Number(), "57");
+    ReplaceText(dialog.Ranking()->Number(), "57");
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(entry.Date().IsEqual(DATE_SIMPLE(28, 2, 2002)));
@@ -264,7 +261,7 @@ class RankingHistoryDialogTest : public QObject {
     // Modify (double-click): moved before 2000, the list follows the dates.
     document_->SetModifiedFlag(false);
     AnswerNextModal([](QWidget* modal) {
-      TypeInto(modal->findChild<QLineEdit*>("year"), "98");
+      ReplaceText(modal->findChild<QLineEdit*>("year"), "98");
       QTest::mouseClick(modal->findChild<QPushButton*>("okButton"), Qt::LeftButton);
     });
     const QRect second = dialog.List()->visualRect(dialog.List()->model()->index(1, 0));

@@ -18,9 +18,11 @@
 #include "shell/dialogs/message_boxes.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/widget_input.h"
 
 namespace scorvane {
 
+using testing::ReplaceText;
 using testing::ScriptedPrompt;
 
 namespace {
@@ -30,12 +32,6 @@ QStringList Lines(const GradeListEditor& grades) {
   for (const std::string& grade : grades.Grades())
     lines << QString::fromStdString(grade);
   return lines;
-}
-
-void Type(QLineEdit* field, const QString& text) {
-  field->selectAll();
-  field->del();
-  QTest::keyClicks(field, text);
 }
 
 void Activate(QWidget& dialog) {
@@ -122,9 +118,9 @@ class SystemEditorDialogTest : public QObject {
     QFETCH(QString, message);
     DLG_EDITION_SYSCLASS dialog(NewUserSystem(), {});
     dialog.show();
-    Type(dialog.NameField(), name);
-    Type(dialog.StrongestField(), strongest);
-    Type(dialog.WeakestField(), weakest);
+    ReplaceText(dialog.NameField(), name);
+    ReplaceText(dialog.StrongestField(), strongest);
+    ReplaceText(dialog.WeakestField(), weakest);
     (grades ? dialog.GradesChoice() : dialog.NumbersChoice())->click();
     for (int i = 0; i < grade_count; ++i)
       dialog.GradeList()->AppendGrade();
@@ -151,7 +147,7 @@ class SystemEditorDialogTest : public QObject {
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     QVERIFY(editor);
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    Type(editor, "Seniors");
+    ReplaceText(editor, "Seniors");
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(Lines(*dialog.GradeList()), QStringList{"Senio"});
     QVERIFY(dialog.isVisible());
@@ -162,7 +158,7 @@ class SystemEditorDialogTest : public QObject {
     QTest::keyClick(list, Qt::Key_F2);
     editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     QVERIFY(editor);
-    Type(editor, "");
+    ReplaceText(editor, "");
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(Lines(*dialog.GradeList()), QStringList{"Senio"});
     QVERIFY(dialog.isVisible());
@@ -218,7 +214,7 @@ class SystemEditorDialogTest : public QObject {
   void TheSavedFileReadsBackAsDefined() {
     DLG_EDITION_SYSCLASS dialog(NewUserSystem(), {});
     dialog.show();
-    Type(dialog.NameField(), "Club ladder");
+    ReplaceText(dialog.NameField(), "Club ladder");
     dialog.DescriptionField()->setPlainText("Our ladder\nfrom A to Z");
     dialog.YearlyBox()->setChecked(true);
     dialog.GradesChoice()->click();
@@ -248,9 +244,9 @@ class SystemEditorDialogTest : public QObject {
   void NumbersAreSavedFromTheSmallerToTheLarger() {
     DLG_EDITION_SYSCLASS dialog(NewUserSystem(), {});
     dialog.show();
-    Type(dialog.NameField(), "Points");
-    Type(dialog.StrongestField(), "10");
-    Type(dialog.WeakestField(), "1");
+    ReplaceText(dialog.NameField(), "Points");
+    ReplaceText(dialog.StrongestField(), "10");
+    ReplaceText(dialog.WeakestField(), "1");
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     SYSTEME_CLASSEMENT read;
@@ -269,7 +265,7 @@ class SystemEditorDialogTest : public QObject {
 
     DLG_EDITION_SYSCLASS dialog(NewUserSystem(), {});
     dialog.show();
-    Type(dialog.NameField(), "Ladder");
+    ReplaceText(dialog.NameField(), "Ladder");
     prompt_->Script({ScriptedPrompt::Answer::kNo, ScriptedPrompt::Answer::kYes});
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QCOMPARE(prompt_->asked, std::vector<std::string>{"This ranking system will replace the old "
@@ -292,7 +288,7 @@ class SystemEditorDialogTest : public QObject {
     {
       DLG_EDITION_SYSCLASS dialog(system, SYSTEME_CLASSEMENT::FileFor("Ladder"));
       dialog.show();
-      Type(dialog.WeakestField(), "500");
+      ReplaceText(dialog.WeakestField(), "500");
       QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
       QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
@@ -300,7 +296,7 @@ class SystemEditorDialogTest : public QObject {
     {
       DLG_EDITION_SYSCLASS dialog(system, SYSTEME_CLASSEMENT::FileFor("Ladder"));
       dialog.show();
-      Type(dialog.NameField(), "Ladder 2");
+      ReplaceText(dialog.NameField(), "Ladder 2");
       QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
       QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
@@ -313,7 +309,7 @@ class SystemEditorDialogTest : public QObject {
   void AFileThatCannotBeWrittenOrStoredIsSaid() {
     DLG_EDITION_SYSCLASS dialog(NewUserSystem(), {});
     dialog.show();
-    Type(dialog.NameField(), "A/B");
+    ReplaceText(dialog.NameField(), "A/B");
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk, MessageBoxes::Answer::kOk});
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QVERIFY(dialog.isVisible());

@@ -22,6 +22,7 @@
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/widget_input.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -31,14 +32,11 @@ namespace {
 void Type(QWidget* modal, const char* name, const QString& text) {
   auto* edit = modal->findChild<QLineEdit*>(name);
   QVERIFY2(edit, name);
-  edit->selectAll();
-  QTest::keyClicks(edit, text);
+  ReplaceText(edit, text);
 }
 
 void Click(QWidget* modal, const char* name) {
-  auto* button = modal->findChild<QAbstractButton*>(name);
-  QVERIFY2(button, name);
-  QTest::mouseClick(button, Qt::LeftButton);
+  QVERIFY2(ClickButton(modal, name), name);
 }
 
 // The owner dialog: types both names, then OK.
@@ -230,8 +228,7 @@ class NewDocumentWizardTest : public QObject {
     AnswerNextModal([](QWidget* modal) {
       QCOMPARE(modal->objectName(), QStringLiteral("rankingDateDialog"));
       auto* entry = modal->findChild<RankingEntry*>("ranking");
-      entry->Number()->clear();
-      QTest::keyClicks(entry->Number(), "150");
+      ReplaceText(entry->Number(), "150");
       Type(modal, "note", "first ranking");
       Click(modal, "okButton");
     });

@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <deque>
 
+#include "tests/support/ui/widget_input.h"
+
 namespace scorvane::testing {
 namespace {
 
@@ -69,13 +71,8 @@ void AnswerNextModal(ModalAnswer answer) {
 
 void ClickInNextModal(const QString& button_name) {
   AnswerNextModal([button_name](QWidget* modal) {
-    auto* button = modal->findChild<QAbstractButton*>(button_name);
-    if (!button) {
-      qWarning("no button %s in the modal window", qPrintable(button_name));
-      modal->close();
-      return;
-    }
-    QTest::mouseClick(button, Qt::LeftButton);
+    // A window left open would wait forever for its answer.
+    if (!ClickButton(modal, button_name)) modal->close();
   });
 }
 

@@ -4,11 +4,9 @@
 // that is not yearly).
 //
 //   take_wizard_screenshots OUT_FOLDER   (on the offscreen platform)
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QTest>
 #include <cstdio>
 
 #include "ranking/ui/ranking_entry.h"
@@ -18,6 +16,7 @@
 #include "shell/window/document_session.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/widget_input.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -28,12 +27,11 @@ namespace {
 void SaveThenOk(QWidget* modal, const QDir& out, const char* name) {
   QCoreApplication::processEvents();
   modal->grab().save(out.filePath(QLatin1String(name)));
-  if (auto* ok = modal->findChild<QAbstractButton*>("okButton"))
-    QTest::mouseClick(ok, Qt::LeftButton);
+  ClickButton(modal, "okButton");
 }
 
 void Type(QWidget* modal, const char* name, const char* text) {
-  if (auto* edit = modal->findChild<QLineEdit*>(name)) QTest::keyClicks(edit, text);
+  if (auto* edit = modal->findChild<QLineEdit*>(name)) ReplaceText(edit, text);
 }
 
 }  // namespace
@@ -68,8 +66,7 @@ int main(int argc, char** argv) {
   AnswerNextModal([&](QWidget* modal) { SaveThenOk(modal, out, "new_document_3_season.png"); });
   AnswerNextModal([&](QWidget* modal) {
     if (auto* entry = modal->findChild<RankingEntry*>("ranking")) {
-      entry->Number()->clear();
-      QTest::keyClicks(entry->Number(), "412");
+      ReplaceText(entry->Number(), "412");
     }
     Type(modal, "note", "First ATP ranking");
     SaveThenOk(modal, out, "new_document_4_ranking.png");
