@@ -5,18 +5,13 @@
 
 #include "ranking/palmares.h"
 #include "ranking/ranking_registry.h"
+#include "ranking/report_text.h"
 #include "records/event.h"
 #include "records/player.h"
 #include "shell/catalogue/messages.h"
 
 namespace scorvane::cli {
 namespace {
-
-std::string ReplaceFirst(std::string text, const std::string& marker, const std::string& value) {
-  const size_t at = text.find(marker);
-  if (at != std::string::npos) text.replace(at, marker.size(), value);
-  return text;
-}
 
 // The date shown for a match: its own when it has a year of 1900..2100,
 // else its played event's first date, else its second one, when valid.
@@ -86,9 +81,8 @@ MatchTable BuildMatchTable(const SAISON_JOUEUR& season) {
   const int count = palmares ? palmares->Matches().Count() : 0;
   const std::string matches = count == 0   ? Msg(89)
                               : count == 1 ? Msg(90)
-                                           : ReplaceFirst(Msg(91), "%d", std::to_string(count));
-  table.caption = ReplaceFirst(Msg(294), "%d", std::to_string(ANNEE::Clamp(season.Year()))) +
-                  "   ( " + matches + " )";
+                                           : FormatText(Msg(91), {count});
+  table.caption = FormatText(Msg(294), {ANNEE::Clamp(season.Year())}) + "   ( " + matches + " )";
   for (const int title : {270, 295, 305, 298, 271, 272, 277, 278, 296})
     table.titles.push_back(Msg(title));
   if (!palmares) return table;

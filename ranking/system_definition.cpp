@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ranking/report_text.h"
 #include "records/cp1252.h"
 #include "shell/catalogue/messages.h"
 
@@ -106,10 +107,7 @@ GradeLabel CheckGradeLabel(const std::string& typed) {
 }
 
 std::string GradeLabelTooLongMessage() {
-  std::string text = Msg(567);
-  if (const size_t at = text.find("%d"); at != std::string::npos)
-    text.replace(at, 2, std::to_string(kMaxGradeLabelLength));
-  return text;
+  return FormatText(Msg(567), {kMaxGradeLabelLength});
 }
 
 }  // namespace scorvane

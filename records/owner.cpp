@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ranking/palmares.h"
+#include "ranking/report_text.h"
 #include "records/document.h"
 #include "records/record_lists.h"
 #include "records/season.h"
@@ -26,16 +27,6 @@ void ForEachSeason(const UTILISATEUR& owner, F&& visit) {
     for (SAISON_JOUEUR* season : player->Seasons())
       visit(*season);
   }
-}
-
-std::string Format2(const char* format, const std::string& a, const std::string& b) {
-  std::string text = format;
-  for (const std::string* value : {&a, &b}) {
-    const size_t at = text.find("%s");
-    if (at == std::string::npos) break;
-    text.replace(at, 2, *value);
-  }
-  return text;
 }
 
 }  // namespace
@@ -241,8 +232,8 @@ void UTILISATEUR::DestroyPlayer(JOUEUR* player, int ask_mode) {
   const bool named = !player->GetRawLastName().empty() || !player->GetRawFirstName().empty() ||
                      !player->Licence().empty();
   if (!player->IsAnonymous() && g_ask_flags.players && named) {
-    const std::string question =
-        Format2(Msg(player->IsWoman() ? 268 : 267), player->GetFirstName(), player->GetLastName());
+    const std::string question = FormatText(Msg(player->IsWoman() ? 268 : 267),
+                                            {player->GetFirstName(), player->GetLastName()});
     if (ask_mode == 1) {
       if (!AskYesNo(question, UserPrompt::Style::kMessageBox)) return;
     } else {

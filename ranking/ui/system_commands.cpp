@@ -2,6 +2,7 @@
 
 #include "ranking/ranking_registry.h"
 #include "ranking/ranking_translation.h"
+#include "ranking/report_text.h"
 #include "ranking/ui/ranking_date_dialog.h"
 #include "ranking/ui/system_selection_dialog.h"
 #include "records/user_prompt.h"
@@ -11,10 +12,7 @@
 namespace scorvane {
 
 bool ChangeDocumentSystem(PROJECT_DOC& document, QWidget* parent) {
-  std::string warning = Msg(560);
-  if (const size_t at = warning.find("%s"); at != std::string::npos)
-    warning.replace(at, 2, ActiveSystem().Title());
-  if (!AskYesNo(warning)) return false;
+  if (!AskYesNo(FormatText(Msg(560), {ActiveSystem().Title()}))) return false;
   SYSTEME_CLASSEMENT* chosen = ChooseRankingSystem(parent);
   if (!chosen) return false;
   Registry().SetPending(chosen);

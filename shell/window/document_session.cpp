@@ -7,6 +7,7 @@
 
 #include "ranking/ranking_registry.h"
 #include "ranking/ranking_translation.h"
+#include "ranking/report_text.h"
 #include "records/user_prompt.h"
 #include "shell/app/recent_files.h"
 #include "shell/app/settings.h"
@@ -59,11 +60,7 @@ bool DocumentSession::AdaptToModifiedSystem() {
   // The shared file of the document's system changed since the document was
   // saved: adapting translates every ranking of the document into it. A No,
   // or a cancelled translation, leaves the document with its own copy.
-  std::string question = Msg(561);
-  if (const size_t at = question.find("%s"); at != std::string::npos) {
-    question.replace(at, 2, ActiveSystem().Title());
-  }
-  if (!AskYesNo(question)) return false;
+  if (!AskYesNo(FormatText(Msg(561), {ActiveSystem().Title()}))) return false;
   return SwitchToPendingSystem(document_);
 }
 

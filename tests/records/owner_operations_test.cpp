@@ -147,6 +147,17 @@ TEST_F(OwnerOperationsTest, AnsweringNoKeepsThePlayerAndWomenAreAskedAboutHer) {
   EXPECT_TRUE(Owner().Players().Contains(anne));
 }
 
+TEST_F(OwnerOperationsTest, ANameThatLooksLikeAFormatIsShownAsTyped) {
+  JOUEUR* odd = NewPlayer("100%s", "%d", false);
+  RENCONTRE_SIMPLE* match = Builder().Singles(open_, odd, true, "6/4 6/4");
+  ScriptedPrompt prompt;
+  prompt.Script({Answer::kYes, Answer::kNo});
+  EXPECT_TRUE(Owner().DeleteMatch(match, 0));
+  ASSERT_EQ(prompt.asked.size(), 2u);
+  EXPECT_EQ(prompt.asked[1],
+            "Player 100%s %d is not implicated in any match, do we destroy him permanently ?");
+}
+
 TEST_F(OwnerOperationsTest, PlayersWithoutAnyNameAndAnonymousOnesGoWithoutAQuestion) {
   JOUEUR* blank = NewPlayer("", "");
   JOUEUR* ghost = NewPlayer("Secret", "Agent");
