@@ -10,6 +10,12 @@
 #include "stats/ui/owner_dialog.h"
 
 namespace scorvane {
+namespace {
+
+// The questions in the order they are asked.
+enum class NewDocumentStep { kOwner, kSystem, kSeason, kRanking };
+
+}  // namespace
 
 bool AskNewDocumentQuestions(QWidget* parent, PROJECT_DOC& document) {
   UTILISATEUR& owner = document.Owner();

@@ -11,9 +11,6 @@ namespace scorvane {
 
 class PROJECT_DOC;
 
-// The questions in the order they are asked.
-enum class NewDocumentStep { kOwner, kSystem, kSeason, kRanking };
-
 // Asks the questions on a document just started (an empty owner). True when
 // the user answered the last one; false when the owner question was
 // cancelled. Either way the document keeps what was answered: the caller
