@@ -69,9 +69,7 @@ std::string Currency::Format(const SOMME& amount, Style style) {
   if (Current() == kEuros) {
     const std::string symbol = CurrentLocale().CurrencySymbol();
     if (const size_t at = text.find(symbol); !symbol.empty() && at != std::string::npos) {
-      // Built anew rather than replaced in place: g++ 12 warns (wrongly) about
-      // overlapping copies in an in-place replace here.
-      text = text.substr(0, at) + "E" + text.substr(at + symbol.size());
+      text.replace(at, symbol.size(), "E");
     }
   }
   return text;
