@@ -1,4 +1,4 @@
-#include "records/amount.h"
+#include "base/amount.h"
 
 namespace scorvane {
 

@@ -1,7 +1,7 @@
 // An amount of money, always held in francs whatever the currency shown.
 #pragma once
 
-#include "records/record.h"
+#include "base/record.h"
 
 namespace scorvane {
 

@@ -1,10 +1,10 @@
-#include "records/archive.h"
+#include "base/archive.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 
-#include "records/cp1252.h"
+#include "base/cp1252.h"
 
 namespace scorvane {
 

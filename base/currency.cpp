@@ -1,9 +1,9 @@
-#include "finances/currency.h"
+#include "base/currency.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "records/locale.h"
+#include "base/locale.h"
 
 namespace scorvane {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "records/amount.h"
+#include "base/amount.h"
 
 namespace scorvane {
 

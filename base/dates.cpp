@@ -1,8 +1,8 @@
-#include "records/dates.h"
+#include "base/dates.h"
 
 #include <ctime>
 
-#include "records/locale.h"
+#include "base/locale.h"
 
 namespace scorvane {
 

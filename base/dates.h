@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "records/record.h"
+#include "base/record.h"
 
 namespace scorvane {
 

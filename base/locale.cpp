@@ -1,4 +1,4 @@
-#include "records/locale.h"
+#include "base/locale.h"
 
 #include <cstdio>
 

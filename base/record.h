@@ -9,7 +9,7 @@
 #include <memory>
 #include <string_view>
 
-#include "records/archive.h"
+#include "base/archive.h"
 
 namespace scorvane {
 

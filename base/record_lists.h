@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "records/archive.h"
-#include "records/list.h"
+#include "base/archive.h"
+#include "base/list.h"
 
 namespace scorvane {
 

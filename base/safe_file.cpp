@@ -1,4 +1,4 @@
-#include "records/safe_file.h"
+#include "base/safe_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

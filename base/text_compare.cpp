@@ -1,6 +1,6 @@
-#include "records/text_compare.h"
+#include "base/text_compare.h"
 
-#include "records/cp1252.h"
+#include "base/cp1252.h"
 
 namespace scorvane {
 namespace {

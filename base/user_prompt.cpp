@@ -1,4 +1,4 @@
-#include "records/user_prompt.h"
+#include "base/user_prompt.h"
 
 namespace scorvane {
 namespace {

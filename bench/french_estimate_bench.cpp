@@ -6,9 +6,9 @@
 #include <string>
 
 #include "ranking/builtin_systems.h"
-#include "ranking/french_estimate.h"
-#include "ranking/next_grade_advice.h"
-#include "ranking/palmares.h"
+#include "estimates/french_estimate.h"
+#include "estimates/next_grade_advice.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "records/season.h"

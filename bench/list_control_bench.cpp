@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/listview/list_control.h"
+#include "widgets/listview/list_control.h"
 
 namespace scorvane {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "ranking/ranking_registry.h"
 #include "ranking/system_definition.h"
-#include "ranking/ui/system_selection_dialog.h"
+#include "pages/rankings/system_selection_dialog.h"
 
 namespace scorvane {
 namespace {

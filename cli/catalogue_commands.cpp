@@ -5,7 +5,7 @@
 
 #include "cli/cli.h"
 #include "cli/command.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane::cli {
 namespace {

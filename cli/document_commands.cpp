@@ -9,7 +9,7 @@
 #include "cli/document_loading.h"
 #include "cli/json.h"
 #include "ranking/ranking_registry.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane::cli {
 namespace {

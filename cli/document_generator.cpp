@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
 

@@ -10,12 +10,12 @@
 #include "cli/command.h"
 #include "cli/document_loading.h"
 #include "cli/json.h"
-#include "ranking/next_grade_advice.h"
+#include "estimates/next_grade_advice.h"
 #include "ranking/ranking_registry.h"
-#include "ranking/report_markup.h"
-#include "ranking/season_estimate.h"
+#include "estimates/report_markup.h"
+#include "estimates/season_estimate.h"
 #include "records/season.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane::cli {
 namespace {

@@ -3,12 +3,12 @@
 
 #include <ostream>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
-#include "ranking/report_text.h"
+#include "estimates/report_text.h"
 #include "records/event.h"
 #include "records/player.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane::cli {
 namespace {

@@ -1,14 +1,14 @@
 // The Belgian federation's next-season estimate.
-#include "ranking/belgian_estimate.h"
+#include "estimates/belgian_estimate.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "ranking/builtin_systems.h"
-#include "ranking/report_text.h"
-#include "ranking/season_estimate.h"
+#include "estimates/report_text.h"
+#include "estimates/season_estimate.h"
 #include "records/owner.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane {
 namespace belgian {

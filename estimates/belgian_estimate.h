@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ranking/belgian_season.h"
+#include "estimates/belgian_season.h"
 
 namespace scorvane::belgian {
 

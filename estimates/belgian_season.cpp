@@ -1,9 +1,9 @@
-#include "ranking/belgian_season.h"
+#include "estimates/belgian_season.h"
 
 #include <algorithm>
 #include <array>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/event.h"
 #include "records/match.h"

@@ -1,13 +1,13 @@
 // The French federation's next-season estimate. The report texts are the
 // program's own French texts, byte for byte: the report view draws them and
 // users compare them with the federation's documents.
-#include "ranking/french_estimate.h"
+#include "estimates/french_estimate.h"
 
 #include <algorithm>
 
 #include "ranking/builtin_systems.h"
-#include "ranking/report_text.h"
-#include "ranking/season_estimate.h"
+#include "estimates/report_text.h"
+#include "estimates/season_estimate.h"
 #include "records/owner.h"
 
 namespace scorvane {

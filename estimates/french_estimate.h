@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ranking/french_season.h"
+#include "estimates/french_season.h"
 
 namespace scorvane::french {
 

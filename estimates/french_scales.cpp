@@ -1,11 +1,11 @@
-#include "ranking/french_scales.h"
+#include "estimates/french_scales.h"
 
 #include <algorithm>
 #include <array>
 
 #include "ranking/ranking_registry.h"
-#include "ranking/report_text.h"
-#include "shell/catalogue/messages.h"
+#include "estimates/report_text.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane::french {
 namespace {

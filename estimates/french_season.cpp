@@ -1,9 +1,9 @@
-#include "ranking/french_season.h"
+#include "estimates/french_season.h"
 
 #include <algorithm>
 #include <array>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "records/event.h"
 #include "records/match.h"
 #include "records/owner.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "ranking/french_scales.h"
+#include "estimates/french_scales.h"
 
 namespace scorvane {
 class EPREUVE_JOUEE;

@@ -1,11 +1,11 @@
-#include "ranking/next_grade_advice.h"
+#include "estimates/next_grade_advice.h"
 
 #include <algorithm>
 #include <tuple>
 #include <utility>
 
-#include "ranking/belgian_estimate.h"
-#include "ranking/french_estimate.h"
+#include "estimates/belgian_estimate.h"
+#include "estimates/french_estimate.h"
 #include "ranking/ranking_system.h"
 
 namespace scorvane {

@@ -1,4 +1,4 @@
-#include "ranking/report_markup.h"
+#include "estimates/report_markup.h"
 
 namespace scorvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "ranking/report_text.h"
+#include "estimates/report_text.h"
 
 #include <cstdio>
 #include <type_traits>

@@ -1,4 +1,4 @@
-#include "ranking/season_estimate.h"
+#include "estimates/season_estimate.h"
 
 #include <algorithm>
 

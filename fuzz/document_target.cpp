@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "records/season.h"

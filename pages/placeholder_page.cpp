@@ -8,7 +8,7 @@
 #include "records/document.h"
 #include "records/season.h"
 #include "shell/window/page_rules.h"
-#include "shell/window/screen_colours.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 namespace {

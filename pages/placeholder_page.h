@@ -4,8 +4,8 @@
 // already.
 #pragma once
 
-#include "shell/print/printable.h"
-#include "shell/window/page_view.h"
+#include "widgets/print/printable.h"
+#include "widgets/page_view.h"
 
 class QLabel;
 

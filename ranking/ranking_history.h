@@ -6,8 +6,8 @@
 #include <string>
 
 #include "ranking/ranking_value.h"
-#include "records/dates.h"
-#include "records/list.h"
+#include "base/dates.h"
+#include "base/list.h"
 
 namespace scorvane {
 

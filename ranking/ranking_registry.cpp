@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "ranking/builtin_systems.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane {
 

@@ -3,8 +3,8 @@
 #include <system_error>
 
 #include "ranking/ranking_registry.h"
-#include "records/safe_file.h"
-#include "shell/catalogue/messages.h"
+#include "base/safe_file.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ranking/ranking_value.h"
-#include "records/archive.h"
+#include "base/archive.h"
 
 namespace scorvane {
 

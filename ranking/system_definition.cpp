@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "ranking/report_text.h"
-#include "records/cp1252.h"
-#include "shell/catalogue/messages.h"
+#include "estimates/report_text.h"
+#include "base/cp1252.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane {
 namespace {

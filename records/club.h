@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "records/record.h"
+#include "base/record.h"
 
 namespace scorvane {
 

@@ -2,7 +2,7 @@
 
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane {
 namespace {

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "ranking/builtin_systems.h"
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
-#include "records/safe_file.h"
+#include "base/safe_file.h"
 #include "records/season.h"
 
 namespace scorvane {

@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
-#include "records/safe_file.h"
+#include "base/safe_file.h"
 #include "records/season.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane {
 namespace {

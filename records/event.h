@@ -8,11 +8,11 @@
 #include <string>
 
 #include "ranking/ranking_value.h"
-#include "records/amount.h"
-#include "records/dates.h"
-#include "records/list.h"
+#include "base/amount.h"
+#include "base/dates.h"
+#include "base/list.h"
 #include "records/match.h"
-#include "records/record.h"
+#include "base/record.h"
 
 namespace scorvane {
 

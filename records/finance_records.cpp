@@ -1,7 +1,7 @@
-#include "finances/finance_records.h"
+#include "records/finance_records.h"
 
-#include "finances/currency.h"
-#include "records/record_lists.h"
+#include "base/currency.h"
+#include "base/record_lists.h"
 
 namespace scorvane {
 

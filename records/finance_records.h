@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "records/amount.h"
-#include "records/dates.h"
-#include "records/list.h"
-#include "records/record.h"
+#include "base/amount.h"
+#include "base/dates.h"
+#include "base/list.h"
+#include "base/record.h"
 
 namespace scorvane {
 

@@ -1,12 +1,12 @@
-#include "finances/item_editing.h"
+#include "records/item_editing.h"
 
 #include <algorithm>
 
-#include "ranking/report_text.h"
+#include "estimates/report_text.h"
 #include "records/document.h"
-#include "records/list.h"
-#include "records/text_compare.h"
-#include "shell/catalogue/messages.h"
+#include "base/list.h"
+#include "base/text_compare.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane {
 namespace {

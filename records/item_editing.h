@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "records/record.h"
+#include "base/record.h"
 
 namespace scorvane {
 

@@ -1,6 +1,6 @@
 #include "records/match.h"
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/club.h"
 #include "records/document.h"

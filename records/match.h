@@ -8,9 +8,9 @@
 #include <string>
 
 #include "ranking/ranking_value.h"
-#include "records/dates.h"
+#include "base/dates.h"
 #include "records/match_result.h"
-#include "records/record.h"
+#include "base/record.h"
 
 namespace scorvane {
 

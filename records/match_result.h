@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "records/record.h"
+#include "base/record.h"
 
 namespace scorvane {
 

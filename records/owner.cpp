@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "ranking/palmares.h"
-#include "ranking/report_text.h"
+#include "records/palmares.h"
+#include "estimates/report_text.h"
 #include "records/document.h"
-#include "records/record_lists.h"
+#include "base/record_lists.h"
 #include "records/season.h"
-#include "records/user_prompt.h"
-#include "shell/catalogue/messages.h"
+#include "base/user_prompt.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "finances/finance_records.h"
+#include "records/finance_records.h"
 #include "records/club.h"
 #include "records/event.h"
 #include "records/player.h"

@@ -1,4 +1,4 @@
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 
 #include <unordered_set>
 
@@ -7,7 +7,7 @@
 #include "records/event.h"
 #include "records/match.h"
 #include "records/player.h"
-#include "records/record_lists.h"
+#include "base/record_lists.h"
 #include "records/season.h"
 
 namespace scorvane {

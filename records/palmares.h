@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "ranking/ranking_value.h"
-#include "records/list.h"
-#include "records/record.h"
+#include "base/list.h"
+#include "base/record.h"
 
 namespace scorvane {
 

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <limits>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "records/club.h"
 #include "records/document.h"
 #include "records/match.h"
-#include "records/record_lists.h"
+#include "base/record_lists.h"
 #include "records/season.h"
-#include "records/text_compare.h"
-#include "shell/catalogue/messages.h"
+#include "base/text_compare.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane {
 

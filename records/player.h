@@ -8,9 +8,9 @@
 #include <string>
 
 #include "ranking/ranking_history.h"
-#include "records/dates.h"
-#include "records/list.h"
-#include "records/record.h"
+#include "base/dates.h"
+#include "base/list.h"
+#include "base/record.h"
 
 namespace scorvane {
 

@@ -1,12 +1,12 @@
-#include "ranking/ranking_translation.h"
+#include "records/ranking_translation.h"
 
 #include <unordered_set>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "records/season.h"
-#include "records/user_prompt.h"
+#include "base/user_prompt.h"
 
 namespace scorvane {
 

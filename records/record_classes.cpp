@@ -1,8 +1,8 @@
 // The table of record classes, looked up by their run-time class name.
 #include <array>
 
-#include "finances/finance_records.h"
-#include "ranking/palmares.h"
+#include "records/finance_records.h"
+#include "records/palmares.h"
 #include "records/document.h"
 #include "records/season.h"
 

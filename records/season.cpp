@@ -1,7 +1,7 @@
 #include "records/season.h"
 
-#include "finances/currency.h"
-#include "ranking/palmares.h"
+#include "base/currency.h"
+#include "records/palmares.h"
 #include "records/event.h"
 #include "records/player.h"
 

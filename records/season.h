@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "finances/finance_records.h"
-#include "records/amount.h"
-#include "records/dates.h"
-#include "records/record.h"
+#include "records/finance_records.h"
+#include "base/amount.h"
+#include "base/dates.h"
+#include "base/record.h"
 
 namespace scorvane {
 

@@ -1,11 +1,11 @@
-#include "shell/app/help_window.h"
+#include "widgets/help_window.h"
 
 #include <QEvent>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane {
 

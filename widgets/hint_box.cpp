@@ -1,4 +1,4 @@
-#include "pages/seasons/hint_box.h"
+#include "widgets/hint_box.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "shell/window/screen_colours.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 

@@ -1,12 +1,12 @@
-#include "ranking/ui/ranking_entry.h"
+#include "widgets/ranking_entry.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStackedLayout>
 
 #include "ranking/ranking_registry.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {
 

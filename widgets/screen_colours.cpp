@@ -1,9 +1,9 @@
-#include "shell/window/screen_colours.h"
+#include "widgets/screen_colours.h"
 
 #include <QPalette>
 #include <QWidget>
 
-#include "shell/app/settings.h"
+#include "widgets/settings.h"
 
 namespace scorvane {
 namespace {

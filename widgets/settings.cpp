@@ -1,4 +1,4 @@
-#include "shell/app/settings.h"
+#include "widgets/settings.h"
 
 namespace scorvane::settings {
 

@@ -1,7 +1,7 @@
 // The program's message catalogue: every text built at run time, by number,
 // in English and in French. Numbers without a text (reserved) hold null and
 // are answered with a single blank by the lookup.
-#include "shell/catalogue/message_table.h"
+#include "base/catalogue/message_table.h"
 
 namespace scorvane::catalogue {
 

@@ -1,6 +1,6 @@
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 
-#include "shell/catalogue/message_table.h"
+#include "base/catalogue/message_table.h"
 
 namespace scorvane {
 namespace {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "records/document.h"
-#include "shell/listview/list_control.h"
-#include "shell/window/screen_colours.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 

@@ -5,7 +5,7 @@
 
 #include <QColor>
 
-#include "shell/window/page_view.h"
+#include "widgets/page_view.h"
 
 class QFrame;
 class QLabel;

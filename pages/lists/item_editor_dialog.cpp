@@ -1,4 +1,4 @@
-#include "finances/ui/item_editor_dialog.h"
+#include "pages/lists/item_editor_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -11,12 +11,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "finances/ui/item_name_dialogs.h"
+#include "pages/lists/item_name_dialogs.h"
 #include "records/document.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
-#include "shell/listview/list_control.h"
-#include "shell/window/screen_colours.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 namespace {

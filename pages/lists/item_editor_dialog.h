@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "finances/item_editing.h"
+#include "records/item_editing.h"
 
 class QCheckBox;
 class QLabel;

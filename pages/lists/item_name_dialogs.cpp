@@ -1,4 +1,4 @@
-#include "finances/ui/item_name_dialogs.h"
+#include "pages/lists/item_name_dialogs.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "finances/item_editing.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
-#include "shell/window/screen_colours.h"
+#include "records/item_editing.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "stats/ui/owner_dialog.h"
+#include "pages/own/owner_dialog.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -15,12 +15,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "finances/item_editing.h"
+#include "records/item_editing.h"
 #include "records/document.h"
-#include "records/text_compare.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
-#include "shell/window/screen_colours.h"
+#include "base/text_compare.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "shell/window/screen_colours.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 namespace {

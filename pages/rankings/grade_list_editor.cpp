@@ -1,4 +1,4 @@
-#include "ranking/ui/grade_list_editor.h"
+#include "pages/rankings/grade_list_editor.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -14,7 +14,7 @@
 #include <functional>
 
 #include "ranking/system_definition.h"
-#include "shell/dialogs/message_boxes.h"
+#include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {
 namespace {

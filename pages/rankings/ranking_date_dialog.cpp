@@ -1,4 +1,4 @@
-#include "ranking/ui/ranking_date_dialog.h"
+#include "pages/rankings/ranking_date_dialog.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 
 #include "ranking/ranking_registry.h"
-#include "ranking/ui/ranking_entry.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
-#include "shell/window/screen_colours.h"
+#include "widgets/ranking_entry.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "ranking/ui/ranking_history_dialog.h"
+#include "pages/rankings/ranking_history_dialog.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -8,15 +8,15 @@
 #include <vector>
 
 #include "ranking/ranking_registry.h"
-#include "ranking/ui/ranking_date_dialog.h"
+#include "pages/rankings/ranking_date_dialog.h"
 #include "records/document.h"
-#include "records/list.h"
+#include "base/list.h"
 #include "records/player.h"
-#include "records/user_prompt.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
-#include "shell/listview/list_control.h"
-#include "shell/window/screen_colours.h"
+#include "base/user_prompt.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 namespace {

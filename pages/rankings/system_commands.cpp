@@ -1,13 +1,13 @@
-#include "ranking/ui/system_commands.h"
+#include "pages/rankings/system_commands.h"
 
 #include "ranking/ranking_registry.h"
-#include "ranking/ranking_translation.h"
-#include "ranking/report_text.h"
-#include "ranking/ui/ranking_date_dialog.h"
-#include "ranking/ui/system_selection_dialog.h"
-#include "records/user_prompt.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
+#include "records/ranking_translation.h"
+#include "estimates/report_text.h"
+#include "pages/rankings/ranking_date_dialog.h"
+#include "pages/rankings/system_selection_dialog.h"
+#include "base/user_prompt.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {
 

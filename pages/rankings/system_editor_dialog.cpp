@@ -1,4 +1,4 @@
-#include "ranking/ui/system_editor_dialog.h"
+#include "pages/rankings/system_editor_dialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,11 +15,11 @@
 #include <QVBoxLayout>
 #include <system_error>
 
-#include "ranking/ui/grade_list_editor.h"
-#include "records/user_prompt.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
-#include "shell/window/screen_colours.h"
+#include "pages/rankings/grade_list_editor.h"
+#include "base/user_prompt.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 namespace {

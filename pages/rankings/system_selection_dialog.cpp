@@ -1,4 +1,4 @@
-#include "ranking/ui/system_selection_dialog.h"
+#include "pages/rankings/system_selection_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -13,13 +13,13 @@
 #include <system_error>
 
 #include "ranking/system_definition.h"
-#include "ranking/ui/system_editor_dialog.h"
-#include "records/user_prompt.h"
-#include "shell/app/help_window.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
-#include "shell/listview/list_control.h"
-#include "shell/window/screen_colours.h"
+#include "pages/rankings/system_editor_dialog.h"
+#include "base/user_prompt.h"
+#include "widgets/help_window.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 namespace {

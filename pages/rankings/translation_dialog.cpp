@@ -1,13 +1,13 @@
-#include "ranking/ui/translation_dialog.h"
+#include "pages/rankings/translation_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ranking/ui/ranking_entry.h"
-#include "shell/catalogue/messages.h"
-#include "shell/window/screen_colours.h"
+#include "widgets/ranking_entry.h"
+#include "base/catalogue/messages.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 

@@ -8,11 +8,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "pages/seasons/hint_box.h"
+#include "widgets/hint_box.h"
 #include "records/match.h"
-#include "shell/catalogue/messages.h"
-#include "shell/listview/list_control.h"
-#include "shell/window/screen_colours.h"
+#include "base/catalogue/messages.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 namespace {

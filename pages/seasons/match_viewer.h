@@ -12,7 +12,7 @@
 #include <functional>
 
 #include "pages/seasons/match_viewer_rules.h"
-#include "records/list.h"
+#include "base/list.h"
 
 class QLabel;
 

@@ -6,8 +6,8 @@
 #include "pages/seasons/season_rules.h"
 #include "records/document.h"
 #include "records/season.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {
 namespace {

@@ -12,13 +12,13 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "pages/seasons/hint_box.h"
+#include "widgets/hint_box.h"
 #include "ranking/ranking_registry.h"
-#include "ranking/ui/ranking_entry.h"
+#include "widgets/ranking_entry.h"
 #include "records/owner.h"
 #include "records/season.h"
-#include "shell/catalogue/messages.h"
-#include "shell/window/screen_colours.h"
+#include "base/catalogue/messages.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 namespace {

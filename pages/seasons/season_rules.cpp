@@ -1,12 +1,12 @@
 #include "pages/seasons/season_rules.h"
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
-#include "ranking/report_text.h"
+#include "estimates/report_text.h"
 #include "records/document.h"
 #include "records/season.h"
-#include "records/user_prompt.h"
-#include "shell/catalogue/messages.h"
+#include "base/user_prompt.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane {
 namespace {

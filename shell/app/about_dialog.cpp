@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "records/dates.h"
+#include "base/dates.h"
 
 namespace scorvane {
 

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
-#include "shell/app/settings.h"
-#include "shell/catalogue/messages.h"
+#include "widgets/settings.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane {
 

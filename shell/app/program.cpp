@@ -8,12 +8,12 @@
 #include "ranking/ranking_registry.h"
 #include "shell/app/language.h"
 #include "shell/app/recent_files.h"
-#include "shell/app/settings.h"
+#include "widgets/settings.h"
 #include "shell/app/splash.h"
 #include "shell/app/tip_dialog.h"
 #include "shell/app/welcome_dialog.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
 #include "shell/window/main_window.h"
 
 namespace scorvane {

@@ -4,7 +4,7 @@
 
 #include <QLocale>
 
-#include "records/locale.h"
+#include "base/locale.h"
 
 namespace scorvane {
 

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "shell/app/settings.h"
+#include "widgets/settings.h"
 
 namespace scorvane {
 namespace {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/app/settings.h"
-#include "shell/catalogue/messages.h"
+#include "widgets/settings.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane {
 

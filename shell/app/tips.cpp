@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include "shell/app/settings.h"
+#include "widgets/settings.h"
 
 namespace scorvane {
 namespace {

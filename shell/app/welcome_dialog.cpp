@@ -13,11 +13,11 @@
 #include <QVBoxLayout>
 
 #include "shell/app/about_dialog.h"
-#include "shell/app/help_window.h"
+#include "widgets/help_window.h"
 #include "shell/app/recent_files.h"
-#include "shell/app/settings.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
+#include "widgets/settings.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {
 namespace {

@@ -1,8 +1,8 @@
 #include "shell/dialogs/dialog_prompt.h"
 
-#include "ranking/ui/translation_dialog.h"
-#include "shell/dialogs/message_boxes.h"
-#include "shell/dialogs/question_dialogs.h"
+#include "pages/rankings/translation_dialog.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/dialogs/question_dialogs.h"
 
 namespace scorvane {
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "records/user_prompt.h"
+#include "base/user_prompt.h"
 
 class QWidget;
 

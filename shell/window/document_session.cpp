@@ -6,13 +6,13 @@
 #include <QStandardPaths>
 
 #include "ranking/ranking_registry.h"
-#include "ranking/ranking_translation.h"
-#include "ranking/report_text.h"
-#include "records/user_prompt.h"
+#include "records/ranking_translation.h"
+#include "estimates/report_text.h"
+#include "base/user_prompt.h"
 #include "shell/app/recent_files.h"
-#include "shell/app/settings.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
+#include "widgets/settings.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
 #include "shell/window/new_document_wizard.h"
 
 namespace scorvane {

@@ -10,19 +10,19 @@
 #include <QStatusBar>
 #include <QUrl>
 
-#include "finances/currency.h"
+#include "base/currency.h"
 #include "records/document.h"
 #include "records/season.h"
-#include "shell/app/help_window.h"
-#include "shell/app/settings.h"
-#include "shell/dialogs/message_boxes.h"
-#include "shell/print/page_printer.h"
+#include "widgets/help_window.h"
+#include "widgets/settings.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/print/page_printer.h"
 #include "shell/window/document_session.h"
 #include "shell/window/navigation_bar.h"
 #include "shell/window/navigation_pane.h"
 #include "shell/window/page_rules.h"
-#include "shell/window/page_view.h"
-#include "shell/window/screen_colours.h"
+#include "widgets/page_view.h"
+#include "widgets/screen_colours.h"
 #include "shell/window/season_lists.h"
 
 namespace scorvane {

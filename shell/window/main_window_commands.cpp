@@ -13,27 +13,27 @@
 #include <QTextEdit>
 #include <QToolBar>
 
-#include "finances/ui/item_editor_dialog.h"
+#include "pages/lists/item_editor_dialog.h"
 #include "pages/seasons/season_commands.h"
 #include "ranking/ranking_registry.h"
-#include "ranking/ui/ranking_history_dialog.h"
-#include "ranking/ui/system_commands.h"
+#include "pages/rankings/ranking_history_dialog.h"
+#include "pages/rankings/system_commands.h"
 #include "records/document.h"
 #include "shell/app/about_dialog.h"
-#include "shell/app/help_window.h"
+#include "widgets/help_window.h"
 #include "shell/app/language.h"
 #include "shell/app/recent_files.h"
-#include "shell/app/settings.h"
+#include "widgets/settings.h"
 #include "shell/app/tip_dialog.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 #include "shell/dialogs/doc_info_dialog.h"
-#include "shell/dialogs/message_boxes.h"
-#include "shell/print/page_printer.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/print/page_printer.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
 #include "shell/window/navigation_bar.h"
-#include "shell/window/page_view.h"
-#include "shell/window/screen_colours.h"
+#include "widgets/page_view.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 #include "shell/window/page_rules.h"
 
 namespace scorvane {

@@ -8,7 +8,7 @@
 #include <QPainterPath>
 #include <QToolTip>
 
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 #include "shell/window/page_rules.h"
 #include "shell/window/smiley.h"
 

@@ -3,11 +3,11 @@
 #include "pages/seasons/season_commands.h"
 #include "ranking/ranking_history.h"
 #include "ranking/ranking_registry.h"
-#include "ranking/ui/system_commands.h"
+#include "pages/rankings/system_commands.h"
 #include "records/document.h"
 #include "records/owner.h"
 #include "records/season.h"
-#include "stats/ui/owner_dialog.h"
+#include "pages/own/owner_dialog.h"
 
 namespace scorvane {
 namespace {

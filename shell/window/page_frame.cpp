@@ -4,7 +4,7 @@
 
 #include "pages/page_factory.h"
 #include "shell/window/page_rules.h"
-#include "shell/window/page_view.h"
+#include "widgets/page_view.h"
 
 namespace scorvane {
 

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane {
 namespace {

@@ -1,11 +1,11 @@
-#include "records/archive.h"
+#include "base/archive.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "records/cp1252.h"
-#include "records/record_lists.h"
+#include "base/cp1252.h"
+#include "base/record_lists.h"
 
 namespace scorvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 
 #include <gtest/gtest.h>
 

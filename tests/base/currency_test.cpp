@@ -1,4 +1,4 @@
-#include "finances/currency.h"
+#include "base/currency.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "records/dates.h"
+#include "base/dates.h"
 
 #include <gtest/gtest.h>
 
-#include "records/locale.h"
+#include "base/locale.h"
 
 namespace scorvane {
 namespace {

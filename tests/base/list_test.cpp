@@ -1,4 +1,4 @@
-#include "records/list.h"
+#include "base/list.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 #include "tests/cli/cli_test_support.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/tiny_document.h"

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ranking/builtin_systems.h"
-#include "ranking/french_estimate.h"
+#include "estimates/french_estimate.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"

@@ -1,11 +1,11 @@
 // The French scales: the lookups the passes use at their boundaries, and the
 // tables of the scales dialog as the dialog will show them.
-#include "ranking/french_scales.h"
+#include "estimates/french_scales.h"
 
 #include <gtest/gtest.h>
 
 #include "ranking/ranking_registry.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 #include "tests/support/test_environment.h"
 
 namespace scorvane {

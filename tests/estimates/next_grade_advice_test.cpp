@@ -1,6 +1,6 @@
 // "What would it take to reach the next grade", worked out by hand from the
 // same rules as the estimates.
-#include "ranking/next_grade_advice.h"
+#include "estimates/next_grade_advice.h"
 
 #include <gtest/gtest.h>
 

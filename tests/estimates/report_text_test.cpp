@@ -1,8 +1,8 @@
 // The report formatter and the reading of the report markup.
 #include <gtest/gtest.h>
 
-#include "ranking/report_markup.h"
-#include "ranking/report_text.h"
+#include "estimates/report_markup.h"
+#include "estimates/report_text.h"
 
 namespace scorvane {
 namespace {

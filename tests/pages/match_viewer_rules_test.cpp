@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "records/season.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/test_environment.h"
 

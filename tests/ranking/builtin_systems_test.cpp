@@ -6,7 +6,7 @@
 #include <random>
 
 #include "ranking/ranking_registry.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 #include "tests/support/test_environment.h"
 
 namespace scorvane {

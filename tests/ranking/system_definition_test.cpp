@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ranking/ranking_registry.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 #include "tests/support/test_environment.h"
 
 namespace scorvane {

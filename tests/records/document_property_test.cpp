@@ -6,7 +6,7 @@
 #include <random>
 
 #include "cli/document_generator.h"
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
 #include "tests/support/document_dump.h"

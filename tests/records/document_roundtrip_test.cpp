@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "tests/support/document_builder.h"

@@ -1,13 +1,13 @@
 // The item editor's working list and the step that applies it to the
 // document: renames in place, deletions only of unused records, creations
 // at the right end of each list, and nothing at all before that step.
-#include "finances/item_editing.h"
+#include "records/item_editing.h"
 
 #include <gtest/gtest.h>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "records/season.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/test_environment.h"
 

@@ -2,7 +2,7 @@
 // their questions (answered by script), friendly matches, document counts.
 #include <gtest/gtest.h>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "records/document.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"

@@ -1,7 +1,7 @@
 // The match selection mask and the counts of a season's palmares.
 #include <gtest/gtest.h>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/test_environment.h"

@@ -1,10 +1,10 @@
 // Moving a document to another ranking system: values carried by grade name,
 // one question per missing grade, all or nothing, numbers kept in range.
-#include "ranking/ranking_translation.h"
+#include "records/ranking_translation.h"
 
 #include <gtest/gtest.h>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"

@@ -2,7 +2,7 @@
 // migrations of its version; a version newer than the program's is refused.
 #include <gtest/gtest.h>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "records/season.h"

@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "cli/document_generator.h"
-#include "records/safe_file.h"
+#include "base/safe_file.h"
 #include "records/season.h"
 #include "tests/support/test_environment.h"
 

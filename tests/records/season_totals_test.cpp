@@ -2,7 +2,7 @@
 // events it retains, held in francs whatever the currency shown.
 #include <gtest/gtest.h>
 
-#include "finances/currency.h"
+#include "base/currency.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/test_environment.h"

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 
 namespace scorvane::testing {

@@ -4,7 +4,7 @@
 #include <bit>
 #include <sstream>
 
-#include "ranking/palmares.h"
+#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
 

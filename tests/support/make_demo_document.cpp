@@ -8,7 +8,7 @@
 
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 #include "tests/support/document_builder.h"
 
 using namespace scorvane;

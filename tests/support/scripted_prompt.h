@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "records/user_prompt.h"
+#include "base/user_prompt.h"
 
 namespace scorvane::testing {
 

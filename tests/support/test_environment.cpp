@@ -5,10 +5,10 @@
 #include <iterator>
 #include <random>
 
-#include "finances/currency.h"
+#include "base/currency.h"
 #include "ranking/ranking_registry.h"
-#include "records/locale.h"
-#include "shell/catalogue/messages.h"
+#include "base/locale.h"
+#include "base/catalogue/messages.h"
 
 namespace scorvane::testing {
 

@@ -3,7 +3,7 @@
 #include "tests/support/tiny_document.h"
 
 #include "ranking/ranking_registry.h"
-#include "records/archive.h"
+#include "base/archive.h"
 #include "tests/support/byte_writer.h"
 
 namespace scorvane::testing {

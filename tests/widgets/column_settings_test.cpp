@@ -1,6 +1,6 @@
 // The column settings texts: written in the stored format, read back the
 // same, and read safely from texts edited by hand or damaged.
-#include "shell/listview/column_settings.h"
+#include "widgets/listview/column_settings.h"
 
 #include <gtest/gtest.h>
 

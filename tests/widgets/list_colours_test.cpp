@@ -1,6 +1,6 @@
 // Row colours of the grouped list: the default pair, groups taking the
 // pairs of the cycle in turn, and every group beginning with colour A.
-#include "shell/listview/list_colours.h"
+#include "widgets/listview/list_colours.h"
 
 #include <gtest/gtest.h>
 

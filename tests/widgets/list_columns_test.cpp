@@ -1,14 +1,14 @@
 // The column model of the list pages: multi-key sorting by priority, the
 // primary-key rules of header clicks and sort commands, the list text
 // order, and display orders read from settings.
-#include "shell/listview/list_columns.h"
+#include "widgets/listview/list_columns.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "records/text_compare.h"
+#include "base/text_compare.h"
 #include "tests/support/test_environment.h"
 
 namespace scorvane {

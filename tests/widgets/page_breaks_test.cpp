@@ -1,6 +1,6 @@
 // Page breaks of a printed list: full pages, groups moved whole to the next
 // page, groups longer than a page split at the page limit.
-#include "shell/listview/page_breaks.h"
+#include "widgets/listview/page_breaks.h"
 
 #include <gtest/gtest.h>
 

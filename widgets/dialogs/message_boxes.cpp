@@ -1,4 +1,4 @@
-#include "shell/dialogs/message_boxes.h"
+#include "widgets/dialogs/message_boxes.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

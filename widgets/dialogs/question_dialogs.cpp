@@ -1,4 +1,4 @@
-#include "shell/dialogs/question_dialogs.h"
+#include "widgets/dialogs/question_dialogs.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

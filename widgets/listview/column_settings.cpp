@@ -1,4 +1,4 @@
-#include "shell/listview/column_settings.h"
+#include "widgets/listview/column_settings.h"
 
 #include <algorithm>
 #include <cctype>

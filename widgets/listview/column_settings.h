@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/listview/list_columns.h"
+#include "widgets/listview/list_columns.h"
 
 namespace scorvane {
 

@@ -1,8 +1,8 @@
-#include "shell/listview/column_settings_store.h"
+#include "widgets/listview/column_settings_store.h"
 
 #include <QSettings>
 
-#include "shell/listview/column_settings.h"
+#include "widgets/listview/column_settings.h"
 
 namespace scorvane {
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "shell/listview/list_columns.h"
+#include "widgets/listview/list_columns.h"
 
 class QSettings;
 

@@ -1,9 +1,9 @@
-#include "shell/listview/list_cell_painter.h"
+#include "widgets/listview/list_cell_painter.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "shell/listview/list_control.h"
+#include "widgets/listview/list_control.h"
 
 namespace scorvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/listview/list_colours.h"
+#include "widgets/listview/list_colours.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
-#include "shell/listview/list_columns.h"
+#include "widgets/listview/list_columns.h"
 
 #include <algorithm>
 #include <numeric>
 
-#include "records/dates.h"
+#include "base/dates.h"
 #include "records/document.h"
 #include "records/season.h"
-#include "records/text_compare.h"
+#include "base/text_compare.h"
 
 namespace scorvane {
 

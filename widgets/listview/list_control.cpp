@@ -1,4 +1,4 @@
-#include "shell/listview/list_control.h"
+#include "widgets/listview/list_control.h"
 
 #include <QFontMetrics>
 #include <QHash>

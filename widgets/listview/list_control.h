@@ -11,10 +11,10 @@
 #include <QTableView>
 #include <vector>
 
-#include "shell/listview/list_cell_painter.h"
-#include "shell/listview/list_colours.h"
-#include "shell/listview/list_columns.h"
-#include "shell/listview/list_model.h"
+#include "widgets/listview/list_cell_painter.h"
+#include "widgets/listview/list_colours.h"
+#include "widgets/listview/list_columns.h"
+#include "widgets/listview/list_model.h"
 
 namespace scorvane {
 

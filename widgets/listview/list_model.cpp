@@ -1,4 +1,4 @@
-#include "shell/listview/list_model.h"
+#include "widgets/listview/list_model.h"
 
 #include <QColor>
 #include <algorithm>

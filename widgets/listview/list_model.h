@@ -10,8 +10,8 @@
 #include <QString>
 #include <vector>
 
-#include "shell/listview/list_colours.h"
-#include "shell/listview/list_columns.h"
+#include "widgets/listview/list_colours.h"
+#include "widgets/listview/list_columns.h"
 
 namespace scorvane {
 

@@ -1,4 +1,4 @@
-#include "shell/listview/list_printout.h"
+#include "widgets/listview/list_printout.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>
@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/listview/list_control.h"
-#include "shell/listview/page_breaks.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/listview/page_breaks.h"
 
 namespace scorvane {
 namespace {

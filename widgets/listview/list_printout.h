@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "shell/print/printable.h"
+#include "widgets/print/printable.h"
 
 namespace scorvane {
 

@@ -1,9 +1,9 @@
-#include "shell/listview/page_breaks.h"
+#include "widgets/listview/page_breaks.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "shell/listview/list_colours.h"
+#include "widgets/listview/list_colours.h"
 
 namespace scorvane {
 

@@ -1,4 +1,4 @@
-#include "shell/print/page_printer.h"
+#include "widgets/print/page_printer.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,9 +11,9 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
-#include "records/dates.h"
-#include "shell/dialogs/message_boxes.h"
-#include "shell/print/printable.h"
+#include "base/dates.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/print/printable.h"
 
 namespace scorvane {
 namespace {

@@ -7,9 +7,9 @@
 
 #include "pages/clubs/clubs_page.h"
 #include "records/document.h"
-#include "shell/app/settings.h"
-#include "shell/listview/list_control.h"
-#include "shell/window/screen_colours.h"
+#include "widgets/settings.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/screen_colours.h"
 #include "tests/support/ui/widget_environment.h"
 
 using namespace scorvane;

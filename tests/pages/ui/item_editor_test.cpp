@@ -9,15 +9,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "finances/ui/item_editor_dialog.h"
-#include "finances/ui/item_name_dialogs.h"
+#include "pages/lists/item_editor_dialog.h"
+#include "pages/lists/item_name_dialogs.h"
 #include "records/season.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
-#include "shell/listview/list_control.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/listview/list_control.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
-#include "shell/window/page_view.h"
+#include "widgets/page_view.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"

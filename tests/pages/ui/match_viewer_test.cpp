@@ -8,8 +8,8 @@
 #include "pages/seasons/match_viewer.h"
 #include "records/document.h"
 #include "records/season.h"
-#include "shell/catalogue/messages.h"
-#include "shell/listview/list_control.h"
+#include "base/catalogue/messages.h"
+#include "widgets/listview/list_control.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/widget_environment.h"
 

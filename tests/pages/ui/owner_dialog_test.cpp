@@ -10,9 +10,9 @@
 #include <QTest>
 
 #include "records/document.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
-#include "stats/ui/owner_dialog.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "pages/own/owner_dialog.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
 

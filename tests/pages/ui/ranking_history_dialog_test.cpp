@@ -8,12 +8,12 @@
 #include <QTest>
 
 #include "ranking/ranking_registry.h"
-#include "ranking/ui/ranking_date_dialog.h"
-#include "ranking/ui/ranking_entry.h"
-#include "ranking/ui/ranking_history_dialog.h"
+#include "pages/rankings/ranking_date_dialog.h"
+#include "widgets/ranking_entry.h"
+#include "pages/rankings/ranking_history_dialog.h"
 #include "records/document.h"
-#include "shell/dialogs/message_boxes.h"
-#include "shell/listview/list_control.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/listview/list_control.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/modal.h"

@@ -7,8 +7,8 @@
 
 #include "pages/seasons/season_commands.h"
 #include "records/season.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
 #include "shell/window/navigation_bar.h"

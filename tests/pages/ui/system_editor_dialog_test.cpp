@@ -13,9 +13,9 @@
 
 #include "ranking/ranking_registry.h"
 #include "ranking/system_definition.h"
-#include "ranking/ui/grade_list_editor.h"
-#include "ranking/ui/system_editor_dialog.h"
-#include "shell/dialogs/message_boxes.h"
+#include "pages/rankings/grade_list_editor.h"
+#include "pages/rankings/system_editor_dialog.h"
+#include "widgets/dialogs/message_boxes.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"

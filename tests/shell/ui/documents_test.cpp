@@ -8,12 +8,12 @@
 #include <QTest>
 
 #include "ranking/ranking_registry.h"
-#include "records/safe_file.h"
+#include "base/safe_file.h"
 #include "records/season.h"
 #include "shell/app/recent_files.h"
-#include "shell/app/settings.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
+#include "widgets/settings.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
 #include "shell/window/document_session.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/scripted_prompt.h"

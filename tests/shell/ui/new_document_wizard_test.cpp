@@ -10,12 +10,12 @@
 #include <QTest>
 
 #include "ranking/ranking_registry.h"
-#include "ranking/ui/ranking_entry.h"
-#include "ranking/ui/system_selection_dialog.h"
+#include "widgets/ranking_entry.h"
+#include "pages/rankings/system_selection_dialog.h"
 #include "records/season.h"
 #include "shell/app/program.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
 #include "tests/support/document_builder.h"

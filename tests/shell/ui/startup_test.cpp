@@ -14,10 +14,10 @@
 #include "shell/app/program.h"
 #include "shell/app/qt_locale_format.h"
 #include "shell/app/recent_files.h"
-#include "shell/app/settings.h"
+#include "widgets/settings.h"
 #include "shell/app/welcome_dialog.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
 

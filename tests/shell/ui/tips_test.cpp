@@ -9,10 +9,10 @@
 #include <QSettings>
 #include <QTest>
 
-#include "shell/app/settings.h"
+#include "widgets/settings.h"
 #include "shell/app/tip_dialog.h"
 #include "shell/app/tips.h"
-#include "shell/catalogue/messages.h"
+#include "base/catalogue/messages.h"
 #include "tests/support/ui/widget_environment.h"
 
 using namespace scorvane;

@@ -9,19 +9,19 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "finances/ui/item_editor_dialog.h"
+#include "pages/lists/item_editor_dialog.h"
 #include "pages/seasons/match_viewer.h"
 #include "pages/seasons/season_dialog.h"
-#include "ranking/palmares.h"
-#include "records/dates.h"
+#include "records/palmares.h"
+#include "base/dates.h"
 #include "records/document.h"
 #include "records/season.h"
 #include "shell/app/program.h"
 #include "shell/app/welcome_dialog.h"
-#include "shell/print/page_printer.h"
+#include "widgets/print/page_printer.h"
 #include "shell/window/main_window.h"
-#include "shell/window/page_view.h"
-#include "stats/ui/owner_dialog.h"
+#include "widgets/page_view.h"
+#include "pages/own/owner_dialog.h"
 #include "tests/support/ui/widget_environment.h"
 
 using namespace scorvane;

@@ -9,9 +9,9 @@
 #include <QLineEdit>
 #include <cstdio>
 
-#include "ranking/ui/ranking_entry.h"
-#include "ranking/ui/system_selection_dialog.h"
-#include "records/dates.h"
+#include "widgets/ranking_entry.h"
+#include "pages/rankings/system_selection_dialog.h"
+#include "base/dates.h"
 #include "records/document.h"
 #include "shell/window/document_session.h"
 #include "tests/support/ui/modal.h"

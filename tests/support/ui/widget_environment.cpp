@@ -5,14 +5,14 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "finances/currency.h"
+#include "base/currency.h"
 #include "ranking/ranking_registry.h"
-#include "records/locale.h"
-#include "records/user_prompt.h"
+#include "base/locale.h"
+#include "base/user_prompt.h"
 #include "shell/app/language.h"
-#include "shell/catalogue/messages.h"
-#include "shell/dialogs/message_boxes.h"
-#include "shell/window/screen_colours.h"
+#include "base/catalogue/messages.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/screen_colours.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/listview/column_settings_store.h"
-#include "shell/listview/list_control.h"
+#include "widgets/listview/column_settings_store.h"
+#include "widgets/listview/list_control.h"
 
 using namespace scorvane;
 

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <memory>
 
-#include "shell/listview/list_control.h"
-#include "shell/listview/list_printout.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/listview/list_printout.h"
 
 using namespace scorvane;
 

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "pages/placeholder_page.h"
-#include "shell/print/page_printer.h"
-#include "shell/print/printable.h"
+#include "widgets/print/page_printer.h"
+#include "widgets/print/printable.h"
 #include "tests/support/ui/widget_environment.h"
 
 using namespace scorvane;

@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "ranking/ranking_registry.h"
-#include "ranking/ui/ranking_entry.h"
-#include "shell/dialogs/message_boxes.h"
+#include "widgets/ranking_entry.h"
+#include "widgets/dialogs/message_boxes.h"
 #include "tests/support/ui/widget_environment.h"
 
 namespace scorvane {
