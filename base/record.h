@@ -22,8 +22,6 @@ struct RuntimeClass {
   std::unique_ptr<CObject> (*create)();
 
   bool IsDerivedFrom(const RuntimeClass& other) const;
-  // The record class registered under this exact name, or null.
-  static const RuntimeClass* FromName(std::string_view name);
 };
 
 class CObject {

@@ -1,4 +1,4 @@
-#include "estimates/report_text.h"
+#include "base/text_format.h"
 
 #include <cstdio>
 #include <type_traits>

@@ -12,7 +12,7 @@ class SilentPrompt : public UserPrompt {
     return false;
   }
   void ShowMessage(const std::string&, const std::string&) override {}
-  CLASSEMENT AskReplacementRanking(const std::string&) override { return CLASSEMENT(); }
+  int32_t AskReplacementRanking(const std::string&) override { return -1; }
 };
 
 SilentPrompt g_silent;

@@ -6,9 +6,8 @@
 // the command-line tool with the default, which answers No and Cancel.
 #pragma once
 
+#include <cstdint>
 #include <string>
-
-#include "ranking/ranking_value.h"
 
 namespace scorvane {
 
@@ -26,9 +25,9 @@ class UserPrompt {
   virtual bool AskYesNoAll(const std::string& text, bool& all) = 0;
   // A plain message, followed by a line break and the detail when not empty.
   virtual void ShowMessage(const std::string& text, const std::string& detail) = 0;
-  // A grade of the old system that the new one lacks: the value to use
-  // instead, or no ranking (-1) when the user cancels.
-  virtual CLASSEMENT AskReplacementRanking(const std::string& old_text) = 0;
+  // A grade of the old system that the new one lacks: the ranking value to
+  // use instead in the new system, or -1 (no ranking) when the user cancels.
+  virtual int32_t AskReplacementRanking(const std::string& old_text) = 0;
 };
 
 // The prompt in force; the default answers No to questions and Cancel to the

@@ -5,12 +5,12 @@
 #include <memory>
 #include <string>
 
-#include "ranking/builtin_systems.h"
 #include "estimates/french_estimate.h"
 #include "estimates/next_grade_advice.h"
-#include "records/palmares.h"
+#include "ranking/builtin_systems.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
+#include "records/palmares.h"
 #include "records/season.h"
 
 namespace scorvane {

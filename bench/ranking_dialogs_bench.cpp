@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "pages/rankings/system_selection_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "ranking/system_definition.h"
-#include "pages/rankings/system_selection_dialog.h"
 
 namespace scorvane {
 namespace {

@@ -3,9 +3,9 @@
 #include <climits>
 #include <ostream>
 
+#include "base/catalogue/messages.h"
 #include "cli/cli.h"
 #include "cli/command.h"
-#include "base/catalogue/messages.h"
 
 namespace scorvane::cli {
 namespace {

@@ -3,13 +3,13 @@
 #include <charconv>
 #include <ostream>
 
+#include "base/catalogue/messages.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/document_generator.h"
 #include "cli/document_loading.h"
 #include "cli/json.h"
 #include "ranking/ranking_registry.h"
-#include "base/catalogue/messages.h"
 
 namespace scorvane::cli {
 namespace {

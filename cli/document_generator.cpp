@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
+#include "records/palmares.h"
 #include "records/season.h"
 
 namespace scorvane {

@@ -6,16 +6,16 @@
 #include <memory>
 #include <ostream>
 
+#include "base/catalogue/messages.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/document_loading.h"
 #include "cli/json.h"
 #include "estimates/next_grade_advice.h"
-#include "ranking/ranking_registry.h"
 #include "estimates/report_markup.h"
 #include "estimates/season_estimate.h"
+#include "ranking/ranking_registry.h"
 #include "records/season.h"
-#include "base/catalogue/messages.h"
 
 namespace scorvane::cli {
 namespace {

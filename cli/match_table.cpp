@@ -3,12 +3,12 @@
 
 #include <ostream>
 
-#include "records/palmares.h"
-#include "ranking/ranking_registry.h"
-#include "estimates/report_text.h"
-#include "records/event.h"
-#include "records/player.h"
 #include "base/catalogue/messages.h"
+#include "base/text_format.h"
+#include "ranking/ranking_registry.h"
+#include "records/event.h"
+#include "records/palmares.h"
+#include "records/player.h"
 
 namespace scorvane::cli {
 namespace {

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ranking/builtin_systems.h"
+#include "base/catalogue/messages.h"
 #include "estimates/report_text.h"
 #include "estimates/season_estimate.h"
+#include "ranking/builtin_systems.h"
 #include "records/owner.h"
-#include "base/catalogue/messages.h"
 
 namespace scorvane {
 namespace belgian {

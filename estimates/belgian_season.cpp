@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 
-#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/event.h"
 #include "records/match.h"
 #include "records/owner.h"
+#include "records/palmares.h"
 #include "records/season.h"
 
 namespace scorvane::belgian {

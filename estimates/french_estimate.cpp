@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "ranking/builtin_systems.h"
 #include "estimates/report_text.h"
 #include "estimates/season_estimate.h"
+#include "ranking/builtin_systems.h"
 #include "records/owner.h"
 
 namespace scorvane {

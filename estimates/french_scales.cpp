@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "ranking/ranking_registry.h"
-#include "estimates/report_text.h"
 #include "base/catalogue/messages.h"
+#include "estimates/report_text.h"
+#include "ranking/ranking_registry.h"
 
 namespace scorvane::french {
 namespace {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "records/palmares.h"
 #include "records/event.h"
 #include "records/match.h"
 #include "records/owner.h"
+#include "records/palmares.h"
 #include "records/season.h"
 
 namespace scorvane::french {

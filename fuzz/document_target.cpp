@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <span>
 
-#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
+#include "records/palmares.h"
 #include "records/season.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "records/document.h"
 #include "records/season.h"
-#include "shell/window/page_rules.h"
+#include "widgets/page_title.h"
 #include "widgets/screen_colours.h"
 
 namespace scorvane {

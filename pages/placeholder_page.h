@@ -4,8 +4,8 @@
 // already.
 #pragma once
 
-#include "widgets/print/printable.h"
 #include "widgets/page_view.h"
+#include "widgets/print/printable.h"
 
 class QLabel;
 

@@ -1,7 +1,7 @@
 #include "ranking/ranking_history.h"
 
-#include "ranking/ranking_registry.h"
 #include "base/record_lists.h"
+#include "ranking/ranking_registry.h"
 
 namespace scorvane {
 

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "ranking/ranking_value.h"
 #include "base/dates.h"
 #include "base/list.h"
+#include "ranking/ranking_value.h"
 
 namespace scorvane {
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "ranking/builtin_systems.h"
 #include "base/catalogue/messages.h"
+#include "ranking/builtin_systems.h"
 
 namespace scorvane {
 

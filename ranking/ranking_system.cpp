@@ -2,9 +2,9 @@
 
 #include <system_error>
 
-#include "ranking/ranking_registry.h"
-#include "base/safe_file.h"
 #include "base/catalogue/messages.h"
+#include "base/safe_file.h"
+#include "ranking/ranking_registry.h"
 
 namespace scorvane {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "ranking/ranking_value.h"
 #include "base/archive.h"
+#include "ranking/ranking_value.h"
 
 namespace scorvane {
 

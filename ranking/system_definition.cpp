@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "estimates/report_text.h"
-#include "base/cp1252.h"
 #include "base/catalogue/messages.h"
+#include "base/cp1252.h"
+#include "base/text_format.h"
 
 namespace scorvane {
 namespace {

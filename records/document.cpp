@@ -1,8 +1,8 @@
 #include "records/document.h"
 
+#include "base/catalogue/messages.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
-#include "base/catalogue/messages.h"
 
 namespace scorvane {
 namespace {

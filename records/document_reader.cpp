@@ -4,11 +4,11 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/safe_file.h"
 #include "ranking/builtin_systems.h"
-#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
-#include "base/safe_file.h"
+#include "records/palmares.h"
 #include "records/season.h"
 
 namespace scorvane {

@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "records/palmares.h"
+#include "base/catalogue/messages.h"
+#include "base/safe_file.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
-#include "base/safe_file.h"
+#include "records/palmares.h"
 #include "records/season.h"
-#include "base/catalogue/messages.h"
 
 namespace scorvane {
 namespace {

@@ -1,7 +1,7 @@
 #include "records/event.h"
 
-#include "base/record_lists.h"
 #include "base/catalogue/messages.h"
+#include "base/record_lists.h"
 
 namespace scorvane {
 

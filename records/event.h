@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 
-#include "ranking/ranking_value.h"
 #include "base/amount.h"
 #include "base/dates.h"
 #include "base/list.h"
-#include "records/match.h"
 #include "base/record.h"
+#include "ranking/ranking_value.h"
+#include "records/match.h"
 
 namespace scorvane {
 

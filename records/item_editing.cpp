@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "estimates/report_text.h"
-#include "records/document.h"
+#include "base/catalogue/messages.h"
 #include "base/list.h"
 #include "base/text_compare.h"
-#include "base/catalogue/messages.h"
+#include "base/text_format.h"
+#include "records/document.h"
 
 namespace scorvane {
 namespace {

@@ -1,10 +1,10 @@
 #include "records/match.h"
 
-#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/club.h"
 #include "records/document.h"
 #include "records/event.h"
+#include "records/palmares.h"
 #include "records/player.h"
 #include "records/season.h"
 

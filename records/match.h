@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "ranking/ranking_value.h"
 #include "base/dates.h"
-#include "records/match_result.h"
 #include "base/record.h"
+#include "ranking/ranking_value.h"
+#include "records/match_result.h"
 
 namespace scorvane {
 

@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "records/palmares.h"
-#include "estimates/report_text.h"
-#include "records/document.h"
-#include "base/record_lists.h"
-#include "records/season.h"
-#include "base/user_prompt.h"
 #include "base/catalogue/messages.h"
+#include "base/record_lists.h"
+#include "base/text_format.h"
+#include "base/user_prompt.h"
+#include "records/document.h"
+#include "records/palmares.h"
+#include "records/season.h"
 
 namespace scorvane {
 

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "records/finance_records.h"
 #include "records/club.h"
 #include "records/event.h"
+#include "records/finance_records.h"
 #include "records/player.h"
 
 namespace scorvane {

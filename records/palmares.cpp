@@ -2,12 +2,12 @@
 
 #include <unordered_set>
 
+#include "base/record_lists.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "records/event.h"
 #include "records/match.h"
 #include "records/player.h"
-#include "base/record_lists.h"
 #include "records/season.h"
 
 namespace scorvane {

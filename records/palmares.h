@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "ranking/ranking_value.h"
 #include "base/list.h"
 #include "base/record.h"
+#include "ranking/ranking_value.h"
 
 namespace scorvane {
 

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <limits>
 
-#include "records/palmares.h"
+#include "base/catalogue/messages.h"
+#include "base/record_lists.h"
+#include "base/text_compare.h"
 #include "records/club.h"
 #include "records/document.h"
 #include "records/match.h"
-#include "base/record_lists.h"
+#include "records/palmares.h"
 #include "records/season.h"
-#include "base/text_compare.h"
-#include "base/catalogue/messages.h"
 
 namespace scorvane {
 

@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 
-#include "ranking/ranking_history.h"
 #include "base/dates.h"
 #include "base/list.h"
 #include "base/record.h"
+#include "ranking/ranking_history.h"
 
 namespace scorvane {
 

@@ -2,11 +2,11 @@
 
 #include <unordered_set>
 
-#include "records/palmares.h"
+#include "base/user_prompt.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
+#include "records/palmares.h"
 #include "records/season.h"
-#include "base/user_prompt.h"
 
 namespace scorvane {
 
@@ -70,7 +70,7 @@ bool PrepareTranslation(UTILISATEUR& owner, const SYSTEME_CLASSEMENT& old_system
     int32_t index = new_system.IndexOfGrade(text);
     if (index < 0) {
       // An answer outside the new system could not be stored: it cancels too.
-      const CLASSEMENT answer = Prompt().AskReplacementRanking(text);
+      const CLASSEMENT answer(Prompt().AskReplacementRanking(text));
       if (!new_system.IsValid(answer.Value())) {
         cancelled = true;
         return;

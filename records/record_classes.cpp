@@ -1,23 +1,16 @@
 // The table of record classes, looked up by their run-time class name.
+#include "records/record_classes.h"
+
 #include <array>
 
+#include "records/document.h"
 #include "records/finance_records.h"
 #include "records/palmares.h"
-#include "records/document.h"
 #include "records/season.h"
 
 namespace scorvane {
 
-const RuntimeClass CObject::kRuntimeClass{"CObject", nullptr, nullptr};
-
-bool RuntimeClass::IsDerivedFrom(const RuntimeClass& other) const {
-  for (const RuntimeClass* cls = this; cls; cls = cls->base) {
-    if (cls == &other) return true;
-  }
-  return false;
-}
-
-const RuntimeClass* RuntimeClass::FromName(std::string_view name) {
+const RuntimeClass* RecordClassNamed(std::string_view name) {
   static const std::array<const RuntimeClass*, 22> kClasses = {
       &ANNEE::kRuntimeClass,
       &DATE_SIMPLE::kRuntimeClass,

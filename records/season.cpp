@@ -1,8 +1,8 @@
 #include "records/season.h"
 
 #include "base/currency.h"
-#include "records/palmares.h"
 #include "records/event.h"
+#include "records/palmares.h"
 #include "records/player.h"
 
 namespace scorvane {

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "records/finance_records.h"
 #include "base/amount.h"
 #include "base/dates.h"
 #include "base/record.h"
+#include "records/finance_records.h"
 
 namespace scorvane {
 

@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QStackedLayout>
 
-#include "ranking/ranking_registry.h"
 #include "base/catalogue/messages.h"
+#include "ranking/ranking_registry.h"
 #include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {

@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "base/catalogue/messages.h"
 #include "pages/lists/item_name_dialogs.h"
 #include "records/document.h"
-#include "base/catalogue/messages.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "records/item_editing.h"
 #include "base/catalogue/messages.h"
+#include "records/item_editing.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/screen_colours.h"
 

@@ -15,10 +15,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "records/item_editing.h"
-#include "records/document.h"
-#include "base/text_compare.h"
 #include "base/catalogue/messages.h"
+#include "base/text_compare.h"
+#include "records/document.h"
+#include "records/item_editing.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/screen_colours.h"
 

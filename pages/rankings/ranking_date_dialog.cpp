@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ranking/ranking_registry.h"
-#include "widgets/ranking_entry.h"
 #include "base/catalogue/messages.h"
+#include "ranking/ranking_registry.h"
 #include "widgets/dialogs/message_boxes.h"
+#include "widgets/ranking_entry.h"
 #include "widgets/screen_colours.h"
 
 namespace scorvane {

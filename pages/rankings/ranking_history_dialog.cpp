@@ -7,13 +7,13 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "ranking/ranking_registry.h"
-#include "pages/rankings/ranking_date_dialog.h"
-#include "records/document.h"
-#include "base/list.h"
-#include "records/player.h"
-#include "base/user_prompt.h"
 #include "base/catalogue/messages.h"
+#include "base/list.h"
+#include "base/user_prompt.h"
+#include "pages/rankings/ranking_date_dialog.h"
+#include "ranking/ranking_registry.h"
+#include "records/document.h"
+#include "records/player.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"

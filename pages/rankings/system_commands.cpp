@@ -1,12 +1,12 @@
 #include "pages/rankings/system_commands.h"
 
-#include "ranking/ranking_registry.h"
-#include "records/ranking_translation.h"
-#include "estimates/report_text.h"
+#include "base/catalogue/messages.h"
+#include "base/text_format.h"
+#include "base/user_prompt.h"
 #include "pages/rankings/ranking_date_dialog.h"
 #include "pages/rankings/system_selection_dialog.h"
-#include "base/user_prompt.h"
-#include "base/catalogue/messages.h"
+#include "ranking/ranking_registry.h"
+#include "records/ranking_translation.h"
 #include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {

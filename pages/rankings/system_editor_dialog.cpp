@@ -15,9 +15,9 @@
 #include <QVBoxLayout>
 #include <system_error>
 
-#include "pages/rankings/grade_list_editor.h"
-#include "base/user_prompt.h"
 #include "base/catalogue/messages.h"
+#include "base/user_prompt.h"
+#include "pages/rankings/grade_list_editor.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/screen_colours.h"
 

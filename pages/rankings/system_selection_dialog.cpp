@@ -12,12 +12,12 @@
 #include <algorithm>
 #include <system_error>
 
-#include "ranking/system_definition.h"
-#include "pages/rankings/system_editor_dialog.h"
-#include "base/user_prompt.h"
-#include "widgets/help_window.h"
 #include "base/catalogue/messages.h"
+#include "base/user_prompt.h"
+#include "pages/rankings/system_editor_dialog.h"
+#include "ranking/system_definition.h"
 #include "widgets/dialogs/message_boxes.h"
+#include "widgets/help_window.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
 

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "widgets/ranking_entry.h"
 #include "base/catalogue/messages.h"
+#include "widgets/ranking_entry.h"
 #include "widgets/screen_colours.h"
 
 namespace scorvane {

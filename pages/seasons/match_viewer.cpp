@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "widgets/hint_box.h"
-#include "records/match.h"
 #include "base/catalogue/messages.h"
+#include "records/match.h"
+#include "widgets/hint_box.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
 

@@ -11,8 +11,8 @@
 #include <QDialog>
 #include <functional>
 
-#include "pages/seasons/match_viewer_rules.h"
 #include "base/list.h"
+#include "pages/seasons/match_viewer_rules.h"
 
 class QLabel;
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <numeric>
 
-#include "estimates/report_text.h"
+#include "base/catalogue/messages.h"
+#include "base/text_compare.h"
+#include "base/text_format.h"
 #include "records/club.h"
 #include "records/event.h"
 #include "records/match.h"
 #include "records/player.h"
-#include "base/text_compare.h"
-#include "base/catalogue/messages.h"
 
 namespace scorvane {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <optional>
 
+#include "base/catalogue/messages.h"
 #include "pages/seasons/season_dialog.h"
 #include "pages/seasons/season_rules.h"
 #include "records/document.h"
 #include "records/season.h"
-#include "base/catalogue/messages.h"
 #include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {

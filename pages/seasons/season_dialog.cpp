@@ -12,12 +12,12 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "widgets/hint_box.h"
+#include "base/catalogue/messages.h"
 #include "ranking/ranking_registry.h"
-#include "widgets/ranking_entry.h"
 #include "records/owner.h"
 #include "records/season.h"
-#include "base/catalogue/messages.h"
+#include "widgets/hint_box.h"
+#include "widgets/ranking_entry.h"
 #include "widgets/screen_colours.h"
 
 namespace scorvane {

@@ -1,12 +1,12 @@
 #include "pages/seasons/season_rules.h"
 
-#include "records/palmares.h"
-#include "ranking/ranking_registry.h"
-#include "estimates/report_text.h"
-#include "records/document.h"
-#include "records/season.h"
-#include "base/user_prompt.h"
 #include "base/catalogue/messages.h"
+#include "base/text_format.h"
+#include "base/user_prompt.h"
+#include "ranking/ranking_registry.h"
+#include "records/document.h"
+#include "records/palmares.h"
+#include "records/season.h"
 
 namespace scorvane {
 namespace {

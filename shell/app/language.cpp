@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
-#include "widgets/settings.h"
 #include "base/catalogue/messages.h"
+#include "widgets/settings.h"
 
 namespace scorvane {
 

@@ -5,16 +5,16 @@
 #include <QFile>
 #include <QScreen>
 
+#include "base/catalogue/messages.h"
 #include "ranking/ranking_registry.h"
 #include "shell/app/language.h"
 #include "shell/app/recent_files.h"
-#include "widgets/settings.h"
 #include "shell/app/splash.h"
 #include "shell/app/tip_dialog.h"
 #include "shell/app/welcome_dialog.h"
-#include "base/catalogue/messages.h"
-#include "widgets/dialogs/message_boxes.h"
 #include "shell/window/main_window.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/settings.h"
 
 namespace scorvane {
 namespace {

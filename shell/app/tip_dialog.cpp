@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "widgets/settings.h"
 #include "base/catalogue/messages.h"
+#include "widgets/settings.h"
 
 namespace scorvane {
 

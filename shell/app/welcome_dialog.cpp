@@ -12,12 +12,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "shell/app/about_dialog.h"
-#include "widgets/help_window.h"
-#include "shell/app/recent_files.h"
-#include "widgets/settings.h"
 #include "base/catalogue/messages.h"
+#include "shell/app/about_dialog.h"
+#include "shell/app/recent_files.h"
 #include "widgets/dialogs/message_boxes.h"
+#include "widgets/help_window.h"
+#include "widgets/settings.h"
 
 namespace scorvane {
 namespace {

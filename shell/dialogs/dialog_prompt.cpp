@@ -34,8 +34,8 @@ void DialogPrompt::ShowMessage(const std::string& text, const std::string& detai
   MessageBoxes::Inform(parent_, message);
 }
 
-CLASSEMENT DialogPrompt::AskReplacementRanking(const std::string& old_text) {
-  return DLG_TRADUCTION_CLASSEMENT::Ask(parent_, old_text);
+int32_t DialogPrompt::AskReplacementRanking(const std::string& old_text) {
+  return DLG_TRADUCTION_CLASSEMENT::Ask(parent_, old_text).Value();
 }
 
 }  // namespace scorvane

@@ -24,7 +24,7 @@ class DialogPrompt : public UserPrompt {
   bool AskYesNoAll(const std::string& text, bool& all) override;
   void ShowMessage(const std::string& text, const std::string& detail) override;
   // DLG_TRADUCTION_CLASSEMENT: the ranking chosen, or none on Cancel.
-  CLASSEMENT AskReplacementRanking(const std::string& old_text) override;
+  int32_t AskReplacementRanking(const std::string& old_text) override;
 
  private:
   QWidget* parent_ = nullptr;

@@ -5,15 +5,15 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "base/catalogue/messages.h"
+#include "base/text_format.h"
+#include "base/user_prompt.h"
 #include "ranking/ranking_registry.h"
 #include "records/ranking_translation.h"
-#include "estimates/report_text.h"
-#include "base/user_prompt.h"
 #include "shell/app/recent_files.h"
-#include "widgets/settings.h"
-#include "base/catalogue/messages.h"
-#include "widgets/dialogs/message_boxes.h"
 #include "shell/window/new_document_wizard.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/settings.h"
 
 namespace scorvane {
 namespace {

@@ -13,17 +13,17 @@
 #include "base/currency.h"
 #include "records/document.h"
 #include "records/season.h"
-#include "widgets/help_window.h"
-#include "widgets/settings.h"
-#include "widgets/dialogs/message_boxes.h"
-#include "widgets/print/page_printer.h"
 #include "shell/window/document_session.h"
 #include "shell/window/navigation_bar.h"
 #include "shell/window/navigation_pane.h"
 #include "shell/window/page_rules.h"
-#include "widgets/page_view.h"
-#include "widgets/screen_colours.h"
 #include "shell/window/season_lists.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/help_window.h"
+#include "widgets/page_view.h"
+#include "widgets/print/page_printer.h"
+#include "widgets/screen_colours.h"
+#include "widgets/settings.h"
 
 namespace scorvane {
 

@@ -13,27 +13,27 @@
 #include <QTextEdit>
 #include <QToolBar>
 
+#include "base/catalogue/messages.h"
 #include "pages/lists/item_editor_dialog.h"
-#include "pages/seasons/season_commands.h"
-#include "ranking/ranking_registry.h"
 #include "pages/rankings/ranking_history_dialog.h"
 #include "pages/rankings/system_commands.h"
+#include "pages/seasons/season_commands.h"
+#include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "shell/app/about_dialog.h"
-#include "widgets/help_window.h"
 #include "shell/app/language.h"
 #include "shell/app/recent_files.h"
-#include "widgets/settings.h"
 #include "shell/app/tip_dialog.h"
-#include "base/catalogue/messages.h"
 #include "shell/dialogs/doc_info_dialog.h"
-#include "widgets/dialogs/message_boxes.h"
-#include "widgets/print/page_printer.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
 #include "shell/window/navigation_bar.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/help_window.h"
 #include "widgets/page_view.h"
+#include "widgets/print/page_printer.h"
 #include "widgets/screen_colours.h"
+#include "widgets/settings.h"
 
 namespace scorvane {
 namespace {

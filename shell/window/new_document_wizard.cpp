@@ -1,13 +1,13 @@
 #include "shell/window/new_document_wizard.h"
 
+#include "pages/own/owner_dialog.h"
+#include "pages/rankings/system_commands.h"
 #include "pages/seasons/season_commands.h"
 #include "ranking/ranking_history.h"
 #include "ranking/ranking_registry.h"
-#include "pages/rankings/system_commands.h"
 #include "records/document.h"
 #include "records/owner.h"
 #include "records/season.h"
-#include "pages/own/owner_dialog.h"
 
 namespace scorvane {
 namespace {

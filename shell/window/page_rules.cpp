@@ -8,22 +8,20 @@ namespace scorvane {
 namespace {
 
 struct PageFacts {
-  int title_message;  // 0: no title
-  bool with_year;
   int lit_zone;
   bool refreshed;
 };
 
 // Indexed by page number - 1.
 constexpr std::array<PageFacts, kPageCount> kPages = {{
-    {122, true, 6, true},    // 1 matches
-    {123, false, 2, true},   // 2 players
-    {121, false, 1, false},  // 3 own page
-    {124, true, 5, true},    // 4 season summary
-    {120, true, 5, false},   // 5 calculation report
-    {125, true, 7, true},    // 6 finances
-    {0, false, 0, true},     // 7 clubs
-    {126, false, 3, false},  // 8 statistics
+    {6, true},   // 1 matches
+    {2, true},   // 2 players
+    {1, false},  // 3 own page
+    {5, true},   // 4 season summary
+    {5, false},  // 5 calculation report
+    {7, true},   // 6 finances
+    {0, true},   // 7 clubs
+    {3, false},  // 8 statistics
 }};
 
 struct ListEntry {
@@ -49,15 +47,6 @@ QString CatalogueText(int number) {
 }
 
 }  // namespace
-
-QString PageTitle(int page, int season_year) {
-  if (!ValidPage(page)) return {};
-  const PageFacts& facts = kPages[static_cast<size_t>(page - 1)];
-  if (facts.title_message == 0) return {};
-  QString title = CatalogueText(facts.title_message);
-  if (facts.with_year && season_year > 0) title += QStringLiteral(" %1").arg(season_year);
-  return title;
-}
 
 int LitZone(int page) {
   return ValidPage(page) ? kPages[static_cast<size_t>(page - 1)].lit_zone : 0;

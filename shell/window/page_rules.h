@@ -1,5 +1,5 @@
 // The fixed facts about the eight pages and the ten navigation zones, and the
-// rules that follow from them: page titles, the window title, which zone is
+// rules that follow from them: the window title, which zone is
 // lit for which page, which pages refresh when shown, and how the page list
 // follows the current page. Pure functions, so they are tested without a
 // screen; the widgets only apply them.
@@ -10,15 +10,11 @@
 #include <QString>
 #include <array>
 
+#include "widgets/page_title.h"
+
 namespace scorvane {
 
-inline constexpr int kPageCount = 8;
 inline constexpr int kZoneCount = 10;
-
-// The title text of a page: the catalogue text, plus " " and the active
-// season's year for pages 1, 4, 5 and 6 when there is a season (year > 0).
-// Empty for page 7 and for numbers outside 1..8.
-QString PageTitle(int page, int season_year);
 
 // The zone of the navigation picture lit while `page` is current (0: none).
 int LitZone(int page);

@@ -2,9 +2,9 @@
 // error contract every command shares (messages and exit codes).
 #include <gtest/gtest.h>
 
+#include "base/catalogue/messages.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
-#include "base/catalogue/messages.h"
 #include "tests/cli/cli_test_support.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/tiny_document.h"

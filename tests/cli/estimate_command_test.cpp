@@ -2,9 +2,9 @@
 // the advice, and every way a command line or a file can be wrong.
 #include <gtest/gtest.h>
 
+#include "base/catalogue/messages.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
-#include "base/catalogue/messages.h"
 #include "tests/cli/cli_test_support.h"
 #include "tests/support/document_builder.h"
 

@@ -2,11 +2,11 @@
 // the passes, and a whole report worked out by hand.
 #include <gtest/gtest.h>
 
+#include "base/catalogue/messages.h"
 #include "estimates/belgian_estimate.h"
 #include "ranking/builtin_systems.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
-#include "base/catalogue/messages.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/test_environment.h"
 

@@ -4,8 +4,8 @@
 // come from the federation's scales.
 #include <gtest/gtest.h>
 
-#include "ranking/builtin_systems.h"
 #include "estimates/french_estimate.h"
+#include "ranking/builtin_systems.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ranking/ranking_registry.h"
 #include "base/catalogue/messages.h"
+#include "ranking/ranking_registry.h"
 #include "tests/support/test_environment.h"
 
 namespace scorvane {

@@ -7,8 +7,8 @@
 
 #include <optional>
 
-#include "records/season.h"
 #include "base/catalogue/messages.h"
+#include "records/season.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/test_environment.h"
 

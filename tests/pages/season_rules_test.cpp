@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "records/palmares.h"
-#include "ranking/ranking_registry.h"
-#include "records/season.h"
 #include "base/catalogue/messages.h"
+#include "ranking/ranking_registry.h"
+#include "records/palmares.h"
+#include "records/season.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/test_environment.h"

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <random>
 
-#include "ranking/ranking_registry.h"
 #include "base/catalogue/messages.h"
+#include "ranking/ranking_registry.h"
 #include "tests/support/test_environment.h"
 
 namespace scorvane {

@@ -2,11 +2,11 @@
 // record by record, with identifiers numbered afresh in list order.
 #include <gtest/gtest.h>
 
-#include "records/palmares.h"
+#include "base/catalogue/messages.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
+#include "records/palmares.h"
 #include "records/season.h"
-#include "base/catalogue/messages.h"
 #include "tests/support/byte_writer.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/test_environment.h"

@@ -5,9 +5,9 @@
 
 #include <functional>
 
-#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
+#include "records/palmares.h"
 #include "records/season.h"
 #include "tests/support/test_environment.h"
 #include "tests/support/tiny_document.h"

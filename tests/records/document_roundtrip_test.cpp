@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
+#include "records/palmares.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/test_environment.h"
 

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/catalogue/messages.h"
 #include "records/palmares.h"
 #include "records/season.h"
-#include "base/catalogue/messages.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/test_environment.h"
 

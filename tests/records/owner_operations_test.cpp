@@ -2,8 +2,8 @@
 // their questions (answered by script), friendly matches, document counts.
 #include <gtest/gtest.h>
 
-#include "records/palmares.h"
 #include "records/document.h"
+#include "records/palmares.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/scripted_prompt.h"

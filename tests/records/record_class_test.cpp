@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "records/document.h"
+#include "records/record_classes.h"
 #include "records/season.h"
 
 namespace scorvane {
@@ -29,15 +30,15 @@ TEST(RecordClassTest, EveryRecordClassIsFoundByNameWithItsBase) {
                          "OPERATION_FINANCIERE",
                          "CATEGORIE_FINANCIERE"};
   for (const char* name : names) {
-    const RuntimeClass* cls = RuntimeClass::FromName(name);
+    const RuntimeClass* cls = RecordClassNamed(name);
     ASSERT_NE(cls, nullptr) << name;
     ASSERT_NE(cls->create, nullptr) << name;
     const std::unique_ptr<CObject> object = cls->create();
     EXPECT_STREQ(object->GetRuntimeClass().name, name);
     EXPECT_TRUE(object->IsKindOf(CObject::kRuntimeClass));
   }
-  EXPECT_EQ(RuntimeClass::FromName("RENCONTRE")->create, nullptr);
-  EXPECT_EQ(RuntimeClass::FromName("joueur"), nullptr);
+  EXPECT_EQ(RecordClassNamed("RENCONTRE")->create, nullptr);
+  EXPECT_EQ(RecordClassNamed("joueur"), nullptr);
   EXPECT_TRUE(UTILISATEUR::kRuntimeClass.IsDerivedFrom(JOUEUR::kRuntimeClass));
   EXPECT_TRUE(RENCONTRE_DOUBLE::kRuntimeClass.IsDerivedFrom(RENCONTRE::kRuntimeClass));
   EXPECT_FALSE(JOUEUR::kRuntimeClass.IsDerivedFrom(UTILISATEUR::kRuntimeClass));

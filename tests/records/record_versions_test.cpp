@@ -2,9 +2,9 @@
 // migrations of its version; a version newer than the program's is refused.
 #include <gtest/gtest.h>
 
-#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
+#include "records/palmares.h"
 #include "records/season.h"
 #include "tests/support/byte_writer.h"
 #include "tests/support/test_environment.h"

@@ -13,8 +13,8 @@
 #include <random>
 #include <thread>
 
-#include "cli/document_generator.h"
 #include "base/safe_file.h"
+#include "cli/document_generator.h"
 #include "records/season.h"
 #include "tests/support/test_environment.h"
 

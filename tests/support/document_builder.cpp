@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
+#include "records/palmares.h"
 
 namespace scorvane::testing {
 

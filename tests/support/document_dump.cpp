@@ -4,8 +4,8 @@
 #include <bit>
 #include <sstream>
 
-#include "records/palmares.h"
 #include "ranking/ranking_registry.h"
+#include "records/palmares.h"
 #include "records/season.h"
 
 namespace scorvane::testing {

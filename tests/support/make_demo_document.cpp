@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "base/catalogue/messages.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
-#include "base/catalogue/messages.h"
 #include "tests/support/document_builder.h"
 
 using namespace scorvane;

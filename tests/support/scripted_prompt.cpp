@@ -36,12 +36,12 @@ void ScriptedPrompt::ShowMessage(const std::string& text, const std::string& det
   messages.push_back(detail.empty() ? text : text + "\n" + detail);
 }
 
-CLASSEMENT ScriptedPrompt::AskReplacementRanking(const std::string& old_text) {
+int32_t ScriptedPrompt::AskReplacementRanking(const std::string& old_text) {
   ranking_questions.push_back(old_text);
-  if (rankings_.empty()) return CLASSEMENT();
+  if (rankings_.empty()) return -1;
   const int value = rankings_.front();
   rankings_.pop_front();
-  return CLASSEMENT(value);
+  return value;
 }
 
 }  // namespace scorvane::testing

@@ -26,7 +26,7 @@ class ScriptedPrompt : public UserPrompt {
   bool AskYesNo(const std::string& text, Style style) override;
   bool AskYesNoAll(const std::string& text, bool& all) override;
   void ShowMessage(const std::string& text, const std::string& detail) override;
-  CLASSEMENT AskReplacementRanking(const std::string& old_text) override;
+  int32_t AskReplacementRanking(const std::string& old_text) override;
 
   // Every question and message, in order.
   std::vector<std::string> asked;

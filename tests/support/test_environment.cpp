@@ -5,10 +5,10 @@
 #include <iterator>
 #include <random>
 
-#include "base/currency.h"
-#include "ranking/ranking_registry.h"
-#include "base/locale.h"
 #include "base/catalogue/messages.h"
+#include "base/currency.h"
+#include "base/locale.h"
+#include "ranking/ranking_registry.h"
 
 namespace scorvane::testing {
 

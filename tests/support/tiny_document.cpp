@@ -2,8 +2,8 @@
 // the file format gives.
 #include "tests/support/tiny_document.h"
 
-#include "ranking/ranking_registry.h"
 #include "base/archive.h"
+#include "ranking/ranking_registry.h"
 #include "tests/support/byte_writer.h"
 
 namespace scorvane::testing {

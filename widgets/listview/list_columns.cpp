@@ -4,9 +4,9 @@
 #include <numeric>
 
 #include "base/dates.h"
+#include "base/text_compare.h"
 #include "records/document.h"
 #include "records/season.h"
-#include "base/text_compare.h"
 
 namespace scorvane {
 

@@ -7,10 +7,10 @@
 
 #include "pages/clubs/clubs_page.h"
 #include "records/document.h"
-#include "widgets/settings.h"
+#include "tests/support/ui/widget_environment.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
-#include "tests/support/ui/widget_environment.h"
+#include "widgets/settings.h"
 
 using namespace scorvane;
 

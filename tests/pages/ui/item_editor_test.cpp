@@ -9,19 +9,19 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "base/catalogue/messages.h"
 #include "pages/lists/item_editor_dialog.h"
 #include "pages/lists/item_name_dialogs.h"
 #include "records/season.h"
-#include "base/catalogue/messages.h"
-#include "widgets/dialogs/message_boxes.h"
-#include "widgets/listview/list_control.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
-#include "widgets/page_view.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/page_view.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;

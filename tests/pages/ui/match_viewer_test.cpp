@@ -5,13 +5,13 @@
 #include <QLabel>
 #include <QTest>
 
+#include "base/catalogue/messages.h"
 #include "pages/seasons/match_viewer.h"
 #include "records/document.h"
 #include "records/season.h"
-#include "base/catalogue/messages.h"
-#include "widgets/listview/list_control.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/listview/list_control.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;

@@ -9,12 +9,12 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "records/document.h"
 #include "base/catalogue/messages.h"
-#include "widgets/dialogs/message_boxes.h"
 #include "pages/own/owner_dialog.h"
+#include "records/document.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/dialogs/message_boxes.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;

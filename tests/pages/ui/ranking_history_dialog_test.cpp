@@ -7,18 +7,18 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ranking/ranking_registry.h"
 #include "pages/rankings/ranking_date_dialog.h"
-#include "widgets/ranking_entry.h"
 #include "pages/rankings/ranking_history_dialog.h"
+#include "ranking/ranking_registry.h"
 #include "records/document.h"
-#include "widgets/dialogs/message_boxes.h"
-#include "widgets/listview/list_control.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/ranking_entry.h"
 
 namespace scorvane {
 

@@ -5,10 +5,9 @@
 #include <QComboBox>
 #include <QTest>
 
+#include "base/catalogue/messages.h"
 #include "pages/seasons/season_commands.h"
 #include "records/season.h"
-#include "base/catalogue/messages.h"
-#include "widgets/dialogs/message_boxes.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
 #include "shell/window/navigation_bar.h"
@@ -16,6 +15,7 @@
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/dialogs/message_boxes.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;

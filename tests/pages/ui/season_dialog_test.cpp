@@ -8,17 +8,17 @@
 #include <QStyleOptionSpinBox>
 #include <QTest>
 
+#include "base/catalogue/messages.h"
 #include "pages/seasons/season_commands.h"
 #include "pages/seasons/season_dialog.h"
 #include "ranking/ranking_registry.h"
-#include "widgets/ranking_entry.h"
 #include "records/document.h"
 #include "records/season.h"
-#include "base/catalogue/messages.h"
-#include "widgets/dialogs/message_boxes.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/ranking_entry.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;

@@ -8,19 +8,19 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ranking/ranking_registry.h"
 #include "pages/rankings/ranking_history_dialog.h"
 #include "pages/rankings/system_selection_dialog.h"
+#include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "shell/dialogs/dialog_prompt.h"
-#include "widgets/dialogs/message_boxes.h"
-#include "widgets/listview/list_control.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
-#include "widgets/page_view.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/page_view.h"
 
 namespace scorvane {
 

@@ -11,14 +11,14 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "ranking/ranking_registry.h"
-#include "ranking/system_definition.h"
 #include "pages/rankings/grade_list_editor.h"
 #include "pages/rankings/system_editor_dialog.h"
-#include "widgets/dialogs/message_boxes.h"
+#include "ranking/ranking_registry.h"
+#include "ranking/system_definition.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {
 

@@ -11,22 +11,22 @@
 #include <QSettings>
 #include <QTest>
 
-#include "ranking/ranking_registry.h"
-#include "ranking/system_definition.h"
+#include "base/catalogue/messages.h"
 #include "pages/rankings/grade_list_editor.h"
 #include "pages/rankings/system_commands.h"
 #include "pages/rankings/system_editor_dialog.h"
 #include "pages/rankings/system_selection_dialog.h"
-#include "widgets/help_window.h"
+#include "ranking/ranking_registry.h"
+#include "ranking/system_definition.h"
 #include "shell/app/language.h"
-#include "widgets/settings.h"
-#include "base/catalogue/messages.h"
-#include "widgets/dialogs/message_boxes.h"
-#include "widgets/listview/list_control.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/test_environment.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/help_window.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/settings.h"
 
 namespace scorvane {
 

@@ -8,18 +8,18 @@
 
 #include <QFile>
 
-#include "ranking/ranking_registry.h"
-#include "base/user_prompt.h"
-#include "shell/app/about_dialog.h"
-#include "widgets/help_window.h"
 #include "base/catalogue/messages.h"
+#include "base/user_prompt.h"
+#include "ranking/ranking_registry.h"
+#include "shell/app/about_dialog.h"
 #include "shell/dialogs/dialog_prompt.h"
 #include "shell/dialogs/doc_info_dialog.h"
-#include "widgets/dialogs/message_boxes.h"
-#include "widgets/dialogs/question_dialogs.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/dialogs/question_dialogs.h"
+#include "widgets/help_window.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -127,11 +127,11 @@ class DialogsTest : public QObject {
       grades->setCurrentIndex(grades->findText("15.2"));
       QTest::mouseClick(modal->findChild<QPushButton*>("okButton"), Qt::LeftButton);
     });
-    QCOMPARE(Prompt().AskReplacementRanking("15/2").Text(), std::string("15.2"));
+    QCOMPARE(CLASSEMENT(Prompt().AskReplacementRanking("15/2")).Text(), std::string("15.2"));
     QCOMPARE(question, QStringLiteral("The ranking 15/2 does not exist anymore, which ranking do "
                                       "you want to use instead?"));
     ClickInNextModal("cancelButton");
-    QCOMPARE(Prompt().AskReplacementRanking("15/2").Value(), CLASSEMENT().Value());
+    QCOMPARE(Prompt().AskReplacementRanking("15/2"), CLASSEMENT::kNone);
   }
 
   void DocumentInformationShowsTheCounts() {

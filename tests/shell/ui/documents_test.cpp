@@ -7,18 +7,18 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "ranking/ranking_registry.h"
+#include "base/catalogue/messages.h"
 #include "base/safe_file.h"
+#include "ranking/ranking_registry.h"
 #include "records/season.h"
 #include "shell/app/recent_files.h"
-#include "widgets/settings.h"
-#include "base/catalogue/messages.h"
-#include "widgets/dialogs/message_boxes.h"
 #include "shell/window/document_session.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/settings.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;

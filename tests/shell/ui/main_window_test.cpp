@@ -6,20 +6,20 @@
 #include <QSettings>
 #include <QTest>
 
+#include "base/catalogue/messages.h"
 #include "pages/placeholder_page.h"
 #include "records/season.h"
-#include "widgets/settings.h"
-#include "base/catalogue/messages.h"
-#include "widgets/dialogs/message_boxes.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
 #include "shell/window/navigation_bar.h"
 #include "shell/window/navigation_pane.h"
 #include "shell/window/page_rules.h"
-#include "widgets/screen_colours.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/screen_colours.h"
+#include "widgets/settings.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;

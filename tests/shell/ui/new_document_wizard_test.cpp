@@ -9,13 +9,11 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "ranking/ranking_registry.h"
-#include "widgets/ranking_entry.h"
+#include "base/catalogue/messages.h"
 #include "pages/rankings/system_selection_dialog.h"
+#include "ranking/ranking_registry.h"
 #include "records/season.h"
 #include "shell/app/program.h"
-#include "base/catalogue/messages.h"
-#include "widgets/dialogs/message_boxes.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
 #include "tests/support/document_builder.h"
@@ -23,6 +21,8 @@
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/ranking_entry.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;

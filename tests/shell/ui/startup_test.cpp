@@ -8,18 +8,18 @@
 #include <QSettings>
 #include <QTest>
 
+#include "base/catalogue/messages.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
 #include "shell/app/language.h"
 #include "shell/app/program.h"
 #include "shell/app/qt_locale_format.h"
 #include "shell/app/recent_files.h"
-#include "widgets/settings.h"
 #include "shell/app/welcome_dialog.h"
-#include "base/catalogue/messages.h"
-#include "widgets/dialogs/message_boxes.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/settings.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;

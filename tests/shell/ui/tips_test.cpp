@@ -9,11 +9,11 @@
 #include <QSettings>
 #include <QTest>
 
-#include "widgets/settings.h"
+#include "base/catalogue/messages.h"
 #include "shell/app/tip_dialog.h"
 #include "shell/app/tips.h"
-#include "base/catalogue/messages.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/settings.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;

@@ -9,20 +9,20 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "base/dates.h"
 #include "pages/lists/item_editor_dialog.h"
+#include "pages/own/owner_dialog.h"
 #include "pages/seasons/match_viewer.h"
 #include "pages/seasons/season_dialog.h"
-#include "records/palmares.h"
-#include "base/dates.h"
 #include "records/document.h"
+#include "records/palmares.h"
 #include "records/season.h"
 #include "shell/app/program.h"
 #include "shell/app/welcome_dialog.h"
-#include "widgets/print/page_printer.h"
 #include "shell/window/main_window.h"
-#include "widgets/page_view.h"
-#include "pages/own/owner_dialog.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/page_view.h"
+#include "widgets/print/page_printer.h"
 
 using namespace scorvane;
 

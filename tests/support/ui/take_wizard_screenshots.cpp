@@ -9,14 +9,14 @@
 #include <QLineEdit>
 #include <cstdio>
 
-#include "widgets/ranking_entry.h"
-#include "pages/rankings/system_selection_dialog.h"
 #include "base/dates.h"
+#include "pages/rankings/system_selection_dialog.h"
 #include "records/document.h"
 #include "shell/window/document_session.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "widgets/ranking_entry.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;

@@ -5,16 +5,16 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "base/catalogue/messages.h"
 #include "base/currency.h"
-#include "ranking/ranking_registry.h"
 #include "base/locale.h"
 #include "base/user_prompt.h"
+#include "ranking/ranking_registry.h"
 #include "shell/app/language.h"
-#include "base/catalogue/messages.h"
-#include "widgets/dialogs/message_boxes.h"
-#include "widgets/screen_colours.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/screen_colours.h"
 
 namespace scorvane::testing {
 

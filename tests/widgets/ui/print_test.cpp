@@ -7,9 +7,9 @@
 #include <QTest>
 
 #include "pages/placeholder_page.h"
+#include "tests/support/ui/widget_environment.h"
 #include "widgets/print/page_printer.h"
 #include "widgets/print/printable.h"
-#include "tests/support/ui/widget_environment.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;

@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "ranking/ranking_registry.h"
-#include "widgets/ranking_entry.h"
-#include "widgets/dialogs/message_boxes.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/ranking_entry.h"
 
 namespace scorvane {
 
