@@ -6,6 +6,7 @@
 
 #include "base/catalogue/messages.h"
 #include "ranking/ranking_registry.h"
+#include "widgets/catalogue_text.h"
 #include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {
@@ -13,12 +14,7 @@ namespace scorvane {
 QString RankingEntryProblem(const SYSTEME_CLASSEMENT& system, int32_t value) {
   if (system.IsValid(value)) return {};
   if (system.HasGrades()) return QString::fromUtf8(Msg(563));
-  QString text = QString::fromUtf8(Msg(564));
-  for (const int32_t bound : {system.Lowest(), system.Highest()}) {
-    const qsizetype at = text.indexOf(QLatin1String("%d"));
-    if (at >= 0) text.replace(at, 2, QString::number(bound));
-  }
-  return text;
+  return CatalogueText(564, {system.Lowest(), system.Highest()});
 }
 
 RankingEntry::RankingEntry(QWidget* parent)

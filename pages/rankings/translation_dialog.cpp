@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "base/catalogue/messages.h"
+#include "widgets/catalogue_text.h"
 #include "widgets/ranking_entry.h"
 #include "widgets/screen_colours.h"
 
@@ -20,8 +21,7 @@ DLG_TRADUCTION_CLASSEMENT::DLG_TRADUCTION_CLASSEMENT(const std::string& old_text
   question_->setTextFormat(Qt::PlainText);
   question_->setWordWrap(true);
   question_->setMinimumWidth(300);
-  question_->setText(
-      QString::fromUtf8(Msg(574)).replace(QLatin1String("%s"), QString::fromStdString(old_text)));
+  question_->setText(CatalogueText(574, {old_text}));
   ranking_->setObjectName(QStringLiteral("ranking"));
   ranking_->setMinimumWidth(110);
 

@@ -13,18 +13,11 @@
 #include "shell/app/tip_dialog.h"
 #include "shell/app/welcome_dialog.h"
 #include "shell/window/main_window.h"
+#include "widgets/catalogue_text.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/settings.h"
 
 namespace scorvane {
-namespace {
-
-QString Text(int message) {
-  return QString::fromUtf8(Msg(message));
-}
-
-}  // namespace
-
 StartupOptions ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Scorvane, a tennis record keeper"));
@@ -66,7 +59,7 @@ bool Program::Prepare() {
   QSettings machine = settings::Machine();
   const int language = StartupLanguage(user, machine, QLocale());
   if (!LanguageSwitch::Instance().Apply(language, user)) {
-    MessageBoxes::Warn(nullptr, Text(48));
+    MessageBoxes::Warn(nullptr, CatalogueText(48));
     return false;
   }
   SetCurrentLocale(&locale_);
@@ -74,7 +67,7 @@ bool Program::Prepare() {
   SetCurrentDocument(document_.get());
 
   if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 16) {
-    MessageBoxes::Warn(nullptr, Text(135));
+    MessageBoxes::Warn(nullptr, CatalogueText(135));
     return false;
   }
   return true;
@@ -94,7 +87,7 @@ bool Program::WelcomeLoop() {
         if (recent.isEmpty()) break;
         const QString path = recent.front();
         if (QFile file(path); !file.open(QIODevice::ReadOnly)) {
-          MessageBoxes::Warn(&dialog, Text(136).replace(QLatin1String("%s"), path));
+          MessageBoxes::Warn(&dialog, CatalogueText(136, {path.toStdString()}));
           break;
         }
         if (session_->OpenPath(path)) return true;
@@ -107,7 +100,7 @@ bool Program::WelcomeLoop() {
       case WelcomeDialog::kLanguage: {
         QSettings store = settings::User();
         if (!LanguageSwitch::Instance().Toggle(store)) {
-          MessageBoxes::Warn(&dialog, Text(48));
+          MessageBoxes::Warn(&dialog, CatalogueText(48));
           return false;
         }
         break;

@@ -15,6 +15,7 @@
 #include "base/catalogue/messages.h"
 #include "shell/app/about_dialog.h"
 #include "shell/app/recent_files.h"
+#include "widgets/catalogue_text.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/help_window.h"
 #include "widgets/settings.h"
@@ -100,8 +101,8 @@ void WelcomeDialog::Prepare() {
       // Said once, not each time the dialog comes back.
       missing_file_ = recent.front();
       missing_told_ = true;
-      MessageBoxes::Warn(this, QString::fromUtf8(Msg(552)).replace(
-                                   QLatin1String("%s"), QFileInfo(recent.front()).fileName()));
+      MessageBoxes::Warn(this,
+                         CatalogueText(552, {QFileInfo(recent.front()).fileName().toStdString()}));
     }
   }
   last_use_->setVisible(has_last);
@@ -109,8 +110,7 @@ void WelcomeDialog::Prepare() {
   intro_->setVisible(!has_last);
   read_first_->setVisible(!has_last);
   if (has_last) {
-    last_label_->setText(
-        QString::fromUtf8(Msg(553)).replace(QLatin1String("%s"), QFileInfo(last_file_).fileName()));
+    last_label_->setText(CatalogueText(553, {QFileInfo(last_file_).fileName().toStdString()}));
   }
   const bool french = IsFrench();
   // The active button offers the other language; the small picture shows
@@ -142,8 +142,7 @@ void WelcomeDialog::Retranslate() {
          "meet, your rankings and your tennis budget. Start with a new file."));
   language_->setToolTip(tr("Passer en français"));
   if (!last_file_.isEmpty()) {
-    last_label_->setText(
-        QString::fromUtf8(Msg(553)).replace(QLatin1String("%s"), QFileInfo(last_file_).fileName()));
+    last_label_->setText(CatalogueText(553, {QFileInfo(last_file_).fileName().toStdString()}));
   }
 }
 

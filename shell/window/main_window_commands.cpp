@@ -28,6 +28,7 @@
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
 #include "shell/window/navigation_bar.h"
+#include "widgets/catalogue_text.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/help_window.h"
 #include "widgets/page_view.h"
@@ -36,14 +37,6 @@
 #include "widgets/settings.h"
 
 namespace scorvane {
-namespace {
-
-QString Text(int message) {
-  return QString::fromUtf8(Msg(message));
-}
-
-}  // namespace
-
 QAction* MainWindow::AddCommand(const char* name, void (MainWindow::*slot)()) {
   auto* action = new QAction(this);
   action->setObjectName(QLatin1String(name));
@@ -228,7 +221,7 @@ void MainWindow::Retranslate() {
   tools_menu_->setTitle(tr("&Tools"));
   help_menu_->setTitle(tr("&Help"));
   recent_menu_->setTitle(tr("Recent files"));
-  standard_bar_->setWindowTitle(Text(576));
+  standard_bar_->setWindowTitle(CatalogueText(576));
 
   const struct {
     const char* name;
@@ -295,7 +288,7 @@ void MainWindow::RebuildRecentMenu() {
     connect(action, &QAction::triggered, this, [this, path] {
       if (!session_.SaveModified()) return;
       if (!QFileInfo::exists(path)) {
-        MessageBoxes::Warn(this, Text(136).replace(QLatin1String("%s"), path));
+        MessageBoxes::Warn(this, CatalogueText(136, {path.toStdString()}));
         QSettings recent = settings::User();
         RecentFiles::Remove(recent, path);
         return;
@@ -431,7 +424,7 @@ void MainWindow::RestoreColours() {
 
 void MainWindow::SwitchLanguage() {
   QSettings store = settings::User();
-  if (!LanguageSwitch::Instance().Toggle(store)) MessageBoxes::Warn(this, Text(48));
+  if (!LanguageSwitch::Instance().Toggle(store)) MessageBoxes::Warn(this, CatalogueText(48));
 }
 
 void MainWindow::ShowHelp() {

@@ -132,6 +132,15 @@ class DialogsTest : public QObject {
                                       "you want to use instead?"));
     ClickInNextModal("cancelButton");
     QCOMPARE(Prompt().AskReplacementRanking("15/2"), CLASSEMENT::kNone);
+
+    // A grade name is written as it is, never filled in turn.
+    AnswerNextModal([&](QWidget* modal) {
+      question = modal->findChild<QLabel*>("question")->text();
+      QTest::mouseClick(modal->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+    });
+    Prompt().AskReplacementRanking("%s%d");
+    QCOMPARE(question, QStringLiteral("The ranking %s%d does not exist anymore, which ranking do "
+                                      "you want to use instead?"));
   }
 
   void DocumentInformationShowsTheCounts() {
