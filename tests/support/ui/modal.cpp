@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -12,6 +13,16 @@
 namespace scorvane::testing {
 namespace {
 
+// Closes a modal window the way Escape would, so that the code waiting on
+// it goes on.
+void Dismiss(QWidget* modal) {
+  if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+    dialog->reject();
+  } else {
+    modal->close();
+  }
+}
+
 class ModalAnswers : public QObject {
  public:
   ModalAnswers() {
@@ -20,12 +31,14 @@ class ModalAnswers : public QObject {
   }
 
   void Push(ModalAnswer answer) {
+    if (GaveUp()) return;
     answers_.push_back(std::move(answer));
     timer_.start();
   }
   int Pending() const { return static_cast<int>(answers_.size()); }
   void Clear() {
     answers_.clear();
+    gave_up_ = false;
     timer_.stop();
   }
 
@@ -40,22 +53,45 @@ class ModalAnswers : public QObject {
 
  private:
   void Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (GaveUp()) {
+      if (modal) Dismiss(modal);
+      return;
+    }
     if (answers_.empty()) {
       timer_.stop();
       return;
     }
-    QWidget* modal = QApplication::activeModalWidget();
     if (!modal || modal == busy_ || !modal->isVisible()) return;
     busy_ = modal;
     modal->installEventFilter(this);
     ModalAnswer answer = std::move(answers_.front());
     answers_.pop_front();
     answer(modal);
+    if (QTest::currentTestFailed()) GiveUp();
+  }
+
+  // A check failed inside an answer, which returned early and may have left
+  // its window open: every modal window is closed, now and until the test
+  // function ends, so that the test fails at once instead of waiting for
+  // an answer that will never come.
+  void GiveUp() {
+    answers_.clear();
+    gave_up_ = true;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->isVisible() && window->isModal()) Dismiss(window);
+    }
+  }
+  // Whether the failed test function is still running.
+  bool GaveUp() {
+    if (gave_up_ && !QTest::currentTestFailed()) gave_up_ = false;
+    return gave_up_;
   }
 
   QTimer timer_;
   std::deque<ModalAnswer> answers_;
   QPointer<QWidget> busy_;
+  bool gave_up_ = false;
 };
 
 ModalAnswers& Answers() {

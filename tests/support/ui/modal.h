@@ -2,7 +2,9 @@
 // the next modal windows, then runs the code that opens them. Each queued
 // answer runs once on the next modal window that becomes active (a dialog
 // shown again counts again), from a short timer of the event loop that the
-// modal window itself runs.
+// modal window itself runs. A check that fails inside an answer closes that
+// window and every modal window after it until the test function ends, so
+// the test fails at once instead of waiting for CTest's timeout.
 #pragma once
 
 #include <QString>
