@@ -1,4 +1,4 @@
-// The item editor driven through its buttons, keys and name dialogs: rename,
+// Guards the item editor driven through its buttons, keys and name dialogs: rename,
 // delete and add then OK changes the document, "Cancel all" changes nothing,
 // used items are refused, the unused-only filter hides them, empty names are
 // refused, and the main window's list commands open it on the right list.
@@ -9,16 +9,14 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "base/catalogue/messages.h"
 #include "pages/lists/item_editor_dialog.h"
 #include "pages/lists/item_name_dialogs.h"
 #include "records/season.h"
-#include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/page_view.h"
@@ -64,15 +62,10 @@ std::vector<std::string> CategoryNames(const UTILISATEUR& owner) {
 
 }  // namespace
 
-class ItemEditorTest : public QObject {
+class ItemEditorTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
-
-  UTILISATEUR& Owner() { return doc_->Owner(); }
-
   // Categories Balls, Strings, Shoes (in that list order); Balls is used
   // by an expense of season 2001.
   void ThreeCategories() {
@@ -83,7 +76,15 @@ class ItemEditorTest : public QObject {
     auto expense = std::make_unique<OPERATION_FINANCIERE>();
     expense->SetCategory(Owner().Categories().Front());
     season->Finances().AddExpense(std::move(expense));
-    doc_->SetModifiedFlag(false);
+    Doc().SetModifiedFlag(false);
+  }
+  // The editor shown on the three categories.
+  std::unique_ptr<DLG_MODIF_RUBRIQUES> OpenEditor(ItemEditList& items) {
+    ThreeCategories();
+    items = ItemsOf(Owner(), ItemKind::kCategories);
+    auto editor = std::make_unique<DLG_MODIF_RUBRIQUES>(items, WordsFor(ItemKind::kCategories));
+    editor->show();
+    return editor;
   }
 
   // Renames Strings to Grips, deletes Shoes, adds Towels, in the open editor.
@@ -102,18 +103,6 @@ class ItemEditorTest : public QObject {
   }
 
  private slots:
-  void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
-  }
-  void cleanup() {
-    QCOMPARE(PendingModalAnswers(), 0);
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
-  }
-
   void RenameDeleteAddThenOk() {
     ThreeCategories();
     CATEGORIE_FINANCIERE* strings = Owner().Categories().At(1);
@@ -121,10 +110,10 @@ class ItemEditorTest : public QObject {
       EditInEditor(modal);
       QTest::mouseClick(ButtonIn(modal, "okButton"), Qt::LeftButton);
     });
-    QVERIFY(EditItemList(nullptr, *doc_, ItemKind::kCategories));
+    QVERIFY(EditItemList(nullptr, Doc(), ItemKind::kCategories));
     QCOMPARE(CategoryNames(Owner()), (std::vector<std::string>{"Balls", "Grips", "Towels"}));
     QVERIFY(Owner().Categories().At(1) == strings);  // renamed in place
-    QVERIFY(doc_->IsModified());
+    QVERIFY(Doc().IsModified());
   }
 
   void TheSameThenCancelAllChangesNothing() {
@@ -134,92 +123,76 @@ class ItemEditorTest : public QObject {
       QCOMPARE(ButtonIn(modal, "cancelButton")->text(), QStringLiteral("Cancel all"));
       QTest::mouseClick(ButtonIn(modal, "cancelButton"), Qt::LeftButton);
     });
-    QVERIFY(!EditItemList(nullptr, *doc_, ItemKind::kCategories));
+    QVERIFY(!EditItemList(nullptr, Doc(), ItemKind::kCategories));
     QCOMPARE(CategoryNames(Owner()), (std::vector<std::string>{"Balls", "Strings", "Shoes"}));
-    QVERIFY(!doc_->IsModified());
+    QVERIFY(!Doc().IsModified());
   }
 
   void AUsedItemIsRefused() {
-    ThreeCategories();
-    ItemEditList items = ItemsOf(Owner(), ItemKind::kCategories);
-    DLG_MODIF_RUBRIQUES editor(items, WordsFor(ItemKind::kCategories));
-    editor.show();
-    QCOMPARE(Rows(editor, 1), QStringList({"used", "not used", "not used"}));
-    editor.SelectItem(Named(items, "Balls"));
-    QCOMPARE(editor.findChild<QLabel*>("selectionName")->text(), QStringLiteral("Balls"));
+    ItemEditList items;
+    const auto editor = OpenEditor(items);
+    QCOMPARE(Rows(*editor, 1), QStringList({"used", "not used", "not used"}));
+    // Rename and delete wait for a selection.
+    QVERIFY(!ButtonIn(editor.get(), "renameButton")->isEnabled());
+    QVERIFY(!ButtonIn(editor.get(), "deleteButton")->isEnabled());
+    editor->SelectItem(Named(items, "Balls"));
+    QVERIFY(ButtonIn(editor.get(), "renameButton")->isEnabled());
+    QCOMPARE(editor->findChild<QLabel*>("selectionName")->text(), QStringLiteral("Balls"));
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    QTest::mouseClick(ButtonIn(&editor, "deleteButton"), Qt::LeftButton);
+    QTest::mouseClick(ButtonIn(editor.get(), "deleteButton"), Qt::LeftButton);
     QCOMPARE(MessageBoxes::Said(),
              QStringList{QStringLiteral("Deletion is impossible, this item is used !")});
     QCOMPARE(items.Count(), 3);
   }
 
   void NoToTheDeletionQuestionKeepsTheItem() {
-    ThreeCategories();
-    ItemEditList items = ItemsOf(Owner(), ItemKind::kCategories);
-    DLG_MODIF_RUBRIQUES editor(items, WordsFor(ItemKind::kCategories));
-    editor.show();
-    editor.SelectItem(Named(items, "Shoes"));
+    ItemEditList items;
+    const auto editor = OpenEditor(items);
+    editor->SelectItem(Named(items, "Shoes"));
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kNo});
-    QTest::keyClick(editor.ListControl(), Qt::Key_Delete);
-    QCOMPARE(MessageBoxes::Said(), QStringList{QString::fromUtf8(Msg(498))});
+    QTest::keyClick(editor->ListControl(), Qt::Key_Delete);
+    QCOMPARE(MessageBoxes::Said(), QStringList{"Destroy the selected item permanently?"});
     QCOMPARE(items.Count(), 3);
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kYes});
-    QTest::keyClick(editor.ListControl(), Qt::Key_Delete);
+    QTest::keyClick(editor->ListControl(), Qt::Key_Delete);
     QCOMPARE(items.Count(), 2);
-    QVERIFY(editor.Selected() == nullptr);
+    QVERIFY(editor->Selected() == nullptr);
   }
 
   void TheUnusedOnlyFilterHidesUsedItems() {
-    ThreeCategories();
-    ItemEditList items = ItemsOf(Owner(), ItemKind::kCategories);
-    DLG_MODIF_RUBRIQUES editor(items, WordsFor(ItemKind::kCategories));
-    editor.show();
-    QCheckBox* filter = editor.UnusedOnlyBox();
+    ItemEditList items;
+    const auto editor = OpenEditor(items);
+    QCheckBox* filter = editor->UnusedOnlyBox();
     QCOMPARE(filter->text(), QStringLiteral("Not used categorys only"));
-    QCOMPARE(ButtonIn(&editor, "addButton")->text(), QStringLiteral("&New category"));
-    QCOMPARE(editor.windowTitle(), QStringLiteral("Edit financial categories"));
+    QCOMPARE(ButtonIn(editor.get(), "addButton")->text(), QStringLiteral("&New category"));
+    QCOMPARE(editor->windowTitle(), QStringLiteral("Edit financial categories"));
     filter->click();
-    QCOMPARE(Rows(editor), QStringList({"Shoes", "Strings"}));
+    QCOMPARE(Rows(*editor), QStringList({"Shoes", "Strings"}));
     filter->click();
-    QCOMPARE(Rows(editor), QStringList({"Balls", "Shoes", "Strings"}));
-  }
-
-  void RenameAndDeleteWaitForASelection() {
-    ThreeCategories();
-    ItemEditList items = ItemsOf(Owner(), ItemKind::kCategories);
-    DLG_MODIF_RUBRIQUES editor(items, WordsFor(ItemKind::kCategories));
-    editor.show();
-    QVERIFY(!ButtonIn(&editor, "renameButton")->isEnabled());
-    QVERIFY(!ButtonIn(&editor, "deleteButton")->isEnabled());
-    editor.SelectItem(Named(items, "Shoes"));
-    QVERIFY(ButtonIn(&editor, "renameButton")->isEnabled());
-    QVERIFY(ButtonIn(&editor, "deleteButton")->isEnabled());
+    QCOMPARE(Rows(*editor), QStringList({"Balls", "Shoes", "Strings"}));
   }
 
   void InsertAddsAnItem() {
-    ThreeCategories();
-    ItemEditList items = ItemsOf(Owner(), ItemKind::kCategories);
-    DLG_MODIF_RUBRIQUES editor(items, WordsFor(ItemKind::kCategories));
-    editor.show();
+    ItemEditList items;
+    const auto editor = OpenEditor(items);
     AnswerNextModal([](QWidget* modal) {
       QCOMPARE(modal->findChild<QLabel*>("heading")->text(),
                QStringLiteral("Create a new category"));
       QTest::keyClicks(modal->findChild<QLineEdit*>("nameEdit"), "  Lessons ");
       QTest::mouseClick(ButtonIn(modal, "okButton"), Qt::LeftButton);
     });
-    QTest::keyClick(editor.ListControl(), Qt::Key_Insert);
-    QCOMPARE(Rows(editor), QStringList({"Balls", "Lessons", "Shoes", "Strings"}));
-    QCOMPARE(editor.Selected()->name, std::string("Lessons"));
+    QTest::keyClick(editor->ListControl(), Qt::Key_Insert);
+    QCOMPARE(Rows(*editor), QStringList({"Balls", "Lessons", "Shoes", "Strings"}));
+    QCOMPARE(editor->Selected()->name, std::string("Lessons"));
   }
 
   void EmptyNamesAreRefused_data() {
     QTest::addColumn<bool>("rename");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("new, empty") << false << "";
-    QTest::newRow("new, blanks") << false << "   ";
-    QTest::newRow("rename, empty") << true << "";
-    QTest::newRow("rename, blanks") << true << " \t";
+    QTest::newRow("new, empty") << false << QString();
+    QTest::newRow("new, blanks") << false << QString("   ");
+    QTest::newRow("rename, empty") << true << QString();
+    QTest::newRow("rename, blanks") << true << QString(" \t");
   }
   void EmptyNamesAreRefused() {
     QFETCH(bool, rename);
@@ -237,7 +210,8 @@ class ItemEditorTest : public QObject {
     QTest::mouseClick(ButtonIn(dialog.get(), "okButton"), Qt::LeftButton);
     QVERIFY(dialog->isVisible());
     QCOMPARE(edit->text(), typed);
-    QCOMPARE(MessageBoxes::Said(), QStringList{QString::fromUtf8(Msg(rename ? 504 : 503))});
+    QCOMPARE(MessageBoxes::Said(),
+             QStringList{rename ? "You must enter a new name !" : "You must enter a name !"});
   }
 
   void RenameStartsOnTheCurrentName() {
@@ -250,24 +224,19 @@ class ItemEditorTest : public QObject {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("views_start_afresh");
-    QTest::newRow("surfaces") << "actionEditSurfaces"
-                              << "Edit surfaces" << true;
-    QTest::newRow("events") << "actionEditEvents"
-                            << "Edit events" << true;
-    QTest::newRow("clubs") << "actionEditClubs"
-                           << "Edit clubs" << false;
-    QTest::newRow("categories") << "actionEditCategories"
-                                << "Edit financial categories" << false;
+    QTest::newRow("surfaces") << QString("actionEditSurfaces") << "Edit surfaces" << true;
+    QTest::newRow("events") << QString("actionEditEvents") << "Edit events" << true;
+    QTest::newRow("clubs") << QString("actionEditClubs") << "Edit clubs" << false;
+    QTest::newRow("categories") << QString("actionEditCategories") << "Edit financial categories"
+                                << false;
   }
   void TheMainWindowEditsEachList() {
     QFETCH(QString, command);
     QFETCH(QString, title);
     QFETCH(bool, views_start_afresh);
-    doc_->MakeDefaultDocument();
-    doc_->SetModifiedFlag(false);
-    DocumentSession session(*doc_, env_->Path("program"));
-    MainWindow window(session, env_->Path("program"));
-    window.show();
+    Doc().MakeDefaultDocument();
+    Doc().SetModifiedFlag(false);
+    MainWindow& window = OpenWindow();
     window.ShowPage(PageView::kMatches);
     AnswerNextModal([title](QWidget* modal) {
       QCOMPARE(modal->windowTitle(), title);
@@ -276,10 +245,9 @@ class ItemEditorTest : public QObject {
       QTest::mouseClick(ButtonIn(modal, "okButton"), Qt::LeftButton);
     });
     window.Command(command)->trigger();
-    QVERIFY(doc_->IsModified());
+    QVERIFY(Doc().IsModified());
     QCOMPARE(window.CurrentPage(),
              views_start_afresh ? int(PageView::kOwnPage) : int(PageView::kMatches));
-    doc_->SetModifiedFlag(false);
   }
 };
 

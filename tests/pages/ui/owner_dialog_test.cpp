@@ -1,4 +1,4 @@
-// The owner's description dialog: it opens on the owner's values, refuses
+// Guards the owner's description dialog: it opens on the owner's values, refuses
 // a missing first or last name without losing what was typed, and on OK
 // gives the owner the names, sex, birth date and club (a typed club that
 // does not exist yet is created).
@@ -9,53 +9,36 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "base/catalogue/messages.h"
 #include "pages/own/owner_dialog.h"
-#include "records/document.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;
 
-class OwnerDialogTest : public QObject {
+class OwnerDialogTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
-  CLUB* club_ = nullptr;
-
-  UTILISATEUR& Owner() { return doc_->Owner(); }
-
   void ClickOk(QWidget* dialog) {
     QTest::mouseClick(dialog->findChild<QPushButton*>("okButton"), Qt::LeftButton);
   }
 
  private slots:
   void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
+    WindowFixture::init();
     Owner().SetFirstName("Anne");
     Owner().SetLastName("Durand");
     Owner().SetSex(JOUEUR::kWoman);
     Owner().SetBirthDate(DATE_SIMPLE(12, 4, 1975));
     Owner().AddClub(std::make_unique<CLUB>("TC Zèbre"));
-    club_ = Owner().AddClub(std::make_unique<CLUB>("TC Lyon"));
-    Owner().SetClub(club_);
-    doc_->SetModifiedFlag(false);
-  }
-  void cleanup() {
-    QCOMPARE(PendingModalAnswers(), 0);
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
+    Owner().SetClub(Owner().AddClub(std::make_unique<CLUB>("TC Lyon")));
+    Doc().SetModifiedFlag(false);
   }
 
   void OpensOnTheOwnersValues() {
-    DLG_SAISIE_UTILISATEUR dialog(*doc_);
+    DLG_SAISIE_UTILISATEUR dialog(Doc());
     QCOMPARE(dialog.FirstName()->text(), QStringLiteral("Anne"));
     QCOMPARE(dialog.LastName()->text(), QStringLiteral("Durand"));
     QVERIFY(dialog.Woman()->isChecked());
@@ -69,32 +52,29 @@ class OwnerDialogTest : public QObject {
   void MissingNamesAreRefused_data() {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
-    QTest::newRow("both empty") << ""
-                                << "";
-    QTest::newRow("no first name") << ""
-                                   << "Durand";
-    QTest::newRow("no last name") << "Anne"
-                                  << "";
-    QTest::newRow("blanks only") << "  "
-                                 << "Durand";
+    QTest::newRow("both empty") << QString() << QString();
+    QTest::newRow("no first name") << QString() << QString("Durand");
+    QTest::newRow("no last name") << QString("Anne") << QString();
+    QTest::newRow("blanks only") << QString("  ") << QString("Durand");
   }
   void MissingNamesAreRefused() {
     QFETCH(QString, first);
     QFETCH(QString, last);
-    DLG_SAISIE_UTILISATEUR dialog(*doc_);
+    DLG_SAISIE_UTILISATEUR dialog(Doc());
     dialog.show();
     dialog.FirstName()->setText(first);
     dialog.LastName()->setText(last);
     dialog.Man()->click();
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
     ClickOk(&dialog);
-    QCOMPARE(MessageBoxes::Said(), QStringList{QString::fromUtf8(Msg(524))});
+    QCOMPARE(MessageBoxes::Said(),
+             QStringList{"Sorry, you have to enter you first name and your last name"});
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.FirstName()->text(), first);
     QCOMPARE(dialog.LastName()->text(), last);
     QCOMPARE(Owner().GetRawFirstName(), std::string("Anne"));
     QVERIFY(Owner().IsWoman());
-    QVERIFY(!doc_->IsModified());
+    QVERIFY(!Doc().IsModified());
   }
 
   void OkGivesTheOwnerTheValues() {
@@ -107,7 +87,7 @@ class OwnerDialogTest : public QObject {
       dialog->Club()->setCurrentText(QStringLiteral("tc zèbre"));
       QTest::mouseClick(dialog->findChild<QPushButton*>("okButton"), Qt::LeftButton);
     });
-    QVERIFY(EditOwner(nullptr, *doc_));
+    QVERIFY(EditOwner(nullptr, Doc()));
     QCOMPARE(Owner().GetRawFirstName(), std::string("Paul"));
     QCOMPARE(Owner().GetRawLastName(), std::string("Martin"));
     QCOMPARE(Owner().Sex(), JOUEUR::kMan);
@@ -115,11 +95,11 @@ class OwnerDialogTest : public QObject {
     // An existing club whatever the case of the letters typed.
     QCOMPARE(Owner().Club()->Name(), std::string("TC Zèbre"));
     QCOMPARE(Owner().Clubs().Count(), 2);
-    QVERIFY(doc_->IsModified());
+    QVERIFY(Doc().IsModified());
   }
 
   void ATypedClubIsCreatedAndAnEmptyOneMeansNone() {
-    DLG_SAISIE_UTILISATEUR dialog(*doc_);
+    DLG_SAISIE_UTILISATEUR dialog(Doc());
     dialog.show();
     dialog.Club()->setCurrentText(QStringLiteral("New Club"));
     ClickOk(&dialog);
@@ -127,7 +107,7 @@ class OwnerDialogTest : public QObject {
     QCOMPARE(Owner().Club()->Name(), std::string("New Club"));
     QCOMPARE(Owner().Club()->Code(), 0);
 
-    DLG_SAISIE_UTILISATEUR again(*doc_);
+    DLG_SAISIE_UTILISATEUR again(Doc());
     again.show();
     again.Club()->setCurrentIndex(0);
     ClickOk(&again);
@@ -138,7 +118,7 @@ class OwnerDialogTest : public QObject {
   void AnUntouchedDateIsKeptAsStored() {
     // A date the picker cannot show is not replaced by the one it shows.
     Owner().SetBirthDate(DATE_SIMPLE(1, 1, 0));
-    DLG_SAISIE_UTILISATEUR dialog(*doc_);
+    DLG_SAISIE_UTILISATEUR dialog(Doc());
     dialog.show();
     ClickOk(&dialog);
     QVERIFY(Owner().BirthDate() == DATE_SIMPLE(1, 1, 0));
@@ -151,9 +131,9 @@ class OwnerDialogTest : public QObject {
       dialog->FirstName()->setText(QStringLiteral("Other"));
       QTest::mouseClick(dialog->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
     });
-    QVERIFY(!EditOwner(nullptr, *doc_));
+    QVERIFY(!EditOwner(nullptr, Doc()));
     QCOMPARE(Owner().GetRawFirstName(), std::string("Anne"));
-    QVERIFY(!doc_->IsModified());
+    QVERIFY(!Doc().IsModified());
   }
 };
 

@@ -1,4 +1,4 @@
-// The players' column chooser: one box per optional column, the
+// Guards the players' column chooser: one box per optional column, the
 // future-rank box only under the French system, OK returns the flags and
 // Cancel changes nothing.
 #include <QCheckBox>
@@ -6,16 +6,18 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <cstdlib>
 
 #include "pages/players/player_columns_dialog.h"
+#include "tests/support/ui/modal.h"
+#include "tests/support/ui/window_fixture.h"
 
 using namespace scorvane;
+using namespace scorvane::testing;
 
 namespace {
 
-QCheckBox* Box(const QDialog& dialog, const QString& text) {
+QCheckBox* Box(const QWidget& dialog, const QString& text) {
   for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
     if (box->text() == text) return box;
   }
@@ -26,139 +28,111 @@ std::vector<bool> AllShown(bool shown) {
   return std::vector<bool>(DLG_COLONNES_JOUEURS::kColumnCount, shown);
 }
 
+// Queues unticking a box of the next chooser, then a click on one of its buttons.
+void UntickInNextModal(const QString& box, QDialogButtonBox::StandardButton button) {
+  AnswerNextModal([box, button](QWidget* modal) {
+    Box(*modal, box)->click();
+    modal->findChild<QDialogButtonBox*>()->button(button)->click();
+  });
+}
+
 }  // namespace
 
-class PlayerColumnsDialogTest : public QObject {
+class PlayerColumnsDialogTest : public WindowFixture {
   Q_OBJECT
 
  private slots:
-  void EachBoxSetsItsColumn_data();
-  void EachBoxSetsItsColumn();
-  void ShowsTheCurrentFlags();
-  void NamesAreAlwaysShown();
-  void FutureRankOnlyUnderTheFrenchSystem();
-  void OkReturnsTheFlagsCancelNothing();
-  void ShortFlagListsAreCompleted();
-  void PaintsTheFixedDialogColours();
-};
-
-void PlayerColumnsDialogTest::EachBoxSetsItsColumn_data() {
-  QTest::addColumn<QString>("text");
-  QTest::addColumn<int>("column");
-  QTest::newRow("age") << QStringLiteral("Age") << 5;
-  QTest::newRow("birth year") << QStringLiteral("Année de naissance") << 4;
-  QTest::newRow("rank") << QStringLiteral("Classement actuel") << 8;
-  QTest::newRow("future rank") << QStringLiteral("Classement futur prévu") << 9;
-  QTest::newRow("club") << QStringLiteral("Club") << 6;
-  QTest::newRow("comment") << QStringLiteral("Commentaire") << 16;
-  QTest::newRow("count") << QStringLiteral("Compteur de joueurs") << 0;
-  QTest::newRow("licence") << QStringLiteral("No de licence") << 7;
-  QTest::newRow("sex") << QStringLiteral("Sexe") << 1;
-  QTest::newRow("address") << QStringLiteral("Adresse") << 10;
-  QTest::newRow("e-mail") << QStringLiteral("e-mail") << 12;
-  QTest::newRow("home phone") << QStringLiteral("Tél. personnel") << 13;
-  QTest::newRow("portable") << QStringLiteral("Tél. portable") << 15;
-  QTest::newRow("work phone") << QStringLiteral("Tél. travail") << 14;
-  QTest::newRow("town") << QStringLiteral("Ville") << 11;
-}
-
-void PlayerColumnsDialogTest::EachBoxSetsItsColumn() {
-  QFETCH(QString, text);
-  QFETCH(int, column);
-  DLG_COLONNES_JOUEURS dialog(AllShown(false), /*french_system=*/true);
-  dialog.show();
-  QCheckBox* box = Box(dialog, text);
-  QVERIFY(box != nullptr);
-  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
-  std::vector<bool> expected = AllShown(false);
-  expected[static_cast<size_t>(column)] = true;
-  expected[2] = expected[3] = true;
-  QCOMPARE(dialog.ShownFlags(), expected);
-}
-
-void PlayerColumnsDialogTest::ShowsTheCurrentFlags() {
-  std::vector<bool> shown = AllShown(false);
-  shown[5] = shown[11] = true;
-  DLG_COLONNES_JOUEURS dialog(shown, true);
-  QVERIFY(Box(dialog, QStringLiteral("Age"))->isChecked());
-  QVERIFY(Box(dialog, QStringLiteral("Ville"))->isChecked());
-  QVERIFY(!Box(dialog, QStringLiteral("Club"))->isChecked());
-  QCOMPARE(dialog.windowTitle(), QStringLiteral("Informations à afficher pour les joueurs"));
-  QCOMPARE(dialog.findChildren<QCheckBox*>().size(), 15);
-  const auto groups = dialog.findChildren<QGroupBox*>();
-  QCOMPARE(groups.size(), 2);
-  QVERIFY(std::any_of(groups.begin(), groups.end(), [](const QGroupBox* group) {
-    return group->title() == QStringLiteral("Contacts");
-  }));
-}
-
-void PlayerColumnsDialogTest::NamesAreAlwaysShown() {
-  DLG_COLONNES_JOUEURS dialog(AllShown(false), true);
-  QVERIFY(Box(dialog, QStringLiteral("Prénom")) == nullptr);
-  const std::vector<bool> flags = dialog.ShownFlags();
-  QVERIFY(flags[2]);
-  QVERIFY(flags[3]);
-}
-
-void PlayerColumnsDialogTest::FutureRankOnlyUnderTheFrenchSystem() {
-  std::vector<bool> shown = AllShown(false);
-  shown[9] = true;
-  DLG_COLONNES_JOUEURS other(shown, /*french_system=*/false);
-  other.show();
-  QVERIFY(!Box(other, QStringLiteral("Classement futur prévu"))->isVisible());
-  // The hidden box leaves the column's flag as it was.
-  QVERIFY(other.ShownFlags()[9]);
-  DLG_COLONNES_JOUEURS french(shown, true);
-  french.show();
-  QVERIFY(Box(french, QStringLiteral("Classement futur prévu"))->isVisible());
-}
-
-void PlayerColumnsDialogTest::OkReturnsTheFlagsCancelNothing() {
-  const std::vector<bool> shown = AllShown(true);
-  auto press = [](QDialogButtonBox::StandardButton which, const char* untick) {
-    QTimer::singleShot(0, [which, untick] {
-      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      QVERIFY(dialog != nullptr);
-      Box(*dialog, QString::fromUtf8(untick))->click();
-      dialog->findChild<QDialogButtonBox*>()->button(which)->click();
-    });
-  };
-  press(QDialogButtonBox::Ok, "Sexe");
-  const std::optional<std::vector<bool>> accepted =
-      DLG_COLONNES_JOUEURS::Choose(nullptr, shown, true);
-  QVERIFY(accepted.has_value());
-  std::vector<bool> expected = shown;
-  expected[1] = false;
-  QCOMPARE(*accepted, expected);
-  press(QDialogButtonBox::Cancel, "Age");
-  QVERIFY(!DLG_COLONNES_JOUEURS::Choose(nullptr, shown, true).has_value());
-}
-
-void PlayerColumnsDialogTest::ShortFlagListsAreCompleted() {
-  DLG_COLONNES_JOUEURS dialog({true, true}, true);
-  const std::vector<bool> flags = dialog.ShownFlags();
-  QCOMPARE(flags.size(), size_t{17});
-  QVERIFY(flags[0]);
-  QVERIFY(!flags[16]);
-}
-
-void PlayerColumnsDialogTest::PaintsTheFixedDialogColours() {
-  DLG_COLONNES_JOUEURS dialog(AllShown(true), true);
-  dialog.show();
-  const QImage image = dialog.grab().toImage();
-  QCOMPARE(image.pixelColor(1, 1), QColor(173, 198, 255));
-  const QGroupBox* contacts = nullptr;
-  for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
-    if (group->title() == QStringLiteral("Contacts")) contacts = group;
+  void EachBoxSetsItsColumn_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("column");
+    QTest::newRow("age") << QStringLiteral("Age") << 5;
+    QTest::newRow("birth year") << QStringLiteral("Année de naissance") << 4;
+    QTest::newRow("rank") << QStringLiteral("Classement actuel") << 8;
+    QTest::newRow("future rank") << QStringLiteral("Classement futur prévu") << 9;
+    QTest::newRow("club") << QStringLiteral("Club") << 6;
+    QTest::newRow("comment") << QStringLiteral("Commentaire") << 16;
+    QTest::newRow("count") << QStringLiteral("Compteur de joueurs") << 0;
+    QTest::newRow("licence") << QStringLiteral("No de licence") << 7;
+    QTest::newRow("sex") << QStringLiteral("Sexe") << 1;
+    QTest::newRow("address") << QStringLiteral("Adresse") << 10;
+    QTest::newRow("e-mail") << QStringLiteral("e-mail") << 12;
+    QTest::newRow("home phone") << QStringLiteral("Tél. personnel") << 13;
+    QTest::newRow("portable") << QStringLiteral("Tél. portable") << 15;
+    QTest::newRow("work phone") << QStringLiteral("Tél. travail") << 14;
+    QTest::newRow("town") << QStringLiteral("Ville") << 11;
   }
-  QVERIFY(contacts != nullptr);
-  const QRect frame = contacts->geometry();
-  // Inside the frame, the style may shade the fill very slightly.
-  const QColor inside = image.pixelColor(frame.right() - 12, frame.center().y());
-  QVERIFY2(std::abs(inside.red() - 255) <= 4 && std::abs(inside.green() - 224) <= 4 &&
-               std::abs(inside.blue() - 175) <= 4,
-           qPrintable(inside.name()));
-}
+  void EachBoxSetsItsColumn() {
+    QFETCH(QString, text);
+    QFETCH(int, column);
+    DLG_COLONNES_JOUEURS dialog(AllShown(false), /*french_system=*/true);
+    dialog.show();
+    QCheckBox* box = Box(dialog, text);
+    QVERIFY(box != nullptr);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+    // The first and last names (columns 2 and 3) are always shown.
+    std::vector<bool> expected = AllShown(false);
+    expected[static_cast<size_t>(column)] = expected[2] = expected[3] = true;
+    QCOMPARE(dialog.ShownFlags(), expected);
+  }
+
+  void ShowsTheCurrentFlagsInTwoGroups() {
+    std::vector<bool> shown = AllShown(false);
+    shown[5] = shown[11] = true;
+    DLG_COLONNES_JOUEURS dialog(shown, true);
+    QVERIFY(Box(dialog, QStringLiteral("Age"))->isChecked());
+    QVERIFY(Box(dialog, QStringLiteral("Ville"))->isChecked());
+    QVERIFY(!Box(dialog, QStringLiteral("Club"))->isChecked());
+    QVERIFY(Box(dialog, QStringLiteral("Prénom")) == nullptr);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Informations à afficher pour les joueurs"));
+    QCOMPARE(dialog.findChildren<QCheckBox*>().size(), 15);
+    QCOMPARE(dialog.findChildren<QGroupBox*>().size(), 2);
+    // A short list of flags is completed with hidden columns.
+    std::vector<bool> completed = AllShown(false);
+    completed[0] = completed[1] = completed[2] = completed[3] = true;
+    QCOMPARE(DLG_COLONNES_JOUEURS({true, true}, true).ShownFlags(), completed);
+  }
+
+  void FutureRankOnlyUnderTheFrenchSystem() {
+    std::vector<bool> shown = AllShown(false);
+    shown[9] = true;
+    DLG_COLONNES_JOUEURS other(shown, /*french_system=*/false);
+    other.show();
+    QVERIFY(!Box(other, QStringLiteral("Classement futur prévu"))->isVisible());
+    // The hidden box leaves the column's flag as it was.
+    QVERIFY(other.ShownFlags()[9]);
+    DLG_COLONNES_JOUEURS french(shown, true);
+    french.show();
+    QVERIFY(Box(french, QStringLiteral("Classement futur prévu"))->isVisible());
+  }
+
+  void OkReturnsTheFlagsCancelNothing() {
+    UntickInNextModal(QStringLiteral("Sexe"), QDialogButtonBox::Ok);
+    std::vector<bool> expected = AllShown(true);
+    expected[1] = false;
+    QCOMPARE(DLG_COLONNES_JOUEURS::Choose(nullptr, AllShown(true), true).value_or(AllShown(true)),
+             expected);
+    UntickInNextModal(QStringLiteral("Age"), QDialogButtonBox::Cancel);
+    QVERIFY(!DLG_COLONNES_JOUEURS::Choose(nullptr, AllShown(true), true).has_value());
+  }
+
+  void PaintsTheFixedDialogColours() {
+    DLG_COLONNES_JOUEURS dialog(AllShown(true), true);
+    dialog.show();
+    const QImage image = dialog.grab().toImage();
+    QCOMPARE(image.pixelColor(1, 1), QColor(173, 198, 255));
+    const QGroupBox* contacts = nullptr;
+    for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+      if (group->title() == QStringLiteral("Contacts")) contacts = group;
+    }
+    QVERIFY(contacts != nullptr);
+    const QRect frame = contacts->geometry();
+    // Inside the frame, the style may shade the fill very slightly.
+    const QColor inside = image.pixelColor(frame.right() - 12, frame.center().y());
+    QVERIFY2(std::abs(inside.red() - 255) <= 4 && std::abs(inside.green() - 224) <= 4 &&
+                 std::abs(inside.blue() - 175) <= 4,
+             qPrintable(inside.name()));
+  }
+};
 
 QTEST_MAIN(PlayerColumnsDialogTest)
 #include "player_columns_dialog_test.moc"
