@@ -1,4 +1,4 @@
-// The ranking history dialogs driven as a user would: the year field rule,
+// Guards the ranking history dialogs driven as a user would: the year field rule,
 // yearly and dated entries, new / modify / delete with their enabling, and
 // what a refused or cancelled entry leaves behind.
 #include <QComboBox>
@@ -10,12 +10,11 @@
 #include "pages/rankings/ranking_date_dialog.h"
 #include "pages/rankings/ranking_history_dialog.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/ranking_entry.h"
@@ -45,55 +44,36 @@ void ChooseGrade(QWidget* dialog, const QString& grade) {
 
 }  // namespace
 
-class RankingHistoryDialogTest : public QObject {
+class RankingHistoryDialogTest : public testing::WindowFixture {
   Q_OBJECT
 
  private slots:
   void init() {
-    environment_ = std::make_unique<testing::WidgetEnvironment>();
-    document_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(document_.get());
+    WindowFixture::init();
     prompt_ = std::make_unique<ScriptedPrompt>();
   }
   void cleanup() {
-    QCOMPARE(testing::PendingModalAnswers(), 0);
     prompt_.reset();
-    SetCurrentDocument(nullptr);
-    document_.reset();
-    environment_.reset();
+    WindowFixture::cleanup();
   }
 
   void YearFieldCompletesTwoDigitYears_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("one digit") << "7"
-                               << "2007";
-    QTest::newRow("zero") << "0"
-                          << "2000";
-    QTest::newRow("two digits") << "85"
-                                << "1985";
-    QTest::newRow("ten") << "10"
-                         << "1910";
-    QTest::newRow("four digits") << "1999"
-                                 << "1999";
-    QTest::newRow("first year") << "1900"
-                                << "1900";
-    QTest::newRow("last year") << "2100"
-                               << "2100";
-    QTest::newRow("beyond") << "2150"
-                            << "";
-    QTest::newRow("before") << "1899"
-                            << "";
-    QTest::newRow("three digits") << "150"
-                                  << "";
-    QTest::newRow("negative") << "-5"
-                              << "";
-    QTest::newRow("not a number") << "abc"
-                                  << "";
-    QTest::newRow("blanks") << " 85 "
-                            << "1985";
-    QTest::newRow("empty") << ""
-                           << "";
+    QTest::newRow("one digit") << QString("7") << QString("2007");
+    QTest::newRow("zero") << QString("0") << QString("2000");
+    QTest::newRow("two digits") << QString("85") << QString("1985");
+    QTest::newRow("ten") << QString("10") << QString("1910");
+    QTest::newRow("four digits") << QString("1999") << QString("1999");
+    QTest::newRow("first year") << QString("1900") << QString("1900");
+    QTest::newRow("last year") << QString("2100") << QString("2100");
+    QTest::newRow("beyond") << QString("2150") << QString("");
+    QTest::newRow("before") << QString("1899") << QString("");
+    QTest::newRow("three digits") << QString("150") << QString("");
+    QTest::newRow("negative") << QString("-5") << QString("");
+    QTest::newRow("not a number") << QString("abc") << QString("");
+    QTest::newRow("blanks") << QString(" 85 ") << QString("1985");
+    QTest::newRow("empty") << QString("") << QString("");
   }
   void YearFieldCompletesTwoDigitYears() {
     QFETCH(QString, typed);
@@ -194,31 +174,29 @@ class RankingHistoryDialogTest : public QObject {
   }
 
   void TheHistoryListsYearsOrDates() {
-    DocumentBuilder builder(document_->Owner());
+    DocumentBuilder builder(Doc().Owner());
     JOUEUR* paul = builder.Player("Paul", "Martin", {{1999, "30/1"}, {2000, "15/5"}});
     paul->History().Entries().At(1)->SetNote("promoted");
-    DLG_EDIT_CLASSEMENTS yearly(*document_, *paul);
+    DLG_EDIT_CLASSEMENTS yearly(Doc(), *paul);
     QCOMPARE(Column(*yearly.List(), 0), QStringList({"1999", "2000"}));
     QCOMPARE(Column(*yearly.List(), 1), QStringList({"30/1", "15/5"}));
     QCOMPARE(Column(*yearly.List(), 2), QStringList({"", "promoted"}));
 
     Registry().SetActive(Registry().FindBuiltIn("ATP"));
-    HISTORIQUE_CLASSEMENTS& history = document_->Owner().History();
+    HISTORIQUE_CLASSEMENTS& history = Doc().Owner().History();
     history.Add(CLASSEMENT(300), DATE_SIMPLE(14, 7, 2001), "");
     history.Add(CLASSEMENT(200), DATE_SIMPLE(3, 2, 2001), "");
-    DLG_EDIT_CLASSEMENTS dated(*document_, document_->Owner(), history.Entries().At(1));
-    QCOMPARE(Column(*dated.List(), 0),
-             QStringList({QString::fromStdString(DATE_SIMPLE(3, 2, 2001).Format()),
-                          QString::fromStdString(DATE_SIMPLE(14, 7, 2001).Format())}));
+    DLG_EDIT_CLASSEMENTS dated(Doc(), Doc().Owner(), history.Entries().At(1));
+    QCOMPARE(Column(*dated.List(), 0), QStringList({"03/02/2001", "14/07/2001"}));
     QCOMPARE(Column(*dated.List(), 1), QStringList({"200", "300"}));
     // The entry given is selected.
     QCOMPARE(dated.SelectedEntry(), history.Entries().At(1));
   }
 
   void ButtonsFollowTheSelectionAndOneEntryCannotGo() {
-    HISTORIQUE_CLASSEMENTS& history = document_->Owner().History();
+    HISTORIQUE_CLASSEMENTS& history = Doc().Owner().History();
     history.Add(CLASSEMENT(3), DATE_SIMPLE(1, 1, 2000), "");
-    DLG_EDIT_CLASSEMENTS dialog(*document_, document_->Owner());
+    DLG_EDIT_CLASSEMENTS dialog(Doc(), Doc().Owner());
     dialog.show();
     QVERIFY(dialog.NewButton()->isEnabled());
     QVERIFY(!dialog.ModifyButton()->isEnabled());
@@ -235,14 +213,14 @@ class RankingHistoryDialogTest : public QObject {
   }
 
   void NewModifyAndDeleteChangeTheHistoryAndTheDocument() {
-    HISTORIQUE_CLASSEMENTS& history = document_->Owner().History();
+    HISTORIQUE_CLASSEMENTS& history = Doc().Owner().History();
     history.Add(CLASSEMENT(3), DATE_SIMPLE(1, 1, 2000), "");
-    DLG_EDIT_CLASSEMENTS dialog(*document_, document_->Owner());
+    DLG_EDIT_CLASSEMENTS dialog(Doc(), Doc().Owner());
     dialog.show();
     dialog.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     int refreshed = 0;
-    document_->on_refresh_views = [&refreshed] { ++refreshed; };
+    Doc().on_refresh_views = [&refreshed] { ++refreshed; };
 
     // New: today's year, placed after 2000.
     AnswerNextModal([](QWidget* modal) {
@@ -254,12 +232,12 @@ class RankingHistoryDialogTest : public QObject {
     QCOMPARE(Column(*dialog.List(), 0), QStringList({"2000", "2001"}));
     QCOMPARE(Column(*dialog.List(), 1), QStringList({"30/3", "15/4"}));
     QCOMPARE(dialog.SelectedEntry(), history.Entries().At(1));
-    QVERIFY(document_->IsModified());
+    QVERIFY(Doc().IsModified());
     QCOMPARE(refreshed, 1);
     QVERIFY(dialog.DeleteButton()->isEnabled());
 
     // Modify (double-click): moved before 2000, the list follows the dates.
-    document_->SetModifiedFlag(false);
+    Doc().SetModifiedFlag(false);
     AnswerNextModal([](QWidget* modal) {
       ReplaceText(modal->findChild<QLineEdit*>("year"), "98");
       QTest::mouseClick(modal->findChild<QPushButton*>("okButton"), Qt::LeftButton);
@@ -271,7 +249,7 @@ class RankingHistoryDialogTest : public QObject {
     QCOMPARE(Column(*dialog.List(), 1), QStringList({"15/4", "30/3"}));
     QCOMPARE(history.RankingForYear(1999).Text(), std::string("15/4"));
     QCOMPARE(dialog.SelectedEntry(), history.Entries().Front());
-    QVERIFY(document_->IsModified());
+    QVERIFY(Doc().IsModified());
 
     // Enter on a line changes it too, and the history stays open.
     AnswerNextModal([](QWidget* modal) {
@@ -284,11 +262,11 @@ class RankingHistoryDialogTest : public QObject {
     QVERIFY(dialog.isVisible());
 
     // Cancelled modification: nothing changes.
-    document_->SetModifiedFlag(false);
+    Doc().SetModifiedFlag(false);
     ClickInNextModal("cancelButton");
     dialog.ModifySelected();
     QCOMPARE(Column(*dialog.List(), 1), QStringList({"15/4", "30/3"}));
-    QVERIFY(!document_->IsModified());
+    QVERIFY(!Doc().IsModified());
 
     // Delete asks first; No keeps the entry, Yes removes it.
     prompt_->Script({ScriptedPrompt::Answer::kNo, ScriptedPrompt::Answer::kYes});
@@ -299,15 +277,13 @@ class RankingHistoryDialogTest : public QObject {
              std::vector<std::string>(2, "Destroy the selected item permanently ?"));
     QCOMPARE(Column(*dialog.List(), 0), QStringList({"2000"}));
     QCOMPARE(history.Count(), 1);
-    QVERIFY(document_->IsModified());
+    QVERIFY(Doc().IsModified());
     QVERIFY(!dialog.DeleteButton()->isEnabled());
     QVERIFY(!dialog.ModifyButton()->isEnabled());
-    document_->on_refresh_views = nullptr;
+    Doc().on_refresh_views = nullptr;
   }
 
  private:
-  std::unique_ptr<testing::WidgetEnvironment> environment_;
-  std::unique_ptr<PROJECT_DOC> document_;
   std::unique_ptr<ScriptedPrompt> prompt_;
 };
 

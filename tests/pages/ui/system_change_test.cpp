@@ -1,4 +1,4 @@
-// The ranking-system commands of the main window, from the menu to the
+// Guards the ranking-system commands of the main window, from the menu to the
 // document: the warning, the choice, the translation questions (all of them
 // answered through the program's own dialogs), what a stop at any step
 // leaves, and the pages started again after a change.
@@ -11,13 +11,11 @@
 #include "pages/rankings/ranking_history_dialog.h"
 #include "pages/rankings/system_selection_dialog.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "shell/dialogs/dialog_prompt.h"
-#include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/page_view.h"
@@ -69,43 +67,32 @@ void AnswerTranslation(QStringList& asked, const QString& grade) {
 
 }  // namespace
 
-class SystemChangeTest : public QObject {
+class SystemChangeTest : public testing::WindowFixture {
   Q_OBJECT
 
  private slots:
   void init() {
-    environment_ = std::make_unique<testing::WidgetEnvironment>();
-    document_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(document_.get());
-    document_->MakeDefaultDocument();
-    document_->Owner().History().Clear();
-    DocumentBuilder builder(document_->Owner());
+    WindowFixture::init();
+    Doc().MakeDefaultDocument();
+    Owner().History().Clear();
+    DocumentBuilder builder(Owner());
     builder.Season(2000, "30/1");
     builder.Player("Paul", "Martin", {{1999, "30/5"}});
     builder.Player("Marc", "Roux", {{2000, "30"}});
     builder.Player("Luc", "Blanc", {{2000, "30/5"}});
-    document_->SetTitle("Moi");
-    document_->SetModifiedFlag(false);
+    Doc().SetTitle("Moi");
+    Doc().SetModifiedFlag(false);
     SetUserPrompt(&prompt_);
-    session_ = std::make_unique<DocumentSession>(*document_, environment_->Path("program"));
-    window_ = std::make_unique<MainWindow>(*session_, environment_->Path("program"),
-                                           [this](int number, QWidget* parent) {
-                                             auto* page = new CountingPage(number, parent);
-                                             pages_.push_back(page);
-                                             return page;
-                                           });
-    window_->show();
+    pages_.clear();
+    OpenWindow([this](int number, QWidget* parent) {
+      auto* page = new CountingPage(number, parent);
+      pages_.push_back(page);
+      return page;
+    });
   }
   void cleanup() {
-    QCOMPARE(testing::PendingModalAnswers(), 0);
-    document_->SetModifiedFlag(false);
-    window_.reset();
-    pages_.clear();
-    session_.reset();
     SetUserPrompt(nullptr);
-    SetCurrentDocument(nullptr);
-    document_.reset();
-    environment_.reset();
+    WindowFixture::cleanup();
   }
 
   void NoToTheWarningChangesNothing() {
@@ -114,7 +101,7 @@ class SystemChangeTest : public QObject {
       warning = modal->findChild<QLabel*>("questionText")->text();
       QTest::mouseClick(modal->findChild<QPushButton*>("noButton"), Qt::LeftButton);
     });
-    window_->Command("actionChangeRankingSystem")->trigger();
+    Window().Command("actionChangeRankingSystem")->trigger();
     QCOMPARE(warning,
              QString("Be carefull! This action cannot be cancelled. So you should make a "
                      "copy of your document before changing its Ranking System.\nCurrent "
@@ -125,7 +112,7 @@ class SystemChangeTest : public QObject {
   void CancellingTheChoiceChangesNothing() {
     ClickInNextModal("yesButton");
     ClickInNextModal("cancelButton");
-    window_->Command("actionChangeRankingSystem")->trigger();
+    Window().Command("actionChangeRankingSystem")->trigger();
     ExpectUnchanged();
   }
 
@@ -135,7 +122,7 @@ class SystemChangeTest : public QObject {
     ChooseInNextSelection("Belge", true);
     AnswerTranslation(asked, "30.2");
     AnswerTranslation(asked, "");
-    window_->Command("actionChangeRankingSystem")->trigger();
+    Window().Command("actionChangeRankingSystem")->trigger();
     QCOMPARE(asked, QStringList({"The ranking 30/1 does not exist anymore, which ranking do you "
                                  "want to use instead?",
                                  "The ranking 30/5 does not exist anymore, which ranking do you "
@@ -150,18 +137,18 @@ class SystemChangeTest : public QObject {
     AnswerTranslation(asked, "30.2");
     AnswerTranslation(asked, "NC");
     const std::vector<int> starts = InitialUpdates();
-    window_->Command("actionChangeRankingSystem")->trigger();
+    Window().Command("actionChangeRankingSystem")->trigger();
     // 30/5 was asked once although two players hold it; 30 kept its name.
     QCOMPARE(asked.size(), 2);
     QCOMPARE(&ActiveSystem(), &Registry().Belgian());
     QCOMPARE(Registry().Pending(), nullptr);
     QCOMPARE(Rankings(), QStringList({"30.2", "NC", "30", "NC"}));
-    QVERIFY(document_->IsModified());
-    QVERIFY(window_->windowTitle().contains("Moi*"));
+    QVERIFY(Doc().IsModified());
+    QVERIFY(Window().windowTitle().contains("Moi*"));
     // Every page started again, the page shown stays.
     for (size_t i = 0; i < pages_.size(); ++i)
       QCOMPARE(pages_[i]->initial_updates, starts[i] + 1);
-    QCOMPARE(window_->CurrentPage(), int(PageView::kOwnPage));
+    QCOMPARE(Window().CurrentPage(), int(PageView::kOwnPage));
   }
 
   void AUsersSystemFromItsFile() {
@@ -174,7 +161,7 @@ class SystemChangeTest : public QObject {
     ClickInNextModal("yesButton");
     ChooseInNextSelection("Ladder", false);
     AnswerTranslation(asked, "Top");
-    window_->Command("actionChangeRankingSystem")->trigger();
+    Window().Command("actionChangeRankingSystem")->trigger();
     QCOMPARE(asked.size(), 1);  // only 30/1 is missing
     QCOMPARE(ActiveSystem().Title(), std::string("Ladder"));
     QVERIFY(!ActiveSystem().IsBuiltIn());
@@ -184,7 +171,7 @@ class SystemChangeTest : public QObject {
   void RankingSystemsWarnsThenManages() {
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
     ClickInNextModal("okButton");
-    window_->Command("actionRankingSystems")->trigger();
+    Window().Command("actionRankingSystems")->trigger();
     QCOMPARE(MessageBoxes::Said().size(), 1);
     QVERIFY(MessageBoxes::Said().front().startsWith("Be carefull!! Remember"));
     ExpectUnchanged();
@@ -198,17 +185,16 @@ class SystemChangeTest : public QObject {
       QCOMPARE(dialog->List()->ItemText(0, 1), QString("30/1"));
       QTest::mouseClick(dialog->findChild<QPushButton*>("okButton"), Qt::LeftButton);
     });
-    window_->Command("actionRankingHistory")->trigger();
-    QVERIFY(!document_->IsModified());
+    Window().Command("actionRankingHistory")->trigger();
+    QVERIFY(!Doc().IsModified());
   }
 
  private:
   // The owner's ranking, then each player's, as text.
-  QStringList Rankings() const {
+  QStringList Rankings() {
     QStringList texts;
-    texts << QString::fromStdString(
-        document_->Owner().History().Entries().Front()->Ranking().Text());
-    for (const JOUEUR* player : document_->Owner().Players())
+    texts << QString::fromStdString(Owner().History().Entries().Front()->Ranking().Text());
+    for (const JOUEUR* player : Owner().Players())
       texts << QString::fromStdString(player->History().Entries().Front()->Ranking().Text());
     return texts;
   }
@@ -224,13 +210,9 @@ class SystemChangeTest : public QObject {
     QCOMPARE(&ActiveSystem(), &Registry().French());
     QCOMPARE(Registry().Pending(), nullptr);
     QCOMPARE(Rankings(), QStringList({"30/1", "30/5", "30", "30/5"}));
-    QVERIFY(!document_->IsModified());
+    QVERIFY(!Doc().IsModified());
   }
 
-  std::unique_ptr<testing::WidgetEnvironment> environment_;
-  std::unique_ptr<PROJECT_DOC> document_;
-  std::unique_ptr<DocumentSession> session_;
-  std::unique_ptr<MainWindow> window_;
   std::vector<CountingPage*> pages_;
   DialogPrompt prompt_;
 };

@@ -1,4 +1,4 @@
-// The ranking-system editor driven as a user would: the values it opens
+// Guards the ranking-system editor driven as a user would: the values it opens
 // with, the grade list editing (keys, buttons, labels edited in place), the
 // checks on OK in their order, and the ".cla" file it writes, read back.
 #include <QApplication>
@@ -16,8 +16,8 @@
 #include "ranking/ranking_registry.h"
 #include "ranking/system_definition.h"
 #include "tests/support/scripted_prompt.h"
-#include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {
@@ -52,17 +52,17 @@ QStringList SystemFiles() {
 
 }  // namespace
 
-class SystemEditorDialogTest : public QObject {
+class SystemEditorDialogTest : public testing::WindowFixture {
   Q_OBJECT
 
  private slots:
   void init() {
-    environment_ = std::make_unique<testing::WidgetEnvironment>();
+    WindowFixture::init();
     prompt_ = std::make_unique<ScriptedPrompt>();
   }
   void cleanup() {
     prompt_.reset();
-    environment_.reset();
+    WindowFixture::cleanup();
   }
 
   void OpensOnTheSystemGiven() {
@@ -98,16 +98,16 @@ class SystemEditorDialogTest : public QObject {
     QTest::addColumn<QString>("weakest");
     QTest::addColumn<int>("grade_count");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no name") << "" << false << "-1"
-                             << "-1" << 0 << "A name must be given to the ranking system";
-    QTest::newRow("equal numbers") << "Ladder" << false << "7"
-                                   << "7" << 0 << "You must define a minimum of 2 rankings";
-    QTest::newRow("negative") << "Ladder" << false << "-5"
-                              << "10" << 0 << "You cannot use negative rankings";
-    QTest::newRow("no number") << "Ladder" << false << ""
-                               << "10" << 0 << "Please enter a whole number.";
-    QTest::newRow("one grade") << "Grades" << true << "1000"
-                               << "1" << 1 << "You must define a minimum of 2 rankings";
+    QTest::newRow("no name") << QString() << false << QString("-1") << QString("-1") << 0
+                             << "A name must be given to the ranking system";
+    QTest::newRow("equal numbers") << QString("Ladder") << false << QString("7") << QString("7")
+                                   << 0 << "You must define a minimum of 2 rankings";
+    QTest::newRow("negative") << QString("Ladder") << false << QString("-5") << QString("10") << 0
+                              << "You cannot use negative rankings";
+    QTest::newRow("no number") << QString("Ladder") << false << QString() << QString("10") << 0
+                               << "Please enter a whole number.";
+    QTest::newRow("one grade") << QString("Grades") << true << QString("1000") << QString("1") << 1
+                               << "You must define a minimum of 2 rankings";
   }
   void ChecksComeInOrderAndKeepTheDialogOpen() {
     QFETCH(QString, name);
@@ -324,7 +324,6 @@ class SystemEditorDialogTest : public QObject {
   }
 
  private:
-  std::unique_ptr<testing::WidgetEnvironment> environment_;
   std::unique_ptr<ScriptedPrompt> prompt_;
 };
 

@@ -1,4 +1,4 @@
-// The ranking-system selection dialog driven as a user would: the list, the
+// Guards the ranking-system selection dialog driven as a user would: the list, the
 // title and description of the line selected, the enabling of OK, Edit and
 // Delete, files that stop reading, and the creation, editing and deletion of
 // the user's systems.
@@ -22,7 +22,7 @@
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/test_environment.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/help_window.h"
 #include "widgets/listview/list_control.h"
@@ -69,12 +69,12 @@ void ClickLine(DLG_SELECTION_SYSCLASS& dialog, int line) {
 
 }  // namespace
 
-class SystemSelectionDialogTest : public QObject {
+class SystemSelectionDialogTest : public testing::WindowFixture {
   Q_OBJECT
 
  private slots:
   void init() {
-    environment_ = std::make_unique<testing::WidgetEnvironment>();
+    WindowFixture::init();
     prompt_ = std::make_unique<ScriptedPrompt>();
     WriteGradeSystem("Ladder", {"C", "B", "A"});
     WriteGradeSystem("Club", {"Low", "High"});
@@ -86,9 +86,8 @@ class SystemSelectionDialogTest : public QObject {
       QSettings store = settings::User();
       LanguageSwitch::Instance().Apply(kLanguageEnglish, store);
     }
-    QCOMPARE(testing::PendingModalAnswers(), 0);
     prompt_.reset();
-    environment_.reset();
+    WindowFixture::cleanup();
   }
 
   void ListsTheUsersSystemsThenTheBuiltIns() {
@@ -296,7 +295,6 @@ class SystemSelectionDialogTest : public QObject {
   }
 
  private:
-  std::unique_ptr<testing::WidgetEnvironment> environment_;
   std::unique_ptr<ScriptedPrompt> prompt_;
 };
 
