@@ -1,8 +1,7 @@
-// MY_LIST_CONTROL driven as a user and a page drive it, on the offscreen
+// Guards MY_LIST_CONTROL driven as a user and a page drive it, on the offscreen
 // platform: the colours and fonts actually drawn, the highlight, the
 // selection notification, columns from the settings and header clicks.
 #include <QAbstractItemModelTester>
-#include <QFile>
 #include <QHeaderView>
 #include <QSettings>
 #include <QSignalSpy>
@@ -67,434 +66,351 @@ ListColumnModel PeopleColumns() {
 class ListControlTest : public QObject {
   Q_OBJECT
 
- private slots:
-  void initTestCase();
-  void init();
-  void cleanup();
-
-  void RowsAreWhiteUntilColoured();
-  void ListWithoutGroupsAlternatesCream();
-  void GroupsTakeTheCycleColours();
-  void GroupStartRowsUseTheLargerFont();
-  void FittingWidthShowsEveryTextUncut();
-  void SelectedRowsShowTheFixedHighlight();
-  void DeselectingTheLastRowNotifiesOnce();
-  void NotifiesTheFirstSelectedRow();
-  void SingleSelectionKeepsOneRow();
-  void ClearingOrSortingTheListNotifies();
-  void ReorderTakesOnlyAPermutation();
-  void ColumnsFollowTheColumnModel();
-  void StoredDisplayOrderWithBadIndexPutsColumnZeroThere();
-  void ColumnSettingsRoundTripThroughTheSettings();
-  void HeaderClicksSortByPriority();
-  void UserLayoutIsReadBack();
-  void PerUserSettingsKeepTheColumns();
-
  private:
-  // A list shown on screen with four columns and `rows` rows named "row N".
-  MY_LIST_CONTROL& MakeList(int rows, bool multiple = true);
-  QColor PixelBehind(int row, int column);
-  void ClickRow(int row, Qt::KeyboardModifiers modifiers = {});
-
   std::unique_ptr<MY_LIST_CONTROL> list_;
   std::unique_ptr<QAbstractItemModelTester> tester_;
   QTemporaryDir settings_folder_;
-};
 
-void ListControlTest::initTestCase() {
-  // The per-user settings go to a temporary folder, never the user's own.
-  QCoreApplication::setOrganizationName(QStringLiteral("Zezovu"));
-  QCoreApplication::setApplicationName(QStringLiteral("Scorvane"));
-  QSettings::setDefaultFormat(QSettings::IniFormat);
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_folder_.path());
-}
-
-void ListControlTest::init() {
-  list_.reset();
-}
-
-void ListControlTest::cleanup() {
-  tester_.reset();
-  list_.reset();
-}
-
-MY_LIST_CONTROL& ListControlTest::MakeList(int rows, bool multiple) {
-  list_ = std::make_unique<MY_LIST_CONTROL>(multiple, true);
-  tester_ = std::make_unique<QAbstractItemModelTester>(
-      &list_->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-  for (int column = 0; column < 4; ++column)
-    list_->InsertColumn(column, QStringLiteral("Column %1").arg(column), ColumnAlignment::kLeft,
-                        100);
-  for (int row = 0; row < rows; ++row)
-    list_->InsertItem(row, QStringLiteral("row %1").arg(row), -1,
-                      static_cast<quintptr>(1000 + row));
-  list_->resize(500, 600);
-  list_->show();
-  [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(list_.get());
-  return *list_;
-}
-
-// The colour drawn at the right end of a cell, where no text reaches.
-QColor ListControlTest::PixelBehind(int row, int column) {
-  const QImage image = list_->viewport()->grab().toImage();
-  const QRect cell = list_->visualRect(list_->Model().index(row, column));
-  return image.pixelColor(cell.right() - 3, cell.center().y());
-}
-
-void ListControlTest::ClickRow(int row, Qt::KeyboardModifiers modifiers) {
-  const QRect cell = list_->visualRect(list_->Model().index(row, 1));
-  QTest::mouseClick(list_->viewport(), Qt::LeftButton, modifiers, cell.center());
-}
-
-void ListControlTest::RowsAreWhiteUntilColoured() {
-  MakeList(4);
-  for (int row = 0; row < 4; ++row)
-    QCOMPARE(PixelBehind(row, 0), QColor(Qt::white));
-}
-
-void ListControlTest::ListWithoutGroupsAlternatesCream() {
-  MY_LIST_CONTROL& list = MakeList(6);
-  list.SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
-  for (int row = 0; row < 6; ++row) {
-    const Rgb expected = row % 2 == 0 ? list_pairs::kCream.a : list_pairs::kCream.b;
-    QCOMPARE(PixelBehind(row, 2), ToColor(expected));
+  // A list shown on screen with four columns and `rows` rows named "row N".
+  MY_LIST_CONTROL& MakeList(int rows, bool multiple = true) {
+    list_ = std::make_unique<MY_LIST_CONTROL>(multiple, true);
+    tester_ = std::make_unique<QAbstractItemModelTester>(
+        &list_->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    for (int column = 0; column < 4; ++column)
+      list_->InsertColumn(column, QStringLiteral("Column %1").arg(column), ColumnAlignment::kLeft,
+                          100);
+    for (int row = 0; row < rows; ++row)
+      list_->InsertItem(row, QStringLiteral("row %1").arg(row), -1,
+                        static_cast<quintptr>(1000 + row));
+    list_->resize(500, 600);
+    list_->show();
+    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(list_.get());
+    return *list_;
   }
-}
+  // The colour drawn at the right end of a cell, where no text reaches.
+  QColor PixelBehind(int row, int column) {
+    const QImage image = list_->viewport()->grab().toImage();
+    const QRect cell = list_->visualRect(list_->Model().index(row, column));
+    return image.pixelColor(cell.right() - 3, cell.center().y());
+  }
+  void ClickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
+    const QRect cell = list_->visualRect(list_->Model().index(row, 1));
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, modifiers, cell.center());
+  }
 
-void ListControlTest::GroupsTakeTheCycleColours() {
-  MY_LIST_CONTROL& list = MakeList(8);
-  list.SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
-  list.AddGroupStart(0);
-  list.AddGroupStart(3);
-  const Rgb kGreenA = list_pairs::kGreen.a, kGreenB = list_pairs::kGreen.b;
-  const Rgb kCreamA = list_pairs::kCream.a, kCreamB = list_pairs::kCream.b;
-  const Rgb two_groups[] = {kGreenA, kGreenB, kGreenA, kCreamA, kCreamB, kCreamA, kCreamB, kCreamA};
-  for (int row = 0; row < 8; ++row)
-    QCOMPARE(PixelBehind(row, 3), ToColor(two_groups[row]));
-  // A third group at row 6 is green again, from colour A.
-  list.AddGroupStart(6);
-  QCOMPARE(PixelBehind(6, 3), ToColor(kGreenA));
-  QCOMPARE(PixelBehind(7, 3), ToColor(kGreenB));
-  // Refilled without groups: back to the default pair.
-  list.ClearGroupStarts();
-  QCOMPARE(PixelBehind(0, 3), ToColor(kCreamA));
-  QCOMPARE(PixelBehind(1, 3), ToColor(kCreamB));
-}
+ private slots:
+  void initTestCase() {
+    // The per-user settings go to a temporary folder, never the user's own.
+    QCoreApplication::setOrganizationName(QStringLiteral("Zezovu"));
+    QCoreApplication::setApplicationName(QStringLiteral("Scorvane"));
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_folder_.path());
+  }
+  void cleanup() {
+    tester_.reset();
+    list_.reset();
+  }
 
-void ListControlTest::GroupStartRowsUseTheLargerFont() {
-  MY_LIST_CONTROL& list = MakeList(5);
-  list.SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
-  list.AddGroupStart(0);
-  list.AddGroupStart(3);
-  for (int row = 0; row < 5; ++row)
-    list.SetItemText(row, 0, QStringLiteral("HHHH"));
-  // The height of the ink drawn in the first cell of each row.
-  const QImage image = list.viewport()->grab().toImage();
-  auto ink_height = [&](int row) {
-    const QRect cell = list.visualRect(list.Model().index(row, 0));
-    int top = -1, bottom = -1;
-    for (int y = cell.top(); y <= cell.bottom(); ++y) {
-      for (int x = cell.left(); x <= cell.right(); ++x) {
-        if (qGray(image.pixel(x, y)) < 100) {
-          if (top < 0) top = y;
-          bottom = y;
-          break;
+  void RowsAreWhiteThenAlternateThenTakeTheGroupColours() {
+    MY_LIST_CONTROL& list = MakeList(8);
+    QCOMPARE(PixelBehind(0, 0), QColor(Qt::white));
+    QCOMPARE(PixelBehind(1, 0), QColor(Qt::white));
+    const QColor cream_a = ToColor(list_pairs::kCream.a), cream_b = ToColor(list_pairs::kCream.b);
+    const QColor green_a = ToColor(list_pairs::kGreen.a), green_b = ToColor(list_pairs::kGreen.b);
+    list.SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
+    for (int row = 0; row < 8; ++row)
+      QCOMPARE(PixelBehind(row, 2), row % 2 == 0 ? cream_a : cream_b);
+    list.AddGroupStart(0);
+    list.AddGroupStart(3);
+    const QColor two_groups[] = {green_a, green_b, green_a, cream_a,
+                                 cream_b, cream_a, cream_b, cream_a};
+    for (int row = 0; row < 8; ++row)
+      QCOMPARE(PixelBehind(row, 3), two_groups[row]);
+    // A third group at row 6 is green again, from colour A.
+    list.AddGroupStart(6);
+    QCOMPARE(PixelBehind(6, 3), green_a);
+    QCOMPARE(PixelBehind(7, 3), green_b);
+    // Refilled without groups: back to the default pair.
+    list.ClearGroupStarts();
+    QCOMPARE(PixelBehind(0, 3), cream_a);
+    QCOMPARE(PixelBehind(1, 3), cream_b);
+  }
+
+  void GroupStartRowsUseTheLargerFont() {
+    MY_LIST_CONTROL& list = MakeList(5);
+    list.SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
+    list.AddGroupStart(0);
+    list.AddGroupStart(3);
+    for (int row = 0; row < 5; ++row)
+      list.SetItemText(row, 0, QStringLiteral("HHHH"));
+    // The height of the ink drawn in the first cell of each row.
+    const QImage image = list.viewport()->grab().toImage();
+    auto ink_height = [&](int row) {
+      const QRect cell = list.visualRect(list.Model().index(row, 0));
+      int top = -1, bottom = -1;
+      for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        for (int x = cell.left(); x <= cell.right(); ++x) {
+          if (qGray(image.pixel(x, y)) < 100) {
+            if (top < 0) top = y;
+            bottom = y;
+            break;
+          }
         }
       }
+      return top < 0 ? 0 : bottom - top + 1;
+    };
+    const int normal = ink_height(1);
+    QVERIFY(normal > 0);
+    QCOMPARE(ink_height(2), normal);
+    QCOMPARE(ink_height(4), normal);
+    QVERIFY2(ink_height(0) > normal, "group start row 0 drawn larger");
+    QVERIFY2(ink_height(3) > normal, "group start row 3 drawn larger");
+    QCOMPARE(list.Model().data(list.Model().index(3, 2), Qt::FontRole).value<QFont>().pixelSize(),
+             20);
+    QCOMPARE(list.Model().data(list.Model().index(2, 2), Qt::FontRole).value<QFont>().pixelSize(),
+             14);
+  }
+
+  void FittingWidthShowsEveryTextUncut() {
+    MY_LIST_CONTROL& list = MakeList(4);
+    list.SetImageList({QPixmap(24, 16)});
+    list.AddGroupStart(2);
+    const QStringList texts = {"short", "a rather longer text of a list", "group heading text",
+                               "x"};
+    for (int row = 0; row < 4; ++row)
+      list.SetItemText(row, 1, texts[row]);
+    list.SetItemImage(3, 1, 0);
+    list.setColumnWidth(1, list.FittingWidth(1));
+    for (int row = 0; row < 4; ++row) {
+      // The room the painter leaves for the text, as it draws it.
+      const CellLook look = list.CellLookAt(row, 1);
+      int room = list.columnWidth(1) - 2 * kListTextMargin;
+      if (!look.image.isNull()) room -= look.image.width() + kListTextMargin;
+      QCOMPARE(QFontMetrics(look.font).elidedText(look.text, Qt::ElideRight, room), texts[row]);
     }
-    return top < 0 ? 0 : bottom - top + 1;
-  };
-  const int normal = ink_height(1);
-  QVERIFY(normal > 0);
-  QCOMPARE(ink_height(2), normal);
-  QCOMPARE(ink_height(4), normal);
-  QVERIFY2(ink_height(0) > normal, "group start row 0 drawn larger");
-  QVERIFY2(ink_height(3) > normal, "group start row 3 drawn larger");
-  QCOMPARE(list.Model().data(list.Model().index(3, 2), Qt::FontRole).value<QFont>().pixelSize(),
-           20);
-  QCOMPARE(list.Model().data(list.Model().index(2, 2), Qt::FontRole).value<QFont>().pixelSize(),
-           14);
-}
-
-void ListControlTest::FittingWidthShowsEveryTextUncut() {
-  MY_LIST_CONTROL& list = MakeList(4);
-  list.SetImageList({QPixmap(24, 16)});
-  list.AddGroupStart(2);
-  const QStringList texts = {"short", "a rather longer text of a list", "group heading text", "x"};
-  for (int row = 0; row < 4; ++row)
-    list.SetItemText(row, 1, texts[row]);
-  list.SetItemImage(3, 1, 0);
-  list.setColumnWidth(1, list.FittingWidth(1));
-  for (int row = 0; row < 4; ++row) {
-    // The room the painter leaves for the text, as it draws it.
-    const CellLook look = list.CellLookAt(row, 1);
-    int room = list.columnWidth(1) - 2 * kListTextMargin;
-    if (!look.image.isNull()) room -= look.image.width() + kListTextMargin;
-    QCOMPARE(QFontMetrics(look.font).elidedText(look.text, Qt::ElideRight, room), texts[row]);
+    // The heading counts too, and an empty column is as wide as it.
+    QVERIFY(list.FittingWidth(3) >= list.horizontalHeader()->sectionSizeHint(3));
   }
-  // The heading counts too, and an empty column is as wide as it.
-  QVERIFY(list.FittingWidth(3) >= list.horizontalHeader()->sectionSizeHint(3));
-}
 
-void ListControlTest::SelectedRowsShowTheFixedHighlight() {
-  MY_LIST_CONTROL& list = MakeList(4);
-  list.SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
-  list.SelectItem(1);
-  // Without the focus a selection is shown only when the list always shows it.
-  list.clearFocus();
-  QCOMPARE(PixelBehind(1, 2), ToColor(list_pairs::kCream.b));
-  list.SetShowSelectionAlways(true);
-  QCOMPARE(PixelBehind(1, 2), kHighlightBackground);
-  QCOMPARE(PixelBehind(0, 2), ToColor(list_pairs::kCream.a));
-  const CellLook look = list.CellLookAt(1, 0);
-  QCOMPARE(look.foreground, QColor(0, 0, 230));
-  QCOMPARE(look.background, QColor(236, 254, 70));
-  QCOMPARE(list.CellLookAt(0, 0).foreground, QColor(Qt::black));
-}
-
-void ListControlTest::DeselectingTheLastRowNotifiesOnce() {
-  MY_LIST_CONTROL& list = MakeList(5);
-  QSignalSpy spy(&list, &MY_LIST_CONTROL::SelectionNotified);
-  ClickRow(2);
-  QCOMPARE(spy.count(), 1);
-  QCOMPARE(spy.at(0).at(0).toInt(), 2);
-  QCOMPARE(spy.at(0).at(1).value<quintptr>(), quintptr{1002});
-  ClickRow(2, Qt::ControlModifier);
-  QCOMPARE(list.FirstSelectedRow(), -1);
-  QCOMPARE(spy.count(), 2);
-  QCOMPARE(spy.at(1).at(0).toInt(), -1);
-  QCOMPARE(spy.at(1).at(1).value<quintptr>(), quintptr{0});
-  // Nothing more while the selection stays empty.
-  list.ClearSelection();
-  list.viewport()->repaint();
-  QCOMPARE(spy.count(), 2);
-  ClickRow(2, Qt::ControlModifier);
-  QCOMPARE(spy.count(), 3);
-  QCOMPARE(spy.at(2).at(0).toInt(), 2);
-  QCOMPARE(spy.at(2).at(1).value<quintptr>(), quintptr{1002});
-}
-
-void ListControlTest::NotifiesTheFirstSelectedRow() {
-  MY_LIST_CONTROL& list = MakeList(6);
-  QSignalSpy spy(&list, &MY_LIST_CONTROL::SelectionNotified);
-  ClickRow(3);
-  ClickRow(1, Qt::ControlModifier);
-  QCOMPARE(list.SelectedRows(), (std::vector<int>{1, 3}));
-  QCOMPARE(spy.count(), 2);
-  QCOMPARE(spy.last().at(0).toInt(), 1);
-  // Adding a row below the first selected one changes nothing to report.
-  ClickRow(5, Qt::ControlModifier);
-  QCOMPARE(spy.count(), 2);
-  // Dropping row 1 leaves row 3 first.
-  ClickRow(1, Qt::ControlModifier);
-  QCOMPARE(spy.count(), 3);
-  QCOMPARE(spy.last().at(0).toInt(), 3);
-  QCOMPARE(spy.last().at(1).value<quintptr>(), quintptr{1003});
-  // Keyboard moves report too.
-  ClickRow(3);
-  QTest::keyClick(&list, Qt::Key_Down);
-  QCOMPARE(spy.last().at(0).toInt(), 4);
-}
-
-void ListControlTest::SingleSelectionKeepsOneRow() {
-  MY_LIST_CONTROL& list = MakeList(5, /*multiple=*/false);
-  ClickRow(1);
-  ClickRow(3, Qt::ControlModifier);
-  QCOMPARE(list.SelectedRows(), std::vector<int>{3});
-  list.SelectItem(4);
-  QCOMPARE(list.SelectedRows(), std::vector<int>{4});
-}
-
-void ListControlTest::ClearingOrSortingTheListNotifies() {
-  MY_LIST_CONTROL& list = MakeList(0);
-  std::vector<Person> people{{"Martin", 30}, {"Abel", 40}, {"Zoe", 20}};
-  ListColumnModel columns = PeopleColumns();
-  list.ApplyColumns(columns);
-  std::vector<ListRow> rows;
-  for (Person& person : people)
-    rows.push_back(
-        ListRow{{QString::fromStdString(person.name)}, {}, reinterpret_cast<quintptr>(&person)});
-  list.SetRows(std::move(rows));
-  QSignalSpy spy(&list, &MY_LIST_CONTROL::SelectionNotified);
-  ClickRow(0);  // Martin
-  QCOMPARE(spy.count(), 1);
-  // Sorting by name moves Martin to row 1: the selection follows him.
-  columns.MakePrimary(0);
-  list.SortRows(columns, 2001);
-  QCOMPARE(list.ItemText(1, 0), QStringLiteral("Martin"));
-  QCOMPARE(list.SelectedRows(), std::vector<int>{1});
-  QCOMPARE(spy.count(), 2);
-  QCOMPARE(spy.last().at(0).toInt(), 1);
-  QCOMPARE(spy.last().at(1).value<quintptr>(), reinterpret_cast<quintptr>(&people[0]));
-  // Emptying the list empties the selection.
-  list.DeleteAllItems();
-  QCOMPARE(spy.count(), 3);
-  QCOMPARE(spy.last().at(0).toInt(), -1);
-}
-
-void ListControlTest::ReorderTakesOnlyAPermutation() {
-  MY_LIST_CONTROL& list = MakeList(3);
-  auto texts = [&] {
-    return QStringList{list.ItemText(0, 0), list.ItemText(1, 0), list.ItemText(2, 0)}.join(',');
-  };
-  list.Model().Reorder({2, 0, 1});
-  QCOMPARE(texts(), QStringLiteral("row 2,row 0,row 1"));
-  list.Model().Reorder({0, 0, 1});
-  list.Model().Reorder({0, 1});
-  list.Model().Reorder({0, 1, 7});
-  QCOMPARE(texts(), QStringLiteral("row 2,row 0,row 1"));
-}
-
-void ListControlTest::ColumnsFollowTheColumnModel() {
-  MY_LIST_CONTROL& list = MakeList(0);
-  ListColumnModel columns = PeopleColumns();
-  columns.Column(2).shown = false;
-  const int order[] = {3, 0, 2, 1};
-  columns.SetDisplayOrder(order);
-  list.ApplyColumns(columns);
-  QCOMPARE(list.ColumnCount(), 4);
-  QCOMPARE(list.model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Town"));
-  QVERIFY(list.isColumnHidden(2));
-  QCOMPARE(list.columnWidth(0), 120);
-  QCOMPARE(list.ShownColumnsInOrder(), (std::vector<int>{3, 0, 1}));
-  QCOMPARE(list.Model().data(list.Model().index(0, 1), Qt::TextAlignmentRole).isValid(), false);
-  list.InsertItem(0, QStringLiteral("x"));
-  const auto alignment =
-      list.Model().data(list.Model().index(0, 1), Qt::TextAlignmentRole).value<Qt::Alignment>();
-  QVERIFY(alignment & Qt::AlignHCenter);
-}
-
-void ListControlTest::StoredDisplayOrderWithBadIndexPutsColumnZeroThere() {
-  QTemporaryDir dir;
-  QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
-  settings.setValue(QStringLiteral("Colonnes joueurs/Colonnes affichées"),
-                    QStringLiteral("3,99,1,2"));
-  settings.setValue(QStringLiteral("Colonnes joueurs/col 1"),
-                    QStringLiteral("taille= 77, affichée= 0, ordre= 0, ordre_inverse= 1"));
-  ListColumnModel columns = PeopleColumns();
-  ReadColumnSettings(settings, QStringLiteral("Colonnes joueurs"), columns);
-  MY_LIST_CONTROL& list = MakeList(0);
-  list.ApplyColumns(columns);
-  const QHeaderView* header = list.horizontalHeader();
-  QCOMPARE(header->logicalIndex(0), 3);
-  QCOMPARE(header->logicalIndex(1), 0);
-  QCOMPARE(header->logicalIndex(2), 1);
-  QCOMPARE(header->logicalIndex(3), 2);
-  QCOMPARE(columns.Column(1).width, 77);
-  QVERIFY(list.isColumnHidden(1));
-  QCOMPARE(columns.Column(1).priority, 0);
-  QVERIFY(columns.Column(1).reverse);
-  // Columns the settings do not name keep the page's values.
-  QCOMPARE(columns.Column(0).width, 120);
-  QVERIFY(!list.isColumnHidden(0));
-}
-
-void ListControlTest::ColumnSettingsRoundTripThroughTheSettings() {
-  QTemporaryDir dir;
-  const QString file = dir.filePath(QStringLiteral("settings.ini"));
-  ListColumnModel written = PeopleColumns();
-  written.Column(0).width = 133;
-  written.Column(2).shown = false;
-  written.MakePrimary(1);
-  written.MakePrimary(0);
-  written.MakePrimary(0);
-  const int order[] = {1, 3, 0, 2};
-  written.SetDisplayOrder(order);
-  {
-    QSettings settings(file, QSettings::IniFormat);
-    WriteColumnSettings(settings, QStringLiteral("Colonnes palmarès"), written);
+  void SelectedRowsShowTheFixedHighlight() {
+    MY_LIST_CONTROL& list = MakeList(4);
+    list.SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
+    list.SelectItem(1);
+    // Without the focus a selection is shown only when the list always shows it.
+    list.clearFocus();
+    QCOMPARE(PixelBehind(1, 2), ToColor(list_pairs::kCream.b));
+    list.SetShowSelectionAlways(true);
+    QCOMPARE(PixelBehind(1, 2), kHighlightBackground);
+    QCOMPARE(PixelBehind(0, 2), ToColor(list_pairs::kCream.a));
+    const CellLook look = list.CellLookAt(1, 0);
+    QCOMPARE(look.foreground, QColor(0, 0, 230));
+    QCOMPARE(look.background, QColor(236, 254, 70));
+    QCOMPARE(list.CellLookAt(0, 0).foreground, QColor(Qt::black));
   }
-  QSettings settings(file, QSettings::IniFormat);
-  QCOMPARE(settings.value(QStringLiteral("Colonnes palmarès/col 0")).toString(),
-           QStringLiteral("taille= 133, affichée= 1, ordre= 0, ordre_inverse= 1"));
-  QCOMPARE(settings.value(QStringLiteral("Colonnes palmarès/col 2")).toString(),
-           QStringLiteral("taille= 90, affichée= 0, ordre= -1, ordre_inverse= 0"));
-  QCOMPARE(settings.value(QStringLiteral("Colonnes palmarès/Colonnes affichées")).toString(),
-           QStringLiteral("1,3,0,2"));
-  ListColumnModel read = PeopleColumns();
-  ReadColumnSettings(settings, QStringLiteral("Colonnes palmarès"), read);
-  for (int i = 0; i < read.Count(); ++i) {
-    QCOMPARE(read.Column(i).width, written.Column(i).width);
-    QCOMPARE(read.Column(i).shown, written.Column(i).shown);
-    QCOMPARE(read.Column(i).priority, written.Column(i).priority);
-    QCOMPARE(read.Column(i).reverse, written.Column(i).reverse);
-  }
-  QCOMPARE(read.DisplayOrder(), written.DisplayOrder());
-}
 
-void ListControlTest::HeaderClicksSortByPriority() {
-  MY_LIST_CONTROL& list = MakeList(0);
-  std::vector<Person> people{{"martin", 30}, {"Abel", 40}, {"Zoe", 30}, {"Durand", 20}};
-  ListColumnModel columns = PeopleColumns();
-  list.ApplyColumns(columns);
-  std::vector<ListRow> rows;
-  for (Person& person : people) {
-    rows.push_back(ListRow{{QString::fromStdString(person.name), QString::number(person.age)},
-                           {},
-                           reinterpret_cast<quintptr>(&person)});
+  void DeselectingTheLastRowNotifiesOnce() {
+    MY_LIST_CONTROL& list = MakeList(5);
+    QSignalSpy spy(&list, &MY_LIST_CONTROL::SelectionNotified);
+    ClickRow(2);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), 2);
+    QCOMPARE(spy.at(0).at(1).value<quintptr>(), quintptr{1002});
+    ClickRow(2, Qt::ControlModifier);
+    QCOMPARE(list.FirstSelectedRow(), -1);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(1).at(0).toInt(), -1);
+    QCOMPARE(spy.at(1).at(1).value<quintptr>(), quintptr{0});
+    // Nothing more while the selection stays empty.
+    list.ClearSelection();
+    list.viewport()->repaint();
+    QCOMPARE(spy.count(), 2);
+    ClickRow(2, Qt::ControlModifier);
+    QCOMPARE(spy.count(), 3);
+    QCOMPARE(spy.at(2).at(0).toInt(), 2);
+    QCOMPARE(spy.at(2).at(1).value<quintptr>(), quintptr{1002});
   }
-  list.SetRows(std::move(rows));
-  // What a list page does with a header click.
-  connect(&list, &MY_LIST_CONTROL::HeaderClicked, &list, [&](int column) {
-    if (columns.MakePrimary(column)) list.SortRows(columns, 2001);
-  });
-  auto click_header = [&](int column) {
+
+  void NotifiesTheFirstSelectedRow() {
+    MY_LIST_CONTROL& list = MakeList(6);
+    QSignalSpy spy(&list, &MY_LIST_CONTROL::SelectionNotified);
+    ClickRow(3);
+    ClickRow(1, Qt::ControlModifier);
+    QCOMPARE(list.SelectedRows(), (std::vector<int>{1, 3}));
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.last().at(0).toInt(), 1);
+    // Adding a row below the first selected one changes nothing to report.
+    ClickRow(5, Qt::ControlModifier);
+    QCOMPARE(spy.count(), 2);
+    // Dropping row 1 leaves row 3 first.
+    ClickRow(1, Qt::ControlModifier);
+    QCOMPARE(spy.count(), 3);
+    QCOMPARE(spy.last().at(0).toInt(), 3);
+    QCOMPARE(spy.last().at(1).value<quintptr>(), quintptr{1003});
+    // Keyboard moves report too.
+    ClickRow(3);
+    QTest::keyClick(&list, Qt::Key_Down);
+    QCOMPARE(spy.last().at(0).toInt(), 4);
+  }
+
+  void SingleSelectionKeepsOneRow() {
+    MY_LIST_CONTROL& list = MakeList(5, /*multiple=*/false);
+    ClickRow(1);
+    ClickRow(3, Qt::ControlModifier);
+    QCOMPARE(list.SelectedRows(), std::vector<int>{3});
+    list.SelectItem(4);
+    QCOMPARE(list.SelectedRows(), std::vector<int>{4});
+  }
+
+  void ClearingOrSortingTheListNotifies() {
+    MY_LIST_CONTROL& list = MakeList(0);
+    std::vector<Person> people{{"Martin", 30}, {"Abel", 40}, {"Zoe", 20}};
+    ListColumnModel columns = PeopleColumns();
+    list.ApplyColumns(columns);
+    std::vector<ListRow> rows;
+    for (Person& person : people)
+      rows.push_back(
+          ListRow{{QString::fromStdString(person.name)}, {}, reinterpret_cast<quintptr>(&person)});
+    list.SetRows(std::move(rows));
+    QSignalSpy spy(&list, &MY_LIST_CONTROL::SelectionNotified);
+    ClickRow(0);  // Martin
+    QCOMPARE(spy.count(), 1);
+    // Sorting by name moves Martin to row 1: the selection follows him.
+    columns.MakePrimary(0);
+    list.SortRows(columns, 2001);
+    QCOMPARE(list.ItemText(1, 0), QStringLiteral("Martin"));
+    QCOMPARE(list.SelectedRows(), std::vector<int>{1});
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.last().at(0).toInt(), 1);
+    QCOMPARE(spy.last().at(1).value<quintptr>(), reinterpret_cast<quintptr>(&people[0]));
+    // Emptying the list empties the selection.
+    list.DeleteAllItems();
+    QCOMPARE(spy.count(), 3);
+    QCOMPARE(spy.last().at(0).toInt(), -1);
+  }
+
+  void ReorderTakesOnlyAPermutation() {
+    MY_LIST_CONTROL& list = MakeList(3);
+    auto texts = [&] {
+      return QStringList{list.ItemText(0, 0), list.ItemText(1, 0), list.ItemText(2, 0)}.join(',');
+    };
+    list.Model().Reorder({2, 0, 1});
+    QCOMPARE(texts(), QStringLiteral("row 2,row 0,row 1"));
+    list.Model().Reorder({0, 0, 1});
+    list.Model().Reorder({0, 1});
+    list.Model().Reorder({0, 1, 7});
+    QCOMPARE(texts(), QStringLiteral("row 2,row 0,row 1"));
+  }
+
+  void ColumnsFollowTheColumnModel() {
+    MY_LIST_CONTROL& list = MakeList(0);
+    ListColumnModel columns = PeopleColumns();
+    columns.Column(2).shown = false;
+    const int order[] = {3, 0, 2, 1};
+    columns.SetDisplayOrder(order);
+    list.ApplyColumns(columns);
+    QCOMPARE(list.ColumnCount(), 4);
+    QCOMPARE(list.model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Town"));
+    QVERIFY(list.isColumnHidden(2));
+    QCOMPARE(list.columnWidth(0), 120);
+    QCOMPARE(list.ShownColumnsInOrder(), (std::vector<int>{3, 0, 1}));
+    QCOMPARE(list.Model().data(list.Model().index(0, 1), Qt::TextAlignmentRole).isValid(), false);
+    list.InsertItem(0, QStringLiteral("x"));
+    const auto alignment =
+        list.Model().data(list.Model().index(0, 1), Qt::TextAlignmentRole).value<Qt::Alignment>();
+    QVERIFY(alignment & Qt::AlignHCenter);
+  }
+
+  void ColumnSettingsAreStoredPerUserAndReadBack() {
+    ListColumnModel written = PeopleColumns();
+    written.Column(0).width = 133;
+    written.Column(2).shown = false;
+    written.MakePrimary(1);
+    written.MakePrimary(0);
+    written.MakePrimary(0);
+    const int order[] = {1, 3, 0, 2};
+    written.SetDisplayOrder(order);
+    WriteColumnSettings(QStringLiteral("Colonnes palmarès"), written);
+    QSettings stored(settings_folder_.filePath(QStringLiteral("Zezovu/Scorvane.ini")),
+                     QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("Colonnes palmarès/col 0")).toString(),
+             QStringLiteral("taille= 133, affichée= 1, ordre= 0, ordre_inverse= 1"));
+    QCOMPARE(stored.value(QStringLiteral("Colonnes palmarès/col 2")).toString(),
+             QStringLiteral("taille= 90, affichée= 0, ordre= -1, ordre_inverse= 0"));
+    QCOMPARE(stored.value(QStringLiteral("Colonnes palmarès/Colonnes affichées")).toString(),
+             QStringLiteral("1,3,0,2"));
+    ListColumnModel read = PeopleColumns();
+    ReadColumnSettings(QStringLiteral("Colonnes palmarès"), read);
+    for (int i = 0; i < read.Count(); ++i) {
+      QCOMPARE(read.Column(i).width, written.Column(i).width);
+      QCOMPARE(read.Column(i).shown, written.Column(i).shown);
+      QCOMPARE(read.Column(i).priority, written.Column(i).priority);
+      QCOMPARE(read.Column(i).reverse, written.Column(i).reverse);
+    }
+    QCOMPARE(read.DisplayOrder(), written.DisplayOrder());
+    // Another page's section is left alone.
+    ListColumnModel other = PeopleColumns();
+    ReadColumnSettings(QStringLiteral("Colonnes joueurs"), other);
+    QCOMPARE(other.Column(0).width, 120);
+  }
+
+  void HeaderClicksSortByPriority() {
+    MY_LIST_CONTROL& list = MakeList(0);
+    std::vector<Person> people{{"martin", 30}, {"Abel", 40}, {"Zoe", 30}, {"Durand", 20}};
+    ListColumnModel columns = PeopleColumns();
+    list.ApplyColumns(columns);
+    std::vector<ListRow> rows;
+    for (Person& person : people) {
+      rows.push_back(ListRow{{QString::fromStdString(person.name), QString::number(person.age)},
+                             {},
+                             reinterpret_cast<quintptr>(&person)});
+    }
+    list.SetRows(std::move(rows));
+    // What a list page does with a header click.
+    connect(&list, &MY_LIST_CONTROL::HeaderClicked, &list, [&](int column) {
+      if (columns.MakePrimary(column)) list.SortRows(columns, 2001);
+    });
+    auto click_header = [&](int column) {
+      QHeaderView* header = list.horizontalHeader();
+      const QPoint at(header->sectionViewportPosition(column) + 5, header->height() / 2);
+      QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    };
+    auto names = [&] {
+      QStringList shown;
+      for (int row = 0; row < list.RowCount(); ++row)
+        shown << list.ItemText(row, 0);
+      return shown.join(' ');
+    };
+    click_header(0);
+    QCOMPARE(names(), QStringLiteral("Abel Durand martin Zoe"));
+    click_header(0);
+    QCOMPARE(names(), QStringLiteral("Zoe martin Durand Abel"));
+    // Age becomes the first key and keeps the descending direction; names
+    // (now second) still descending.
+    click_header(1);
+    QCOMPARE(columns.Column(0).priority, 1);
+    QCOMPARE(names(), QStringLiteral("Abel Zoe martin Durand"));
+    // A column without comparisons does nothing.
+    click_header(2);
+    QCOMPARE(names(), QStringLiteral("Abel Zoe martin Durand"));
+    QCOMPARE(columns.Column(2).priority, -1);
+  }
+
+  void UserLayoutIsReadBack() {
+    MY_LIST_CONTROL& list = MakeList(0);
+    ListColumnModel columns = PeopleColumns();
+    columns.Column(3).shown = false;
+    list.ApplyColumns(columns);
+    // The user drags the age column to the front and widens the name column.
     QHeaderView* header = list.horizontalHeader();
-    const QPoint at(header->sectionViewportPosition(column) + 5, header->height() / 2);
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
-  };
-  auto names = [&] {
-    QStringList shown;
-    for (int row = 0; row < list.RowCount(); ++row)
-      shown << list.ItemText(row, 0);
-    return shown.join(' ');
-  };
-  click_header(0);
-  QCOMPARE(names(), QStringLiteral("Abel Durand martin Zoe"));
-  click_header(0);
-  QCOMPARE(names(), QStringLiteral("Zoe martin Durand Abel"));
-  // Age becomes the first key and keeps the descending direction; names
-  // (now second) still descending.
-  click_header(1);
-  QCOMPARE(columns.Column(0).priority, 1);
-  QCOMPARE(names(), QStringLiteral("Abel Zoe martin Durand"));
-  // A column without comparisons does nothing.
-  click_header(2);
-  QCOMPARE(names(), QStringLiteral("Abel Zoe martin Durand"));
-  QCOMPARE(columns.Column(2).priority, -1);
-}
-
-void ListControlTest::UserLayoutIsReadBack() {
-  MY_LIST_CONTROL& list = MakeList(0);
-  ListColumnModel columns = PeopleColumns();
-  columns.Column(3).shown = false;
-  list.ApplyColumns(columns);
-  // The user drags the age column to the front and widens the name column.
-  QHeaderView* header = list.horizontalHeader();
-  header->moveSection(header->visualIndex(1), 0);
-  header->resizeSection(0, 150);
-  list.ReadColumnLayout(columns);
-  QCOMPARE(columns.DisplayOrder(), (std::vector<int>{1, 0, 2, 3}));
-  QCOMPARE(columns.Column(0).width, 150);
-  // A hidden column keeps its width.
-  QCOMPARE(columns.Column(3).width, 80);
-}
-
-void ListControlTest::PerUserSettingsKeepTheColumns() {
-  ListColumnModel written = PeopleColumns();
-  written.Column(3).width = 222;
-  written.Column(1).shown = false;
-  WriteColumnSettings(QStringLiteral("Colonnes joueurs"), written);
-  QVERIFY(QFile::exists(settings_folder_.filePath(QStringLiteral("Zezovu/Scorvane.ini"))));
-  ListColumnModel read = PeopleColumns();
-  ReadColumnSettings(QStringLiteral("Colonnes joueurs"), read);
-  QCOMPARE(read.Column(3).width, 222);
-  QVERIFY(!read.Column(1).shown);
-  // Another page's section is left alone.
-  ListColumnModel other = PeopleColumns();
-  ReadColumnSettings(QStringLiteral("Colonnes palmarès"), other);
-  QCOMPARE(other.Column(3).width, 80);
-}
+    header->moveSection(header->visualIndex(1), 0);
+    header->resizeSection(0, 150);
+    list.ReadColumnLayout(columns);
+    QCOMPARE(columns.DisplayOrder(), (std::vector<int>{1, 0, 2, 3}));
+    QCOMPARE(columns.Column(0).width, 150);
+    // A hidden column keeps its width.
+    QCOMPARE(columns.Column(3).width, 80);
+  }
+};
 
 QTEST_MAIN(ListControlTest)
 #include "list_control_test.moc"
