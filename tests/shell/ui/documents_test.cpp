@@ -1,4 +1,4 @@
-// The document in the window: opening (with every kind of bad file), saving
+// Guards the document in the window: opening (with every kind of bad file), saving
 // (first save, failures, characters a file cannot hold), the save question
 // and a new document, each checked for what the user is told and for what
 // is left of the document afterwards.
@@ -7,7 +7,6 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "base/catalogue/messages.h"
 #include "base/safe_file.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
@@ -16,7 +15,7 @@
 #include "tests/support/document_builder.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/settings.h"
 
@@ -42,7 +41,7 @@ class FailingStep : public SaveFaultInjector {
 
 }  // namespace
 
-class DocumentsTest : public QObject {
+class DocumentsTest : public WindowFixture {
   Q_OBJECT
 
  private:
@@ -55,62 +54,58 @@ class DocumentsTest : public QObject {
     for (const char* grade : {"C", "B", "A"})
       own.AddGrade(grade);
     Registry().SetActive(&own);
-    doc_->MakeDefaultDocument();
-    doc_->Owner().History().Add(CLASSEMENT(1), DATE_SIMPLE(1, 1, 2000), "B");
-    QVERIFY2(doc_->Save(ToFsPath(path)).ok(), "saving the ladder document");
+    Doc().MakeDefaultDocument();
+    Doc().Owner().History().Add(CLASSEMENT(1), DATE_SIMPLE(1, 1, 2000), "B");
+    QVERIFY2(Doc().Save(ToFsPath(path)).ok(), "saving the ladder document");
     SYSTEME_CLASSEMENT changed = own;
     changed.AddGrade("A+");
     QVERIFY(changed.WriteFile());
   }
 
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
-  std::unique_ptr<DocumentSession> session_;
   int replaced_ = 0;
 
   // The open document: "Moi" with the seasons 2000 and 2001, one change not saved.
   void OpenModifiedDocument() {
-    doc_->MakeDefaultDocument();
-    DocumentBuilder(doc_->Owner()).Season(2000, "30/1");
-    doc_->MarkModified();
+    Doc().MakeDefaultDocument();
+    DocumentBuilder(Doc().Owner()).Season(2000, "30/1");
+    Doc().MarkModified();
   }
 
  private slots:
   void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
-    session_ = std::make_unique<DocumentSession>(*doc_, env_->Path("program"));
+    WindowFixture::init();
     replaced_ = 0;
-    connect(session_.get(), &DocumentSession::DocumentReplaced, this, [this] { ++replaced_; });
+    connect(&Session(), &DocumentSession::DocumentReplaced, this, [this] { ++replaced_; });
   }
   void cleanup() {
     SetSaveFaultInjector(nullptr);
-    session_.reset();
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
+    WindowFixture::cleanup();
   }
 
   void FailedOpenKeepsTheDocumentThatWasOpen_data() {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("message");
-    QTest::newRow("bad format") << QByteArray("\x04\x00junk", 6) << 134;
-    QTest::newRow("future version") << QByteArray("\x05\x00", 2) << 133;
-    QTest::newRow("empty file") << QByteArray() << 134;
-    QTest::newRow("truncated document") << QByteArray("\x04\x00\x09\x00SYS", 7) << 134;
+    QTest::addColumn<QString>("message");
+    const QString bad_format = "Error : bad file format !";
+    QTest::newRow("bad format") << QByteArray("\x04\x00junk", 6) << bad_format;
+    QTest::newRow("future version")
+        << QByteArray("\x05\x00", 2)
+        << QString(
+               "The document was saved by a future version of this program. To load it, you "
+               "must get the lastest version of this program on its website");
+    QTest::newRow("empty file") << QByteArray() << bad_format;
+    QTest::newRow("truncated document") << QByteArray("\x04\x00\x09\x00SYS", 7) << bad_format;
   }
   void FailedOpenKeepsTheDocumentThatWasOpen() {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, message);
+    QFETCH(QString, message);
     OpenModifiedDocument();
-    const QString path = env_->Path("broken.ten");
+    const QString path = Path("broken.ten");
     WriteFile(path, bytes);
-    QVERIFY(!session_->OpenPath(path));
-    QCOMPARE(MessageBoxes::Said(), QStringList({QString::fromUtf8(Msg(message))}));
-    QCOMPARE(doc_->Owner().Seasons().Count(), 2);
-    QCOMPARE(doc_->Title(), std::string("Moi"));
-    QVERIFY(doc_->IsModified());
+    QVERIFY(!Session().OpenPath(path));
+    QCOMPARE(MessageBoxes::Said(), QStringList({message}));
+    QCOMPARE(Doc().Owner().Seasons().Count(), 2);
+    QCOMPARE(Doc().Title(), std::string("Moi"));
+    QVERIFY(Doc().IsModified());
     QCOMPARE(replaced_, 0);
     QSettings store = settings::User();
     QVERIFY(RecentFiles::Load(store).isEmpty());
@@ -118,10 +113,10 @@ class DocumentsTest : public QObject {
 
   void MissingFileSaysWhichAndWhy() {
     OpenModifiedDocument();
-    QVERIFY(!session_->OpenPath(env_->Path("nowhere.ten")));
+    QVERIFY(!Session().OpenPath(Path("nowhere.ten")));
     QCOMPARE(MessageBoxes::Said().size(), 1);
     QVERIFY(MessageBoxes::Said().front().contains("nowhere.ten"));
-    QCOMPARE(doc_->Owner().Seasons().Count(), 2);
+    QCOMPARE(Doc().Owner().Seasons().Count(), 2);
   }
 
   void OpenChecksTheExtension_data() {
@@ -136,62 +131,62 @@ class DocumentsTest : public QObject {
   void OpenChecksTheExtension() {
     QFETCH(QString, name);
     QFETCH(bool, accepted);
-    const QString path = env_->Path(name);
+    const QString path = Path(name);
     WriteSampleDocument(path);
     FileChoosers::ScriptPaths({path});
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    QCOMPARE(session_->OpenWithChooser(), accepted);
-    QCOMPARE(FileChoosers::Offered(), QStringList({env_->Path("program/*.ten")}));
+    QCOMPARE(Session().OpenWithChooser(), accepted);
+    QCOMPARE(FileChoosers::Offered(), QStringList({Path("program/*.ten")}));
     if (accepted) {
       QVERIFY(MessageBoxes::Said().isEmpty());
       QCOMPARE(replaced_, 1);
     } else {
-      QCOMPARE(MessageBoxes::Said(), QStringList({QString::fromUtf8(Msg(137))}));
+      QCOMPARE(MessageBoxes::Said(), QStringList({"bad file format !"}));
       QCOMPARE(replaced_, 0);
     }
   }
 
   void OpenAsksToSaveChangesFirstAndCancelStops() {
     OpenModifiedDocument();
-    const QString path = env_->Path("Other.ten");
+    const QString path = Path("Other.ten");
     WriteSampleDocument(path);
     FileChoosers::ScriptPaths({path});
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kCancel});
-    QVERIFY(!session_->OpenWithChooser());
+    QVERIFY(!Session().OpenWithChooser());
     QCOMPARE(MessageBoxes::Said(), QStringList({QStringLiteral("Save changes to Moi?")}));
-    QCOMPARE(doc_->Owner().Seasons().Count(), 2);
-    QVERIFY(doc_->IsModified());
+    QCOMPARE(Doc().Owner().Seasons().Count(), 2);
+    QVERIFY(Doc().IsModified());
   }
 
   void FirstSaveProposesTheTitleInTheDocumentsFolder() {
     OpenModifiedDocument();
-    doc_->SetTitle("Jean Paul#2");
+    Doc().SetTitle("Jean Paul#2");
     FileChoosers::ScriptPaths({QString()});
-    QVERIFY(!session_->Save());
+    QVERIFY(!Session().Save());
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QCOMPARE(FileChoosers::Offered(), QStringList({documents + QStringLiteral("/Jean.ten")}));
-    QVERIFY(doc_->IsModified());
-    QVERIFY(doc_->Path().empty());
+    QVERIFY(Doc().IsModified());
+    QVERIFY(Doc().Path().empty());
   }
 
   void SaveAsWritesAndRemembers() {
     OpenModifiedDocument();
-    const QString path = env_->Path("Saved");
+    const QString path = Path("Saved");
     FileChoosers::ScriptPaths({path});
-    QVERIFY(session_->SaveAs());
-    QVERIFY(!doc_->IsModified());
-    QCOMPARE(FromFsPath(doc_->Path()), path + ".ten");
-    QCOMPARE(doc_->Title(), std::string("Saved"));
+    QVERIFY(Session().SaveAs());
+    QVERIFY(!Doc().IsModified());
+    QCOMPARE(FromFsPath(Doc().Path()), path + ".ten");
+    QCOMPARE(Doc().Title(), std::string("Saved"));
     QSettings store = settings::User();
     QCOMPARE(RecentFiles::Load(store), QStringList({path + ".ten"}));
     // A second save goes to the same file without asking.
-    doc_->MarkModified();
-    QVERIFY(session_->Save());
+    Doc().MarkModified();
+    QVERIFY(Session().Save());
     QCOMPARE(FileChoosers::Offered().size(), 1);
     PROJECT_DOC reread;
     QVERIFY(reread.Read(ToFsPath(path + ".ten")).ok());
     QCOMPARE(reread.Owner().Seasons().Count(), 2);
-    SetCurrentDocument(doc_.get());
+    SetCurrentDocument(&Doc());
   }
 
   void FailedSaveSaysSoAndLeavesTheDocumentModified_data() {
@@ -203,7 +198,7 @@ class DocumentsTest : public QObject {
   }
   void FailedSaveSaysSoAndLeavesTheDocumentModified() {
     QFETCH(int, step);
-    const QString path = env_->Path("Moi.ten");
+    const QString path = Path("Moi.ten");
     WriteSampleDocument(path);
     const QByteArray before = [&path] {
       QFile file(path);
@@ -213,11 +208,11 @@ class DocumentsTest : public QObject {
     OpenModifiedDocument();
     FailingStep failing(static_cast<SaveStep>(step));
     SetSaveFaultInjector(&failing);
-    QVERIFY(!session_->SaveTo(path));
+    QVERIFY(!Session().SaveTo(path));
     SetSaveFaultInjector(nullptr);
     QCOMPARE(MessageBoxes::Said().size(), 1);
     QVERIFY(MessageBoxes::Said().front().startsWith("The document could not be saved to"));
-    QVERIFY(doc_->IsModified());
+    QVERIFY(Doc().IsModified());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
@@ -225,23 +220,23 @@ class DocumentsTest : public QObject {
 
   void SaveIntoAMissingFolderFails() {
     OpenModifiedDocument();
-    QVERIFY(!session_->SaveTo(env_->Path("no/such/folder/Moi.ten")));
+    QVERIFY(!Session().SaveTo(Path("no/such/folder/Moi.ten")));
     QCOMPARE(MessageBoxes::Said().size(), 1);
-    QVERIFY(doc_->IsModified());
+    QVERIFY(Doc().IsModified());
   }
 
   void CharactersAFileCannotHoldAreListedBeforeWriting() {
     OpenModifiedDocument();
-    doc_->Owner().SetFirstName("Zoë 😀");
-    const QString path = env_->Path("Moi.ten");
+    Doc().Owner().SetFirstName("Zoë 😀");
+    const QString path = Path("Moi.ten");
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kCancel, MessageBoxes::Answer::kOk});
-    QVERIFY(!session_->SaveTo(path));
+    QVERIFY(!Session().SaveTo(path));
     QVERIFY(!QFile::exists(path));
-    QVERIFY(doc_->IsModified());
-    QVERIFY(session_->SaveTo(path));
+    QVERIFY(Doc().IsModified());
+    QVERIFY(Session().SaveTo(path));
     QCOMPARE(MessageBoxes::Said().size(), 2);
     QVERIFY(MessageBoxes::Said().front().contains(QStringLiteral("Zoë 😀")));
-    QVERIFY(!doc_->IsModified());
+    QVERIFY(!Doc().IsModified());
   }
 
   void SaveQuestion_data() {
@@ -257,17 +252,17 @@ class DocumentsTest : public QObject {
     QFETCH(bool, goes_on);
     QFETCH(bool, saved);
     OpenModifiedDocument();
-    const QString path = env_->Path("Moi.ten");
-    QVERIFY(doc_->Save(ToFsPath(path)).ok());
-    doc_->MarkModified();
+    const QString path = Path("Moi.ten");
+    QVERIFY(Doc().Save(ToFsPath(path)).ok());
+    Doc().MarkModified();
     MessageBoxes::ScriptAnswers({static_cast<MessageBoxes::Answer>(answer)});
-    QCOMPARE(session_->SaveModified(), goes_on);
+    QCOMPARE(Session().SaveModified(), goes_on);
     QCOMPARE(MessageBoxes::Said(), QStringList({QStringLiteral("Save changes to Moi.ten?")}));
-    QCOMPARE(!doc_->IsModified(), saved);
+    QCOMPARE(!Doc().IsModified(), saved);
   }
 
   void UnmodifiedDocumentIsNotQuestioned() {
-    QVERIFY(session_->SaveModified());
+    QVERIFY(Session().SaveModified());
     QVERIFY(MessageBoxes::Said().isEmpty());
   }
 
@@ -276,50 +271,51 @@ class DocumentsTest : public QObject {
     ScriptedPrompt prompt;
     SetUserPrompt(&prompt);
     prompt.Script({ScriptedPrompt::Answer::kNo});
-    QVERIFY(!session_->NewDocument(false));
-    QCOMPARE(prompt.asked, std::vector<std::string>({Msg(138)}));
-    QCOMPARE(doc_->Owner().Seasons().Count(), 2);
+    QVERIFY(!Session().NewDocument(false));
+    QCOMPARE(prompt.asked, std::vector<std::string>({"Do you really want to close the current "
+                                                     "document to create a new one ?"}));
+    QCOMPARE(Doc().Owner().Seasons().Count(), 2);
 
     prompt.Script({ScriptedPrompt::Answer::kYes});
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kNo});
     EscapeNextModal();
-    QVERIFY(session_->NewDocument(false));
+    QVERIFY(Session().NewDocument(false));
     SetUserPrompt(nullptr);
-    QCOMPARE(doc_->Owner().Seasons().Count(), 1);
-    QCOMPARE(doc_->Owner().History().Count(), 1);
-    QCOMPARE(doc_->Title(), std::string("Moi"));
+    QCOMPARE(Doc().Owner().Seasons().Count(), 1);
+    QCOMPARE(Doc().Owner().History().Count(), 1);
+    QCOMPARE(Doc().Title(), std::string("Moi"));
     // Once before the questions, once the new document made.
     QCOMPARE(replaced_, 2);
   }
 
   void ModifiedSystemDeclinedKeepsTheDocumentsOwnSystem() {
-    const QString path = env_->Path("Ladder.ten");
+    const QString path = Path("Ladder.ten");
     SaveLadderDocumentThenChangeItsSystem(path);
     if (QTest::currentTestFailed()) return;
     ScriptedPrompt prompt;
     prompt.Script({ScriptedPrompt::Answer::kNo});
-    QVERIFY(session_->OpenPath(path));
+    QVERIFY(Session().OpenPath(path));
     QCOMPARE(prompt.asked.size(), size_t{1});
     QVERIFY(prompt.asked[0].find("<Club ladder>") != std::string::npos);
-    QVERIFY(doc_->KeepsOwnSystem());
+    QVERIFY(Doc().KeepsOwnSystem());
     QVERIFY(!Registry().Pending());
     QCOMPARE(ActiveSystem().Highest(), 2);
-    QVERIFY(!doc_->IsModified());
+    QVERIFY(!Doc().IsModified());
     QCOMPARE(replaced_, 1);
   }
 
   void ModifiedSystemAcceptedTranslatesTheRankings() {
-    const QString path = env_->Path("Ladder.ten");
+    const QString path = Path("Ladder.ten");
     SaveLadderDocumentThenChangeItsSystem(path);
     if (QTest::currentTestFailed()) return;
     ScriptedPrompt prompt;
     prompt.Script({ScriptedPrompt::Answer::kYes});
-    QVERIFY(session_->OpenPath(path));
-    QVERIFY(!doc_->KeepsOwnSystem());
+    QVERIFY(Session().OpenPath(path));
+    QVERIFY(!Doc().KeepsOwnSystem());
     QCOMPARE(ActiveSystem().Highest(), 3);
-    QCOMPARE(doc_->Owner().History().RankingForYear(2000).Text(), std::string("B"));
+    QCOMPARE(Doc().Owner().History().RankingForYear(2000).Text(), std::string("B"));
     QVERIFY(prompt.ranking_questions.empty());
-    QVERIFY(doc_->IsModified());
+    QVERIFY(Doc().IsModified());
   }
 };
 

@@ -1,4 +1,4 @@
-// The main window on a real document: its title, the page switching rules
+// Guards the main window on a real document: its title, the page switching rules
 // through the navigation pane, the page list, the menus and the shortcuts,
 // the season lists, the screen colours and closing with unsaved changes.
 #include <QAction>
@@ -6,7 +6,6 @@
 #include <QSettings>
 #include <QTest>
 
-#include "base/catalogue/messages.h"
 #include "pages/placeholder_page.h"
 #include "records/season.h"
 #include "shell/window/document_session.h"
@@ -16,7 +15,7 @@
 #include "shell/window/page_rules.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/screen_colours.h"
 #include "widgets/settings.h"
@@ -33,46 +32,26 @@ PlaceholderPage* Placeholder(MainWindow& window, int number) {
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
-  std::unique_ptr<DocumentSession> session_;
-  std::unique_ptr<MainWindow> window_;
+  MainWindow* window_ = nullptr;
 
-  void Open() {
-    window_ = std::make_unique<MainWindow>(*session_, env_->Path("program"));
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
+  void Open() { window_ = &OpenWindow(); }
 
   void ClickZone(int zone) {
     QTest::mouseClick(&window_->Pane(), Qt::LeftButton, Qt::NoModifier, Zone(zone).rect.center());
   }
 
  private slots:
+  // The document "Moi" with the seasons 2000 (active) and 2001, saved.
   void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
-    doc_->MakeDefaultDocument();
-    DocumentBuilder builder(doc_->Owner());
-    builder.Season(2000, "30/1");
-    doc_->SetTitle("Moi");
-    doc_->SetModifiedFlag(false);
-    session_ = std::make_unique<DocumentSession>(*doc_, env_->Path("program"));
-  }
-  void cleanup() {
-    if (window_) {
-      doc_->SetModifiedFlag(false);
-      window_.reset();
-    }
-    session_.reset();
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
+    WindowFixture::init();
+    Doc().MakeDefaultDocument();
+    DocumentBuilder(Owner()).Season(2000, "30/1");
+    Doc().SetTitle("Moi");
+    Doc().SetModifiedFlag(false);
   }
 
   void Title_data() {
@@ -134,20 +113,12 @@ class MainWindowTest : public QObject {
     QCOMPARE(window_->Bar().PageList()->currentText(), QStringLiteral("Own Page"));
   }
 
-  void ZoneFourShowsTheSummaryAndLightsZoneFive() {
-    Open();
-    ClickZone(4);
-    QCOMPARE(window_->CurrentPage(), 4);
-    QCOMPARE(window_->Pane().LitZone(), 5);
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Scorvane - File : Moi - Season summary 2000"));
-    QCOMPARE(window_->Bar().PageList()->currentText(), QStringLiteral("Season Summary"));
-  }
-
   void ZonesShowTheirPages_data() {
     QTest::addColumn<int>("zone");
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("lit");
     QTest::newRow("players") << 2 << 2 << 2;
+    QTest::newRow("active season shows the summary") << 4 << 4 << 5;
     QTest::newRow("statistics") << 3 << 8 << 3;
     QTest::newRow("summary") << 5 << 4 << 5;
     QTest::newRow("matches") << 6 << 1 << 6;
@@ -179,7 +150,7 @@ class MainWindowTest : public QObject {
     const int count = Placeholder(*window_, 1)->RefreshCount();
     QVERIFY(!window_->ShowPage(1));
     ClickZone(6);
-    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ShiftModifier);
+    QTest::keyClick(window_, Qt::Key_P, Qt::ShiftModifier);
     QCOMPARE(Placeholder(*window_, 1)->RefreshCount(), count);
   }
 
@@ -220,9 +191,9 @@ class MainWindowTest : public QObject {
     QFETCH(int, page);
     Open();
     window_->activateWindow();
-    QTest::keyClick(window_.get(), Qt::Key(key), Qt::ShiftModifier);
+    QTest::keyClick(window_, Qt::Key(key), Qt::ShiftModifier);
     QCOMPARE(window_->CurrentPage(), page);
-    QTest::keyClick(window_.get(), Qt::Key_A, Qt::ShiftModifier);
+    QTest::keyClick(window_, Qt::Key_A, Qt::ShiftModifier);
     QCOMPARE(window_->CurrentPage(), 3);
   }
 
@@ -237,20 +208,20 @@ class MainWindowTest : public QObject {
     // Choosing 2001 in the bar makes it active: the pages, the other list
     // and the title follow.
     emit bar_list->activated(1);
-    QCOMPARE(doc_->Owner().GetActiveSeason()->Year(), 2001);
+    QCOMPARE(Owner().GetActiveSeason()->Year(), 2001);
     QCOMPARE(pane_list->currentText(), QStringLiteral("2001"));
-    QVERIFY(doc_->IsModified());
+    QVERIFY(Doc().IsModified());
     QCOMPARE(window_->windowTitle(), QStringLiteral("Scorvane - File : Moi* - Matches 2001"));
   }
 
   void DeletingTheOnlySeasonIsRefused() {
-    doc_->Owner().DeleteSeasonRecord(doc_->Owner().FindSeason(2001));
+    Owner().DeleteSeasonRecord(Owner().FindSeason(2001));
     Open();
     QVERIFY(!window_->Command("actionDeleteSeason")->isEnabled());
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
     ClickZone(9);
-    QCOMPARE(MessageBoxes::Said(), QStringList({QString::fromUtf8(Msg(105))}));
-    QCOMPARE(doc_->Owner().Seasons().Count(), 1);
+    QCOMPARE(MessageBoxes::Said(), QStringList({"You must keep one season !!"}));
+    QCOMPARE(Owner().Seasons().Count(), 1);
   }
 
   void CommandsStillToComeSaySo() {
@@ -277,50 +248,33 @@ class MainWindowTest : public QObject {
     QCOMPARE(picture.pixelColor(3, 3), settings::kDefaultBackground);
   }
 
-  void CloseWithCancelKeepsTheDocument() {
-    Open();
-    doc_->Owner().AddSeason(2002);
-    doc_->MarkModified();
-    QVERIFY(doc_->IsModified());
-    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kCancel});
-    QVERIFY(!window_->close());
-    QVERIFY(window_->isVisible());
-    QVERIFY(doc_->IsModified());
-    QCOMPARE(doc_->Owner().Seasons().Count(), 3);
-    QCOMPARE(MessageBoxes::Said(), QStringList({QStringLiteral("Save changes to Moi?")}));
+  void ClosingWithUnsavedChangesAsksFirst_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("chosen");  // the file chosen for saving, if asked
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("cancel keeps the window") << int(MessageBoxes::Answer::kCancel) << "" << false;
+    QTest::newRow("no lets it go") << int(MessageBoxes::Answer::kNo) << "" << true;
+    QTest::newRow("yes saves first") << int(MessageBoxes::Answer::kYes) << "Moi.ten" << true;
+    QTest::newRow("yes, save cancelled") << int(MessageBoxes::Answer::kYes) << "" << false;
   }
-
-  void CloseWithNoLetsTheWindowGo() {
+  void ClosingWithUnsavedChangesAsksFirst() {
+    QFETCH(int, answer);
+    QFETCH(QString, chosen);
+    QFETCH(bool, closed);
     Open();
-    doc_->Owner().AddSeason(2002);
-    doc_->MarkModified();
-    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kNo});
-    QVERIFY(window_->close());
-  }
-
-  void CloseWithYesSavesFirst() {
-    Open();
-    doc_->Owner().AddSeason(2002);
-    doc_->MarkModified();
-    const QString path = env_->Path("Moi.ten");
-    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kYes});
-    FileChoosers::ScriptPaths({path});
-    QVERIFY(window_->close());
-    QVERIFY(!doc_->IsModified());
+    Owner().AddSeason(2002);
+    Doc().MarkModified();
+    MessageBoxes::ScriptAnswers({static_cast<MessageBoxes::Answer>(answer)});
+    FileChoosers::ScriptPaths({chosen.isEmpty() ? QString() : Path(chosen)});
+    QCOMPARE(window_->close(), closed);
+    QCOMPARE(MessageBoxes::Said(), QStringList({"Save changes to Moi?"}));
+    QCOMPARE(Doc().IsModified(), chosen.isEmpty());
+    QCOMPARE(window_->isVisible(), !closed);
+    if (chosen.isEmpty()) return;
     PROJECT_DOC reread;
-    QVERIFY(reread.Read(ToFsPath(path)).ok());
+    QVERIFY(reread.Read(ToFsPath(Path(chosen))).ok());
     QCOMPARE(reread.Owner().Seasons().Count(), 3);
-    SetCurrentDocument(doc_.get());
-  }
-
-  void CloseWithYesButCancelledSaveStaysOpen() {
-    Open();
-    doc_->Owner().AddSeason(2002);
-    doc_->MarkModified();
-    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kYes});
-    FileChoosers::ScriptPaths({QString()});
-    QVERIFY(!window_->close());
-    QVERIFY(doc_->IsModified());
+    SetCurrentDocument(&Doc());
   }
 
   void LanguageSwitchRetranslatesTheWindow() {

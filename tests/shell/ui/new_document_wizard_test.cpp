@@ -1,4 +1,4 @@
-// The new-document questions driven through their real dialogs: File New
+// Guards the new-document questions driven through their real dialogs: File New
 // and the welcome dialog's new file, the back steps of Cancel, the yearly
 // system that asks the season's ranking in the season dialog, and the
 // document each way of ending leaves.
@@ -9,7 +9,6 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "base/catalogue/messages.h"
 #include "pages/rankings/system_selection_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
@@ -19,8 +18,8 @@
 #include "tests/support/document_builder.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/ranking_entry.h"
 
@@ -90,34 +89,27 @@ std::vector<std::string> SurfaceNames(const UTILISATEUR& owner) {
 
 }  // namespace
 
-class NewDocumentWizardTest : public QObject {
+class NewDocumentWizardTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
-  std::unique_ptr<DocumentSession> session_;
-  std::unique_ptr<MainWindow> window_;
   std::unique_ptr<ScriptedPrompt> prompt_;
   // A dialog that opened when none should have.
   QString unexpected_;
 
-  UTILISATEUR& Owner() { return doc_->Owner(); }
-
   // A window on a saved document with the seasons 2000 and 2001.
-  void OpenWindow() {
+  void OpenTwoSeasons() {
     DocumentBuilder builder(Owner());
     builder.Season(2000, "30/1");
     builder.Season(2001, "30");
-    doc_->SetModifiedFlag(false);
-    window_ = std::make_unique<MainWindow>(*session_, env_->Path("program"));
-    window_->show();
+    Doc().SetModifiedFlag(false);
+    OpenWindow();
   }
 
   // Runs File New, answering Yes to "close the current document".
   bool FileNew() {
     prompt_->Script({ScriptedPrompt::Answer::kYes});
-    return session_->NewDocument(false);
+    return Session().NewDocument(false);
   }
 
   // After the answers queued: one more dialog would be a fault.
@@ -135,31 +127,23 @@ class NewDocumentWizardTest : public QObject {
 
  private slots:
   void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
-    doc_->SetTitle("Moi");
-    session_ = std::make_unique<DocumentSession>(*doc_, env_->Path("program"));
+    WindowFixture::init();
+    Doc().SetTitle("Moi");
     prompt_ = std::make_unique<ScriptedPrompt>();
     SetUserPrompt(prompt_.get());
     unexpected_.clear();
   }
   void cleanup() {
-    QCOMPARE(PendingModalAnswers(), 0);
     SetUserPrompt(nullptr);
-    doc_->SetModifiedFlag(false);
-    window_.reset();
-    session_.reset();
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
+    WindowFixture::cleanup();
   }
 
   void CancelledFromFileNewLeavesTheDefaultDocument() {
-    OpenWindow();
+    OpenTwoSeasons();
     CancelIn("ownerDialog");
     QVERIFY(FileNew());
-    QCOMPARE(prompt_->asked, std::vector<std::string>({Msg(138)}));
+    QCOMPARE(prompt_->asked, std::vector<std::string>({"Do you really want to close the current "
+                                                       "document to create a new one ?"}));
     QCOMPARE(Owner().GetRawFirstName(), std::string("Moi"));
     QCOMPARE(Owner().GetRawLastName(), std::string());
     QCOMPARE(Owner().BirthDate(), DATE_SIMPLE(1, 1, 1970));
@@ -173,12 +157,12 @@ class NewDocumentWizardTest : public QObject {
     QCOMPARE(Owner().Categories().Count(), 7);
     QVERIFY(Owner().Players().IsEmpty());
     QVERIFY(Owner().Events().IsEmpty());
-    QCOMPARE(doc_->Title(), std::string("Moi"));
-    QVERIFY(window_->windowTitle().startsWith(QStringLiteral("Scorvane - File : Moi")));
+    QCOMPARE(Doc().Title(), std::string("Moi"));
+    QVERIFY(Window().windowTitle().startsWith(QStringLiteral("Scorvane - File : Moi")));
   }
 
   void CancellingTheSystemGoesBackToTheOwnerAsTyped() {
-    OpenWindow();
+    OpenTwoSeasons();
     AnswerOwner("Anne", "Martin");
     CancelIn("systemSelection");
     QString first_shown;
@@ -192,11 +176,11 @@ class NewDocumentWizardTest : public QObject {
     QCOMPARE(first_shown, QStringLiteral("Anne"));
     QCOMPARE(last_shown, QStringLiteral("Martin"));
     // Cancelled at the owner: the defaults replace what was typed.
-    QCOMPARE(doc_->Title(), std::string("Moi"));
+    QCOMPARE(Doc().Title(), std::string("Moi"));
   }
 
   void YearlySystemEndsWithTheSeason() {
-    OpenWindow();
+    OpenTwoSeasons();
     AnswerOwner("Anne", "Martin");
     AnswerSystem("Netherlands");
     OkIn("seasonDialog");
@@ -207,13 +191,13 @@ class NewDocumentWizardTest : public QObject {
     QCOMPARE(Owner().Seasons().Count(), 1);
     QCOMPARE(Owner().History().Count(), 1);
     QCOMPARE(Owner().History().Entries().Front()->Date(), DATE_SIMPLE(1, 1, 2001));
-    QCOMPARE(doc_->Title(), std::string("Anne_Martin"));
-    QVERIFY(window_->windowTitle().startsWith(QStringLiteral("Scorvane - File : Anne_Martin")));
-    QCOMPARE(SurfaceNames(Owner()).front(), Msg(145));
+    QCOMPARE(Doc().Title(), std::string("Anne_Martin"));
+    QVERIFY(Window().windowTitle().startsWith(QStringLiteral("Scorvane - File : Anne_Martin")));
+    QCOMPARE(SurfaceNames(Owner()).front(), "Resin");
   }
 
   void OtherSystemAsksTheFirstRankingAndStepsBack() {
-    OpenWindow();
+    OpenTwoSeasons();
     AnswerOwner("Anne", "Martin");
     AnswerSystem("ATP Tour");
     OkIn("seasonDialog");
@@ -240,11 +224,11 @@ class NewDocumentWizardTest : public QObject {
     QCOMPARE(entry->Ranking().Value(), 150);
     QCOMPARE(entry->Note(), std::string("first ranking"));
     QCOMPARE(entry->Date(), DATE_SIMPLE(15, 6, 2001));
-    QVERIFY(doc_->IsModified());
+    QVERIFY(Doc().IsModified());
   }
 
   void CancellingTheSeasonGoesBackToTheSystem() {
-    OpenWindow();
+    OpenTwoSeasons();
     AnswerOwner("Anne", "Martin");
     AnswerSystem("ATP Tour");
     CancelIn("seasonDialog");

@@ -1,4 +1,4 @@
-// Start-up: the language rule and where it is stored, the colour texts of
+// Guards start-up: the language rule and where it is stored, the colour texts of
 // the settings, the recent-file list, the command line, and the welcome
 // dialog's loop, driven through its real buttons.
 #include <QDir>
@@ -17,27 +17,24 @@
 #include "shell/app/recent_files.h"
 #include "shell/app/welcome_dialog.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/settings.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;
 
-class StartupTest : public QObject {
+class StartupTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-
   static QSettings User() { return settings::User(); }
 
  private slots:
-  void init() { env_ = std::make_unique<WidgetEnvironment>(); }
   void cleanup() {
     QSettings store = User();
     LanguageSwitch::Instance().Apply(kLanguageEnglish, store);
-    env_.reset();
+    WindowFixture::cleanup();
   }
 
   void LanguageRule_data() {
@@ -70,7 +67,6 @@ class StartupTest : public QObject {
     QVERIFY(program.Prepare());
     QCOMPARE(CurrentLanguage(), kLanguageEnglish);
     QCOMPARE(User().value(settings::kLanguage).toInt(), 9);
-    QCOMPARE(QString::fromUtf8(Msg(122)), QStringLiteral("Matches"));
   }
 
   void NothingStoredWithFrenchLocaleStartsInFrench() {
@@ -92,14 +88,14 @@ class StartupTest : public QObject {
   }
 
   void RankingSystemsFolderFollowsTheProgramFolder() {
-    QDir().mkpath(env_->Path("install/bin"));
-    QDir().mkpath(env_->Path("install/RankSys"));
-    Program beside_parent(env_->Path("install/bin"));
+    QDir().mkpath(Path("install/bin"));
+    QDir().mkpath(Path("install/RankSys"));
+    Program beside_parent(Path("install/bin"));
     QVERIFY(beside_parent.Prepare());
-    QCOMPARE(FromFsPath(Registry().Folder()), env_->Path("install/RankSys"));
-    Program nowhere(env_->Path("elsewhere/bin"));
+    QCOMPARE(FromFsPath(Registry().Folder()), Path("install/RankSys"));
+    Program nowhere(Path("elsewhere/bin"));
     QVERIFY(nowhere.Prepare());
-    QCOMPARE(FromFsPath(Registry().Folder()), env_->Path("data/Scorvane/RankSys"));
+    QCOMPARE(FromFsPath(Registry().Folder()), Path("data/Scorvane/RankSys"));
   }
 
   void LocaleFormatFollowsTheUsersLocale() {
@@ -153,12 +149,11 @@ class StartupTest : public QObject {
   void RecentListKeepsThreeMostRecentFirst() {
     QSettings store = User();
     for (const char* name : {"a.ten", "b.ten", "c.ten", "d.ten", "b.ten"})
-      RecentFiles::Add(store, env_->Path(QLatin1String(name)));
-    QCOMPARE(RecentFiles::Load(store),
-             QStringList({env_->Path("b.ten"), env_->Path("d.ten"), env_->Path("c.ten")}));
-    QCOMPARE(store.value("Recent File List/File1").toString(), env_->Path("b.ten"));
-    RecentFiles::Remove(store, env_->Path("d.ten"));
-    QCOMPARE(RecentFiles::Load(store), QStringList({env_->Path("b.ten"), env_->Path("c.ten")}));
+      RecentFiles::Add(store, Path(QLatin1String(name)));
+    QCOMPARE(RecentFiles::Load(store), QStringList({Path("b.ten"), Path("d.ten"), Path("c.ten")}));
+    QCOMPARE(store.value("Recent File List/File1").toString(), Path("b.ten"));
+    RecentFiles::Remove(store, Path("d.ten"));
+    QCOMPARE(RecentFiles::Load(store), QStringList({Path("b.ten"), Path("c.ten")}));
   }
 
   void CommandLine() {
@@ -174,7 +169,7 @@ class StartupTest : public QObject {
   }
 
   void CommandLineFileSkipsTheWelcomeDialog() {
-    const QString path = env_->Path("Moi.ten");
+    const QString path = Path("Moi.ten");
     WriteSampleDocument(path);
     Program program(QCoreApplication::applicationDirPath());
     StartupOptions options;
@@ -187,7 +182,7 @@ class StartupTest : public QObject {
   }
 
   void UnreadableCommandLineFileEndsWithAMessage() {
-    const QString path = env_->Path("broken.ten");
+    const QString path = Path("broken.ten");
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(QByteArray("\x04\x00junk", 6));
@@ -199,7 +194,7 @@ class StartupTest : public QObject {
     options.splash_allowed = false;
     QVERIFY(!program.Start(options));
     QVERIFY(!program.Window());
-    QCOMPARE(MessageBoxes::Said(), QStringList({QString::fromUtf8(Msg(134))}));
+    QCOMPARE(MessageBoxes::Said(), QStringList({"Error : bad file format !"}));
   }
 
   void WelcomeQuitEndsStartUp() {
@@ -217,7 +212,7 @@ class StartupTest : public QObject {
   }
 
   void WelcomeOffersTheLastFile() {
-    const QString path = env_->Path("Moi.ten");
+    const QString path = Path("Moi.ten");
     WriteSampleDocument(path);
     QSettings store = User();
     RecentFiles::Add(store, path);
@@ -237,16 +232,16 @@ class StartupTest : public QObject {
 
   void WelcomeWithAMissingLastFileSaysSoOnceAndHidesTheButton() {
     QSettings store = User();
-    RecentFiles::Add(store, env_->Path("Gone.ten"));
-    const QString good = env_->Path("Moi.ten");
+    RecentFiles::Add(store, Path("Gone.ten"));
+    const QString good = Path("Moi.ten");
     WriteSampleDocument(good);
     Program program(QCoreApplication::applicationDirPath());
     QVERIFY(program.Prepare());
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk, MessageBoxes::Answer::kOk});
     // First showing: the last-file button is hidden; choose a file with a
-    // wrong extension (refused with message 137), then the dialog comes back
+    // wrong extension (refused with a message), then the dialog comes back
     // and a good file is opened.
-    FileChoosers::ScriptPaths({env_->Path("notes.txt"), good});
+    FileChoosers::ScriptPaths({Path("notes.txt"), good});
     AnswerNextModal([](QWidget* modal) {
       QVERIFY(!modal->findChild<QPushButton*>("lastFileButton")->isVisible());
       QVERIFY(modal->findChild<QPushButton*>("readFirstButton")->isVisible());
@@ -255,15 +250,14 @@ class StartupTest : public QObject {
     ClickInNextModal("openFileButton");
     QVERIFY(program.WelcomeLoop());
     QCOMPARE(MessageBoxes::Said(),
-             QStringList({QStringLiteral("Could not find the last file, Gone.ten"),
-                          QString::fromUtf8(Msg(137))}));
+             QStringList({"Could not find the last file, Gone.ten", "bad file format !"}));
     QCOMPARE(program.Document().Title(), std::string("Moi"));
     // The opened file now heads the recent list.
     QCOMPARE(RecentFiles::Load(store).front(), good);
   }
 
   void WelcomeLastFileThatIsNotADocumentLeavesTheList() {
-    const QString path = env_->Path("junk.ten");
+    const QString path = Path("junk.ten");
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(QByteArray("\x04\x00junk", 6));
@@ -281,7 +275,7 @@ class StartupTest : public QObject {
     });
     QVERIFY(!program.WelcomeLoop());
     QVERIFY(RecentFiles::Load(store).isEmpty());
-    QCOMPARE(MessageBoxes::Said(), QStringList({QString::fromUtf8(Msg(134))}));
+    QCOMPARE(MessageBoxes::Said(), QStringList({"Error : bad file format !"}));
   }
 
   void WelcomeLanguageSwitchTwiceComesBack() {

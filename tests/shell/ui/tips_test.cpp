@@ -1,4 +1,4 @@
-// The tip of the day: reading the tips file (comments, tips for the French
+// Guards the tip of the day: reading the tips file (comments, tips for the French
 // system, going round, files with nothing to show, a changed file starting
 // over) and the dialog with its buttons and settings.
 #include <QCheckBox>
@@ -9,24 +9,21 @@
 #include <QSettings>
 #include <QTest>
 
-#include "base/catalogue/messages.h"
 #include "shell/app/tip_dialog.h"
 #include "shell/app/tips.h"
-#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/settings.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;
 
-class TipsTest : public QObject {
+class TipsTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-
   QString WriteTips(const QByteArray& text, const QString& name = "tips_eng.txt") {
-    QDir().mkpath(env_->Path("program"));
-    const QString path = env_->Path("program/" + name);
+    QDir().mkpath(Path("program"));
+    const QString path = Path("program/" + name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return {};
     file.write(text);
@@ -45,9 +42,6 @@ class TipsTest : public QObject {
   }
 
  private slots:
-  void init() { env_ = std::make_unique<WidgetEnvironment>(); }
-  void cleanup() { env_.reset(); }
-
   void Reading_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<bool>("french_system");
@@ -117,14 +111,18 @@ class TipsTest : public QObject {
   void BuiltInTipsAreFoundWithoutAFile() {
     QSettings store = settings::User();
     TipsFile tips;
-    QVERIFY(tips.Open(TipsFile::Candidates(env_->Path("nowhere"), true), store));
-    QVERIFY(!tips.Next(true).isEmpty());
+    QVERIFY(tips.Open(TipsFile::Candidates(Path("nowhere"), true), store));
+    QCOMPARE(
+        tips.Next(true),
+        QStringLiteral("Cliquez sur une zone de l'image de gauche pour changer de page : votre "
+                       "page personnelle, les joueurs, les statistiques, le bilan, le palmarès "
+                       "et les finances de la saison active."));
   }
 
   void DialogShowsTipsAndRemembersTheChoice() {
     WriteTips("First tip\nSecond tip\n");
     {
-      TipDialog dialog(env_->Path("program"), false);
+      TipDialog dialog(Path("program"), false);
       QCOMPARE(dialog.TipText(), QStringLiteral("First tip"));
       QVERIFY(dialog.findChild<QCheckBox*>("showAtStartUp")->isChecked());
       QTest::mouseClick(dialog.findChild<QPushButton*>("nextTipButton"), Qt::LeftButton);
@@ -134,15 +132,15 @@ class TipsTest : public QObject {
     }
     QCOMPARE(settings::User().value(settings::kTipStartUp).toInt(), 1);
     QVERIFY(!TipDialog::ShowAtStartUp());
-    TipDialog again(env_->Path("program"), false);
+    TipDialog again(Path("program"), false);
     QCOMPARE(again.TipText(), QStringLiteral("First tip"));
     QVERIFY(!again.findChild<QCheckBox*>("showAtStartUp")->isChecked());
   }
 
   void DialogWithAFileOfNothingSaysSo() {
     WriteTips("; nothing here\n");
-    TipDialog dialog(env_->Path("program"), false);
-    QCOMPARE(dialog.TipText(), QString::fromUtf8(Msg(56)));
+    TipDialog dialog(Path("program"), false);
+    QCOMPARE(dialog.TipText(), QStringLiteral("Error while loading the notes file"));
   }
 };
 

@@ -1,4 +1,4 @@
-// Printed pages: the header and footer bands around the content, the pages
+// Guards printed pages: the header and footer bands around the content, the pages
 // a content asks for, and PDF files written (or refused) for real.
 #include <QFile>
 #include <QImage>
@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "pages/placeholder_page.h"
-#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/print/page_printer.h"
 #include "widgets/print/printable.h"
 
@@ -39,16 +39,10 @@ class CountingContent : public Printable {
 
 }  // namespace
 
-class PrintTest : public QObject {
+class PrintTest : public WindowFixture {
   Q_OBJECT
 
- private:
-  std::unique_ptr<WidgetEnvironment> env_;
-
  private slots:
-  void init() { env_ = std::make_unique<WidgetEnvironment>(); }
-  void cleanup() { env_.reset(); }
-
   void SheetLayoutLeavesRoomForBothBands() {
     // 100 dots per inch: 6 mm = 23.6 dots, 2 mm = 7.9 dots.
     const SheetLayout layout = SheetLayout::For(QSizeF(800, 1100), 100);
@@ -96,7 +90,7 @@ class PrintTest : public QObject {
 
   void EveryPageOfTheContentIsPrinted() {
     CountingContent content(3);
-    QPdfWriter writer(env_->Path("three.pdf"));
+    QPdfWriter writer(Path("three.pdf"));
     writer.setResolution(100);
     QCOMPARE(PrintTo(content, writer, writer.resolution()), 3);
     QCOMPARE(content.painted, std::vector<int>({0, 1, 2}));
@@ -107,14 +101,14 @@ class PrintTest : public QObject {
 
   void AContentOfNoPagePrintsOneSheet() {
     CountingContent content(0);
-    QPdfWriter writer(env_->Path("none.pdf"));
+    QPdfWriter writer(Path("none.pdf"));
     QCOMPARE(PrintTo(content, writer, writer.resolution()), 1);
     QCOMPARE(content.painted, std::vector<int>({0}));
   }
 
   void PdfOfAPage() {
     PlaceholderPage page(PageView::kStatistics);
-    const QString path = env_->Path("page.pdf");
+    const QString path = Path("page.pdf");
     QVERIFY(ExportPdf(page, path));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -127,7 +121,7 @@ class PrintTest : public QObject {
 
   void PdfIntoAMissingFolderFails() {
     CountingContent content(2);
-    QVERIFY(!ExportPdf(content, env_->Path("missing/folder/page.pdf")));
+    QVERIFY(!ExportPdf(content, Path("missing/folder/page.pdf")));
   }
 };
 

@@ -1,26 +1,20 @@
-// The ranking entry: grades best first or a number box, what it reads back
+// Guards the ranking entry: grades best first or a number box, what it reads back
 // and the two validation messages.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
 #include "ranking/ranking_registry.h"
-#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/ranking_entry.h"
 
 namespace scorvane {
 
-class RankingEntryTest : public QObject {
+class RankingEntryTest : public testing::WindowFixture {
   Q_OBJECT
 
  private slots:
-  void init() { environment_ = std::make_unique<testing::WidgetEnvironment>(); }
-  void cleanup() {
-    MessageBoxes::ClearScript();
-    environment_.reset();
-  }
-
   void GradeSystemsListTheGradesBestFirst() {
     RankingEntry entry;
     QVERIFY(entry.IsGradeList());
@@ -85,9 +79,6 @@ class RankingEntryTest : public QObject {
     QCOMPARE(entry.Grades()->count(), 0);
     QCOMPARE(entry.Value().Value(), -1);
   }
-
- private:
-  std::unique_ptr<testing::WidgetEnvironment> environment_;
 };
 
 }  // namespace scorvane
