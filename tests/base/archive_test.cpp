@@ -1,3 +1,6 @@
+// Guards the archive the file format is written with: little-endian numbers,
+// the three forms of text lengths, Windows-1252 texts, tags, and the errors
+// of data that runs out, lies about its length or comes from a future version.
 #include "base/archive.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Guards the currency: amounts entered in euros are stored in francs at the
+// official rate and shown back in euros; the euro value must be positive.
 #include "base/currency.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +16,7 @@ class CurrencyTest : public CoreTest {};
 TEST_F(CurrencyTest, EurosEnteredAreStoredInFrancs) {
   Currency::SetCurrent(Currency::kEuros);
   const float stored = Currency::FromDisplay(100.0f);
-  EXPECT_FLOAT_EQ(stored, 100.0f / 0.15244902f);
+  EXPECT_NEAR(stored, 655.957f, 0.001f);  // 1 euro = 6.55957 francs
   EXPECT_EQ(Currency::Format(SOMME(stored), Currency::Style::kNumber), "100.00");
   EXPECT_EQ(Currency::Format(SOMME(655.957f), Currency::Style::kNumber), "100.00");
   EXPECT_EQ(Currency::Format(SOMME(655.957f), Currency::Style::kCurrency), "100.00 E");

@@ -1,3 +1,5 @@
+// Guards the dates: years clamped to 1900-2100, comparisons, the season a
+// date belongs to (October is the turn), formatting and the stored bytes.
 #include "base/dates.h"
 
 #include <gtest/gtest.h>

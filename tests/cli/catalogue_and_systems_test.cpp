@@ -1,3 +1,5 @@
+// Guards the tool's catalogue and systems commands: a message in either
+// language, the list of systems as text or JSON, and the usage errors.
 #include <gtest/gtest.h>
 
 #include "ranking/ranking_registry.h"

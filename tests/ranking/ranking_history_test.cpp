@@ -1,3 +1,6 @@
+// Guards the ranking history: the ranking in force at a date, entries kept
+// in date order through additions and changes, first January under a
+// yearly system, and the stored layouts.
 #include "ranking/ranking_history.h"
 
 #include <gtest/gtest.h>

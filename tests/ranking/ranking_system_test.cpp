@@ -1,3 +1,6 @@
+// Guards a ranking system record: grades or numbers, the comparison of two
+// systems, the layouts of every version with their refusals, and the
+// ".cla" files of the ranking-systems folder.
 #include "ranking/ranking_system.h"
 
 #include <gtest/gtest.h>

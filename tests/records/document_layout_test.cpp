@@ -1,4 +1,4 @@
-// The exact bytes the program writes: an empty document, and a small one
+// Guards the exact bytes the program writes: an empty document, and a small one
 // record by record, with identifiers numbered afresh in list order.
 #include <gtest/gtest.h>
 
@@ -153,17 +153,6 @@ TEST_F(DocumentLayoutTest, ASmallDocumentIsWrittenRecordByRecord) {
   EXPECT_EQ(encoded.bytes, w.Get());
   EXPECT_EQ(owner.Id(), 2);
   EXPECT_EQ(paul->Id(), 1);
-}
-
-TEST_F(DocumentLayoutTest, DatesAndListsUseTheArchiveEncodings) {
-  Archive ar;
-  DATE_SIMPLE date(14, 7, 1999);
-  date.Serialize(ar);
-  EXPECT_EQ(ar.Bytes(), (std::vector<uint8_t>{0x00, 0x00, 0x0E, 0x07, 0x00, 0x00, 0xCF, 0x07}));
-  Archive empty;
-  HISTORIQUE_CLASSEMENTS history;
-  history.Serialize(empty);
-  EXPECT_EQ(empty.Bytes(), (std::vector<uint8_t>{0x00, 0x00, 0xFF, 0xFF}));
 }
 
 TEST_F(DocumentLayoutTest, NewDocumentContentsAreInTheInterfaceLanguageFrontInserted) {
