@@ -1,4 +1,4 @@
-// The season dialog's rules: the year it proposes, how the year steps in
+// Guards the season dialog's rules: the year it proposes, how the year steps in
 // each mode and stops at the bounds, what OK stores under yearly and other
 // ranking systems, and deleting the active season with its questions.
 #include "pages/seasons/season_rules.h"
@@ -225,12 +225,12 @@ TEST_F(SeasonRulesTest, ASeasonWithMatchesIsDeletedAfterTwoQuestions) {
   EXPECT_EQ(DeleteActiveSeason(Doc()), SeasonDeletion::kDeleted);
   ASSERT_GE(prompt.asked.size(), 2u);
   EXPECT_EQ(prompt.asked[0], "Destroy season 2001 permanently (12 matches) ?");
-  EXPECT_EQ(prompt.asked[1], Msg(109));
+  EXPECT_EQ(prompt.asked[1], "ATTENTION, the matches will be destroyed permanently. Continue ?");
   // No question per match; each player left without a match is offered
   // (the first one kept by the No).
   EXPECT_EQ(prompt.asked.size(), 2u + 12u);
   for (size_t i = 2; i < prompt.asked.size(); ++i)
-    EXPECT_NE(prompt.asked[i], Msg(292));
+    EXPECT_NE(prompt.asked[i], "Do you really want to destroy the match permanently ?");
   EXPECT_EQ(Owner().Seasons().Count(), 1);
   EXPECT_EQ(Owner().GetActiveSeason()->Year(), 1999);
   EXPECT_EQ(Owner().Players().Count(), 1);

@@ -1,4 +1,4 @@
-// The rules of the ranking-system editor: the values it opens with, its
+// Guards the rules of the ranking-system editor: the values it opens with, its
 // checks in their order, the grade label rule and the system it builds.
 #include "ranking/system_definition.h"
 
@@ -141,20 +141,6 @@ TEST_F(SystemDefinitionTest, OpeningShowsWhatSavingBuilds) {
   EXPECT_FALSE(fresh.grades);
   EXPECT_EQ(fresh.strongest, 1);
   EXPECT_EQ(fresh.weakest, 1000);
-}
-
-TEST_F(SystemDefinitionTest, ABuiltSystemIsWrittenAndReadBackUnchanged) {
-  SystemDefinition definition = Grades({"Élite", "A", "B", "€ 5"});
-  definition.description = "Ligne 1\nLigne 2";
-  const SYSTEME_CLASSEMENT built = BuildSystem(definition, {});
-  ASSERT_TRUE(built.WriteFile());
-  SYSTEME_CLASSEMENT read;
-  ASSERT_TRUE(read.ReadFile("Club grades"));
-  EXPECT_TRUE(read.IsSameAs(built));
-  EXPECT_EQ(read.Title(), "Club grades");
-  EXPECT_EQ(read.EnglishDescription(), "Ligne 1\nLigne 2");
-  EXPECT_EQ(read.GradeName(3), "Élite");
-  EXPECT_FALSE(read.IsOldFormat());
 }
 
 TEST_F(SystemDefinitionTest, TextsAFileCannotHoldAreFound) {

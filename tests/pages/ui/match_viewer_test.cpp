@@ -100,15 +100,6 @@ class MatchViewerTest : public WindowFixture {
     QCOMPARE(list.ItemText(1, 5), QStringLiteral("Open"));
   }
 
-  void OneWonMatchTakesEverySingular() {
-    DocumentBuilder builder(Owner());
-    builder.Season(2001);
-    EPREUVE_JOUEE* open = builder.Tournament("Open", DATE_SIMPLE(1, 2, 2001));
-    matches_.Add(builder.Singles(open, nullptr, true, "6/0 6/0"));
-    DLG_VISU_RENCONTRES viewer("One", matches_);
-    QCOMPARE(viewer.TotalText(), QStringLiteral("Total : 1 match  ( 1 match won, 0 match lost )"));
-  }
-
   void ScoreLeavesTheOrderAndDateTwiceShowsTheLatestFirst() {
     ThreeMatches();
     DLG_VISU_RENCONTRES viewer("Three", matches_);

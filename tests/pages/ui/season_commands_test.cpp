@@ -1,11 +1,10 @@
 // Guards the two season commands in the main window: a new season becomes the
 // active one and every list follows; deleting the active season asks its
-// questions and refuses to delete the last season.
+// questions and turns the command off when one season is left.
 #include <QAction>
 #include <QComboBox>
 #include <QTest>
 
-#include "pages/seasons/season_commands.h"
 #include "records/season.h"
 #include "shell/window/main_window.h"
 #include "shell/window/navigation_bar.h"
@@ -13,7 +12,6 @@
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/window_fixture.h"
-#include "widgets/dialogs/message_boxes.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -64,27 +62,6 @@ class SeasonCommandsTest : public WindowFixture {
     QCOMPARE(Window().Bar().SeasonList()->count(), 1);
     // One season is left: the command is now off.
     QVERIFY(!Window().Command("actionDeleteSeason")->isEnabled());
-  }
-
-  void DeletingASeasonWithoutMatchesAsksOnce() {
-    Open(0);
-    ScriptedPrompt prompt;
-    prompt.SetFallback(Answer::kYes);
-    Window().Command("actionDeleteSeason")->trigger();
-    QCOMPARE(prompt.asked,
-             std::vector<std::string>{"Destroy season 2001 permanently (no match recorded) ?"});
-    QCOMPARE(Owner().Seasons().Count(), 1);
-  }
-
-  void TheLastSeasonIsKeptWithAMessage() {
-    Open(0);
-    ScriptedPrompt prompt;
-    Owner().DeleteSeasonRecord(Owner().FindSeason(2000));
-    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    RunDeleteSeasonCommand(&Window(), Doc());
-    QCOMPARE(MessageBoxes::Said(), QStringList{"You must keep one season !!"});
-    QVERIFY(prompt.asked.empty());
-    QCOMPARE(Owner().Seasons().Count(), 1);
   }
 };
 

@@ -147,22 +147,6 @@ class SeasonDialogTest : public WindowFixture {
     QVERIFY(Doc().IsModified());
   }
 
-  void ChangeModeReplacesTheRankingOfFirstJanuary() {
-    TwoSeasons();
-    AnswerNextModal([](QWidget* modal) {
-      auto* dialog = static_cast<DLG_NOUVELLE_SAISON*>(modal);
-      QCOMPARE(dialog->Year(), 2001);
-      dialog->Entry()->Grades()->setCurrentText(QStringLiteral("15"));
-      dialog->CommentEdit()->setPlainText(QStringLiteral("changed"));
-      QTest::mouseClick(dialog->findChild<QWidget*>("okButton"), Qt::LeftButton);
-    });
-    QVERIFY(OpenChangeSeasonDialog(nullptr, Doc()));
-    QCOMPARE(Owner().History().Count(), 2);
-    QVERIFY(Owner().History().RankingForYear(2001) == DocumentBuilder::Rank("15"));
-    QCOMPARE(Owner().FindSeason(2001)->Comment(), std::string("changed"));
-    QCOMPARE(Owner().Seasons().Count(), 2);
-  }
-
   void ANonYearlySystemAsksNoRanking() {
     Registry().SetActive(Registry().FindBuiltIn("SWI"));
     AnswerNextModal([](QWidget* modal) {
@@ -196,12 +180,6 @@ class SeasonDialogTest : public WindowFixture {
     QCOMPARE(Owner().Seasons().Count(), 2);
     QCOMPARE(Owner().History().Count(), 2);
     QVERIFY(!Doc().IsModified());
-  }
-
-  void ChangeModeWithoutSuchASeasonShowsNothing() {
-    QVERIFY(!OpenChangeSeasonDialog(nullptr, Doc()));
-    TwoSeasons();
-    QVERIFY(!OpenChangeSeasonDialog(nullptr, Doc(), 2000));
   }
 
   void AMissingRankingKeepsTheDialogOpen() {

@@ -100,10 +100,6 @@ class SystemEditorDialogTest : public testing::WindowFixture {
     QTest::addColumn<QString>("message");
     QTest::newRow("no name") << QString() << false << QString("-1") << QString("-1") << 0
                              << "A name must be given to the ranking system";
-    QTest::newRow("equal numbers") << QString("Ladder") << false << QString("7") << QString("7")
-                                   << 0 << "You must define a minimum of 2 rankings";
-    QTest::newRow("negative") << QString("Ladder") << false << QString("-5") << QString("10") << 0
-                              << "You cannot use negative rankings";
     QTest::newRow("no number") << QString("Ladder") << false << QString() << QString("10") << 0
                                << "Please enter a whole number.";
     QTest::newRow("one grade") << QString("Grades") << true << QString("1000") << QString("1") << 1
@@ -239,22 +235,6 @@ class SystemEditorDialogTest : public testing::WindowFixture {
     DLG_EDITION_SYSCLASS again(read, SYSTEME_CLASSEMENT::FileFor("Club ladder"));
     QCOMPARE(Lines(*again.GradeList()), QStringList({"Élite", "A", "B"}));
     QVERIFY(again.YearlyBox()->isChecked());
-  }
-
-  void NumbersAreSavedFromTheSmallerToTheLarger() {
-    DLG_EDITION_SYSCLASS dialog(NewUserSystem(), {});
-    dialog.show();
-    ReplaceText(dialog.NameField(), "Points");
-    ReplaceText(dialog.StrongestField(), "10");
-    ReplaceText(dialog.WeakestField(), "1");
-    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    SYSTEME_CLASSEMENT read;
-    QVERIFY(read.ReadFile("Points"));
-    QVERIFY(!read.HasGrades());
-    QCOMPARE(read.Lowest(), 1);
-    QCOMPARE(read.Highest(), 10);
-    QVERIFY(read.HigherIsBetter());
   }
 
   void AnotherSystemsFileIsReplacedOnlyOnYes() {

@@ -353,46 +353,17 @@ class ListControlTest : public QObject {
     QCOMPARE(other.Column(0).width, 120);
   }
 
-  void HeaderClicksSortByPriority() {
-    MY_LIST_CONTROL& list = MakeList(0);
-    std::vector<Person> people{{"martin", 30}, {"Abel", 40}, {"Zoe", 30}, {"Durand", 20}};
-    ListColumnModel columns = PeopleColumns();
-    list.ApplyColumns(columns);
-    std::vector<ListRow> rows;
-    for (Person& person : people) {
-      rows.push_back(ListRow{{QString::fromStdString(person.name), QString::number(person.age)},
-                             {},
-                             reinterpret_cast<quintptr>(&person)});
-    }
-    list.SetRows(std::move(rows));
-    // What a list page does with a header click.
-    connect(&list, &MY_LIST_CONTROL::HeaderClicked, &list, [&](int column) {
-      if (columns.MakePrimary(column)) list.SortRows(columns, 2001);
-    });
-    auto click_header = [&](int column) {
-      QHeaderView* header = list.horizontalHeader();
+  void AHeaderClickIsReportedWithItsColumn() {
+    MY_LIST_CONTROL& list = MakeList(2);
+    QSignalSpy clicked(&list, &MY_LIST_CONTROL::HeaderClicked);
+    QHeaderView* header = list.horizontalHeader();
+    for (int column : {2, 0}) {
       const QPoint at(header->sectionViewportPosition(column) + 5, header->height() / 2);
       QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
-    };
-    auto names = [&] {
-      QStringList shown;
-      for (int row = 0; row < list.RowCount(); ++row)
-        shown << list.ItemText(row, 0);
-      return shown.join(' ');
-    };
-    click_header(0);
-    QCOMPARE(names(), QStringLiteral("Abel Durand martin Zoe"));
-    click_header(0);
-    QCOMPARE(names(), QStringLiteral("Zoe martin Durand Abel"));
-    // Age becomes the first key and keeps the descending direction; names
-    // (now second) still descending.
-    click_header(1);
-    QCOMPARE(columns.Column(0).priority, 1);
-    QCOMPARE(names(), QStringLiteral("Abel Zoe martin Durand"));
-    // A column without comparisons does nothing.
-    click_header(2);
-    QCOMPARE(names(), QStringLiteral("Abel Zoe martin Durand"));
-    QCOMPARE(columns.Column(2).priority, -1);
+    }
+    QCOMPARE(clicked.count(), 2);
+    QCOMPARE(clicked.at(0).at(0).toInt(), 2);
+    QCOMPARE(clicked.at(1).at(0).toInt(), 0);
   }
 
   void UserLayoutIsReadBack() {
