@@ -22,6 +22,7 @@
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/test_environment.h"
 #include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_input.h"
 #include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/help_window.h"
@@ -32,6 +33,9 @@ namespace scorvane {
 
 using testing::AnswerNextModal;
 using testing::ClickInNextModal;
+using testing::ClickRow;
+using testing::ColumnTexts;
+using testing::EnabledButtons;
 using testing::ScriptedPrompt;
 
 namespace {
@@ -45,13 +49,6 @@ void WriteGradeSystem(const std::string& title, const std::vector<std::string>& 
   QVERIFY(system.WriteFile());
 }
 
-QStringList Column(const MY_LIST_CONTROL& list, int column) {
-  QStringList texts;
-  for (int row = 0; row < list.RowCount(); ++row)
-    texts << list.ItemText(row, column);
-  return texts;
-}
-
 int LineOf(const DLG_SELECTION_SYSCLASS& dialog, const QString& title, bool built_in) {
   const auto& lines = dialog.Lines();
   for (size_t i = 0; i < lines.size(); ++i) {
@@ -59,12 +56,6 @@ int LineOf(const DLG_SELECTION_SYSCLASS& dialog, const QString& title, bool buil
       return static_cast<int>(i);
   }
   return -1;
-}
-
-void ClickLine(DLG_SELECTION_SYSCLASS& dialog, int line) {
-  MY_LIST_CONTROL* list = dialog.List();
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                    list->visualRect(list->model()->index(line, 0)).center());
 }
 
 }  // namespace
@@ -92,10 +83,10 @@ class SystemSelectionDialogTest : public testing::WindowFixture {
 
   void ListsTheUsersSystemsThenTheBuiltIns() {
     DLG_SELECTION_SYSCLASS dialog(DLG_SELECTION_SYSCLASS::Mode::kSelection);
-    QCOMPARE(Column(*dialog.List(), 0),
+    QCOMPARE(ColumnTexts(*dialog.List(), 0),
              QStringList({"Club", "Ladder", "France", "Suisse", "NTRP", "Netherlands", "Luxembourg",
                           "Belge", "ATP Tour", "WTA Tour"}));
-    QCOMPARE(Column(*dialog.List(), 1).mid(0, 3),
+    QCOMPARE(ColumnTexts(*dialog.List(), 1).mid(0, 3),
              QStringList({"[user-defined]", "[user-defined]", "[built-in]"}));
     QCOMPARE(dialog.List()->model()->headerData(0, Qt::Horizontal).toString(), QString("System"));
   }
@@ -105,29 +96,25 @@ class SystemSelectionDialogTest : public testing::WindowFixture {
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QString("Select your ranking system then click OK"));
     QCOMPARE(dialog.TitleText()->text(), QString(" - no selection - "));
-    QVERIFY(!dialog.OkButton()->isEnabled());
-    QVERIFY(!dialog.EditButton()->isEnabled());
-    QVERIFY(!dialog.DeleteButton()->isEnabled());
-    QVERIFY(dialog.NewButton()->isEnabled());
+    QCOMPARE(EnabledButtons(dialog), QStringList({"cancelButton", "helpButton", "newButton"}));
 
-    ClickLine(dialog, LineOf(dialog, "France", true));
+    ClickRow(*dialog.List(), LineOf(dialog, "France", true));
     QCOMPARE(dialog.Chosen(), &Registry().French());
     QCOMPARE(dialog.TitleText()->text(), QString("France"));
     QVERIFY(dialog.DescriptionText()->text().startsWith("French ranking system\nGrades:"));
-    QVERIFY(dialog.OkButton()->isEnabled());
-    QVERIFY(!dialog.EditButton()->isEnabled());
-    QVERIFY(!dialog.DeleteButton()->isEnabled());
+    // A built-in cannot be edited or deleted.
+    QCOMPARE(EnabledButtons(dialog),
+             QStringList({"cancelButton", "helpButton", "newButton", "okButton"}));
 
-    ClickLine(dialog, LineOf(dialog, "Ladder", false));
+    ClickRow(*dialog.List(), LineOf(dialog, "Ladder", false));
     SYSTEME_CLASSEMENT* ladder = dialog.Chosen();
     QVERIFY(ladder);
     QCOMPARE(ladder->GradeName(2), std::string("A"));
     // Read into a working system, never into the active one.
     QVERIFY(ladder != &ActiveSystem());
     QCOMPARE(dialog.DescriptionText()->text(), QString("Ladder grades"));
-    QVERIFY(dialog.OkButton()->isEnabled());
-    QVERIFY(dialog.EditButton()->isEnabled());
-    QVERIFY(dialog.DeleteButton()->isEnabled());
+    QCOMPARE(EnabledButtons(dialog), QStringList({"cancelButton", "deleteButton", "editButton",
+                                                  "helpButton", "newButton", "okButton"}));
 
     dialog.SelectLine(-1);
     QVERIFY(!dialog.OkButton()->isEnabled());
@@ -140,11 +127,10 @@ class SystemSelectionDialogTest : public testing::WindowFixture {
     dialog.show();
     // Spoiled after the list was made: silently no system.
     testing::WriteBytes(Registry().Folder() / "Ladder.cla", {0xFF, 0xFF});
-    ClickLine(dialog, LineOf(dialog, "Ladder", false));
+    ClickRow(*dialog.List(), LineOf(dialog, "Ladder", false));
     QCOMPARE(dialog.Chosen(), nullptr);
-    QVERIFY(!dialog.OkButton()->isEnabled());
-    QVERIFY(!dialog.EditButton()->isEnabled());
-    QVERIFY(dialog.DeleteButton()->isEnabled());
+    QCOMPARE(EnabledButtons(dialog),
+             QStringList({"cancelButton", "deleteButton", "helpButton", "newButton"}));
     QCOMPARE(dialog.TitleText()->text(), QString(" - no selection - "));
     QVERIFY(MessageBoxes::Said().isEmpty());
     // OK (or Enter) does not close the dialog without a system.
@@ -154,7 +140,7 @@ class SystemSelectionDialogTest : public testing::WindowFixture {
     // Gone: the file error is said.
     std::filesystem::remove(Registry().Folder() / "Club.cla");
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    ClickLine(dialog, LineOf(dialog, "Club", false));
+    ClickRow(*dialog.List(), LineOf(dialog, "Club", false));
     QCOMPARE(dialog.Chosen(), nullptr);
     QVERIFY(!dialog.OkButton()->isEnabled());
     QCOMPARE(MessageBoxes::Said().size(), 1);
@@ -165,11 +151,10 @@ class SystemSelectionDialogTest : public testing::WindowFixture {
     AnswerNextModal([](QWidget* modal) {
       auto* dialog = qobject_cast<DLG_SELECTION_SYSCLASS*>(modal);
       const int line = LineOf(*dialog, "Club", false);
-      ClickLine(*dialog, line);
+      ClickRow(*dialog->List(), line);
       // A double-click on a line is OK.
-      QTest::mouseDClick(
-          dialog->List()->viewport(), Qt::LeftButton, {},
-          dialog->List()->visualRect(dialog->List()->model()->index(line, 0)).center());
+      const QRect row = dialog->List()->visualRect(dialog->List()->model()->index(line, 0));
+      QTest::mouseDClick(dialog->List()->viewport(), Qt::LeftButton, {}, row.center());
     });
     SYSTEME_CLASSEMENT* chosen = ChooseRankingSystem(nullptr);
     QVERIFY(chosen);
@@ -193,7 +178,7 @@ class SystemSelectionDialogTest : public testing::WindowFixture {
     }
     DLG_SELECTION_SYSCLASS dialog(DLG_SELECTION_SYSCLASS::Mode::kManagement);
     dialog.show();
-    ClickLine(dialog, LineOf(dialog, "Club", false));
+    ClickRow(*dialog.List(), LineOf(dialog, "Club", false));
     prompt_->Script({ScriptedPrompt::Answer::kNo, ScriptedPrompt::Answer::kYes});
     QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
     QCOMPARE(prompt_->asked.back(), std::string("Destroy the selected item permanently ?"));
@@ -203,7 +188,7 @@ class SystemSelectionDialogTest : public testing::WindowFixture {
     QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
     QVERIFY(!std::filesystem::exists(Registry().Folder() / "Club.cla"));
     QVERIFY(std::filesystem::exists(Registry().Folder() / "Ladder.cla"));
-    QCOMPARE(Column(*dialog.List(), 0).mid(0, 2), QStringList({"Ladder", "France"}));
+    QCOMPARE(ColumnTexts(*dialog.List(), 0).mid(0, 2), QStringList({"Ladder", "France"}));
     QVERIFY(!dialog.DeleteButton()->isEnabled());
   }
 
@@ -218,11 +203,12 @@ class SystemSelectionDialogTest : public testing::WindowFixture {
       QTest::mouseClick(editor->findChild<QPushButton*>("okButton"), Qt::LeftButton);
     });
     QTest::mouseClick(dialog.NewButton(), Qt::LeftButton);
-    QCOMPARE(Column(*dialog.List(), 0).mid(0, 3), QStringList({"Abc ladder", "Club", "Ladder"}));
+    QCOMPARE(ColumnTexts(*dialog.List(), 0).mid(0, 3),
+             QStringList({"Abc ladder", "Club", "Ladder"}));
     QCOMPARE(dialog.List()->FirstSelectedRow(), 0);
     QCOMPARE(dialog.TitleText()->text(), QString("Abc ladder"));
 
-    ClickLine(dialog, LineOf(dialog, "Ladder", false));
+    ClickRow(*dialog.List(), LineOf(dialog, "Ladder", false));
     AnswerNextModal([](QWidget* modal) {
       auto* editor = qobject_cast<DLG_EDITION_SYSCLASS*>(modal);
       QCOMPARE(editor->NameField()->text(), QString("Ladder"));

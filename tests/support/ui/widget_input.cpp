@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "widgets/listview/list_control.h"
+
 namespace scorvane::testing {
 
 void ReplaceText(QLineEdit* field, const QString& text) {
@@ -20,6 +22,28 @@ bool ClickButton(QWidget* window, const QString& button_name) {
   }
   QTest::mouseClick(button, Qt::LeftButton);
   return true;
+}
+
+void ClickRow(MY_LIST_CONTROL& list, int row, Qt::KeyboardModifiers modifiers) {
+  const QRect cell = list.visualRect(list.model()->index(row, 0));
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, cell.center());
+}
+
+QStringList ColumnTexts(const MY_LIST_CONTROL& list, int column) {
+  QStringList texts;
+  for (int row = 0; row < list.RowCount(); ++row)
+    texts << list.ItemText(row, column);
+  return texts;
+}
+
+QStringList EnabledButtons(const QWidget& window) {
+  QStringList names;
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    if (button->isVisibleTo(&window) && button->isEnabled() && !button->objectName().isEmpty())
+      names << button->objectName();
+  }
+  names.sort();
+  return names;
 }
 
 }  // namespace scorvane::testing

@@ -1,11 +1,17 @@
-// What a user does to one widget, for Qt Test programs: replacing the text
-// of a field by typing, and clicking a named button of a window.
+// What a user does to one widget and what they see of it, for Qt Test
+// programs: replacing the text of a field by typing, clicking a named button
+// or a row of a list, the texts of a list's column and the buttons on offer.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QLineEdit;
 class QWidget;
+
+namespace scorvane {
+class MY_LIST_CONTROL;
+}
 
 namespace scorvane::testing {
 
@@ -15,5 +21,15 @@ void ReplaceText(QLineEdit* field, const QString& text);
 // Clicks the button with this object name among the children of `window`;
 // false (with a warning) when there is none.
 bool ClickButton(QWidget* window, const QString& button_name);
+
+// Clicks the middle of a row of a list, in its first column.
+void ClickRow(MY_LIST_CONTROL& list, int row, Qt::KeyboardModifiers modifiers = {});
+
+// The texts of one column of a list, top to bottom.
+QStringList ColumnTexts(const MY_LIST_CONTROL& list, int column);
+
+// The object names of the buttons of `window` that can be clicked now
+// (shown with it and enabled), in alphabetical order.
+QStringList EnabledButtons(const QWidget& window);
 
 }  // namespace scorvane::testing
