@@ -1,5 +1,5 @@
-// Guards start-up: the language rule and where it is stored, the colour texts of
-// the settings, the recent-file list, the command line, and the welcome
+// Guards start-up: the language rule and where it is stored, the colour texts
+// of the settings, the recent-file list, the command line, and the welcome
 // dialog's loop, driven through its real buttons.
 #include <QDir>
 #include <QFile>
@@ -15,7 +15,6 @@
 #include "shell/app/program.h"
 #include "shell/app/qt_locale_format.h"
 #include "shell/app/recent_files.h"
-#include "shell/app/welcome_dialog.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
@@ -29,6 +28,20 @@ class StartupTest : public WindowFixture {
 
  private:
   static QSettings User() { return settings::User(); }
+
+  // A program prepared in the test's folder, its welcome dialog not shown yet.
+  static std::unique_ptr<Program> Prepared() {
+    auto program = std::make_unique<Program>(QCoreApplication::applicationDirPath());
+    if (!program->Prepare()) qWarning("the program was not prepared");
+    return program;
+  }
+
+  // A file that is not a document.
+  QString Junk(const QString& name) {
+    QFile file(Path(name));
+    if (file.open(QIODevice::WriteOnly)) file.write(QByteArray("\x04\x00junk", 6));
+    return Path(name);
+  }
 
  private slots:
   void cleanup() {
@@ -60,41 +73,39 @@ class StartupTest : public WindowFixture {
     QCOMPARE(ChooseLanguage(stored, installation, QLocale::Language(locale)), expected);
   }
 
-  void StoredSevenStartsInEnglishAndStoresNine() {
-    User().setValue(settings::kLanguage, 7);
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    Program program(QCoreApplication::applicationDirPath());
-    QVERIFY(program.Prepare());
-    QCOMPARE(CurrentLanguage(), kLanguageEnglish);
-    QCOMPARE(User().value(settings::kLanguage).toInt(), 9);
+  // What start-up reads (the user's setting, the machine-wide installation
+  // language, the locale), the language it stores and the translation of
+  // menus and dialogs it installs.
+  void StartsInTheLanguageTheSettingsGive_data() {
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("installation");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<QString>("yes");
+    QTest::newRow("stored 7, French locale") << 7 << QString() << 9 << "Yes";
+    QTest::newRow("nothing stored, French locale") << 0 << QString() << 12 << "Oui";
+    QTest::newRow("French installation") << 0 << QString("French") << 12 << "Oui";
   }
-
-  void NothingStoredWithFrenchLocaleStartsInFrench() {
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    Program program(QCoreApplication::applicationDirPath());
-    QVERIFY(program.Prepare());
-    QCOMPARE(CurrentLanguage(), kLanguageFrench);
-    QCOMPARE(User().value(settings::kLanguage).toInt(), 12);
-    // Menus and dialogs follow: the built-in translation is installed.
-    QCOMPARE(QCoreApplication::translate("scorvane::DLG_QUEST_OUI_NON", "Yes"),
-             QStringLiteral("Oui"));
-  }
-
-  void MachineWideInstallationLanguageIsRead() {
-    settings::Machine().setValue(settings::kInstallationLanguage, QStringLiteral("French"));
-    Program program(QCoreApplication::applicationDirPath());
-    QVERIFY(program.Prepare());
-    QCOMPARE(CurrentLanguage(), kLanguageFrench);
+  void StartsInTheLanguageTheSettingsGive() {
+    QFETCH(int, stored);
+    QFETCH(QString, installation);
+    QFETCH(int, expected);
+    QFETCH(QString, yes);
+    if (stored) User().setValue(settings::kLanguage, stored);
+    if (!installation.isEmpty())
+      settings::Machine().setValue(settings::kInstallationLanguage, installation);
+    QLocale::setDefault(QLocale(installation.isEmpty() ? QLocale::French : QLocale::German));
+    const auto program = Prepared();
+    QCOMPARE(CurrentLanguage(), expected);
+    QCOMPARE(User().value(settings::kLanguage).toInt(), expected);
+    QCOMPARE(QCoreApplication::translate("scorvane::DLG_QUEST_OUI_NON", "Yes"), yes);
   }
 
   void RankingSystemsFolderFollowsTheProgramFolder() {
     QDir().mkpath(Path("install/bin"));
     QDir().mkpath(Path("install/RankSys"));
-    Program beside_parent(Path("install/bin"));
-    QVERIFY(beside_parent.Prepare());
+    QVERIFY(Program(Path("install/bin")).Prepare());
     QCOMPARE(FromFsPath(Registry().Folder()), Path("install/RankSys"));
-    Program nowhere(Path("elsewhere/bin"));
-    QVERIFY(nowhere.Prepare());
+    QVERIFY(Program(Path("elsewhere/bin")).Prepare());
     QCOMPARE(FromFsPath(Registry().Folder()), Path("data/Scorvane/RankSys"));
   }
 
@@ -113,37 +124,26 @@ class StartupTest : public WindowFixture {
 
   void ColourTexts_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("plain") << "RGB(10,20,30)" << true << QColor(10, 20, 30);
-    QTest::newRow("blanks before numbers") << "RGB( 1, 2, 3)" << true << QColor(1, 2, 3);
-    QTest::newRow("extremes") << "RGB(0,255,0)" << true << QColor(0, 255, 0);
-    QTest::newRow("too large") << "RGB(256,0,0)" << false << QColor();
-    QTest::newRow("negative") << "RGB(-1,0,0)" << false << QColor();
-    QTest::newRow("missing number") << "RGB(1,2)" << false << QColor();
-    QTest::newRow("not a colour") << "blue" << false << QColor();
-    QTest::newRow("empty") << "" << false << QColor();
-    QTest::newRow("huge number") << "RGB(99999999999,0,0)" << false << QColor();
+    QTest::addColumn<QColor>("colour");  // invalid when the text is refused
+    QTest::newRow("plain") << "RGB(10,20,30)" << QColor(10, 20, 30);
+    QTest::newRow("blanks before numbers") << "RGB( 1, 2, 3)" << QColor(1, 2, 3);
+    QTest::newRow("extremes") << "RGB(0,255,0)" << QColor(0, 255, 0);
+    QTest::newRow("too large") << "RGB(256,0,0)" << QColor();
+    QTest::newRow("negative") << "RGB(-1,0,0)" << QColor();
+    QTest::newRow("missing number") << "RGB(1,2)" << QColor();
+    QTest::newRow("not a colour") << "blue" << QColor();
+    QTest::newRow("empty") << "" << QColor();
+    QTest::newRow("huge number") << "RGB(99999999999,0,0)" << QColor();
   }
   void ColourTexts() {
     QFETCH(QString, text);
-    QFETCH(bool, valid);
     QFETCH(QColor, colour);
-    const std::optional<QColor> parsed = settings::ParseRgbText(text);
-    QCOMPARE(parsed.has_value(), valid);
-    if (valid) {
-      QCOMPARE(*parsed, colour);
-      QCOMPARE(
-          settings::RgbText(*parsed),
-          QStringLiteral("RGB(%1,%2,%3)").arg(colour.red()).arg(colour.green()).arg(colour.blue()));
-    }
-  }
-
-  void UnreadableColourFallsBackToDefault() {
+    QCOMPARE(settings::ParseRgbText(text).value_or(QColor()), colour);
+    // A colour that cannot be read gives way to the default.
     QSettings store = User();
-    store.setValue(settings::kBackgroundColour, QStringLiteral("RGB(oops)"));
-    QCOMPARE(settings::ReadColour(store, settings::kBackgroundColour, settings::kDefaultBackground),
-             settings::kDefaultBackground);
+    store.setValue(settings::kBackgroundColour, text);
+    QCOMPARE(settings::ReadColour(store, settings::kBackgroundColour, Qt::red),
+             colour.isValid() ? colour : QColor(Qt::red));
   }
 
   void RecentListKeepsThreeMostRecentFirst() {
@@ -157,67 +157,48 @@ class StartupTest : public WindowFixture {
   }
 
   void CommandLine() {
-    StartupOptions plain = ParseCommandLine({"scorvane"});
-    QVERIFY(plain.file.isEmpty());
-    QVERIFY(plain.splash_allowed);
-    StartupOptions file = ParseCommandLine({"scorvane", "--no-splash", "/tmp/Moi.ten"});
+    const StartupOptions plain = ParseCommandLine({"scorvane"});
+    QVERIFY(plain.file.isEmpty() && plain.splash_allowed && !plain.measure_startup);
+    const StartupOptions file = ParseCommandLine({"scorvane", "--no-splash", "/tmp/Moi.ten"});
     QCOMPARE(file.file, QStringLiteral("/tmp/Moi.ten"));
     QVERIFY(!file.splash_allowed);
-    StartupOptions measure = ParseCommandLine({"scorvane", "--measure-startup", "x.ten"});
-    QVERIFY(measure.measure_startup);
-    QVERIFY(!measure.splash_allowed);
+    const StartupOptions measure = ParseCommandLine({"scorvane", "--measure-startup", "x.ten"});
+    QVERIFY(measure.measure_startup && !measure.splash_allowed);
   }
 
+  // A file on the command line skips the welcome dialog; one that cannot be
+  // read ends start-up with the reason.
   void CommandLineFileSkipsTheWelcomeDialog() {
-    const QString path = Path("Moi.ten");
-    WriteSampleDocument(path);
-    Program program(QCoreApplication::applicationDirPath());
+    WriteSampleDocument(Path("Moi.ten"));
     StartupOptions options;
-    options.file = path;
     options.splash_allowed = false;
+    options.file = Path("Moi.ten");
+    Program program(QCoreApplication::applicationDirPath());
     QVERIFY(program.Start(options));
     QVERIFY(program.Window());
     QCOMPARE(program.Document().Title(), std::string("Moi"));
-    QCOMPARE(PendingModalAnswers(), 0);
-  }
 
-  void UnreadableCommandLineFileEndsWithAMessage() {
-    const QString path = Path("broken.ten");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("\x04\x00junk", 6));
-    file.close();
+    options.file = Junk("broken.ten");
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    Program program(QCoreApplication::applicationDirPath());
-    StartupOptions options;
-    options.file = path;
-    options.splash_allowed = false;
-    QVERIFY(!program.Start(options));
-    QVERIFY(!program.Window());
+    Program refused(QCoreApplication::applicationDirPath());
+    QVERIFY(!refused.Start(options));
+    QVERIFY(!refused.Window());
     QCOMPARE(MessageBoxes::Said(), QStringList({"Error : bad file format !"}));
   }
 
-  void WelcomeQuitEndsStartUp() {
-    Program program(QCoreApplication::applicationDirPath());
-    QVERIFY(program.Prepare());
+  void WelcomeQuitOrEscapeEndsStartUp() {
+    const auto program = Prepared();
     ClickInNextModal("quitButton");
-    QVERIFY(!program.WelcomeLoop());
-  }
-
-  void WelcomeEscapeIsQuit() {
-    Program program(QCoreApplication::applicationDirPath());
-    QVERIFY(program.Prepare());
+    QVERIFY(!program->WelcomeLoop());
     EscapeNextModal();
-    QVERIFY(!program.WelcomeLoop());
+    QVERIFY(!program->WelcomeLoop());
   }
 
   void WelcomeOffersTheLastFile() {
-    const QString path = Path("Moi.ten");
-    WriteSampleDocument(path);
+    WriteSampleDocument(Path("Moi.ten"));
     QSettings store = User();
-    RecentFiles::Add(store, path);
-    Program program(QCoreApplication::applicationDirPath());
-    QVERIFY(program.Prepare());
+    RecentFiles::Add(store, Path("Moi.ten"));
+    const auto program = Prepared();
     AnswerNextModal([](QWidget* modal) {
       auto* last = modal->findChild<QPushButton*>("lastFileButton");
       QVERIFY(last && last->isVisible());
@@ -226,8 +207,8 @@ class StartupTest : public WindowFixture {
       QVERIFY(!modal->findChild<QPushButton*>("readFirstButton")->isVisible());
       QTest::mouseClick(last, Qt::LeftButton);
     });
-    QVERIFY(program.WelcomeLoop());
-    QCOMPARE(program.Document().Owner().Seasons().Count(), 2);
+    QVERIFY(program->WelcomeLoop());
+    QCOMPARE(program->Document().Owner().Seasons().Count(), 2);
   }
 
   void WelcomeWithAMissingLastFileSaysSoOnceAndHidesTheButton() {
@@ -235,12 +216,10 @@ class StartupTest : public WindowFixture {
     RecentFiles::Add(store, Path("Gone.ten"));
     const QString good = Path("Moi.ten");
     WriteSampleDocument(good);
-    Program program(QCoreApplication::applicationDirPath());
-    QVERIFY(program.Prepare());
+    const auto program = Prepared();
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk, MessageBoxes::Answer::kOk});
-    // First showing: the last-file button is hidden; choose a file with a
-    // wrong extension (refused with a message), then the dialog comes back
-    // and a good file is opened.
+    // First showing: the last-file button is hidden; a file with a wrong
+    // extension is refused, then the dialog comes back and a good file opens.
     FileChoosers::ScriptPaths({Path("notes.txt"), good});
     AnswerNextModal([](QWidget* modal) {
       QVERIFY(!modal->findChild<QPushButton*>("lastFileButton")->isVisible());
@@ -248,24 +227,18 @@ class StartupTest : public WindowFixture {
       QTest::mouseClick(modal->findChild<QPushButton*>("openFileButton"), Qt::LeftButton);
     });
     ClickInNextModal("openFileButton");
-    QVERIFY(program.WelcomeLoop());
+    QVERIFY(program->WelcomeLoop());
     QCOMPARE(MessageBoxes::Said(),
              QStringList({"Could not find the last file, Gone.ten", "bad file format !"}));
-    QCOMPARE(program.Document().Title(), std::string("Moi"));
+    QCOMPARE(program->Document().Title(), std::string("Moi"));
     // The opened file now heads the recent list.
     QCOMPARE(RecentFiles::Load(store).front(), good);
   }
 
   void WelcomeLastFileThatIsNotADocumentLeavesTheList() {
-    const QString path = Path("junk.ten");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("\x04\x00junk", 6));
-    file.close();
     QSettings store = User();
-    RecentFiles::Add(store, path);
-    Program program(QCoreApplication::applicationDirPath());
-    QVERIFY(program.Prepare());
+    RecentFiles::Add(store, Junk("junk.ten"));
+    const auto program = Prepared();
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
     ClickInNextModal("lastFileButton");
     AnswerNextModal([](QWidget* modal) {
@@ -273,14 +246,13 @@ class StartupTest : public WindowFixture {
       QVERIFY(!modal->findChild<QPushButton*>("lastFileButton")->isVisible());
       QTest::mouseClick(modal->findChild<QPushButton*>("quitButton"), Qt::LeftButton);
     });
-    QVERIFY(!program.WelcomeLoop());
+    QVERIFY(!program->WelcomeLoop());
     QVERIFY(RecentFiles::Load(store).isEmpty());
     QCOMPARE(MessageBoxes::Said(), QStringList({"Error : bad file format !"}));
   }
 
   void WelcomeLanguageSwitchTwiceComesBack() {
-    Program program(QCoreApplication::applicationDirPath());
-    QVERIFY(program.Prepare());
+    const auto program = Prepared();
     QCOMPARE(CurrentLanguage(), kLanguageEnglish);
     QString french_title;
     ClickInNextModal("languageButton");
@@ -292,7 +264,7 @@ class StartupTest : public WindowFixture {
       QCOMPARE(modal->windowTitle(), QStringLiteral("Welcome to Scorvane"));
       QTest::mouseClick(modal->findChild<QPushButton*>("quitButton"), Qt::LeftButton);
     });
-    QVERIFY(!program.WelcomeLoop());
+    QVERIFY(!program->WelcomeLoop());
     QCOMPARE(french_title, QStringLiteral("Bienvenue dans Scorvane"));
     QCOMPARE(CurrentLanguage(), kLanguageEnglish);
     QCOMPARE(User().value(settings::kLanguage).toInt(), 9);
