@@ -39,11 +39,7 @@ void TypeNameInNextModal(const QString& name) {
 }
 
 QStringList Rows(const DLG_MODIF_RUBRIQUES& editor, int column = 0) {
-  QStringList rows;
-  const MY_LIST_CONTROL& list = *editor.ListControl();
-  for (int row = 0; row < list.RowCount(); ++row)
-    rows << list.ItemText(row, column);
-  return rows;
+  return ColumnTexts(*editor.ListControl(), column);
 }
 
 const RUBRIQUE* Named(const ItemEditList& items, const std::string& name) {
@@ -133,10 +129,10 @@ class ItemEditorTest : public WindowFixture {
     const auto editor = OpenEditor(items);
     QCOMPARE(Rows(*editor, 1), QStringList({"used", "not used", "not used"}));
     // Rename and delete wait for a selection.
-    QVERIFY(!ButtonIn(editor.get(), "renameButton")->isEnabled());
-    QVERIFY(!ButtonIn(editor.get(), "deleteButton")->isEnabled());
+    QVERIFY(!EnabledButtons(*editor).contains("renameButton"));
+    QVERIFY(!EnabledButtons(*editor).contains("deleteButton"));
     editor->SelectItem(Named(items, "Balls"));
-    QVERIFY(ButtonIn(editor.get(), "renameButton")->isEnabled());
+    QVERIFY(EnabledButtons(*editor).contains("renameButton"));
     QCOMPARE(editor->findChild<QLabel*>("selectionName")->text(), QStringLiteral("Balls"));
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
     QTest::mouseClick(ButtonIn(editor.get(), "deleteButton"), Qt::LeftButton);

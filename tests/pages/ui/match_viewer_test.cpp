@@ -8,30 +8,12 @@
 #include "pages/seasons/match_viewer.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"
+#include "tests/support/ui/widget_input.h"
 #include "tests/support/ui/window_fixture.h"
 #include "widgets/listview/list_control.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;
-
-namespace {
-
-void ClickHeading(MY_LIST_CONTROL& list, int column) {
-  QHeaderView* header = list.horizontalHeader();
-  const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
-                  header->height() / 2);
-  QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-}
-
-// The opponents column, top to bottom.
-QStringList Opponents(const MY_LIST_CONTROL& list) {
-  QStringList names;
-  for (int row = 0; row < list.RowCount(); ++row)
-    names << list.ItemText(row, 1);
-  return names;
-}
-
-}  // namespace
 
 class MatchViewerTest : public WindowFixture {
   Q_OBJECT
@@ -94,7 +76,7 @@ class MatchViewerTest : public WindowFixture {
       }
     }
     // First sorted by date, earliest first.
-    QCOMPARE(Opponents(list), QStringList({"Jo Carré", "Jo Blanc", "Jo Adam"}));
+    QCOMPARE(ColumnTexts(list, 1), QStringList({"Jo Carré", "Jo Blanc", "Jo Adam"}));
     QCOMPARE(list.ItemText(1, 0), QStringLiteral("W"));
     QCOMPARE(list.ItemText(1, 4), QStringLiteral("6/1 6/1"));
     QCOMPARE(list.ItemText(1, 5), QStringLiteral("Open"));
@@ -107,13 +89,13 @@ class MatchViewerTest : public WindowFixture {
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     MY_LIST_CONTROL& list = *viewer.ListControl();
     ClickHeading(list, 1);  // opponents
-    QCOMPARE(Opponents(list), QStringList({"Jo Adam", "Jo Blanc", "Jo Carré"}));
+    QCOMPARE(ColumnTexts(list, 1), QStringList({"Jo Adam", "Jo Blanc", "Jo Carré"}));
     ClickHeading(list, 4);  // score
-    QCOMPARE(Opponents(list), QStringList({"Jo Adam", "Jo Blanc", "Jo Carré"}));
+    QCOMPARE(ColumnTexts(list, 1), QStringList({"Jo Adam", "Jo Blanc", "Jo Carré"}));
     ClickHeading(list, 3);  // date, ascending
-    QCOMPARE(Opponents(list), QStringList({"Jo Carré", "Jo Blanc", "Jo Adam"}));
+    QCOMPARE(ColumnTexts(list, 1), QStringList({"Jo Carré", "Jo Blanc", "Jo Adam"}));
     ClickHeading(list, 3);  // date again, descending
-    QCOMPARE(Opponents(list), QStringList({"Jo Adam", "Jo Blanc", "Jo Carré"}));
+    QCOMPARE(ColumnTexts(list, 1), QStringList({"Jo Adam", "Jo Blanc", "Jo Carré"}));
     QVERIFY(viewer.SortsDescending());
     ClickHeading(list, 0);  // a new column starts ascending: lost first
     QVERIFY(!viewer.SortsDescending());

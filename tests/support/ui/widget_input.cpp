@@ -1,6 +1,7 @@
 #include "tests/support/ui/widget_input.h"
 
 #include <QAbstractButton>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
 
@@ -22,6 +23,13 @@ bool ClickButton(QWidget* window, const QString& button_name) {
   }
   QTest::mouseClick(button, Qt::LeftButton);
   return true;
+}
+
+void ClickHeading(MY_LIST_CONTROL& list, int column) {
+  QHeaderView* header = list.horizontalHeader();
+  const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                  header->height() / 2);
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
 void ClickRow(MY_LIST_CONTROL& list, int row, Qt::KeyboardModifiers modifiers) {

@@ -1,6 +1,6 @@
 // What a user does to one widget and what they see of it, for Qt Test
 // programs: replacing the text of a field by typing, clicking a named button
-// or a row of a list, the texts of a list's column and the buttons on offer.
+// a row or a heading of a list, the texts of a list's column and the buttons on offer.
 #pragma once
 
 #include <QString>
@@ -21,6 +21,9 @@ void ReplaceText(QLineEdit* field, const QString& text);
 // Clicks the button with this object name among the children of `window`;
 // false (with a warning) when there is none.
 bool ClickButton(QWidget* window, const QString& button_name);
+
+// Clicks the middle of a column's heading of a list.
+void ClickHeading(MY_LIST_CONTROL& list, int column);
 
 // Clicks the middle of a row of a list, in its first column.
 void ClickRow(MY_LIST_CONTROL& list, int row, Qt::KeyboardModifiers modifiers = {});

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/ui/widget_input.h"
 #include "widgets/listview/column_settings_store.h"
 #include "widgets/listview/list_control.h"
 
@@ -94,8 +95,7 @@ class ListControlTest : public QObject {
     return image.pixelColor(cell.right() - 3, cell.center().y());
   }
   void ClickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
-    const QRect cell = list_->visualRect(list_->Model().index(row, 1));
-    QTest::mouseClick(list_->viewport(), Qt::LeftButton, modifiers, cell.center());
+    testing::ClickRow(*list_, row, modifiers);
   }
 
  private slots:
@@ -356,11 +356,8 @@ class ListControlTest : public QObject {
   void AHeaderClickIsReportedWithItsColumn() {
     MY_LIST_CONTROL& list = MakeList(2);
     QSignalSpy clicked(&list, &MY_LIST_CONTROL::HeaderClicked);
-    QHeaderView* header = list.horizontalHeader();
-    for (int column : {2, 0}) {
-      const QPoint at(header->sectionViewportPosition(column) + 5, header->height() / 2);
-      QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
-    }
+    testing::ClickHeading(list, 2);
+    testing::ClickHeading(list, 0);
     QCOMPARE(clicked.count(), 2);
     QCOMPARE(clicked.at(0).at(0).toInt(), 2);
     QCOMPARE(clicked.at(1).at(0).toInt(), 0);
