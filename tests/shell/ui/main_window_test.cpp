@@ -17,6 +17,7 @@
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/widget_input.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/screen_colours.h"
 #include "widgets/settings.h"
@@ -256,9 +257,20 @@ class MainWindowTest : public QObject {
   void CommandsStillToComeSaySo() {
     Open();
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    window_->Command("actionServiceCalculator")->trigger();
+    window_->Command("actionCurrency")->trigger();
     QCOMPARE(MessageBoxes::Said().size(), 1);
     QVERIFY(MessageBoxes::Said().front().contains("later version"));
+  }
+
+  void ServiceCommandOpensTheCalculator() {
+    Open();
+    QString title;
+    AnswerNextModal([&title](QWidget* modal) {
+      title = modal->windowTitle();
+      ClickButton(modal, QStringLiteral("cancelButton"));
+    });
+    window_->Command("actionServiceCalculator")->trigger();
+    QCOMPARE(title, QStringLiteral("Influence of service success"));
   }
 
   void ColoursComeFromTheSettings() {
