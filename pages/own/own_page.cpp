@@ -306,7 +306,7 @@ void PAGE_PERSO::PaintPage(QPainter& painter, const QRectF& area, int) {
   painter.scale(scale, scale);
   PaintPhoto(painter, QRectF(0, 0, 180, 220), photo_);
   QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(14);
+  font.setPixelSize(12);  // lines 14 high
   PaintOwnCard(painter, QRectF(200, 0, 500, 260), card_, advice_, font);
   painter.restore();
 }

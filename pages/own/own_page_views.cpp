@@ -13,9 +13,10 @@ namespace {
 constexpr char kLabelWidthText[] = "Meilleur clst enregistré_____";
 constexpr double kPadding = 10;
 
+// Arial of lines 14 high.
 QFont CardFont() {
   QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(14);
+  font.setPixelSize(12);
   return font;
 }
 
@@ -122,9 +123,13 @@ void OwnCardView::SetCard(const OwnCard& card, const QString& advice) {
 }
 
 QSize OwnCardView::sizeHint() const {
-  const QFontMetrics metrics(CardFont());
-  const int lines = static_cast<int>(card_.lines.size()) + (advice_.isEmpty() ? 2 : 5);
-  return QSize(380, static_cast<int>(lines * metrics.height() * 1.4 + 2 * kPadding));
+  // As PaintOwnCard lays it out: the heading, the lines, two lines of advice.
+  const QFontMetricsF metrics(CardFont());
+  const double line = metrics.height() * 1.35;
+  double height =
+      2 * kPadding + (metrics.height() + 3) * 1.6 + static_cast<double>(card_.lines.size()) * line;
+  if (!advice_.isEmpty()) height += 2.3 * line;
+  return QSize(380, static_cast<int>(height));
 }
 
 void OwnCardView::paintEvent(QPaintEvent*) {

@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
@@ -57,9 +58,11 @@ class FontMeasurer : public ReportMeasurer {
   QFontMetricsF large_;
 };
 
-QFont ArialOf(int pixels, bool bold) {
+// Arial whose lines are `height` high (ascent plus descent), the way
+// fonts are sized by their cell: 14 gives letters of about 12 pixels.
+QFont ArialOf(int height, bool bold) {
   QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixels);
+  font.setPixelSize(qRound(height / 1.15));
   font.setBold(bold);
   return font;
 }
@@ -117,7 +120,11 @@ class ReportCanvas : public QWidget {
   void LayOut() {
     const FontMeasurer measurer(fonts_, this);
     layout_ = LayOutReport(page_.ReportText(), measurer);
-    const QSize size(ReportGeometry::kWidth, layout_.ScrollHeight());
+    // Wide enough for the longest line, should a font be wider than planned.
+    int width = ReportGeometry::kWidth;
+    for (const ReportText& text : layout_.texts)
+      width = std::max(width, ReportGeometry::kLeft + text.width + ReportGeometry::kLeft);
+    const QSize size(width, layout_.ScrollHeight());
     if (this->size() != size) resize(size);
   }
 

@@ -21,7 +21,8 @@ class QScrollArea;
 
 namespace scorvane {
 
-// The three report fonts: Arial 14, Arial 14 bold, Arial 17 bold.
+// The three report fonts: Arial of lines 14 high, the same in bold, and
+// bold of lines 17 high.
 struct ReportFonts {
   QFont normal;
   QFont bold;
