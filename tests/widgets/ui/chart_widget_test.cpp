@@ -1,0 +1,279 @@
+// Guards the chart window: a click on a bar or slice reports the id under
+// the pointer and nothing elsewhere, what is painted stands where the clicks
+// land and has sharp edges, tooltips, cursor, copy, saving (and its failure),
+// printing into a rectangle, and charts with nothing to show.
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolTip>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <memory>
+
+#include "tests/support/ui/widget_environment.h"
+#include "widgets/chart/chart_widget.h"
+#include "widgets/dialogs/message_boxes.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+const QColor kColours[] = {{200, 40, 40}, {40, 160, 60}, {50, 70, 210}, {230, 170, 20}};
+
+void AddSeries(ChartModel& model, std::initializer_list<std::pair<int, std::int64_t>> values,
+               std::initializer_list<QColor> colours) {
+  auto series = std::make_unique<GROUPE_DONNEES>();
+  for (const auto& [value, id] : values)
+    series->AddValue(value, id);
+  for (const QColor& colour : colours)
+    series->AddColour(Rgb(colour.red(), colour.green(), colour.blue()));
+  model.AddSeries(std::move(series));
+}
+
+// Two series over "Clay" and "Grass", clustered: values 3 and 5 (ids 11,
+// 12), then 4 and 2 (ids 21, 22), each value in a colour of its own.
+void FillBars(ChartModel& model) {
+  model.SetTitle("Results per surface", ChartModel::kTitleBottom);
+  AddSeries(model, {{3, 11}, {5, 12}}, {kColours[0], kColours[1]});
+  AddSeries(model, {{4, 21}, {2, 22}}, {kColours[2], kColours[3]});
+  model.CategoryAxis().AddLabel(0, "Clay", false, 100);
+  model.CategoryAxis().AddLabel(1, "Grass", false, 101);
+}
+
+// The pixels of exactly this colour: antialiased edges are left out.
+QRect BoundsOf(const QImage& image, const QColor& colour) {
+  QRect bounds;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, y) == colour) bounds |= QRect(x, y, 1, 1);
+  return bounds;
+}
+
+void SendMove(QWidget& widget, QPoint at) {
+  QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(&widget, &move);
+}
+
+}  // namespace
+
+class ChartWidgetTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WidgetEnvironment> env_;
+  std::unique_ptr<ChartWidget> chart_;
+
+  void Show(int width, int height) {
+    chart_->resize(width, height);
+    chart_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(chart_.get()));
+  }
+
+ private slots:
+  void init() {
+    env_ = std::make_unique<WidgetEnvironment>();
+    chart_ = std::make_unique<ChartWidget>();
+  }
+  void cleanup() {
+    chart_.reset();
+    env_.reset();
+  }
+
+  void ClicksOnBarsReportTheirIdsAndTheBarsAreSharp() {
+    FillBars(chart_->Model());
+    Show(600, 400);
+    const QImage image = chart_->grab().toImage();
+    QSignalSpy clicks(chart_.get(), &ChartWidget::zoneClicked);
+    const std::int64_t ids[] = {11, 12, 21, 22};
+    for (int bar = 0; bar < 4; ++bar) {
+      const QRect bounds = BoundsOf(image, kColours[bar]);
+      QVERIFY2(bounds.width() > 10 && bounds.height() > 10, qPrintable(QString::number(bar)));
+      QCOMPARE(image.pixelColor(bounds.center()), kColours[bar]);
+      // Sharp: the background right beside each side, no blend between.
+      const QColor background = image.pixelColor(2, 2);
+      QCOMPARE(image.pixelColor(bounds.left() - 1, bounds.center().y()), background);
+      QCOMPARE(image.pixelColor(bounds.right() + 1, bounds.center().y()), background);
+      QTest::mouseClick(chart_.get(), Qt::LeftButton, {}, bounds.center());
+      QCOMPARE(clicks.count(), 1);
+      QCOMPARE(clicks.takeFirst(), (QList<QVariant>{2, QVariant::fromValue<qint64>(ids[bar])}));
+      // Only the left button clicks.
+      QTest::mouseClick(chart_.get(), Qt::RightButton, {}, bounds.center());
+      QCOMPARE(clicks.count(), 0);
+    }
+    QTest::mouseClick(chart_.get(), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(chart_.get(), Qt::LeftButton, {}, QPoint(598, 200));
+    QCOMPARE(clicks.count(), 0);
+  }
+
+  void ClicksOnSlicesFollowTheirAngles() {
+    // 3 and 1: the first slice from 3 o'clock round to 6 o'clock
+    // counter-clockwise (270 degrees), the second the last quarter.
+    // Built apart and handed over whole, as the pages do.
+    ChartModel model;
+    model.SetKind(ChartModel::kPie, false, true, false);
+    model.SetArrangement(ChartModel::kStackedBySeries);
+    model.SetFractions(1.0, 0.3);
+    AddSeries(model, {{3, 7}, {1, 8}}, {kColours[0], kColours[1]});
+    chart_->SetModel(std::move(model));
+    Show(500, 400);
+    const QImage image = chart_->grab().toImage();
+    const QRect pie = BoundsOf(image, kColours[0]) | BoundsOf(image, kColours[1]);
+    QVERIFY(pie.width() > 200);
+    QVERIFY(std::abs(pie.width() - pie.height()) <= 2);
+    QSignalSpy clicks(chart_.get(), &ChartWidget::zoneClicked);
+    const struct {
+      double degrees;
+      int colour;
+      qint64 id;
+    } points[] = {{45, 0, 7}, {135, 0, 7}, {225, 0, 7}, {260, 0, 7}, {280, 1, 8}, {315, 1, 8}};
+    for (const auto& p : points) {
+      const double reach = pie.width() / 2.0 * 0.5;
+      const double radians = p.degrees * M_PI / 180;
+      const QPoint at(qRound(pie.center().x() + reach * std::cos(radians)),
+                      qRound(pie.center().y() - reach * std::sin(radians)));
+      QCOMPARE(image.pixelColor(at), kColours[p.colour]);
+      QTest::mouseClick(chart_.get(), Qt::LeftButton, {}, at);
+      QCOMPARE(clicks.count(), 1);
+      QCOMPARE(clicks.takeFirst().at(1).value<qint64>(), p.id);
+    }
+    QTest::mouseClick(chart_.get(), Qt::LeftButton, {}, pie.topLeft() + QPoint(3, 3));
+    QCOMPARE(clicks.count(), 0);
+  }
+
+  void PointerOnABarShowsItsCategoryAndValue() {
+    FillBars(chart_->Model());
+    Show(600, 400);
+    const QPoint bar = BoundsOf(chart_->grab().toImage(), kColours[1]).center();
+    QHelpEvent help(QEvent::ToolTip, bar, chart_->mapToGlobal(bar));
+    QCoreApplication::sendEvent(chart_.get(), &help);
+    QCOMPARE(QToolTip::text(), QStringLiteral("Grass\n5"));
+    SendMove(*chart_, bar);
+    QCOMPARE(chart_->cursor().shape(), Qt::PointingHandCursor);
+    SendMove(*chart_, QPoint(2, 2));
+    QCOMPARE(chart_->cursor().shape(), Qt::CrossCursor);
+  }
+
+  void SavedPicturesAndTheirFailure() {
+    FillBars(chart_->Model());
+    Show(600, 400);
+    const QString png = env_->Path(QStringLiteral("chart.png"));
+    const QString svg = env_->Path(QStringLiteral("chart.svg"));
+    const QString bare = env_->Path(QStringLiteral("chart two"));
+    FileChoosers::ScriptPaths({png, svg, bare, QString()});
+    for (int save = 0; save < 4; ++save)
+      chart_->SaveAction()->trigger();
+    QVERIFY(FileChoosers::Offered().first().endsWith(QStringLiteral("/Results per surface.png")));
+    const QImage picture(png);
+    QCOMPARE(picture.size(), QSize(600, 400));
+    QVERIFY(!BoundsOf(picture, kColours[3]).isEmpty());
+    QVERIFY(QImage(bare + QStringLiteral(".png")).size() == QSize(600, 400));
+    QFile drawing(svg);
+    QVERIFY(drawing.open(QIODevice::ReadOnly));
+    const QByteArray text = drawing.readAll();
+    QVERIFY(text.contains("<svg") && text.contains("Results per surface"));
+    QCOMPARE(MessageBoxes::Said().size(), 0);
+
+    const QString nowhere = env_->Path(QStringLiteral("missing/chart.png"));
+    FileChoosers::ScriptPaths({nowhere});
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    chart_->SaveAction()->trigger();
+    QCOMPARE(MessageBoxes::Said(),
+             QStringList{QStringLiteral("The picture %1 could not be written.").arg(nowhere)});
+    QVERIFY(!QFile::exists(nowhere));
+  }
+
+  void CopyPutsThePictureOnTheClipboard() {
+    FillBars(chart_->Model());
+    Show(600, 400);
+    chart_->CopyAction()->trigger();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    QCOMPARE(copied.size(), QSize(600, 400));
+    QVERIFY(!BoundsOf(copied, kColours[2]).isEmpty());
+  }
+
+  void PrintingFillsTheDestinationOnly() {
+    FillBars(chart_->Model());
+    // A 300 dpi page: the 1200 x 900 destination is a 384 x 288 chart.
+    QImage page(1800, 1500, QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(300 / 0.0254));
+    page.setDotsPerMeterY(qRound(300 / 0.0254));
+    page.fill(Qt::white);
+    const QRect destination(300, 300, 1200, 900);
+    {
+      QPainter painter(&page);
+      chart_->Print(painter, destination);
+    }
+    const QColor background = chart_->palette().color(QPalette::Button);
+    QCOMPARE(page.pixelColor(destination.topLeft()), background);
+    QCOMPARE(page.pixelColor(destination.bottomRight()), background);
+    for (const QPoint outside : {QPoint(299, 299), QPoint(1500, 1200), QPoint(900, 1201)})
+      QCOMPARE(page.pixelColor(outside), QColor(Qt::white));
+    for (const QColor& colour : kColours) {
+      const QRect bar = BoundsOf(page, colour);
+      QVERIFY(destination.contains(bar));
+      QVERIFY(bar.width() > 60);
+    }
+
+    // And on a real printer, as PDF.
+    const QString pdf = env_->Path(QStringLiteral("chart.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    {
+      QPainter painter(&printer);
+      chart_->Print(painter, printer.pageLayout().paintRectPixels(printer.resolution()));
+    }
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+  }
+
+  void ChartsWithNothingToShowPaintTheirBackground() {
+    const struct {
+      const char* name;
+      std::function<void(ChartModel&)> fill;
+    } charts[] = {
+        {"empty", [](ChartModel&) {}},
+        {"all zero",
+         [](ChartModel& m) {
+           AddSeries(m, {{0, 1}, {0, 2}}, {kColours[0]});
+         }},
+        {"bad fractions",
+         [](ChartModel& m) {
+           m.SetFractions(std::numeric_limits<double>::quiet_NaN(), -1);
+           AddSeries(m, {{2, 1}, {5, 2}}, {kColours[0]});
+         }},
+        {"pie of zeros",
+         [](ChartModel& m) {
+           m.SetKind(ChartModel::kPie, false, true, false);
+           m.SetLegendPosition(ChartModel::kLegendRight);
+           m.AddLegendEntry(INFO_LEGENDE::kColouredBox, Rgb(1, 2, 3), "none", Rgb(0, 0, 0));
+           AddSeries(m, {{0, 1}}, {kColours[0]});
+         }},
+    };
+    const QColor background = chart_->palette().color(QPalette::Button);
+    for (const auto& chart : charts) {
+      ChartWidget widget;
+      chart.fill(widget.Model());
+      for (const QSize size : {QSize(0, 0), QSize(1, 1), QSize(300, 200)}) {
+        widget.resize(size);
+        const QImage image = widget.grab().toImage();
+        if (size.isEmpty()) continue;
+        QCOMPARE(image.pixelColor(0, 0), background);
+        QVERIFY2(
+            BoundsOf(image, kColours[0]).isEmpty() || QByteArray(chart.name) == "bad fractions",
+            chart.name);
+      }
+    }
+  }
+};
+
+QTEST_MAIN(ChartWidgetTest)
+#include "chart_widget_test.moc"

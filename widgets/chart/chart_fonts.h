@@ -1,0 +1,33 @@
+// The chart's three fonts as Qt fonts, and the text measurer that gives the
+// layout their true sizes. The chart is drawn in Arial; where Arial is not
+// installed, Liberation Sans takes its place, which has the same letter
+// widths, so charts keep their proportions from one machine to another.
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <array>
+
+#include "stats/chart/text_measurer.h"
+
+namespace scorvane {
+
+// "Arial" when the machine has it, else "Liberation Sans" when it has that,
+// else "Arial" all the same (the font system then picks its nearest face).
+// Looked up once for the whole run.
+const QString& ChartFontFamily();
+
+// The font of one of the chart's texts, sized in pixels.
+QFont ChartQFont(ChartFont font);
+
+// Measures texts as the chart will draw them. A text may hold a line break.
+class QtTextMeasurer final : public TextMeasurer {
+ public:
+  QtTextMeasurer();
+  TextSize Measure(std::string_view text, ChartFont font) const override;
+
+ private:
+  std::array<QFontMetricsF, 3> metrics_;
+};
+
+}  // namespace scorvane
