@@ -64,8 +64,12 @@ class SceneReplay {
   void operator()(const LineSegment& item) {
     const bool horizontal = item.from.y == item.to.y;
     const bool vertical = item.from.x == item.to.x;
-    QPointF from = MiddleOf(item.from);
-    QPointF to = MiddleOf(item.to);
+    // An odd width is sharp through the middle of its pixels, an even one
+    // along their edges.
+    const int width = std::max(item.width, 1);
+    const QPointF shift = width % 2 == 1 ? QPointF(0.5, 0.5) : QPointF(0, 0);
+    QPointF from = QPointF(item.from.x, item.from.y) + shift;
+    QPointF to = QPointF(item.to.x, item.to.y) + shift;
     Qt::PenCapStyle cap = horizontal || vertical ? Qt::SquareCap : Qt::RoundCap;
     if (item.dotted && (horizontal || vertical)) {
       // Dots fall on whole pixels only with flat ends from pixel edge to
@@ -79,8 +83,8 @@ class SceneReplay {
         to.setY(std::max(item.from.y, item.to.y) + 1);
       }
     }
-    painter_.setPen(QPen(ToQColor(item.colour), 1.0, item.dotted ? Qt::DotLine : Qt::SolidLine, cap,
-                         Qt::RoundJoin));
+    painter_.setPen(QPen(ToQColor(item.colour), width, item.dotted ? Qt::DotLine : Qt::SolidLine,
+                         cap, Qt::RoundJoin));
     painter_.drawLine(from, to);
   }
 
@@ -126,7 +130,11 @@ void PaintChartInto(QPainter& painter, const ChartModel& model, const QRectF& de
   const double units = UnitsPerChartPixel(painter);
   const int width = std::max(1, static_cast<int>(destination.width() / units));
   const int height = std::max(1, static_cast<int>(destination.height() / units));
-  const ChartScene scene = LayOutChart(model, width, height, measurer);
+  ChartScene scene = LayOutChart(model, width, height, measurer);
+  // On paper the chart stands on the sheet itself: its window's grey would
+  // only print a box around it.
+  if (!scene.primitives.empty() && std::holds_alternative<FilledRectangle>(scene.primitives[0]))
+    scene.primitives.erase(scene.primitives.begin());
   painter.save();
   painter.setClipRect(destination, Qt::IntersectClip);
   painter.translate(destination.topLeft());

@@ -22,8 +22,9 @@ namespace scorvane {
 void PaintScene(QPainter& painter, const ChartScene& scene);
 
 // Lays the chart out for `destination` (in the painter's coordinates) and
-// draws it there. The chart keeps its texts at their screen size on paper:
-// the layout size is the destination's size seen at 96 dots per inch.
+// draws it there, on the page as it is (no background). The chart keeps its
+// texts at their screen size on paper: the layout size is the destination's
+// size seen at 96 dots per inch.
 void PaintChartInto(QPainter& painter, const ChartModel& model, const QRectF& destination,
                     const TextMeasurer& measurer);
 
