@@ -43,10 +43,24 @@ QtTextMeasurer::QtTextMeasurer()
                QFontMetricsF(ChartQFont(ChartFont::kSmall))} {}
 
 TextSize QtTextMeasurer::Measure(std::string_view text, ChartFont font) const {
+  // Charts refilled again and again would grow the memory without end.
+  constexpr std::size_t kMostKept = 4096;
+  auto& known = known_[IndexOf(font)];
+  const std::string key(text);
+  if (const auto found = known.find(key); found != known.end()) return found->second;
+  if (known.size() >= kMostKept) known.clear();
+  const TextSize size = MeasureWithFont(text, font);
+  known.emplace(key, size);
+  return size;
+}
+
+TextSize QtTextMeasurer::MeasureWithFont(std::string_view text, ChartFont font) const {
   const QFontMetricsF& metrics = metrics_[IndexOf(font)];
   const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   // Whole pixels, rounded up, so that a text always fits the box it is given.
-  const QSizeF size = metrics.size(0, qtext);
+  const QSizeF size = qtext.contains(QLatin1Char('\n'))
+                          ? metrics.size(0, qtext)
+                          : QSizeF(metrics.horizontalAdvance(qtext), metrics.height());
   return {static_cast<int>(std::ceil(size.width())), static_cast<int>(std::ceil(size.height()))};
 }
 

@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <array>
+#include <string>
+#include <unordered_map>
 
 #include "stats/chart/text_measurer.h"
 
@@ -21,13 +23,18 @@ const QString& ChartFontFamily();
 QFont ChartQFont(ChartFont font);
 
 // Measures texts as the chart will draw them. A text may hold a line break.
+// Sizes are remembered, so that laying the same chart out again (a resize)
+// asks the fonts only about texts it has not met yet.
 class QtTextMeasurer final : public TextMeasurer {
  public:
   QtTextMeasurer();
   TextSize Measure(std::string_view text, ChartFont font) const override;
 
  private:
+  TextSize MeasureWithFont(std::string_view text, ChartFont font) const;
+
   std::array<QFontMetricsF, 3> metrics_;
+  mutable std::array<std::unordered_map<std::string, TextSize>, 3> known_;
 };
 
 }  // namespace scorvane
