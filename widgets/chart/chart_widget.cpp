@@ -7,12 +7,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QToolTip>
+#include <memory>
 #include <utility>
 
 #include "stats/chart/chart_layout.h"
@@ -49,6 +51,7 @@ ChartWidget::ChartWidget(QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setCursor(Qt::CrossCursor);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   TakeSystemColours();
 
   setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -162,7 +165,12 @@ bool ChartWidget::SaveAs(const QString& path) const {
 }
 
 void ChartWidget::CopyToClipboard() {
-  QGuiApplication::clipboard()->setImage(ToImage());
+  // As a picture, and as a drawing for the programs that take one.
+  auto copied = std::make_unique<QMimeData>();
+  copied->setImageData(ToImage());
+  copied->setData(QStringLiteral("image/svg+xml"),
+                  ChartSvg(model_, size().expandedTo(QSize(1, 1)), measurer_));
+  QGuiApplication::clipboard()->setMimeData(copied.release());
 }
 
 void ChartWidget::AskWhereToSave() {

@@ -41,6 +41,9 @@ class ChartWidget : public QWidget {
   // in ".svg"; false when the file could not be written.
   bool SaveAs(const QString& path) const;
 
+  QSize sizeHint() const override { return {480, 320}; }
+  QSize minimumSizeHint() const override { return {160, 120}; }
+
   QAction* CopyAction() const { return copy_action_; }
   QAction* SaveAction() const { return save_action_; }
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
 #include <QSignalSpy>
@@ -18,6 +19,7 @@
 #include <memory>
 
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/chart/chart_painting.h"
 #include "widgets/chart/chart_widget.h"
 #include "widgets/dialogs/message_boxes.h"
 
@@ -198,6 +200,34 @@ class ChartWidgetTest : public QObject {
     const QImage copied = QGuiApplication::clipboard()->image();
     QCOMPARE(copied.size(), QSize(600, 400));
     QVERIFY(!BoundsOf(copied, kColours[2]).isEmpty());
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data->data(QStringLiteral("image/svg+xml")).contains("Results per surface"));
+  }
+
+  void HighDensityPicturesAreDrawnAtTheirOwnPixelsAndStaySharp() {
+    FillBars(chart_->Model());
+    const QtTextMeasurer measurer;
+    const QImage single = ChartImage(chart_->Model(), QSize(300, 200), 1, measurer);
+    const QImage twice = ChartImage(chart_->Model(), QSize(300, 200), 2, measurer);
+    QCOMPARE(twice.size(), QSize(600, 400));
+    const QRect bar = BoundsOf(single, kColours[1]);
+    const QRect fine = BoundsOf(twice, kColours[1]);
+    QCOMPARE(fine, QRect(bar.topLeft() * 2, bar.size() * 2));
+    QCOMPARE(twice.pixelColor(fine.left() - 1, fine.center().y()), twice.pixelColor(1, 1));
+  }
+
+  void ARefilledChartAnswersWithItsNewValues() {
+    FillBars(chart_->Model());
+    Show(600, 400);
+    const QPoint bar = BoundsOf(chart_->grab().toImage(), kColours[0]).center();
+    chart_->Model().Clear();
+    AddSeries(chart_->Model(), {{3, 91}, {5, 92}}, {kColours[0]});
+    AddSeries(chart_->Model(), {{4, 93}, {2, 94}}, {kColours[1]});
+    // Clicked before the next paint: the chart as refilled answers.
+    QSignalSpy clicks(chart_.get(), &ChartWidget::zoneClicked);
+    QTest::mouseClick(chart_.get(), Qt::LeftButton, {}, bar);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(clicks.first().at(1).value<qint64>(), 91);
   }
 
   void PrintingFillsTheDestinationOnly() {
