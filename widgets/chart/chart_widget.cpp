@@ -77,8 +77,15 @@ void ChartWidget::SetModel(ChartModel model) {
 }
 
 void ChartWidget::TakeSystemColours() {
-  model_.SetBackground(ToRgb(palette().color(QPalette::Button)));
-  model_.SetTitleColour(ToRgb(palette().color(QPalette::WindowText)));
+  // Axes, labels and legends are written in black: under a dark desktop
+  // theme the chart keeps a light grey of its own to stay readable.
+  constexpr Rgb kLightGrey{240, 240, 240};
+  constexpr Rgb kBlack{0, 0, 0};
+  constexpr int kLightEnough = 160;
+  const QColor face = palette().color(QPalette::Button);
+  const bool light = face.lightness() >= kLightEnough;
+  model_.SetBackground(light ? ToRgb(face) : kLightGrey);
+  model_.SetTitleColour(light ? ToRgb(palette().color(QPalette::WindowText)) : kBlack);
 }
 
 const ChartScene& ChartWidget::Scene() {

@@ -65,7 +65,7 @@ class ChartWidget : public QWidget {
   const ChartScene& Scene();
   const ZONE_GRAPHIQUE* ZoneAt(QPointF position);
   // The window's own colours: button face behind the chart, window text for
-  // its title.
+  // its title (a light grey and black under a dark theme).
   void TakeSystemColours();
   void CopyToClipboard();
   void AskWhereToSave();

@@ -17,6 +17,7 @@
 #include <functional>
 #include <limits>
 #include <memory>
+#include <numbers>
 
 #include "tests/support/ui/widget_environment.h"
 #include "widgets/chart/chart_painting.h"
@@ -139,7 +140,7 @@ class ChartWidgetTest : public QObject {
     } points[] = {{45, 0, 7}, {135, 0, 7}, {225, 0, 7}, {260, 0, 7}, {280, 1, 8}, {315, 1, 8}};
     for (const auto& p : points) {
       const double reach = pie.width() / 2.0 * 0.5;
-      const double radians = p.degrees * M_PI / 180;
+      const double radians = p.degrees * std::numbers::pi / 180;
       const QPoint at(qRound(pie.center().x() + reach * std::cos(radians)),
                       qRound(pie.center().y() - reach * std::sin(radians)));
       QCOMPARE(image.pixelColor(at), kColours[p.colour]);
@@ -262,6 +263,22 @@ class ChartWidgetTest : public QObject {
       chart_->Print(painter, printer.pageLayout().paintRectPixels(printer.resolution()));
     }
     QVERIFY(QFileInfo(pdf).size() > 1000);
+  }
+
+  void TheChartTakesTheWindowColoursUnlessTheyAreDark() {
+    FillBars(chart_->Model());
+    const struct {
+      QColor face;
+      QColor background;
+    } themes[] = {{QColor(250, 245, 230), QColor(250, 245, 230)},
+                  {QColor(50, 50, 55), QColor(240, 240, 240)}};
+    for (const auto& theme : themes) {
+      QPalette palette = chart_->palette();
+      palette.setColor(QPalette::Button, theme.face);
+      chart_->setPalette(palette);
+      chart_->resize(300, 200);
+      QCOMPARE(chart_->grab().toImage().pixelColor(1, 1), theme.background);
+    }
   }
 
   void ChartsWithNothingToShowPaintTheirBackground() {
