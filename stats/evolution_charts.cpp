@@ -53,6 +53,20 @@ std::string AmountLabel(const SOMME& amount) {
   return Currency::Format(amount, Currency::Style::kCurrency);
 }
 
+// Graduations every 1, 2 or 5 times a power of ten, at most ten of them up
+// to `maximum`, so that big amounts do not turn the axis into a black bar.
+void SpaceGraduations(ChartModel& chart, int64_t maximum) {
+  int64_t step = 1;
+  for (int64_t power = 1; maximum / step > 10; power *= 10) {
+    for (const int64_t factor : {1, 2, 5}) {
+      step = factor * power;
+      if (maximum / step <= 10) break;
+    }
+  }
+  chart.ValueAxis().tick_interval = static_cast<int>(step);
+  chart.ValueAxis().label_interval = static_cast<int>(step);
+}
+
 }  // namespace
 
 std::vector<int> SeasonChartYears(const UTILISATEUR& owner) {
@@ -150,6 +164,10 @@ void BuildMatchesPlayed(ChartModel& chart, const UTILISATEUR& owner) {
     lost->AddLabel(CountLabel(defeats), false);
   }
   AddYearLabels(chart, years);
+  int64_t most = 0;
+  for (int i = 0; i < won->Count(); ++i)
+    most = std::max<int64_t>(most, int64_t{won->ValueAt(i)} + lost->ValueAt(i));
+  SpaceGraduations(chart, most);
   chart.AddSeries(std::move(won));
   chart.AddSeries(std::move(lost));
 }
@@ -169,6 +187,7 @@ void BuildTournamentsPlayed(ChartModel& chart, const UTILISATEUR& owner) {
     series->AddLabel(season ? FormatText(" %d ", {tournaments}) : std::string(), false);
   }
   AddYearLabels(chart, years);
+  SpaceGraduations(chart, series->Maximum());
   chart.AddSeries(std::move(series));
 }
 
@@ -196,6 +215,7 @@ void BuildFinancialEvolution(ChartModel& chart, const UTILISATEUR& owner) {
     expenses->AddLabel(AmountLabel(spent), false);
   }
   AddYearLabels(chart, years);
+  SpaceGraduations(chart, std::max(gains->Maximum(), expenses->Maximum()));
   chart.AddSeries(std::move(gains));
   chart.AddSeries(std::move(expenses));
 }

@@ -26,6 +26,7 @@
 #include "records/season.h"
 #include "stats/evolution_charts.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/chart/chart_widget.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/screen_colours.h"
 
@@ -60,17 +61,15 @@ PROJECT_DOC* Document() {
 
 }  // namespace
 
-PAGE_PERSO::PAGE_PERSO(QWidget* parent)
-    : PageView(kOwnPage, parent), chart_model_(std::make_unique<ChartModel>()) {
+PAGE_PERSO::PAGE_PERSO(QWidget* parent) : PageView(kOwnPage, parent) {
   setObjectName(QStringLiteral("page3"));
   photo_view_ = new PhotoView(this);
   card_view_ = new OwnCardView(this);
   choice_ = new QComboBox(this);
   choice_->setObjectName(QStringLiteral("chartChoice"));
-  chart_area_ = new QFrame(this);
-  chart_area_->setObjectName(QStringLiteral("chartArea"));
-  chart_area_->setMinimumSize(420, 300);
-  chart_area_->setFrameShape(QFrame::StyledPanel);
+  chart_view_ = new ChartWidget(this);
+  chart_view_->setObjectName(QStringLiteral("ownChart"));
+  chart_view_->setMinimumSize(420, 300);
   hint_ = new QLabel(this);
   hint_->setObjectName(QStringLiteral("chartHint"));
   hint_->setAlignment(Qt::AlignCenter);
@@ -97,6 +96,7 @@ PAGE_PERSO::PAGE_PERSO(QWidget* parent)
   connect(print_, &QPushButton::clicked, this, &PAGE_PERSO::PrintRequested);
   connect(rankings_, &QPushButton::clicked, this, &PAGE_PERSO::EditRankings);
   connect(choice_, &QComboBox::activated, this, &PAGE_PERSO::ChooseChart);
+  connect(chart_view_, &ChartWidget::zoneClicked, this, &PAGE_PERSO::ChartClicked);
 
   auto* left = new QVBoxLayout;
   left->addWidget(photo_view_, 0, Qt::AlignHCenter);
@@ -104,7 +104,7 @@ PAGE_PERSO::PAGE_PERSO(QWidget* parent)
   left->addStretch();
   auto* right = new QVBoxLayout;
   right->addWidget(choice_);
-  right->addWidget(chart_area_, 1);
+  right->addWidget(chart_view_, 1);
   right->addWidget(hint_);
   auto* top = new QHBoxLayout;
   top->addLayout(left);
@@ -122,6 +122,10 @@ PAGE_PERSO::PAGE_PERSO(QWidget* parent)
 }
 
 PAGE_PERSO::~PAGE_PERSO() = default;
+
+const ChartModel& PAGE_PERSO::ChartData() const {
+  return chart_view_->Model();
+}
 
 QString PAGE_PERSO::PhotosFolder() {
   return QCoreApplication::applicationDirPath() + QStringLiteral("/Photos");
@@ -193,8 +197,7 @@ void PAGE_PERSO::BuildCard() {
 void PAGE_PERSO::BuildChart() {
   const PROJECT_DOC* document = Document();
   if (!document) return;
-  BuildSeasonChart(*chart_model_, chart_, document->Owner());
-  chart_area_->update();
+  BuildSeasonChart(chart_view_->Model(), chart_, document->Owner());
 }
 
 void PAGE_PERSO::ChooseChart(int index) {
@@ -308,6 +311,8 @@ void PAGE_PERSO::PaintPage(QPainter& painter, const QRectF& area, int) {
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(12);  // lines 14 high
   PaintOwnCard(painter, QRectF(200, 0, 500, 260), card_, advice_, font);
+  // The chart under them, as wide as the page and two thirds as high.
+  chart_view_->Print(painter, QRectF(0, 280, 700, 460));
   painter.restore();
 }
 

@@ -15,15 +15,13 @@
 #include "widgets/print/printable.h"
 
 class QComboBox;
-class QFrame;
 class QLabel;
 class QPushButton;
 
 namespace scorvane {
 
-// Kept out of this header: the chart's colour type and the list control's
-// share a name, and the moc compiles every page's header in one unit.
 class ChartModel;
+class ChartWidget;
 enum class SeasonChart;
 class OwnCardView;
 class PhotoView;
@@ -51,7 +49,8 @@ class PAGE_PERSO : public PageView, public Printable {
   const OwnCard& Card() const { return card_; }
   QString AdviceSentence() const { return advice_; }
   SeasonChart Chart() const { return chart_; }
-  const ChartModel& ChartData() const { return *chart_model_; }
+  const ChartModel& ChartData() const;
+  ChartWidget* ChartView() const { return chart_view_; }
   QComboBox* ChartChoice() const { return choice_; }
   QLabel* ChartHint() const { return hint_; }
   PhotoView* PhotoFrame() const { return photo_view_; }
@@ -85,7 +84,7 @@ class PAGE_PERSO : public PageView, public Printable {
   PhotoView* photo_view_;
   OwnCardView* card_view_;
   QComboBox* choice_;
-  QFrame* chart_area_;
+  ChartWidget* chart_view_;
   QLabel* hint_;
   QPushButton* describe_;
   QPushButton* photo_button_;
@@ -101,7 +100,6 @@ class PAGE_PERSO : public PageView, public Printable {
   OwnCard card_;
   QString advice_;
   SeasonChart chart_{};  // the ranking evolution first
-  std::unique_ptr<ChartModel> chart_model_;
 };
 
 }  // namespace scorvane

@@ -1,7 +1,6 @@
 #include "pages/own/ranking_evolution_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QFrame>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -11,6 +10,7 @@
 #include "records/document.h"
 #include "records/player.h"
 #include "stats/evolution_charts.h"
+#include "widgets/chart/chart_widget.h"
 #include "widgets/screen_colours.h"
 
 namespace scorvane {
@@ -20,14 +20,13 @@ DLG_EVOLUTION_CLASSEMENT::DLG_EVOLUTION_CLASSEMENT(PROJECT_DOC& document, JOUEUR
     : QDialog(parent),
       document_(document),
       player_(player),
-      chart_(std::make_unique<ChartModel>()),
-      chart_area_(new QFrame(this)),
+      chart_(new ChartWidget(this)),
       edit_(new QPushButton(this)) {
   setObjectName(QStringLiteral("rankingEvolution"));
   FillBackground(*this, ScreenColours::DialogBackground());
-  chart_area_->setObjectName(QStringLiteral("chartArea"));
-  chart_area_->setMinimumSize(560, 380);
-  chart_area_->setFrameShape(QFrame::StyledPanel);
+  chart_->setObjectName(QStringLiteral("evolutionChart"));
+  chart_->setMinimumSize(560, 380);
+  connect(chart_, &ChartWidget::zoneClicked, this, &DLG_EVOLUTION_CLASSEMENT::ChartClicked);
   edit_->setObjectName(QStringLiteral("editButton"));
   edit_->setText(tr("&Edit"));
   edit_->setAutoDefault(false);
@@ -37,18 +36,21 @@ DLG_EVOLUTION_CLASSEMENT::DLG_EVOLUTION_CLASSEMENT(PROJECT_DOC& document, JOUEUR
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(edit_, &QPushButton::clicked, this, &DLG_EVOLUTION_CLASSEMENT::EditHistory);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(chart_area_, 1);
+  layout->addWidget(chart_, 1);
   layout->addWidget(buttons);
   Rebuild();
 }
 
 DLG_EVOLUTION_CLASSEMENT::~DLG_EVOLUTION_CLASSEMENT() = default;
 
+const ChartModel& DLG_EVOLUTION_CLASSEMENT::ChartData() const {
+  return chart_->Model();
+}
+
 void DLG_EVOLUTION_CLASSEMENT::Rebuild() {
   const std::string title = FormatText(Msg(480), {player_.GetFirstName(), player_.GetLastName()});
   setWindowTitle(QString::fromStdString(title));
-  BuildRankingEvolution(*chart_, player_, title);
-  chart_area_->update();
+  BuildRankingEvolution(chart_->Model(), player_, title);
 }
 
 void DLG_EVOLUTION_CLASSEMENT::OpenEditor(qint64 entry) {

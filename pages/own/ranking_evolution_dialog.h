@@ -6,15 +6,13 @@
 #pragma once
 
 #include <QDialog>
-#include <memory>
 
-class QFrame;
 class QPushButton;
 
 namespace scorvane {
 
-// Kept out of this header, as on the own page: see own_page.h.
 class ChartModel;
+class ChartWidget;
 class JOUEUR;
 class PROJECT_DOC;
 
@@ -25,7 +23,8 @@ class DLG_EVOLUTION_CLASSEMENT : public QDialog {
   DLG_EVOLUTION_CLASSEMENT(PROJECT_DOC& document, JOUEUR& player, QWidget* parent = nullptr);
   ~DLG_EVOLUTION_CLASSEMENT() override;
 
-  const ChartModel& ChartData() const { return *chart_; }
+  const ChartModel& ChartData() const;
+  ChartWidget* ChartView() const { return chart_; }
   QPushButton* EditButton() const { return edit_; }
 
  public slots:
@@ -40,8 +39,7 @@ class DLG_EVOLUTION_CLASSEMENT : public QDialog {
 
   PROJECT_DOC& document_;
   JOUEUR& player_;
-  std::unique_ptr<ChartModel> chart_;
-  QFrame* chart_area_;
+  ChartWidget* chart_;
   QPushButton* edit_;
 };
 

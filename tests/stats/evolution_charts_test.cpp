@@ -89,6 +89,9 @@ TEST_F(EvolutionChartsTest, SeasonChartsCoverEveryYearOfTheRange) {
   EXPECT_EQ(money.Series(1)->LabelAt(1)->text, "");
   EXPECT_NE(money.Series(1)->LabelAt(2)->text, "");
   EXPECT_EQ(money.LegendEntries()[0].box_colour, (Rgb{60, 154, 210}));
+  // At most ten graduations, every 1, 2 or 5 times a power of ten.
+  EXPECT_EQ(money.ValueAxis().label_interval, 20);
+  EXPECT_EQ(matches.ValueAxis().tick_interval, 1);
 }
 
 TEST_F(EvolutionChartsTest, RankingAxisIntervals) {

@@ -4,6 +4,7 @@
 //
 //   take_screenshots DOCUMENT.ten OUT_FOLDER   (on the offscreen platform)
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLocale>
 #include <QTimer>
@@ -11,6 +12,7 @@
 
 #include "base/dates.h"
 #include "pages/lists/item_editor_dialog.h"
+#include "pages/own/own_page.h"
 #include "pages/own/owner_dialog.h"
 #include "pages/own/ranking_evolution_dialog.h"
 #include "pages/report/report_page.h"
@@ -148,6 +150,14 @@ int main(int argc, char** argv) {
   window.resize(1000, 640);
   QCoreApplication::processEvents();
   window.grab().save(out.filePath("main_window.png"));
+  // The own page's four charts.
+  auto* own = static_cast<PAGE_PERSO*>(window.Frame().Page(PageView::kOwnPage));
+  for (int chart = 0; chart < own->ChartChoice()->count(); ++chart) {
+    own->ChartChoice()->setCurrentIndex(chart);
+    emit own->ChartChoice()->activated(chart);
+    QCoreApplication::processEvents();
+    own->grab().save(out.filePath(QStringLiteral("own_page_chart%1.png").arg(chart)));
+  }
   SaveDialogs(program.Document(), &window, out);
   window.ShowPage(PageView::kCalculationReport);
   QCoreApplication::processEvents();
