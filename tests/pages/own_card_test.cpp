@@ -1,6 +1,6 @@
 // Guards the own page's description card: the texts of each line under a
-// yearly and a dated ranking system, an implausible birth year, a woman
-// without a club and an owner without ranking history.
+// yearly and a dated ranking system, an implausible birth year and a
+// woman without a club.
 #include "pages/own/own_card.h"
 
 #include <gtest/gtest.h>
@@ -64,15 +64,6 @@ TEST_F(OwnCardTest, DatedSystemShowsTodaysRanking) {
                           {"Today Rank", CLASSEMENT(6).Text()},
                           {"Best Rank Reached", CLASSEMENT(6).Text() + " (20/03/2001)"}}));
   EXPECT_EQ(CLASSEMENT(6).Text(), "4.0");
-}
-
-TEST_F(OwnCardTest, NoRankingLinesWithoutHistory) {
-  Describe("Jo", "Bo", JOUEUR::kMan, 2001);
-  testing::DocumentBuilder(Owner()).Season(2001);
-  EXPECT_EQ(CardLines(), (Lines{{"Name", "Jo Bo"},
-                                {"Sex", "M"},
-                                {"Age", "0-year-old"},
-                                {"Club", "- Not playing in a club -"}}));
 }
 
 TEST(OwnCardAge, PlausibleYearsOnly) {

@@ -11,7 +11,6 @@
 
 #include "estimates/report_markup.h"
 #include "pages/report/report_page.h"
-#include "pages/report/scales_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "tests/support/document_builder.h"
@@ -132,11 +131,6 @@ class ReportPageTest : public QObject {
              QStringLiteral("Normes de montée et descente (normes utilisées pour la saison 2000)"));
     QCOMPARE(rows, 25);
     QCOMPARE(first_width, (list_width - 16) / 5);
-
-    DLG_BAREMES capital(french::ScalesTableKind::kCapital);
-    QCOMPARE(capital.windowTitle(), QStringLiteral("Starting points"));
-    QCOMPARE(capital.List()->ItemText(9, 0), QStringLiteral("15/3"));
-    QCOMPARE(capital.List()->ItemText(9, 1), QStringLiteral("200 points"));
   }
 
   void BackToTheSummary() {
