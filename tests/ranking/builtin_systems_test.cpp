@@ -144,34 +144,6 @@ TEST_F(BuiltInSystemsTest, RankingValuesFollowTheActiveSystem) {
   EXPECT_EQ(CLASSEMENT::FromGradeName("R9").Value(), -1);  // only French and Belgian answer
 }
 
-TEST_F(BuiltInSystemsTest, RankingRecordRefusesValuesOutsideTheActiveSystem) {
-  Archive out;
-  CLASSEMENT(30).Serialize(out);
-  EXPECT_EQ(out.Bytes(), (std::vector<uint8_t>{0, 0, 30, 0, 0, 0}));
-  Archive in(out.Bytes());
-  CLASSEMENT read;
-  EXPECT_THROW(read.Serialize(in), ArchiveError);
-  Registry().SetActive(Registry().FindBuiltIn("ATP"));
-  Archive again(out.Bytes());
-  read.Serialize(again);
-  EXPECT_EQ(read.Value(), 30);
-}
-
-TEST_F(BuiltInSystemsTest, AvailableSystemsListReadableUserFilesFirst) {
-  SYSTEME_CLASSEMENT mine;
-  mine.SetTitle("Ladder");
-  mine.SetScale(1, 50, false);
-  ASSERT_TRUE(mine.WriteFile());
-  testing::WriteBytes(Temp() / "RankSys" / "Broken.cla", {1, 2, 3});
-  const auto systems = Registry().AvailableSystems();
-  ASSERT_EQ(systems.size(), 9u);
-  EXPECT_EQ(systems[0].title, "Ladder");
-  EXPECT_EQ(systems[0].Label(), "[user-defined]");
-  EXPECT_EQ(systems[1].title, "France");
-  EXPECT_EQ(systems[1].Label(), "[built-in]");
-  EXPECT_EQ(systems[8].title, "WTA Tour");
-}
-
 TEST_F(BuiltInSystemsTest, FolderRuleLooksBesideTheProgramThenInItsParent) {
   const auto program = Temp() / "app" / "bin";
   std::filesystem::create_directories(program);

@@ -1,6 +1,6 @@
 // Guards the ranking history: the ranking in force at a date, entries kept
 // in date order through additions and changes, first January under a
-// yearly system, and the stored layouts.
+// yearly system. (Its stored layouts are guarded with the record versions.)
 #include "ranking/ranking_history.h"
 
 #include <gtest/gtest.h>
@@ -123,33 +123,6 @@ TEST_F(RankingHistoryTest, BestAndWorstTakeTheFirstAmongEquals) {
   history_.Add(CLASSEMENT(5), DATE_SIMPLE(1, 1, 2002), "");
   EXPECT_EQ(history_.BestEntry()->Date().Year(), 2000);
   EXPECT_EQ(history_.WorstEntry()->Date().Year(), 1999);
-}
-
-TEST_F(RankingHistoryTest, RoundTripsWithNotes) {
-  Archive out;
-  history_.Serialize(out);
-  Archive in(out.Bytes());
-  HISTORIQUE_CLASSEMENTS read;
-  read.Serialize(in);
-  ASSERT_EQ(read.Count(), 2);
-  EXPECT_EQ(read.Entries().At(1)->Note(), "promoted");
-  EXPECT_EQ(read.RankingForYear(2000).Value(), 7);
-}
-
-TEST_F(RankingHistoryTest, AVersion0EntryHasNoNote) {
-  Archive out;
-  out.WriteU16(0);       // history version
-  out.WriteU16(0x0000);  // one entry
-  out.WriteU16(0);       // entry version 0: no note
-  CLASSEMENT(4).Serialize(out);
-  DATE_SIMPLE(1, 1, 1998).Serialize(out);
-  out.WriteU16(0xFFFF);
-  Archive in(out.Bytes());
-  HISTORIQUE_CLASSEMENTS read;
-  read.Serialize(in);
-  ASSERT_EQ(read.Count(), 1);
-  EXPECT_EQ(read.Entries().Front()->Note(), "");
-  EXPECT_EQ(read.RankingForYear(1998).Text(), "30/2");
 }
 
 }  // namespace

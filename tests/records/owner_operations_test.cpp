@@ -1,5 +1,5 @@
-// The owner's operations: similar players, use tests, the deletion flows and
-// their questions (answered by script), friendly matches, document counts.
+// Guards the owner's operations: similar players, the deletion flows and
+// their questions (answered by script), friendly matches, batched changes.
 #include <gtest/gtest.h>
 
 #include "records/document.h"
@@ -65,41 +65,9 @@ TEST_F(OwnerOperationsTest, SimilarityFollowsLicenceThenNames) {
   EXPECT_EQ(Owner().FindSimilarPlayer("", "martin", ""), pierre);
 }
 
-TEST_F(OwnerOperationsTest, DisplayNamesOfAnonymousPlayersAndDefaultSex) {
-  JOUEUR* ghost = NewPlayer("Secret", "Agent");
-  ghost->SetAnonymous(true);
-  EXPECT_EQ(ghost->DisplayName(), "  <Anonymous>");
-  EXPECT_EQ(ghost->GetRawLastName(), "Agent");
+TEST_F(OwnerOperationsTest, ANewPlayerTakesTheOwnersSex) {
   Owner().SetSex(JOUEUR::kWoman);
   EXPECT_TRUE(JOUEUR().IsWoman());
-}
-
-TEST_F(OwnerOperationsTest, UseTestsLookOnlyAtRetainedRecords) {
-  SURFACE* clay = Owner().AddSurface(std::make_unique<SURFACE>("Clay"));
-  SURFACE* grass = Owner().AddSurface(std::make_unique<SURFACE>("Grass"));
-  RENCONTRE_SIMPLE* retained = Builder().Singles(open_, NewPlayer("A", "B"), true, "6/1 6/1");
-  retained->SetSurface(clay);
-  auto loose = std::make_unique<RENCONTRE_SIMPLE>(DATE_SIMPLE(4, 5, 2001), 0, "");
-  loose->SetSurface(grass);
-  loose->SetOpponent(Owner().Players().Front());
-  open_->AdoptMatch(std::move(loose));
-  EXPECT_TRUE(Owner().IsSurfaceUsed(clay));
-  EXPECT_FALSE(Owner().IsSurfaceUsed(grass));
-  EXPECT_TRUE(Owner().IsEventUsed(open_->Event()));
-
-  CLUB* club = Owner().AddClub(std::make_unique<CLUB>("TC"));
-  EXPECT_FALSE(Owner().IsClubUsed(club));
-  Owner().Players().Front()->SetClub(club);
-  EXPECT_TRUE(Owner().IsClubUsed(club));
-  Owner().RemoveClub(club);
-  EXPECT_EQ(Owner().Players().Front()->Club(), nullptr);
-
-  auto* category = Owner().AddCategory(std::make_unique<CATEGORIE_FINANCIERE>("Balls"));
-  EXPECT_FALSE(Owner().IsCategoryUsed(category));
-  auto gain = std::make_unique<OPERATION_FINANCIERE>();
-  gain->SetCategory(category);
-  season_->Finances().AddGain(std::move(gain));
-  EXPECT_TRUE(Owner().IsCategoryUsed(category));
 }
 
 TEST_F(OwnerOperationsTest, DeletingASinglesAsksForTheMatchThenForItsLonePlayer) {
@@ -205,25 +173,6 @@ TEST_F(OwnerOperationsTest, TheFriendlyGroupIsFoundOrMadeOnce) {
   group->SetName("Amicaux du mardi");
   EXPECT_EQ(Owner().GetFriendlyGroup(), group);
   EXPECT_EQ(Owner().Events().Count(), 2);
-}
-
-TEST_F(OwnerOperationsTest, DocumentInformationCountsMatchesAndPlayers) {
-  JOUEUR* paul = NewPlayer("Paul", "Martin");
-  JOUEUR* ghost = NewPlayer("Secret", "Agent");
-  ghost->SetAnonymous(true);
-  ghost->SetContact(std::make_unique<INFOS_COMPLEMENT_JOUEUR>());
-  Builder().Singles(open_, paul, true, "6/4 6/4");
-  Builder().Doubles(open_, paul, ghost, paul, false, "4/6 4/6");
-  const DocumentInfo info = Doc().Info();
-  EXPECT_EQ(info.seasons, 1);
-  EXPECT_EQ(info.events, 1);
-  EXPECT_EQ(info.matches, 2);
-  EXPECT_EQ(info.singles, 1);
-  EXPECT_EQ(info.doubles, 1);
-  EXPECT_EQ(info.players, 1);
-  EXPECT_EQ(info.anonymous, 1);
-  EXPECT_EQ(info.contacts, 1);
-  EXPECT_EQ(info.ranking_system, "France [built-in]");
 }
 
 TEST_F(OwnerOperationsTest, BatchedChangesRefreshTheViewsOnce) {

@@ -186,18 +186,5 @@ TEST_F(RankingTranslationTest, NothingPendingIsNoSwitch) {
   EXPECT_EQ(&ActiveSystem(), &Registry().French());
 }
 
-TEST_F(RankingTranslationTest, TableKeepsTheFirstAnswer) {
-  TABLE_TRADUCTION_CLASSEMENTS table;
-  EXPECT_EQ(table.Lookup(3), -1);
-  table.Add(3, 7);
-  table.Add(3, 9);
-  table.Add(-1, 0);
-  EXPECT_EQ(table.Lookup(3), 7);
-  EXPECT_EQ(table.Lookup(-1), 0);
-  EXPECT_EQ(table.Entries().size(), 2u);
-  table.Clear();
-  EXPECT_EQ(table.Lookup(3), -1);
-}
-
 }  // namespace
 }  // namespace scorvane

@@ -78,15 +78,6 @@ TEST(ColumnSettingsTest, KeepsCurrentValuesForWhatCannotBeRead) {
   }
 }
 
-TEST(ColumnSettingsTest, DisplayOrderText) {
-  std::vector<int> natural;
-  for (int i = 0; i < 17; ++i)
-    natural.push_back(i);
-  EXPECT_EQ(DisplayOrderText(natural), "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16");
-  EXPECT_EQ(DisplayOrderText(std::vector<int>{2, 0, 1}), "2,0,1");
-  EXPECT_EQ(DisplayOrderText(std::vector<int>{}), "");
-}
-
 TEST(ColumnSettingsTest, ParsesDisplayOrder) {
   struct Case {
     const char* name;

@@ -1,10 +1,11 @@
-// The column model of the list pages: multi-key sorting by priority, the
+// Guards the column model of the list pages: multi-key sorting by priority, the
 // primary-key rules of header clicks and sort commands, the list text
 // order, and display orders read from settings.
 #include "widgets/listview/list_columns.h"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -59,15 +60,24 @@ class ListColumnsTest : public ::testing::Test {
     model_.Add(TextColumn("Town", &Person::town));
   }
 
-  void SetPriorities(std::vector<int> priorities) {
-    for (size_t i = 0; i < priorities.size(); ++i)
-      model_.Column(static_cast<int>(i)).priority = priorities[i];
+  // Sets each column's sort level and direction from a text such as
+  // "- 0 1r 2": "-" outside the sort, else its level, "r" when descending.
+  void SetSort(const std::string& text) {
+    std::istringstream words(text);
+    std::string word;
+    for (int i = 0; i < model_.Count() && words >> word; ++i) {
+      model_.Column(i).reverse = word.back() == 'r';
+      model_.Column(i).priority = word[0] == '-' ? -1 : std::stoi(word);
+    }
   }
-  std::vector<int> Priorities() const {
-    std::vector<int> priorities;
-    for (int i = 0; i < model_.Count(); ++i)
-      priorities.push_back(model_.Column(i).priority);
-    return priorities;
+  std::string Sort() const {
+    std::string text;
+    for (int i = 0; i < model_.Count(); ++i) {
+      const ListColumn& column = model_.Column(i);
+      text += (i ? " " : "") + (column.priority < 0 ? "-" : std::to_string(column.priority)) +
+              (column.reverse ? "r" : "");
+    }
+    return text;
   }
   std::vector<std::string> SortedNames() const {
     std::vector<std::uintptr_t> items;
@@ -87,51 +97,33 @@ class ListColumnsTest : public ::testing::Test {
 };
 
 TEST_F(ListColumnsTest, SortsByEveryLevelInTurn) {
-  struct Case {
+  const struct {
     const char* name;
-    std::vector<int> priorities;
-    std::vector<bool> reversed;
+    const char* sort;
     std::vector<std::string> expected;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"name alone, upper case ignored",
-       {-1, 0, -1, -1},
-       {},
+       "- 0 - -",
        {"abel", "Dupond", "dupont", "Durand", "Martin"}},
-      {"age, then town", {-1, -1, 0, 1}, {}, {"abel", "Martin", "Durand", "dupont", "Dupond"}},
-      {"town, then age descending",
-       {-1, -1, 1, 0},
-       {false, false, true, false},
-       {"Dupond", "Durand", "dupont", "abel", "Martin"}},
+      {"age, then town", "- - 0 1", {"abel", "Martin", "Durand", "dupont", "Dupond"}},
+      {"town, then age descending", "- - 1r 0", {"Dupond", "Durand", "dupont", "abel", "Martin"}},
       {"two columns on one level: column order decides",
-       {-1, 0, -1, 0},
-       {},
+       "- 0 - 0",
        {"abel", "Dupond", "dupont", "Durand", "Martin"}},
       {"a level held by no column ends the comparison",
-       {-1, -1, 0, 2},
-       {},
+       "- - 0 2",
        {"Martin", "abel", "dupont", "Durand", "Dupond"}},
-      {"no sort key keeps the order",
-       {-1, -1, -1, -1},
-       {},
-       {"dupont", "Martin", "Durand", "abel", "Dupond"}},
-      {"name descending",
-       {-1, 0, -1, -1},
-       {false, true},
-       {"Martin", "Durand", "dupont", "Dupond", "abel"}},
+      {"no sort key keeps the order", "- - - -", {"dupont", "Martin", "Durand", "abel", "Dupond"}},
+      {"name descending", "- 0r - -", {"Martin", "Durand", "dupont", "Dupond", "abel"}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    SetPriorities(c.priorities);
-    for (int i = 0; i < model_.Count(); ++i)
-      model_.Column(i).reverse =
-          static_cast<size_t>(i) < c.reversed.size() && c.reversed[static_cast<size_t>(i)];
-    EXPECT_EQ(SortedNames(), c.expected);
+  for (const auto& c : cases) {
+    SetSort(c.sort);
+    EXPECT_EQ(SortedNames(), c.expected) << c.name;
   }
 }
 
 TEST_F(ListColumnsTest, CompareItemsAgreesWithTheSort) {
-  SetPriorities({-1, -1, 0, 1});
+  SetSort("- - 0 1");
   const auto item = [this](size_t i) { return reinterpret_cast<std::uintptr_t>(&people_[i]); };
   EXPECT_LT(model_.CompareItems(item(1), item(0), 2001), 0);  // 25 before 30
   EXPECT_GT(model_.CompareItems(item(0), item(2), 2001), 0);  // same age: Lyon after Albi
@@ -145,82 +137,43 @@ TEST_F(ListColumnsTest, ComparisonsReceiveTheSortYear) {
         seen = year;
         return 0;
       });
-  SetPriorities({-1, -1, 0, -1});
+  SetSort("- - 0 -");
   const std::uintptr_t items[] = {1, 2};
   model_.SortedOrder(items, 1998);
   EXPECT_EQ(seen, 1998);
 }
 
 TEST_F(ListColumnsTest, MakingAColumnPrimary) {
-  struct Case {
+  const struct {
     const char* name;
-    std::vector<int> before;
-    std::vector<bool> reversed_before;
+    const char* before;
     int chosen;
-    std::vector<int> after;
-    std::vector<bool> reversed_after;
+    const char* after;
+  } cases[] = {
+      {"columns ranked before the chosen one move down", "- 0 1 2", 3, "- 1 2 0"},
+      {"columns ranked after the chosen one stay", "- 0 1 2", 2, "- 1 0 2"},
+      {"a column outside the sort pushes every ranked one down", "- 0 - 1", 2, "- 1 0 2"},
+      {"choosing the primary column reverses it", "- 0 1 2", 1, "- 0r 1 2"},
+      {"the new primary key keeps the old one's direction", "- 0r 1 -", 3, "- 1r 2 0r"},
+      {"without a primary key the chosen column keeps its flag", "- - - 3r", 3, "- - - 0r"},
   };
-  const Case cases[] = {
-      {"columns ranked before the chosen one move down",
-       {-1, 0, 1, 2},
-       {false, false, false, false},
-       3,
-       {-1, 1, 2, 0},
-       {false, false, false, false}},
-      {"columns ranked after the chosen one stay",
-       {-1, 0, 1, 2},
-       {false, false, false, false},
-       2,
-       {-1, 1, 0, 2},
-       {false, false, false, false}},
-      {"a column outside the sort pushes every ranked one down",
-       {-1, 0, -1, 1},
-       {false, false, false, false},
-       2,
-       {-1, 1, 0, 2},
-       {false, false, false, false}},
-      {"choosing the primary column reverses it",
-       {-1, 0, 1, 2},
-       {false, false, false, false},
-       1,
-       {-1, 0, 1, 2},
-       {false, true, false, false}},
-      {"the new primary key keeps the old one's direction",
-       {-1, 0, 1, -1},
-       {false, true, false, false},
-       3,
-       {-1, 1, 2, 0},
-       {false, true, false, true}},
-      {"without a primary key the chosen column keeps its flag",
-       {-1, -1, -1, 3},
-       {false, false, false, true},
-       3,
-       {-1, -1, -1, 0},
-       {false, false, false, true}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    SetPriorities(c.before);
-    for (int i = 0; i < model_.Count(); ++i)
-      model_.Column(i).reverse = c.reversed_before[static_cast<size_t>(i)];
-    EXPECT_TRUE(model_.MakePrimary(c.chosen));
-    EXPECT_EQ(Priorities(), c.after);
-    for (int i = 0; i < model_.Count(); ++i)
-      EXPECT_EQ(model_.Column(i).reverse, c.reversed_after[static_cast<size_t>(i)])
-          << "column " << i;
-    EXPECT_EQ(model_.PrimaryColumn(), c.chosen);
+  for (const auto& c : cases) {
+    SetSort(c.before);
+    EXPECT_TRUE(model_.MakePrimary(c.chosen)) << c.name;
+    EXPECT_EQ(Sort(), c.after) << c.name;
+    EXPECT_EQ(model_.PrimaryColumn(), c.chosen) << c.name;
   }
 }
 
 TEST_F(ListColumnsTest, ColumnWithoutComparisonsCannotBeChosen) {
-  SetPriorities({-1, 0, 1, 2});
+  SetSort("- 0 1 2");
   EXPECT_FALSE(model_.MakePrimary(0));
   EXPECT_FALSE(model_.MakePrimary(7));
-  EXPECT_EQ(Priorities(), (std::vector<int>{-1, 0, 1, 2}));
+  EXPECT_EQ(Sort(), "- 0 1 2");
 }
 
 TEST_F(ListColumnsTest, DirectionCommandsChangeOnlyWhenNeeded) {
-  SetPriorities({-1, 0, -1, -1});
+  SetSort("- 0 - -");
   model_.SetDirection(/*ascending=*/true);
   EXPECT_FALSE(model_.Column(1).reverse);
   model_.SetDirection(/*ascending=*/false);

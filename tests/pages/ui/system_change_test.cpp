@@ -151,32 +151,6 @@ class SystemChangeTest : public testing::WindowFixture {
     QCOMPARE(Window().CurrentPage(), int(PageView::kOwnPage));
   }
 
-  void AUsersSystemFromItsFile() {
-    SYSTEME_CLASSEMENT ladder;
-    ladder.SetTitle("Ladder");
-    for (const char* grade : {"30/5", "30", "Top"})
-      ladder.AddGrade(grade);
-    QVERIFY(ladder.WriteFile());
-    QStringList asked;
-    ClickInNextModal("yesButton");
-    ChooseInNextSelection("Ladder", false);
-    AnswerTranslation(asked, "Top");
-    Window().Command("actionChangeRankingSystem")->trigger();
-    QCOMPARE(asked.size(), 1);  // only 30/1 is missing
-    QCOMPARE(ActiveSystem().Title(), std::string("Ladder"));
-    QVERIFY(!ActiveSystem().IsBuiltIn());
-    QCOMPARE(Rankings(), QStringList({"Top", "30/5", "30", "30/5"}));
-  }
-
-  void RankingSystemsWarnsThenManages() {
-    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    ClickInNextModal("okButton");
-    Window().Command("actionRankingSystems")->trigger();
-    QCOMPARE(MessageBoxes::Said().size(), 1);
-    QVERIFY(MessageBoxes::Said().front().startsWith("Be carefull!! Remember"));
-    ExpectUnchanged();
-  }
-
   void TheOwnersHistoryFromTheMenu() {
     AnswerNextModal([](QWidget* modal) {
       auto* dialog = qobject_cast<DLG_EDIT_CLASSEMENTS*>(modal);
