@@ -233,17 +233,5 @@ TEST_F(BelgianEstimateTest, ParticipationBonusesByEventType) {
   EXPECT_TRUE(Contains(report, "\nBonifications total: 10 points\n"));
 }
 
-TEST_F(BelgianEstimateTest, SeasonWithoutMatchesKeepsTheGrade) {
-  b().Season(2001, "0");
-  const std::string report = Estimate();
-  EXPECT_EQ(Result(), "0");
-  EXPECT_TRUE(Contains(report,
-                       "Matches kept:\n\nTotal points for matches: 0 points\n\n"
-                       "\nBonifications total: 0 points\n"
-                       "\nTOTAL: 0 points  (down: -20, up: 350)\n\n"
-                       "##SOULIGNE##PASSE RESULT..................Rank kept (0)\n"))
-      << report;
-}
-
 }  // namespace
 }  // namespace scorvane

@@ -1,4 +1,4 @@
-// The French estimate rule by rule: what counts as a victory, the limits on
+// Guards the French estimate rule by rule: what counts as a victory, the limits on
 // rising and falling, the bonuses and penalties and the choice of the
 // events won. Seasons are built through the records; the expected figures
 // come from the federation's scales.
@@ -42,19 +42,6 @@ class FrenchRulesTest : public CoreTest {
 
 bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
-}
-
-// Without a victory on court the estimate stops at once: the descent is
-// limited to one grade, and "NC" cannot go lower.
-TEST_F(FrenchRulesTest, NoVictoryOnUnrankedOwnerStaysUnranked) {
-  b().Season(2001, "NC");
-  EXPECT_EQ(Estimate(),
-            "\n##GRAS_17##ESTIMATION DU CLASSEMENT A PARTIR DE LA SAISON 2001\n"
-            "##SEPARATION_HORIZONTALE##"
-            "\n\nVotre palmarès ne compte pas la moindre victoire à comptabiliser.\n"
-            "Pour l'instant, il est donc certain que vous resterez non classé l'an prochain!\n"
-            "\nAllez, courage! Il faut faire des tournois!\n");
-  EXPECT_EQ(Result(), "NC");
 }
 
 // A defeat, a doubles victory, a victory by walkover and a friendly victory

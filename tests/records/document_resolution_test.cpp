@@ -1,4 +1,4 @@
-// Reading resolves the identifiers records use for each other; every broken
+// Guards the reading of the identifiers records use for each other; every broken
 // reference is either refused with its own detail text or, where the format
 // says so, dropped. A refused file changes nothing in the open document.
 #include <gtest/gtest.h>
@@ -26,17 +26,6 @@ class DocumentResolutionTest : public CoreTest {
     return static_cast<const RENCONTRE_SIMPLE*>(match);
   }
 };
-
-TEST_F(DocumentResolutionTest, SecondRecordsOfEachKindReadWhenNumberedRight) {
-  TinyDocument tiny;
-  tiny.club_count = tiny.surface_count = tiny.played_count = tiny.category_count = 2;
-  tiny.second_club_id = tiny.second_surface_id = tiny.second_played_id = 1;
-  tiny.second_category_id = 1;
-  const FileResult result = Read(tiny);
-  ASSERT_TRUE(result.ok()) << result.detail;
-  EXPECT_EQ(Owner().Clubs().Count(), 2);
-  EXPECT_EQ(Owner().Events().Front()->Played().Count(), 2);
-}
 
 TEST_F(DocumentResolutionTest, TheTinyDocumentReadsWithEveryReferenceResolved) {
   const FileResult result = Read(TinyDocument());

@@ -24,21 +24,16 @@
 #include "stats/evolution_charts.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;
 
-class OwnPageTest : public QObject {
+class OwnPageTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
-
-  UTILISATEUR& Owner() { return doc_->Owner(); }
-
   // Seasons 1998 and 2000 (active), a man at 30/2 then 30/1, two wins in 2000.
   void Seasons() {
     Owner().SetFirstName("Jean");
@@ -50,22 +45,10 @@ class OwnPageTest : public QObject {
     EPREUVE_JOUEE* open = b.Tournament("Open", DATE_SIMPLE(3, 5, 2000));
     b.Singles(open, b.Player("A", "A", {{2000, "30/1"}, {2001, "30/1"}}), true, "6/4 6/4");
     b.Singles(open, b.Player("B", "B", {{2000, "30/1"}, {2001, "30/1"}}), true, "6/4 6/4");
-    doc_->SetModifiedFlag(false);
+    Doc().SetModifiedFlag(false);
   }
 
  private slots:
-  void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
-  }
-  void cleanup() {
-    QCOMPARE(PendingModalAnswers(), 0);
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
-  }
-
   void RacketPictureUntilAPhotoIsChosen() {
     Seasons();
     PAGE_PERSO page;
@@ -76,8 +59,8 @@ class OwnPageTest : public QObject {
 
     // A PNG in a folder of its own: taken, kept in the owner, and the next
     // choice starts in its folder.
-    QDir(env_->Path(QString())).mkpath(QStringLiteral("pictures"));
-    const QString png = env_->Path(QStringLiteral("pictures/me.png"));
+    QDir(Path(QString())).mkpath(QStringLiteral("pictures"));
+    const QString png = Path(QStringLiteral("pictures/me.png"));
     QImage picture(30, 40, QImage::Format_RGB32);
     picture.fill(Qt::red);
     QVERIFY(picture.save(png));
@@ -85,18 +68,18 @@ class OwnPageTest : public QObject {
     page.ChoosePhoto();
     QCOMPARE(FileChoosers::Offered().front(), PAGE_PERSO::PhotosFolder());
     QCOMPARE(QString::fromStdString(Owner().PhotoPath()), png);
-    QVERIFY(doc_->IsModified());
+    QVERIFY(Doc().IsModified());
     QVERIFY(!page.ShowsDefaultPhoto());
     QCOMPARE(page.Photo().size(), QSize(30, 40));
     QTest::mouseClick(page.PhotoFrame(), Qt::LeftButton);  // cancelled
-    QCOMPARE(FileChoosers::Offered().back(), env_->Path(QStringLiteral("pictures")));
+    QCOMPARE(FileChoosers::Offered().back(), Path(QStringLiteral("pictures")));
   }
 
   void FileThatIsNoPictureIsRefused() {
     Seasons();
     PAGE_PERSO page;
     page.InitialUpdate();
-    const QString fake = env_->Path(QStringLiteral("holiday.bmp"));
+    const QString fake = Path(QStringLiteral("holiday.bmp"));
     QFile file(fake);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("not a picture");
@@ -108,7 +91,7 @@ class OwnPageTest : public QObject {
              QStringList{"Could not load photo holiday.bmp ! You can load a photo by clicking "
                          "onto the 'Change photo' button in your own page"});
     QCOMPARE(Owner().PhotoPath(), std::string());
-    QVERIFY(!doc_->IsModified());
+    QVERIFY(!Doc().IsModified());
     QVERIFY(page.ShowsDefaultPhoto());
   }
 
@@ -172,7 +155,7 @@ class OwnPageTest : public QObject {
     Seasons();
     JOUEUR* paul =
         DocumentBuilder(Owner()).Player("Paul", "Durand", {{1999, "30/3"}, {2000, "30"}});
-    DLG_EVOLUTION_CLASSEMENT dialog(*doc_, *paul);
+    DLG_EVOLUTION_CLASSEMENT dialog(Doc(), *paul);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Paul Durand evolution"));
     QCOMPARE(dialog.ChartData().CategoryCount(), 2);
     // A point opens the history on its entry; a change there redraws.

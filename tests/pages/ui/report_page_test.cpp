@@ -15,7 +15,7 @@
 #include "records/document.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/print/page_printer.h"
 
@@ -34,15 +34,10 @@ bool IsRule(const QString& line) {
 
 }  // namespace
 
-class ReportPageTest : public QObject {
+class ReportPageTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
-
-  UTILISATEUR& Owner() { return doc_->Owner(); }
-
   // A man at 30/2 in 2001 with `wins` victories over 30/1 players and a
   // defeat: several passes up.
   void Season(int wins) {
@@ -60,18 +55,6 @@ class ReportPageTest : public QObject {
   }
 
  private slots:
-  void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
-  }
-  void cleanup() {
-    QCOMPARE(PendingModalAnswers(), 0);
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
-  }
-
   void FrenchReportWithItsScalesAndTheNextGradeSection() {
     Season(3);
     DETAILS_FFT page;
@@ -148,7 +131,7 @@ class ReportPageTest : public QObject {
     Season(12);
     DETAILS_FFT page;
     page.InitialUpdate();
-    const QString pdf = env_->Path("report.pdf");
+    const QString pdf = Path("report.pdf");
     QVERIFY(ExportPdf(page, pdf));
     const int pages = static_cast<int>(page.PageStarts().size());
     QVERIFY2(pages >= 3, "the report should take several pages");

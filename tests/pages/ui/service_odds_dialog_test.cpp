@@ -6,19 +6,17 @@
 #include <QTest>
 
 #include "pages/service/service_odds_dialog.h"
-#include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/settings.h"
 
 using namespace scorvane;
 using namespace scorvane::testing;
 
-class ServiceOddsDialogTest : public QObject {
+class ServiceOddsDialogTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-
   static QStringList Outputs(const DLG_PROBAS_SERVICE& dialog) {
     QStringList texts;
     for (int output = 0; output < DLG_PROBAS_SERVICE::kOutputCount; ++output)
@@ -27,8 +25,6 @@ class ServiceOddsDialogTest : public QObject {
   }
 
  private slots:
-  void init() { env_ = std::make_unique<WidgetEnvironment>(); }
-  void cleanup() { env_.reset(); }
 
   void OpensAtFiftyAndFollowsEveryMove() {
     DLG_PROBAS_SERVICE dialog;

@@ -17,7 +17,7 @@
 #include <memory>
 #include <numbers>
 
-#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/chart/chart_painting.h"
 #include "widgets/chart/chart_widget.h"
 #include "widgets/dialogs/message_boxes.h"
@@ -60,11 +60,10 @@ QRect BoundsOf(const QImage& image, const QColor& colour) {
 
 }  // namespace
 
-class ChartWidgetTest : public QObject {
+class ChartWidgetTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
   std::unique_ptr<ChartWidget> chart_;
 
   // Shows the chart at 600 x 400 and returns what it painted.
@@ -77,12 +76,12 @@ class ChartWidgetTest : public QObject {
 
  private slots:
   void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
+    WindowFixture::init();
     chart_ = std::make_unique<ChartWidget>();
   }
   void cleanup() {
     chart_.reset();
-    env_.reset();
+    WindowFixture::cleanup();
   }
 
   void ClicksOnBarsReportTheirIdsAndTheBarsAreSharp() {
@@ -165,9 +164,9 @@ class ChartWidgetTest : public QObject {
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
     QVERIFY(copied->data(QStringLiteral("image/svg+xml")).contains("Results per surface"));
 
-    const QString png = env_->Path(QStringLiteral("chart.png"));
-    const QString svg = env_->Path(QStringLiteral("chart.svg"));
-    const QString bare = env_->Path(QStringLiteral("chart two"));
+    const QString png = Path(QStringLiteral("chart.png"));
+    const QString svg = Path(QStringLiteral("chart.svg"));
+    const QString bare = Path(QStringLiteral("chart two"));
     FileChoosers::ScriptPaths({png, svg, bare, QString()});
     for (int save = 0; save < 4; ++save)
       chart_->SaveAction()->trigger();
@@ -178,7 +177,7 @@ class ChartWidgetTest : public QObject {
     QVERIFY(drawing.open(QIODevice::ReadOnly) && drawing.readAll().contains("<svg"));
     QVERIFY(MessageBoxes::Said().isEmpty());
 
-    const QString nowhere = env_->Path(QStringLiteral("missing/chart.png"));
+    const QString nowhere = Path(QStringLiteral("missing/chart.png"));
     FileChoosers::ScriptPaths({nowhere});
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
     chart_->SaveAction()->trigger();
