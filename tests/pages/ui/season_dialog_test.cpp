@@ -84,21 +84,6 @@ class SeasonDialogTest : public WindowFixture {
     QCOMPARE(GradeShown(dialog), QStringLiteral("30/1"));
   }
 
-  void EachKeyRepetitionIsAStep() {
-    TwoSeasons();
-    DLG_NOUVELLE_SAISON dialog(Owner(), SeasonDialogMode::kNew, 2002, CLASSEMENT(5));
-    dialog.show();
-    QTest::keyClick(dialog.YearBox(), Qt::Key_Up);
-    QTest::keyClick(dialog.YearBox(), Qt::Key_Up);
-    QCOMPARE(dialog.Year(), 2004);
-    // Page keys are not steps.
-    QTest::keyClick(dialog.YearBox(), Qt::Key_PageUp);
-    QCOMPARE(dialog.Year(), 2004);
-    // Typing does not change the year either.
-    QTest::keyClicks(dialog.YearBox(), "1");
-    QCOMPARE(dialog.YearBox()->text(), QStringLiteral("2004"));
-  }
-
   void ChangeModeStepsBetweenSeasonsAndReloadsThem() {
     TwoSeasons();
     DLG_NOUVELLE_SAISON dialog(Owner(), SeasonDialogMode::kChange, 1999,

@@ -11,7 +11,6 @@
 #include "base/catalogue/messages.h"
 #include "base/user_prompt.h"
 #include "ranking/ranking_registry.h"
-#include "shell/app/about_dialog.h"
 #include "shell/dialogs/dialog_prompt.h"
 #include "shell/dialogs/doc_info_dialog.h"
 #include "tests/support/document_builder.h"
@@ -161,12 +160,6 @@ class DialogsTest : public WindowFixture {
       QCOMPARE(dialog.FieldText(i), expected[i]);
       QVERIFY(dialog.findChild<QLineEdit*>(QStringLiteral("infoField%1").arg(i))->isReadOnly());
     }
-  }
-
-  void VersionLabelUsesTheShortDate() {
-    QCOMPARE(AboutDialog::VersionLabel(), QStringLiteral("V1.17 (15/05/2000)"));
-    AboutDialog about;
-    QVERIFY(about.findChild<QLabel*>("versionLabel")->text().startsWith("V1.17"));
   }
 
   void EveryHelpTopicIsASectionOfBothHelpPages() {

@@ -222,14 +222,6 @@ class MainWindowTest : public WindowFixture {
     QCOMPARE(Owner().Seasons().Count(), 1);
   }
 
-  void CommandsStillToComeSaySo() {
-    Open();
-    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    window_->Command("actionCurrency")->trigger();
-    QCOMPARE(MessageBoxes::Said().size(), 1);
-    QVERIFY(MessageBoxes::Said().front().contains("later version"));
-  }
-
   void ServiceCommandOpensTheCalculator() {
     Open();
     QString title;
@@ -297,14 +289,6 @@ class MainWindowTest : public WindowFixture {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCOMPARE(window_->Command("actionOpen")->text(), QStringLiteral("&Open..."));
     QCOMPARE(window_->windowTitle(), QStringLiteral("Scorvane - File : Moi - Own page"));
-  }
-
-  void HoveringLightsAZoneUntilThePointerLeaves() {
-    Open();
-    QTest::mouseMove(&window_->Pane(), Zone(2).rect.center());
-    QCOMPARE(window_->Pane().HoveredZone(), 2);
-    QTest::mouseMove(&window_->Pane(), QPoint(137, 160));
-    QCOMPARE(window_->Pane().HoveredZone(), 0);
   }
 };
 

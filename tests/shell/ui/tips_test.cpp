@@ -103,11 +103,6 @@ class TipsTest : public WindowFixture {
     QCOMPARE(tips.Next(false), QStringLiteral("One"));
   }
 
-  void TimeStampLooksLikeCtime() {
-    const QDateTime time(QDate(2026, 12, 6), QTime(7, 22, 14));
-    QCOMPARE(TipsFile::TimeStampText(time), QStringLiteral("Sun Dec  6 07:22:14 2026"));
-  }
-
   void BuiltInTipsAreFoundWithoutAFile() {
     QSettings store = settings::User();
     TipsFile tips;

@@ -177,10 +177,7 @@ class ListControlTest : public QObject {
     list.SetShowSelectionAlways(true);
     QCOMPARE(PixelBehind(1, 2), kHighlightBackground);
     QCOMPARE(PixelBehind(0, 2), ToColor(list_pairs::kCream.a));
-    const CellLook look = list.CellLookAt(1, 0);
-    QCOMPARE(look.foreground, QColor(0, 0, 230));
-    QCOMPARE(look.background, QColor(236, 254, 70));
-    QCOMPARE(list.CellLookAt(0, 0).foreground, QColor(Qt::black));
+    QCOMPARE(list.CellLookAt(1, 0).foreground, QColor(0, 0, 230));
   }
 
   // The first selected row (and its item) is reported when it changes, an

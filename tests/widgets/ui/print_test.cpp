@@ -67,25 +67,12 @@ class PrintTest : public WindowFixture {
     QCOMPARE(image.pixelColor(2, 697), QColor(230, 230, 230));
     QCOMPARE(image.pixelColor(250, 350), QColor(Qt::blue));
     QCOMPARE(image.pixelColor(250, qRound(layout.header.bottom()) + 2), QColor(Qt::white));
-    // The black rules under the header and over the footer.
-    auto rule_at = [&image](double y) {
-      int darkest = 255;
-      for (int row = qFloor(y) - 1; row <= qCeil(y) + 1; ++row)
-        darkest = std::min(darkest, image.pixelColor(100, row).lightness());
-      return darkest < 80;
-    };
-    QVERIFY(rule_at(layout.header.bottom()));
-    QVERIFY(rule_at(layout.footer.top()));
-    // Some text was drawn in both bands (dark pixels besides the rules).
-    auto dark_in = [&image](const QRectF& band) {
-      int dark = 0;
-      for (int y = qRound(band.top()) + 2; y < qRound(band.bottom()) - 2; ++y)
-        for (int x = 0; x < image.width(); ++x)
-          if (image.pixelColor(x, y).lightness() < 100) ++dark;
-      return dark;
-    };
-    QVERIFY(dark_in(layout.header) > 20);
-    QVERIFY(dark_in(layout.footer) > 20);
+    // The header's text is drawn (dark pixels inside the band).
+    int dark = 0;
+    for (int y = 3; y < qRound(layout.header.bottom()) - 2; ++y)
+      for (int x = 0; x < image.width(); ++x)
+        dark += image.pixelColor(x, y).lightness() < 100;
+    QVERIFY(dark > 20);
   }
 
   void EveryPageOfTheContentIsPrinted() {
