@@ -1,4 +1,5 @@
-// The match selection mask and the counts of a season's palmares.
+// Guards the match selection mask (the numbers the estimates use, each
+// condition bit) and the counts of a season's palmares.
 #include <gtest/gtest.h>
 
 #include "records/palmares.h"
@@ -56,7 +57,9 @@ TEST_F(PalmaresTest, TheMasksOfTheEstimatesCountTheirMatches) {
       {kMaskSinglesLostOnCourt, 1},            // 153
       {kMaskSinglesLostByWalkover, 1},         // 154
       {kMaskChampionshipWins, 1},              // 180
-      {kMaskHomologatedSingles | 0x10000, 5},  // bits above 8 are not taken from a number
+      {0x100, 1},                              // bit 8, the last taken: doubles only
+      {0x40 | 0x200, 1},                       // bit 9 is not taken: friendly only
+      {kMaskHomologatedSingles | 0x10000, 5},  // nor any bit above
   };
   for (const auto& [number, expected] : cases)
     EXPECT_EQ(season_->Palmares()->Count(number), expected) << number;
