@@ -28,8 +28,26 @@ TEST_F(CurrencyTest, TheEuroValueMustBePositive) {
   EXPECT_NEAR(Currency::EuroValue(), 6.55957, 1e-5);
   EXPECT_FALSE(Currency::SetEuroValue(0));
   EXPECT_FALSE(Currency::SetEuroValue(-3));
+  // Factors that a float turns into 0 or infinity would zero or blow up every amount.
+  EXPECT_FALSE(Currency::SetEuroValue(1e308));
+  EXPECT_FALSE(Currency::SetEuroValue(1e-300));
+  EXPECT_NEAR(Currency::EuroValue(), 6.55957, 1e-5);
   EXPECT_TRUE(Currency::SetEuroValue(10));
   EXPECT_FLOAT_EQ(Currency::Factor(Currency::kEuros), 0.1f);
+}
+
+TEST_F(CurrencyTest, ATypedEuroValueIsAPlainPositiveNumber) {
+  const struct {
+    const char* typed;
+    std::optional<double> value;
+  } cases[] = {
+      {"6.55957", 6.55957},    {" 6,55957 ", 6.55957}, {"1000000", 1000000.0},
+      {"0", std::nullopt},     {"-6.5", std::nullopt}, {"0.00001", std::nullopt},
+      {"1e3", std::nullopt},   {"nan", std::nullopt},  {"", std::nullopt},
+      {"6.5.5", std::nullopt},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Currency::ReadEuroValue(c.typed), c.value) << c.typed;
 }
 
 }  // namespace
