@@ -1,0 +1,30 @@
+// The per-surface tally of the three surface charts: the matches played on
+// each surface, the surfaces in the order they are first met and the
+// matches without surface last.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace scorvane {
+
+class RENCONTRE;
+class SURFACE;
+
+struct UTILISATION_SURFACE {
+  const SURFACE* surface = nullptr;  // none for the matches without surface
+  std::vector<RENCONTRE*> matches;
+  int won = 0;
+
+  // The surface's name, or "<Unknown>" in the interface language.
+  std::string Name() const;
+  int Lost() const { return static_cast<int>(matches.size()) - won; }
+};
+
+struct UTILISATION_TOUTES_SURFACES {
+  std::vector<UTILISATION_SURFACE> entries;
+
+  static UTILISATION_TOUTES_SURFACES Tally(const std::vector<RENCONTRE*>& matches);
+};
+
+}  // namespace scorvane
