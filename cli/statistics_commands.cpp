@@ -322,7 +322,9 @@ int RunSummary(Invocation& call) {
   const ChartReport report{SummaryChartName(chart), selection.counts.selected,
                            selection.counts.total, model, groups};
   const std::vector<std::string> text = SummaryLines(selection.counts);
-  const std::vector<std::string> points = BuildPointsBox(ActiveSystem(), owner, season).TextLines();
+  const PointsBox box = BuildPointsBox(ActiveSystem(), owner, season);
+  std::vector<std::string> points = box.TextLines();
+  if (box.shown) points.insert(points.begin(), box.title);
   if (json) {
     call.out << "{\"heading\":" << JsonString(SummaryHeading(*season, owner)) << ","
              << ChartJsonMembers(report) << ",\"text\":" << JsonLines(text)

@@ -51,7 +51,7 @@ RankingCategory RankingCategories::At(int index) const {
   category.last = CLASSEMENT(ValueAt(std::min(from + step_ - 1, worst_)));
   const std::string first = category.first.Text();
   const std::string last = category.last.Text();
-  if (step_ == 1) {
+  if (first == last) {
     category.label = first;
     category.axis_label = first;
   } else {

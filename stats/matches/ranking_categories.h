@@ -19,7 +19,7 @@ struct RankingCategory {
   CLASSEMENT first;  // its best ranking
   CLASSEMENT last;   // its worst ranking
   // The ranking's text for a category of one ranking; "[ first -> last ]"
-  // and "first\nlast" for a step of several.
+  // and "first\nlast" for several.
   std::string label;
   std::string axis_label;
 };

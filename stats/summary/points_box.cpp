@@ -96,6 +96,12 @@ PointsRow NoteRow(std::string text, int points, size_t columns) {
   return {std::move(cells), false};
 }
 
+// "3 w.o. (1 penalized)": the walkover defeats and those that cost points.
+std::string WalkoverText(int walkovers, int penalised) {
+  return penalised == 1 ? FormatText(Msg(kMsgWalkoversOnePenalised), {walkovers})
+                        : FormatText(Msg(kMsgWalkoversPenalised), {walkovers, penalised});
+}
+
 void AddFrenchRows(const french::SeasonFacts& facts, const french::PassFigures& figures,
                    PointsBox& box) {
   for (int i = 0; i < figures.victories_counted; ++i) {
@@ -119,12 +125,8 @@ void AddFrenchRows(const french::SeasonFacts& facts, const french::PassFigures& 
         NoteRow(Msg(kMsgChampionshipVictories), figures.championship_bonus, columns));
   }
   if (figures.walkovers_penalised != 0) {
-    const std::string text =
-        figures.walkovers_penalised == 1
-            ? FormatText(Msg(kMsgWalkoversOnePenalised), {facts.walkover_defeats})
-            : FormatText(Msg(kMsgWalkoversPenalised),
-                         {facts.walkover_defeats, figures.walkovers_penalised});
-    box.rows.push_back(NoteRow(text, figures.walkover_penalty, columns));
+    box.rows.push_back(NoteRow(WalkoverText(facts.walkover_defeats, figures.walkovers_penalised),
+                               figures.walkover_penalty, columns));
   }
 }
 
@@ -182,8 +184,7 @@ PointsBox FrenchBox(const UTILISATEUR& owner, const SAISON_JOUEUR* season) {
   std::vector<PointsLine> penalties;
   if (figures.walkovers_penalised != 0) {
     penalties.push_back(
-        {kIndent + FormatText(Msg(kMsgWalkoversPenalised),
-                              {facts.walkover_defeats, figures.walkovers_penalised}),
+        {kIndent + WalkoverText(facts.walkover_defeats, figures.walkovers_penalised),
          std::to_string(figures.walkover_penalty)});
   }
   AddItems(box, kMsgPenalties, kMsgNoPenalty, kMsgPenaltyTotal, penalties,
