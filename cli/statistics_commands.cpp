@@ -232,9 +232,10 @@ int RunStats(Invocation& call) {
   const UTILISATEUR& owner = document.Owner();
   if (const auto problem = ResolveFilter(pending, owner, filter)) return UsageError(call, *problem);
 
-  const StatisticsSelection selection = SelectMatches(owner, filter);
+  const std::vector<MatchFacts> all = GatherOwnerFacts(owner);
+  const StatisticsSelection selection = SelectMatches(all, filter);
   ChartModel model;
-  const MatchGroups groups = BuildStatisticsChart(chart, selection.selected, owner, model);
+  const MatchGroups groups = BuildStatisticsChart(chart, all, selection.selected, owner, model);
   const ChartReport report{StatisticsChartName(chart), static_cast<int>(selection.selected.size()),
                            selection.total, model, groups};
   if (json) {
@@ -315,10 +316,10 @@ int RunSummary(Invocation& call) {
   }
 
   const MatchMask mask = boxes.Mask();
-  const SummarySelection selection = SelectSeasonMatches(*season, mask);
+  const std::vector<MatchFacts> facts = GatherSeasonFacts(*season, owner);
+  const SummarySelection selection = SelectSeasonMatches(facts, mask);
   ChartModel model;
-  const MatchGroups groups =
-      BuildSummaryChart(chart, selection.selected, mask, season->Year(), model);
+  const MatchGroups groups = BuildSummaryChart(chart, selection.selected, season->Year(), model);
   const ChartReport report{SummaryChartName(chart), selection.counts.selected,
                            selection.counts.total, model, groups};
   const std::vector<std::string> text = SummaryLines(selection.counts);

@@ -1,15 +1,13 @@
 #include "stats/matches/match_filter.h"
 
 #include <algorithm>
-#include <array>
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
 #include "ranking/ranking_registry.h"
 #include "records/club.h"
 #include "records/event.h"
-#include "records/match.h"
-#include "records/player.h"
+#include "stats/matches/match_facts.h"
 
 namespace scorvane {
 namespace {
@@ -41,65 +39,37 @@ enum : int {
   kMsgSame = 360,
 };
 
-const EPREUVE* EventOf(const RENCONTRE& match) {
-  const EPREUVE_JOUEE* played = match.GetPlayedEvent();
-  return played ? played->Event() : nullptr;
-}
-
 // Whether `value` lies between the two bounds, both included, in either order.
 bool Between(int value, int a, int b) {
   return value >= std::min(a, b) && value <= std::max(a, b);
-}
-
-// The opponents a match is judged on: one for a singles, two for a doubles
-// (either may be missing).
-struct Opponents {
-  std::array<const JOUEUR*, 2> players{};
-  int count = 0;
-};
-
-Opponents OpponentsOf(const RENCONTRE& match) {
-  Opponents opponents;
-  if (match.IsSingles()) {
-    opponents.players[0] = static_cast<const RENCONTRE_SIMPLE&>(match).Opponent();
-    opponents.count = 1;
-  } else {
-    const auto& doubles = static_cast<const RENCONTRE_DOUBLE&>(match);
-    opponents.players = {doubles.FirstOpponent(), doubles.SecondOpponent()};
-    opponents.count = 2;
-  }
-  return opponents;
 }
 
 // A condition on the opponents: with rule 0 one opponent meeting it is
 // enough, with rule 1 every opponent must meet it. A missing player meets
 // nothing.
 template <class Condition>
-bool OpponentsMeet(const Opponents& opponents, int doubles_rule, Condition&& condition) {
+bool OpponentsMeet(const MatchFacts& match, int doubles_rule, Condition&& condition) {
   bool any = false;
   bool all = true;
-  for (int i = 0; i < opponents.count; ++i) {
-    const JOUEUR* player = opponents.players[static_cast<size_t>(i)];
-    const bool meets = player != nullptr && condition(*player);
+  for (int i = 0; i < match.opponent_count; ++i) {
+    const OpponentFacts& opponent = match.opponents[static_cast<size_t>(i)];
+    const bool meets = opponent.present && condition(opponent);
     any = any || meets;
     all = all && meets;
   }
   return doubles_rule == 1 ? all : any;
 }
 
-bool IsRanking(const CLASSEMENT& ranking) {
-  return ActiveSystem().IsValid(ranking.Value());
-}
-
 bool RankingBetween(const CLASSEMENT& ranking, const CLASSEMENT& a, const CLASSEMENT& b) {
-  if (!IsRanking(ranking)) return false;
+  if (!ActiveSystem().IsValid(ranking.Value())) return false;
   const bool better_than_both = ranking.IsBetterThan(a) && ranking.IsBetterThan(b);
   const bool worse_than_both = ranking.IsWorseThan(a) && ranking.IsWorseThan(b);
   return !better_than_both && !worse_than_both;
 }
 
 bool ComparesAsWanted(const CLASSEMENT& opponent, const CLASSEMENT& own, int comparison) {
-  if (!IsRanking(opponent) || !IsRanking(own)) return false;
+  const SYSTEME_CLASSEMENT& system = ActiveSystem();
+  if (!system.IsValid(opponent.Value()) || !system.IsValid(own.Value())) return false;
   switch (comparison) {
     case StatisticsFilter::kBetter:
       return opponent.IsBetterThan(own);
@@ -111,28 +81,27 @@ bool ComparesAsWanted(const CLASSEMENT& opponent, const CLASSEMENT& own, int com
 }
 
 // Conditions 1 to 10: the match and its event.
-bool MatchMeets(const StatisticsFilter& f, const RENCONTRE& match) {
-  const DATE_SIMPLE& date = match.GetDate();
+bool MatchMeets(const StatisticsFilter& f, const MatchFacts& m) {
   if (f.dates_on) {
-    const bool after_both = date.IsAfter(f.first_date) && date.IsAfter(f.second_date);
-    const bool before_both = date.IsBefore(f.first_date) && date.IsBefore(f.second_date);
-    if (after_both || before_both) return false;
+    const std::int32_t first =
+        DateKey(f.first_date.Day(), f.first_date.Month(), f.first_date.Year());
+    const std::int32_t second =
+        DateKey(f.second_date.Day(), f.second_date.Month(), f.second_date.Year());
+    if (!Between(m.date_key, first, second)) return false;
   }
-  const EPREUVE* event = EventOf(match);
-  if (f.event_type > 0 && !(event && event->Type() == f.event_type)) return false;
-  if (f.homologation > 0 && !(event && event->Homologation() == f.homologation - 1)) return false;
-  if (f.age_category > 0 && !(event && event->AgeCategory() == f.age_category - 1)) return false;
-  if (f.singles_doubles == 1 && !match.IsSingles()) return false;
-  if (f.singles_doubles == 2 && match.IsSingles()) return false;
-  const bool corporate = event && event->IsCorporate();
-  if (f.corporate == 1 && !corporate) return false;
-  if (f.corporate == 2 && corporate) return false;
-  if (f.surface && match.GetSurface() != f.surface) return false;
-  if (f.event && event != f.event) return false;
-  if (f.indoor == 1 && !match.IsIndoor()) return false;
-  if (f.indoor == 2 && match.IsIndoor()) return false;
-  if (f.won_lost == 1 && !match.Result().IsWon()) return false;
-  if (f.won_lost == 2 && match.Result().IsWon()) return false;
+  if (f.event_type > 0 && !(m.event && m.event_type == f.event_type)) return false;
+  if (f.homologation > 0 && !(m.event && m.homologation == f.homologation - 1)) return false;
+  if (f.age_category > 0 && !(m.event && m.age_category == f.age_category - 1)) return false;
+  if (f.singles_doubles == 1 && !m.singles) return false;
+  if (f.singles_doubles == 2 && m.singles) return false;
+  if (f.corporate == 1 && !m.corporate) return false;
+  if (f.corporate == 2 && m.corporate) return false;
+  if (f.surface && m.surface != f.surface) return false;
+  if (f.event && m.event != f.event) return false;
+  if (f.indoor == 1 && !m.indoor) return false;
+  if (f.indoor == 2 && m.indoor) return false;
+  if (f.won_lost == 1 && !m.won) return false;
+  if (f.won_lost == 2 && m.won) return false;
   return true;
 }
 
@@ -147,45 +116,32 @@ StatisticsFilter StatisticsFilter::Initial(const DATE_SIMPLE& today) {
   return filter;
 }
 
-bool PassesFilter(const StatisticsFilter& f, const RENCONTRE& match, const JOUEUR& owner) {
-  if (!MatchMeets(f, match)) return false;
-  const bool any_opponent_condition =
-      f.opponent_sex > 0 || f.handedness > 0 || f.ages_on || f.range_on || f.comparison_on;
-  if (!any_opponent_condition) return true;
-
-  const Opponents opponents = OpponentsOf(match);
-  const auto meet = [&](auto&& condition) {
-    return OpponentsMeet(opponents, f.doubles_rule, condition);
-  };
+bool PassesFilter(const StatisticsFilter& f, const MatchFacts& m) {
+  if (!MatchMeets(f, m)) return false;
+  const auto meet = [&](auto&& condition) { return OpponentsMeet(m, f.doubles_rule, condition); };
   if (f.opponent_sex > 0 &&
-      !meet([&](const JOUEUR& p) { return (p.Sex() != JOUEUR::kMan) == (f.opponent_sex == 2); })) {
+      !meet([&](const OpponentFacts& p) { return p.woman == (f.opponent_sex == 2); })) {
     return false;
   }
   if (f.handedness > 0 &&
-      !meet([&](const JOUEUR& p) { return p.IsLeftHanded() == (f.handedness == 1); })) {
+      !meet([&](const OpponentFacts& p) { return p.left_handed == (f.handedness == 1); })) {
     return false;
   }
-  if (f.ages_on) {
-    const int year = match.GetDate().Year();
-    const auto aged = [&](const JOUEUR& p) {
-      const int born = p.GetBirthYear();
-      return born >= ANNEE::kMin && born <= ANNEE::kMax &&
-             Between(year - born, f.age_min, f.age_max);
-    };
-    if (!meet(aged)) return false;
-  }
-  if (f.range_on && !meet([&](const JOUEUR& p) {
-        return RankingBetween(match.RankingAtMatch(p), f.range_left, f.range_right);
+  if (f.ages_on && !meet([&](const OpponentFacts& p) {
+        return p.birth_year >= ANNEE::kMin && p.birth_year <= ANNEE::kMax &&
+               Between(m.year - p.birth_year, f.age_min, f.age_max);
       })) {
     return false;
   }
-  if (f.comparison_on) {
-    const CLASSEMENT own = match.RankingAtMatch(owner);
-    if (!meet([&](const JOUEUR& p) {
-          return ComparesAsWanted(match.RankingAtMatch(p), own, f.comparison);
-        })) {
-      return false;
-    }
+  if (f.range_on && !meet([&](const OpponentFacts& p) {
+        return RankingBetween(CLASSEMENT(p.ranking), f.range_left, f.range_right);
+      })) {
+    return false;
+  }
+  if (f.comparison_on && !meet([&](const OpponentFacts& p) {
+        return ComparesAsWanted(CLASSEMENT(p.ranking), CLASSEMENT(m.own_ranking), f.comparison);
+      })) {
+    return false;
   }
   return true;
 }

@@ -12,9 +12,8 @@
 namespace scorvane {
 
 class EPREUVE;
-class JOUEUR;
-class RENCONTRE;
 class SURFACE;
+struct MatchFacts;
 
 // Each choice is the position in its drop-down list, 0 meaning "no
 // restriction"; the check boxes turn their filter on.
@@ -54,7 +53,7 @@ struct StatisticsFilter {
 // Opponent conditions look at the singles opponent, or at both doubles
 // opponents under the doubles rule; a missing opponent, birth year or
 // ranking never meets a condition.
-bool PassesFilter(const StatisticsFilter& filter, const RENCONTRE& match, const JOUEUR& owner);
+bool PassesFilter(const StatisticsFilter& filter, const MatchFacts& match);
 
 // One line per filter in force, in the printed order ("- Only singles", ...),
 // in the interface language.

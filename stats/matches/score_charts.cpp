@@ -6,7 +6,6 @@
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
-#include "records/match.h"
 #include "stats/matches/chart_palette.h"
 #include "stats/matches/chart_setup.h"
 #include "stats/matches/statistics_chart_parts.h"
@@ -36,16 +35,6 @@ void AddCategoryBars(ChartModel& model, std::array<Category, 4>& categories, siz
     groups[i].label = Msg(c.group_message);
     groups[i].id = id;
   }
-}
-
-// The one-game sets the owner won: the first counts of a score are the
-// games of the side that won the match.
-int OwnOneGameSets(const RESULTAT_RENCONTRE& result) {
-  return result.CountOneGameSets(result.IsWon() ? 1 : 2);
-}
-
-bool IsOneGameSet(const RESULTAT_RENCONTRE::Set& set) {
-  return set.first - set.second == 1 || set.second - set.first == 1;
 }
 
 // The difficulty classes: texts and colours of the four, best first.
@@ -83,7 +72,7 @@ size_t ShareClass(int part, int whole) {
 
 }  // namespace
 
-MatchGroups Tiebreaks(const Matches& selected, ChartModel& model) {
+MatchGroups Tiebreaks(const Rows& selected, ChartModel& model) {
   model.SetFractions(0.4, 0.15);
   ShowPercentAxis(model);
   // General, non-decisive and decisive tiebreak sets, in that order.
@@ -92,26 +81,24 @@ MatchGroups Tiebreaks(const Matches& selected, ChartModel& model) {
                                          {367, 380, {73, 167, 194}},
                                          {0, 0, {}}}};
   MatchGroups groups(3);
-  for (RENCONTRE* match : selected) {
-    const RESULTAT_RENCONTRE& result = match->Result();
-    int sets = result.CountOneGameSets(0);
+  for (const MatchFacts* match : selected) {
+    int sets = match->one_game_sets;
     if (sets == 0 || !PlayedOut(*match)) continue;
-    int won = OwnOneGameSets(result);
-    groups[0].matches.push_back(match);
+    int won = match->own_one_game_sets;
+    groups[0].matches.push_back(match->match);
     categories[0].played += sets;
     categories[0].won += won;
-    const int count = result.CountSets(0);
-    if (count % 2 == 1 && IsOneGameSet(result.SetAt(count - 1))) {
-      groups[2].matches.push_back(match);
+    if (match->sets % 2 == 1 && match->last_set_one_game) {
+      groups[2].matches.push_back(match->match);
       ++categories[2].played;
       --sets;
-      if (result.IsWon()) {
+      if (match->won) {
         ++categories[2].won;
         --won;
       }
     }
     if (sets > 0) {
-      groups[1].matches.push_back(match);
+      groups[1].matches.push_back(match->match);
       categories[1].played += sets;
       categories[1].won += won;
     }
@@ -120,7 +107,7 @@ MatchGroups Tiebreaks(const Matches& selected, ChartModel& model) {
   return groups;
 }
 
-MatchGroups Sets(const Matches& selected, ChartModel& model) {
+MatchGroups Sets(const Rows& selected, ChartModel& model) {
   model.SetFractions(0.4, 0.15);
   ShowPercentAxis(model);
   // All matches, two sets, three sets, the others.
@@ -129,20 +116,20 @@ MatchGroups Sets(const Matches& selected, ChartModel& model) {
                                          {373, 376, {245, 200, 116}},
                                          {374, 377, {192, 192, 192}}}};
   MatchGroups groups(4);
-  for (RENCONTRE* match : selected) {
-    const int sets = match->Result().CountSets(0);
+  for (const MatchFacts* match : selected) {
+    const int sets = match->sets;
     const size_t column = !PlayedOut(*match) ? 3 : sets == 2 ? 1 : sets == 3 ? 2 : 3;
     for (const size_t i : {size_t{0}, column}) {
-      groups[i].matches.push_back(match);
+      groups[i].matches.push_back(match->match);
       ++categories[i].played;
-      if (match->Result().IsWon()) ++categories[i].won;
+      if (match->won) ++categories[i].won;
     }
   }
   AddCategoryBars(model, categories, 4, groups);
   return groups;
 }
 
-MatchGroups Difficulty(const Matches& selected, bool victories, ChartModel& model) {
+MatchGroups Difficulty(const Rows& selected, bool victories, ChartModel& model) {
   MakePie(model);
   const std::array<DifficultyClass, 4>& classes = victories ? kVictoryClasses : kDefeatClasses;
   MatchGroups groups(classes.size());
@@ -150,12 +137,11 @@ MatchGroups Difficulty(const Matches& selected, bool victories, ChartModel& mode
     groups[i].label = Msg(classes[i].group_label);
     groups[i].id = static_cast<std::int64_t>(i + 1);
   }
-  for (RENCONTRE* match : selected) {
-    const RESULTAT_RENCONTRE& result = match->Result();
-    if (result.IsWon() != victories || !PlayedOut(*match) || result.CountSets(0) < 1) continue;
-    // Victories are judged on the owner's share, defeats on the opponent's.
-    const int winner_games = result.CountGames(1);
-    groups[ShareClass(winner_games, result.CountGames(0))].matches.push_back(match);
+  for (const MatchFacts* match : selected) {
+    if (match->won != victories || !PlayedOut(*match) || match->sets < 1) continue;
+    // Victories are judged on the owner's share, defeats on the opponent's:
+    // both are the share of the side that won.
+    groups[ShareClass(match->winner_games, match->games)].matches.push_back(match->match);
   }
 
   GROUPE_DONNEES& series = AddSeries(model);

@@ -7,7 +7,6 @@
 #include "base/text_format.h"
 #include "ranking/ranking_registry.h"
 #include "records/owner.h"
-#include "records/palmares.h"
 #include "records/season.h"
 #include "stats/matches/chart_palette.h"
 #include "stats/matches/chart_setup.h"
@@ -27,10 +26,6 @@ constexpr int kMsgLostWith = 409;
 
 namespace statistics_charts {
 
-bool PlayedOut(const RENCONTRE& match) {
-  return !match.Result().IsWalkover() && !match.Result().IsRetirement();
-}
-
 void AddWonLostLegend(ChartModel& model) {
   model.SetLegendPosition(ChartModel::kLegendRight);
   model.AddLegendEntry(INFO_LEGENDE::kColouredBox, kVictoryColour, Msg(kMsgMatchesWon), Rgb());
@@ -46,11 +41,11 @@ void ShowPercentAxis(ChartModel& model) {
   axis.label_interval = 10;
 }
 
-MatchGroups WonLost(const Matches& selected, ChartModel& model) {
+MatchGroups WonLost(const Rows& selected, ChartModel& model) {
   MakePie(model);
   MatchGroups groups = {{Msg(kMsgMatchesWon), 1, {}}, {Msg(kMsgMatchesLost), 2, {}}};
-  for (RENCONTRE* match : selected)
-    groups[match->Result().IsWon() ? 0 : 1].matches.push_back(match);
+  for (const MatchFacts* match : selected)
+    groups[match->won ? 0 : 1].matches.push_back(match->match);
   const int won = static_cast<int>(groups[0].matches.size());
   const int lost = static_cast<int>(groups[1].matches.size());
   const int won_percent = Percentage(won, won + lost);
@@ -80,7 +75,7 @@ void StartRankingBars(ChartModel& model) {
   model.CategoryAxis().title_shown = true;
 }
 
-MatchGroups FillRankingBars(const Matches& selected, const RankingCategories& categories,
+MatchGroups FillRankingBars(const Rows& selected, const RankingCategories& categories,
                             const GroupLabel& won_label, const GroupLabel& lost_label,
                             ChartModel& model) {
   GROUPE_DONNEES& won = AddSeries(model);
@@ -101,10 +96,10 @@ MatchGroups FillRankingBars(const Matches& selected, const RankingCategories& ca
     groups.push_back({lost_label(category.label), 2 * k + 2, {}});
     model.CategoryAxis().AddLabel(k, category.axis_label, false, k);
   }
-  for (RENCONTRE* match : selected) {
-    const int k = categories.IndexOf(match->GetOpponentRanking());
+  for (const MatchFacts* match : selected) {
+    const int k = categories.IndexOf(CLASSEMENT(match->opponent_side_ranking));
     if (k < 0) continue;
-    groups[static_cast<size_t>(2 * k + (match->Result().IsWon() ? 0 : 1))].matches.push_back(match);
+    groups[static_cast<size_t>(2 * k + (match->won ? 0 : 1))].matches.push_back(match->match);
   }
   for (size_t i = 0; i < groups.size(); ++i) {
     const int count = static_cast<int>(groups[i].matches.size());
@@ -115,19 +110,20 @@ MatchGroups FillRankingBars(const Matches& selected, const RankingCategories& ca
   return groups;
 }
 
-MatchGroups PlayedRanks(const Matches& selected, const UTILISATEUR& owner, ChartModel& model) {
+MatchGroups PlayedRanks(const std::vector<MatchFacts>& all, const Rows& selected,
+                        const UTILISATEUR& owner, ChartModel& model) {
   StartRankingBars(model);
   const SAISON_JOUEUR* season = owner.GetActiveSeason();
-  const PALMARES* palmares = season ? season->Palmares() : nullptr;
-  if (!palmares) return {};
+  if (!season || !season->Palmares()) return {};
 
   // The range is that of the opponents met in the active season, one step
   // further on the better side.
   const SYSTEME_CLASSEMENT& system = ActiveSystem();
   bool found = false;
   CLASSEMENT best, worst;
-  for (const RENCONTRE* match : palmares->Matches()) {
-    const CLASSEMENT ranking = match->GetOpponentRanking();
+  for (const MatchFacts& match : all) {
+    if (match.season != season) continue;
+    const CLASSEMENT ranking(match.opponent_side_ranking);
     if (!system.IsValid(ranking.Value())) continue;
     if (!found || ranking.IsBetterThan(best)) best = ranking;
     if (!found || ranking.IsWorseThan(worst)) worst = ranking;
@@ -149,12 +145,16 @@ std::string StatisticsChartName(int chart) {
   return Msg(kChartNames[chart]);
 }
 
-StatisticsSelection SelectMatches(const UTILISATEUR& owner, const StatisticsFilter& filter) {
+std::vector<MatchFacts> GatherOwnerFacts(const UTILISATEUR& owner) {
+  return GatherFacts(OwnerMatches(owner), owner);
+}
+
+StatisticsSelection SelectMatches(const std::vector<MatchFacts>& all,
+                                  const StatisticsFilter& filter) {
   StatisticsSelection selection;
-  const std::vector<RENCONTRE*> all = OwnerMatches(owner);
   selection.total = static_cast<int>(all.size());
-  for (RENCONTRE* match : all) {
-    if (PassesFilter(filter, *match, owner)) selection.selected.push_back(match);
+  for (const MatchFacts& match : all) {
+    if (PassesFilter(filter, match)) selection.selected.push_back(&match);
   }
   return selection;
 }
@@ -163,14 +163,15 @@ std::string SelectedCountText(int selected, int total) {
   return FormatText("%s : %d / %d", {Msg(kMsgSelectedMatches), selected, total});
 }
 
-MatchGroups BuildStatisticsChart(int chart, const std::vector<RENCONTRE*>& selected,
+MatchGroups BuildStatisticsChart(int chart, const std::vector<MatchFacts>& all,
+                                 const std::vector<const MatchFacts*>& selected,
                                  const UTILISATEUR& owner, ChartModel& model) {
   using namespace statistics_charts;
   if (chart < 0 || chart >= kStatisticsChartCount) chart = kWonLostChart;
   StartChart(model, StatisticsChartName(chart));
   switch (chart) {
     case kPlayedRanksChart:
-      return PlayedRanks(selected, owner, model);
+      return PlayedRanks(all, selected, owner, model);
     case kPlayedSurfacesChart:
       return PlayedSurfaces(selected, StatisticsSurfaceLabels(), model);
     case kSurfaceSuccessChart:

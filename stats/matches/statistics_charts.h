@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "stats/chart/chart_model.h"
+#include "stats/matches/match_facts.h"
 #include "stats/matches/match_filter.h"
 #include "stats/matches/match_groups.h"
 
 namespace scorvane {
 
-class RENCONTRE;
 class UTILISATEUR;
 
 // The charts, in the order of the page's list.
@@ -32,21 +32,26 @@ inline constexpr int kStatisticsChartCount = 9;
 // The chart's name in the interface language (also its title).
 std::string StatisticsChartName(int chart);
 
-// The owner's matches that pass the filter, in the statistics' order, and
-// how many matches the owner has in all.
+// The facts of every match of the owner, in the statistics' order: gathered
+// when the document changes, read by every filter click.
+std::vector<MatchFacts> GatherOwnerFacts(const UTILISATEUR& owner);
+
+// The matches that pass the filter, and how many there are in all.
 struct StatisticsSelection {
-  std::vector<RENCONTRE*> selected;
+  std::vector<const MatchFacts*> selected;
   int total = 0;
 };
-StatisticsSelection SelectMatches(const UTILISATEUR& owner, const StatisticsFilter& filter);
+StatisticsSelection SelectMatches(const std::vector<MatchFacts>& all,
+                                  const StatisticsFilter& filter);
 
 // "Selected matches : N / T" in the interface language.
 std::string SelectedCountText(int selected, int total);
 
 // Empties the model and fills it with chart `chart` (0..8; any other number
 // builds chart 0) of the selected matches. "Played Ranks" takes its range
-// from the owner's active season, whatever the filters.
-MatchGroups BuildStatisticsChart(int chart, const std::vector<RENCONTRE*>& selected,
+// from the owner's active season among `all`, whatever the filters.
+MatchGroups BuildStatisticsChart(int chart, const std::vector<MatchFacts>& all,
+                                 const std::vector<const MatchFacts*>& selected,
                                  const UTILISATEUR& owner, ChartModel& model);
 
 }  // namespace scorvane

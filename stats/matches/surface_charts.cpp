@@ -2,7 +2,6 @@
 // of them won, and the matches won and lost side by side.
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
-#include "records/match.h"
 #include "stats/matches/chart_palette.h"
 #include "stats/matches/chart_setup.h"
 #include "stats/matches/statistics_chart_parts.h"
@@ -18,14 +17,6 @@ enum : int {
   kMsgLostOn = 363,
 };
 
-std::vector<RENCONTRE*> WonOrLost(const std::vector<RENCONTRE*>& matches, bool won) {
-  std::vector<RENCONTRE*> kept;
-  for (RENCONTRE* match : matches) {
-    if (match->Result().IsWon() == won) kept.push_back(match);
-  }
-  return kept;
-}
-
 GroupLabel Filled(int message) {
   return [message](const std::string& name) { return FormatText(Msg(message), {name}); };
 }
@@ -36,8 +27,7 @@ SurfaceLabels StatisticsSurfaceLabels() {
   return {Filled(kMsgResultsOn), Filled(kMsgWonOn), Filled(kMsgLostOn), Msg(kMsgNoMatch)};
 }
 
-MatchGroups PlayedSurfaces(const Matches& selected, const SurfaceLabels& labels,
-                           ChartModel& model) {
+MatchGroups PlayedSurfaces(const Rows& selected, const SurfaceLabels& labels, ChartModel& model) {
   MakePie(model);
   const UTILISATION_TOUTES_SURFACES tally = UTILISATION_TOUTES_SURFACES::Tally(selected);
   GROUPE_DONNEES& series = AddSeries(model);
@@ -55,7 +45,7 @@ MatchGroups PlayedSurfaces(const Matches& selected, const SurfaceLabels& labels,
   return groups;
 }
 
-MatchGroups SurfaceSuccess(const Matches& selected, ChartModel& model) {
+MatchGroups SurfaceSuccess(const Rows& selected, ChartModel& model) {
   model.SetFractions(0.6, 0.2);
   ShowPercentAxis(model);
   const UTILISATION_TOUTES_SURFACES tally = UTILISATION_TOUTES_SURFACES::Tally(selected);
@@ -64,7 +54,8 @@ MatchGroups SurfaceSuccess(const Matches& selected, ChartModel& model) {
   for (size_t i = 0; i < tally.entries.size(); ++i) {
     const UTILISATION_SURFACE& entry = tally.entries[i];
     const auto id = static_cast<std::int64_t>(i);
-    const int percent = Percentage(entry.won, static_cast<std::int64_t>(entry.matches.size()));
+    const int percent = Percentage(static_cast<std::int64_t>(entry.won.size()),
+                                   static_cast<std::int64_t>(entry.matches.size()));
     AddValue(series, percent, id, PercentLabel(percent), PaletteColour(i));
     model.CategoryAxis().AddLabel(id, entry.Name(), false, id);
     groups.push_back({FormatText(Msg(kMsgResultsOn), {entry.Name()}), id, entry.matches});
@@ -72,8 +63,7 @@ MatchGroups SurfaceSuccess(const Matches& selected, ChartModel& model) {
   return groups;
 }
 
-MatchGroups SurfaceResults(const Matches& selected, const SurfaceLabels& labels,
-                           ChartModel& model) {
+MatchGroups SurfaceResults(const Rows& selected, const SurfaceLabels& labels, ChartModel& model) {
   model.SetFractions(0.6, 0.2);
   AddWonLostLegend(model);
   ChartAxis& axis = model.ValueAxis();
@@ -97,11 +87,11 @@ MatchGroups SurfaceResults(const Matches& selected, const SurfaceLabels& labels,
                                   static_cast<std::int64_t>(i));
     for (const bool victories : {true, false}) {
       GROUPE_DONNEES& series = victories ? won : lost;
-      const int count = victories ? entry.won : entry.Lost();
+      const std::vector<RENCONTRE*>& matches = victories ? entry.won : entry.lost;
+      const int count = static_cast<int>(matches.size());
       series.AddValue(count, next_id);
       series.AddLabel(count == 0 ? std::string() : CountLabel(count), false);
-      groups.push_back({(victories ? labels.won : labels.lost)(name), next_id,
-                        WonOrLost(entry.matches, victories)});
+      groups.push_back({(victories ? labels.won : labels.lost)(name), next_id, matches});
       ++next_id;
     }
   }

@@ -4,7 +4,7 @@
 
 #include "base/catalogue/messages.h"
 #include "records/club.h"
-#include "records/match.h"
+#include "stats/matches/match_facts.h"
 
 namespace scorvane {
 
@@ -17,16 +17,15 @@ std::string UTILISATION_SURFACE::Name() const {
 }
 
 UTILISATION_TOUTES_SURFACES UTILISATION_TOUTES_SURFACES::Tally(
-    const std::vector<RENCONTRE*>& matches) {
+    const std::vector<const MatchFacts*>& matches) {
   UTILISATION_TOUTES_SURFACES tally;
   std::unordered_map<const SURFACE*, size_t> index;
-  for (RENCONTRE* match : matches) {
-    const SURFACE* surface = match->GetSurface();
-    const auto [found, added] = index.try_emplace(surface, tally.entries.size());
-    if (added) tally.entries.push_back(UTILISATION_SURFACE{surface, {}, 0});
+  for (const MatchFacts* match : matches) {
+    const auto [found, added] = index.try_emplace(match->surface, tally.entries.size());
+    if (added) tally.entries.push_back(UTILISATION_SURFACE{match->surface, {}, {}, {}});
     UTILISATION_SURFACE& entry = tally.entries[found->second];
-    entry.matches.push_back(match);
-    if (match->Result().IsWon()) ++entry.won;
+    entry.matches.push_back(match->match);
+    (match->won ? entry.won : entry.lost).push_back(match->match);
   }
   const auto none = index.find(nullptr);
   if (none != index.end() && none->second + 1 != tally.entries.size()) {

@@ -10,21 +10,22 @@ namespace scorvane {
 
 class RENCONTRE;
 class SURFACE;
+struct MatchFacts;
 
 struct UTILISATION_SURFACE {
   const SURFACE* surface = nullptr;  // none for the matches without surface
   std::vector<RENCONTRE*> matches;
-  int won = 0;
+  std::vector<RENCONTRE*> won;
+  std::vector<RENCONTRE*> lost;
 
   // The surface's name, or "<Unknown>" in the interface language.
   std::string Name() const;
-  int Lost() const { return static_cast<int>(matches.size()) - won; }
 };
 
 struct UTILISATION_TOUTES_SURFACES {
   std::vector<UTILISATION_SURFACE> entries;
 
-  static UTILISATION_TOUTES_SURFACES Tally(const std::vector<RENCONTRE*>& matches);
+  static UTILISATION_TOUTES_SURFACES Tally(const std::vector<const MatchFacts*>& matches);
 };
 
 }  // namespace scorvane

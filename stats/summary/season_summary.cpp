@@ -3,7 +3,6 @@
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
 #include "ranking/ranking_registry.h"
-#include "records/match.h"
 #include "records/owner.h"
 #include "records/season.h"
 #include "stats/matches/match_source.h"
@@ -48,14 +47,17 @@ MatchMask SummaryFilter::Mask() const {
   return mask;
 }
 
-SummarySelection SelectSeasonMatches(const SAISON_JOUEUR& season, const MatchMask& mask) {
+std::vector<MatchFacts> GatherSeasonFacts(const SAISON_JOUEUR& season, const UTILISATEUR& owner) {
+  return GatherFacts(SeasonMatches(season), owner);
+}
+
+SummarySelection SelectSeasonMatches(const std::vector<MatchFacts>& season, const MatchMask& mask) {
   SummarySelection selection;
-  const std::vector<RENCONTRE*> matches = SeasonMatches(season);
-  selection.counts.total = static_cast<int>(matches.size());
-  for (RENCONTRE* match : matches) {
-    if (!mask.Accepts(*match)) continue;
-    selection.selected.push_back(match);
-    ++(match->Result().IsWon() ? selection.counts.won : selection.counts.lost);
+  selection.counts.total = static_cast<int>(season.size());
+  for (const MatchFacts& match : season) {
+    if (!mask.Accepts(*match.match)) continue;
+    selection.selected.push_back(&match);
+    ++(match.won ? selection.counts.won : selection.counts.lost);
   }
   selection.counts.selected = static_cast<int>(selection.selected.size());
   return selection;

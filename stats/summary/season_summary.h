@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "records/palmares.h"
+#include "stats/matches/match_facts.h"
 
 namespace scorvane {
 
@@ -38,12 +39,15 @@ struct SummaryCounts {
   int lost = 0;
 };
 
-// The season's matches the mask accepts, in the statistics' order, and the counts.
+// The facts of the season's matches, in the statistics' order.
+std::vector<MatchFacts> GatherSeasonFacts(const SAISON_JOUEUR& season, const UTILISATEUR& owner);
+
+// The season's matches the mask accepts, and the counts.
 struct SummarySelection {
-  std::vector<RENCONTRE*> selected;
+  std::vector<const MatchFacts*> selected;
   SummaryCounts counts;
 };
-SummarySelection SelectSeasonMatches(const SAISON_JOUEUR& season, const MatchMask& mask);
+SummarySelection SelectSeasonMatches(const std::vector<MatchFacts>& season, const MatchMask& mask);
 
 // The text of the summary box on screen: "\n\nSELECTED MATCHES\n\n3 matches /
 // 5\n2 matches won - 1 match lost", and in its printed form.

@@ -6,7 +6,6 @@
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
 #include "ranking/ranking_registry.h"
-#include "records/match.h"
 #include "stats/matches/chart_palette.h"
 #include "stats/matches/chart_setup.h"
 #include "stats/matches/ranking_categories.h"
@@ -16,7 +15,7 @@ namespace scorvane {
 namespace {
 
 using statistics_charts::GroupLabel;
-using Matches = std::vector<RENCONTRE*>;
+using statistics_charts::Rows;
 
 enum : int {
   kMsgFirstChart = 162,
@@ -77,13 +76,13 @@ std::string OnTwoLines(std::string text) {
   return text;
 }
 
-MatchGroups PlayedRanks(const Matches& selected, int year, ChartModel& model) {
+MatchGroups PlayedRanks(const Rows& selected, int year, ChartModel& model) {
   statistics_charts::StartRankingBars(model);
   const SYSTEME_CLASSEMENT& system = ActiveSystem();
   bool found = false;
   CLASSEMENT best, worst;
-  for (const RENCONTRE* match : selected) {
-    const CLASSEMENT ranking = match->GetOpponentRanking();
+  for (const MatchFacts* match : selected) {
+    const CLASSEMENT ranking(match->opponent_side_ranking);
     if (!system.IsValid(ranking.Value())) continue;
     if (!found || ranking.IsBetterThan(best)) best = ranking;
     if (!found || ranking.IsWorseThan(worst)) worst = ranking;
@@ -96,59 +95,49 @@ MatchGroups PlayedRanks(const Matches& selected, int year, ChartModel& model) {
                                             NameThenYear(kMsgLostWithRanking, year), model);
 }
 
-MatchGroups SignificantResults(const Matches& selected, const MatchMask& mask, int year,
-                               ChartModel& model) {
+// Six groups: won then lost, against a better, the same and a worse
+// ranking than the owner's at the time of the match, compared as the match
+// mask compares them (a match without a ranking compares as its value -1).
+MatchGroups SignificantResults(const Rows& selected, int year, ChartModel& model) {
   model.SetFractions(0.6, 0.2);
-  struct Kind {
-    bool won;
-    bool better;
-    bool equal;
-    bool worse;
-    int bar_label;
-  };
-  const std::array<Kind, 6> kinds = {{{true, true, false, false, 174},
-                                      {false, true, false, false, 176},
-                                      {true, false, true, false, 178},
-                                      {false, false, true, false, 180},
-                                      {true, false, false, true, 182},
-                                      {false, false, false, true, 184}}};
-  MatchGroups groups;
+  constexpr int kFirstBarLabel = 174;  // then pairs of bar label and group title
+  MatchGroups groups(6);
+  for (size_t i = 0; i < groups.size(); ++i) {
+    groups[i].id = static_cast<std::int64_t>(i + 1);
+    groups[i].label =
+        FormatText(Msg(kMsgInYear), {Msg(kFirstBarLabel + 2 * static_cast<int>(i) + 1), year});
+  }
+  for (const MatchFacts* match : selected) {
+    const CLASSEMENT opponent(match->opponent_side_ranking);
+    const CLASSEMENT own(match->own_ranking);
+    const size_t side = match->won ? 0 : 1;
+    if (opponent.IsBetterThan(own)) groups[side].matches.push_back(match->match);
+    if (opponent.Equals(own)) groups[2 + side].matches.push_back(match->match);
+    if (opponent.IsWorseThan(own)) groups[4 + side].matches.push_back(match->match);
+  }
   GROUPE_DONNEES& series = AddSeries(model);
-  for (size_t i = 0; i < kinds.size(); ++i) {
-    const Kind& kind = kinds[i];
-    MatchMask group_mask = mask;
-    group_mask.flags |= kind.won ? MatchMask::kOnlyWon : MatchMask::kOnlyLost;
-    group_mask.compare_with_owner = true;
-    group_mask.require_better = kind.better;
-    group_mask.require_equal = kind.equal;
-    group_mask.require_worse = kind.worse;
-    const auto id = static_cast<std::int64_t>(i + 1);
-    GROUPE_RENCONTRES group{FormatText(Msg(kMsgInYear), {Msg(kind.bar_label + 1), year}), id, {}};
-    for (RENCONTRE* match : selected) {
-      if (group_mask.Accepts(*match)) group.matches.push_back(match);
-    }
-    const int count = static_cast<int>(group.matches.size());
-    AddValue(series, count, id, count == 0 ? std::string() : FormatText(" %d", {count}),
-             kind.won ? kVictoryColour : kDefeatColour);
-    std::string label = Msg(kind.bar_label);
+  for (size_t i = 0; i < groups.size(); ++i) {
+    const int count = static_cast<int>(groups[i].matches.size());
+    AddValue(series, count, groups[i].id, count == 0 ? std::string() : FormatText(" %d", {count}),
+             i % 2 == 0 ? kVictoryColour : kDefeatColour);
+    std::string label = Msg(kFirstBarLabel + 2 * static_cast<int>(i));
     if (count == 0) label += ": 0";
-    model.CategoryAxis().AddLabel(static_cast<std::int64_t>(i), OnTwoLines(label), false, id);
-    groups.push_back(std::move(group));
+    model.CategoryAxis().AddLabel(static_cast<std::int64_t>(i), OnTwoLines(label), false,
+                                  groups[i].id);
   }
   CountAxis(model, LargestValue(model));
   return groups;
 }
 
-MatchGroups MonthlyResults(const Matches& selected, int year, ChartModel& model) {
+MatchGroups MonthlyResults(const Rows& selected, int year, ChartModel& model) {
   constexpr int kSlots = 24;
-  std::array<std::array<Matches, 2>, kSlots> slots;  // won, lost
+  std::array<std::array<std::vector<RENCONTRE*>, 2>, kSlots> slots;  // won, lost
   int first = kSlots;
   int last = -1;
-  for (RENCONTRE* match : selected) {
-    const DATE_SIMPLE& date = match->GetDate();
-    const int month = std::clamp(date.Month(), 1, 12);
-    const int slot = date.Year() == year - 1 ? month - 1 : 12 + month - 1;
-    slots[static_cast<size_t>(slot)][match->Result().IsWon() ? 0 : 1].push_back(match);
+  for (const MatchFacts* match : selected) {
+    const int month = std::clamp<int>(match->month, 1, 12);
+    const int slot = match->year == year - 1 ? month - 1 : 12 + month - 1;
+    slots[static_cast<size_t>(slot)][match->won ? 0 : 1].push_back(match->match);
     first = std::min(first, slot);
     last = std::max(last, slot);
   }
@@ -177,7 +166,8 @@ MatchGroups MonthlyResults(const Matches& selected, int year, ChartModel& model)
     const std::string month = FormatText("%s %d", {month_name, slot < 12 ? year - 1 : year});
     model.CategoryAxis().AddLabel(slot - first, month_name, false, slot);
     for (int side = 0; side < 2; ++side) {
-      Matches& matches = slots[static_cast<size_t>(slot)][static_cast<size_t>(side)];
+      std::vector<RENCONTRE*>& matches =
+          slots[static_cast<size_t>(slot)][static_cast<size_t>(side)];
       const int count = static_cast<int>(matches.size());
       GROUPE_DONNEES& series = side == 0 ? won : lost;
       series.AddValue(count, next_id);
@@ -199,8 +189,8 @@ std::string SummaryChartName(int chart) {
   return Msg(kMsgFirstChart + chart);
 }
 
-MatchGroups BuildSummaryChart(int chart, const std::vector<RENCONTRE*>& selected,
-                              const MatchMask& mask, int year, ChartModel& model) {
+MatchGroups BuildSummaryChart(int chart, const std::vector<const MatchFacts*>& selected, int year,
+                              ChartModel& model) {
   using namespace statistics_charts;
   if (chart < 0 || chart >= kSummaryChartCount) chart = kSummaryRanksChart;
   StartChart(model, SummaryChartName(chart));
@@ -211,7 +201,7 @@ MatchGroups BuildSummaryChart(int chart, const std::vector<RENCONTRE*>& selected
   labels.no_match = std::string(Msg(kMsgNoMatchStart)) + "\n" + Msg(kMsgNoMatchEnd);
   switch (chart) {
     case kSignificantResultsChart:
-      return SignificantResults(selected, mask, year, model);
+      return SignificantResults(selected, year, model);
     case kMonthlyResultsChart:
       return MonthlyResults(selected, year, model);
     case kSummarySurfacesChart:

@@ -5,13 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "records/palmares.h"
 #include "stats/chart/chart_model.h"
+#include "stats/matches/match_facts.h"
 #include "stats/matches/match_groups.h"
 
 namespace scorvane {
-
-class RENCONTRE;
 
 enum SummaryChart : int {
   kSummaryRanksChart = 0,
@@ -26,11 +24,10 @@ inline constexpr int kSummaryChartCount = 5;
 std::string SummaryChartName(int chart);
 
 // Empties the model and fills it with chart `chart` (0..4; any other number
-// builds chart 0) of season `year`'s matches that `mask` selected.
-// "Significative Results" splits them again by outcome and by the
-// opponent's ranking against the owner's, through `mask` with those
-// conditions added.
-MatchGroups BuildSummaryChart(int chart, const std::vector<RENCONTRE*>& selected,
-                              const MatchMask& mask, int year, ChartModel& model);
+// builds chart 0) of season `year`'s selected matches. "Significative
+// Results" splits them again by outcome and by the opponent's ranking
+// against the owner's, as the match mask compares them.
+MatchGroups BuildSummaryChart(int chart, const std::vector<const MatchFacts*>& selected, int year,
+                              ChartModel& model);
 
 }  // namespace scorvane

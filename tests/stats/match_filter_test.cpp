@@ -4,6 +4,8 @@
 // and the printed lines of the filters in force.
 #include "stats/matches/match_filter.h"
 
+#include "stats/matches/match_facts.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -62,7 +64,8 @@ class MatchFilterTest : public testing::CoreTest {
   std::string Passing(const StatisticsFilter& filter) {
     std::string names;
     for (const auto& [match, name] : names_) {
-      if (PassesFilter(filter, *match, Owner())) names += (names.empty() ? "" : " ") + name;
+      const MatchFacts facts = GatherFacts({match}, Owner()).front();
+      if (PassesFilter(filter, facts)) names += (names.empty() ? "" : " ") + name;
     }
     return names;
   }
@@ -75,7 +78,7 @@ class MatchFilterTest : public testing::CoreTest {
   JOUEUR* bob_ = nullptr;
   JOUEUR* cid_ = nullptr;
   EPREUVE_JOUEE* open_ = nullptr;
-  std::vector<std::pair<const RENCONTRE*, std::string>> names_;
+  std::vector<std::pair<RENCONTRE*, std::string>> names_;
 };
 
 TEST_F(MatchFilterTest, TwoDatesBoundThePeriodInEitherOrderBothIncluded) {
@@ -177,9 +180,10 @@ TEST_F(MatchFilterTest, AMissingDoublesOpponentIsNeverReadAndNeverQualifies) {
   filter.ages_on = true;
   filter.range_on = true;
   filter.comparison_on = true;
-  EXPECT_TRUE(PassesFilter(filter, *doubles, Owner()));
+  const MatchFacts facts = GatherFacts({doubles}, Owner()).front();
+  EXPECT_TRUE(PassesFilter(filter, facts));
   filter.doubles_rule = 1;
-  EXPECT_FALSE(PassesFilter(filter, *doubles, Owner()));
+  EXPECT_FALSE(PassesFilter(filter, facts));
 }
 
 TEST_F(MatchFilterTest, PrintedLinesNameEveryFilterInForceInOrder) {

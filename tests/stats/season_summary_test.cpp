@@ -34,10 +34,12 @@ class SeasonSummaryTest : public testing::CoreTest {
     return match;
   }
   SummarySelection Select(const SummaryFilter& filter) {
-    return SelectSeasonMatches(*season_, filter.Mask());
+    facts_ = GatherSeasonFacts(*season_, Owner());
+    return SelectSeasonMatches(facts_, filter.Mask());
   }
   MatchGroups Chart(int chart, const SummaryFilter& filter = {}) {
-    return BuildSummaryChart(chart, Select(filter).selected, filter.Mask(), 2001, model_);
+    const SummarySelection selection = Select(filter);
+    return BuildSummaryChart(chart, selection.selected, 2001, model_);
   }
   std::vector<std::string> AxisLabels() const {
     std::vector<std::string> texts;
@@ -47,6 +49,7 @@ class SeasonSummaryTest : public testing::CoreTest {
   }
 
   SAISON_JOUEUR* season_ = nullptr;
+  std::vector<MatchFacts> facts_;
   ChartModel model_;
 };
 
@@ -81,8 +84,8 @@ TEST_F(SeasonSummaryTest, EachClearedBoxLeavesItsKindOfMatchOut) {
   };
   const auto kept = [&](const SummaryFilter& filter) {
     std::set<std::string> sorted;
-    for (const RENCONTRE* match : Select(filter).selected)
-      sorted.insert(names[match]);
+    for (const MatchFacts* match : Select(filter).selected)
+      sorted.insert(names[match->match]);
     std::string text;
     for (const std::string& name : sorted)
       text += (text.empty() ? "" : " ") + name;

@@ -38,9 +38,10 @@ class StatisticsChartsTest : public testing::CoreTest {
     return b().Singles(open_, b().Player("P", grade, {{2001, grade}}), won, score, walkover);
   }
   MatchGroups Build(int chart) {
+    facts_ = GatherOwnerFacts(Owner());
     const StatisticsSelection selection =
-        SelectMatches(Owner(), StatisticsFilter::Initial(DATE_SIMPLE(15, 6, 2001)));
-    return BuildStatisticsChart(chart, selection.selected, Owner(), model_);
+        SelectMatches(facts_, StatisticsFilter::Initial(DATE_SIMPLE(15, 6, 2001)));
+    return BuildStatisticsChart(chart, facts_, selection.selected, Owner(), model_);
   }
   // The size of each group, by id order of the groups.
   static std::vector<size_t> Sizes(const MatchGroups& groups) {
@@ -57,6 +58,7 @@ class StatisticsChartsTest : public testing::CoreTest {
   }
 
   EPREUVE_JOUEE* open_ = nullptr;
+  std::vector<MatchFacts> facts_;
   ChartModel model_;
 };
 
@@ -209,13 +211,15 @@ TEST_F(StatisticsChartsTest, EveryChartsGroupsHoldExactlyWhatItsValuesCount) {
   GenerateDocument(Doc(), options);
   StatisticsFilter filter = StatisticsFilter::Initial(DATE_SIMPLE(15, 6, 2001));
   filter.corporate = 2;
-  const StatisticsSelection selection = SelectMatches(Owner(), filter);
+  facts_ = GatherOwnerFacts(Owner());
+  const StatisticsSelection selection = SelectMatches(facts_, filter);
   const size_t selected = selection.selected.size();
   ASSERT_GT(selected, 100u);
   ASSERT_LT(selected, static_cast<size_t>(selection.total));
 
   for (int chart = 0; chart < kStatisticsChartCount; ++chart) {
-    const MatchGroups groups = BuildStatisticsChart(chart, selection.selected, Owner(), model_);
+    const MatchGroups groups =
+        BuildStatisticsChart(chart, facts_, selection.selected, Owner(), model_);
     size_t in_groups = 0;
     int64_t counted = 0;
     for (int s = 0; s < model_.SeriesCount(); ++s) {
