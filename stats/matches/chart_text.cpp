@@ -42,6 +42,8 @@ std::vector<ChartValueLine> ChartValueLines(const ChartModel& model, const Match
       } else {
         line.label = own_text;
       }
+      // The flat values of an empty chart stand for nothing.
+      if (line.label.empty()) continue;
       line.label = OnOneLine(line.label);
       line.value_text =
           own_text.find('%') != std::string::npos ? own_text : std::to_string(line.value);

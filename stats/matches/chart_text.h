@@ -21,7 +21,9 @@ struct ChartValueLine {
   int matches = 0;  // behind it
 };
 
-// Every value, category by category (the series of one category side by side).
+// Every value, category by category (the series of one category side by
+// side); a value with no label and no group (the flat bars of an empty
+// chart) is left out.
 std::vector<ChartValueLine> ChartValueLines(const ChartModel& model, const MatchGroups& groups);
 
 // "Title\nSelected matches : N / T\n", then "label : value (n matches)\n"
