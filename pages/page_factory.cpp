@@ -2,6 +2,7 @@
 
 #include "pages/clubs/clubs_page.h"
 #include "pages/placeholder_page.h"
+#include "pages/statistics/statistics_page.h"
 
 namespace scorvane {
 namespace {
@@ -16,6 +17,8 @@ PageView* CreatePage(int number, QWidget* parent) {
   switch (number) {
     case PageView::kClubs:
       return CreateClubsPage(parent);
+    case PageView::kStatistics:
+      return new PAGE_GRAPHIQUES(parent);
     default:
       return new PlaceholderPage(number, parent);
   }
