@@ -3,6 +3,7 @@
 #include "pages/clubs/clubs_page.h"
 #include "pages/placeholder_page.h"
 #include "pages/statistics/statistics_page.h"
+#include "pages/summary/summary_page.h"
 
 namespace scorvane {
 namespace {
@@ -17,6 +18,8 @@ PageView* CreatePage(int number, QWidget* parent) {
   switch (number) {
     case PageView::kClubs:
       return CreateClubsPage(parent);
+    case PageView::kSeasonSummary:
+      return new PAGE_SAISON(parent);
     case PageView::kStatistics:
       return new PAGE_GRAPHIQUES(parent);
     default:
