@@ -267,7 +267,7 @@ QComboBox* StatisticsFilterPanel::AddList(const char* name) {
 
 void StatisticsFilterPanel::Retranslate() {
   dates_box_->setText(tr("Only the matches played between"));
-  and_date_->setText(tr("and"));
+  and_date_->setText(tr("and", "between two dates"));
   opponents_->setText(tr("Opponents"));
   doubles_rule_label_->setText(tr("For a doubles, keep the match if"));
   ages_box_->setText(tr("Only the opponents aged on the day of the match between"));
