@@ -1,12 +1,12 @@
 #include "pages/summary/points_box_view.h"
 
 #include <QEvent>
-#include <algorithm>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "widgets/catalogue_text.h"
 #include "widgets/listview/list_control.h"

@@ -34,6 +34,7 @@ namespace {
 enum : int {
   kMsgPrintPage = 24,
   kMsgChartChoice = 25,
+  kMsgMatchesUsedForPoints = 37,
   kMsgSelectedMatches = 38,
   kMsgMatchSelection = 160,
   kMsgSeasonSummary = 227,
@@ -167,6 +168,7 @@ void PAGE_SAISON::Retranslate() {
   print_->setText(tr("&Print"));
   print_->setToolTip(CatalogueText(kMsgPrintPage));
   summary_->setToolTip(CatalogueText(kMsgSelectedMatches));
+  points_->setToolTip(CatalogueText(kMsgMatchesUsedForPoints));
   if (QAction* copy_text = findChild<QAction*>(QStringLiteral("copyAsText")))
     copy_text->setText(tr("Copy as text"));
 }
