@@ -69,16 +69,23 @@ std::vector<MatchFacts> GatherFacts(const std::vector<RENCONTRE*>& matches, cons
     f.winner_games = static_cast<std::int16_t>(result.CountGames(1));
     f.games = static_cast<std::int16_t>(result.CountGames(0));
 
-    f.opponent_side_ranking = match->GetOpponentRanking().Value();
     f.own_ranking = match->RankingAtMatch(owner).Value();
+    // The side's ranking as GetOpponentRanking gives it, from the rankings
+    // already looked up: the opponent's, or the average of both opponents.
     if (f.singles) {
       f.opponent_count = 1;
       f.opponents[0] = FactsOf(*match, static_cast<const RENCONTRE_SIMPLE*>(match)->Opponent());
+      f.opponent_side_ranking = f.opponents[0].ranking;
     } else {
       const auto* doubles = static_cast<const RENCONTRE_DOUBLE*>(match);
       f.opponent_count = 2;
       f.opponents[0] = FactsOf(*match, doubles->FirstOpponent());
       f.opponents[1] = FactsOf(*match, doubles->SecondOpponent());
+      if (f.opponents[0].present && f.opponents[1].present) {
+        f.opponent_side_ranking =
+            AverageRanking(CLASSEMENT(f.opponents[0].ranking), CLASSEMENT(f.opponents[1].ranking))
+                .Value();
+      }
     }
     table.push_back(f);
   }

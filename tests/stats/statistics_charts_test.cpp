@@ -216,6 +216,11 @@ TEST_F(StatisticsChartsTest, EveryChartsGroupsHoldExactlyWhatItsValuesCount) {
   const size_t selected = selection.selected.size();
   ASSERT_GT(selected, 100u);
   ASSERT_LT(selected, static_cast<size_t>(selection.total));
+  // The table's rankings are those the records give.
+  for (const MatchFacts& facts : facts_) {
+    ASSERT_EQ(facts.opponent_side_ranking, facts.match->GetOpponentRanking().Value());
+    ASSERT_EQ(facts.own_ranking, facts.match->RankingAtMatch(Owner()).Value());
+  }
 
   for (int chart = 0; chart < kStatisticsChartCount; ++chart) {
     const MatchGroups groups =
