@@ -201,7 +201,7 @@ StatisticsFilterPanel::StatisticsFilterPanel(QWidget* parent)
   grid_->addLayout(rankings, 6, 0, 1, 3);
 
   const auto on_list = [this](QComboBox* list, int StatisticsFilter::*field, QCheckBox* box) {
-    connect(list, &QComboBox::currentIndexChanged, this, [this, list, field, box](int index) {
+    connect(list, &QComboBox::currentIndexChanged, this, [this, field, box](int index) {
       if (showing_ || index < 0) return;
       filter_.*field = index;
       Touched(box);
