@@ -1,5 +1,6 @@
 #include "base/currency.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -55,6 +56,13 @@ float Currency::ToDisplay(float francs) {
 float Currency::FromDisplay(float shown) {
   const float factor = CurrentFactor();
   return factor == 0.0f ? 0.0f : shown / factor;
+}
+
+std::int32_t Currency::WholeDisplayUnits(const SOMME& amount) {
+  const double shown = std::round(static_cast<double>(ToDisplay(amount.Get())));
+  if (!std::isfinite(shown)) return 0;
+  constexpr double kLargest = std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(std::clamp(shown, -kLargest, kLargest));
 }
 
 SOMME Currency::RoundTrip(float francs) {

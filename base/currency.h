@@ -2,6 +2,7 @@
 // either in francs or in euros, at a rate the user can set.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,6 +48,11 @@ class Currency {
   static std::string Symbol();
   // "Euros" in euro mode, else the locale's currency symbol (beside totals).
   static std::string Name();
+
+  // An amount as a whole number of the display currency, rounded to the
+  // nearest (the charts' values); kept within 32 bits, 0 for an amount that
+  // is no number.
+  static std::int32_t WholeDisplayUnits(const SOMME& amount);
 
   enum class Style { kNumber, kCurrency };
   // The amount in the display currency with two decimals, through the

@@ -43,13 +43,8 @@ std::string CountLabel(int count) {
   return count == 0 ? std::string() : FormatText(" %d ", {count});
 }
 
-// An amount in francs as a whole number of the display currency.
-int32_t WholeDisplayAmount(const SOMME& amount) {
-  return static_cast<int32_t>(std::lround(Currency::ToDisplay(amount.Get())));
-}
-
 std::string AmountLabel(const SOMME& amount) {
-  if (WholeDisplayAmount(amount) == 0) return {};
+  if (Currency::WholeDisplayUnits(amount) == 0) return {};
   return Currency::Format(amount, Currency::Style::kCurrency);
 }
 
@@ -209,9 +204,9 @@ void BuildFinancialEvolution(ChartModel& chart, const UTILISATEUR& owner) {
     const SAISON_JOUEUR* season = owner.FindSeason(year);
     const SOMME earned = season ? season->GetGains() : SOMME();
     const SOMME spent = season ? season->GetExpenses() : SOMME();
-    gains->AddValue(WholeDisplayAmount(earned), year);
+    gains->AddValue(Currency::WholeDisplayUnits(earned), year);
     gains->AddLabel(AmountLabel(earned), false);
-    expenses->AddValue(WholeDisplayAmount(spent), year);
+    expenses->AddValue(Currency::WholeDisplayUnits(spent), year);
     expenses->AddLabel(AmountLabel(spent), false);
   }
   AddYearLabels(chart, years);

@@ -1,6 +1,10 @@
+// Guards the display currency: amounts entered and shown in francs or euros, the
+// euro value the program accepts, typed numbers, and whole chart values.
 #include "base/currency.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 #include "tests/support/test_environment.h"
 
@@ -48,6 +52,24 @@ TEST_F(CurrencyTest, ATypedEuroValueIsAPlainPositiveNumber) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(Currency::ReadEuroValue(c.typed), c.value) << c.typed;
+}
+
+TEST_F(CurrencyTest, ChartValuesAreTheNearestWholeUnitShown) {
+  const struct {
+    int currency;
+    float francs;
+    std::int32_t whole;
+  } cases[] = {
+      {Currency::kEuros, 655.957f, 100},
+      {Currency::kFrancs, 2.5f, 3},
+      {Currency::kFrancs, 2.49f, 2},
+      {Currency::kFrancs, 3e38f, std::numeric_limits<std::int32_t>::max()},
+      {Currency::kFrancs, std::numeric_limits<float>::quiet_NaN(), 0},
+  };
+  for (const auto& c : cases) {
+    Currency::SetCurrent(c.currency);
+    EXPECT_EQ(Currency::WholeDisplayUnits(SOMME(c.francs)), c.whole) << c.francs;
+  }
 }
 
 }  // namespace
