@@ -12,25 +12,12 @@
 #include "cli/command.h"
 #include "cli/document_loading.h"
 #include "cli/json.h"
+#include "cli/state_guard.h"
 #include "cli/text_table.h"
 #include "finances/finance_lists.h"
 
 namespace scorvane::cli {
 namespace {
-
-// The display currency is the program's; a command run in-process gives it back.
-class CurrencyGuard {
- public:
-  explicit CurrencyGuard(int currency) : saved_(Currency::Current()) {
-    Currency::SetCurrent(currency);
-  }
-  ~CurrencyGuard() { Currency::SetCurrent(saved_); }
-  CurrencyGuard(const CurrencyGuard&) = delete;
-  CurrencyGuard& operator=(const CurrencyGuard&) = delete;
-
- private:
-  int saved_;
-};
 
 // An amount in the display currency as a plain number with two decimals.
 std::string PlainAmount(const SOMME& amount) {
@@ -141,6 +128,7 @@ int RunFinances(Invocation& call) {
   if (csv && json) return UsageError(call, "choose --csv or --json, not both");
   if (call.args.size() != 1) return UsageError(call, "finances takes one FILE");
 
+  StateGuard guard;
   PROJECT_DOC document;
   if (!LoadDocument(call, call.args[0], document)) return kFailure;
   const SAISON_JOUEUR* season =
@@ -151,7 +139,7 @@ int RunFinances(Invocation& call) {
              << "\n";
     return kFailure;
   }
-  const CurrencyGuard currency(euros ? Currency::kEuros : Currency::kFrancs);
+  Currency::SetCurrent(euros ? Currency::kEuros : Currency::kFrancs);
   const SeasonFinances money = BuildSeasonFinances(*season);
   if (json) {
     WriteJson(call.out, money);

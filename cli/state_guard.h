@@ -1,11 +1,12 @@
 // Commands run in-process in the tests: whatever a command changes in the
-// application-wide state (current document, ranking systems, language) is
-// put back when it ends.
+// application-wide state (current document, ranking systems, language,
+// display currency) is put back when it ends.
 #pragma once
 
 #include <memory>
 
 #include "base/catalogue/messages.h"
+#include "base/currency.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 
@@ -16,11 +17,13 @@ class StateGuard {
   StateGuard()
       : document_(CurrentDocument()),
         systems_(Registry().SaveState()),
-        language_(CurrentLanguage()) {}
+        language_(CurrentLanguage()),
+        currency_(Currency::Current()) {}
   ~StateGuard() {
     SetCurrentDocument(document_);
     Registry().RestoreState(*systems_);
     SetLanguage(language_);
+    Currency::SetCurrent(currency_);
   }
   StateGuard(const StateGuard&) = delete;
   StateGuard& operator=(const StateGuard&) = delete;
@@ -29,6 +32,7 @@ class StateGuard {
   PROJECT_DOC* document_;
   std::shared_ptr<RankingRegistry::State> systems_;
   int language_;
+  int currency_;
 };
 
 }  // namespace scorvane::cli
