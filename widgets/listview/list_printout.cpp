@@ -87,17 +87,17 @@ void ListPrintout::PaintHeadings(QPainter& painter, const std::vector<int>& colu
   }
 }
 
-void ListPrintout::PaintPage(QPainter& painter, const QRectF& area, int index) {
-  if (index < 0 || index >= static_cast<int>(first_rows_.size())) return;
+double ListPrintout::RowHeightOn(const QPainter& painter, const QRectF& area) const {
+  return ScaleFor(painter, area).y * list_.RowHeight();
+}
+
+void ListPrintout::PaintRows(QPainter& painter, const QRectF& area, double top, int first,
+                             int end) const {
   const Scale scale = ScaleFor(painter, area);
   const std::vector<int> columns = list_.ShownColumnsInOrder();
-  const int first = first_rows_[static_cast<size_t>(index)];
-  const int end = index + 1 < static_cast<int>(first_rows_.size())
-                      ? first_rows_[static_cast<size_t>(index) + 1]
-                      : list_.RowCount();
   painter.save();
   painter.setClipRect(area, Qt::IntersectClip);
-  painter.translate(area.left() + scale.left, area.top());
+  painter.translate(area.left() + scale.left, top);
   painter.scale(scale.x, scale.y);
   PaintHeadings(painter, columns);
   const int height = list_.RowHeight();
@@ -111,6 +111,15 @@ void ListPrintout::PaintPage(QPainter& painter, const QRectF& area, int index) {
     }
   }
   painter.restore();
+}
+
+void ListPrintout::PaintPage(QPainter& painter, const QRectF& area, int index) {
+  if (index < 0 || index >= static_cast<int>(first_rows_.size())) return;
+  const int first = first_rows_[static_cast<size_t>(index)];
+  const int end = index + 1 < static_cast<int>(first_rows_.size())
+                      ? first_rows_[static_cast<size_t>(index) + 1]
+                      : list_.RowCount();
+  PaintRows(painter, area, area.top(), first, end);
 }
 
 }  // namespace scorvane

@@ -27,6 +27,12 @@ class ListPrintout : public Printable {
   int Paginate(QPainter& painter, const QRectF& area) override;
   void PaintPage(QPainter& painter, const QRectF& area, int index) override;
 
+  // For a list printed among other content on pages of `area`: the height
+  // of one row (and of the column headings) in the painter's units, and
+  // the headings with rows [first, end) painted from `top` down.
+  double RowHeightOn(const QPainter& painter, const QRectF& area) const;
+  void PaintRows(QPainter& painter, const QRectF& area, double top, int first, int end) const;
+
   // The first row of every page of the last layout.
   const std::vector<int>& PageFirstRows() const { return first_rows_; }
   int RowsPerPage() const { return rows_per_page_; }
