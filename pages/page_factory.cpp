@@ -1,6 +1,7 @@
 #include "pages/page_factory.h"
 
 #include "pages/clubs/clubs_page.h"
+#include "pages/finances/finances_page.h"
 #include "pages/own/own_page.h"
 #include "pages/placeholder_page.h"
 #include "pages/report/report_page.h"
@@ -28,6 +29,8 @@ PageView* CreatePage(int number, QWidget* parent) {
       return new PAGE_SAISON(parent);
     case PageView::kStatistics:
       return new PAGE_GRAPHIQUES(parent);
+    case PageView::kFinances:
+      return new PAGE_FINANCES(parent);
     default:
       return new PlaceholderPage(number, parent);
   }

@@ -299,6 +299,38 @@ FRENCH = {
     "Corporate": "Corporatif",
     "Homologated matches": "Rencontres FFT",
     "Non homologated competition": "Compétition non FFT",
+    # Finances page and its dialogs
+    "&New expense": "&Nouvelle dépense",
+    "Edit &categories": "Modifier les &catégories",
+    "C&harts": "&Graphiques",
+    "Entry fees, travel costs, prize money and prizes belong to the events of the season: "
+    "change them in the event, or delete them here.":
+        "Les droits d'engagement, frais de déplacement, gains et lots appartiennent aux épreuves "
+        "de la saison : modifiez-les dans l'épreuve, ou supprimez-les ici.",
+    "&Edit the operation": "&Editer l'opération",
+    "&Delete the operation": "&Supprimer l'opération",
+    "&Edit the matching event": "&Editer l'épreuve correspondante",
+    "&Delete the prize won": "&Supprimer le lot gagné",
+    "&Edit the expense": "&Editer la dépense",
+    "&Delete the expense": "&Supprimer la dépense",
+    "Financial operation": "Opération financière",
+    "Paid to": "Payé à",
+    "Purpose": "Objet",
+    "Amount": "Somme",
+    "Category": "Catégorie",
+    "The amount cannot be negative.": "La somme ne peut pas être négative.",
+    "The amount cannot be more than %1.": "La somme ne peut pas dépasser %1.",
+    "The amount must be a number, for example 12.50.":
+        "La somme doit être un nombre, par exemple 12.50.",
+    "Financial operations": "Visualisation d'opérations financières",
+    "Active season finances": "Finances de saison active",
+    # Currency dialog
+    "Currency": "Monnaie",
+    "Euros": "Euros",
+    "Amounts are shown and entered in": "Les sommes sont affichées et saisies en",
+    "Value of the euro": "Valeur de l'Euro",
+    "The value of the euro must be a number of francs from %1 to %2, for example 6.55957.":
+        "La valeur de l'euro doit être un nombre de francs de %1 à %2, par exemple 6.55957.",
 }
 
 

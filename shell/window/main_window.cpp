@@ -116,12 +116,10 @@ void MainWindow::LoadSettings() {
   QSettings store = settings::User();
   ScreenColours::Load(store);
   Currency::SetCurrent(settings::ReadInt(store, settings::kCurrencyInUse, Currency::Current()));
-  bool ok = false;
-  const double euro =
-      store.value(settings::kEuroValue, QString::asprintf("%f", Currency::EuroValue()))
-          .toString()
-          .toDouble(&ok);
-  if (ok) Currency::SetEuroValue(euro);
+  // A value that is no euro value the program can use leaves the default.
+  const QString euro = store.value(settings::kEuroValue).toString();
+  if (const auto value = Currency::ReadEuroValue(euro.toStdString()))
+    Currency::SetEuroValue(*value);
 }
 
 void MainWindow::StoreSettings() {

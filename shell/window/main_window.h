@@ -1,7 +1,6 @@
 // The main window: menus and tool bars, the navigation pane on the left and
 // the page frame on the right, the title that tells which document and page
-// are shown, and every command of the program (those whose dialogs come
-// later say so when chosen).
+// are shown, and every command of the program.
 #pragma once
 
 #include <QMainWindow>
@@ -96,12 +95,12 @@ class MainWindow : public QMainWindow {
   void ChooseFrameColour();
   void RestoreColours();
   void SwitchLanguage();
+  void ChooseDisplayCurrency();
   void ShowHelp();
   void ShowContextHelp();
   void ShowTip();
   void ShowAbout();
   void ShowServiceOdds();
-  void NotYetAvailable();
   void ChangeRankingSystem();
   void RankingSystems();
   void EditRankingHistory();

@@ -14,6 +14,7 @@
 #include <QToolBar>
 
 #include "base/catalogue/messages.h"
+#include "pages/finances/currency_dialog.h"
 #include "pages/lists/item_editor_dialog.h"
 #include "pages/rankings/ranking_history_dialog.h"
 #include "pages/rankings/system_commands.h"
@@ -108,7 +109,8 @@ void MainWindow::CreateCommands() {
   AddCommand("actionChangeRankingSystem", &MainWindow::ChangeRankingSystem);
   AddCommand("actionRankingSystems", &MainWindow::RankingSystems);
   AddCommand("actionRankingHistory", &MainWindow::EditRankingHistory);
-  AddCommand("actionCurrency", &MainWindow::NotYetAvailable)->setShortcut(Qt::SHIFT | Qt::Key_M);
+  AddCommand("actionCurrency", &MainWindow::ChooseDisplayCurrency)
+      ->setShortcut(Qt::SHIFT | Qt::Key_M);
 
   AddCommand("actionHelp", &MainWindow::ShowHelp)->setShortcut(QKeySequence::HelpContents);
   AddCommand("actionContextHelp", &MainWindow::ShowContextHelp)
@@ -423,6 +425,14 @@ void MainWindow::RestoreColours() {
   if (PageView* page = frame_->CurrentView()) page->update();
 }
 
+// Stored amounts never change; the pages that show money show it again.
+void MainWindow::ChooseDisplayCurrency() {
+  if (!ChooseCurrency(this)) return;
+  for (const int page : {PageView::kFinances, PageView::kOwnPage}) {
+    if (PageView* view = frame_->Page(page)) view->Refresh();
+  }
+}
+
 void MainWindow::SwitchLanguage() {
   QSettings store = settings::User();
   if (!LanguageSwitch::Instance().Toggle(store)) MessageBoxes::Warn(this, CatalogueText(48));
@@ -466,10 +476,6 @@ void MainWindow::EditRankingHistory() {
 
 void MainWindow::ShowServiceOdds() {
   ShowServiceCalculator(this);
-}
-
-void MainWindow::NotYetAvailable() {
-  MessageBoxes::Inform(this, tr("This command comes in a later version of Scorvane."));
 }
 
 }  // namespace scorvane

@@ -141,6 +141,29 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_DEVISE</name>
+    <message>
+        <source>Euros</source>
+        <translation>Euros</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Currency</translation>
+    </message>
+    <message>
+        <source>Amounts are shown and entered in</source>
+        <translation>Amounts are shown and entered in</translation>
+    </message>
+    <message>
+        <source>Value of the euro</source>
+        <translation>Value of the euro</translation>
+    </message>
+    <message>
+        <source>The value of the euro must be a number of francs from %1 to %2, for example 6.55957.</source>
+        <translation>The value of the euro must be a number of francs from %1 to %2, for example 6.55957.</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_DOC_INFO</name>
     <message>
         <source>Information about the current document</source>
@@ -293,6 +316,13 @@
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_GRAPHIQUE_FINANCES</name>
+    <message>
+        <source>Active season finances</source>
+        <translation>Active season finances</translation>
     </message>
 </context>
 <context>
@@ -468,6 +498,45 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_SAISIE_OPERATION</name>
+    <message>
+        <source>Financial operation</source>
+        <translation>Financial operation</translation>
+    </message>
+    <message>
+        <source>Paid to</source>
+        <translation>Paid to</translation>
+    </message>
+    <message>
+        <source>Purpose</source>
+        <translation>Purpose</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>The amount cannot be negative.</source>
+        <translation>The amount cannot be negative.</translation>
+    </message>
+    <message>
+        <source>The amount cannot be more than %1.</source>
+        <translation>The amount cannot be more than %1.</translation>
+    </message>
+    <message>
+        <source>The amount must be a number, for example 12.50.</source>
+        <translation>The amount must be a number, for example 12.50.</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_SAISIE_UTILISATEUR</name>
     <message>
         <source>Your description</source>
@@ -546,6 +615,13 @@
     <message>
         <source>Change of ranking system</source>
         <translation>Change of ranking system</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_VISUALISATION_OPERATIONS</name>
+    <message>
+        <source>Financial operations</source>
+        <translation>Financial operations</translation>
     </message>
 </context>
 <context>
@@ -846,10 +922,6 @@ Save anyway?</translation>
         <translation>Switch the program to French</translation>
     </message>
     <message>
-        <source>This command comes in a later version of Scorvane.</source>
-        <translation>This command comes in a later version of Scorvane.</translation>
-    </message>
-    <message>
         <source>My ranking &amp;history...</source>
         <translation>My ranking &amp;history...</translation>
     </message>
@@ -906,6 +978,53 @@ Save anyway?</translation>
     <message>
         <source>About</source>
         <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_FINANCES</name>
+    <message>
+        <source>&amp;New expense</source>
+        <translation>&amp;New expense</translation>
+    </message>
+    <message>
+        <source>Edit &amp;categories</source>
+        <translation>Edit &amp;categories</translation>
+    </message>
+    <message>
+        <source>C&amp;harts</source>
+        <translation>C&amp;harts</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Entry fees, travel costs, prize money and prizes belong to the events of the season: change them in the event, or delete them here.</source>
+        <translation>Entry fees, travel costs, prize money and prizes belong to the events of the season: change them in the event, or delete them here.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit the operation</source>
+        <translation>&amp;Edit the operation</translation>
+    </message>
+    <message>
+        <source>&amp;Delete the operation</source>
+        <translation>&amp;Delete the operation</translation>
+    </message>
+    <message>
+        <source>&amp;Edit the matching event</source>
+        <translation>&amp;Edit the matching event</translation>
+    </message>
+    <message>
+        <source>&amp;Delete the prize won</source>
+        <translation>&amp;Delete the prize won</translation>
+    </message>
+    <message>
+        <source>&amp;Edit the expense</source>
+        <translation>&amp;Edit the expense</translation>
+    </message>
+    <message>
+        <source>&amp;Delete the expense</source>
+        <translation>&amp;Delete the expense</translation>
     </message>
 </context>
 <context>

@@ -141,6 +141,29 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_DEVISE</name>
+    <message>
+        <source>Euros</source>
+        <translation>Euros</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Monnaie</translation>
+    </message>
+    <message>
+        <source>Amounts are shown and entered in</source>
+        <translation>Les sommes sont affichées et saisies en</translation>
+    </message>
+    <message>
+        <source>Value of the euro</source>
+        <translation>Valeur de l'Euro</translation>
+    </message>
+    <message>
+        <source>The value of the euro must be a number of francs from %1 to %2, for example 6.55957.</source>
+        <translation>La valeur de l'euro doit être un nombre de francs de %1 à %2, par exemple 6.55957.</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_DOC_INFO</name>
     <message>
         <source>Information about the current document</source>
@@ -293,6 +316,13 @@
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Modifier</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_GRAPHIQUE_FINANCES</name>
+    <message>
+        <source>Active season finances</source>
+        <translation>Finances de saison active</translation>
     </message>
 </context>
 <context>
@@ -468,6 +498,45 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_SAISIE_OPERATION</name>
+    <message>
+        <source>Financial operation</source>
+        <translation>Opération financière</translation>
+    </message>
+    <message>
+        <source>Paid to</source>
+        <translation>Payé à</translation>
+    </message>
+    <message>
+        <source>Purpose</source>
+        <translation>Objet</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Somme</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>The amount cannot be negative.</source>
+        <translation>La somme ne peut pas être négative.</translation>
+    </message>
+    <message>
+        <source>The amount cannot be more than %1.</source>
+        <translation>La somme ne peut pas dépasser %1.</translation>
+    </message>
+    <message>
+        <source>The amount must be a number, for example 12.50.</source>
+        <translation>La somme doit être un nombre, par exemple 12.50.</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_SAISIE_UTILISATEUR</name>
     <message>
         <source>Your description</source>
@@ -546,6 +615,13 @@
     <message>
         <source>Change of ranking system</source>
         <translation>Changement de système de classement</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_VISUALISATION_OPERATIONS</name>
+    <message>
+        <source>Financial operations</source>
+        <translation>Visualisation d'opérations financières</translation>
     </message>
 </context>
 <context>
@@ -846,10 +922,6 @@ Enregistrer quand même ?</translation>
         <translation>Passer le logiciel en anglais</translation>
     </message>
     <message>
-        <source>This command comes in a later version of Scorvane.</source>
-        <translation>Cette commande arrive dans une prochaine version de Scorvane.</translation>
-    </message>
-    <message>
         <source>My ranking &amp;history...</source>
         <translation>Mon &amp;historique de classements...</translation>
     </message>
@@ -906,6 +978,53 @@ Enregistrer quand même ?</translation>
     <message>
         <source>About</source>
         <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_FINANCES</name>
+    <message>
+        <source>&amp;New expense</source>
+        <translation>&amp;Nouvelle dépense</translation>
+    </message>
+    <message>
+        <source>Edit &amp;categories</source>
+        <translation>Modifier les &amp;catégories</translation>
+    </message>
+    <message>
+        <source>C&amp;harts</source>
+        <translation>&amp;Graphiques</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Entry fees, travel costs, prize money and prizes belong to the events of the season: change them in the event, or delete them here.</source>
+        <translation>Les droits d'engagement, frais de déplacement, gains et lots appartiennent aux épreuves de la saison : modifiez-les dans l'épreuve, ou supprimez-les ici.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit the operation</source>
+        <translation>&amp;Editer l'opération</translation>
+    </message>
+    <message>
+        <source>&amp;Delete the operation</source>
+        <translation>&amp;Supprimer l'opération</translation>
+    </message>
+    <message>
+        <source>&amp;Edit the matching event</source>
+        <translation>&amp;Editer l'épreuve correspondante</translation>
+    </message>
+    <message>
+        <source>&amp;Delete the prize won</source>
+        <translation>&amp;Supprimer le lot gagné</translation>
+    </message>
+    <message>
+        <source>&amp;Edit the expense</source>
+        <translation>&amp;Editer la dépense</translation>
+    </message>
+    <message>
+        <source>&amp;Delete the expense</source>
+        <translation>&amp;Supprimer la dépense</translation>
     </message>
 </context>
 <context>

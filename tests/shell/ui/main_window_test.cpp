@@ -271,12 +271,15 @@ class MainWindowTest : public QObject {
     QCOMPARE(doc_->Owner().Seasons().Count(), 1);
   }
 
-  void CommandsStillToComeSaySo() {
+  void CurrencyCommandOpensTheCurrencyDialog() {
     Open();
-    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    QString title;
+    AnswerNextModal([&title](QWidget* modal) {
+      title = modal->windowTitle();
+      ClickButton(modal, "cancelButton");
+    });
     window_->Command("actionCurrency")->trigger();
-    QCOMPARE(MessageBoxes::Said().size(), 1);
-    QVERIFY(MessageBoxes::Said().front().contains("later version"));
+    QCOMPARE(title, QStringLiteral("Currency"));
   }
 
   void ServiceCommandOpensTheCalculator() {

@@ -1,0 +1,82 @@
+// Takes the pictures of the finances shown in the documentation: the
+// finances page on a document, the entry dialog of a new expense, the two
+// finance charts and the currency dialog.
+//
+//   take_finance_screenshots DOCUMENT.ten OUT_FOLDER   (on the offscreen platform)
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <cstdio>
+
+#include "base/catalogue/messages.h"
+#include "base/dates.h"
+#include "finances/operation_entry.h"
+#include "pages/finances/currency_dialog.h"
+#include "pages/finances/finance_charts_dialog.h"
+#include "pages/finances/operation_dialog.h"
+#include "records/document.h"
+#include "records/season.h"
+#include "shell/app/program.h"
+#include "shell/window/main_window.h"
+#include "tests/support/ui/widget_environment.h"
+#include "widgets/catalogue_text.h"
+#include "widgets/page_view.h"
+
+using namespace scorvane;
+
+namespace {
+
+void Save(QWidget& widget, const QDir& out, const char* name) {
+  widget.show();
+  QCoreApplication::processEvents();
+  widget.grab().save(out.filePath(QLatin1String(name)));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: take_finance_screenshots DOCUMENT.ten OUT_FOLDER\n");
+    return 2;
+  }
+  const QString document = QString::fromLocal8Bit(argv[1]);
+  const QDir out(QString::fromLocal8Bit(argv[2]));
+  scorvane::testing::WidgetEnvironment environment;
+  SetTodayForTesting(std::nullopt);
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+
+  Program program(QCoreApplication::applicationDirPath());
+  if (!program.Prepare()) return 1;
+  StartupOptions options;
+  options.file = document;
+  options.splash_allowed = false;
+  if (!program.Start(options)) return 1;
+  MainWindow& window = *program.Window();
+  window.showNormal();
+  window.resize(1100, 760);
+  window.ShowPage(PageView::kFinances);
+  QCoreApplication::processEvents();
+  window.grab().save(out.filePath("finances_page.png"));
+
+  UTILISATEUR& owner = program.Document().Owner();
+  if (const SAISON_JOUEUR* season = owner.GetActiveSeason()) {
+    OperationEntry entry = NewExpenseEntry(season->Year(), Today());
+    entry.payee = "Tennis Shop";
+    entry.purpose = "Two tubes of balls";
+    entry.amount = "14.90";
+    entry.category = owner.Categories().IsEmpty() ? "" : owner.Categories().At(0)->Name();
+    DLG_SAISIE_OPERATION dialog(owner, CatalogueText(525, {season->Year()}), entry, &window);
+    Save(dialog, out, "operation_dialog.png");
+
+    DLG_GRAPHIQUE_FINANCES charts(&window);
+    charts.resize(820, 460);
+    Save(charts, out, "finance_chart_expenses.png");
+    charts.Choose(FinanceChart::kExpensesPerCategory);
+    Save(charts, out, "finance_chart_categories.png");
+  }
+  DLG_DEVISE currency(&window);
+  Save(currency, out, "currency_dialog.png");
+  program.Document().SetModifiedFlag(false);
+  return 0;
+}
