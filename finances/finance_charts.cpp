@@ -116,6 +116,7 @@ void BuildFinanceChart(ChartModel& chart, FinanceChart which, const UTILISATEUR&
              colour);
     chart.AddLegendEntry(INFO_LEGENDE::kColouredBox, colour, value.legend, kBlack);
   }
+  if (which == FinanceChart::kExpensesPerCategory) SpaceGraduations(chart, series.Maximum());
 }
 
 std::optional<OperationsView> ViewOfChartId(const UTILISATEUR& owner, std::int64_t id) {

@@ -12,6 +12,7 @@
 #include "records/owner.h"
 #include "records/palmares.h"
 #include "records/season.h"
+#include "stats/matches/chart_setup.h"
 
 namespace scorvane {
 namespace {
@@ -46,20 +47,6 @@ std::string CountLabel(int count) {
 std::string AmountLabel(const SOMME& amount) {
   if (Currency::WholeDisplayUnits(amount) == 0) return {};
   return Currency::Format(amount, Currency::Style::kCurrency);
-}
-
-// Graduations every 1, 2 or 5 times a power of ten, at most ten of them up
-// to `maximum`, so that big amounts do not turn the axis into a black bar.
-void SpaceGraduations(ChartModel& chart, int64_t maximum) {
-  int64_t step = 1;
-  for (int64_t power = 1; maximum / step > 10; power *= 10) {
-    for (const int64_t factor : {1, 2, 5}) {
-      step = factor * power;
-      if (maximum / step <= 10) break;
-    }
-  }
-  chart.ValueAxis().tick_interval = static_cast<int>(step);
-  chart.ValueAxis().label_interval = static_cast<int>(step);
 }
 
 }  // namespace

@@ -61,6 +61,18 @@ void AddValue(GROUPE_DONNEES& series, std::int32_t value, std::int64_t id, std::
   series.AddColour(colour);
 }
 
+void SpaceGraduations(ChartModel& model, std::int64_t maximum) {
+  std::int64_t step = 1;
+  for (std::int64_t power = 1; maximum / step > 10; power *= 10) {
+    for (const std::int64_t factor : {1, 2, 5}) {
+      step = factor * power;
+      if (maximum / step <= 10) break;
+    }
+  }
+  model.ValueAxis().tick_interval = static_cast<int>(step);
+  model.ValueAxis().label_interval = static_cast<int>(step);
+}
+
 GROUPE_DONNEES& AddSeries(ChartModel& model) {
   return *model.AddSeries(std::make_unique<GROUPE_DONNEES>(2, false));
 }

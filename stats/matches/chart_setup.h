@@ -35,6 +35,11 @@ std::string CountOrEmptyLabel(std::int64_t count);
 void AddValue(GROUPE_DONNEES& series, std::int32_t value, std::int64_t id, std::string label,
               Rgb colour);
 
+// Graduations of the value axis every 1, 2 or 5 times a power of ten, at
+// most ten of them up to `maximum`, so that big values do not turn the axis
+// into a black bar.
+void SpaceGraduations(ChartModel& model, std::int64_t maximum);
+
 // A new series kept by the chart; the statistics pages make them of kind 2.
 GROUPE_DONNEES& AddSeries(ChartModel& model);
 

@@ -72,6 +72,7 @@ TEST_F(FinanceChartsTest, BothChartsShowTheEventsCostsThenEachCategory) {
   EXPECT_EQ(ValuesOf(bars), expected);
   EXPECT_EQ(bars.CategoryAxis().title, "Categories");
   EXPECT_EQ(bars.ValueAxis().title, "         E");
+  EXPECT_EQ(bars.ValueAxis().label_interval, 2);  // at most ten graduations up to 21
   EXPECT_EQ(FinanceChartName(FinanceChart::kExpensesPerCategory), "Expenses per category");
 }
 
