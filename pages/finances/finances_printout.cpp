@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <algorithm>
 
 #include "widgets/listview/list_control.h"
 #include "widgets/listview/list_printout.h"
@@ -36,6 +37,14 @@ QString FinancesPrintout::PrintTitle() const {
 }
 
 int FinancesPrintout::Paginate(QPainter& painter, const QRectF& area) {
+  // One scale for every list, the widest one's, so that their texts match.
+  int widest = 0;
+  for (const Section& section : sections_) {
+    section.printout->SetLogicalWidth(0);
+    widest = std::max(widest, section.printout->LogicalWidth());
+  }
+  for (const Section& section : sections_)
+    section.printout->SetLogicalWidth(widest);
   std::vector<PrintSection> sizes;
   for (const Section& section : sections_) {
     sizes.push_back({HeadingHeight(painter), section.printout->RowHeightOn(painter, area),

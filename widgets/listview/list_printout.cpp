@@ -31,16 +31,20 @@ QString ListPrintout::PrintTitle() const {
   return title_ ? title_() : QString();
 }
 
+int ListPrintout::LogicalWidth() const {
+  if (logical_width_ > 0) return logical_width_;
+  int items_width = 0;
+  for (int column : list_.ShownColumnsInOrder())
+    items_width += list_.columnWidth(column);
+  return items_width + 12 * std::max(1, QFontMetrics(ListRowFont()).averageCharWidth());
+}
+
 ListPrintout::Scale ListPrintout::ScaleFor(const QPainter& painter, const QRectF& area) const {
   Scale scale;
   // Horizontally the list's width plus twelve average characters fills the
   // printable width (or half of it); vertically screen inches become
   // printer inches.
-  int items_width = 0;
-  for (int column : list_.ShownColumnsInOrder())
-    items_width += list_.columnWidth(column);
-  const int logical_width =
-      items_width + 12 * std::max(1, QFontMetrics(ListRowFont()).averageCharWidth());
+  const int logical_width = LogicalWidth();
   const double target_width = half_ == Half::kWhole ? area.width() : area.width() / 2;
   scale.x = target_width / logical_width;
   if (half_ == Half::kRight) scale.left = area.width() / 2;

@@ -22,6 +22,11 @@ class ListPrintout : public Printable {
   ListPrintout(const MY_LIST_CONTROL& list, std::function<QString()> title);
 
   void SetHalf(Half half) { half_ = half; }
+  // The width, in screen pixels, that the printable width stands for: the
+  // list's columns plus twelve average characters unless set (lists printed
+  // one under the other share the widest one's, so their texts match).
+  int LogicalWidth() const;
+  void SetLogicalWidth(int width) { logical_width_ = width; }
 
   QString PrintTitle() const override;
   int Paginate(QPainter& painter, const QRectF& area) override;
@@ -49,6 +54,7 @@ class ListPrintout : public Printable {
   const MY_LIST_CONTROL& list_;
   std::function<QString()> title_;
   Half half_ = Half::kWhole;
+  int logical_width_ = 0;
   std::vector<int> first_rows_{0};
   int rows_per_page_ = 1;
 };

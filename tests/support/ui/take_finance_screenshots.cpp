@@ -1,11 +1,14 @@
 // Takes the pictures of the finances shown in the documentation: the
-// finances page on a document, the entry dialog of a new expense, the two
-// finance charts and the currency dialog.
+// finances page on a document, its first printed page (rendered back from
+// PDF with pdftoppm), the entry dialog of a new expense, the two finance
+// charts and the currency dialog.
 //
 //   take_finance_screenshots DOCUMENT.ten OUT_FOLDER   (on the offscreen platform)
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "base/catalogue/messages.h"
@@ -21,6 +24,7 @@
 #include "tests/support/ui/widget_environment.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/page_view.h"
+#include "widgets/print/page_printer.h"
 
 using namespace scorvane;
 
@@ -30,6 +34,19 @@ void Save(QWidget& widget, const QDir& out, const char* name) {
   widget.show();
   QCoreApplication::processEvents();
   widget.grab().save(out.filePath(QLatin1String(name)));
+}
+
+// The first printed page of the page shown, at 60 dots per inch.
+bool SavePrinted(MainWindow& window, const QDir& out) {
+  QTemporaryDir temp;
+  const QString pdf = temp.filePath(QStringLiteral("finances.pdf"));
+  Printable* content = window.Frame().CurrentView()->PrintContent();
+  if (!content || !ExportPdf(*content, pdf)) return false;
+  return QProcess::execute(QStringLiteral("pdftoppm"),
+                           {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                            QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                            QStringLiteral("1"), QStringLiteral("-singlefile"), pdf,
+                            out.filePath(QStringLiteral("finances_printed"))}) == 0;
 }
 
 }  // namespace
@@ -58,6 +75,7 @@ int main(int argc, char** argv) {
   window.ShowPage(PageView::kFinances);
   QCoreApplication::processEvents();
   window.grab().save(out.filePath("finances_page.png"));
+  bool saved = SavePrinted(window, out);
 
   UTILISATEUR& owner = program.Document().Owner();
   if (const SAISON_JOUEUR* season = owner.GetActiveSeason()) {
@@ -78,5 +96,6 @@ int main(int argc, char** argv) {
   DLG_DEVISE currency(&window);
   Save(currency, out, "currency_dialog.png");
   program.Document().SetModifiedFlag(false);
-  return 0;
+  if (!saved) std::fprintf(stderr, "the printed page was not rendered (is pdftoppm installed?)\n");
+  return saved ? 0 : 1;
 }
