@@ -33,8 +33,9 @@ inline constexpr char kTipFilePos[] = "Tip/FilePos";
 inline constexpr char kTipTimeStamp[] = "Tip/TimeStamp";
 inline constexpr char kTipLang[] = "Tip/Lang";
 
-// The docking state of the tool bars.
+// The docking state of the tool bars, and whether the status bar is shown.
 inline constexpr char kToolbars[] = "Toolbars/State";
+inline constexpr char kStatusBarShown[] = "Toolbars/StatusBar";
 // The recent-file list: "Recent File List/File1" .. "File3".
 inline constexpr char kRecentFileSection[] = "Recent File List";
 
