@@ -127,6 +127,11 @@ FRENCH = {
     # Printing
     "PDF files (*.pdf)": "Fichiers PDF (*.pdf)",
     "The PDF file %1 could not be written.": "Le fichier PDF %1 n'a pas pu être écrit.",
+    # Charts
+    "Copy": "Copier",
+    "Save as…": "Enregistrer sous…",
+    "PNG picture (*.png);;SVG drawing (*.svg)": "Image PNG (*.png);;Dessin SVG (*.svg)",
+    "The picture %1 could not be written.": "L'image %1 n'a pas pu être écrite.",
     # Pages
     "Registered clubs": "Liste des clubs enregistrés",
     "This page comes in a later version of Scorvane.":

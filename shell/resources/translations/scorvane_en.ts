@@ -12,6 +12,25 @@
     </message>
 </context>
 <context>
+    <name>scorvane::ChartWidget</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Save as…</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png);;SVG drawing (*.svg)</source>
+        <translation>PNG picture (*.png);;SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be written.</source>
+        <translation>The picture %1 could not be written.</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_DOC_INFO</name>
     <message>
         <source>Information about the current document</source>

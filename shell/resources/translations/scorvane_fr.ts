@@ -12,6 +12,25 @@
     </message>
 </context>
 <context>
+    <name>scorvane::ChartWidget</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png);;SVG drawing (*.svg)</source>
+        <translation>Image PNG (*.png);;Dessin SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be written.</source>
+        <translation>L'image %1 n'a pas pu être écrite.</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_DOC_INFO</name>
     <message>
         <source>Information about the current document</source>
