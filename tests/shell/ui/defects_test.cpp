@@ -98,13 +98,16 @@ class DefectsTest : public QObject {
     session_ = std::make_unique<DocumentSession>(*doc_, env_->Path("program"));
   }
   void cleanup() {
-    QCOMPARE(PendingModalAnswers(), 0);
+    const int pending = PendingModalAnswers();
+    QSettings store = settings::User();
+    LanguageSwitch::Instance().Apply(kLanguageEnglish, store);
     HelpWindow::CloseIfOpen();
     doc_->SetModifiedFlag(false);
     session_.reset();
     SetCurrentDocument(nullptr);
     doc_.reset();
     env_.reset();
+    QCOMPARE(pending, 0);
   }
 
   void SaveAndSaveAsNeverReplaceAReadOnlyFile() {
@@ -211,7 +214,6 @@ class DefectsTest : public QObject {
       QVERIFY2(list->columnWidth(column) >= list->FittingWidth(column),
                qPrintable(list->objectName()));
     QVERIFY(clubs.List().horizontalHeader()->length() <= clubs.List().viewport()->width());
-    LanguageSwitch::Instance().Apply(kLanguageEnglish, store);
   }
 
   void ComingBackToTheSystemQuestionShowsTheSystemChosen() {
