@@ -18,6 +18,7 @@
 #include <cmath>
 
 #include "base/currency.h"
+#include "base/locale.h"
 #include "finances/finance_charts.h"
 #include "pages/finances/currency_dialog.h"
 #include "pages/finances/finance_charts_dialog.h"
@@ -27,6 +28,7 @@
 #include "pages/finances/operation_dialog.h"
 #include "pages/finances/operations_viewer.h"
 #include "records/palmares.h"
+#include "shell/app/qt_locale_format.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
 #include "tests/cli/cli_test_support.h"
@@ -282,6 +284,34 @@ class FinancesPageTest : public QObject {
     QCOMPARE(Expenses().ItemText(RowShowing(Expenses(), 3, "Tubes"), 0),
              QStringLiteral("655.96 F"));
     QCOMPARE(doc_->Encode().bytes, before.bytes);
+  }
+
+  void AmountsFollowTheLocaleWithEWhereItsSymbolStands() {
+    const QtLocaleFormat french(QLocale(QLocale::French, QLocale::France));
+    const QtLocaleFormat british(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    const struct {
+      const LocaleFormat* locale;
+      int currency;
+      Currency::Style style;
+      const char* shown;
+    } cases[] = {
+        {&french, Currency::kEuros, Currency::Style::kCurrency, "100,00\u00a0E"},
+        {&french, Currency::kEuros, Currency::Style::kNumber, "100,00"},
+        {&french, Currency::kFrancs, Currency::Style::kCurrency, "655,96\u00a0€"},
+        {&british, Currency::kEuros, Currency::Style::kCurrency, "E100.00"},
+        {&british, Currency::kFrancs, Currency::Style::kCurrency, "£655.96"},
+    };
+    for (const auto& c : cases) {
+      SetCurrentLocale(c.locale);
+      Currency::SetCurrent(c.currency);
+      QCOMPARE(QString::fromStdString(Currency::Format(SOMME(655.957f), c.style)),
+               QString::fromUtf8(c.shown));
+    }
+    QCOMPARE(french.Currency("not a number"), std::string("not a number"));
+    Page().Refresh();
+    QCOMPARE(Expenses().model()->headerData(0, Qt::Horizontal).toString(),
+             QStringLiteral("Amount £"));
+    SetCurrentLocale(nullptr);
   }
 
   void CurrencySettingsAreReadAtStartAndWrittenAtExit() {
