@@ -99,7 +99,8 @@ class PlayerQuestions {
   // same person ("Same player").
   virtual bool AskNewPlayer(const JOUEUR& changed) = 0;
   // A new player resembles `existing`: true when it is the same person.
-  virtual bool AskSamePlayer(const JOUEUR& existing) = 0;
+  // (The question may offer to look at the existing player, and edit it.)
+  virtual bool AskSamePlayer(JOUEUR& existing) = 0;
 };
 
 // The player a form shows: a record of the document, or a new one owned

@@ -56,7 +56,8 @@ void RankingEntry::SetValue(const CLASSEMENT& value) {
   if (grades_mode_) {
     grades_->setCurrentIndex(grades_->findData(value.Value()));
   } else {
-    number_->setText(QString::number(value.Value()));
+    // No ranking leaves the box empty rather than showing -1.
+    number_->setText(value.IsNone() ? QString() : QString::number(value.Value()));
   }
 }
 

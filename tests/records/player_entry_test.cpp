@@ -27,7 +27,7 @@ class ScriptedQuestions : public PlayerQuestions {
   bool AskNewPlayer(const JOUEUR& changed) override {
     return Next("new? " + changed.DisplayName());
   }
-  bool AskSamePlayer(const JOUEUR& existing) override {
+  bool AskSamePlayer(JOUEUR& existing) override {
     return Next("same? " + existing.DisplayName());
   }
 
