@@ -50,6 +50,8 @@ void RankingEntry::SetUp() {
   } else {
     stack_->setCurrentWidget(number_);
   }
+  // Focus and the Tab order go to the list or the box on show.
+  setFocusProxy(stack_->currentWidget());
 }
 
 void RankingEntry::SetValue(const CLASSEMENT& value) {

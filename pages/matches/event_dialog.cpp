@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +18,7 @@
 #include "ranking/ranking_registry.h"
 #include "records/owner.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/date_field.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/leave_check.h"
 #include "widgets/ranking_entry.h"
@@ -30,12 +30,9 @@ namespace {
 // The kinds of event as the dialog lists them: code 0 reads "None" here.
 constexpr int kTypeNames[] = {15, 17, 18, 19};
 
-QDateEdit* DateField(QWidget* parent, const char* name) {
-  auto* field = new QDateEdit(parent);
+DateField* NamedDateField(QWidget* parent, const char* name) {
+  auto* field = new DateField(parent);
   field->setObjectName(QLatin1String(name));
-  field->setDateRange(QDate(ANNEE::kMin, 1, 1), QDate(ANNEE::kMax, 12, 31));
-  field->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  field->setCalendarPopup(true);
   return field;
 }
 
@@ -44,20 +41,6 @@ QString Text(const std::string& text) {
 }
 
 }  // namespace
-
-QDate ToPickerDate(const DATE_SIMPLE& date) {
-  const QDate shown(date.Year(), date.Month(), date.Day());
-  if (!date.IsValidCalendarDate() || !shown.isValid() || date.Year() < ANNEE::kMin ||
-      date.Year() > ANNEE::kMax) {
-    const DATE_SIMPLE today = Today();
-    return QDate(today.Year(), today.Month(), today.Day());
-  }
-  return shown;
-}
-
-DATE_SIMPLE FromPickerDate(const QDate& date) {
-  return DATE_SIMPLE(date.day(), date.month(), ANNEE::Clamp(date.year()));
-}
 
 DLG_SAISIE_EPREUVE::DLG_SAISIE_EPREUVE(const UTILISATEUR& owner, int season_year,
                                        const EventEntry& entry, QWidget* parent)
@@ -108,8 +91,8 @@ DLG_SAISIE_EPREUVE::DLG_SAISIE_EPREUVE(const UTILISATEUR& owner, int season_year
 
   auto* period = new QGroupBox(tr("Period"), this);
   FillBackground(*period, ScreenColours::DialogFrame());
-  start_ = DateField(period, "startDate");
-  end_ = DateField(period, "endDate");
+  start_ = NamedDateField(period, "startDate");
+  end_ = NamedDateField(period, "endDate");
   won_ = new QCheckBox(tr("Event won"), period);
   won_->setObjectName(QStringLiteral("wonBox"));
   best_frame_ = new QGroupBox(period);
@@ -220,9 +203,9 @@ void DLG_SAISIE_EPREUVE::ShowValues(const EventValues& values) {
   homologation_->setCurrentIndex(
       std::clamp(values.homologation, 0, static_cast<int32_t>(homologation_->count() - 1)));
   corporate_->setChecked(values.corporate);
-  start_->setDate(ToPickerDate(values.start));
-  shown_start_ = FromPickerDate(start_->date());
-  end_->setDate(ToPickerDate(values.end.IsBefore(values.start) ? values.start : values.end));
+  start_->SetDate(values.start);
+  shown_start_ = start_->Date();
+  end_->SetDate(values.end.IsBefore(values.start) ? values.start : values.end);
   won_->setChecked(values.won);
   best_ranking_->SetValue(values.best_ranking);
   prize_money_->setText(Text(values.prize_money.text));
@@ -257,13 +240,12 @@ void DLG_SAISIE_EPREUVE::NameLeft() {
 }
 
 void DLG_SAISIE_EPREUVE::StartLeft() {
-  const DATE_SIMPLE typed = FromPickerDate(start_->date());
+  const DATE_SIMPLE typed = start_->Date();
   if (typed == shown_start_) return;
   const DATE_SIMPLE start = StartDateInSeason(typed, season_year_);
   showing_ = true;
-  if (!(start == typed)) start_->setDate(ToPickerDate(start));
-  if ((!end_changed_ && !played_) || FromPickerDate(end_->date()).IsBefore(start))
-    end_->setDate(start_->date());
+  if (!(start == typed)) start_->SetDate(start);
+  if ((!end_changed_ && !played_) || end_->Date().IsBefore(start)) end_->setDate(start_->date());
   showing_ = false;
   shown_start_ = start;
 }
@@ -299,8 +281,8 @@ EventEntry DLG_SAISIE_EPREUVE::Entry() {
   values.won = won_->isChecked();
   const CLASSEMENT best = best_ranking_->Value();
   values.best_ranking = best.IsNone() ? CLASSEMENT::Worst() : best;
-  values.start = FromPickerDate(start_->date());
-  values.end = FromPickerDate(end_->date());
+  values.start = start_->Date();
+  values.end = end_->Date();
   QLineEdit* const fields[3] = {prize_money_, entry_fee_, travel_};
   AmountEntry* const amounts[3] = {&values.prize_money, &values.entry_fee, &values.travel};
   for (int i = 0; i < 3; ++i) {

@@ -16,7 +16,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -24,6 +23,7 @@ class QPlainTextEdit;
 
 namespace scorvane {
 
+class DateField;
 class RankingEntry;
 
 class DLG_SAISIE_EPREUVE : public QDialog {
@@ -41,8 +41,8 @@ class DLG_SAISIE_EPREUVE : public QDialog {
   QComboBox* AgeBox() const { return age_; }
   QComboBox* HomologationBox() const { return homologation_; }
   QCheckBox* CorporateBox() const { return corporate_; }
-  QDateEdit* StartDate() const { return start_; }
-  QDateEdit* EndDate() const { return end_; }
+  DateField* StartDate() const { return start_; }
+  DateField* EndDate() const { return end_; }
   QCheckBox* WonBox() const { return won_; }
   QLabel* BestRankingLabel() const { return best_label_; }
   RankingEntry* BestRanking() const { return best_ranking_; }
@@ -82,8 +82,8 @@ class DLG_SAISIE_EPREUVE : public QDialog {
   QComboBox* age_;
   QComboBox* homologation_;
   QCheckBox* corporate_;
-  QDateEdit* start_;
-  QDateEdit* end_;
+  DateField* start_;
+  DateField* end_;
   QCheckBox* won_;
   QGroupBox* best_frame_;
   QLabel* best_label_;
@@ -95,9 +95,5 @@ class DLG_SAISIE_EPREUVE : public QDialog {
   QPlainTextEdit* comments_;
   QList<QLabel*> currency_labels_;
 };
-
-// The date of a date picker and back (the picker reaches 1900..2100).
-QDate ToPickerDate(const DATE_SIMPLE& date);
-DATE_SIMPLE FromPickerDate(const QDate& date);
 
 }  // namespace scorvane

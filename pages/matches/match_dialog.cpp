@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,6 +21,7 @@
 #include "records/owner.h"
 #include "records/season.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/date_field.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/leave_check.h"
 #include "widgets/screen_colours.h"
@@ -114,11 +114,8 @@ void DLG_SAISIE_RENCONTRE::Build() {
 
   auto* top = new QGroupBox(this);
   FillBackground(*top, ScreenColours::DialogFrame());
-  date_ = new QDateEdit(top);
+  date_ = new DateField(top);
   date_->setObjectName(QStringLiteral("dateEdit"));
-  date_->setDateRange(QDate(ANNEE::kMin, 1, 1), QDate(ANNEE::kMax, 12, 31));
-  date_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  date_->setCalendarPopup(true);
   auto* date_label = new QLabel(tr("&Date"), top);
   date_label->setBuddy(date_);
   event_button_ = new QPushButton(tr("&Event..."), top);
@@ -274,7 +271,7 @@ void DLG_SAISIE_RENCONTRE::ChainTabOrder() {
 }
 
 void DLG_SAISIE_RENCONTRE::ShowValues(const MatchValues& values) {
-  date_->setDate(ToPickerDate(values.date));
+  date_->SetDate(values.date);
   place_->setText(Text(values.place));
   surface_->setCurrentIndex(-1);
   surface_->setEditText(Text(values.surface));
@@ -298,7 +295,7 @@ void DLG_SAISIE_RENCONTRE::ShowValues(const MatchValues& values) {
 
 MatchValues DLG_SAISIE_RENCONTRE::Values() const {
   MatchValues values;
-  values.date = FromPickerDate(date_->date());
+  values.date = date_->Date();
   values.place = place_->text().toStdString();
   values.surface = surface_->currentText().toStdString();
   values.indoor = indoor_->isChecked();
@@ -366,8 +363,7 @@ void DLG_SAISIE_RENCONTRE::ChooseEvent() {
                             this);
   if (dialog.exec() != QDialog::Accepted) return;
   choice_ = MatchEventChoice::Entered(dialog.Entry());
-  const DATE_SIMPLE date = FromPickerDate(date_->date());
-  date_->setDate(ToPickerDate(DateWithinPeriod(date, choice_.Start(), choice_.End())));
+  date_->SetDate(DateWithinPeriod(date_->Date(), choice_.Start(), choice_.End()));
   if (const EPREUVE_JOUEE* played = choice_.ExistingPlayed()) {
     MatchValues court;
     TakeCourtOfEvent(*played, court);
@@ -381,7 +377,7 @@ void DLG_SAISIE_RENCONTRE::ChooseEvent() {
 }
 
 void DLG_SAISIE_RENCONTRE::DateChanged() {
-  const DATE_SIMPLE date = FromPickerDate(date_->date());
+  const DATE_SIMPLE date = date_->Date();
   for (PAGE_PROPRIETE_JOUEUR* page : pages_)
     page->SetDate(date);
 }

@@ -18,7 +18,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -30,6 +29,7 @@ class QTabWidget;
 
 namespace scorvane {
 
+class DateField;
 class PAGE_PROPRIETE_JOUEUR;
 
 class DLG_SAISIE_RENCONTRE : public QDialog {
@@ -54,7 +54,7 @@ class DLG_SAISIE_RENCONTRE : public QDialog {
   MatchValues Values() const;
   const MatchEventChoice& EventChoice() const { return choice_; }
 
-  QDateEdit* DateField() const { return date_; }
+  DateField* Date() const { return date_; }
   QPushButton* EventButton() const { return event_button_; }
   QLabel* EventLine(int line) const { return event_lines_[static_cast<size_t>(line)]; }
   QLineEdit* Place() const { return place_; }
@@ -107,7 +107,7 @@ class DLG_SAISIE_RENCONTRE : public QDialog {
   RENCONTRE* match_;
   MatchEventChoice choice_;
 
-  QDateEdit* date_;
+  DateField* date_;
   QPushButton* event_button_;
   std::array<QLabel*, 2> event_lines_{};
   QLineEdit* place_;

@@ -31,6 +31,17 @@ std::string Text(const QString& text) {
   return text.toStdString();
 }
 
+// Puts the widgets in the Tab order after `before`; a ranking entry takes
+// its place through the list or box it shows. Returns the last one.
+QWidget* Chain(QWidget* before, const QList<QWidget*>& widgets) {
+  for (QWidget* next : widgets) {
+    if (next->focusProxy()) next = next->focusProxy();
+    if (before) QWidget::setTabOrder(before, next);
+    before = next;
+  }
+  return before;
+}
+
 QLineEdit* Field(QWidget* parent, const char* name) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(QLatin1String(name));
@@ -303,12 +314,7 @@ void PAGE_PROPRIETE_JOUEUR::OpenDetails() {
 }
 
 QWidget* PAGE_PROPRIETE_JOUEUR::ChainMainTabOrder(QWidget* before) {
-  const QList<QWidget*> chain = {first_name_, last_name_, ranking_};
-  for (QWidget* next : chain) {
-    if (before) setTabOrder(before, next);
-    before = next;
-  }
-  return before;
+  return Chain(before, {first_name_, last_name_, ranking_});
 }
 
 QWidget* PAGE_PROPRIETE_JOUEUR::ChainOtherTabOrder(QWidget* before) {
@@ -316,11 +322,7 @@ QWidget* PAGE_PROPRIETE_JOUEUR::ChainOtherTabOrder(QWidget* before) {
                                  left_handed_,  club_,          birth_year_, next_box_,
                                  next_ranking_, strengths_,     weaknesses_, comment_,
                                  list_button_,  details_button_};
-  for (QWidget* next : chain) {
-    if (before) setTabOrder(before, next);
-    before = next;
-  }
-  return before;
+  return Chain(before, chain);
 }
 
 }  // namespace scorvane
