@@ -45,7 +45,13 @@ bool EditPlayerDialog(QWidget* parent, JOUEUR& player) {
 }
 
 JOUEUR* NewPlayerDialog(QWidget* parent) {
-  return RunPlayerDialog(parent, PlayerSlot::New());
+  // A new player starts unranked: the weakest ranking of the system.
+  PlayerSlot slot = PlayerSlot::New();
+  if (const UTILISATEUR* owner = CurrentOwner()) {
+    slot.fresh->History().Add(CLASSEMENT::Worst(),
+                              RankingDatesFor(SeasonYear(*owner), Today()).current, "");
+  }
+  return RunPlayerDialog(parent, std::move(slot));
 }
 
 }  // namespace scorvane

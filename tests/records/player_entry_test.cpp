@@ -27,9 +27,7 @@ class ScriptedQuestions : public PlayerQuestions {
   bool AskNewPlayer(const JOUEUR& changed) override {
     return Next("new? " + changed.DisplayName());
   }
-  bool AskSamePlayer(JOUEUR& existing) override {
-    return Next("same? " + existing.DisplayName());
-  }
+  bool AskSamePlayer(JOUEUR& existing) override { return Next("same? " + existing.DisplayName()); }
 
  private:
   bool Next(std::string question) {
