@@ -1,7 +1,9 @@
 #include "pages/page_factory.h"
 
 #include "pages/clubs/clubs_page.h"
+#include "pages/own/own_page.h"
 #include "pages/placeholder_page.h"
+#include "pages/report/report_page.h"
 
 namespace scorvane {
 namespace {
@@ -16,6 +18,10 @@ PageView* CreatePage(int number, QWidget* parent) {
   switch (number) {
     case PageView::kClubs:
       return CreateClubsPage(parent);
+    case PageView::kOwnPage:
+      return new PAGE_PERSO(parent);
+    case PageView::kCalculationReport:
+      return new DETAILS_FFT(parent);
     default:
       return new PlaceholderPage(number, parent);
   }

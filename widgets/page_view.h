@@ -37,6 +37,12 @@ class PageView : public QWidget {
   // The content to print, or null when the page has nothing to print.
   virtual Printable* PrintContent() { return nullptr; }
 
+ signals:
+  // The page asks the window to show another page (its number).
+  void ShowPageRequested(int number);
+  // The page's own print button: print it as the print command would.
+  void PrintRequested();
+
  private:
   int number_;
 };

@@ -33,6 +33,12 @@ inline constexpr char kTipFilePos[] = "Tip/FilePos";
 inline constexpr char kTipTimeStamp[] = "Tip/TimeStamp";
 inline constexpr char kTipLang[] = "Tip/Lang";
 
+// "Probas service": the service calculator's four inputs, whole percentages.
+inline constexpr char kServiceFirstIn[] = "Probas service/1er service";
+inline constexpr char kServiceSecondIn[] = "Probas service/2eme service";
+inline constexpr char kServiceFirstWon[] = "Probas service/Gain sur 1er service";
+inline constexpr char kServiceSecondWon[] = "Probas service/Gain sur 2eme service";
+
 // The docking state of the tool bars.
 inline constexpr char kToolbars[] = "Toolbars/State";
 // The recent-file list: "Recent File List/File1" .. "File3".
