@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "pages/own/ranking_evolution_dialog.h"
 #include "pages/players/player_dialog_rules.h"
 #include "pages/players/player_page.h"
 #include "pages/seasons/match_viewer.h"
@@ -85,7 +86,7 @@ DLG_SAISIE_JOUEUR::DLG_SAISIE_JOUEUR(UTILISATEUR& owner, PlayerSlot slot, int se
   matches_button_->setEnabled(match_count_value_ > 0);
   evolution_button_ = new QPushButton(tr("Ranking evolution"), this);
   evolution_button_->setObjectName(QStringLiteral("evolutionButton"));
-  evolution_button_->setEnabled(player != nullptr);
+  evolution_button_->setEnabled(known);
   connect(matches_button_, &QPushButton::clicked, this, &DLG_SAISIE_JOUEUR::ShowMatches);
   connect(evolution_button_, &QPushButton::clicked, this, &DLG_SAISIE_JOUEUR::ShowEvolution);
   ShowSexTexts();
@@ -153,8 +154,7 @@ void DLG_SAISIE_JOUEUR::ShowMatches() {
 }
 
 void DLG_SAISIE_JOUEUR::ShowEvolution() {
-  MessageBoxes::Inform(this, tr("The chart of a player's ranking evolution comes in a later "
-                                "version of Scorvane."));
+  if (JOUEUR* player = page_->Slot().player) ShowRankingEvolution(this, *player);
 }
 
 }  // namespace scorvane

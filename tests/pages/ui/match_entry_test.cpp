@@ -294,6 +294,19 @@ class MatchEntryTest : public QObject {
     QCOMPARE(dialog.Sheet()->tabText(0), QStringLiteral("Opponent"));
   }
 
+  void TheDateReachesThePlayerForms() {
+    Registry().SetActive(Registry().BuiltIns()[6]);  // ATP: rankings at the match date
+    paul_->History().Clear();
+    paul_->History().Add(CLASSEMENT(250), DATE_SIMPLE(1, 1, 2001), "");
+    paul_->History().Add(CLASSEMENT(100), DATE_SIMPLE(1, 6, 2001), "");
+    Dialog dialog(Owner(), *season_, *season_->Palmares()->Matches().Front());
+    PAGE_PROPRIETE_JOUEUR& page = *dialog.Page(Dialog::kOpponent1);
+    QCOMPARE(page.RankingLabel()->text(), QStringLiteral("Rank"));
+    QCOMPARE(page.Ranking()->Number()->text(), QStringLiteral("250"));
+    dialog.Date()->setDate(QDate(2001, 6, 10));
+    QCOMPARE(page.Ranking()->Number()->text(), QStringLiteral("100"));
+  }
+
   void TheEventButtonTakesTheChosenEvent() {
     Dialog dialog(Owner(), *season_, MatchEventChoice::Played(lyon_));
     dialog.show();
