@@ -261,13 +261,16 @@ void PAGE_PROPRIETE_JOUEUR::CheckBirthYearField() {
 }
 
 bool PAGE_PROPRIETE_JOUEUR::Validate() {
-  const FieldCheck licence = CheckLicence(Text(licence_->text()), ActiveSystem().IsFrench());
+  // An anonymous player keeps no licence: there is nothing to check.
+  const FieldCheck licence = anonymous_->isChecked()
+                                 ? FieldCheck{}
+                                 : CheckLicence(Text(licence_->text()), ActiveSystem().IsFrench());
   if (licence.message) {
     CheckLicenceField();
     licence_->setFocus();
     return false;
   }
-  licence_->setText(Text(licence.text));
+  if (!anonymous_->isChecked()) licence_->setText(Text(licence.text));
   const FieldCheck year = CheckBirthYear(Text(birth_year_->text()));
   if (year.message) {
     CheckBirthYearField();
