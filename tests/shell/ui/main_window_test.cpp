@@ -3,6 +3,7 @@
 // the season lists, the screen colours and closing with unsaved changes.
 #include <QAction>
 #include <QComboBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 
@@ -43,10 +44,14 @@ class MainWindowTest : public QObject {
   std::unique_ptr<DocumentSession> session_;
   std::unique_ptr<MainWindow> window_;
 
-  void Open() {
-    window_ = std::make_unique<MainWindow>(*session_, env_->Path("program"));
+  void Open(PageFrame::Factory pages = {}) {
+    window_ = std::make_unique<MainWindow>(*session_, env_->Path("program"), std::move(pages));
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  // A window whose eight pages are placeholders that count their refreshes.
+  void OpenWithPlaceholders() {
+    Open([](int number, QWidget* parent) { return new PlaceholderPage(number, parent); });
   }
 
   void ClickZone(int zone) {
@@ -166,7 +171,7 @@ class MainWindowTest : public QObject {
   }
 
   void PagesRefreshWhenShownOnlyWhenTheirKindDoes() {
-    Open();
+    OpenWithPlaceholders();
     const int matches = Placeholder(*window_, 1)->RefreshCount();
     const int statistics = Placeholder(*window_, 8)->RefreshCount();
     window_->ShowPage(1);
@@ -176,13 +181,24 @@ class MainWindowTest : public QObject {
   }
 
   void ShowingTheCurrentPageDoesNotRefreshIt() {
-    Open();
+    OpenWithPlaceholders();
     window_->ShowPage(1);
     const int count = Placeholder(*window_, 1)->RefreshCount();
     QVERIFY(!window_->ShowPage(1));
     ClickZone(6);
     QTest::keyClick(window_.get(), Qt::Key_P, Qt::ShiftModifier);
     QCOMPARE(Placeholder(*window_, 1)->RefreshCount(), count);
+  }
+
+  void TheSummarysCalculationDetailsButtonShowsTheReportPage() {
+    Open();
+    QVERIFY(window_->ShowPage(PageView::kSeasonSummary));
+    auto* details = window_->Frame().CurrentView()->findChild<QPushButton*>(
+        QStringLiteral("calculationDetails"));
+    QVERIFY(details && details->isVisible());
+    QTest::mouseClick(details, Qt::LeftButton);
+    QCOMPARE(window_->CurrentPage(), int(PageView::kCalculationReport));
+    QCOMPARE(window_->Bar().PageList()->currentText(), QStringLiteral("Season Summary"));
   }
 
   void SeasonSummaryInThePageListWhileTheReportIsShownChangesNothing() {
