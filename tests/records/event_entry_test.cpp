@@ -87,14 +87,6 @@ TEST_F(EventEntryTest, NamesAreFoundWholeThenByTheirBeginning) {
   EXPECT_EQ(FindEventByPrefix(Owner(), "Nice"), nullptr);
 }
 
-TEST_F(EventEntryTest, TheWonBoxIsForTournamentsAndChampionshipsUnderTheFrenchSystem) {
-  EXPECT_TRUE(WonBoxEnabled(true, EPREUVE::kTournament));
-  EXPECT_TRUE(WonBoxEnabled(true, EPREUVE::kChampionship));
-  EXPECT_FALSE(WonBoxEnabled(true, EPREUVE::kTeamEvent));
-  EXPECT_FALSE(WonBoxEnabled(true, EPREUVE::kNoType));
-  EXPECT_TRUE(WonBoxEnabled(false, EPREUVE::kNoType));
-}
-
 TEST_F(EventEntryTest, TheDriverMakesTheRecordsAndStoresFrancs) {
   Currency::SetCurrent(Currency::kEuros);
   EventEntry entry;
