@@ -295,7 +295,11 @@ EventEntry DLG_SAISIE_EPREUVE::Entry() {
 }
 
 void DLG_SAISIE_EPREUVE::accept() {
+  // A name typed and confirmed at once is checked as if left: when it names
+  // another event, that event is shown first, to be confirmed in turn.
+  const EPREUVE* shown = event_;
   NameLeft();
+  if (event_ && event_ != shown) return;
   StartLeft();
   for (QLineEdit* field : {prize_money_, entry_fee_, travel_})
     field->setText(Text(RewriteAmountText(field->text().toStdString())));
