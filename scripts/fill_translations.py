@@ -52,8 +52,7 @@ FRENCH = {
     "Save anyway?":
         "Certains caractères ne peuvent pas être gardés dans un fichier Scorvane et seront "
         "enregistrés sous la forme « ? » dans :\n%1\n\nEnregistrer quand même ?",
-    "The document could not be saved to %1:\n%2":
-        "Le document n'a pas pu être enregistré dans %1 :\n%2",
+    "... and %1 more": "... et %1 autres",
     "Untitled": "Sans titre",
     "Save changes to %1?": "Enregistrer les modifications de %1 ?",
     # Help
@@ -106,6 +105,8 @@ FRENCH = {
     "Ranking s&ystems": "S&ystèmes de classement",
     "&Currency in use": "&Monnaie utilisée",
     "Help on this page": "Aide sur cette page",
+    "Next pane": "Volet suivant",
+    "Previous pane": "Volet précédent",
     "&Tip of the day": "&Note du jour",
     "&About Scorvane...": "&A propos de Scorvane...",
     "This command comes in a later version of Scorvane.":

@@ -116,13 +116,16 @@ bool Program::WelcomeLoop() {
 }
 
 bool Program::Start(const StartupOptions& options) {
+  exit_code_ = 1;
   if (!Prepare()) return false;
   if (!options.file.isEmpty()) {
     if (!session_->OpenPath(options.file)) return false;
   } else if (!WelcomeLoop()) {
+    exit_code_ = 0;
     return false;
   }
   OpenMainWindow(options.splash_allowed);
+  exit_code_ = 0;
   return true;
 }
 

@@ -852,12 +852,6 @@
 <context>
     <name>scorvane::DocumentSession</name>
     <message>
-        <source>Cannot open the file %1:
-%2</source>
-        <translation>Cannot open the file %1:
-%2</translation>
-    </message>
-    <message>
         <source>Zezovu files (*.ten)</source>
         <translation>Zezovu files (*.ten)</translation>
     </message>
@@ -878,18 +872,16 @@ Save anyway?</source>
 Save anyway?</translation>
     </message>
     <message>
-        <source>The document could not be saved to %1:
-%2</source>
-        <translation>The document could not be saved to %1:
-%2</translation>
-    </message>
-    <message>
         <source>Untitled</source>
         <translation>Untitled</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... and %1 more</translation>
     </message>
 </context>
 <context>
@@ -1142,6 +1134,14 @@ Save anyway?</translation>
     <message>
         <source>My ranking &amp;history...</source>
         <translation>My ranking &amp;history...</translation>
+    </message>
+    <message>
+        <source>Next pane</source>
+        <translation>Next pane</translation>
+    </message>
+    <message>
+        <source>Previous pane</source>
+        <translation>Previous pane</translation>
     </message>
 </context>
 <context>

@@ -852,12 +852,6 @@
 <context>
     <name>scorvane::DocumentSession</name>
     <message>
-        <source>Cannot open the file %1:
-%2</source>
-        <translation>Impossible d'ouvrir le fichier %1 :
-%2</translation>
-    </message>
-    <message>
         <source>Zezovu files (*.ten)</source>
         <translation>Fichiers Zezovu (*.ten)</translation>
     </message>
@@ -878,18 +872,16 @@ Save anyway?</source>
 Enregistrer quand même ?</translation>
     </message>
     <message>
-        <source>The document could not be saved to %1:
-%2</source>
-        <translation>Le document n'a pas pu être enregistré dans %1 :
-%2</translation>
-    </message>
-    <message>
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
         <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 autres</translation>
     </message>
 </context>
 <context>
@@ -1142,6 +1134,14 @@ Enregistrer quand même ?</translation>
     <message>
         <source>My ranking &amp;history...</source>
         <translation>Mon &amp;historique de classements...</translation>
+    </message>
+    <message>
+        <source>Next pane</source>
+        <translation>Volet suivant</translation>
+    </message>
+    <message>
+        <source>Previous pane</source>
+        <translation>Volet précédent</translation>
     </message>
 </context>
 <context>
