@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "base/catalogue/messages.h"
+#include "pages/matches/match_entry_flow.h"
 #include "ranking/ranking_registry.h"
 #include "shell/app/language.h"
 #include "shell/app/recent_files.h"
@@ -65,6 +66,7 @@ bool Program::Prepare() {
   SetCurrentLocale(&locale_);
   SetUserPrompt(&prompt_);
   SetCurrentDocument(document_.get());
+  InstallMatchViewerOpener();
 
   if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 16) {
     MessageBoxes::Warn(nullptr, CatalogueText(135));

@@ -141,29 +141,6 @@
     </message>
 </context>
 <context>
-    <name>scorvane::DLG_DEVISE</name>
-    <message>
-        <source>Euros</source>
-        <translation>Euros</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Currency</translation>
-    </message>
-    <message>
-        <source>Amounts are shown and entered in</source>
-        <translation>Amounts are shown and entered in</translation>
-    </message>
-    <message>
-        <source>Value of the euro</source>
-        <translation>Value of the euro</translation>
-    </message>
-    <message>
-        <source>The value of the euro must be a number of francs from %1 to %2, for example 6.55957.</source>
-        <translation>The value of the euro must be a number of francs from %1 to %2, for example 6.55957.</translation>
-    </message>
-</context>
-<context>
     <name>scorvane::DLG_DOC_INFO</name>
     <message>
         <source>Information about the current document</source>
@@ -319,10 +296,22 @@
     </message>
 </context>
 <context>
-    <name>scorvane::DLG_GRAPHIQUE_FINANCES</name>
+    <name>scorvane::DLG_JOUEURS_SEMBLABLES</name>
     <message>
-        <source>Active season finances</source>
-        <translation>Active season finances</translation>
+        <source>Similar player</source>
+        <translation>Similar player</translation>
+    </message>
+    <message>
+        <source>It is the same player!</source>
+        <translation>It is the same player!</translation>
+    </message>
+    <message>
+        <source>Different player</source>
+        <translation>Different player</translation>
+    </message>
+    <message>
+        <source>Show that player</source>
+        <translation>Show that player</translation>
     </message>
 </context>
 <context>
@@ -346,6 +335,25 @@
     <message>
         <source>Cancel all</source>
         <translation>Cancel all</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_NOUVELLE_RENCONTRE</name>
+    <message>
+        <source>Creating a new match</source>
+        <translation>Creating a new match</translation>
+    </message>
+    <message>
+        <source>Choose the event of the new match (double-click on it):</source>
+        <translation>Choose the event of the new match (double-click on it):</translation>
+    </message>
+    <message>
+        <source>Add the new match to the season's &amp;friendly matches</source>
+        <translation>Add the new match to the season's &amp;friendly matches</translation>
+    </message>
+    <message>
+        <source>Add a &amp;new event to the season to add the match to it</source>
+        <translation>Add a &amp;new event to the season to add the match to it</translation>
     </message>
 </context>
 <context>
@@ -498,42 +506,212 @@
     </message>
 </context>
 <context>
-    <name>scorvane::DLG_SAISIE_OPERATION</name>
+    <name>scorvane::DLG_SAISIE_EPREUVE</name>
     <message>
-        <source>Financial operation</source>
-        <translation>Financial operation</translation>
+        <source>Event</source>
+        <translation>Event</translation>
     </message>
     <message>
-        <source>Paid to</source>
-        <translation>Paid to</translation>
+        <source>The event</source>
+        <translation>The event</translation>
     </message>
     <message>
-        <source>Purpose</source>
-        <translation>Purpose</translation>
+        <source>Corporate</source>
+        <translation>Corporate</translation>
     </message>
     <message>
-        <source>Date</source>
-        <translation>Date</translation>
+        <source>Event &amp;name</source>
+        <translation>Event &amp;name</translation>
     </message>
     <message>
-        <source>Amount</source>
-        <translation>Amount</translation>
+        <source>Kind</source>
+        <translation>Kind</translation>
     </message>
     <message>
-        <source>Category</source>
-        <translation>Category</translation>
+        <source>Age category</source>
+        <translation>Age category</translation>
     </message>
     <message>
-        <source>The amount cannot be negative.</source>
-        <translation>The amount cannot be negative.</translation>
+        <source>Homologation</source>
+        <translation>Homologation</translation>
     </message>
     <message>
-        <source>The amount cannot be more than %1.</source>
-        <translation>The amount cannot be more than %1.</translation>
+        <source>Period</source>
+        <translation>Period</translation>
     </message>
     <message>
-        <source>The amount must be a number, for example 12.50.</source>
-        <translation>The amount must be a number, for example 12.50.</translation>
+        <source>Event won</source>
+        <translation>Event won</translation>
+    </message>
+    <message>
+        <source>Best ranking of the event (having lost)</source>
+        <translation>Best ranking of the event (having lost)</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;End</source>
+        <translation>&amp;End</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>Prize money</source>
+        <translation>Prize money</translation>
+    </message>
+    <message>
+        <source>Entry fee</source>
+        <translation>Entry fee</translation>
+    </message>
+    <message>
+        <source>Travel costs</source>
+        <translation>Travel costs</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>Prizes</translation>
+    </message>
+    <message>
+        <source>Comments on how the event went</source>
+        <translation>Comments on how the event went</translation>
+    </message>
+    <message>
+        <source>Create a season first: matches and events are entered in a season.</source>
+        <translation>Create a season first: matches and events are entered in a season.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_SAISIE_JOUEUR</name>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Town</translation>
+    </message>
+    <message>
+        <source>Home phone</source>
+        <translation>Home phone</translation>
+    </message>
+    <message>
+        <source>Mobile phone</source>
+        <translation>Mobile phone</translation>
+    </message>
+    <message>
+        <source>Work phone</source>
+        <translation>Work phone</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>See the matches played</source>
+        <translation>See the matches played</translation>
+    </message>
+    <message>
+        <source>Ranking evolution</source>
+        <translation>Ranking evolution</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_SAISIE_RENCONTRE</name>
+    <message>
+        <source>Match</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Date</translation>
+    </message>
+    <message>
+        <source>&amp;Event...</source>
+        <translation>&amp;Event...</translation>
+    </message>
+    <message>
+        <source>&amp;Place</source>
+        <translation>&amp;Place</translation>
+    </message>
+    <message>
+        <source>S&amp;urface</source>
+        <translation>S&amp;urface</translation>
+    </message>
+    <message>
+        <source>&amp;Indoor court</source>
+        <translation>&amp;Indoor court</translation>
+    </message>
+    <message>
+        <source>Dou&amp;bles</source>
+        <translation>Dou&amp;bles</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>&amp;Victory</source>
+        <translation>&amp;Victory</translation>
+    </message>
+    <message>
+        <source>Defea&amp;t</source>
+        <translation>Defea&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Score</source>
+        <translation>&amp;Score</translation>
+    </message>
+    <message>
+        <source>Retirement</source>
+        <translation>Retirement</translation>
+    </message>
+    <message>
+        <source>Excused W.O.</source>
+        <translation>Excused W.O.</translation>
+    </message>
+    <message>
+        <source>Not excused W.O.</source>
+        <translation>Not excused W.O.</translation>
+    </message>
+    <message>
+        <source>New FFT rules</source>
+        <translation>New FFT rules</translation>
+    </message>
+    <message>
+        <source>4 games/set</source>
+        <translation>4 games/set</translation>
+    </message>
+    <message>
+        <source>no ad.</source>
+        <translation>no ad.</translation>
+    </message>
+    <message>
+        <source>3rd set: tie-break</source>
+        <translation>3rd set: tie-break</translation>
+    </message>
+    <message>
+        <source>no let</source>
+        <translation>no let</translation>
+    </message>
+    <message>
+        <source>General comment</source>
+        <translation>General comment</translation>
+    </message>
+    <message>
+        <source>My strong points in the match</source>
+        <translation>My strong points in the match</translation>
+    </message>
+    <message>
+        <source>My weak points in the match</source>
+        <translation>My weak points in the match</translation>
+    </message>
+    <message>
+        <source>This match is already open.</source>
+        <translation>This match is already open.</translation>
     </message>
 </context>
 <context>
@@ -565,6 +743,49 @@
     <message>
         <source>Club</source>
         <translation>Club</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_SELECTION_JOUEUR</name>
+    <message>
+        <source>Select a player</source>
+        <translation>Select a player</translation>
+    </message>
+    <message>
+        <source>Contacts only</source>
+        <translation>Contacts only</translation>
+    </message>
+    <message>
+        <source>Players of my club only</source>
+        <translation>Players of my club only</translation>
+    </message>
+    <message>
+        <source>First names</source>
+        <translation>First names</translation>
+    </message>
+    <message>
+        <source>Surnames</source>
+        <translation>Surnames</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Ascending</translation>
+    </message>
+    <message>
+        <source>&amp;Go to</source>
+        <translation>&amp;Go to</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Sort by:</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>Selection :</source>
+        <translation>Selection :</translation>
     </message>
 </context>
 <context>
@@ -615,13 +836,6 @@
     <message>
         <source>Change of ranking system</source>
         <translation>Change of ranking system</translation>
-    </message>
-</context>
-<context>
-    <name>scorvane::DLG_VISUALISATION_OPERATIONS</name>
-    <message>
-        <source>Financial operations</source>
-        <translation>Financial operations</translation>
     </message>
 </context>
 <context>
@@ -914,6 +1128,10 @@ Save anyway?</translation>
         <translation>Switch the program to French</translation>
     </message>
     <message>
+        <source>This command comes in a later version of Scorvane.</source>
+        <translation>This command comes in a later version of Scorvane.</translation>
+    </message>
+    <message>
         <source>My ranking &amp;history...</source>
         <translation>My ranking &amp;history...</translation>
     </message>
@@ -981,53 +1199,6 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
-    <name>scorvane::PAGE_FINANCES</name>
-    <message>
-        <source>&amp;New expense</source>
-        <translation>&amp;New expense</translation>
-    </message>
-    <message>
-        <source>Edit &amp;categories</source>
-        <translation>Edit &amp;categories</translation>
-    </message>
-    <message>
-        <source>C&amp;harts</source>
-        <translation>C&amp;harts</translation>
-    </message>
-    <message>
-        <source>&amp;Print</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
-        <source>Entry fees, travel costs, prize money and prizes belong to the events of the season: change them in the event, or delete them here.</source>
-        <translation>Entry fees, travel costs, prize money and prizes belong to the events of the season: change them in the event, or delete them here.</translation>
-    </message>
-    <message>
-        <source>&amp;Edit the operation</source>
-        <translation>&amp;Edit the operation</translation>
-    </message>
-    <message>
-        <source>&amp;Delete the operation</source>
-        <translation>&amp;Delete the operation</translation>
-    </message>
-    <message>
-        <source>&amp;Edit the matching event</source>
-        <translation>&amp;Edit the matching event</translation>
-    </message>
-    <message>
-        <source>&amp;Delete the prize won</source>
-        <translation>&amp;Delete the prize won</translation>
-    </message>
-    <message>
-        <source>&amp;Edit the expense</source>
-        <translation>&amp;Edit the expense</translation>
-    </message>
-    <message>
-        <source>&amp;Delete the expense</source>
-        <translation>&amp;Delete the expense</translation>
-    </message>
-</context>
-<context>
     <name>scorvane::PAGE_GRAPHIQUES</name>
     <message>
         <source>Reset filters</source>
@@ -1067,6 +1238,61 @@ Save anyway?</translation>
     <message>
         <source>&amp;Rankings</source>
         <translation>&amp;Rankings</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_PROPRIETE_JOUEUR</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonymous</translation>
+    </message>
+    <message>
+        <source>Left-handed</source>
+        <translation>Left-handed</translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;List</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Details</translation>
+    </message>
+    <message>
+        <source>&amp;First name</source>
+        <translation>&amp;First name</translation>
+    </message>
+    <message>
+        <source>Sur&amp;name</source>
+        <translation>Sur&amp;name</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Year of birth</translation>
+    </message>
+    <message>
+        <source>Strengths</source>
+        <translation>Strengths</translation>
+    </message>
+    <message>
+        <source>Weaknesses</source>
+        <translation>Weaknesses</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comment</translation>
     </message>
 </context>
 <context>
