@@ -6,7 +6,7 @@
 #include "base/currency.h"
 #include "base/text_compare.h"
 #include "records/document.h"
-#include "records/item_editing.h"
+#include "records/entry_text.h"
 
 namespace scorvane {
 namespace {
@@ -82,7 +82,7 @@ CATEGORIE_FINANCIERE* CategoryNamed(const UTILISATEUR& owner, std::string_view n
 }
 
 EntryProblem CheckOperationEntry(const OperationEntry& entry) {
-  if (CleanItemName(entry.category).empty()) return EntryProblem::kNoCategory;
+  if (OneLineText(entry.category).empty()) return EntryProblem::kNoCategory;
   if (entry.amount != entry.shown_amount &&
       ReadAmount(entry.amount).problem != AmountProblem::kNone) {
     return EntryProblem::kAmount;
@@ -93,7 +93,7 @@ EntryProblem CheckOperationEntry(const OperationEntry& entry) {
 OPERATION_FINANCIERE* StoreOperationEntry(UTILISATEUR& owner, SAISON_JOUEUR& season,
                                           const OperationEntry& entry,
                                           OPERATION_FINANCIERE* existing) {
-  const std::string name = CleanItemName(entry.category);
+  const std::string name = OneLineText(entry.category);
   CATEGORIE_FINANCIERE* category = CategoryNamed(owner, name);
   if (!category) category = owner.AddCategory(std::make_unique<CATEGORIE_FINANCIERE>(name));
 
@@ -107,8 +107,8 @@ OPERATION_FINANCIERE* StoreOperationEntry(UTILISATEUR& owner, SAISON_JOUEUR& sea
           : Currency::FromDisplay(static_cast<float>(ReadAmount(entry.amount).value));
   operation->SetAmount(SOMME(francs));
   operation->SetCategory(category);
-  operation->SetPurpose(entry.purpose);
-  operation->SetPayee(entry.payee);
+  operation->SetPurpose(OneLineText(entry.purpose));
+  operation->SetPayee(OneLineText(entry.payee));
   operation->SetDate(entry.date);
   MarkDocumentModified();
   return operation;

@@ -67,12 +67,12 @@ CATEGORIE_FINANCIERE* CategoryNamed(const UTILISATEUR& owner, std::string_view n
 enum class EntryProblem { kNone, kNoCategory, kAmount };
 EntryProblem CheckOperationEntry(const OperationEntry& entry);
 
-// Stores an entry that passed the check: its category is the document's
-// category of that name (any case), or a new category of the name typed,
-// added to the document; the amount goes into francs (0 for a zero rate).
-// With `existing` the
-// operation takes the fields; otherwise a new operation is appended to the
-// season's expenses. Marks the document modified; returns the operation.
+// Stores an entry that passed the check, its texts on one line without the
+// blanks around them: its category is the document's category of that name
+// (any case), or a new category of the name typed, added to the document; the amount goes into
+// francs (0 for a zero rate). With `existing` the operation takes the fields; otherwise a new
+// operation is appended to the season's expenses. Marks the document modified; returns the
+// operation.
 OPERATION_FINANCIERE* StoreOperationEntry(UTILISATEUR& owner, SAISON_JOUEUR& season,
                                           const OperationEntry& entry,
                                           OPERATION_FINANCIERE* existing);

@@ -3,6 +3,7 @@
 #include "base/catalogue/messages.h"
 #include "finances/finance_commands.h"
 #include "pages/finances/operation_dialog.h"
+#include "pages/matches/match_commands.h"
 #include "records/document.h"
 #include "widgets/catalogue_text.h"
 
@@ -43,7 +44,7 @@ bool EditOperationCommand(QWidget* parent, OPERATION_FINANCIERE& operation) {
 
 bool EditFinanceRowCommand(QWidget* parent, const ELEM_LISTE_FINANCES& element) {
   if (element.operation) return EditOperationCommand(parent, *element.operation);
-  // An event's money is changed in the event dialog of the matches page.
+  if (element.played) return EditPlayedEventCommand(parent, *element.played);
   return false;
 }
 

@@ -1,7 +1,6 @@
 #include "pages/finances/operation_dialog.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -16,7 +15,9 @@
 #include "base/catalogue/messages.h"
 #include "base/currency.h"
 #include "base/text_compare.h"
+#include "widgets/date_field.h"
 #include "widgets/dialogs/message_boxes.h"
+#include "widgets/leave_check.h"
 #include "widgets/screen_colours.h"
 
 namespace scorvane {
@@ -30,17 +31,6 @@ QString Text(const std::string& text) {
 
 }  // namespace
 
-QDate PickerDateOf(const DATE_SIMPLE& date) {
-  const QDate picked(date.Year(), date.Month(), date.Day());
-  if (picked.isValid()) return picked;
-  const DATE_SIMPLE today = Today();
-  return QDate(today.Year(), today.Month(), today.Day());
-}
-
-DATE_SIMPLE DateOfPicker(const QDate& date) {
-  return DATE_SIMPLE(date.day(), date.month(), date.year());
-}
-
 DLG_SAISIE_OPERATION::DLG_SAISIE_OPERATION(const UTILISATEUR& owner, const QString& heading,
                                            const OperationEntry& entry, QWidget* parent)
     : QDialog(parent),
@@ -49,7 +39,7 @@ DLG_SAISIE_OPERATION::DLG_SAISIE_OPERATION(const UTILISATEUR& owner, const QStri
       heading_(new QLabel(heading, this)),
       payee_(new QLineEdit(Text(entry.payee), this)),
       purpose_(new QLineEdit(Text(entry.purpose), this)),
-      date_(new QDateEdit(this)),
+      date_(new DateField(this)),
       amount_(new QLineEdit(Text(entry.amount), this)),
       currency_(new QLabel(Text(Currency::Name()), this)),
       category_(new QComboBox(this)) {
@@ -67,16 +57,13 @@ DLG_SAISIE_OPERATION::DLG_SAISIE_OPERATION(const UTILISATEUR& owner, const QStri
   currency_->setObjectName(QStringLiteral("currencyLabel"));
   category_->setObjectName(QStringLiteral("categoryBox"));
 
-  date_->setCalendarPopup(true);
-  date_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  date_->setDateRange(QDate(ANNEE::kMin, 1, 1), QDate(ANNEE::kMax, 12, 31));
-  date_->setDate(PickerDateOf(entry.date));
+  date_->SetDate(entry.date);
 
   amount_->setAlignment(Qt::AlignRight);
   amount_->setMaximumWidth(120);
   // A readable amount is written back with two decimals ("12,5" shows 12.50).
-  connect(amount_, &QLineEdit::editingFinished, this,
-          [this] { amount_->setText(Text(RewriteAmount(amount_->text().toStdString()))); });
+  CheckOnLeaving(amount_,
+                 [this] { amount_->setText(Text(RewriteAmount(amount_->text().toStdString()))); });
 
   // The categories in name order; the box completes by itself (the
   // combo's own completer would follow Qt's case rules, not the program's).
@@ -133,7 +120,7 @@ OperationEntry DLG_SAISIE_OPERATION::Entry() const {
   OperationEntry entry = loaded_;
   entry.payee = payee_->text().toStdString();
   entry.purpose = purpose_->text().toStdString();
-  entry.date = DateOfPicker(date_->date());
+  entry.date = date_->Date();
   entry.amount = amount_->text().toStdString();
   entry.category = category_->currentText().toStdString();
   return entry;

@@ -15,11 +15,12 @@
 #include "finances/operation_entry.h"
 
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 
 namespace scorvane {
+
+class DateField;
 
 class DLG_SAISIE_OPERATION : public QDialog {
   Q_OBJECT
@@ -35,7 +36,7 @@ class DLG_SAISIE_OPERATION : public QDialog {
   QLabel* Heading() const { return heading_; }
   QLineEdit* PayeeEdit() const { return payee_; }
   QLineEdit* PurposeEdit() const { return purpose_; }
-  QDateEdit* DateEdit() const { return date_; }
+  DateField* DateEdit() const { return date_; }
   QLineEdit* AmountEdit() const { return amount_; }
   QLabel* CurrencyLabel() const { return currency_; }
   QComboBox* CategoryBox() const { return category_; }
@@ -53,14 +54,10 @@ class DLG_SAISIE_OPERATION : public QDialog {
   QLabel* heading_;
   QLineEdit* payee_;
   QLineEdit* purpose_;
-  QDateEdit* date_;
+  DateField* date_;
   QLineEdit* amount_;
   QLabel* currency_;
   QComboBox* category_;
 };
-
-// The date of a date picker and back (the picker reaches 1900..2100).
-QDate PickerDateOf(const DATE_SIMPLE& date);
-DATE_SIMPLE DateOfPicker(const QDate& date);
 
 }  // namespace scorvane

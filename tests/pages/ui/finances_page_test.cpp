@@ -27,6 +27,7 @@
 #include "pages/finances/finances_printout.h"
 #include "pages/finances/operation_dialog.h"
 #include "pages/finances/operations_viewer.h"
+#include "pages/matches/event_dialog.h"
 #include "records/palmares.h"
 #include "shell/app/qt_locale_format.h"
 #include "shell/window/document_session.h"
@@ -38,6 +39,7 @@
 #include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
 #include "widgets/chart/chart_widget.h"
+#include "widgets/date_field.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/print/page_printer.h"
@@ -210,6 +212,24 @@ class FinancesPageTest : public QObject {
     QCOMPARE(d_.balls_expense->Amount().Get(), 130.0f);
     QCOMPARE(Expenses().ItemText(RowShowing(Expenses(), 3, "Tubes"), 0),
              QStringLiteral("130.00 F"));
+  }
+
+  void EventRowsOpenTheEventDialog() {
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<DLG_SAISIE_EPREUVE*>(modal);
+      QCOMPARE(dialog->EntryFee()->text(), QStringLiteral("80"));
+      ReplaceText(dialog->EntryFee(), "95");
+      ClickButton(modal, "okButton");
+    });
+    Expenses().SelectItem(RowShowing(Expenses(), 0, "80.00 F"));
+    QTest::keyClick(&Expenses(), Qt::Key_Return);
+    QCOMPARE(d_.lyon->EntryFee().Get(), 95.0f);
+    QCOMPARE(Page().ExpensesTotal()->text(), QStringLiteral("Expenses total: 340.00 F"));
+    // A prize row opens its event too (here cancelled: nothing changes).
+    ClickInNextModal(QStringLiteral("cancelButton"));
+    Page().List(FinanceListKind::kPrizes).SelectItem(0);
+    Page().EditSelected(FinanceListKind::kPrizes);
+    QCOMPARE(d_.lyon->Prizes(), std::string("Une coupe"));
   }
 
   void DeleteClearsOnlyTheAmountOfTheRow() {
