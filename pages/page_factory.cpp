@@ -3,6 +3,7 @@
 #include "pages/clubs/clubs_page.h"
 #include "pages/own/own_page.h"
 #include "pages/placeholder_page.h"
+#include "pages/players/players_page.h"
 #include "pages/report/report_page.h"
 #include "pages/statistics/statistics_page.h"
 #include "pages/summary/summary_page.h"
@@ -20,6 +21,8 @@ PageView* CreatePage(int number, QWidget* parent) {
   switch (number) {
     case PageView::kClubs:
       return CreateClubsPage(parent);
+    case PageView::kPlayers:
+      return new PAGE_JOUEURS(parent);
     case PageView::kOwnPage:
       return new PAGE_PERSO(parent);
     case PageView::kCalculationReport:
