@@ -37,6 +37,11 @@ class PageView : public QWidget {
   // The content to print, or null when the page has nothing to print.
   virtual Printable* PrintContent() { return nullptr; }
 
+ signals:
+  // The page's own print button was pressed: the window prints the page
+  // with its printer set-up, as its print command does.
+  void PrintRequested();
+
  private:
   int number_;
 };

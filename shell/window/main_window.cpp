@@ -80,6 +80,8 @@ MainWindow::MainWindow(DocumentSession& session, QString program_folder, PageFra
           [this](int index) { ChooseSeason(*bar_->SeasonList(), index); });
   connect(bar_, &NavigationBar::PageChosen, this, &MainWindow::ChoosePageFromList);
   connect(bar_, &NavigationBar::HelpRequested, this, &MainWindow::ShowHelp);
+  for (int number = 1; number <= kPageCount; ++number)
+    connect(frame_->Page(number), &PageView::PrintRequested, this, &MainWindow::PrintPage);
   connect(&session_, &DocumentSession::DocumentReplaced, this, &MainWindow::InitialUpdate);
   session_.SetParentWindow(this);
 

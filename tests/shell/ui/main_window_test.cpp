@@ -42,10 +42,16 @@ class MainWindowTest : public QObject {
   std::unique_ptr<DocumentSession> session_;
   std::unique_ptr<MainWindow> window_;
 
-  void Open() {
-    window_ = std::make_unique<MainWindow>(*session_, env_->Path("program"));
+  void Open(PageFrame::Factory pages = {}) {
+    window_ = std::make_unique<MainWindow>(*session_, env_->Path("program"), std::move(pages));
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  // Every page a placeholder that counts its refreshes.
+  void OpenWithPlaceholders() {
+    Open([](int number, QWidget* parent) -> PageView* {
+      return new PlaceholderPage(number, parent);
+    });
   }
 
   void ClickZone(int zone) {
@@ -164,7 +170,7 @@ class MainWindowTest : public QObject {
   }
 
   void PagesRefreshWhenShownOnlyWhenTheirKindDoes() {
-    Open();
+    OpenWithPlaceholders();
     const int matches = Placeholder(*window_, 1)->RefreshCount();
     const int statistics = Placeholder(*window_, 8)->RefreshCount();
     window_->ShowPage(1);
@@ -174,7 +180,7 @@ class MainWindowTest : public QObject {
   }
 
   void ShowingTheCurrentPageDoesNotRefreshIt() {
-    Open();
+    OpenWithPlaceholders();
     window_->ShowPage(1);
     const int count = Placeholder(*window_, 1)->RefreshCount();
     QVERIFY(!window_->ShowPage(1));

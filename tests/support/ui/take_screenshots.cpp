@@ -1,6 +1,7 @@
 // Takes the pictures of the program shown in the documentation: the main
 // window on a document, the welcome dialog, the season, owner, item editor
-// and match viewer dialogs, and a printed page as PDF.
+// and match viewer dialogs, the matches page grouped by events, and a
+// printed page as PDF.
 //
 //   take_screenshots DOCUMENT.ten OUT_FOLDER   (on the offscreen platform)
 #include <QApplication>
@@ -11,6 +12,7 @@
 
 #include "base/dates.h"
 #include "pages/lists/item_editor_dialog.h"
+#include "pages/matches/matches_page.h"
 #include "pages/own/owner_dialog.h"
 #include "pages/seasons/match_viewer.h"
 #include "pages/seasons/season_dialog.h"
@@ -21,6 +23,7 @@
 #include "shell/app/welcome_dialog.h"
 #include "shell/window/main_window.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/listview/list_control.h"
 #include "widgets/page_view.h"
 #include "widgets/print/page_printer.h"
 
@@ -94,7 +97,13 @@ int main(int argc, char** argv) {
   window.grab().save(out.filePath("main_window.png"));
   SaveDialogs(program.Document(), &window, out);
   window.ShowPage(PageView::kMatches);
+  auto* matches = static_cast<PAGE_PALMARES*>(window.Frame().CurrentView());
+  const bool grouped = matches->GroupsByEvents();
+  matches->SetGroupsByEvents(true);
+  matches->List().SelectItem(2);
   QCoreApplication::processEvents();
+  window.grab().save(out.filePath("matches_page.png"));
+  matches->SetGroupsByEvents(grouped);
   ExportPdf(*window.Frame().CurrentView()->PrintContent(), out.filePath("printed_page.pdf"));
   program.Document().SetModifiedFlag(false);
   return 0;
