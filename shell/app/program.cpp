@@ -13,6 +13,7 @@
 #include "shell/app/tip_dialog.h"
 #include "shell/app/welcome_dialog.h"
 #include "shell/window/main_window.h"
+#include "widgets/app_images.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/settings.h"
@@ -65,6 +66,7 @@ bool Program::Prepare() {
   SetCurrentLocale(&locale_);
   SetUserPrompt(&prompt_);
   SetCurrentDocument(document_.get());
+  AppImages::Load();
 
   if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 16) {
     MessageBoxes::Warn(nullptr, CatalogueText(135));
