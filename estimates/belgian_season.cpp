@@ -113,11 +113,14 @@ SeasonFacts CollectSeasonFacts(const UTILISATEUR& owner, const SAISON_JOUEUR* se
   return facts;
 }
 
-void AddHypotheticalWins(SeasonFacts& facts, int32_t grade, int count) {
+namespace {
+
+// Matches played last in a homologated seniors tournament.
+void AddHypotheticalMatches(SeasonFacts& facts, int32_t grade, bool won, int count) {
   for (int i = 0; i < count; ++i) {
     MatchEntry entry;
     entry.ranking = grade;
-    entry.won = true;
+    entry.won = won;
     entry.seniors = true;
     const double points = MatchPoints(entry, facts.owner_ranking);
     const auto at = std::find_if(
@@ -126,6 +129,16 @@ void AddHypotheticalWins(SeasonFacts& facts, int32_t grade, int count) {
     facts.entries.insert(at, std::move(entry));
     ++facts.tournament_matches;
   }
+}
+
+}  // namespace
+
+void AddHypotheticalWins(SeasonFacts& facts, int32_t grade, int count) {
+  AddHypotheticalMatches(facts, grade, true, count);
+}
+
+void AddHypotheticalDefeats(SeasonFacts& facts, int32_t grade, int count) {
+  AddHypotheticalMatches(facts, grade, false, count);
 }
 
 }  // namespace scorvane::belgian

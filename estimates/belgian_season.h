@@ -91,5 +91,8 @@ SeasonFacts CollectSeasonFacts(const UTILISATEUR& owner, const SAISON_JOUEUR* se
 // Adds `count` victories on court over players of `grade` in a homologated
 // seniors tournament, as if they had been played last.
 void AddHypotheticalWins(SeasonFacts& facts, int32_t grade, int count);
+// Adds `count` defeats on court against players of `grade` in a homologated
+// seniors tournament.
+void AddHypotheticalDefeats(SeasonFacts& facts, int32_t grade, int count);
 
 }  // namespace scorvane::belgian

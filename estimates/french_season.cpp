@@ -155,4 +155,12 @@ void AddHypotheticalWins(SeasonFacts& facts, int32_t grade, int count) {
   }
 }
 
+void AddHypotheticalDefeats(SeasonFacts& facts, int32_t grade, int count) {
+  for (int i = 0; i < count; ++i) {
+    facts.court_defeats.push_back(grade);
+    ++facts.homologated_singles;
+    facts.worst_defeat = std::min(facts.worst_defeat, grade);
+  }
+}
+
 }  // namespace scorvane::french

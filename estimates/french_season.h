@@ -71,5 +71,7 @@ SeasonFacts CollectSeasonFacts(const UTILISATEUR& owner, const SAISON_JOUEUR* se
 // Adds `count` homologated tournament victories on court over players of
 // `grade`, as if they had been played last.
 void AddHypotheticalWins(SeasonFacts& facts, int32_t grade, int count);
+// Adds `count` homologated defeats on court against players of `grade`.
+void AddHypotheticalDefeats(SeasonFacts& facts, int32_t grade, int count);
 
 }  // namespace scorvane::french

@@ -29,6 +29,9 @@ struct FrenchCalculation {
   static void AddWins(Facts& facts, int32_t grade, int count) {
     french::AddHypotheticalWins(facts, grade, count);
   }
+  static void AddDefeats(Facts& facts, int32_t grade, int count) {
+    french::AddHypotheticalDefeats(facts, grade, count);
+  }
 };
 
 struct BelgianCalculation {
@@ -45,6 +48,9 @@ struct BelgianCalculation {
   }
   static void AddWins(Facts& facts, int32_t grade, int count) {
     belgian::AddHypotheticalWins(facts, grade, count);
+  }
+  static void AddDefeats(Facts& facts, int32_t grade, int count) {
+    belgian::AddHypotheticalDefeats(facts, grade, count);
   }
 };
 
@@ -68,6 +74,18 @@ std::vector<WinsNeeded> SearchWins(const typename Calculation::Facts& facts, int
   return found;
 }
 
+// The most defeats against players of `grade` (up to kMaxDefeats) after
+// which the estimate is still `estimate` or better.
+template <class Calculation>
+int SearchDefeats(const typename Calculation::Facts& facts, int32_t grade, int32_t estimate) {
+  for (int defeats = 1; defeats <= NextGradeAdvice::kMaxDefeats; ++defeats) {
+    typename Calculation::Facts trial = facts;
+    Calculation::AddDefeats(trial, grade, defeats);
+    if (Calculation::Estimate(trial) < estimate) return defeats - 1;
+  }
+  return NextGradeAdvice::kMaxDefeats;
+}
+
 template <class Calculation>
 NextGradeAdvice Advise(const UTILISATEUR& owner, const SAISON_JOUEUR* season) {
   const typename Calculation::Facts facts = Calculation::Collect(owner, season);
@@ -75,6 +93,11 @@ NextGradeAdvice Advise(const UTILISATEUR& owner, const SAISON_JOUEUR* season) {
   advice.available = true;
   const int32_t estimate = Calculation::Estimate(facts);
   advice.estimate = CLASSEMENT(estimate);
+  advice.defeats_at_equal_grade = SearchDefeats<Calculation>(facts, estimate, estimate);
+  if (estimate > 0) {
+    advice.lower_grade = CLASSEMENT(estimate - 1);
+    advice.defeats_at_lower_grade = SearchDefeats<Calculation>(facts, estimate - 1, estimate);
+  }
   if (estimate >= Calculation::kTop) return advice;
   advice.target = CLASSEMENT(estimate + 1);
   std::tie(advice.points, advice.up_norm) = Calculation::Balance(facts, estimate);

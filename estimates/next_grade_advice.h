@@ -1,9 +1,10 @@
 // "What would it take to go one grade higher?" For the ranking the estimate
 // calculates, how far the season's balance is from the norm that proposes
 // the next grade, and the fewest victories over players of each grade that
-// would make the estimate reach it. The victories are tried by running the
-// real calculation on the season with them added; the document is never
-// changed.
+// would make the estimate reach it; and how many more defeats at the same
+// or a lower grade the estimate would still withstand. Victories and
+// defeats are tried by running the real calculation on the season with them
+// added; the document is never changed.
 #pragma once
 
 #include <vector>
@@ -24,6 +25,8 @@ struct WinsNeeded {
 struct NextGradeAdvice {
   // Victories tried per opponent grade, at most.
   static constexpr int kMaxWins = 10;
+  // Defeats tried per opponent grade, at most.
+  static constexpr int kMaxDefeats = 20;
 
   bool available = false;  // the system makes estimates
   CLASSEMENT estimate;     // the calculated ranking
@@ -34,6 +37,13 @@ struct NextGradeAdvice {
   // From the weakest opponents up; each grade listed needs fewer victories
   // than every weaker one listed before it.
   std::vector<WinsNeeded> wins;
+  // Defeats on court the estimate withstands without falling below its
+  // grade: against players of the estimated grade, and of the grade below
+  // it (no ranking, and 0, at the lowest grade). kMaxDefeats reads as "at
+  // least that many".
+  CLASSEMENT lower_grade;
+  int defeats_at_equal_grade = 0;
+  int defeats_at_lower_grade = 0;
 };
 
 // The advice for a season of the owner under `system` (the French and

@@ -2,7 +2,9 @@
 
 #include "pages/clubs/clubs_page.h"
 #include "pages/matches/matches_page.h"
+#include "pages/own/own_page.h"
 #include "pages/placeholder_page.h"
+#include "pages/report/report_page.h"
 
 namespace scorvane {
 namespace {
@@ -19,6 +21,10 @@ PageView* CreatePage(int number, QWidget* parent) {
       return new PAGE_PALMARES(parent);
     case PageView::kClubs:
       return CreateClubsPage(parent);
+    case PageView::kOwnPage:
+      return new PAGE_PERSO(parent);
+    case PageView::kCalculationReport:
+      return new DETAILS_FFT(parent);
     default:
       return new PlaceholderPage(number, parent);
   }

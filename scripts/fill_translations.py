@@ -126,6 +126,11 @@ FRENCH = {
     # Printing
     "PDF files (*.pdf)": "Fichiers PDF (*.pdf)",
     "The PDF file %1 could not be written.": "Le fichier PDF %1 n'a pas pu être écrit.",
+    # Charts
+    "Copy": "Copier",
+    "Save as…": "Enregistrer sous…",
+    "PNG picture (*.png);;SVG drawing (*.svg)": "Image PNG (*.png);;Dessin SVG (*.svg)",
+    "The picture %1 could not be written.": "L'image %1 n'a pas pu être écrite.",
     # Pages
     "Registered clubs": "Liste des clubs enregistrés",
     "This page comes in a later version of Scorvane.":
@@ -221,7 +226,6 @@ FRENCH = {
     "New &match": "Nouvelle &rencontre",
     "&New event": "&Nouvelle épreuve",
     "&Columns shown": "&Colonnes affichées",
-    "&Print": "&Imprimer",
     "Events": "Épreuves",
     "Columns shown": "Colonnes affichées",
     "Sort the matches": "Arranger les rencontres",
@@ -243,6 +247,59 @@ FRENCH = {
     "Edit the event": "Editer l'épreuve",
     "Delete the event": "Supprimer l'épreuve",
     "Not yet available.": "Pas encore disponible.",
+    # Calculation report page
+    "&Back to the summary": "&Retour au BILAN",
+    "&Print": "&Imprimer",
+    "&Explanations": "&Explications",
+    "&Starting points": "&Capitaux de départ",
+    "&Min. victories kept": "&Nb min de victoires retenues ",
+    "Extra &victories": "Victoires &supp.",
+    "Victory &scale": "&Barème victoire",
+    "&Upgrades, downgrades": "&Montées, descentes",
+    # Next-grade advice
+    "1 win": "1 victoire",
+    "%1 wins": "%1 victoires",
+    "%1 over %2 or better": "%1 contre des %2 ou mieux",
+    "%1 defeats or more": "%1 défaites ou plus",
+    "1 defeat": "1 défaite",
+    "%1 defeats": "%1 défaites",
+    "%1 against %2 (the same grade)": "%1 contre des %2 (échelon égal)",
+    "%1 against %2 (one grade lower)": "%1 contre des %2 (échelon inférieur)",
+    "WHAT NEXT?": "ET ENSUITE ?",
+    "%1 is the highest grade: there is no grade above it.":
+        "%1 est le meilleur classement : il n'y a rien au-dessus.",
+    "WHAT WOULD TAKE YOU UP TO %1?": "QUE FAUT-IL POUR MONTER À %1 ?",
+    "At %1 your season is worth %2 points; %3 are needed to go up to %4":
+        "À %1 votre saison vaut %2 points ; il en faut %3 pour monter à %4",
+    " (%1 missing).": " (il en manque %1).",
+    " (reached, but the rise would not be kept).": " (atteint, mais la montée ne serait pas maintenue).",
+    "No number of wins up to %1 over players of one grade takes you to %2.":
+        "Aucun nombre de victoires jusqu'à %1 contre des joueurs d'un même classement ne vous fait "
+        "monter à %2.",
+    "Any one of these would take you to %1:": "Chacune de ces possibilités vous ferait monter à %1 :",
+    "Defeats your estimate can still take:": "Défaites que votre estimation peut encore supporter :",
+    "%1 would take you to %2": "%1 vous feraient monter à %2",
+    # Own page
+    "Edit &description": "Mo&difier la fiche",
+    "Change &photo": "Changer la &photo",
+    "Edit a &season": "Modifier une &saison",
+    "&Add a season": "Ajo&uter une saison",
+    "&Rankings": "Les &classements",
+    # Ranking evolution
+    "&Edit": "&Modifier",
+    # Service calculator
+    "Influence of service success": "Influence de la réussite du service",
+    "% 1st serve": "% 1er service",
+    "% pts on 1st serve": "% pts sur 1er serv.",
+    "% 2nd serve": "% 2ème service",
+    "% pts on 2nd serve": "% pts sur 2ème serv.",
+    "Probability of winning a service point": "Probabilité de gagner un point de service",
+    "Probability of winning a point on a 1st serve": "Probabilité de gagner un point sur 1er service",
+    "Probability of a double fault": "Probabilité de commettre une double faute",
+    "At deuce, probability of winning the game": "Sur égalité, probabilité de gagner le jeu",
+    "Probability of winning one's service game": "Probabilité de gagner son jeu de service",
+    "Your service": "Votre service",
+    "What follows": "Ce qui en découle",
 }
 
 

@@ -8,7 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev
   qt6-translations-l10n
-  poppler-utils
+  poppler-utils fonts-liberation
 )
 
 missing=()

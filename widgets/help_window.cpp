@@ -27,6 +27,10 @@ QString HelpAnchor(HelpTopic topic) {
       return QStringLiteral("settings");
     case HelpTopic::kRankingSystems:
       return QStringLiteral("ranking-systems");
+    case HelpTopic::kFrenchEstimate:
+      return QStringLiteral("french-estimate");
+    case HelpTopic::kOtherEstimates:
+      return QStringLiteral("other-estimates");
   }
   return QStringLiteral("contents");
 }

@@ -18,6 +18,8 @@ enum class HelpTopic {
   kPrinting,
   kSettings,
   kRankingSystems,  // the ranking-system dialogs' "Help"
+  kFrenchEstimate,  // the calculation report's "Explanations", French system
+  kOtherEstimates,  // the same under any other system
 };
 
 // The anchor of a topic in the help page.

@@ -38,8 +38,9 @@ class PageView : public QWidget {
   virtual Printable* PrintContent() { return nullptr; }
 
  signals:
-  // The page's own print button was pressed: the window prints the page
-  // with its printer set-up, as its print command does.
+  // The page asks the window to show another page (its number).
+  void ShowPageRequested(int number);
+  // The page's own print button: print it as the print command would.
   void PrintRequested();
 
  private:

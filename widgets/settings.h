@@ -39,6 +39,12 @@ inline constexpr char kTipLang[] = "Tip/Lang";
 inline constexpr char kMatchColumnsSection[] = "Colonnes palmarès";
 inline constexpr char kMatchesByEvents[] = "Colonnes palmarès/Vue par épreuves";
 
+// "Probas service": the service calculator's four inputs, whole percentages.
+inline constexpr char kServiceFirstIn[] = "Probas service/1er service";
+inline constexpr char kServiceSecondIn[] = "Probas service/2eme service";
+inline constexpr char kServiceFirstWon[] = "Probas service/Gain sur 1er service";
+inline constexpr char kServiceSecondWon[] = "Probas service/Gain sur 2eme service";
+
 // The docking state of the tool bars.
 inline constexpr char kToolbars[] = "Toolbars/State";
 // The recent-file list: "Recent File List/File1" .. "File3".

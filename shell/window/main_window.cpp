@@ -73,6 +73,11 @@ MainWindow::MainWindow(DocumentSession& session, QString program_folder, PageFra
   splitter_->setStretchFactor(1, 1);
   setCentralWidget(splitter_);
 
+  for (int number = 1; number <= kPageCount; ++number) {
+    PageView* page = frame_->Page(number);
+    connect(page, &PageView::ShowPageRequested, this, &MainWindow::ShowPage);
+    connect(page, &PageView::PrintRequested, this, &MainWindow::PrintPage);
+  }
   connect(pane_, &NavigationPane::ZoneClicked, this, &MainWindow::RunZone);
   connect(pane_, &NavigationPane::SeasonChosen, this,
           [this](int index) { ChooseSeason(*pane_->SeasonList(), index); });
@@ -80,8 +85,6 @@ MainWindow::MainWindow(DocumentSession& session, QString program_folder, PageFra
           [this](int index) { ChooseSeason(*bar_->SeasonList(), index); });
   connect(bar_, &NavigationBar::PageChosen, this, &MainWindow::ChoosePageFromList);
   connect(bar_, &NavigationBar::HelpRequested, this, &MainWindow::ShowHelp);
-  for (int number = 1; number <= kPageCount; ++number)
-    connect(frame_->Page(number), &PageView::PrintRequested, this, &MainWindow::PrintPage);
   connect(&session_, &DocumentSession::DocumentReplaced, this, &MainWindow::InitialUpdate);
   session_.SetParentWindow(this);
 

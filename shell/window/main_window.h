@@ -100,6 +100,7 @@ class MainWindow : public QMainWindow {
   void ShowContextHelp();
   void ShowTip();
   void ShowAbout();
+  void ShowServiceOdds();
   void NotYetAvailable();
   void ChangeRankingSystem();
   void RankingSystems();

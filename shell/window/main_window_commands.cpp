@@ -18,6 +18,7 @@
 #include "pages/rankings/ranking_history_dialog.h"
 #include "pages/rankings/system_commands.h"
 #include "pages/seasons/season_commands.h"
+#include "pages/service/service_odds_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "shell/app/about_dialog.h"
@@ -99,7 +100,7 @@ void MainWindow::CreateCommands() {
   AddCommand("actionDefaultColours", &MainWindow::RestoreColours);
   AddCommand("actionLanguage", &MainWindow::SwitchLanguage);
 
-  AddCommand("actionServiceCalculator", &MainWindow::NotYetAvailable);
+  AddCommand("actionServiceCalculator", &MainWindow::ShowServiceOdds);
   AddCommand("actionEditSurfaces", &MainWindow::EditSurfaces);
   AddCommand("actionEditCategories", &MainWindow::EditCategories);
   AddCommand("actionEditEvents", &MainWindow::EditEvents);
@@ -461,6 +462,10 @@ void MainWindow::RankingSystems() {
 void MainWindow::EditRankingHistory() {
   DLG_EDIT_CLASSEMENTS dialog(document_, document_.Owner(), nullptr, this);
   dialog.exec();
+}
+
+void MainWindow::ShowServiceOdds() {
+  ShowServiceCalculator(this);
 }
 
 void MainWindow::NotYetAvailable() {

@@ -38,6 +38,10 @@ constexpr std::array<ListEntry, kPageListCount> kPageList = {{
 }};
 constexpr int kSeasonSummaryEntry = 3;
 
+QRect ZoneRect(int top) {
+  return QRect(kZoneLeft, top, kZoneWidth, kZoneHeight);
+}
+
 bool ValidPage(int page) {
   return page >= 1 && page <= kPageCount;
 }
@@ -90,17 +94,20 @@ bool PageListChoiceShowsPage(int index, int current_page) {
 
 const std::array<NavigationZone, kZoneCount>& NavigationZones() {
   using A = NavigationZone::Action;
+  // Three groups, one zone under the other, all of one size: the owner's
+  // pages; the active season with its pages and commands (the list of
+  // seasons under its heading); the information.
   static const std::array<NavigationZone, kZoneCount> zones = {{
-      {1, QRect(QPoint(1, 1), QPoint(79, 50)), 29, A::kShowPage, 3},
-      {2, QRect(QPoint(23, 52), QPoint(135, 101)), 30, A::kShowPage, 2},
-      {3, QRect(QPoint(1, 102), QPoint(127, 135)), 41, A::kShowPage, 8},
-      {4, QRect(QPoint(1, 182), QPoint(124, 204)), 32, A::kShowPage, 4},
-      {5, QRect(QPoint(2, 218), QPoint(88, 273)), 33, A::kShowPage, 4},
-      {6, QRect(QPoint(26, 275), QPoint(130, 309)), 26, A::kShowPage, 1},
-      {7, QRect(QPoint(2, 311), QPoint(111, 357)), 40, A::kShowPage, 6},
-      {8, QRect(QPoint(8, 372), QPoint(132, 397)), 35, A::kNewSeason, 0},
-      {9, QRect(QPoint(16, 398), QPoint(122, 423)), 34, A::kDeleteSeason, 0},
-      {10, QRect(QPoint(2, 432), QPoint(126, 481)), 36, A::kAbout, 0},
+      {1, ZoneRect(kOwnGroupTop), 29, A::kShowPage, 3},
+      {2, ZoneRect(kOwnGroupTop + kZoneStep), 30, A::kShowPage, 2},
+      {3, ZoneRect(kOwnGroupTop + 2 * kZoneStep), 41, A::kShowPage, 8},
+      {4, ZoneRect(kSeasonGroupTop), 32, A::kShowPage, 4},
+      {5, ZoneRect(kSeasonPagesTop), 33, A::kShowPage, 4},
+      {6, ZoneRect(kSeasonPagesTop + kZoneStep), 26, A::kShowPage, 1},
+      {7, ZoneRect(kSeasonPagesTop + 2 * kZoneStep), 40, A::kShowPage, 6},
+      {8, ZoneRect(kSeasonCommandsTop), 35, A::kNewSeason, 0},
+      {9, ZoneRect(kSeasonCommandsTop + kZoneStep), 34, A::kDeleteSeason, 0},
+      {10, ZoneRect(kAboutTop), 36, A::kAbout, 0},
   }};
   return zones;
 }

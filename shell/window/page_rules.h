@@ -57,8 +57,21 @@ int ZoneAt(QPoint point);
 // Zone `number` (1..10).
 const NavigationZone& Zone(int number);
 
-// The size of the navigation picture.
+// The navigation picture: its size, and where its groups of zones, the eyes
+// and the list of seasons are. Every zone is kZoneWidth x kZoneHeight, the
+// zones of a group kZoneStep apart.
 inline constexpr int kNavigationWidth = 140;
 inline constexpr int kNavigationHeight = 490;
+inline constexpr int kZoneLeft = 8;
+inline constexpr int kZoneWidth = 124;
+inline constexpr int kZoneHeight = 32;
+inline constexpr int kZoneStep = 36;
+inline constexpr int kOwnGroupTop = 12;         // own page, players, statistics
+inline constexpr int kEyesCentreY = 148;        // between the first two groups
+inline constexpr int kSeasonGroupTop = 178;     // the active season's heading
+inline constexpr int kSeasonListTop = 212;      // the list of seasons under it
+inline constexpr int kSeasonPagesTop = 240;     // summary, matches, finances
+inline constexpr int kSeasonCommandsTop = 352;  // new and deleted season
+inline constexpr int kAboutTop = 446;           // information
 
 }  // namespace scorvane

@@ -21,7 +21,6 @@ constexpr int kArrowLength = 6;
 constexpr int kArrowSpread = 3;
 // Labels stand this far from the axis line.
 constexpr int kLabelGap = 3;
-constexpr int kCategoryLabelGap = kTickLength + 1;
 constexpr int kTitleGap = 2;
 
 // The multiples of an interval from lower (included) to upper (excluded).
@@ -183,12 +182,6 @@ void LayOutCategoryAxis(LayoutPass& pass) {
                        ZONE_GRAPHIQUE::kCategoryLabel, label->id);
     }
   }
-
-  if (axis.title_shown && !axis.title.empty()) {
-    pass.scene.primitives.push_back(pass.MakeText(axis.title, ChartFont::kLabel, kInk, std::nullopt,
-                                                  {plot.right, y - kTitleGap}, Edge::kEnd,
-                                                  Edge::kEnd));
-  }
 }
 
 }  // namespace
@@ -196,6 +189,15 @@ void LayOutCategoryAxis(LayoutPass& pass) {
 void LayOutAxes(LayoutPass& pass) {
   LayOutValueAxis(pass);
   LayOutCategoryAxis(pass);
+}
+
+void LayOutCategoryAxisTitle(LayoutPass& pass) {
+  const ChartAxis& axis = pass.model.CategoryAxis();
+  if (!axis.title_shown || axis.title.empty()) return;
+  const Rect& plot = pass.scene.frame.plot;
+  pass.scene.primitives.push_back(
+      pass.MakeText(axis.title, ChartFont::kLabel, kInk, kLabelBackground,
+                    {plot.right, plot.bottom - kTitleGap}, Edge::kEnd, Edge::kEnd));
 }
 
 }  // namespace scorvane::chart_layout

@@ -17,6 +17,7 @@ namespace {
 
 constexpr Rgb kValueLabelBackground{255, 255, 242};
 constexpr Rgb kRunningTotalBackground{255, 245, 246};
+constexpr int kCurveWidth = 2;
 // A point of a line chart answers clicks this far around it.
 constexpr int kPointReach = 4;
 // Texts above a bar or a point keep this distance from it.
@@ -151,13 +152,17 @@ void LayOutBarsAndCurves(LayoutPass& pass) {
           Rect{pass.X(left_fraction), std::min(y_base, y_top),
                pass.X(left_fraction + pass.bars.bar_width), std::max(y_base, y_top)}
               .Normalised();
-      const Point point{pass.X(pass.bars.BarCentre(place.cluster, place.bar)), pass.Y(value)};
+      // A curve over bars joins their centres; a curve alone joins the
+      // categories' ticks, where the reader looks for each series' value.
+      const int point_x = point_zones ? pass.SlotX(place.slot)
+                                      : pass.X(pass.bars.BarCentre(place.cluster, place.bar));
+      const Point point{point_x, pass.Y(value)};
       const Rgb colour = series.ColourAt(i);
 
       if (model.Bars() && !segment.IsEmpty())
         scene.primitives.push_back(FilledRectangle{segment, colour});
       if (model.Curve() && present) {
-        if (previous) curves.push_back(LineSegment{*previous, point, colour, false});
+        if (previous) curves.push_back(LineSegment{*previous, point, colour, false, kCurveWidth});
         previous = point;
       }
 

@@ -60,6 +60,19 @@ int ValueAxisWidth(const ChartModel& model, const TextMeasurer& measurer,
   return std::max(widest, 0);
 }
 
+// The room under the plot: one and a half lines of labels, or more when a
+// label has two lines, so that its second line is not cut off or written
+// over the title.
+int CategoryLabelRoom(const ChartModel& model, const TextMeasurer& measurer) {
+  int room = 3 * std::max(measurer.Measure("0", ChartFont::kLabel).height, 0) / 2;
+  for (const ETIQUETTE_AXE& label : model.CategoryAxis().labels) {
+    if (label.text.find('\n') == std::string::npos) continue;
+    const int height = measurer.Measure(label.text, ChartFont::kLabel).height;
+    room = std::max(room, kCategoryLabelGap + height + kCategoryLabelGap / 2);
+  }
+  return room;
+}
+
 }  // namespace
 
 double ValueBounds::Fraction(std::int64_t value) const {
@@ -164,7 +177,7 @@ ChartFrame ComputeFrame(const ChartModel& model, int width, int height,
     // Room for the value-axis labels on the left, the category labels below.
     frame.value_axis_width = ValueAxisWidth(model, measurer, bounds);
     frame.plot.left += frame.value_axis_width;
-    frame.plot.bottom -= 3 * std::max(measurer.Measure("0", ChartFont::kLabel).height, 0) / 2;
+    frame.plot.bottom -= CategoryLabelRoom(model, measurer);
     frame.plot = frame.plot.Normalised();
   }
   return frame;

@@ -11,6 +11,10 @@
 
 namespace scorvane {
 
+// Category labels hang this far below the axis: under a 3-pixel tick and
+// one pixel more.
+inline constexpr int kCategoryLabelGap = 4;
+
 // The values of all series and the range the value axis covers.
 struct ValueBounds {
   std::int64_t minimum = 0;  // smallest single value, 0 without values

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "base/rgb.h"
+
 namespace scorvane {
 
 // A point in pixels, y growing downwards as on the screen.
@@ -43,20 +45,6 @@ struct Rect {
     return {left, top, right < left ? left : right, bottom < top ? top : bottom};
   }
   friend constexpr bool operator==(const Rect&, const Rect&) = default;
-};
-
-// A colour given by its red, green and blue parts, 0 to 255 each.
-struct Rgb {
-  std::uint8_t red = 0;
-  std::uint8_t green = 0;
-  std::uint8_t blue = 0;
-
-  constexpr Rgb() = default;
-  constexpr Rgb(int r, int g, int b)
-      : red(static_cast<std::uint8_t>(r)),
-        green(static_cast<std::uint8_t>(g)),
-        blue(static_cast<std::uint8_t>(b)) {}
-  friend constexpr bool operator==(Rgb, Rgb) = default;
 };
 
 }  // namespace scorvane

@@ -144,6 +144,7 @@ ChartScene LayOutChart(const ChartModel& model, int width, int height,
     } else {
       LayOutAxes(pass);
       LayOutBarsAndCurves(pass);
+      LayOutCategoryAxisTitle(pass);
     }
   }
   LayOutLegend(pass);

@@ -60,8 +60,13 @@ struct LayoutPass {
   const PositionedLabels category_labels;
 };
 
-// The two axes with their lines, graduations, labels and titles.
+// The two axes with their lines, graduations and labels, and the value
+// axis's title.
 void LayOutAxes(LayoutPass& pass);
+// The category axis's title, at the right end over the axis. Laid out after
+// the data, on the labels' light background, so that the last bar, which
+// often reaches that corner, does not hide it.
+void LayOutCategoryAxisTitle(LayoutPass& pass);
 // Bars (or the invisible columns of a line chart), curves and value labels.
 void LayOutBarsAndCurves(LayoutPass& pass);
 // The slices of the first series and their value labels.

@@ -121,6 +121,10 @@ class ChartModel {
   ChartModel() = default;
   ChartModel(const ChartModel&) = delete;
   ChartModel& operator=(const ChartModel&) = delete;
+  // A chart built elsewhere is handed over whole; its series stay where they
+  // are, so pointers to them stay valid.
+  ChartModel(ChartModel&&) = default;
+  ChartModel& operator=(ChartModel&&) = default;
 
   // Line charts are kind 0 with the curve on and the bars off. Setting the
   // kind puts the scale back to "from 0 to the maximum".

@@ -33,12 +33,14 @@ struct FilledSector {
   Rgb colour;
 };
 
-// Axes, ticks, arrow heads, curves (solid) and grid lines (dotted), 1 pixel.
+// Axes, ticks, arrow heads and grid lines (dotted), 1 pixel wide; curves,
+// solid and 2 pixels wide so that pale series colours still show.
 struct LineSegment {
   Point from;
   Point to;
   Rgb colour;
   bool dotted = false;
+  int width = 1;
 };
 
 // A text whose box is exactly its measured extent: the lines are centred in

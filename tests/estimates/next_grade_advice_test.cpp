@@ -97,3 +97,89 @@ TEST_F(NextGradeAdviceTest, TopGradeAndOtherSystems) {
 
 }  // namespace
 }  // namespace scorvane
+
+namespace scorvane {
+namespace {
+
+// The advice checked against the real estimate: the suggested victories,
+// played for real in a fresh document, reach the target; the defeats it
+// says the estimate withstands leave it where it is, and one more lowers it.
+class AdviceReplayTest : public testing::CoreTest {
+ protected:
+  using Played = std::vector<std::pair<std::string, int>>;  // grade, wins (negative: defeats)
+
+  // A fresh document: the owner at `owner` in 2001 with the matches played.
+  void Build(bool belgian, const std::string& owner, const Played& played) {
+    TearDown();
+    SetUp();
+    if (belgian) Registry().SetActive(&Registry().Belgian());
+    testing::DocumentBuilder b(Owner());
+    b.Season(2001, owner);
+    int event = 0;
+    for (const auto& [grade, count] : played) {
+      EPREUVE_JOUEE* open =
+          b.Tournament("Open " + std::to_string(++event), DATE_SIMPLE(6, 6, 2001));
+      for (int i = 0; i < std::abs(count); ++i) {
+        JOUEUR* opponent = b.Player("P" + std::to_string(event), std::to_string(i),
+                                    {{2001, grade}, {2002, grade}});
+        b.Singles(open, opponent, count > 0, count > 0 ? "6/4 6/4" : "4/6 4/6");
+      }
+    }
+  }
+  CLASSEMENT Estimate() {
+    std::string report;
+    return ActiveSystem().EstimateNextRanking(Owner(), report);
+  }
+  static Played With(Played played, const std::string& grade, int count) {
+    played.emplace_back(grade, count);
+    return played;
+  }
+};
+
+TEST_F(AdviceReplayTest, SuggestedWinsAndAbsorbedDefeatsHoldOnTheRealEstimate) {
+  const struct {
+    bool belgian;
+    const char* owner;
+    Played played;
+  } cases[] = {
+      // Risen to 30/2: a few more defeats would undo the rise.
+      {false, "30/4", {{"30/3", 8}, {"30/4", 4}}},
+      {false, "15/4", {{"15/4", 14}, {"15/3", 2}, {"15/5", 3}}},
+      // Just enough for 15/5: not one defeat more.
+      {false, "30", {{"30", 10}, {"30/1", 5}}},
+      // A defeat at the same grade costs nothing: the cap stands.
+      {true, "30.2", {{"30.2", 3}, {"30.4", -1}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.owner);
+    Build(c.belgian, c.owner, c.played);
+    const NextGradeAdvice advice =
+        AdviseNextGrade(ActiveSystem(), Owner(), Owner().GetActiveSeason());
+    const CLASSEMENT estimate = Estimate();
+    ASSERT_EQ(advice.estimate, estimate);
+    ASSERT_FALSE(advice.wins.empty());
+    const std::string target = advice.target.Text();
+    const std::vector<std::pair<std::string, int>> absorbed = {
+        {advice.estimate.Text(), advice.defeats_at_equal_grade},
+        {advice.lower_grade.Text(), advice.defeats_at_lower_grade}};
+    std::vector<std::pair<std::string, int>> wins;
+    for (const WinsNeeded& option : advice.wins)
+      wins.emplace_back(option.opponent.Text(), option.wins);
+
+    for (const auto& [grade, defeats] : absorbed) {
+      Build(c.belgian, c.owner, With(c.played, grade, -defeats));
+      EXPECT_EQ(Estimate(), estimate) << defeats << " defeats at " << grade;
+      // The most tried: "at least that many".
+      if (defeats == NextGradeAdvice::kMaxDefeats) continue;
+      Build(c.belgian, c.owner, With(c.played, grade, -defeats - 1));
+      EXPECT_TRUE(Estimate().IsWorseThan(estimate)) << defeats + 1 << " defeats at " << grade;
+    }
+    for (const auto& [grade, count] : wins) {
+      Build(c.belgian, c.owner, With(c.played, grade, count));
+      EXPECT_EQ(Estimate().Text(), target) << count << " wins at " << grade;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace scorvane

@@ -116,6 +116,18 @@ TEST(ChartFrame, TitleAtTheBottomTakesItsStripFromThePlotAndTheLegend) {
   EXPECT_EQ(frame.plot, (Rect{56, 31, 929, 605}));
 }
 
+TEST(ChartFrame, TwoLineCategoryLabelsGetRoomForBothLines) {
+  // 4 under the axis, two lines of 16, 2 of air: 38 instead of 24.
+  for (const bool two_lines : {false, true}) {
+    ChartModel model;
+    model.HideTitle();
+    model.CategoryAxis().AddLabel(0, two_lines ? "30/2\n30/1" : "30/2", false, 0);
+    const ChartFrame frame =
+        ComputeFrame(model, 1100, 656, FixedPitchMeasurer(), ComputeValueBounds(model));
+    EXPECT_EQ(frame.plot.bottom, two_lines ? 618 : 632);
+  }
+}
+
 TEST(ChartFrame, PieIsTheLargestSquareAndTheLegendSharesTheFreeSpace) {
   // Plot 0..867 less 34 (4 %) by 35..700: square 665 at 84; free space
   // 867 - 749 = 118, a third is 39: square at 45, legend from 749.

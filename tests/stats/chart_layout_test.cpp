@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -196,6 +197,23 @@ TEST_F(BarChart, ValueAxisNumbersGiveWayToTheOwnersLabels) {
   EXPECT_EQ(scene.ZoneAt({50, 130}), nullptr);  // numbers are not clickable
 }
 
+TEST_F(BarChart, TheCategoryAxisTitleStaysOverTheLastBar) {
+  AddSeries(model_, {1, 4});
+  model_.CategoryAxis().title = "ranks";
+  const ChartScene scene = LayOut();
+  const TextItem* title = FindText(scene, "ranks");
+  ASSERT_NE(title, nullptr);
+  // Right-aligned on the arrow's tip, 2 pixels over the axis.
+  EXPECT_EQ(title->box, (Rect{1021, 614, 1056, 630}));
+  const auto drawn_after_bars = [&](const ChartPrimitive& primitive) {
+    return std::get_if<TextItem>(&primitive) && std::get<TextItem>(primitive).text == "ranks";
+  };
+  const auto title_at =
+      std::find_if(scene.primitives.begin(), scene.primitives.end(), drawn_after_bars);
+  for (auto it = title_at; it != scene.primitives.end(); ++it)
+    EXPECT_FALSE(std::holds_alternative<FilledRectangle>(*it));
+}
+
 TEST_F(BarChart, TooltipNamesTheCategoryAndTheValue) {
   GROUPE_DONNEES* series = AddSeries(model_, {40, 7});
   series->AddLabel(" 40 % ", false);
@@ -211,9 +229,16 @@ TEST_F(BarChart, LineChartsJoinEverySeriesHoweverMany) {
   for (int s = 0; s < 35; ++s)
     AddSeries(model_, {s, s + 1, s})->AddColour(Rgb(1, s, 0));
   const ChartScene scene = LayOut();
+  // Every series' points stand on the ticks of the three categories, at
+  // 1/6, 3/6 and 5/6 of the plot, and its curve is 2 pixels wide.
   int curve_lines = 0;
-  for (const auto& line : All<LineSegment>(scene))
-    curve_lines += line.colour.red == 1;
+  for (const auto& line : All<LineSegment>(scene)) {
+    if (line.colour.red != 1) continue;
+    ++curve_lines;
+    EXPECT_TRUE(line.from.x == 223 || line.from.x == 556) << line.from.x;
+    EXPECT_TRUE(line.to.x == 556 || line.to.x == 889) << line.to.x;
+    EXPECT_EQ(line.width, 2);
+  }
   EXPECT_EQ(curve_lines, 35 * 2);
   EXPECT_TRUE(All<FilledRectangle>(scene).size() == 1);  // the background only
   ASSERT_EQ(scene.zones.size(), 35u * 3u);

@@ -137,6 +137,19 @@ QString FileChoosers::ChooseSave(QWidget* parent, const QString& proposed, const
   return QFileDialog::getSaveFileName(parent, QString(), proposed, filter);
 }
 
+QString FileChoosers::ChoosePicture(QWidget* parent, const QString& title, const QString& folder,
+                                    const QString& filter) {
+  PathScript& script = ChooserScript();
+  if (script.active) {
+    script.offered << folder;
+    if (script.paths.empty()) return {};
+    QString path = script.paths.front();
+    script.paths.pop_front();
+    return path;
+  }
+  return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
 void FileChoosers::ScriptPaths(std::initializer_list<QString> paths) {
   ChooserScript().active = true;
   ChooserScript().paths.assign(paths);

@@ -42,6 +42,9 @@ class FileChoosers {
   static QString ChooseOpen(QWidget* parent, const QString& folder);
   // Where to save, starting on `proposed` (a full path); empty when cancelled.
   static QString ChooseSave(QWidget* parent, const QString& proposed, const QString& filter);
+  // A picture to open, starting in `folder`; empty when cancelled.
+  static QString ChoosePicture(QWidget* parent, const QString& title, const QString& folder,
+                               const QString& filter);
 
   // Tests: the next choosers return these paths in order ("" = cancel)
   // without showing a dialog; the starting paths they were given are kept.

@@ -7,22 +7,16 @@
 #include <cstdint>
 #include <span>
 
+#include "base/rgb.h"
+
 namespace scorvane {
-
-struct Rgb {
-  uint8_t red = 255;
-  uint8_t green = 255;
-  uint8_t blue = 255;
-
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
 
 inline constexpr Rgb kWhite{255, 255, 255};
 
 // A pair of row colours: colour A on even row offsets, colour B on odd ones.
 struct GROUPE_LISTE {
-  Rgb a;
-  Rgb b;
+  Rgb a = kWhite;
+  Rgb b = kWhite;
   // Carried with the pair for the owner's use; the colouring ignores it.
   bool flag = false;
 

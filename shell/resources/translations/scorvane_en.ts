@@ -8,6 +8,81 @@
     </message>
 </context>
 <context>
+    <name>NextGrade</name>
+    <message>
+        <source>1 win</source>
+        <translation>1 win</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 wins</translation>
+    </message>
+    <message>
+        <source>%1 over %2 or better</source>
+        <translation>%1 over %2 or better</translation>
+    </message>
+    <message>
+        <source>%1 defeats or more</source>
+        <translation>%1 defeats or more</translation>
+    </message>
+    <message>
+        <source>1 defeat</source>
+        <translation>1 defeat</translation>
+    </message>
+    <message>
+        <source>%1 defeats</source>
+        <translation>%1 defeats</translation>
+    </message>
+    <message>
+        <source>%1 against %2 (the same grade)</source>
+        <translation>%1 against %2 (the same grade)</translation>
+    </message>
+    <message>
+        <source>%1 against %2 (one grade lower)</source>
+        <translation>%1 against %2 (one grade lower)</translation>
+    </message>
+    <message>
+        <source>WHAT NEXT?</source>
+        <translation>WHAT NEXT?</translation>
+    </message>
+    <message>
+        <source>%1 is the highest grade: there is no grade above it.</source>
+        <translation>%1 is the highest grade: there is no grade above it.</translation>
+    </message>
+    <message>
+        <source>WHAT WOULD TAKE YOU UP TO %1?</source>
+        <translation>WHAT WOULD TAKE YOU UP TO %1?</translation>
+    </message>
+    <message>
+        <source>At %1 your season is worth %2 points; %3 are needed to go up to %4</source>
+        <translation>At %1 your season is worth %2 points; %3 are needed to go up to %4</translation>
+    </message>
+    <message>
+        <source> (%1 missing).</source>
+        <translation> (%1 missing).</translation>
+    </message>
+    <message>
+        <source> (reached, but the rise would not be kept).</source>
+        <translation> (reached, but the rise would not be kept).</translation>
+    </message>
+    <message>
+        <source>No number of wins up to %1 over players of one grade takes you to %2.</source>
+        <translation>No number of wins up to %1 over players of one grade takes you to %2.</translation>
+    </message>
+    <message>
+        <source>Any one of these would take you to %1:</source>
+        <translation>Any one of these would take you to %1:</translation>
+    </message>
+    <message>
+        <source>Defeats your estimate can still take:</source>
+        <translation>Defeats your estimate can still take:</translation>
+    </message>
+    <message>
+        <source>%1 would take you to %2</source>
+        <translation>%1 would take you to %2</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::AboutDialog</name>
     <message>
         <source>About Scorvane</source>
@@ -16,6 +91,60 @@
     <message>
         <source>Your tennis record: seasons, events, matches, players, clubs, rankings and money, with the estimate of your next ranking and statistics on every match you play.</source>
         <translation>Your tennis record: seasons, events, matches, players, clubs, rankings and money, with the estimate of your next ranking and statistics on every match you play.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::ChartWidget</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Save as…</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png);;SVG drawing (*.svg)</source>
+        <translation>PNG picture (*.png);;SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be written.</source>
+        <translation>The picture %1 could not be written.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DETAILS_FFT</name>
+    <message>
+        <source>&amp;Back to the summary</source>
+        <translation>&amp;Back to the summary</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Explanations</source>
+        <translation>&amp;Explanations</translation>
+    </message>
+    <message>
+        <source>&amp;Starting points</source>
+        <translation>&amp;Starting points</translation>
+    </message>
+    <message>
+        <source>&amp;Min. victories kept</source>
+        <translation>&amp;Min. victories kept</translation>
+    </message>
+    <message>
+        <source>Extra &amp;victories</source>
+        <translation>Extra &amp;victories</translation>
+    </message>
+    <message>
+        <source>Victory &amp;scale</source>
+        <translation>Victory &amp;scale</translation>
+    </message>
+    <message>
+        <source>&amp;Upgrades, downgrades</source>
+        <translation>&amp;Upgrades, downgrades</translation>
     </message>
 </context>
 <context>
@@ -174,6 +303,13 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_EVOLUTION_CLASSEMENT</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_MODIF_RUBRIQUES</name>
     <message>
         <source>Show</source>
@@ -224,6 +360,57 @@
     <message>
         <source>To add, change or delete the matches of your seasons, go to the Matches page!</source>
         <translation>To add, change or delete the matches of your seasons, go to the Matches page!</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_PROBAS_SERVICE</name>
+    <message>
+        <source>Influence of service success</source>
+        <translation>Influence of service success</translation>
+    </message>
+    <message>
+        <source>% 1st serve</source>
+        <translation>% 1st serve</translation>
+    </message>
+    <message>
+        <source>% pts on 1st serve</source>
+        <translation>% pts on 1st serve</translation>
+    </message>
+    <message>
+        <source>% 2nd serve</source>
+        <translation>% 2nd serve</translation>
+    </message>
+    <message>
+        <source>% pts on 2nd serve</source>
+        <translation>% pts on 2nd serve</translation>
+    </message>
+    <message>
+        <source>Probability of winning a service point</source>
+        <translation>Probability of winning a service point</translation>
+    </message>
+    <message>
+        <source>Probability of winning a point on a 1st serve</source>
+        <translation>Probability of winning a point on a 1st serve</translation>
+    </message>
+    <message>
+        <source>Probability of a double fault</source>
+        <translation>Probability of a double fault</translation>
+    </message>
+    <message>
+        <source>At deuce, probability of winning the game</source>
+        <translation>At deuce, probability of winning the game</translation>
+    </message>
+    <message>
+        <source>Probability of winning one's service game</source>
+        <translation>Probability of winning one's service game</translation>
+    </message>
+    <message>
+        <source>Your service</source>
+        <translation>Your service</translation>
+    </message>
+    <message>
+        <source>What follows</source>
+        <translation>What follows</translation>
     </message>
 </context>
 <context>
@@ -832,6 +1019,33 @@ Save anyway?</translation>
     <message>
         <source>New event</source>
         <translation>New event</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_PERSO</name>
+    <message>
+        <source>Edit &amp;description</source>
+        <translation>Edit &amp;description</translation>
+    </message>
+    <message>
+        <source>Change &amp;photo</source>
+        <translation>Change &amp;photo</translation>
+    </message>
+    <message>
+        <source>Edit a &amp;season</source>
+        <translation>Edit a &amp;season</translation>
+    </message>
+    <message>
+        <source>&amp;Add a season</source>
+        <translation>&amp;Add a season</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Rankings</source>
+        <translation>&amp;Rankings</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,81 @@
     </message>
 </context>
 <context>
+    <name>NextGrade</name>
+    <message>
+        <source>1 win</source>
+        <translation>1 victoire</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 victoires</translation>
+    </message>
+    <message>
+        <source>%1 over %2 or better</source>
+        <translation>%1 contre des %2 ou mieux</translation>
+    </message>
+    <message>
+        <source>%1 defeats or more</source>
+        <translation>%1 défaites ou plus</translation>
+    </message>
+    <message>
+        <source>1 defeat</source>
+        <translation>1 défaite</translation>
+    </message>
+    <message>
+        <source>%1 defeats</source>
+        <translation>%1 défaites</translation>
+    </message>
+    <message>
+        <source>%1 against %2 (the same grade)</source>
+        <translation>%1 contre des %2 (échelon égal)</translation>
+    </message>
+    <message>
+        <source>%1 against %2 (one grade lower)</source>
+        <translation>%1 contre des %2 (échelon inférieur)</translation>
+    </message>
+    <message>
+        <source>WHAT NEXT?</source>
+        <translation>ET ENSUITE ?</translation>
+    </message>
+    <message>
+        <source>%1 is the highest grade: there is no grade above it.</source>
+        <translation>%1 est le meilleur classement : il n'y a rien au-dessus.</translation>
+    </message>
+    <message>
+        <source>WHAT WOULD TAKE YOU UP TO %1?</source>
+        <translation>QUE FAUT-IL POUR MONTER À %1 ?</translation>
+    </message>
+    <message>
+        <source>At %1 your season is worth %2 points; %3 are needed to go up to %4</source>
+        <translation>À %1 votre saison vaut %2 points ; il en faut %3 pour monter à %4</translation>
+    </message>
+    <message>
+        <source> (%1 missing).</source>
+        <translation> (il en manque %1).</translation>
+    </message>
+    <message>
+        <source> (reached, but the rise would not be kept).</source>
+        <translation> (atteint, mais la montée ne serait pas maintenue).</translation>
+    </message>
+    <message>
+        <source>No number of wins up to %1 over players of one grade takes you to %2.</source>
+        <translation>Aucun nombre de victoires jusqu'à %1 contre des joueurs d'un même classement ne vous fait monter à %2.</translation>
+    </message>
+    <message>
+        <source>Any one of these would take you to %1:</source>
+        <translation>Chacune de ces possibilités vous ferait monter à %1 :</translation>
+    </message>
+    <message>
+        <source>Defeats your estimate can still take:</source>
+        <translation>Défaites que votre estimation peut encore supporter :</translation>
+    </message>
+    <message>
+        <source>%1 would take you to %2</source>
+        <translation>%1 vous feraient monter à %2</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::AboutDialog</name>
     <message>
         <source>About Scorvane</source>
@@ -16,6 +91,60 @@
     <message>
         <source>Your tennis record: seasons, events, matches, players, clubs, rankings and money, with the estimate of your next ranking and statistics on every match you play.</source>
         <translation>Votre palmarès de tennis : saisons, épreuves, rencontres, joueurs, clubs, classements et finances, avec l'estimation de votre prochain classement et des statistiques sur toutes vos rencontres.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::ChartWidget</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png);;SVG drawing (*.svg)</source>
+        <translation>Image PNG (*.png);;Dessin SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be written.</source>
+        <translation>L'image %1 n'a pas pu être écrite.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DETAILS_FFT</name>
+    <message>
+        <source>&amp;Back to the summary</source>
+        <translation>&amp;Retour au BILAN</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Explanations</source>
+        <translation>&amp;Explications</translation>
+    </message>
+    <message>
+        <source>&amp;Starting points</source>
+        <translation>&amp;Capitaux de départ</translation>
+    </message>
+    <message>
+        <source>&amp;Min. victories kept</source>
+        <translation>&amp;Nb min de victoires retenues </translation>
+    </message>
+    <message>
+        <source>Extra &amp;victories</source>
+        <translation>Victoires &amp;supp.</translation>
+    </message>
+    <message>
+        <source>Victory &amp;scale</source>
+        <translation>&amp;Barème victoire</translation>
+    </message>
+    <message>
+        <source>&amp;Upgrades, downgrades</source>
+        <translation>&amp;Montées, descentes</translation>
     </message>
 </context>
 <context>
@@ -174,6 +303,13 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_EVOLUTION_CLASSEMENT</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_MODIF_RUBRIQUES</name>
     <message>
         <source>Show</source>
@@ -224,6 +360,57 @@
     <message>
         <source>To add, change or delete the matches of your seasons, go to the Matches page!</source>
         <translation>Pour ajouter/modifier/supprimer des rencontres à vos saisons, passez par la page Palmarès !</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_PROBAS_SERVICE</name>
+    <message>
+        <source>Influence of service success</source>
+        <translation>Influence de la réussite du service</translation>
+    </message>
+    <message>
+        <source>% 1st serve</source>
+        <translation>% 1er service</translation>
+    </message>
+    <message>
+        <source>% pts on 1st serve</source>
+        <translation>% pts sur 1er serv.</translation>
+    </message>
+    <message>
+        <source>% 2nd serve</source>
+        <translation>% 2ème service</translation>
+    </message>
+    <message>
+        <source>% pts on 2nd serve</source>
+        <translation>% pts sur 2ème serv.</translation>
+    </message>
+    <message>
+        <source>Probability of winning a service point</source>
+        <translation>Probabilité de gagner un point de service</translation>
+    </message>
+    <message>
+        <source>Probability of winning a point on a 1st serve</source>
+        <translation>Probabilité de gagner un point sur 1er service</translation>
+    </message>
+    <message>
+        <source>Probability of a double fault</source>
+        <translation>Probabilité de commettre une double faute</translation>
+    </message>
+    <message>
+        <source>At deuce, probability of winning the game</source>
+        <translation>Sur égalité, probabilité de gagner le jeu</translation>
+    </message>
+    <message>
+        <source>Probability of winning one's service game</source>
+        <translation>Probabilité de gagner son jeu de service</translation>
+    </message>
+    <message>
+        <source>Your service</source>
+        <translation>Votre service</translation>
+    </message>
+    <message>
+        <source>What follows</source>
+        <translation>Ce qui en découle</translation>
     </message>
 </context>
 <context>
@@ -482,7 +669,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Edition</translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Season</source>
@@ -832,6 +1019,33 @@ Enregistrer quand même ?</translation>
     <message>
         <source>New event</source>
         <translation>Nouvelle épreuve</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_PERSO</name>
+    <message>
+        <source>Edit &amp;description</source>
+        <translation>Mo&amp;difier la fiche</translation>
+    </message>
+    <message>
+        <source>Change &amp;photo</source>
+        <translation>Changer la &amp;photo</translation>
+    </message>
+    <message>
+        <source>Edit a &amp;season</source>
+        <translation>Modifier une &amp;saison</translation>
+    </message>
+    <message>
+        <source>&amp;Add a season</source>
+        <translation>Ajo&amp;uter une saison</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Rankings</source>
+        <translation>Les &amp;classements</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,7 @@
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/widget_input.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/screen_colours.h"
 #include "widgets/settings.h"
@@ -112,19 +113,20 @@ class MainWindowTest : public QObject {
   void ZoneHitTesting_data() {
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<int>("zone");
-    QTest::newRow("own page corner") << QPoint(1, 1) << 1;
-    QTest::newRow("own page right edge is outside") << QPoint(80, 10) << 0;
+    QTest::newRow("own page corner") << QPoint(8, 12) << 1;
+    QTest::newRow("own page right edge is outside") << QPoint(132, 20) << 0;
     QTest::newRow("players") << QPoint(100, 60) << 2;
-    QTest::newRow("first zone wins on the shared row") << QPoint(30, 102) << 3;
-    QTest::newRow("between zones") << QPoint(60, 160) << 0;
+    QTest::newRow("between two zones") << QPoint(60, 46) << 0;
+    QTest::newRow("statistics") << QPoint(60, 100) << 3;
+    QTest::newRow("the eyes are no zone") << QPoint(70, 148) << 0;
     QTest::newRow("active season") << QPoint(10, 190) << 4;
     QTest::newRow("summary") << QPoint(50, 250) << 5;
     QTest::newRow("matches") << QPoint(120, 290) << 6;
     QTest::newRow("finances") << QPoint(50, 330) << 7;
-    QTest::newRow("new season") << QPoint(130, 380) << 8;
+    QTest::newRow("new season") << QPoint(131, 380) << 8;
     QTest::newRow("delete season") << QPoint(20, 410) << 9;
-    QTest::newRow("information") << QPoint(100, 481) << 10;
-    QTest::newRow("below the picture") << QPoint(100, 482) << 0;
+    QTest::newRow("information") << QPoint(100, 477) << 10;
+    QTest::newRow("below the picture") << QPoint(100, 478) << 0;
   }
   void ZoneHitTesting() {
     QFETCH(QPoint, point);
@@ -262,9 +264,20 @@ class MainWindowTest : public QObject {
   void CommandsStillToComeSaySo() {
     Open();
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    window_->Command("actionServiceCalculator")->trigger();
+    window_->Command("actionCurrency")->trigger();
     QCOMPARE(MessageBoxes::Said().size(), 1);
     QVERIFY(MessageBoxes::Said().front().contains("later version"));
+  }
+
+  void ServiceCommandOpensTheCalculator() {
+    Open();
+    QString title;
+    AnswerNextModal([&title](QWidget* modal) {
+      title = modal->windowTitle();
+      ClickButton(modal, QStringLiteral("cancelButton"));
+    });
+    window_->Command("actionServiceCalculator")->trigger();
+    QCOMPARE(title, QStringLiteral("Influence of service success"));
   }
 
   void ColoursComeFromTheSettings() {

@@ -5,6 +5,7 @@
 //
 //   take_screenshots DOCUMENT.ten OUT_FOLDER   (on the offscreen platform)
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLocale>
 #include <QTimer>
@@ -13,15 +14,22 @@
 #include "base/dates.h"
 #include "pages/lists/item_editor_dialog.h"
 #include "pages/matches/matches_page.h"
+#include "pages/own/own_page.h"
 #include "pages/own/owner_dialog.h"
+#include "pages/own/ranking_evolution_dialog.h"
+#include "pages/report/report_page.h"
+#include "pages/report/scales_dialog.h"
 #include "pages/seasons/match_viewer.h"
 #include "pages/seasons/season_dialog.h"
+#include "pages/service/service_odds_dialog.h"
+#include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "records/palmares.h"
 #include "records/season.h"
 #include "shell/app/program.h"
 #include "shell/app/welcome_dialog.h"
 #include "shell/window/main_window.h"
+#include "tests/support/document_builder.h"
 #include "tests/support/ui/widget_environment.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/page_view.h"
@@ -60,6 +68,56 @@ void SaveDialogs(PROJECT_DOC& document, QWidget* parent, const QDir& out) {
                                season->Palmares()->Matches(), parent);
     Save(dialog, out, "match_viewer.png");
   }
+  {
+    DLG_BAREMES dialog(french::ScalesTableKind::kNorms, parent);
+    dialog.resize(560, 520);
+    Save(dialog, out, "scales_norms.png");
+  }
+  {
+    DLG_PROBAS_SERVICE dialog(parent);
+    Save(dialog, out, "service_calculator.png");
+  }
+  {
+    DLG_EVOLUTION_CLASSEMENT dialog(document, owner, parent);
+    Save(dialog, out, "ranking_evolution.png");
+  }
+}
+
+// The report page under the Belgian system, on a small record of its own.
+void SaveBelgianReport(const QDir& out) {
+  PROJECT_DOC* previous = CurrentDocument();
+  SYSTEME_CLASSEMENT* system = &ActiveSystem();
+  {
+    PROJECT_DOC document;
+    SetCurrentDocument(&document);
+    Registry().SetActive(&Registry().Belgian());
+    document.Owner().SetFirstName("Luc");
+    document.Owner().SetLastName("Peeters");
+    scorvane::testing::DocumentBuilder b(document.Owner());
+    b.Season(2001, "30.2");
+    EPREUVE_JOUEE* open = b.Tournament("Open de Namur", DATE_SIMPLE(6, 5, 2001));
+    const struct {
+      const char* first;
+      const char* last;
+      const char* grade;
+      bool won;
+    } matches[] = {{"Jan", "Claes", "30.2", true},
+                   {"Marc", "Dubois", "30", true},
+                   {"Tom", "Maes", "30.4", true},
+                   {"Eric", "Lambert", "15.4", false},
+                   {"Paul", "Wouters", "30.2", true}};
+    for (const auto& match : matches) {
+      b.Singles(open, b.Player(match.first, match.last, {{2001, match.grade}, {2002, match.grade}}),
+                match.won, match.won ? "6/3 6/4" : "3/6 4/6");
+    }
+    DETAILS_FFT page;
+    page.resize(760, 620);
+    page.InitialUpdate();
+    Save(page, out, "report_belgian.png");
+    SetCurrentDocument(nullptr);
+  }
+  Registry().SetActive(system);
+  SetCurrentDocument(previous);
 }
 
 }  // namespace
@@ -95,7 +153,20 @@ int main(int argc, char** argv) {
   window.resize(1000, 640);
   QCoreApplication::processEvents();
   window.grab().save(out.filePath("main_window.png"));
+  // The own page's four charts.
+  auto* own = static_cast<PAGE_PERSO*>(window.Frame().Page(PageView::kOwnPage));
+  for (int chart = 0; chart < own->ChartChoice()->count(); ++chart) {
+    own->ChartChoice()->setCurrentIndex(chart);
+    emit own->ChartChoice()->activated(chart);
+    QCoreApplication::processEvents();
+    own->grab().save(out.filePath(QStringLiteral("own_page_chart%1.png").arg(chart)));
+  }
   SaveDialogs(program.Document(), &window, out);
+  window.ShowPage(PageView::kCalculationReport);
+  QCoreApplication::processEvents();
+  window.grab().save(out.filePath("report_french.png"));
+  ExportPdf(*window.Frame().CurrentView()->PrintContent(), out.filePath("printed_report.pdf"));
+  SaveBelgianReport(out);
   window.ShowPage(PageView::kMatches);
   auto* matches = static_cast<PAGE_PALMARES*>(window.Frame().CurrentView());
   const bool grouped = matches->GroupsByEvents();

@@ -1,0 +1,303 @@
+#include "pages/report/report_page.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "base/catalogue/messages.h"
+#include "base/text_format.h"
+#include "estimates/next_grade_advice.h"
+#include "estimates/season_estimate.h"
+#include "pages/report/next_grade_text.h"
+#include "pages/report/scales_dialog.h"
+#include "ranking/ranking_registry.h"
+#include "records/document.h"
+#include "records/season.h"
+#include "widgets/help_window.h"
+#include "widgets/screen_colours.h"
+
+namespace scorvane {
+namespace {
+
+// The logical sheet the report is printed on, and the height of report that
+// one sheet holds.
+constexpr double kSheetWidth = 800;
+constexpr double kSheetHeight = 1100;
+constexpr int kPageBand = 1000;
+constexpr int kSheetTopMargin = 40;
+
+class FontMeasurer : public ReportMeasurer {
+ public:
+  FontMeasurer(const ReportFonts& fonts, QPaintDevice* device)
+      : normal_(fonts.normal, device),
+        bold_(fonts.bold, device),
+        large_(fonts.large_bold, device) {}
+  int LineHeight(ReportFont font) const override {
+    return qRound(Metrics(font).boundingRect(QStringLiteral("Test")).height());
+  }
+  int TextWidth(std::string_view text, ReportFont font) const override {
+    return qRound(Metrics(font).horizontalAdvance(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
+  }
+
+ private:
+  const QFontMetricsF& Metrics(ReportFont font) const {
+    return font == ReportFont::kBold ? bold_ : font == ReportFont::kLargeBold ? large_ : normal_;
+  }
+  QFontMetricsF normal_;
+  QFontMetricsF bold_;
+  QFontMetricsF large_;
+};
+
+// Arial whose lines are `height` high (ascent plus descent), the way
+// fonts are sized by their cell: 14 gives letters of about 12 pixels.
+QFont ArialOf(int height, bool bold) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(qRound(height / 1.15));
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+ReportFonts::ReportFonts()
+    : normal(ArialOf(14, false)), bold(ArialOf(14, true)), large_bold(ArialOf(17, true)) {}
+
+const QFont& ReportFonts::Of(ReportFont font) const {
+  return font == ReportFont::kBold ? bold : font == ReportFont::kLargeBold ? large_bold : normal;
+}
+
+void PaintReportLayout(QPainter& painter, const ReportLayout& layout, const ReportFonts& fonts,
+                       int from, int to, int shift) {
+  painter.save();
+  painter.setPen(Qt::black);
+  const auto visible = [from, to](int y) { return y >= from && y < to; };
+  painter.setFont(fonts.large_bold);
+  const QString rule(ReportGeometry::kRuleUnderscores, u'_');
+  for (const ReportRule& item : layout.rules) {
+    if (!visible(item.y)) continue;
+    painter.drawText(
+        QPointF(ReportGeometry::kLeft, item.y - shift + painter.fontMetrics().ascent()), rule);
+  }
+  for (const ReportText& text : layout.texts) {
+    if (!visible(text.y)) continue;
+    painter.setFont(fonts.Of(text.font));
+    const double baseline = text.y - shift + painter.fontMetrics().ascent();
+    for (const ReportText::Segment& segment : text.segments)
+      painter.drawText(QPointF(segment.x, baseline), QString::fromStdString(segment.text));
+    if (text.underlined) {
+      // A raised edge along the bottom of the text: light over dark.
+      const double bottom = text.y - shift + text.height;
+      const double right = ReportGeometry::kLeft + text.width;
+      painter.setPen(QColor(255, 255, 255));
+      painter.drawLine(QPointF(ReportGeometry::kLeft, bottom - 1), QPointF(right, bottom - 1));
+      painter.setPen(QColor(128, 128, 128));
+      painter.drawLine(QPointF(ReportGeometry::kLeft, bottom), QPointF(right, bottom));
+      painter.setPen(Qt::black);
+    }
+  }
+  painter.restore();
+}
+
+// The drawn report inside the page's scroll area: laid out anew at every
+// paint, its size following the report's length.
+class ReportCanvas : public QWidget {
+ public:
+  explicit ReportCanvas(DETAILS_FFT& page) : QWidget(nullptr), page_(page) {
+    setObjectName(QStringLiteral("reportCanvas"));
+    resize(ReportGeometry::kWidth, 630);
+  }
+  const ReportLayout& Layout() const { return layout_; }
+  void LayOut() {
+    const FontMeasurer measurer(fonts_, this);
+    layout_ = LayOutReport(page_.ReportText(), measurer);
+    // Wide enough for the longest line, should a font be wider than planned.
+    int width = ReportGeometry::kWidth;
+    for (const ReportText& text : layout_.texts)
+      width = std::max(width, ReportGeometry::kLeft + text.width + ReportGeometry::kLeft);
+    const QSize size(width, layout_.ScrollHeight());
+    if (this->size() != size) resize(size);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    LayOut();
+    QPainter painter(this);
+    painter.fillRect(event->rect(), ScreenColours::Background());
+    PaintReportLayout(painter, layout_, fonts_, event->rect().top() - 40,
+                      event->rect().bottom() + 1, 0);
+  }
+
+ private:
+  DETAILS_FFT& page_;
+  ReportFonts fonts_;
+  ReportLayout layout_;
+};
+
+DETAILS_FFT::DETAILS_FFT(QWidget* parent) : PageView(kCalculationReport, parent) {
+  setObjectName(QStringLiteral("page5"));
+  setAutoFillBackground(true);
+  back_ = new QPushButton(this);
+  back_->setObjectName(QStringLiteral("backToSummary"));
+  print_ = new QPushButton(this);
+  print_->setObjectName(QStringLiteral("printReport"));
+  explain_ = new QPushButton(this);
+  explain_->setObjectName(QStringLiteral("explainReport"));
+  scales_heading_ = new QLabel(this);
+  scales_heading_->setObjectName(QStringLiteral("scalesHeading"));
+  const char* const names[] = {"scaleCapital", "scaleMinimum", "scaleExtra", "scaleVictory",
+                               "scaleNorms"};
+  for (int table = 0; table < french::kScalesTableCount; ++table) {
+    auto* button = new QPushButton(this);
+    button->setObjectName(QLatin1String(names[table]));
+    connect(button, &QPushButton::clicked, this, [this, table] { OpenScales(table); });
+    scales_[static_cast<size_t>(table)] = button;
+  }
+  connect(back_, &QPushButton::clicked, this, [this] { emit ShowPageRequested(kSeasonSummary); });
+  connect(print_, &QPushButton::clicked, this, &DETAILS_FFT::PrintRequested);
+  connect(explain_, &QPushButton::clicked, this, &DETAILS_FFT::OpenHelp);
+
+  canvas_ = new ReportCanvas(*this);
+  scroll_ = new QScrollArea(this);
+  scroll_->setObjectName(QStringLiteral("reportScroll"));
+  scroll_->setWidget(canvas_);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setBackgroundRole(QPalette::Window);
+
+  auto* commands = new QHBoxLayout;
+  for (QPushButton* button : {back_, print_, explain_})
+    commands->addWidget(button);
+  commands->addStretch();
+  auto* scales = new QHBoxLayout;
+  scales->addWidget(scales_heading_);
+  for (QPushButton* button : scales_)
+    scales->addWidget(button);
+  scales->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 8, 8, 0);
+  layout->addLayout(commands);
+  layout->addLayout(scales);
+  layout->addWidget(scroll_, 1);
+
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, ScreenColours::Background());
+  setPalette(colours);
+  Retranslate();
+  ShowScaleButtons();
+}
+
+void DETAILS_FFT::Retranslate() {
+  back_->setText(tr("&Back to the summary"));
+  print_->setText(tr("&Print"));
+  explain_->setText(tr("&Explanations"));
+  scales_heading_->setText(QString::fromUtf8(Msg(457)));
+  const QString texts[] = {tr("&Starting points"), tr("&Min. victories kept"),
+                           tr("Extra &victories"), tr("Victory &scale"),
+                           tr("&Upgrades, downgrades")};
+  for (int table = 0; table < french::kScalesTableCount; ++table)
+    scales_[static_cast<size_t>(table)]->setText(texts[table]);
+}
+
+void DETAILS_FFT::ShowScaleButtons() {
+  const bool french = ActiveSystem().IsFrench();
+  for (QPushButton* button : scales_)
+    button->setVisible(french);
+  scales_heading_->setVisible(french);
+}
+
+void DETAILS_FFT::InitialUpdate() {
+  Refresh();
+  scroll_->verticalScrollBar()->setValue(0);
+}
+
+void DETAILS_FFT::Refresh() {
+  advice_stale_ = true;
+  ShowScaleButtons();
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, ScreenColours::Background());
+  setPalette(colours);
+  canvas_->update();
+}
+
+std::string DETAILS_FFT::ReportText() {
+  const PROJECT_DOC* document = CurrentDocument();
+  if (!document) return {};
+  const UTILISATEUR& owner = document->Owner();
+  const SAISON_JOUEUR* season = owner.GetActiveSeason();
+  SYSTEME_CLASSEMENT& system = ActiveSystem();
+  SeasonEstimate estimate = EstimateSeason(system, owner, season);
+  if (!estimate.available) return {};
+  if (advice_stale_) {
+    advice_section_ = NextGradeSection(AdviseNextGrade(system, owner, season));
+    advice_stale_ = false;
+  }
+  return estimate.report + advice_section_;
+}
+
+const ReportLayout& DETAILS_FFT::ScreenLayout() const {
+  canvas_->LayOut();
+  return canvas_->Layout();
+}
+
+void DETAILS_FFT::OpenScales(int table) {
+  DLG_BAREMES dialog(static_cast<french::ScalesTableKind>(table), this);
+  dialog.exec();
+}
+
+void DETAILS_FFT::OpenHelp() {
+  HelpWindow::Open(ActiveSystem().IsFrench() ? HelpTopic::kFrenchEstimate
+                                             : HelpTopic::kOtherEstimates);
+}
+
+QString DETAILS_FFT::PrintTitle() const {
+  const PROJECT_DOC* document = CurrentDocument();
+  if (!document) return {};
+  const UTILISATEUR& owner = document->Owner();
+  const SAISON_JOUEUR* season = owner.GetActiveSeason();
+  const int year = season ? season->Year() : 0;
+  return QString::fromStdString(
+      FormatText("%s %s, saison %d - Calcul du classement %d",
+                 {owner.GetFirstName(), owner.GetLastName(), year, year + 1}));
+}
+
+int DETAILS_FFT::Paginate(QPainter& painter, const QRectF&) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const FontMeasurer measurer(print_fonts_, painter.device());
+  print_layout_ = LayOutReport(ReportText(), measurer);
+  page_starts_ = ReportPageStarts(print_layout_.breaks, print_layout_.end, kPageBand);
+  QApplication::restoreOverrideCursor();
+  return static_cast<int>(page_starts_.size());
+}
+
+void DETAILS_FFT::PaintPage(QPainter& painter, const QRectF& area, int index) {
+  if (index < 0 || static_cast<size_t>(index) >= page_starts_.size()) return;
+  const int from = page_starts_[static_cast<size_t>(index)];
+  const int to = static_cast<size_t>(index) + 1 < page_starts_.size()
+                     ? page_starts_[static_cast<size_t>(index) + 1]
+                     : print_layout_.end;
+  painter.save();
+  painter.translate(area.topLeft());
+  const double scale = std::min(area.width() / kSheetWidth, area.height() / kSheetHeight);
+  painter.scale(scale, scale);
+  PaintReportLayout(painter, print_layout_, print_fonts_, from, to, from - kSheetTopMargin);
+  painter.restore();
+}
+
+void DETAILS_FFT::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    Retranslate();
+    advice_stale_ = true;
+  }
+  PageView::changeEvent(event);
+}
+
+}  // namespace scorvane

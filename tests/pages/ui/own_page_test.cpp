@@ -1,0 +1,195 @@
+// The own page: the racket picture until a photo is chosen, photos of any
+// format Qt reads, the refusal of a file that is no picture (nothing
+// changed), the next choice starting in the photo's folder, the card and its
+// next-grade sentence, the chart choice kept across documents and the
+// actions of chart clicks; and the ranking evolution dialog of any player.
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+
+#include "pages/own/own_page.h"
+#include "pages/own/own_page_views.h"
+#include "pages/own/ranking_evolution_dialog.h"
+#include "pages/rankings/ranking_history_dialog.h"
+#include "pages/seasons/season_dialog.h"
+#include "records/document.h"
+#include "records/season.h"
+#include "stats/chart/chart_zones.h"
+#include "stats/evolution_charts.h"
+#include "tests/support/document_builder.h"
+#include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_environment.h"
+#include "widgets/dialogs/message_boxes.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+class OwnPageTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WidgetEnvironment> env_;
+  std::unique_ptr<PROJECT_DOC> doc_;
+
+  UTILISATEUR& Owner() { return doc_->Owner(); }
+
+  // Seasons 1998 and 2000 (active), a man at 30/2 then 30/1, two wins in 2000.
+  void Seasons() {
+    Owner().SetFirstName("Jean");
+    Owner().SetLastName("Martin");
+    Owner().SetBirthDate(DATE_SIMPLE(1, 5, 1970));
+    DocumentBuilder b(Owner());
+    b.Season(1998, "30/2");
+    b.Season(2000, "30/1");
+    EPREUVE_JOUEE* open = b.Tournament("Open", DATE_SIMPLE(3, 5, 2000));
+    b.Singles(open, b.Player("A", "A", {{2000, "30/1"}, {2001, "30/1"}}), true, "6/4 6/4");
+    b.Singles(open, b.Player("B", "B", {{2000, "30/1"}, {2001, "30/1"}}), true, "6/4 6/4");
+    doc_->SetModifiedFlag(false);
+  }
+
+ private slots:
+  void init() {
+    env_ = std::make_unique<WidgetEnvironment>();
+    doc_ = std::make_unique<PROJECT_DOC>();
+    SetCurrentDocument(doc_.get());
+  }
+  void cleanup() {
+    QCOMPARE(PendingModalAnswers(), 0);
+    SetCurrentDocument(nullptr);
+    doc_.reset();
+    env_.reset();
+  }
+
+  void RacketPictureUntilAPhotoIsChosen() {
+    Seasons();
+    PAGE_PERSO page;
+    page.InitialUpdate();
+    QVERIFY(page.ShowsDefaultPhoto());
+    QVERIFY(!page.Photo().isNull());
+    QCOMPARE(Owner().PhotoPath(), std::string());
+
+    // A PNG in a folder of its own: taken, kept in the owner, and the next
+    // choice starts in its folder.
+    QDir(env_->Path(QString())).mkpath(QStringLiteral("pictures"));
+    const QString png = env_->Path(QStringLiteral("pictures/me.png"));
+    QImage picture(30, 40, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(png));
+    FileChoosers::ScriptPaths({png, QString()});
+    page.ChoosePhoto();
+    QCOMPARE(FileChoosers::Offered().front(), PAGE_PERSO::PhotosFolder());
+    QCOMPARE(QString::fromStdString(Owner().PhotoPath()), png);
+    QVERIFY(doc_->IsModified());
+    QVERIFY(!page.ShowsDefaultPhoto());
+    QCOMPARE(page.Photo().size(), QSize(30, 40));
+    QTest::mouseClick(page.PhotoFrame(), Qt::LeftButton);  // cancelled
+    QCOMPARE(FileChoosers::Offered().back(), env_->Path(QStringLiteral("pictures")));
+  }
+
+  void FileThatIsNoPictureIsRefused() {
+    Seasons();
+    PAGE_PERSO page;
+    page.InitialUpdate();
+    const QString fake = env_->Path(QStringLiteral("holiday.bmp"));
+    QFile file(fake);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a picture");
+    file.close();
+    FileChoosers::ScriptPaths({fake});
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    page.ChoosePhoto();
+    QCOMPARE(MessageBoxes::Said(),
+             QStringList{"Could not load photo holiday.bmp ! You can load a photo by clicking "
+                         "onto the 'Change photo' button in your own page"});
+    QCOMPARE(Owner().PhotoPath(), std::string());
+    QVERIFY(!doc_->IsModified());
+    QVERIFY(page.ShowsDefaultPhoto());
+  }
+
+  void CardAndNextGradeSentence() {
+    Seasons();
+    PAGE_PERSO page;
+    page.InitialUpdate();
+    QCOMPARE(page.Card().lines.size(), size_t{6});
+    QCOMPARE(page.Card().lines[2].value, std::string("31-year-old"));
+    QCOMPARE(page.Card().lines[4].label, std::string("2000 Rank"));
+    QCOMPARE(page.Card().lines[4].value, std::string("30/1"));
+    QVERIFY2(page.AdviceSentence().contains(
+                 QRegularExpression("^\\d+ wins? over \\S+ or better would take you to \\S+$")),
+             qPrintable(page.AdviceSentence()));
+    QCOMPARE(page.PrintTitle(), QStringLiteral("Jean Martin - Own page"));
+    // A click on the card opens the description.
+    QString title;
+    AnswerNextModal([&title](QWidget* modal) {
+      title = modal->windowTitle();
+      modal->close();
+    });
+    QTest::mouseClick(page.CardFrame(), Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("Your description"));
+  }
+
+  void ChartChoiceIsKeptAndClicksOpenTheSeason() {
+    Seasons();
+    PAGE_PERSO page;
+    page.InitialUpdate();
+    QCOMPARE(page.ChartChoice()->count(), 4);
+    QCOMPARE(page.ChartChoice()->itemText(1),
+             QStringLiteral("Official matches played (singles only)"));
+    QVERIFY(page.ChartHint()->text().isEmpty());
+    page.ChartChoice()->setCurrentIndex(1);
+    emit page.ChartChoice()->activated(1);
+    QCOMPARE(page.ChartHint()->text(),
+             QStringLiteral("To see the matches of a season, click into the chart"));
+    QCOMPARE(page.ChartData().CategoryCount(), 3);
+    page.InitialUpdate();  // another document: the choice stays
+    QCOMPARE(page.Chart(), SeasonChart::kMatchesPlayed);
+
+    // 1999 has no season: the season dialog offers to create it.
+    int year = 0;
+    AnswerNextModal([&year](QWidget* modal) {
+      year = static_cast<DLG_NOUVELLE_SAISON*>(modal)->Year();
+      modal->close();
+    });
+    page.ChartClicked(ZONE_GRAPHIQUE::kDataValue, 1999);
+    QCOMPARE(year, 1999);
+    QVERIFY(!Owner().HasSeason(1999));
+
+    // A season's value: it becomes active and its matches are shown.
+    QSignalSpy asked(&page, &PageView::ShowPageRequested);
+    page.ChartClicked(ZONE_GRAPHIQUE::kDataValue, 1998);
+    QCOMPARE(Owner().GetActiveSeason()->Year(), 1998);
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.front().front().toInt(), 1);
+  }
+
+  void RankingEvolutionOfAnyPlayer() {
+    Seasons();
+    JOUEUR* paul =
+        DocumentBuilder(Owner()).Player("Paul", "Durand", {{1999, "30/3"}, {2000, "30"}});
+    DLG_EVOLUTION_CLASSEMENT dialog(*doc_, *paul);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Paul Durand evolution"));
+    QCOMPARE(dialog.ChartData().CategoryCount(), 2);
+    // A point opens the history on its entry; a change there redraws.
+    QString selected;
+    AnswerNextModal([&selected, paul](QWidget* modal) {
+      auto* history = static_cast<DLG_EDIT_CLASSEMENTS*>(modal);
+      selected = QString::number(history->SelectedEntry()->Date().Year());
+      paul->History().Add(DocumentBuilder::Rank("15/5"), DATE_SIMPLE(1, 1, 2001), "");
+      modal->close();
+    });
+    dialog.ChartClicked(ZONE_GRAPHIQUE::kDataValue, 1);
+    QCOMPARE(selected, QStringLiteral("2000"));
+    QCOMPARE(dialog.ChartData().CategoryCount(), 3);
+    AnswerNextModal([](QWidget* modal) { modal->close(); });
+    QTest::mouseClick(dialog.EditButton(), Qt::LeftButton);
+  }
+};
+
+QTEST_MAIN(OwnPageTest)
+#include "own_page_test.moc"
