@@ -6,12 +6,15 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QPdfWriter>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "base/catalogue/messages.h"
 #include "pages/matches/matches_page.h"
 #include "ranking/ranking_registry.h"
 #include "records/palmares.h"
+#include "shell/app/language.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/modal.h"
@@ -291,6 +294,24 @@ class MatchesPageTest : public QObject {
     QVERIFY(page_->Columns().Column(2).reverse);
     QCOMPARE(List().columnWidth(6), 111);
     QCOMPARE(List().ShownColumnsInOrder().front(), 7);
+  }
+
+  void FollowsTheLanguageKeepingTheColumnsAsArranged() {
+    List().setColumnWidth(3, 150);
+    QSettings store = settings::User();
+    QVERIFY(LanguageSwitch::Instance().Apply(kLanguageFrench, store));
+    QCoreApplication::processEvents();
+    const QString future = List().model()->headerData(12, Qt::Horizontal).toString();
+    const QString button = page_->findChild<QPushButton*>("newMatchButton")->text();
+    const QString result = List().ItemText(0, 1);
+    LanguageSwitch::Instance().Apply(kLanguageEnglish, store);
+    QCoreApplication::processEvents();
+    QCOMPARE(future, QStringLiteral("Clst futur"));
+    QCOMPARE(button, QStringLiteral("Nouvelle &rencontre"));
+    QCOMPARE(result, QStringLiteral("V"));
+    QCOMPARE(List().columnWidth(3), 150);
+    QCOMPARE(page_->findChild<QPushButton*>("newMatchButton")->text(),
+             QStringLiteral("New &match"));
   }
 
   void PrintsTheListAsShownWithTheOwnersName() {
