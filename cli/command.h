@@ -40,5 +40,6 @@ std::vector<Command> SystemCommands();
 std::vector<Command> EstimateCommands();
 std::vector<Command> DocumentCommands();
 std::vector<Command> MatchCommands();
+std::vector<Command> StatisticsCommands();
 
 }  // namespace scorvane::cli

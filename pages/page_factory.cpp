@@ -5,6 +5,8 @@
 #include "pages/own/own_page.h"
 #include "pages/placeholder_page.h"
 #include "pages/report/report_page.h"
+#include "pages/statistics/statistics_page.h"
+#include "pages/summary/summary_page.h"
 
 namespace scorvane {
 namespace {
@@ -25,6 +27,10 @@ PageView* CreatePage(int number, QWidget* parent) {
       return new PAGE_PERSO(parent);
     case PageView::kCalculationReport:
       return new DETAILS_FFT(parent);
+    case PageView::kSeasonSummary:
+      return new PAGE_SAISON(parent);
+    case PageView::kStatistics:
+      return new PAGE_GRAPHIQUES(parent);
     default:
       return new PlaceholderPage(number, parent);
   }

@@ -300,6 +300,30 @@ FRENCH = {
     "Probability of winning one's service game": "Probabilité de gagner son jeu de service",
     "Your service": "Votre service",
     "What follows": "Ce qui en découle",
+    # Statistics page
+    "Only the matches played between": "Retenir seulement les rencontres jouées entre le",
+    ("and", "between two dates"): "et le",
+    "and": "et",
+    "Opponents": "Adversaires",
+    "For a doubles, keep the match if": "Pour un double, retenir la rencontre si",
+    "Only the opponents aged on the day of the match between":
+        "Seulement les adversaires agés le jour de la rencontre entre",
+    "years and": "ans et",
+    "years (left out without an age)": "ans (exclus si pas d'âge)",
+    "Only": "Seulement",
+    "Only if ranked between": "Seulement si classés entre",
+    "Reset filters": "Réinitialiser les filtres",
+    "Copy as text": "Copier comme texte",
+    # Season summary page
+    "Singles": "Simples",
+    "Doubles": "Doubles",
+    "Friendly": "Amical",
+    "Individual championship": "Champ. individuel",
+    "Team": "Par équipe",
+    "Tournament": "En tournoi",
+    "Corporate": "Corporatif",
+    "Homologated matches": "Rencontres FFT",
+    "Non homologated competition": "Compétition non FFT",
 }
 
 
@@ -308,8 +332,12 @@ def fill(path, translate):
     missing = []
     for message in tree.iter("message"):
         source = message.find("source").text or ""
+        comment = message.find("comment")
         translation = message.find("translation")
-        text = translate(source)
+        # A text told apart by a comment is looked up as (text, comment) first.
+        text = translate((source, comment.text)) if comment is not None else None
+        if text is None:
+            text = translate(source)
         if text is None:
             missing.append(source)
             translation.set("type", "unfinished")
@@ -322,7 +350,7 @@ def fill(path, translate):
 
 def main():
     folder = pathlib.Path(__file__).resolve().parent.parent / "shell/resources/translations"
-    fill(folder / "scorvane_en.ts", lambda source: source)
+    fill(folder / "scorvane_en.ts", lambda source: source[0] if isinstance(source, tuple) else source)
     missing = fill(folder / "scorvane_fr.ts", FRENCH.get)
     for source in missing:
         print(f"untranslated: {source!r}", file=sys.stderr)

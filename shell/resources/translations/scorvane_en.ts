@@ -923,6 +923,21 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>scorvane::PAGE_GRAPHIQUES</name>
+    <message>
+        <source>Reset filters</source>
+        <translation>Reset filters</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Copy as text</source>
+        <translation>Copy as text</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::PAGE_PALMARES</name>
     <message>
         <source>New &amp;match</source>
@@ -1049,6 +1064,53 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>scorvane::PAGE_SAISON</name>
+    <message>
+        <source>Singles</source>
+        <translation>Singles</translation>
+    </message>
+    <message>
+        <source>Doubles</source>
+        <translation>Doubles</translation>
+    </message>
+    <message>
+        <source>Friendly</source>
+        <translation>Friendly</translation>
+    </message>
+    <message>
+        <source>Individual championship</source>
+        <translation>Individual championship</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation>Tournament</translation>
+    </message>
+    <message>
+        <source>Corporate</source>
+        <translation>Corporate</translation>
+    </message>
+    <message>
+        <source>Homologated matches</source>
+        <translation>Homologated matches</translation>
+    </message>
+    <message>
+        <source>Non homologated competition</source>
+        <translation>Non homologated competition</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Copy as text</source>
+        <translation>Copy as text</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::PagePrinter</name>
     <message>
         <source>PDF files (*.pdf)</source>
@@ -1068,6 +1130,50 @@ Save anyway?</translation>
     <message>
         <source>This page comes in a later version of Scorvane.</source>
         <translation>This page comes in a later version of Scorvane.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::StatisticsFilterPanel</name>
+    <message>
+        <source>Only the matches played between</source>
+        <translation>Only the matches played between</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between two dates</comment>
+        <translation>and</translation>
+    </message>
+    <message>
+        <source>Opponents</source>
+        <translation>Opponents</translation>
+    </message>
+    <message>
+        <source>For a doubles, keep the match if</source>
+        <translation>For a doubles, keep the match if</translation>
+    </message>
+    <message>
+        <source>Only the opponents aged on the day of the match between</source>
+        <translation>Only the opponents aged on the day of the match between</translation>
+    </message>
+    <message>
+        <source>years and</source>
+        <translation>years and</translation>
+    </message>
+    <message>
+        <source>years (left out without an age)</source>
+        <translation>years (left out without an age)</translation>
+    </message>
+    <message>
+        <source>Only</source>
+        <translation>Only</translation>
+    </message>
+    <message>
+        <source>Only if ranked between</source>
+        <translation>Only if ranked between</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>and</translation>
     </message>
 </context>
 <context>

@@ -923,6 +923,21 @@ Enregistrer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>scorvane::PAGE_GRAPHIQUES</name>
+    <message>
+        <source>Reset filters</source>
+        <translation>Réinitialiser les filtres</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Copy as text</source>
+        <translation>Copier comme texte</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::PAGE_PALMARES</name>
     <message>
         <source>New &amp;match</source>
@@ -1049,6 +1064,53 @@ Enregistrer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>scorvane::PAGE_SAISON</name>
+    <message>
+        <source>Singles</source>
+        <translation>Simples</translation>
+    </message>
+    <message>
+        <source>Doubles</source>
+        <translation>Doubles</translation>
+    </message>
+    <message>
+        <source>Friendly</source>
+        <translation>Amical</translation>
+    </message>
+    <message>
+        <source>Individual championship</source>
+        <translation>Champ. individuel</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Par équipe</translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation>En tournoi</translation>
+    </message>
+    <message>
+        <source>Corporate</source>
+        <translation>Corporatif</translation>
+    </message>
+    <message>
+        <source>Homologated matches</source>
+        <translation>Rencontres FFT</translation>
+    </message>
+    <message>
+        <source>Non homologated competition</source>
+        <translation>Compétition non FFT</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Copy as text</source>
+        <translation>Copier comme texte</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::PagePrinter</name>
     <message>
         <source>PDF files (*.pdf)</source>
@@ -1068,6 +1130,50 @@ Enregistrer quand même ?</translation>
     <message>
         <source>This page comes in a later version of Scorvane.</source>
         <translation>Cette page arrive dans une prochaine version de Scorvane.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::StatisticsFilterPanel</name>
+    <message>
+        <source>Only the matches played between</source>
+        <translation>Retenir seulement les rencontres jouées entre le</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between two dates</comment>
+        <translation>et le</translation>
+    </message>
+    <message>
+        <source>Opponents</source>
+        <translation>Adversaires</translation>
+    </message>
+    <message>
+        <source>For a doubles, keep the match if</source>
+        <translation>Pour un double, retenir la rencontre si</translation>
+    </message>
+    <message>
+        <source>Only the opponents aged on the day of the match between</source>
+        <translation>Seulement les adversaires agés le jour de la rencontre entre</translation>
+    </message>
+    <message>
+        <source>years and</source>
+        <translation>ans et</translation>
+    </message>
+    <message>
+        <source>years (left out without an age)</source>
+        <translation>ans (exclus si pas d'âge)</translation>
+    </message>
+    <message>
+        <source>Only</source>
+        <translation>Seulement</translation>
+    </message>
+    <message>
+        <source>Only if ranked between</source>
+        <translation>Seulement si classés entre</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
     </message>
 </context>
 <context>

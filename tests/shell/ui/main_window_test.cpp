@@ -3,6 +3,7 @@
 // the season lists, the screen colours and closing with unsaved changes.
 #include <QAction>
 #include <QComboBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 
@@ -48,11 +49,9 @@ class MainWindowTest : public QObject {
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
-  // Every page a placeholder that counts its refreshes.
+  // A window whose eight pages are placeholders that count their refreshes.
   void OpenWithPlaceholders() {
-    Open([](int number, QWidget* parent) -> PageView* {
-      return new PlaceholderPage(number, parent);
-    });
+    Open([](int number, QWidget* parent) { return new PlaceholderPage(number, parent); });
   }
 
   void ClickZone(int zone) {
@@ -189,6 +188,17 @@ class MainWindowTest : public QObject {
     ClickZone(6);
     QTest::keyClick(window_.get(), Qt::Key_P, Qt::ShiftModifier);
     QCOMPARE(Placeholder(*window_, 1)->RefreshCount(), count);
+  }
+
+  void TheSummarysCalculationDetailsButtonShowsTheReportPage() {
+    Open();
+    QVERIFY(window_->ShowPage(PageView::kSeasonSummary));
+    auto* details = window_->Frame().CurrentView()->findChild<QPushButton*>(
+        QStringLiteral("calculationDetails"));
+    QVERIFY(details && details->isVisible());
+    QTest::mouseClick(details, Qt::LeftButton);
+    QCOMPARE(window_->CurrentPage(), int(PageView::kCalculationReport));
+    QCOMPARE(window_->Bar().PageList()->currentText(), QStringLiteral("Season Summary"));
   }
 
   void SeasonSummaryInThePageListWhileTheReportIsShownChangesNothing() {
