@@ -195,6 +195,11 @@ void PAGE_PALMARES::changeEvent(QEvent* event) {
   PageView::changeEvent(event);
 }
 
+void PAGE_PALMARES::showEvent(QShowEvent* event) {
+  PageView::showEvent(event);
+  if (stale_) Refresh();
+}
+
 void PAGE_PALMARES::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), ScreenColours::Background());
@@ -218,12 +223,18 @@ void PAGE_PALMARES::SetGroupsByEvents(bool group) {
 }
 
 void PAGE_PALMARES::InitialUpdate() {
+  stale_ = false;
   list_->ClearSelection();
   Fill();
   list_->scrollToTop();
 }
 
 void PAGE_PALMARES::Refresh() {
+  if (!isVisible()) {
+    stale_ = true;
+    return;
+  }
+  stale_ = false;
   // The lines come back selected and where they were, when they still exist.
   std::unordered_set<quintptr> selected;
   for (const int row : list_->SelectedRows())

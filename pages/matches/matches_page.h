@@ -41,6 +41,7 @@ class PAGE_PALMARES : public PageView, public Printable {
   // A new document: the list from the top, nothing selected.
   void InitialUpdate() override;
   // The records changed: the lines again, keeping the selection and place.
+  // A hidden page waits until it is shown.
   void Refresh() override;
   Printable* PrintContent() override { return this; }
 
@@ -81,6 +82,7 @@ class PAGE_PALMARES : public PageView, public Printable {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -95,6 +97,8 @@ class PAGE_PALMARES : public PageView, public Printable {
 
   ListColumnModel columns_;
   bool group_by_events_ = false;
+  // The records changed while the page was hidden.
+  bool stale_ = false;
   // For each line of the list: whether it is an event's group line.
   std::vector<bool> event_rows_;
   QLabel* title_;

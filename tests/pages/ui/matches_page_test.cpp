@@ -135,6 +135,15 @@ class MatchesPageTest : public QObject {
     QVERIFY(List().Model().GroupStarts().empty());
   }
 
+  void AHiddenPageFillsAgainWhenShown() {
+    page_->hide();
+    DocumentBuilder(Owner()).Singles(open_, nullptr, true, "6/0");
+    page_->Refresh();
+    QCOMPARE(List().RowCount(), 3);
+    page_->show();
+    QCOMPARE(List().RowCount(), 4);
+  }
+
   void ContextMenusFollowTheSelection() {
     page_->SetGroupsByEvents(true);
     const struct {
