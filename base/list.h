@@ -100,6 +100,18 @@ class List : public Collection<T> {
     return false;
   }
 
+  // Puts `replacement` in the first node holding `element`, so it keeps its
+  // place; false when the element is absent.
+  bool Replace(const T& element, T replacement) {
+    for (T& value : nodes_) {
+      if (value == element) {
+        value = std::move(replacement);
+        return true;
+      }
+    }
+    return false;
+  }
+
   bool Contains(const T& element) const override {
     for (const T& value : nodes_) {
       if (value == element) return true;
@@ -203,6 +215,13 @@ class OwningList {
   // Unlinks the element and hands its ownership back; null when absent.
   std::unique_ptr<T> Release(T* element) {
     if (!items_.Remove(element)) return nullptr;
+    return std::unique_ptr<T>(element);
+  }
+  // Takes ownership of `replacement`, puts it where `element` was and hands
+  // `element` back; null (and `replacement` deleted) when it is absent.
+  std::unique_ptr<T> Replace(T* element, std::unique_ptr<T> replacement) {
+    if (!items_.Replace(element, replacement.get())) return nullptr;
+    replacement.release();
     return std::unique_ptr<T>(element);
   }
   // Unlinks and deletes the element; false when it is not in the list.

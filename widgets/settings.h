@@ -73,8 +73,9 @@ inline constexpr char kStatisticsRangeOn[] = "Statistiques/Intervalle";
 inline constexpr char kStatisticsRangeLeft[] = "Statistiques/Classement gauche";
 inline constexpr char kStatisticsRangeRight[] = "Statistiques/Classement droit";
 
-// The docking state of the tool bars.
+// The docking state of the tool bars, and whether the status bar is shown.
 inline constexpr char kToolbars[] = "Toolbars/State";
+inline constexpr char kStatusBarShown[] = "Toolbars/StatusBar";
 // The recent-file list: "Recent File List/File1" .. "File3".
 inline constexpr char kRecentFileSection[] = "Recent File List";
 

@@ -1,6 +1,4 @@
-// The match and event commands the matches page and the match viewer run:
-// adding a match (choosing its event first), changing a match, and adding or
-// changing an event played in the active season.
+// The commands of match and event entry that the matches page calls.
 #pragma once
 
 class QWidget;

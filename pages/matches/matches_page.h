@@ -62,9 +62,11 @@ class PAGE_PALMARES : public PageView, public Printable {
   int RowOf(const void* item) const;
 
   // The commands of the buttons, the context menu and the keys.
+  // A new match: in the selected event when an event line is selected,
+  // else in the event the user chooses.
   void NewMatch();
   void NewEvent();
-  void AddMatchToEvent();
+  void AddMatchToEvent(int row);
   void EditLine(int row);
   void DeleteSelection();
   void ChooseColumns();

@@ -8,6 +8,7 @@
 #include "pages/matches/match_columns_dialog.h"
 #include "pages/matches/match_commands.h"
 #include "pages/matches/match_deletion.h"
+#include "pages/matches/match_entry_flow.h"
 #include "pages/matches/matches_page.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
@@ -42,14 +43,21 @@ void PAGE_PALMARES::SelectOnly(int row) {
 
 void PAGE_PALMARES::NewMatch() {
   if (!ActiveSeason()) return;
+  // With an event line selected the match goes straight into that event.
   RENCONTRE* added = nullptr;
-  if (!NewMatchCommand(this, &added)) return;
+  if (EPREUVE_JOUEE* played = EventAt(list_->FirstSelectedRow())) {
+    added = NewMatchInEvent(this, *played);
+  } else if (!NewMatchCommand(this, &added)) {
+    return;
+  }
+  if (!added) return;
   // Inside the window the document has refreshed every page already.
   if (RowOf(added) < 0) Refresh();
   SelectOnly(RowOf(added));
 }
 
-void PAGE_PALMARES::AddMatchToEvent() {
+void PAGE_PALMARES::AddMatchToEvent(int row) {
+  SelectOnly(row);
   NewMatch();
 }
 
@@ -64,13 +72,16 @@ void PAGE_PALMARES::NewEvent() {
 }
 
 void PAGE_PALMARES::EditLine(int row) {
-  bool changed = false;
   if (RENCONTRE* match = MatchAt(row)) {
-    changed = EditMatchCommand(this, *match);
+    // Between singles and doubles the match becomes a new record: the line
+    // follows it.
+    if (RENCONTRE* stored = EditMatch(this, *match)) {
+      Refresh();
+      SelectOnly(RowOf(stored));
+    }
   } else if (EPREUVE_JOUEE* played = EventAt(row)) {
-    changed = EditPlayedEventCommand(this, *played);
+    if (EditPlayedEventCommand(this, *played)) Refresh();
   }
-  if (changed) Refresh();
 }
 
 void PAGE_PALMARES::DeleteSelection() {
@@ -175,10 +186,7 @@ std::unique_ptr<QMenu> PAGE_PALMARES::MakeContextMenu() {
             &PAGE_PALMARES::DeleteSelection);
   } else if (events > 0) {
     connect(menu->addAction(tr("Add a match to the event")), &QAction::triggered, this,
-            [this, first_event] {
-              SelectOnly(first_event);
-              AddMatchToEvent();
-            });
+            [this, first_event] { AddMatchToEvent(first_event); });
     connect(menu->addAction(tr("Edit the event")), &QAction::triggered, this,
             [this, first_event] { EditLine(first_event); });
     connect(menu->addAction(tr("Delete the event")), &QAction::triggered, this,

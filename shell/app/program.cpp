@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "base/catalogue/messages.h"
+#include "pages/matches/match_entry_flow.h"
 #include "ranking/ranking_registry.h"
 #include "shell/app/language.h"
 #include "shell/app/recent_files.h"
@@ -67,6 +68,7 @@ bool Program::Prepare() {
   SetUserPrompt(&prompt_);
   SetCurrentDocument(document_.get());
   AppImages::Load();
+  InstallMatchViewerOpener();
 
   if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 16) {
     MessageBoxes::Warn(nullptr, CatalogueText(135));
@@ -116,13 +118,16 @@ bool Program::WelcomeLoop() {
 }
 
 bool Program::Start(const StartupOptions& options) {
+  exit_code_ = 1;
   if (!Prepare()) return false;
   if (!options.file.isEmpty()) {
     if (!session_->OpenPath(options.file)) return false;
   } else if (!WelcomeLoop()) {
+    exit_code_ = 0;
     return false;
   }
   OpenMainWindow(options.splash_allowed);
+  exit_code_ = 0;
   return true;
 }
 

@@ -20,6 +20,7 @@ class QSplitter;
 namespace scorvane {
 
 class DocumentSession;
+class LockIndicators;
 class NavigationBar;
 class NavigationPane;
 class PagePrinter;
@@ -65,6 +66,9 @@ class MainWindow : public QMainWindow {
   void RebuildRecentMenu();
 
   void RunZone(int zone);
+  // F6 and Shift+F6: the keyboard goes from the navigation pane to the page
+  // and back.
+  void SwitchPane();
   void ChoosePageFromList(int index);
   void ChooseSeason(QComboBox& list, int index);
   void UpdateCommands();
@@ -124,9 +128,7 @@ class MainWindow : public QMainWindow {
   QMenu* view_menu_ = nullptr;
   QMenu* tools_menu_ = nullptr;
   QMenu* help_menu_ = nullptr;
-  QLabel* caps_ = nullptr;
-  QLabel* num_ = nullptr;
-  QLabel* scroll_ = nullptr;
+  LockIndicators* locks_ = nullptr;
 };
 
 }  // namespace scorvane

@@ -114,6 +114,8 @@ void MainWindow::CreateCommands() {
   AddCommand("actionContextHelp", &MainWindow::ShowContextHelp)
       ->setShortcut(Qt::SHIFT | Qt::Key_F1);
   AddCommand("actionTip", &MainWindow::ShowTip);
+  AddCommand("actionNextPane", &MainWindow::SwitchPane)->setShortcut(Qt::Key_F6);
+  AddCommand("actionPreviousPane", &MainWindow::SwitchPane)->setShortcut(Qt::SHIFT | Qt::Key_F6);
   AddCommand("actionAbout", &MainWindow::ShowAbout);
 
   Command("actionNew")->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
@@ -197,7 +199,8 @@ void MainWindow::CreateMenus() {
   help_menu_->addAction(Command(QStringLiteral("actionTip")));
   help_menu_->addSeparator();
   help_menu_->addAction(Command(QStringLiteral("actionAbout")));
-  addAction(Command(QStringLiteral("actionContextHelp")));
+  for (const char* name : {"actionContextHelp", "actionNextPane", "actionPreviousPane"})
+    addAction(Command(QLatin1String(name)));
 }
 
 void MainWindow::CreateToolBars() {
@@ -269,6 +272,8 @@ void MainWindow::Retranslate() {
       {"actionCurrency", tr("&Currency in use")},
       {"actionHelp", tr("&Help")},
       {"actionContextHelp", tr("Help on this page")},
+      {"actionNextPane", tr("Next pane")},
+      {"actionPreviousPane", tr("Previous pane")},
       {"actionTip", tr("&Tip of the day")},
       {"actionAbout", tr("&About Scorvane...")},
   };

@@ -81,7 +81,7 @@ void ClubsPageTest::ShowsTheColumnsAndTitle() {
   for (int column = 0; column < 4; ++column) {
     QCOMPARE(list.model()->headerData(column, Qt::Horizontal).toString(),
              QString::fromUtf8(titles[column]));
-    QCOMPARE(list.columnWidth(column), widths[column]);
+    QVERIFY(list.columnWidth(column) >= widths[column]);  // wider when the heading needs it
   }
   QCOMPARE(list.selectionMode(), QAbstractItemView::ExtendedSelection);
   QCOMPARE(list.selectionBehavior(), QAbstractItemView::SelectRows);

@@ -216,7 +216,7 @@ class DocumentsTest : public QObject {
     QVERIFY(!session_->SaveTo(path));
     SetSaveFaultInjector(nullptr);
     QCOMPARE(MessageBoxes::Said().size(), 1);
-    QVERIFY(MessageBoxes::Said().front().startsWith("The document could not be saved to"));
+    QVERIFY(MessageBoxes::Said().front().startsWith("The document was not saved:\nCannot "));
     QVERIFY(doc_->IsModified());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -50,7 +50,11 @@ class ModalAnswers : public QObject {
     modal->installEventFilter(this);
     ModalAnswer answer = std::move(answers_.front());
     answers_.pop_front();
-    answer(modal);
+    // Answered from an event of its own rather than from this timer, which
+    // Qt never fires again while its slot runs: an answer that opens the
+    // next modal window (a button that runs a dialog) leaves the timer free
+    // to answer that one too.
+    QTimer::singleShot(0, modal, [answer = std::move(answer), modal] { answer(modal); });
   }
 
   QTimer timer_;
