@@ -3,14 +3,19 @@
 // the Delete key in its four cases, the columns dialog, the settings kept
 // between runs, the Belgian system and printing.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "pages/matches/event_dialog.h"
+#include "pages/matches/match_dialog.h"
 #include "pages/matches/matches_page.h"
+#include "pages/players/player_page.h"
 #include "ranking/ranking_registry.h"
 #include "records/palmares.h"
 #include "tests/support/document_builder.h"
@@ -19,6 +24,7 @@
 #include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
 #include "widgets/app_images.h"
+#include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/print/page_printer.h"
 #include "widgets/settings.h"
@@ -44,6 +50,16 @@ QAction* Find(const QMenu& menu, const QString& text) {
     }
   }
   return nullptr;
+}
+
+// Names the opponent, gives the score and confirms the next match dialog.
+void EnterInNextMatchDialog(const QString& surname, const QString& score) {
+  AnswerNextModal([surname, score](QWidget* modal) {
+    auto& dialog = *qobject_cast<DLG_SAISIE_RENCONTRE*>(modal);
+    ReplaceText(dialog.Page(DLG_SAISIE_RENCONTRE::kOpponent1)->LastName(), surname);
+    ReplaceText(dialog.Score(), score);
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+  });
 }
 
 }  // namespace
@@ -286,6 +302,62 @@ class MatchesPageTest : public QObject {
     QVERIFY(page_->Columns().Column(2).reverse);
     QCOMPARE(List().columnWidth(6), 111);
     QCOMPARE(List().ShownColumnsInOrder().front(), 7);
+  }
+
+  void ANewMatchIsSelectedInViewAndStaysAfterSavingAndReopening() {
+    // A low page: the new last line is below what shows until scrolled to.
+    page_->resize(900, 170);
+    AnswerNextModal([](QWidget* chooser) { ClickButton(chooser, "friendlyButton"); });
+    EnterInNextMatchDialog("Vidal", "6/2 6/3");
+    ClickButton(page_.get(), "newMatchButton");
+    QCOMPARE(List().SelectedRows(), std::vector<int>{3});
+    QCOMPARE(List().ItemText(3, 7), QStringLiteral("Vidal"));
+    QVERIFY(List().viewport()->rect().contains(List().visualRect(List().model()->index(3, 7))));
+
+    const std::string path = env_->Path("saved.ten").toStdString();
+    QVERIFY(doc_->Save(path).ok());
+    PROJECT_DOC reread;
+    SetCurrentDocument(&reread);
+    QVERIFY(reread.Read(path).ok());
+    page_->InitialUpdate();
+    QCOMPARE(List().ItemText(3, 7), QStringLiteral("Vidal"));
+    QCOMPARE(List().ItemText(3, 13), QStringLiteral("6/2 6/3"));
+    SetCurrentDocument(doc_.get());
+  }
+
+  void ADoubleClickEditsTheLine() {
+    EnterInNextMatchDialog("Petitjean", "7/5 6/4");
+    const QPoint line = List().visualRect(List().model()->index(1, 7)).center();
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, line);
+    QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, line);
+    QCOMPARE(List().ItemText(1, 7), QStringLiteral("Petitjean"));
+    QCOMPARE(List().ItemText(1, 13), QStringLiteral("7/5 6/4"));
+  }
+
+  void AMatchAddedToAnEventGoesStraightIntoIt() {
+    page_->SetGroupsByEvents(true);
+    Select({4});
+    EnterInNextMatchDialog("Vert", "6/0 6/0");
+    Find(*page_->MakeContextMenu(), "Add a match to the event")->trigger();
+    QCOMPARE(FirstColumn(), (QStringList{" Open ", "1", "2", "3", " Empty Cup ", "4"}));
+    QCOMPARE(List().SelectedRows(), std::vector<int>{5});
+  }
+
+  void ANewEventGroupsTheLinesAndTheTipComesOncePerRun() {
+    PAGE_PALMARES::ForgetTipShownForTesting();
+    for (const char* name : {"Open de Paris", "Masters"}) {
+      AnswerNextModal([name](QWidget* modal) {
+        qobject_cast<DLG_SAISIE_EPREUVE*>(modal)->NameBox()->setEditText(name);
+        ClickButton(modal, "okButton");
+      });
+      ClickButton(page_.get(), "newEventButton");
+    }
+    QVERIFY(page_->GroupsByEvents());
+    QCOMPARE(FirstColumn(),
+             (QStringList{" Masters ", " Open de Paris ", " Open ", "1", "2", "3", " Empty Cup "}));
+    QCOMPARE(
+        MessageBoxes::Said(),
+        QStringList{"Tip: To add matches to an event,\n right click on its line into the list"});
   }
 
   void PrintsTheListAsShownWithTheOwnersName() {
