@@ -1,6 +1,7 @@
 #include "pages/page_factory.h"
 
 #include "pages/clubs/clubs_page.h"
+#include "pages/matches/matches_page.h"
 #include "pages/own/own_page.h"
 #include "pages/placeholder_page.h"
 #include "pages/players/players_page.h"
@@ -19,6 +20,8 @@ PageView* CreateClubsPage(QWidget* parent) {
 
 PageView* CreatePage(int number, QWidget* parent) {
   switch (number) {
+    case PageView::kMatches:
+      return new PAGE_PALMARES(parent);
     case PageView::kClubs:
       return CreateClubsPage(parent);
     case PageView::kPlayers:

@@ -33,6 +33,12 @@ inline constexpr char kTipFilePos[] = "Tip/FilePos";
 inline constexpr char kTipTimeStamp[] = "Tip/TimeStamp";
 inline constexpr char kTipLang[] = "Tip/Lang";
 
+// "Colonnes palmarès": the matches page's columns (one value per column and
+// the display order, see column_settings.h) and whether its lines are
+// grouped under their events ("oui" / "non").
+inline constexpr char kMatchColumnsSection[] = "Colonnes palmarès";
+inline constexpr char kMatchesByEvents[] = "Colonnes palmarès/Vue par épreuves";
+
 // "Colonnes joueurs": the players page's columns (one value per column and
 // the display order, see column_settings.h).
 inline constexpr char kPlayerColumnsSection[] = "Colonnes joueurs";
