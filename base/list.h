@@ -119,6 +119,13 @@ class List : public Collection<T> {
     return false;
   }
 
+  // Removes every element for which `remove` is true, in one walk; returns
+  // how many went.
+  template <class Predicate>
+  int RemoveIf(Predicate&& remove) {
+    return static_cast<int>(nodes_.remove_if(std::forward<Predicate>(remove)));
+  }
+
   std::unique_ptr<Iterator<T>> CreateIterator() override {
     return std::make_unique<ListIterator<T>>(*this);
   }
@@ -226,6 +233,17 @@ class OwningList {
   }
   // Unlinks and deletes the element; false when it is not in the list.
   bool Delete(T* element) { return Release(element) != nullptr; }
+  // Unlinks and deletes every element for which `remove` is true, in one
+  // walk (deleting many elements one by one would walk the list each time);
+  // returns how many went.
+  template <class Predicate>
+  int DeleteIf(Predicate&& remove) {
+    return items_.RemoveIf([&remove](T* element) {
+      if (!remove(static_cast<const T*>(element))) return false;
+      delete element;
+      return true;
+    });
+  }
 
   void DeleteAll() {
     for (T* element : items_)

@@ -2,8 +2,10 @@
 
 #include "pages/clubs/clubs_page.h"
 #include "pages/finances/finances_page.h"
+#include "pages/matches/matches_page.h"
 #include "pages/own/own_page.h"
 #include "pages/placeholder_page.h"
+#include "pages/players/players_page.h"
 #include "pages/report/report_page.h"
 #include "pages/statistics/statistics_page.h"
 #include "pages/summary/summary_page.h"
@@ -19,8 +21,12 @@ PageView* CreateClubsPage(QWidget* parent) {
 
 PageView* CreatePage(int number, QWidget* parent) {
   switch (number) {
+    case PageView::kMatches:
+      return new PAGE_PALMARES(parent);
     case PageView::kClubs:
       return CreateClubsPage(parent);
+    case PageView::kPlayers:
+      return new PAGE_JOUEURS(parent);
     case PageView::kOwnPage:
       return new PAGE_PERSO(parent);
     case PageView::kCalculationReport:

@@ -33,6 +33,16 @@ inline constexpr char kTipFilePos[] = "Tip/FilePos";
 inline constexpr char kTipTimeStamp[] = "Tip/TimeStamp";
 inline constexpr char kTipLang[] = "Tip/Lang";
 
+// "Colonnes palmarès": the matches page's columns (one value per column and
+// the display order, see column_settings.h) and whether its lines are
+// grouped under their events ("oui" / "non").
+inline constexpr char kMatchColumnsSection[] = "Colonnes palmarès";
+inline constexpr char kMatchesByEvents[] = "Colonnes palmarès/Vue par épreuves";
+
+// "Colonnes joueurs": the players page's columns (one value per column and
+// the display order, see column_settings.h).
+inline constexpr char kPlayerColumnsSection[] = "Colonnes joueurs";
+
 // "Probas service": the service calculator's four inputs, whole percentages.
 inline constexpr char kServiceFirstIn[] = "Probas service/1er service";
 inline constexpr char kServiceSecondIn[] = "Probas service/2eme service";

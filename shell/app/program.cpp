@@ -14,6 +14,7 @@
 #include "shell/app/tip_dialog.h"
 #include "shell/app/welcome_dialog.h"
 #include "shell/window/main_window.h"
+#include "widgets/app_images.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/settings.h"
@@ -66,6 +67,7 @@ bool Program::Prepare() {
   SetCurrentLocale(&locale_);
   SetUserPrompt(&prompt_);
   SetCurrentDocument(document_.get());
+  AppImages::Load();
   InstallMatchViewerOpener();
 
   if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 16) {

@@ -194,6 +194,11 @@ void MY_LIST_CONTROL::AddGroupColours(const GROUPE_LISTE& pair) {
   viewport()->update();
 }
 
+void MY_LIST_CONTROL::SetGroupHeadingsSpanRow(bool span) {
+  headings_span_row_ = span;
+  viewport()->update();
+}
+
 void MY_LIST_CONTROL::SetImageList(QList<QPixmap> images) {
   images_ = std::move(images);
   viewport()->update();
@@ -283,11 +288,21 @@ std::vector<int> MY_LIST_CONTROL::ShownColumnsInOrder() const {
 
 CellLook MY_LIST_CONTROL::CellLookAt(int row, int column) const {
   CellLook look;
-  look.text = model_.Text(row, column);
-  const int image = model_.data(model_.index(row, column), ListModel::kImageRole).toInt();
+  int content_column = column;
+  if (headings_span_row_ && model_.IsGroupStartRow(row)) {
+    // Every cell of the heading shows its own slice of one text laid out
+    // from the row's first shown column to its last.
+    content_column = 0;
+    for (const int shown : ShownColumnsInOrder()) {
+      if (shown == column) look.span_offset = look.span_width;
+      look.span_width += columnWidth(shown);
+    }
+  }
+  look.text = model_.Text(row, content_column);
+  const int image = model_.data(model_.index(row, content_column), ListModel::kImageRole).toInt();
   if (image >= 0 && image < images_.size()) look.image = images_[image];
   look.font = model_.RowFont(row);
-  look.alignment = model_.Alignment(column) == ColumnAlignment::kCentre
+  look.alignment = model_.Alignment(content_column) == ColumnAlignment::kCentre
                        ? Qt::AlignHCenter | Qt::AlignVCenter
                        : Qt::AlignLeft | Qt::AlignVCenter;
   const bool highlighted =

@@ -69,6 +69,9 @@ class MY_LIST_CONTROL : public QTableView {
   void AddGroupStart(int row);
   void ClearGroupColours();
   void AddGroupColours(const GROUPE_LISTE& pair);
+  // Group heading rows show the text and image of their column 0 across
+  // the whole row, whichever columns are shown and in whatever order.
+  void SetGroupHeadingsSpanRow(bool span);
 
   // Images shown in cells (by index), 24 x 16 pixels.
   void SetImageList(QList<QPixmap> images);
@@ -122,6 +125,7 @@ class MY_LIST_CONTROL : public QTableView {
   bool row_height_from_font_;
   int row_height_ = 0;
   bool show_selection_always_ = false;
+  bool headings_span_row_ = false;
   int reported_row_ = -1;
   QList<QPixmap> images_;
   bool columns_follow_contents_ = false;

@@ -141,6 +141,13 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_COLONNES_PALMARES</name>
+    <message>
+        <source>Columns shown</source>
+        <translation>Columns shown</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_DOC_INFO</name>
     <message>
         <source>Information about the current document</source>
@@ -1211,6 +1218,105 @@ Save anyway?</translation>
     <message>
         <source>Copy as text</source>
         <translation>Copy as text</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_PALMARES</name>
+    <message>
+        <source>New &amp;match</source>
+        <translation>New &amp;match</translation>
+    </message>
+    <message>
+        <source>&amp;New event</source>
+        <translation>&amp;New event</translation>
+    </message>
+    <message>
+        <source>&amp;Columns shown</source>
+        <translation>&amp;Columns shown</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Sort the matches</source>
+        <translation>Sort the matches</translation>
+    </message>
+    <message>
+        <source>By win or loss</source>
+        <translation>By win or loss</translation>
+    </message>
+    <message>
+        <source>By date</source>
+        <translation>By date</translation>
+    </message>
+    <message>
+        <source>By ranking</source>
+        <translation>By ranking</translation>
+    </message>
+    <message>
+        <source>By future ranking</source>
+        <translation>By future ranking</translation>
+    </message>
+    <message>
+        <source>By event</source>
+        <translation>By event</translation>
+    </message>
+    <message>
+        <source>By first name</source>
+        <translation>By first name</translation>
+    </message>
+    <message>
+        <source>By surname</source>
+        <translation>By surname</translation>
+    </message>
+    <message>
+        <source>In ascending order</source>
+        <translation>In ascending order</translation>
+    </message>
+    <message>
+        <source>In descending order</source>
+        <translation>In descending order</translation>
+    </message>
+    <message>
+        <source>Edit the match</source>
+        <translation>Edit the match</translation>
+    </message>
+    <message>
+        <source>Delete the match</source>
+        <translation>Delete the match</translation>
+    </message>
+    <message>
+        <source>Delete the selected matches</source>
+        <translation>Delete the selected matches</translation>
+    </message>
+    <message>
+        <source>Add a match to the event</source>
+        <translation>Add a match to the event</translation>
+    </message>
+    <message>
+        <source>Edit the event</source>
+        <translation>Edit the event</translation>
+    </message>
+    <message>
+        <source>Delete the event</source>
+        <translation>Delete the event</translation>
+    </message>
+    <message>
+        <source>Columns shown</source>
+        <translation>Columns shown</translation>
+    </message>
+    <message>
+        <source>New match</source>
+        <translation>New match</translation>
+    </message>
+    <message>
+        <source>New event</source>
+        <translation>New event</translation>
     </message>
 </context>
 <context>

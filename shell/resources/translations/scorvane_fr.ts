@@ -141,6 +141,13 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_COLONNES_PALMARES</name>
+    <message>
+        <source>Columns shown</source>
+        <translation>Colonnes affichées</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_DOC_INFO</name>
     <message>
         <source>Information about the current document</source>
@@ -1211,6 +1218,105 @@ Enregistrer quand même ?</translation>
     <message>
         <source>Copy as text</source>
         <translation>Copier comme texte</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_PALMARES</name>
+    <message>
+        <source>New &amp;match</source>
+        <translation>Nouvelle &amp;rencontre</translation>
+    </message>
+    <message>
+        <source>&amp;New event</source>
+        <translation>&amp;Nouvelle épreuve</translation>
+    </message>
+    <message>
+        <source>&amp;Columns shown</source>
+        <translation>&amp;Colonnes affichées</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Épreuves</translation>
+    </message>
+    <message>
+        <source>Sort the matches</source>
+        <translation>Arranger les rencontres</translation>
+    </message>
+    <message>
+        <source>By win or loss</source>
+        <translation>Par victoire ou défaite</translation>
+    </message>
+    <message>
+        <source>By date</source>
+        <translation>Par date</translation>
+    </message>
+    <message>
+        <source>By ranking</source>
+        <translation>Par classement</translation>
+    </message>
+    <message>
+        <source>By future ranking</source>
+        <translation>Par classement futur</translation>
+    </message>
+    <message>
+        <source>By event</source>
+        <translation>Par épreuve</translation>
+    </message>
+    <message>
+        <source>By first name</source>
+        <translation>Par prénom</translation>
+    </message>
+    <message>
+        <source>By surname</source>
+        <translation>Par nom</translation>
+    </message>
+    <message>
+        <source>In ascending order</source>
+        <translation>Par ordre croissant</translation>
+    </message>
+    <message>
+        <source>In descending order</source>
+        <translation>Par ordre décroissant</translation>
+    </message>
+    <message>
+        <source>Edit the match</source>
+        <translation>Editer la rencontre</translation>
+    </message>
+    <message>
+        <source>Delete the match</source>
+        <translation>Supprimer la rencontre</translation>
+    </message>
+    <message>
+        <source>Delete the selected matches</source>
+        <translation>Supprimer les rencontres sélectionnées</translation>
+    </message>
+    <message>
+        <source>Add a match to the event</source>
+        <translation>Ajouter une rencontre à l'épreuve</translation>
+    </message>
+    <message>
+        <source>Edit the event</source>
+        <translation>Editer l'épreuve</translation>
+    </message>
+    <message>
+        <source>Delete the event</source>
+        <translation>Supprimer l'épreuve</translation>
+    </message>
+    <message>
+        <source>Columns shown</source>
+        <translation>Colonnes affichées</translation>
+    </message>
+    <message>
+        <source>New match</source>
+        <translation>Nouvelle rencontre</translation>
+    </message>
+    <message>
+        <source>New event</source>
+        <translation>Nouvelle épreuve</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
-// The players' column chooser: one box per optional column, the
-// future-rank box only under the French system, OK returns the flags and
-// Cancel changes nothing.
+// The players' column chooser: one box per optional column (the
+// head-to-head counts included), the future-rank box only under the French
+// system, OK returns the flags and Cancel changes nothing.
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -46,20 +46,22 @@ void PlayerColumnsDialogTest::EachBoxSetsItsColumn_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<int>("column");
   QTest::newRow("age") << QStringLiteral("Age") << 5;
-  QTest::newRow("birth year") << QStringLiteral("Année de naissance") << 4;
-  QTest::newRow("rank") << QStringLiteral("Classement actuel") << 8;
-  QTest::newRow("future rank") << QStringLiteral("Classement futur prévu") << 9;
+  QTest::newRow("birth year") << QStringLiteral("Year of birth") << 4;
+  QTest::newRow("rank") << QStringLiteral("Current ranking") << 8;
+  QTest::newRow("future rank") << QStringLiteral("Expected future ranking") << 9;
   QTest::newRow("club") << QStringLiteral("Club") << 6;
-  QTest::newRow("comment") << QStringLiteral("Commentaire") << 16;
-  QTest::newRow("count") << QStringLiteral("Compteur de joueurs") << 0;
-  QTest::newRow("licence") << QStringLiteral("No de licence") << 7;
-  QTest::newRow("sex") << QStringLiteral("Sexe") << 1;
-  QTest::newRow("address") << QStringLiteral("Adresse") << 10;
+  QTest::newRow("comment") << QStringLiteral("Comment") << 16;
+  QTest::newRow("count") << QStringLiteral("Player counter") << 0;
+  QTest::newRow("licence") << QStringLiteral("Licence number") << 7;
+  QTest::newRow("sex") << QStringLiteral("Sex") << 1;
+  QTest::newRow("address") << QStringLiteral("Address") << 10;
   QTest::newRow("e-mail") << QStringLiteral("e-mail") << 12;
-  QTest::newRow("home phone") << QStringLiteral("Tél. personnel") << 13;
-  QTest::newRow("portable") << QStringLiteral("Tél. portable") << 15;
-  QTest::newRow("work phone") << QStringLiteral("Tél. travail") << 14;
-  QTest::newRow("town") << QStringLiteral("Ville") << 11;
+  QTest::newRow("home phone") << QStringLiteral("Home phone") << 13;
+  QTest::newRow("portable") << QStringLiteral("Mobile phone") << 15;
+  QTest::newRow("work phone") << QStringLiteral("Work phone") << 14;
+  QTest::newRow("town") << QStringLiteral("Town") << 11;
+  QTest::newRow("won") << QStringLiteral("Matches won against the player") << 17;
+  QTest::newRow("lost") << QStringLiteral("Matches lost against the player") << 18;
 }
 
 void PlayerColumnsDialogTest::EachBoxSetsItsColumn() {
@@ -81,12 +83,12 @@ void PlayerColumnsDialogTest::ShowsTheCurrentFlags() {
   shown[5] = shown[11] = true;
   DLG_COLONNES_JOUEURS dialog(shown, true);
   QVERIFY(Box(dialog, QStringLiteral("Age"))->isChecked());
-  QVERIFY(Box(dialog, QStringLiteral("Ville"))->isChecked());
+  QVERIFY(Box(dialog, QStringLiteral("Town"))->isChecked());
   QVERIFY(!Box(dialog, QStringLiteral("Club"))->isChecked());
-  QCOMPARE(dialog.windowTitle(), QStringLiteral("Informations à afficher pour les joueurs"));
-  QCOMPARE(dialog.findChildren<QCheckBox*>().size(), 15);
+  QCOMPARE(dialog.windowTitle(), QStringLiteral("Information shown for the players"));
+  QCOMPARE(dialog.findChildren<QCheckBox*>().size(), 17);
   const auto groups = dialog.findChildren<QGroupBox*>();
-  QCOMPARE(groups.size(), 2);
+  QCOMPARE(groups.size(), 3);
   QVERIFY(std::any_of(groups.begin(), groups.end(), [](const QGroupBox* group) {
     return group->title() == QStringLiteral("Contacts");
   }));
@@ -94,7 +96,7 @@ void PlayerColumnsDialogTest::ShowsTheCurrentFlags() {
 
 void PlayerColumnsDialogTest::NamesAreAlwaysShown() {
   DLG_COLONNES_JOUEURS dialog(AllShown(false), true);
-  QVERIFY(Box(dialog, QStringLiteral("Prénom")) == nullptr);
+  QVERIFY(Box(dialog, QStringLiteral("First name")) == nullptr);
   const std::vector<bool> flags = dialog.ShownFlags();
   QVERIFY(flags[2]);
   QVERIFY(flags[3]);
@@ -105,12 +107,12 @@ void PlayerColumnsDialogTest::FutureRankOnlyUnderTheFrenchSystem() {
   shown[9] = true;
   DLG_COLONNES_JOUEURS other(shown, /*french_system=*/false);
   other.show();
-  QVERIFY(!Box(other, QStringLiteral("Classement futur prévu"))->isVisible());
+  QVERIFY(!Box(other, QStringLiteral("Expected future ranking"))->isVisible());
   // The hidden box leaves the column's flag as it was.
   QVERIFY(other.ShownFlags()[9]);
   DLG_COLONNES_JOUEURS french(shown, true);
   french.show();
-  QVERIFY(Box(french, QStringLiteral("Classement futur prévu"))->isVisible());
+  QVERIFY(Box(french, QStringLiteral("Expected future ranking"))->isVisible());
 }
 
 void PlayerColumnsDialogTest::OkReturnsTheFlagsCancelNothing() {
@@ -123,7 +125,7 @@ void PlayerColumnsDialogTest::OkReturnsTheFlagsCancelNothing() {
       dialog->findChild<QDialogButtonBox*>()->button(which)->click();
     });
   };
-  press(QDialogButtonBox::Ok, "Sexe");
+  press(QDialogButtonBox::Ok, "Sex");
   const std::optional<std::vector<bool>> accepted =
       DLG_COLONNES_JOUEURS::Choose(nullptr, shown, true);
   QVERIFY(accepted.has_value());
@@ -137,9 +139,9 @@ void PlayerColumnsDialogTest::OkReturnsTheFlagsCancelNothing() {
 void PlayerColumnsDialogTest::ShortFlagListsAreCompleted() {
   DLG_COLONNES_JOUEURS dialog({true, true}, true);
   const std::vector<bool> flags = dialog.ShownFlags();
-  QCOMPARE(flags.size(), size_t{17});
+  QCOMPARE(flags.size(), size_t{19});
   QVERIFY(flags[0]);
-  QVERIFY(!flags[16]);
+  QVERIFY(!flags[18]);
 }
 
 void PlayerColumnsDialogTest::PaintsTheFixedDialogColours() {
