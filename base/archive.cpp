@@ -41,11 +41,13 @@ void Archive::WriteText(const std::string& utf8) {
   // encodings and are copied as they are.
   std::string converted;
   std::string_view bytes = utf8;
+  last_text_replaced_ = false;
   if (!cp1252::IsAscii(utf8)) {
     int replaced = 0;
     converted = cp1252::FromUtf8(utf8, &replaced);
     bytes = converted;
     if (replaced > 0) {
+      last_text_replaced_ = true;
       replaced_chars_ += replaced;
       if (std::find(replaced_texts_.begin(), replaced_texts_.end(), utf8) ==
           replaced_texts_.end()) {
@@ -65,6 +67,10 @@ void Archive::WriteText(const std::string& utf8) {
     WriteU32(static_cast<uint32_t>(n));
   }
   if (n > 0) std::memcpy(Grow(n), bytes.data(), n);
+}
+
+std::string Archive::StoredForm(const std::string& utf8) {
+  return cp1252::ToUtf8(cp1252::FromUtf8(utf8));
 }
 
 size_t Archive::ReadTextLength() {

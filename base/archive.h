@@ -80,8 +80,14 @@ class Archive {
   void Flag16(bool& v) { storing_ ? WriteU16(v ? 1 : 0) : void(v = (ReadU16() & 0xFF) != 0); }
   // A flag written as a 32-bit word; on reading only the low byte counts.
   void Flag32(bool& v) { storing_ ? WriteU32(v ? 1 : 0) : void(v = (ReadU32() & 0xFF) != 0); }
-  // A UTF-8 text, held as Windows-1252 in the file.
-  void Text(std::string& v) { storing_ ? WriteText(v) : ReadTextInto(v); }
+  // A UTF-8 text, held as Windows-1252 in the file. When storing with
+  // SetKeepStoredTexts, a text whose characters were replaced becomes what
+  // the file holds.
+  void Text(std::string& v) {
+    if (!storing_) return ReadTextInto(v);
+    WriteText(v);
+    if (keep_stored_texts_ && last_text_replaced_) v = StoredForm(v);
+  }
 
   // The record's version word: stores current, or loads a version and fails
   // with a future-version error when it is above current.
@@ -132,6 +138,13 @@ class Archive {
   const std::vector<uint8_t>& Bytes() const { return out_; }
   std::vector<uint8_t> TakeBytes() { return std::move(out_); }
 
+  // Storing: the texts given to Text are replaced by what the file holds,
+  // so that the records show what was saved.
+  void SetKeepStoredTexts(bool keep) { keep_stored_texts_ = keep; }
+  // A UTF-8 text as it reads back from a file: every character that
+  // Windows-1252 cannot represent is a "?".
+  static std::string StoredForm(const std::string& utf8);
+
   // Storing: texts that held characters Windows-1252 cannot represent; each
   // such character was written as "?". Listed once per distinct text.
   int ReplacedCharacterCount() const { return replaced_chars_; }
@@ -162,6 +175,9 @@ class Archive {
   size_t pos_ = 0;
   int replaced_chars_ = 0;
   std::vector<std::string> replaced_texts_;
+  bool keep_stored_texts_ = false;
+  // The last text written had characters replaced.
+  bool last_text_replaced_ = false;
 };
 
 }  // namespace scorvane

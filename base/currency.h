@@ -2,7 +2,10 @@
 // either in francs or in euros, at a rate the user can set.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/amount.h"
 
@@ -21,9 +24,15 @@ class Currency {
   // Display units per franc for a currency (francs: 1).
   static float Factor(int index);
   static float CurrentFactor() { return Factor(Current()); }
-  // The value of one euro in francs; non-positive or non-finite values are
-  // refused (false) and change nothing.
+  // The value of one euro in francs; a value outside kLowestEuroValue ..
+  // kHighestEuroValue (zero, negative, not a number) is refused (false) and
+  // changes nothing: every amount shown is multiplied by its inverse.
   static bool SetEuroValue(double francs_per_euro);
+  static constexpr double kLowestEuroValue = 0.0001;
+  static constexpr double kHighestEuroValue = 1000000.0;
+  // A euro value as typed ("6.55957" or "6,55957"), when it is one that
+  // SetEuroValue takes.
+  static std::optional<double> ReadEuroValue(std::string_view typed);
   static double EuroValue();
   // Francs, euro rate back to the defaults.
   static void Reset();
@@ -40,10 +49,22 @@ class Currency {
   // "Euros" in euro mode, else the locale's currency symbol (beside totals).
   static std::string Name();
 
+  // An amount as a whole number of the display currency, rounded to the
+  // nearest (the charts' values); kept within 32 bits, 0 for an amount that
+  // is no number.
+  static std::int32_t WholeDisplayUnits(const SOMME& amount);
+
   enum class Style { kNumber, kCurrency };
   // The amount in the display currency with two decimals, through the
   // locale's number or currency formatting.
   static std::string Format(const SOMME& amount, Style style);
 };
+
+// A number as the user types an amount or a rate: blanks around it, an
+// optional sign, digits with at most one decimal point or comma ("12,5" is
+// 12.5). An exponent, "nan", "inf", digit grouping or any other character
+// make it no number (nullopt). A number with more whole digits than any
+// amount could have reads as an infinity of its sign; "-0" reads as 0.
+std::optional<double> ReadDecimalText(std::string_view typed);
 
 }  // namespace scorvane

@@ -59,6 +59,12 @@ bool DATE_SIMPLE::IsValidCalendarDate() const {
   return day_ >= 1 && day_ <= DaysInMonth(month_, year);
 }
 
+DATE_SIMPLE DATE_SIMPLE::WithYear(int year) const {
+  DATE_SIMPLE moved(day_, month_, year);
+  if (month_ == 2 && day_ == 29 && !IsLeapYear(moved.Year())) moved.day_ = 28;
+  return moved;
+}
+
 std::string DATE_SIMPLE::Format() const {
   if (!IsValidCalendarDate()) return {};
   return CurrentLocale().ShortDate(day_, month_, year_.Get());

@@ -56,6 +56,9 @@ class DATE_SIMPLE : public CObject {
 
   // True for a real calendar date with a year.
   bool IsValidCalendarDate() const;
+  // The same day and month in another year; 29 February becomes the 28th
+  // in a common year.
+  DATE_SIMPLE WithYear(int year) const;
   // The date in the user's short form, or "" when it is not a real date.
   std::string Format() const;
 

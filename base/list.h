@@ -100,11 +100,30 @@ class List : public Collection<T> {
     return false;
   }
 
+  // Puts `replacement` in the first node holding `element`, so it keeps its
+  // place; false when the element is absent.
+  bool Replace(const T& element, T replacement) {
+    for (T& value : nodes_) {
+      if (value == element) {
+        value = std::move(replacement);
+        return true;
+      }
+    }
+    return false;
+  }
+
   bool Contains(const T& element) const override {
     for (const T& value : nodes_) {
       if (value == element) return true;
     }
     return false;
+  }
+
+  // Removes every element for which `remove` is true, in one walk; returns
+  // how many went.
+  template <class Predicate>
+  int RemoveIf(Predicate&& remove) {
+    return static_cast<int>(nodes_.remove_if(std::forward<Predicate>(remove)));
   }
 
   std::unique_ptr<Iterator<T>> CreateIterator() override {
@@ -205,8 +224,26 @@ class OwningList {
     if (!items_.Remove(element)) return nullptr;
     return std::unique_ptr<T>(element);
   }
+  // Takes ownership of `replacement`, puts it where `element` was and hands
+  // `element` back; null (and `replacement` deleted) when it is absent.
+  std::unique_ptr<T> Replace(T* element, std::unique_ptr<T> replacement) {
+    if (!items_.Replace(element, replacement.get())) return nullptr;
+    replacement.release();
+    return std::unique_ptr<T>(element);
+  }
   // Unlinks and deletes the element; false when it is not in the list.
   bool Delete(T* element) { return Release(element) != nullptr; }
+  // Unlinks and deletes every element for which `remove` is true, in one
+  // walk (deleting many elements one by one would walk the list each time);
+  // returns how many went.
+  template <class Predicate>
+  int DeleteIf(Predicate&& remove) {
+    return items_.RemoveIf([&remove](T* element) {
+      if (!remove(static_cast<const T*>(element))) return false;
+      delete element;
+      return true;
+    });
+  }
 
   void DeleteAll() {
     for (T* element : items_)

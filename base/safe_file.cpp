@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/catalogue/messages.h"
+
 namespace scorvane {
 namespace {
 
@@ -24,8 +26,38 @@ bool Fails(SaveStep step) {
   return false;
 }
 
-std::string Reason(const std::string& what, const std::filesystem::path& path) {
-  return what + " " + path.string() + ": " + std::strerror(errno);
+// What failed, in the interface language, with the file and the system's reason.
+struct Failure {
+  const char* english;
+  const char* french;
+};
+constexpr Failure kCannotCreateTemporary{"Cannot create a temporary file beside",
+                                         "Impossible de créer un fichier temporaire à côté de"};
+constexpr Failure kReadOnly{"Cannot write over the read-only file",
+                            "Impossible d'écrire sur le fichier en lecture seule"};
+constexpr Failure kCannotWrite{"Cannot write", "Impossible d'écrire"};
+constexpr Failure kCannotFlush{"Cannot flush", "Impossible de vider sur le disque"};
+constexpr Failure kCannotClose{"Cannot close", "Impossible de fermer"};
+constexpr Failure kCannotReplace{"Cannot replace", "Impossible de remplacer"};
+constexpr Failure kCannotOpen{"Cannot open", "Impossible d'ouvrir"};
+constexpr Failure kCannotRead{"Cannot read", "Impossible de lire"};
+
+std::string Reason(const Failure& what, const std::filesystem::path& path) {
+  return std::string(IsFrench() ? what.french : what.english) + " " + path.string() + ": " +
+         std::strerror(errno);
+}
+
+// A file the user protected is not replaced: the rename would replace it
+// whenever the folder is writable, whoever owns it and whatever its mode.
+// False (with errno set) for an existing file without write permission.
+bool MayReplace(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return true;
+  if ((info.st_mode & 0222) == 0) {
+    errno = EACCES;
+    return false;
+  }
+  return ::access(path.c_str(), W_OK) == 0;
 }
 
 // Flushes the folder so that the rename itself survives a power cut.
@@ -47,14 +79,18 @@ bool WriteFileSafely(const std::filesystem::path& path, std::span<const uint8_t>
   const std::filesystem::path folder = path.parent_path();
   std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
 
+  if (!MayReplace(path)) {
+    if (error) *error = Reason(kReadOnly, path);
+    return false;
+  }
   int fd = -1;
   if (!Fails(SaveStep::kCreateTemporary)) fd = ::mkstemp(pattern.data());
   if (fd < 0) {
-    if (error) *error = Reason("Cannot create a temporary file beside", path);
+    if (error) *error = Reason(kCannotCreateTemporary, path);
     return false;
   }
   const std::filesystem::path temporary = pattern;
-  const auto give_up = [&](const std::string& what) {
+  const auto give_up = [&](const Failure& what) {
     if (error) *error = Reason(what, path);
     if (fd >= 0) ::close(fd);
     ::unlink(temporary.c_str());
@@ -78,17 +114,17 @@ bool WriteFileSafely(const std::filesystem::path& path, std::span<const uint8_t>
     if (!Fails(SaveStep::kWrite)) written = ::write(fd, bytes.data() + done, piece);
     if (written < 0) {
       if (errno == EINTR) continue;
-      return give_up("Cannot write");
+      return give_up(kCannotWrite);
     }
     done += static_cast<size_t>(written);
   }
-  if (Fails(SaveStep::kFlush) || ::fsync(fd) != 0) return give_up("Cannot flush");
+  if (Fails(SaveStep::kFlush) || ::fsync(fd) != 0) return give_up(kCannotFlush);
   const bool close_fault = Fails(SaveStep::kClose);
   const int closed = ::close(fd);
   fd = -1;
-  if (close_fault || closed != 0) return give_up("Cannot close");
+  if (close_fault || closed != 0) return give_up(kCannotClose);
   if (Fails(SaveStep::kRename) || ::rename(temporary.c_str(), path.c_str()) != 0) {
-    return give_up("Cannot replace");
+    return give_up(kCannotReplace);
   }
   FlushFolder(folder);
   return true;
@@ -98,14 +134,14 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
                    std::string* error) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
-    if (error) *error = Reason("Cannot open", path);
+    if (error) *error = Reason(kCannotOpen, path);
     return false;
   }
   struct stat info {};
   const bool is_stat = ::fstat(fd, &info) == 0;
   if (!is_stat || !S_ISREG(info.st_mode)) {
     if (is_stat) errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-    if (error) *error = Reason("Cannot read", path);
+    if (error) *error = Reason(kCannotRead, path);
     ::close(fd);
     return false;
   }
@@ -119,7 +155,7 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
   }
   ::close(fd);
   if (done != bytes.size()) {
-    if (error) *error = Reason("Cannot read", path);
+    if (error) *error = Reason(kCannotRead, path);
     return false;
   }
   return true;

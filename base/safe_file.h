@@ -4,7 +4,8 @@
 // file in the same folder, which is flushed to disk and then renamed over
 // the old file, after which the folder itself is flushed. Whatever fails
 // before the rename leaves the old file untouched and no temporary file
-// behind, and is reported.
+// behind, and is reported. A file without write permission is never
+// replaced, even in a writable folder: the write is refused at once.
 #pragma once
 
 #include <cstdint>
@@ -27,8 +28,9 @@ class SaveFaultInjector {
 // Installs an injector (not owned) for the following writes; null removes it.
 void SetSaveFaultInjector(SaveFaultInjector* injector);
 
-// Writes `bytes` to `path` safely. On failure returns false and puts the
-// system's reason in *error.
+// Writes `bytes` to `path` safely. On failure returns false and puts what
+// failed (in the interface language), the file and the system's reason in
+// *error.
 bool WriteFileSafely(const std::filesystem::path& path, std::span<const uint8_t> bytes,
                      std::string* error);
 

@@ -15,11 +15,14 @@
 namespace scorvane {
 namespace {
 
-// Names that read well in English and in French alike.
-constexpr std::array kFirstNames = {
-    "Paul",    "Pierre",  "Marc",    "Julie",     "Claire",   "Sophie",   "Thomas",
-    "Nicolas", "Antoine", "Camille", "Lucas",     "Hugo",     "Emma",     "Léa",
-    "Chloé",   "Louis",   "Mathieu", "Sébastien", "Isabelle", "Nathalie", "David"};
+// Names that read well in English and in French alike, for men and for
+// women: a player's first name goes with the sex recorded.
+constexpr std::array kMenFirstNames = {"Paul",      "Pierre", "Marc",   "Thomas", "Nicolas",
+                                       "Antoine",   "Lucas",  "Hugo",   "Louis",  "Mathieu",
+                                       "Sébastien", "David",  "Julien", "Olivier"};
+constexpr std::array kWomenFirstNames = {"Julie",    "Claire", "Sophie", "Camille",
+                                         "Emma",     "Léa",    "Chloé",  "Isabelle",
+                                         "Nathalie", "Anne",   "Marie",  "Céline"};
 constexpr std::array kLastNames = {
     "Martin",   "Bernard",  "Dubois",  "Durand",   "Lefèvre", "Moreau", "Laurent", "Simon",
     "Michel",   "Garcia",   "Roux",    "Fournier", "Girard",  "Bonnet", "Dupont",  "Lambert",
@@ -160,7 +163,7 @@ class Generator {
       auto player = std::make_unique<JOUEUR>();
       const bool woman = Chance(30);
       player->SetSex(woman ? JOUEUR::kWoman : JOUEUR::kMan);
-      player->SetFirstName(Pick(kFirstNames));
+      player->SetFirstName(woman ? Pick(kWomenFirstNames) : Pick(kMenFirstNames));
       player->SetLastName(Pick(kLastNames));
       if (i > 0 && i % 25 == 0) player->SetAnonymous(true);
       if (Chance(60)) {

@@ -11,6 +11,7 @@
 #include "cli/command.h"
 #include "cli/document_loading.h"
 #include "cli/json.h"
+#include "cli/state_guard.h"
 #include "estimates/next_grade_advice.h"
 #include "estimates/report_markup.h"
 #include "estimates/season_estimate.h"
@@ -19,29 +20,6 @@
 
 namespace scorvane::cli {
 namespace {
-
-// The command runs in-process in the tests: whatever it changes in the
-// application-wide state (current document, ranking systems, language) is
-// put back when it ends.
-class StateGuard {
- public:
-  StateGuard()
-      : document_(CurrentDocument()),
-        systems_(Registry().SaveState()),
-        language_(CurrentLanguage()) {}
-  ~StateGuard() {
-    SetCurrentDocument(document_);
-    Registry().RestoreState(*systems_);
-    SetLanguage(language_);
-  }
-  StateGuard(const StateGuard&) = delete;
-  StateGuard& operator=(const StateGuard&) = delete;
-
- private:
-  PROJECT_DOC* document_;
-  std::shared_ptr<RankingRegistry::State> systems_;
-  int language_;
-};
 
 struct Options {
   std::string file;

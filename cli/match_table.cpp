@@ -5,6 +5,7 @@
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
+#include "cli/text_table.h"
 #include "ranking/ranking_registry.h"
 #include "records/event.h"
 #include "records/palmares.h"
@@ -63,16 +64,6 @@ std::string ScoreText(const RESULTAT_RENCONTRE& result) {
   return result.ScoreText();
 }
 
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
 }  // namespace
 
 MatchTable BuildMatchTable(const SAISON_JOUEUR& season) {
@@ -110,14 +101,9 @@ MatchTable BuildMatchTable(const SAISON_JOUEUR& season) {
 }
 
 void WriteCsv(std::ostream& out, const MatchTable& table) {
-  const auto write = [&out](const std::vector<std::string>& row) {
-    for (size_t i = 0; i < row.size(); ++i)
-      out << (i ? "," : "") << CsvField(row[i]);
-    out << "\r\n";
-  };
-  write(table.titles);
+  WriteCsvRow(out, table.titles);
   for (const auto& row : table.rows)
-    write(row);
+    WriteCsvRow(out, row);
 }
 
 }  // namespace scorvane::cli

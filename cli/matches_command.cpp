@@ -7,42 +7,14 @@
 #include "cli/command.h"
 #include "cli/document_loading.h"
 #include "cli/match_table.h"
+#include "cli/text_table.h"
 
 namespace scorvane::cli {
 namespace {
 
-// Width of a UTF-8 text in characters (continuation bytes do not count).
-size_t DisplayWidth(const std::string& text) {
-  size_t width = 0;
-  for (const char c : text) {
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++width;
-  }
-  return width;
-}
-
 void PrintAligned(std::ostream& out, const MatchTable& table) {
-  std::vector<size_t> widths(table.titles.size(), 0);
-  const auto measure = [&widths](const std::vector<std::string>& row) {
-    for (size_t i = 0; i < row.size(); ++i)
-      widths[i] = std::max(widths[i], DisplayWidth(row[i]));
-  };
-  measure(table.titles);
-  for (const auto& row : table.rows)
-    measure(row);
-  const auto print = [&](const std::vector<std::string>& row) {
-    std::string line;
-    for (size_t i = 0; i < row.size(); ++i) {
-      line += row[i];
-      if (i + 1 < row.size()) line += std::string(widths[i] - DisplayWidth(row[i]) + 2, ' ');
-    }
-    while (!line.empty() && line.back() == ' ')
-      line.pop_back();
-    out << line << "\n";
-  };
   out << table.caption << "\n\n";
-  print(table.titles);
-  for (const auto& row : table.rows)
-    print(row);
+  WriteAlignedTable(out, table.titles, table.rows);
 }
 
 int RunMatches(Invocation& call) {

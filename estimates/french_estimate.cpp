@@ -22,16 +22,10 @@ constexpr int kChampionshipCap = 75;
 constexpr int kWalkoversExcused = 2;
 constexpr int kWalkoverPenalty = 75;
 
-struct VictoriesToKeep {
-  int minimum = 0;  // M
-  int extra = 0;    // X
-};
-
 // Pass steps 3 and 4: how many victories the balance V - E - 2I lets count.
-VictoriesToKeep CountVictoriesToKeep(const SeasonFacts& facts, int32_t trial, ReportSink& out) {
-  VictoriesToKeep keep;
-  keep.minimum = MinimumVictories(trial);
-  out.Format("Nombre minimal de victoires prises en compte : %d\n", {keep.minimum});
+int CountVictoriesToKeep(const SeasonFacts& facts, int32_t trial, ReportSink& out) {
+  const int minimum = MinimumVictories(trial);
+  out.Format("Nombre minimal de victoires prises en compte : %d\n", {minimum});
 
   int equal = 0;
   int lower = 0;
@@ -43,18 +37,20 @@ VictoriesToKeep CountVictoriesToKeep(const SeasonFacts& facts, int32_t trial, Re
     }
   }
   const int balance = facts.wins - equal - 2 * lower;
-  keep.extra = ExtraVictories(trial, balance);
-  out.Format("Nombre de victoires supplémentaires : %d    (V-E-2*I=%d)\n", {keep.extra, balance});
+  const int extra = ExtraVictories(trial, balance);
+  out.Format("Nombre de victoires supplémentaires : %d    (V-E-2*I=%d)\n", {extra, balance});
   out.Format(
       "(%d victoire%s, %d défaite%s à échelon égal, %d défaite%s à échelon inférieur)\n",
       {facts.wins, PluralMark(facts.wins), equal, PluralMark(equal), lower, PluralMark(lower)});
-  return keep;
+  return minimum + extra;
 }
 
 // Pass step 5: the points of the best victories, down to the first one
 // without a valid grade.
-int KeptVictoryPoints(const SeasonFacts& facts, int32_t trial, int kept, ReportSink& out) {
+void KeptVictoryPoints(const SeasonFacts& facts, int32_t trial, PassFigures& figures,
+                       ReportSink& out) {
   const int available = static_cast<int>(facts.entries.size());
+  int kept = figures.victories_to_keep;
   if (kept > available) {
     out.Format(
         "\n\t%d victoire%s retenue%s :  (%d victoires à retenir mais seulement %d victoire%s à "
@@ -66,12 +62,12 @@ int KeptVictoryPoints(const SeasonFacts& facts, int32_t trial, int kept, ReportS
     out.Format("\n\t%d victoires retenues :\n", {kept});
   }
 
-  int sum = 0;
   for (int i = 0; i < kept; ++i) {
     const KeptVictory& entry = facts.entries[static_cast<size_t>(i)];
     if (!IsGrade(entry.ranking)) break;
     const int points = VictoryPoints(entry.ranking - trial);
-    sum += points;
+    figures.victory_points += points;
+    ++figures.victories_counted;
     if (!out.IsWriting()) continue;
     const KeptVictoryTexts texts = TextsOf(entry);
     if (entry.event_won) {
@@ -83,84 +79,99 @@ int KeptVictoryPoints(const SeasonFacts& facts, int32_t trial, int kept, ReportS
                   GradeText(entry.ranking), points});
     }
   }
-  return sum;
 }
 
 // Pass step 6: the two bonuses and the walkover penalty, in that order.
-int BonusesAndPenalties(const SeasonFacts& facts, int32_t trial, ReportSink& out) {
-  int total = 0;
+void BonusesAndPenalties(const SeasonFacts& facts, int32_t trial, PassFigures& figures,
+                         ReportSink& out) {
   const int counted_matches = facts.homologated_singles - facts.walkover_defeats;
   if (facts.worst_defeat > trial && trial >= k30_3 && counted_matches >= kNoDefeatMinimumMatches) {
-    total += kNoDefeatBonus;
+    figures.no_defeat_bonus = kNoDefeatBonus;
     out.Format("Bonification en absence de défaites significatives : %d points\n",
                {kNoDefeatBonus});
   }
-  const int championship =
+  figures.championship_bonus =
       std::min(kChampionshipPointsPerWin * facts.championship_wins, kChampionshipCap);
-  if (championship != 0) {
-    total += championship;
+  if (figures.championship_bonus != 0) {
     out.Format(
         "Bonif. championnat individuel (15 points par victoire, max : 75 points) : %d points\n",
-        {championship});
+        {figures.championship_bonus});
   }
-  const int penalised =
+  figures.walkovers_penalised =
       facts.walkover_defeats > kWalkoversExcused ? facts.walkover_defeats - kWalkoversExcused : 0;
-  if (penalised != 0) {
-    const int penalty = -kWalkoverPenalty * penalised;
-    total += penalty;
+  if (figures.walkovers_penalised != 0) {
+    figures.walkover_penalty = -kWalkoverPenalty * figures.walkovers_penalised;
     out.Format("Forfait (%d w.o. pénalisé%s) : %d points\n",
-               {penalised, PluralMark(penalised), penalty});
+               {figures.walkovers_penalised, PluralMark(figures.walkovers_penalised),
+                figures.walkover_penalty});
   }
-  return total;
 }
 
-}  // namespace
-
-PassOutcome RunPass(const SeasonFacts& facts, int32_t trial, std::string* report) {
-  ReportSink out(report);
-  PassOutcome outcome;
+// One pass, written to the report as it goes.
+PassFigures Pass(const SeasonFacts& facts, int32_t trial, ReportSink& out) {
+  PassFigures figures;
   trial = std::clamp(trial, kNC, kFirstSeries);
+  figures.trial = trial;
+  figures.down_norm = DownNorm(trial, facts.woman);
+  figures.up_norm = UpNorm(trial, facts.woman);
   if (trial == kFirstSeries) {
     out.Text("Scorvane ne sait pas calculer les classements pour la 1ère série.\n");
     out.Text(
         "On va supposer que vous ne vous maintenez pas dans cette série et faire un bilan par "
         "rapport à la Promotion.\n");
     out.Text("##SEPARATION_HORIZONTALE##");
-    outcome.proposal = OneWorse(trial);
-    outcome.down_norm = DownNorm(trial, facts.woman);
-    outcome.up_norm = UpNorm(trial, facts.woman);
-    return outcome;
+    figures.first_series = true;
+    figures.proposal = OneWorse(trial);
+    return figures;
   }
 
-  const int capital = StartingCapital(facts.owner_ranking);
-  out.Format("Capital de départ (%s) :  %d points\n", {GradeText(facts.owner_ranking), capital});
-  const VictoriesToKeep keep = CountVictoriesToKeep(facts, trial, out);
-  const int victories = KeptVictoryPoints(facts, trial, keep.minimum + keep.extra, out);
-  const int bonuses = BonusesAndPenalties(facts, trial, out);
+  figures.capital = StartingCapital(facts.owner_ranking);
+  out.Format("Capital de départ (%s) :  %d points\n",
+             {GradeText(facts.owner_ranking), figures.capital});
+  figures.victories_to_keep = CountVictoriesToKeep(facts, trial, out);
+  KeptVictoryPoints(facts, trial, figures, out);
+  BonusesAndPenalties(facts, trial, figures, out);
 
-  outcome.total = victories + bonuses + capital;
-  outcome.down_norm = DownNorm(trial, facts.woman);
-  outcome.up_norm = UpNorm(trial, facts.woman);
+  figures.total = figures.victory_points + figures.no_defeat_bonus + figures.championship_bonus +
+                  figures.walkover_penalty + figures.capital;
   if (trial == kPromotion) {
-    out.Format("\n\tBILAN : %d points  (descente : %d)\n\n", {outcome.total, outcome.down_norm});
+    out.Format("\n\tBILAN : %d points  (descente : %d)\n\n", {figures.total, figures.down_norm});
   } else {
     out.Format("\n\tBILAN : %d points  (descente : %d, montée : %d)\n\n",
-               {outcome.total, outcome.down_norm, outcome.up_norm});
+               {figures.total, figures.down_norm, figures.up_norm});
   }
 
   out.Text("##SOULIGNE##RÉSULTAT DE LA PASSE..................");
-  if (outcome.total <= outcome.down_norm) {
-    outcome.proposal = OneWorse(trial);
-    out.Format("Proposition de descente à %s\n", {GradeText(outcome.proposal)});
-  } else if (outcome.total >= outcome.up_norm) {
-    outcome.proposal = OneBetter(trial);
-    out.Format("Proposition de montée à %s\n", {GradeText(outcome.proposal)});
+  if (figures.total <= figures.down_norm) {
+    figures.proposal = OneWorse(trial);
+    out.Format("Proposition de descente à %s\n", {GradeText(figures.proposal)});
+  } else if (figures.total >= figures.up_norm) {
+    figures.proposal = OneBetter(trial);
+    out.Format("Proposition de montée à %s\n", {GradeText(figures.proposal)});
   } else {
-    outcome.proposal = trial;
-    out.Format("Maintient à %s\n", {GradeText(outcome.proposal)});
+    figures.proposal = trial;
+    out.Format("Maintient à %s\n", {GradeText(figures.proposal)});
   }
   out.Text("##SEPARATION_HORIZONTALE##");
+  return figures;
+}
+
+}  // namespace
+
+PassOutcome RunPass(const SeasonFacts& facts, int32_t trial, std::string* report) {
+  ReportSink out(report);
+  const PassFigures figures = Pass(facts, trial, out);
+  PassOutcome outcome;
+  outcome.proposal = figures.proposal;
+  outcome.total = figures.total;
+  outcome.down_norm = figures.down_norm;
+  outcome.up_norm = figures.up_norm;
   return outcome;
+}
+
+PassFigures MeasurePass(const SeasonFacts& facts, int32_t trial) {
+  ReportSink nowhere(nullptr);
+  return Pass(facts, trial, nowhere);
 }
 
 namespace {

@@ -146,7 +146,7 @@ std::filesystem::path SYSTEME_CLASSEMENT::FileFor(const std::string& title) {
   return Registry().Folder() / (title + ".cla");
 }
 
-bool SYSTEME_CLASSEMENT::WriteFile() const {
+bool SYSTEME_CLASSEMENT::WriteFile(std::string* error) const {
   const std::filesystem::path path = FileFor(title_);
   if (path.empty()) return false;
   std::error_code ignored;
@@ -154,7 +154,7 @@ bool SYSTEME_CLASSEMENT::WriteFile() const {
   Archive ar;
   SYSTEME_CLASSEMENT copy = *this;
   copy.Serialize(ar);
-  return WriteFileSafely(path, ar.Bytes(), nullptr);
+  return WriteFileSafely(path, ar.Bytes(), error);
 }
 
 bool SYSTEME_CLASSEMENT::ReadFile(const std::string& title, std::string* open_error) {

@@ -81,15 +81,16 @@ class SYSTEME_CLASSEMENT {
   void Serialize(Archive& ar);
 
   // ".cla" files in the ranking-systems folder, named by the title.
-  // Writing is crash-safe (temporary file, then rename); false on failure.
-  bool WriteFile() const;
+  // Writing is crash-safe (temporary file, then rename); false on failure,
+  // with the file and the system's reason in *error.
+  bool WriteFile(std::string* error = nullptr) const;
   // Reads the file named by `title`; false for an empty title, a file that
   // cannot be opened (reason in *open_error) or contents that do not read.
   bool ReadFile(const std::string& title, std::string* open_error = nullptr);
   // Removes the file; errors are ignored and the result is always true.
   bool DeleteFile() const;
   // The ".cla" path of a title in the ranking-systems folder; empty when the
-  // title cannot name a file (empty, or holding a path separator).
+  // title cannot name a file (empty, ".", "..", or holding "/").
   static std::filesystem::path FileFor(const std::string& title);
 
  protected:

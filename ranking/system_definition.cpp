@@ -53,6 +53,7 @@ SYSTEME_CLASSEMENT NewUserSystem() {
 
 std::string DefinitionProblem(const SystemDefinition& definition) {
   if (definition.name.empty()) return Msg(571);
+  if (SYSTEME_CLASSEMENT::FileFor(definition.name).empty()) return UnusableSystemNameMessage();
   if (!definition.grades) {
     const bool negative = definition.strongest < 0 || definition.weakest < 0;
     if (!negative && definition.strongest == definition.weakest) return Msg(569);
@@ -92,6 +93,13 @@ SYSTEME_CLASSEMENT BuildSystem(const SystemDefinition& definition,
                     definition.strongest > definition.weakest);
   }
   return system;
+}
+
+std::string UnusableSystemNameMessage() {
+  return IsFrench() ? "Le nom d'un système de classement est aussi celui de son fichier : il ne "
+                      "peut pas contenir \"/\", ni être \".\" ou \"..\"."
+                    : "The name of a ranking system is also the name of its file: it cannot hold "
+                      "\"/\", nor be \".\" or \"..\".";
 }
 
 GradeLabel CheckGradeLabel(const std::string& typed) {

@@ -39,9 +39,12 @@ SystemDefinition DefinitionOf(const SYSTEME_CLASSEMENT& system);
 // The system "New" starts from: numbers 1 to 1000, 1 the best, no title.
 SYSTEME_CLASSEMENT NewUserSystem();
 
-// The first problem in the order the editor checks them (name, numbers,
-// number of grades), as the catalogue text shown; empty when none.
+// The first problem in the order the editor checks them (name, a name that
+// cannot name the system's file, numbers, number of grades), as the text
+// shown; empty when none.
 std::string DefinitionProblem(const SystemDefinition& definition);
+// Why a name cannot name a ranking-system file, in the interface language.
+std::string UnusableSystemNameMessage();
 
 // The first text of the definition (name, description, then grades from the
 // top) holding a character that a ranking-system file cannot store; empty

@@ -137,7 +137,9 @@ class PROJECT_DOC {
   EncodedDocument Encode();
   // Writes an encoded document: the user-defined system's ".cla" file first
   // (unless the document keeps its own system), then the document, safely.
-  // On success the document takes the path and is no longer modified.
+  // On success the document takes the path and is no longer modified, and
+  // every text written with "?" in place of some characters holds the "?"
+  // too (the views are refreshed).
   FileResult Write(const std::filesystem::path& path, const EncodedDocument& encoded);
   // Encode and Write.
   FileResult Save(const std::filesystem::path& path);
@@ -153,6 +155,9 @@ class PROJECT_DOC {
   std::string ProposedFileName() const;
 
  private:
+  // Replaces the characters a file cannot hold by "?" in every text.
+  void KeepStoredTexts();
+
   std::unique_ptr<UTILISATEUR> owner_;
   bool keeps_own_system_ = false;
   int update_depth_ = 0;

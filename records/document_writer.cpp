@@ -244,8 +244,21 @@ FileResult PROJECT_DOC::Write(const std::filesystem::path& path, const EncodedDo
   }
   path_ = path;
   title_ = path.stem().string();
+  if (!encoded.replaced_texts.empty()) {
+    // The user accepted the "?": from now on the records hold what the file
+    // holds, the views show it and the next save has nothing to ask.
+    KeepStoredTexts();
+    if (on_refresh_views) on_refresh_views();
+  }
   SetModifiedFlag(false);
   return result;
+}
+
+void PROJECT_DOC::KeepStoredTexts() {
+  Archive ar;
+  ar.Reserve(size_hint_);
+  ar.SetKeepStoredTexts(true);
+  owner_->Serialize(ar);
 }
 
 FileResult PROJECT_DOC::Save(const std::filesystem::path& path) {

@@ -101,6 +101,16 @@ std::unique_ptr<RENCONTRE> EPREUVE_JOUEE::ReleaseMatch(RENCONTRE* match) {
   return released;
 }
 
+std::unique_ptr<RENCONTRE> EPREUVE_JOUEE::ReplaceMatch(RENCONTRE* match,
+                                                       std::unique_ptr<RENCONTRE> replacement) {
+  RENCONTRE* incoming = replacement.get();
+  std::unique_ptr<RENCONTRE> replaced = matches_.Replace(match, std::move(replacement));
+  if (!replaced) return nullptr;
+  incoming->played_event_ = this;
+  replaced->played_event_ = nullptr;
+  return replaced;
+}
+
 bool EPREUVE_JOUEE::IsInSeason(int season) const {
   return start_.IsInSeason(season) || end_.IsInSeason(season);
 }

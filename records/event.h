@@ -102,6 +102,9 @@ class EPREUVE_JOUEE : public CObject {
   RENCONTRE* AdoptMatch(std::unique_ptr<RENCONTRE> match);
   // Unlinks a match and hands it back (the match no longer points here).
   std::unique_ptr<RENCONTRE> ReleaseMatch(RENCONTRE* match);
+  // Puts `replacement` where `match` stands in the list and hands `match`
+  // back, unlinked; null (and `replacement` deleted) when `match` is not here.
+  std::unique_ptr<RENCONTRE> ReplaceMatch(RENCONTRE* match, std::unique_ptr<RENCONTRE> replacement);
 
   const DATE_SIMPLE& StartDate() const { return start_; }
   const DATE_SIMPLE& EndDate() const { return end_; }

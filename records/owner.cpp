@@ -1,5 +1,6 @@
 #include "records/owner.h"
 
+#include <unordered_set>
 #include <vector>
 
 #include "base/catalogue/messages.h"
@@ -244,6 +245,14 @@ void UTILISATEUR::DestroyPlayer(JOUEUR* player, int ask_mode) {
   }
   players_.Delete(player);
   MarkDocumentModified();
+}
+
+int UTILISATEUR::DestroyPlayers(const std::vector<JOUEUR*>& players) {
+  const std::unordered_set<const JOUEUR*> going(players.begin(), players.end());
+  const int gone =
+      players_.DeleteIf([&going](const JOUEUR* player) { return going.count(player) != 0; });
+  if (gone > 0) MarkDocumentModified();
+  return gone;
 }
 
 void UTILISATEUR::DeleteSeason(SAISON_JOUEUR* season) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "records/club.h"
 #include "records/event.h"
@@ -82,6 +83,10 @@ class UTILISATEUR : public JOUEUR {
   bool DeleteMatch(RENCONTRE* match, int flag);
   // Asks (for a named player, while asking is on) and deletes a player of the list.
   void DestroyPlayer(JOUEUR* player, int ask_mode);
+  // Deletes the players of the list among `players` without asking, in one
+  // walk of the list, and marks the document modified when one went; the
+  // caller has made sure no match names them. Returns how many went.
+  int DestroyPlayers(const std::vector<JOUEUR*>& players);
   // Deletes the season's retained matches, then the season.
   void DeleteSeason(SAISON_JOUEUR* season);
 

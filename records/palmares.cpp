@@ -81,6 +81,14 @@ void PALMARES::RemoveMatch(RENCONTRE* match) {
   if (matches_.Remove(match) && match->palmares_ == this) match->palmares_ = nullptr;
 }
 
+bool PALMARES::ReplaceMatch(RENCONTRE* match, RENCONTRE* replacement) {
+  if (!matches_.Replace(match, replacement)) return false;
+  if (match->palmares_ == this) match->palmares_ = nullptr;
+  replacement->palmares_ = this;
+  if (EPREUVE_JOUEE* played = replacement->GetPlayedEvent()) AddPlayedEvent(played);
+  return true;
+}
+
 void PALMARES::AddPlayedEvent(EPREUVE_JOUEE* played) {
   if (!played_.Contains(played)) played_.Add(played);
 }

@@ -81,6 +81,9 @@ class PALMARES : public CObject {
   void AddMatch(RENCONTRE* match);
   // Forgets a match (its played event stays).
   void RemoveMatch(RENCONTRE* match);
+  // Retains `replacement` in the place of `match`, which is no longer
+  // retained; false when `match` is not retained here.
+  bool ReplaceMatch(RENCONTRE* match, RENCONTRE* replacement);
   // Adds a played event unless present (an event without matches yet).
   void AddPlayedEvent(EPREUVE_JOUEE* played);
   void RemovePlayedEvent(EPREUVE_JOUEE* played);

@@ -52,8 +52,7 @@ FRENCH = {
     "Save anyway?":
         "Certains caractères ne peuvent pas être gardés dans un fichier Scorvane et seront "
         "enregistrés sous la forme « ? » dans :\n%1\n\nEnregistrer quand même ?",
-    "The document could not be saved to %1:\n%2":
-        "Le document n'a pas pu être enregistré dans %1 :\n%2",
+    "... and %1 more": "... et %1 autres",
     "Untitled": "Sans titre",
     "Save changes to %1?": "Enregistrer les modifications de %1 ?",
     # Help
@@ -106,6 +105,8 @@ FRENCH = {
     "Ranking s&ystems": "S&ystèmes de classement",
     "&Currency in use": "&Monnaie utilisée",
     "Help on this page": "Aide sur cette page",
+    "Next pane": "Volet suivant",
+    "Previous pane": "Volet précédent",
     "&Tip of the day": "&Note du jour",
     "&About Scorvane...": "&A propos de Scorvane...",
     "This command comes in a later version of Scorvane.":
@@ -204,6 +205,89 @@ FRENCH = {
     "Match viewer": "Visualisation de rencontres",
     "To see one of the matches in detail, \"double-click\" on it!":
         "Pour voir plus précisément une des rencontres, \"double-cliquez\" dessus !",
+    # Match and event entry
+    "Creating a new match": "Création d'une nouvelle rencontre",
+    "Choose the event of the new match (double-click on it):":
+        "Choisissez l'épreuve de la nouvelle rencontre (double-cliquez dessus) :",
+    "Add the new match to the season's &friendly matches":
+        "Ajouter la nouvelle rencontre aux rencontres &amicales de la saison",
+    "Add a &new event to the season to add the match to it":
+        "Ajouter une &nouvelle épreuve à la saison pour y ajouter la rencontre",
+    "Match": "Rencontre",
+    "&Date": "&Date",
+    "&Event...": "É&preuve...",
+    "&Place": "&Lieu",
+    "S&urface": "S&urface",
+    "&Indoor court": "Court &couvert",
+    "Dou&bles": "Dou&ble",
+    "Result": "Résultat",
+    "&Victory": "&Victoire",
+    "Defea&t": "Dé&faite",
+    "&Score": "&Score",
+    "Retirement": "Abandon",
+    "Excused W.O.": "W.O. excusé",
+    "Not excused W.O.": "W.O. non excusé",
+    "New FFT rules": "Nouvelles règles FFT",
+    "4 games/set": "4 jeux/set",
+    "no ad.": "no ad.",
+    "3rd set: tie-break": "3e set: tie-brk",
+    "no let": "pas de let",
+    "General comment": "Commentaire général",
+    "My strong points in the match": "Mes points forts dans la rencontre",
+    "My weak points in the match": "Mes points faibles dans la rencontre",
+    "This match is already open.": "Cette rencontre est déjà ouverte.",
+    "Event": "Epreuve",
+    "The event": "L'épreuve",
+    "Event &name": "&Nom de l'épreuve",
+    "Kind": "Type",
+    "Age category": "Catégorie d'âge",
+    "Homologation": "Homologation",
+    "Period": "Période",
+    "&Start": "&Début",
+    "&End": "&Fin",
+    "Event won": "Épreuve remportée",
+    "Best ranking of the event (having lost)": "Meilleur clst de l'épreuve (ayant perdu)",
+    "Money": "Argent",
+    "Prize money": "Somme gagnée",
+    "Entry fee": "Engagement",
+    "Travel costs": "Frais pour déplacements",
+    "Prizes": "Lots",
+    "Comments on how the event went": "Commentaires sur le déroulement de l'épreuve",
+    "Create a season first: matches and events are entered in a season.":
+        "Créez d'abord une saison : les rencontres et les épreuves se saisissent dans une saison.",
+    # Player form and dialogs
+    "&First name": "&Prénom",
+    "Sur&name": "&Nom",
+    "Licence": "Licence",
+    "Anonymous": "Anonyme",
+    "Left-handed": "Gaucher",
+    "Year of birth": "Année de naissance",
+    "Strengths": "Points forts",
+    "Weaknesses": "Points faibles",
+    "Comment": "Commentaire",
+    "&List": "&Liste",
+    "&Details": "&Détails",
+    "Address": "Adresse",
+    "Town": "Ville",
+    "Home phone": "Tél. domicile",
+    "Mobile phone": "Tél. portable",
+    "Work phone": "Tél. bureau",
+    "E-mail": "E-mail",
+    "See the matches played": "Voir les rencontres disputées",
+    "Ranking evolution": "Évolution du classement",
+    "Select a player": "Sélection d'un joueur",
+    "Contacts only": "Contacts seulement",
+    "Players of my club only": "Joueurs de mon club seulement",
+    "Sort by:": "Trier par :",
+    "First names": "Prénoms",
+    "Surnames": "Noms",
+    "Ascending": "Croissant",
+    "&Go to": "&Atteindre",
+    "in": "dans",
+    "Similar player": "Joueur semblable",
+    "It is the same player!": "C'est le même joueur !",
+    "Different player": "Joueur différent",
+    "Show that player": "Voir le joueur en question",
     # Item editor
     "Show": "Afficher",
     "&Rename": "&Renommer",
@@ -222,6 +306,30 @@ FRENCH = {
     "Sex": "Sexe",
     "Birth date": "Date de naissance",
     "Club": "Club",
+    # Matches page and its columns dialog
+    "New &match": "Nouvelle &rencontre",
+    "&New event": "&Nouvelle épreuve",
+    "&Columns shown": "&Colonnes affichées",
+    "Events": "Épreuves",
+    "Columns shown": "Colonnes affichées",
+    "Sort the matches": "Arranger les rencontres",
+    "By win or loss": "Par victoire ou défaite",
+    "By date": "Par date",
+    "By ranking": "Par classement",
+    "By future ranking": "Par classement futur",
+    "By event": "Par épreuve",
+    "By first name": "Par prénom",
+    "By surname": "Par nom",
+    "In ascending order": "Par ordre croissant",
+    "In descending order": "Par ordre décroissant",
+    "New match": "Nouvelle rencontre",
+    "New event": "Nouvelle épreuve",
+    "Edit the match": "Editer la rencontre",
+    "Delete the match": "Supprimer la rencontre",
+    "Delete the selected matches": "Supprimer les rencontres sélectionnées",
+    "Add a match to the event": "Ajouter une rencontre à l'épreuve",
+    "Edit the event": "Editer l'épreuve",
+    "Delete the event": "Supprimer l'épreuve",
     # Calculation report page
     "&Back to the summary": "&Retour au BILAN",
     "&Print": "&Imprimer",
@@ -275,6 +383,62 @@ FRENCH = {
     "Probability of winning one's service game": "Probabilité de gagner son jeu de service",
     "Your service": "Votre service",
     "What follows": "Ce qui en découle",
+    # Statistics page
+    "Only the matches played between": "Retenir seulement les rencontres jouées entre le",
+    ("and", "between two dates"): "et le",
+    "and": "et",
+    "Opponents": "Adversaires",
+    "For a doubles, keep the match if": "Pour un double, retenir la rencontre si",
+    "Only the opponents aged on the day of the match between":
+        "Seulement les adversaires agés le jour de la rencontre entre",
+    "years and": "ans et",
+    "years (left out without an age)": "ans (exclus si pas d'âge)",
+    "Only": "Seulement",
+    "Only if ranked between": "Seulement si classés entre",
+    "Reset filters": "Réinitialiser les filtres",
+    "Copy as text": "Copier comme texte",
+    # Season summary page
+    "Singles": "Simples",
+    "Doubles": "Doubles",
+    "Friendly": "Amical",
+    "Individual championship": "Champ. individuel",
+    "Team": "Par équipe",
+    "Tournament": "En tournoi",
+    "Corporate": "Corporatif",
+    "Homologated matches": "Rencontres FFT",
+    "Non homologated competition": "Compétition non FFT",
+    # Finances page and its dialogs
+    "&New expense": "&Nouvelle dépense",
+    "Edit &categories": "Modifier les &catégories",
+    "C&harts": "&Graphiques",
+    "Entry fees, travel costs, prize money and prizes belong to the events of the season: "
+    "change them in the event, or delete them here.":
+        "Les droits d'engagement, frais de déplacement, gains et lots appartiennent aux épreuves "
+        "de la saison : modifiez-les dans l'épreuve, ou supprimez-les ici.",
+    "&Edit the operation": "&Editer l'opération",
+    "&Delete the operation": "&Supprimer l'opération",
+    "&Edit the matching event": "&Editer l'épreuve correspondante",
+    "&Delete the prize won": "&Supprimer le lot gagné",
+    "&Edit the expense": "&Editer la dépense",
+    "&Delete the expense": "&Supprimer la dépense",
+    "Financial operation": "Opération financière",
+    "Paid to": "Payé à",
+    "Purpose": "Objet",
+    "Amount": "Somme",
+    "Category": "Catégorie",
+    "The amount cannot be negative.": "La somme ne peut pas être négative.",
+    "The amount cannot be more than %1.": "La somme ne peut pas dépasser %1.",
+    "The amount must be a number, for example 12.50.":
+        "La somme doit être un nombre, par exemple 12.50.",
+    "Financial operations": "Visualisation d'opérations financières",
+    "Active season finances": "Finances de saison active",
+    # Currency dialog
+    "Currency": "Monnaie",
+    "Euros": "Euros",
+    "Amounts are shown and entered in": "Les sommes sont affichées et saisies en",
+    "Value of the euro": "Valeur de l'Euro",
+    "The value of the euro must be a number of francs from %1 to %2, for example 6.55957.":
+        "La valeur de l'euro doit être un nombre de francs de %1 à %2, par exemple 6.55957.",
 }
 
 
@@ -283,8 +447,12 @@ def fill(path, translate):
     missing = []
     for message in tree.iter("message"):
         source = message.find("source").text or ""
+        comment = message.find("comment")
         translation = message.find("translation")
-        text = translate(source)
+        # A text told apart by a comment is looked up as (text, comment) first.
+        text = translate((source, comment.text)) if comment is not None else None
+        if text is None:
+            text = translate(source)
         if text is None:
             missing.append(source)
             translation.set("type", "unfinished")
@@ -297,7 +465,7 @@ def fill(path, translate):
 
 def main():
     folder = pathlib.Path(__file__).resolve().parent.parent / "shell/resources/translations"
-    fill(folder / "scorvane_en.ts", lambda source: source)
+    fill(folder / "scorvane_en.ts", lambda source: source[0] if isinstance(source, tuple) else source)
     missing = fill(folder / "scorvane_fr.ts", FRENCH.get)
     for source in missing:
         print(f"untranslated: {source!r}", file=sys.stderr)

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang clang-format libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev
-  qt6-translations-l10n
+  qt6-translations-l10n libx11-dev
   poppler-utils fonts-liberation
 )
 

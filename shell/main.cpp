@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
   scorvane::Application app(argc, argv);
   const scorvane::StartupOptions options = scorvane::ParseCommandLine(app.arguments());
   scorvane::Program program(QCoreApplication::applicationDirPath());
-  if (!program.Start(options)) return 0;
+  if (!program.Start(options)) return program.ExitCode();
   if (options.measure_startup) {
     // Runs once the events of showing the window (and its first paint) are done.
     QTimer::singleShot(0, &app, [&clock] {

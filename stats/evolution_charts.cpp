@@ -12,6 +12,7 @@
 #include "records/owner.h"
 #include "records/palmares.h"
 #include "records/season.h"
+#include "stats/matches/chart_setup.h"
 
 namespace scorvane {
 namespace {
@@ -43,28 +44,9 @@ std::string CountLabel(int count) {
   return count == 0 ? std::string() : FormatText(" %d ", {count});
 }
 
-// An amount in francs as a whole number of the display currency.
-int32_t WholeDisplayAmount(const SOMME& amount) {
-  return static_cast<int32_t>(std::lround(Currency::ToDisplay(amount.Get())));
-}
-
 std::string AmountLabel(const SOMME& amount) {
-  if (WholeDisplayAmount(amount) == 0) return {};
+  if (Currency::WholeDisplayUnits(amount) == 0) return {};
   return Currency::Format(amount, Currency::Style::kCurrency);
-}
-
-// Graduations every 1, 2 or 5 times a power of ten, at most ten of them up
-// to `maximum`, so that big amounts do not turn the axis into a black bar.
-void SpaceGraduations(ChartModel& chart, int64_t maximum) {
-  int64_t step = 1;
-  for (int64_t power = 1; maximum / step > 10; power *= 10) {
-    for (const int64_t factor : {1, 2, 5}) {
-      step = factor * power;
-      if (maximum / step <= 10) break;
-    }
-  }
-  chart.ValueAxis().tick_interval = static_cast<int>(step);
-  chart.ValueAxis().label_interval = static_cast<int>(step);
 }
 
 }  // namespace
@@ -209,9 +191,9 @@ void BuildFinancialEvolution(ChartModel& chart, const UTILISATEUR& owner) {
     const SAISON_JOUEUR* season = owner.FindSeason(year);
     const SOMME earned = season ? season->GetGains() : SOMME();
     const SOMME spent = season ? season->GetExpenses() : SOMME();
-    gains->AddValue(WholeDisplayAmount(earned), year);
+    gains->AddValue(Currency::WholeDisplayUnits(earned), year);
     gains->AddLabel(AmountLabel(earned), false);
-    expenses->AddValue(WholeDisplayAmount(spent), year);
+    expenses->AddValue(Currency::WholeDisplayUnits(spent), year);
     expenses->AddLabel(AmountLabel(spent), false);
   }
   AddYearLabels(chart, years);

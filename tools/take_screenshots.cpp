@@ -1,6 +1,7 @@
 // Takes the pictures of the program shown in the documentation: the main
 // window on a document, the welcome dialog, the season, owner, item editor
-// and match viewer dialogs, and a printed page as PDF.
+// and match viewer dialogs, the matches page grouped by events, and a
+// printed page as PDF.
 //
 //   take_screenshots DOCUMENT.ten OUT_FOLDER   (on the offscreen platform)
 #include <QApplication>
@@ -12,6 +13,7 @@
 
 #include "base/dates.h"
 #include "pages/lists/item_editor_dialog.h"
+#include "pages/matches/matches_page.h"
 #include "pages/own/own_page.h"
 #include "pages/own/owner_dialog.h"
 #include "pages/own/ranking_evolution_dialog.h"
@@ -29,6 +31,7 @@
 #include "shell/window/main_window.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/listview/list_control.h"
 #include "widgets/page_view.h"
 #include "widgets/print/page_printer.h"
 
@@ -165,7 +168,13 @@ int main(int argc, char** argv) {
   ExportPdf(*window.Frame().CurrentView()->PrintContent(), out.filePath("printed_report.pdf"));
   SaveBelgianReport(out);
   window.ShowPage(PageView::kMatches);
+  auto* matches = static_cast<PAGE_PALMARES*>(window.Frame().CurrentView());
+  const bool grouped = matches->GroupsByEvents();
+  matches->SetGroupsByEvents(true);
+  matches->List().SelectItem(2);
   QCoreApplication::processEvents();
+  window.grab().save(out.filePath("matches_page.png"));
+  matches->SetGroupsByEvents(grouped);
   ExportPdf(*window.Frame().CurrentView()->PrintContent(), out.filePath("printed_page.pdf"));
   program.Document().SetModifiedFlag(false);
   return 0;

@@ -1,5 +1,6 @@
 #include "widgets/help_window.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPointer>
 #include <QTextBrowser>
@@ -72,22 +73,67 @@ QPointer<HelpWindow>& TheHelpWindow() {
 }  // namespace
 
 HelpWindow* HelpWindow::Open(HelpTopic topic) {
-  QPointer<HelpWindow>& window = TheHelpWindow();
-  if (!window) {
-    window = new HelpWindow;
-    window->setAttribute(Qt::WA_DeleteOnClose);
+  QPointer<HelpWindow>& the_window = TheHelpWindow();
+  if (!the_window) {
+    the_window = new HelpWindow;
+    the_window->setAttribute(Qt::WA_DeleteOnClose);
     // The help alone does not keep the program running.
-    window->setAttribute(Qt::WA_QuitOnClose, false);
+    the_window->setAttribute(Qt::WA_QuitOnClose, false);
   }
-  window->ShowTopic(topic);
-  window->show();
-  window->raise();
-  window->activateWindow();
-  return window;
+  HelpWindow& window = *the_window;
+  window.ShowTopic(topic);
+  if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != window.modal_)
+    window.FollowModalDialog(modal);
+  window.show();
+  window.raise();
+  window.activateWindow();
+  return &window;
 }
 
 void HelpWindow::CloseIfOpen() {
   if (QPointer<HelpWindow>& window = TheHelpWindow(); window) delete window.data();
+}
+
+void HelpWindow::FollowModalDialog(QWidget* modal) {
+  if (modal_) modal_->removeEventFilter(this);
+  const QRect place = geometry();
+  const bool shown = isVisible();
+  setParent(modal, windowFlags());
+  modal_ = modal;
+  modal_->installEventFilter(this);
+  if (shown) {
+    setGeometry(place);
+    show();
+  }
+}
+
+void HelpWindow::StandAlone() {
+  modal_->removeEventFilter(this);
+  modal_ = nullptr;
+  const QRect place = geometry();
+  setParent(nullptr, windowFlags());
+  setGeometry(place);
+  show();
+}
+
+bool HelpWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowBlocked) {
+    // Told while the blocking dialog is being shown: followed once it runs.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          QWidget* modal = QApplication::activeModalWidget();
+          if (modal && modal != modal_ && !isAncestorOf(modal)) FollowModalDialog(modal);
+        },
+        Qt::QueuedConnection);
+  }
+  return QWidget::event(event);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+  // A dialog is hidden when it closes, before it may be deleted.
+  if (watched == modal_ && event->type() == QEvent::Hide) StandAlone();
+  return QWidget::eventFilter(watched, event);
 }
 
 void HelpWindow::changeEvent(QEvent* event) {

@@ -36,16 +36,27 @@ class HelpWindow : public QWidget {
   void ShowTopic(HelpTopic topic);
   QString Source() const;
 
-  // The one help window of the program, opened on the topic.
+  // The one help window of the program, opened on the topic. Opened from a
+  // modal dialog, it is usable at once (see FollowModalDialog).
   static HelpWindow* Open(HelpTopic topic);
   // Closes the help window when it is open (the program is ending).
   static void CloseIfOpen();
 
  protected:
   void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // While a modal dialog runs, every window outside it is blocked: the help
+  // becomes a window of that dialog (whether it was opened from the dialog
+  // or before it) until the dialog closes, and then stands on its own again
+  // where it was.
+  void FollowModalDialog(QWidget* modal);
+  void StandAlone();
+
   QTextBrowser* browser_;
+  QWidget* modal_ = nullptr;
   HelpTopic topic_ = HelpTopic::kContents;
 };
 

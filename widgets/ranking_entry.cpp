@@ -50,13 +50,16 @@ void RankingEntry::SetUp() {
   } else {
     stack_->setCurrentWidget(number_);
   }
+  // Focus and the Tab order go to the list or the box on show.
+  setFocusProxy(stack_->currentWidget());
 }
 
 void RankingEntry::SetValue(const CLASSEMENT& value) {
   if (grades_mode_) {
     grades_->setCurrentIndex(grades_->findData(value.Value()));
   } else {
-    number_->setText(QString::number(value.Value()));
+    // No ranking leaves the box empty rather than showing -1.
+    number_->setText(value.IsNone() ? QString() : QString::number(value.Value()));
   }
 }
 

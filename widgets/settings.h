@@ -33,14 +33,53 @@ inline constexpr char kTipFilePos[] = "Tip/FilePos";
 inline constexpr char kTipTimeStamp[] = "Tip/TimeStamp";
 inline constexpr char kTipLang[] = "Tip/Lang";
 
+// "Colonnes palmarès": the matches page's columns (one value per column and
+// the display order, see column_settings.h) and whether its lines are
+// grouped under their events ("oui" / "non").
+inline constexpr char kMatchColumnsSection[] = "Colonnes palmarès";
+inline constexpr char kMatchesByEvents[] = "Colonnes palmarès/Vue par épreuves";
+
+// "Colonnes joueurs": the players page's columns (one value per column and
+// the display order, see column_settings.h).
+inline constexpr char kPlayerColumnsSection[] = "Colonnes joueurs";
+
 // "Probas service": the service calculator's four inputs, whole percentages.
 inline constexpr char kServiceFirstIn[] = "Probas service/1er service";
 inline constexpr char kServiceSecondIn[] = "Probas service/2eme service";
 inline constexpr char kServiceFirstWon[] = "Probas service/Gain sur 1er service";
 inline constexpr char kServiceSecondWon[] = "Probas service/Gain sur 2eme service";
 
-// The docking state of the tool bars.
+// "Statistiques": the statistics page's chart and filters, kept for the
+// next run. The surface and the event are kept by name; dates as
+// "YYYY-MM-DD"; every list as its position; the ranking bounds as values.
+inline constexpr char kStatisticsChart[] = "Statistiques/Graphique";
+inline constexpr char kStatisticsDatesOn[] = "Statistiques/Dates";
+inline constexpr char kStatisticsFirstDate[] = "Statistiques/Première date";
+inline constexpr char kStatisticsSecondDate[] = "Statistiques/Seconde date";
+inline constexpr char kStatisticsEventType[] = "Statistiques/Type d'épreuve";
+inline constexpr char kStatisticsHomologation[] = "Statistiques/Homologation";
+inline constexpr char kStatisticsAgeCategory[] = "Statistiques/Catégorie";
+inline constexpr char kStatisticsSinglesDoubles[] = "Statistiques/Simples doubles";
+inline constexpr char kStatisticsCorporate[] = "Statistiques/Corpo";
+inline constexpr char kStatisticsSurface[] = "Statistiques/Surface";
+inline constexpr char kStatisticsEvent[] = "Statistiques/Epreuve";
+inline constexpr char kStatisticsIndoor[] = "Statistiques/Couvert";
+inline constexpr char kStatisticsWonLost[] = "Statistiques/Victoires défaites";
+inline constexpr char kStatisticsSex[] = "Statistiques/Sexe";
+inline constexpr char kStatisticsHandedness[] = "Statistiques/Gaucher droitier";
+inline constexpr char kStatisticsDoublesRule[] = "Statistiques/Règle des doubles";
+inline constexpr char kStatisticsAgesOn[] = "Statistiques/Ages";
+inline constexpr char kStatisticsAgeMin[] = "Statistiques/Age minimum";
+inline constexpr char kStatisticsAgeMax[] = "Statistiques/Age maximum";
+inline constexpr char kStatisticsComparisonOn[] = "Statistiques/Comparaison";
+inline constexpr char kStatisticsComparison[] = "Statistiques/Type de comparaison";
+inline constexpr char kStatisticsRangeOn[] = "Statistiques/Intervalle";
+inline constexpr char kStatisticsRangeLeft[] = "Statistiques/Classement gauche";
+inline constexpr char kStatisticsRangeRight[] = "Statistiques/Classement droit";
+
+// The docking state of the tool bars, and whether the status bar is shown.
 inline constexpr char kToolbars[] = "Toolbars/State";
+inline constexpr char kStatusBarShown[] = "Toolbars/StatusBar";
 // The recent-file list: "Recent File List/File1" .. "File3".
 inline constexpr char kRecentFileSection[] = "Recent File List";
 

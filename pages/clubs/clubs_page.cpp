@@ -37,6 +37,8 @@ PAGE_CLUBS::PAGE_CLUBS(QWidget* parent)
   layout->addWidget(list_, 1);
   layout->addWidget(bottom_frame_);
   bottom_frame_->setAutoFillBackground(true);
+  // Codes, telephone numbers and names are shown whole while the page has room.
+  list_->SetColumnsFollowContents(true);
   InitialUpdate();
 }
 

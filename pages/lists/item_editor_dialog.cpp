@@ -15,6 +15,7 @@
 #include "pages/lists/item_name_dialogs.h"
 #include "records/document.h"
 #include "widgets/dialogs/message_boxes.h"
+#include "widgets/elided_label.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
 
@@ -54,6 +55,9 @@ DLG_MODIF_RUBRIQUES::DLG_MODIF_RUBRIQUES(ItemEditList& items, ItemWords words, Q
   list_->InsertColumn(0, word_title, ColumnAlignment::kLeft, kNameWidth);
   list_->InsertColumn(1, QString::fromUtf8(Msg(494)), ColumnAlignment::kLeft, kUseWidth);
   list_->setMinimumWidth(kNameWidth + kUseWidth + 24);
+  // A long name is cut (whole in its tooltip) rather than widening the list
+  // past its heading's reach.
+  list_->SetColumnsFollowContents(true);
   list_->installEventFilter(this);
   connect(list_, &MY_LIST_CONTROL::SelectionNotified, this, &DLG_MODIF_RUBRIQUES::FollowSelection);
   connect(list_, &QAbstractItemView::doubleClicked, this, &DLG_MODIF_RUBRIQUES::RenameSelected);
@@ -76,9 +80,8 @@ DLG_MODIF_RUBRIQUES::DLG_MODIF_RUBRIQUES(ItemEditList& items, ItemWords words, Q
   auto* selection_group = new QGroupBox(this);
   FillBackground(*selection_group, ScreenColours::DialogFrame());
   auto* selection_title = new QLabel(tr("Selection :"), selection_group);
-  selection_ = new QLabel(selection_group);
+  selection_ = new ElidedLabel(selection_group);
   selection_->setObjectName(QStringLiteral("selectionName"));
-  selection_->setTextFormat(Qt::PlainText);
   QFont bold = selection_->font();
   bold.setBold(true);
   selection_->setFont(bold);
@@ -181,15 +184,13 @@ void DLG_MODIF_RUBRIQUES::Rebuild(const RUBRIQUE* keep) {
     rows.push_back(std::move(row));
   }
   list_->SetRows(std::move(rows));
-  // The name column grows when a name needs more room than it was given.
-  list_->setColumnWidth(0, std::max(kNameWidth, list_->FittingWidth(0)));
   FollowSelection(-1, 0);
   if (keep) SelectItem(keep);
 }
 
 void DLG_MODIF_RUBRIQUES::FollowSelection(int row, quintptr item) {
   selected_ = row >= 0 ? reinterpret_cast<RUBRIQUE*>(item) : nullptr;
-  selection_->setText(selected_ ? Text(selected_->name) : QString());
+  selection_->SetFullText(selected_ ? Text(selected_->name) : QString());
   rename_->setEnabled(selected_ != nullptr);
   delete_->setEnabled(selected_ != nullptr);
 }

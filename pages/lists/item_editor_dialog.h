@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace scorvane {
 
+class ElidedLabel;
 class MY_LIST_CONTROL;
 
 class DLG_MODIF_RUBRIQUES : public QDialog {
@@ -49,7 +50,7 @@ class DLG_MODIF_RUBRIQUES : public QDialog {
   RUBRIQUE* selected_ = nullptr;
   MY_LIST_CONTROL* list_;
   QCheckBox* unused_only_;
-  QLabel* selection_;
+  ElidedLabel* selection_;
   QPushButton* rename_;
   QPushButton* delete_;
 };

@@ -10,6 +10,7 @@
 #include "base/catalogue/messages.h"
 #include "records/item_editing.h"
 #include "widgets/dialogs/message_boxes.h"
+#include "widgets/elided_label.h"
 #include "widgets/screen_colours.h"
 
 namespace scorvane {
@@ -71,9 +72,9 @@ DLG_RENOMMAGE::DLG_RENOMMAGE(const std::string& current_name, QWidget* parent)
   setObjectName(QStringLiteral("renameDialog"));
   setWindowTitle(tr("New name"));
   FillBackground(*this, ScreenColours::DialogBackground());
-  auto* current = new QLabel(QString::fromStdString(current_name), this);
+  auto* current = new ElidedLabel(this);
   current->setObjectName(QStringLiteral("currentName"));
-  current->setTextFormat(Qt::PlainText);
+  current->SetFullText(QString::fromStdString(current_name));
   name_->setText(QString::fromStdString(current_name));
   name_->selectAll();
   auto* form = new QFormLayout;

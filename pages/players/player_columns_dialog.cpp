@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "widgets/screen_colours.h"
@@ -15,56 +17,81 @@ struct Choice {
   int column;
 };
 
+#define COLUMN_TEXT(text) QT_TRANSLATE_NOOP("scorvane::DLG_COLONNES_JOUEURS", text)
+
 // The boxes in the order shown, with the column each one sets.
 constexpr Choice kMainChoices[] = {
-    {"Age", 5},
-    {"Année de naissance", 4},
-    {"Classement actuel", 8},
-    {"Classement futur prévu", DLG_COLONNES_JOUEURS::kFutureRankColumn},
-    {"Club", 6},
-    {"Commentaire", 16},
-    {"Compteur de joueurs", 0},
-    {"No de licence", 7},
-    {"Sexe", 1},
+    {COLUMN_TEXT("Age"), 5},
+    {COLUMN_TEXT("Year of birth"), 4},
+    {COLUMN_TEXT("Current ranking"), 8},
+    {COLUMN_TEXT("Expected future ranking"), DLG_COLONNES_JOUEURS::kFutureRankColumn},
+    {COLUMN_TEXT("Club"), 6},
+    {COLUMN_TEXT("Comment"), 16},
+    {COLUMN_TEXT("Player counter"), 0},
+    {COLUMN_TEXT("Licence number"), 7},
+    {COLUMN_TEXT("Sex"), 1},
 };
 constexpr Choice kContactChoices[] = {
-    {"Adresse", 10},       {"e-mail", 12},       {"Tél. personnel", 13},
-    {"Tél. portable", 15}, {"Tél. travail", 14}, {"Ville", 11},
+    {COLUMN_TEXT("Address"), 10},    {COLUMN_TEXT("e-mail"), 12},
+    {COLUMN_TEXT("Home phone"), 13}, {COLUMN_TEXT("Mobile phone"), 15},
+    {COLUMN_TEXT("Work phone"), 14}, {COLUMN_TEXT("Town"), 11},
 };
+// The owner's record against each player, all seasons.
+constexpr Choice kHeadToHeadChoices[] = {
+    {COLUMN_TEXT("Matches won against the player"), 17},
+    {COLUMN_TEXT("Matches lost against the player"), 18},
+};
+
+#undef COLUMN_TEXT
 
 }  // namespace
 
 DLG_COLONNES_JOUEURS::DLG_COLONNES_JOUEURS(std::vector<bool> shown, bool french_system,
                                            QWidget* parent)
     : QDialog(parent), shown_(std::move(shown)), boxes_(kColumnCount, nullptr) {
+  setObjectName(QStringLiteral("playerColumnsDialog"));
   shown_.resize(kColumnCount, false);
-  setWindowTitle(QStringLiteral("Informations à afficher pour les joueurs"));
+  setWindowTitle(tr("Information shown for the players"));
   FillBackground(*this, ScreenColours::DialogBackground());
 
   auto* main_group = new QGroupBox(this);
   auto* main_layout = new QVBoxLayout(main_group);
   for (const Choice& choice : kMainChoices)
-    AddBox(*main_layout, QString::fromUtf8(choice.text), choice.column);
-  auto* contact_group = new QGroupBox(QStringLiteral("Contacts"), this);
+    AddBox(*main_layout, choice.text, choice.column);
+  auto* contact_group = new QGroupBox(tr("Contacts"), this);
   auto* contact_layout = new QVBoxLayout(contact_group);
   for (const Choice& choice : kContactChoices)
-    AddBox(*contact_layout, QString::fromUtf8(choice.text), choice.column);
-  for (QGroupBox* group : {main_group, contact_group})
+    AddBox(*contact_layout, choice.text, choice.column);
+  auto* record_group = new QGroupBox(tr("Head-to-head"), this);
+  auto* record_layout = new QVBoxLayout(record_group);
+  for (const Choice& choice : kHeadToHeadChoices)
+    AddBox(*record_layout, choice.text, choice.column);
+  for (QGroupBox* group : {main_group, contact_group, record_group})
     FillBackground(*group, ScreenColours::DialogFrame());
   boxes_[kFutureRankColumn]->setVisible(french_system);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
+  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+  // The main boxes on the left, the contacts and the head-to-head counts
+  // beside them.
+  auto* side = new QVBoxLayout;
+  side->addWidget(contact_group);
+  side->addWidget(record_group);
+  side->addStretch();
+  auto* groups = new QHBoxLayout;
+  groups->addWidget(main_group);
+  groups->addLayout(side);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(main_group);
-  layout->addWidget(contact_group);
+  layout->addLayout(groups);
   layout->addWidget(buttons);
 }
 
-QCheckBox* DLG_COLONNES_JOUEURS::AddBox(QLayout& layout, const QString& text, int column) {
-  auto* box = new QCheckBox(text, layout.parentWidget());
+QCheckBox* DLG_COLONNES_JOUEURS::AddBox(QLayout& layout, const char* text, int column) {
+  auto* box = new QCheckBox(tr(text), layout.parentWidget());
   box->setChecked(shown_[static_cast<size_t>(column)]);
   layout.addWidget(box);
   boxes_[static_cast<size_t>(column)] = box;

@@ -14,8 +14,9 @@ class DLG_COLONNES_JOUEURS : public QDialog {
   Q_OBJECT
 
  public:
-  // The players list's columns.
-  static constexpr int kColumnCount = 17;
+  // The players list's columns: the seventeen of the directory and the
+  // two head-to-head counts.
+  static constexpr int kColumnCount = 19;
   static constexpr int kFirstNameColumn = 2;
   static constexpr int kSurnameColumn = 3;
   static constexpr int kFutureRankColumn = 9;
@@ -33,7 +34,7 @@ class DLG_COLONNES_JOUEURS : public QDialog {
                                                  bool french_system);
 
  private:
-  QCheckBox* AddBox(class QLayout& layout, const QString& text, int column);
+  QCheckBox* AddBox(class QLayout& layout, const char* text, int column);
 
   std::vector<bool> shown_;
   std::vector<QCheckBox*> boxes_;  // by column; null where a column has no box

@@ -50,7 +50,9 @@ DLG_EDIT_CLASSEMENTS::DLG_EDIT_CLASSEMENTS(PROJECT_DOC& document, JOUEUR& player
   list_->InsertColumn(0, tr("Date"), ColumnAlignment::kLeft, 70);
   list_->InsertColumn(1, tr("Rank"), ColumnAlignment::kLeft, 70);
   list_->InsertColumn(2, tr("Note"), ColumnAlignment::kLeft, 135);
-  // The note takes whatever width the dialog gives the list.
+  // Dates and rankings are shown whole, headings too; the note takes
+  // whatever width the dialog gives the list.
+  list_->SetColumnsFollowContents(true);
   list_->horizontalHeader()->setStretchLastSection(true);
 
   auto* side = new QVBoxLayout;

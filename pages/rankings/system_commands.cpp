@@ -24,8 +24,8 @@ void ManageRankingSystems(QWidget* parent) {
   DLG_SELECTION_SYSCLASS::Manage(parent);
 }
 
-SYSTEME_CLASSEMENT* ChooseRankingSystem(QWidget* parent) {
-  return DLG_SELECTION_SYSCLASS::Choose(parent);
+SYSTEME_CLASSEMENT* ChooseRankingSystem(QWidget* parent, const SYSTEME_CLASSEMENT* current) {
+  return DLG_SELECTION_SYSCLASS::Choose(parent, current);
 }
 
 bool EnterNewRanking(QWidget* parent, CLASSEMENT_DATE& entry) {

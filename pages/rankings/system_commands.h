@@ -24,8 +24,10 @@ bool ChangeDocumentSystem(PROJECT_DOC& document, QWidget* parent);
 void ManageRankingSystems(QWidget* parent);
 
 // The selection of a system: the system chosen (a built-in, or a user's
-// system held in a working system of the registry), or null on Cancel.
-SYSTEME_CLASSEMENT* ChooseRankingSystem(QWidget* parent);
+// system held in a working system of the registry), or null on Cancel. The
+// list opens on `current` when it is given.
+SYSTEME_CLASSEMENT* ChooseRankingSystem(QWidget* parent,
+                                        const SYSTEME_CLASSEMENT* current = nullptr);
 
 // One ranking at a date, starting from a new entry (today, the worst
 // ranking of the active system, no note); `entry` receives it on OK.

@@ -188,8 +188,8 @@ void DLG_EDITION_SYSCLASS::accept() {
   }
   const SYSTEME_CLASSEMENT system = BuildSystem(definition, edited_);
   if (!MayWriteFile(system)) return;
-  if (!system.WriteFile()) {
-    MessageBoxes::Warn(this, QString::fromUtf8(Msg(572)));
+  if (std::string why; !system.WriteFile(&why)) {
+    MessageBoxes::Warn(this, QString::fromUtf8(Msg(572)) + u'\n' + QString::fromStdString(why));
     return;
   }
   saved_title_ = system.Title();

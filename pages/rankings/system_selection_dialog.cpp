@@ -125,8 +125,10 @@ DLG_SELECTION_SYSCLASS::DLG_SELECTION_SYSCLASS(Mode mode, QWidget* parent)
   Rebuild();
 }
 
-SYSTEME_CLASSEMENT* DLG_SELECTION_SYSCLASS::Choose(QWidget* parent) {
+SYSTEME_CLASSEMENT* DLG_SELECTION_SYSCLASS::Choose(QWidget* parent,
+                                                   const SYSTEME_CLASSEMENT* current) {
   DLG_SELECTION_SYSCLASS dialog(Mode::kSelection, parent);
+  if (current) dialog.SelectLine(dialog.LineOf(*current));
   if (dialog.exec() != QDialog::Accepted) return nullptr;
   return dialog.Chosen();
 }
@@ -163,6 +165,18 @@ void DLG_SELECTION_SYSCLASS::SelectLine(int line) {
   // the list was filled anew is followed here.
   if (list_->FirstSelectedRow() != selected_ || line < 0)
     FollowSelection(list_->FirstSelectedRow());
+}
+
+int DLG_SELECTION_SYSCLASS::LineOf(const SYSTEME_CLASSEMENT& system) const {
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    const AvailableSystem& line = lines_[i];
+    const bool same =
+        line.built_in ? line.system == &system ||
+                            (system.HasCodeName() && line.system->CodeName() == system.CodeName())
+                      : !system.HasCodeName() && line.title == system.Title();
+    if (same) return static_cast<int>(i);
+  }
+  return -1;
 }
 
 void DLG_SELECTION_SYSCLASS::FollowSelection(int row) {

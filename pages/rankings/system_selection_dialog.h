@@ -28,7 +28,8 @@ class DLG_SELECTION_SYSCLASS : public QDialog {
   // Selection form: the system chosen, or null when the dialog was
   // cancelled. A user's system is read into a free working system of the
   // registry, which holds it until the caller makes it pending or active.
-  static SYSTEME_CLASSEMENT* Choose(QWidget* parent);
+  // The line of `current`, when given and listed, is selected at first.
+  static SYSTEME_CLASSEMENT* Choose(QWidget* parent, const SYSTEME_CLASSEMENT* current = nullptr);
   // Management form.
   static void Manage(QWidget* parent);
 
@@ -40,6 +41,9 @@ class DLG_SELECTION_SYSCLASS : public QDialog {
   const std::vector<AvailableSystem>& Lines() const { return lines_; }
   // Selects a line (-1: none), as a click does.
   void SelectLine(int line);
+  // The line that gives `system` (the same built-in, or the user's file of
+  // its title), or -1.
+  int LineOf(const SYSTEME_CLASSEMENT& system) const;
   // Fills the list again (after a system was saved or deleted); `title`:
   // the user's system to select then, if listed.
   void Rebuild(const std::string& title = {});

@@ -135,7 +135,11 @@ void DLG_VISU_RENCONTRES::HeadingClicked(int column) {
 void DLG_VISU_RENCONTRES::OpenRow(int row) {
   if (row < 0 || row >= list_->RowCount() || !Opener()) return;
   RENCONTRE* match = MatchOfItem(list_->ItemData(row));
-  if (match && Opener()(this, *match)) Fill();
+  if (!match) return;
+  RENCONTRE* changed = Opener()(this, *match);
+  if (!changed) return;
+  if (changed != match) matches_.Replace(match, changed);
+  Fill();
 }
 
 void DLG_VISU_RENCONTRES::Fill() {

@@ -25,9 +25,10 @@ class DLG_VISU_RENCONTRES : public QDialog {
   Q_OBJECT
 
  public:
-  // Opens the match of a row for editing; true when the user changed it
-  // (the viewer then shows every row again from the matches).
-  using MatchOpener = std::function<bool(QWidget* parent, RENCONTRE& match)>;
+  // Opens the match of a row for editing: the match as it stands after the
+  // user changed it (another record when singles became doubles), or null
+  // when nothing changed. The viewer then shows every row again.
+  using MatchOpener = std::function<RENCONTRE*(QWidget* parent, RENCONTRE& match)>;
   // The hook the match dialog installs. Until one is installed a double
   // click opens nothing.
   static void SetMatchOpener(MatchOpener opener);

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "base/catalogue/messages.h"
+#include "pages/matches/match_entry_flow.h"
 #include "ranking/ranking_registry.h"
 #include "shell/app/language.h"
 #include "shell/app/recent_files.h"
@@ -13,6 +14,7 @@
 #include "shell/app/tip_dialog.h"
 #include "shell/app/welcome_dialog.h"
 #include "shell/window/main_window.h"
+#include "widgets/app_images.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/settings.h"
@@ -65,6 +67,8 @@ bool Program::Prepare() {
   SetCurrentLocale(&locale_);
   SetUserPrompt(&prompt_);
   SetCurrentDocument(document_.get());
+  AppImages::Load();
+  InstallMatchViewerOpener();
 
   if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 16) {
     MessageBoxes::Warn(nullptr, CatalogueText(135));
@@ -114,13 +118,16 @@ bool Program::WelcomeLoop() {
 }
 
 bool Program::Start(const StartupOptions& options) {
+  exit_code_ = 1;
   if (!Prepare()) return false;
   if (!options.file.isEmpty()) {
     if (!session_->OpenPath(options.file)) return false;
   } else if (!WelcomeLoop()) {
+    exit_code_ = 0;
     return false;
   }
   OpenMainWindow(options.splash_allowed);
+  exit_code_ = 0;
   return true;
 }
 

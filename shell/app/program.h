@@ -40,8 +40,12 @@ class Program {
   bool WelcomeLoop();
   // Prepare, then the command-line file or the welcome loop, then the main
   // window (with the splash and the tip of the day when allowed). False:
-  // the process ends without a window.
+  // the process ends without a window, with ExitCode().
   bool Start(const StartupOptions& options);
+  // After a failed start: 1 when the program could not go on (the file of
+  // the command line could not be opened, no language), 0 when the user
+  // chose to quit; scripts tell them apart.
+  int ExitCode() const { return exit_code_; }
 
   PROJECT_DOC& Document() { return *document_; }
   DocumentSession& Session() { return *session_; }
@@ -57,6 +61,7 @@ class Program {
   QtLocaleFormat locale_;
   DialogPrompt prompt_;
   std::unique_ptr<MainWindow> window_;
+  int exit_code_ = 0;
 };
 
 }  // namespace scorvane

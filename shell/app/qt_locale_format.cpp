@@ -26,7 +26,8 @@ std::string QtLocaleFormat::Number(const std::string& plain) const {
 std::string QtLocaleFormat::Currency(const std::string& plain) const {
   bool ok = false;
   const double value = QString::fromStdString(plain).toDouble(&ok);
-  if (!ok) return LocaleFormat::Currency(plain);
+  // Text the locale cannot read is shown as it is.
+  if (!ok) return plain;
   return locale_.toCurrencyString(value, QString::fromStdString(CurrencySymbol()), 2).toStdString();
 }
 

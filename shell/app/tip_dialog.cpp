@@ -34,8 +34,15 @@ TipDialog::TipDialog(const QString& program_folder, bool french_system, QWidget*
   tip_->setTextFormat(Qt::PlainText);
   tip_->setMinimumSize(360, 90);
   tip_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The stored position could not be used: said here, while the tips start
+  // again from the first one below.
+  notice_ = new QLabel(panel);
+  notice_->setObjectName(QStringLiteral("tipNotice"));
+  notice_->setWordWrap(true);
+  notice_->hide();
   auto* text_column = new QVBoxLayout;
   text_column->addWidget(heading_);
+  text_column->addWidget(notice_);
   text_column->addWidget(tip_, 1);
   auto* panel_layout = new QHBoxLayout(panel);
   panel_layout->addWidget(bulb);
@@ -68,7 +75,10 @@ TipDialog::TipDialog(const QString& program_folder, bool french_system, QWidget*
     tip_->setText(QString::fromUtf8(Msg(55)));
     next_->setEnabled(false);
   } else {
-    if (tips_.PositionFailed()) tip_->setText(QString::fromUtf8(Msg(56)));
+    if (tips_.PositionFailed()) {
+      notice_->setText(QString::fromUtf8(Msg(56)));
+      notice_->show();
+    }
     NextTip();
   }
   Retranslate();
@@ -86,6 +96,10 @@ bool TipDialog::ShowAtStartUp() {
 
 QString TipDialog::TipText() const {
   return tip_->text();
+}
+
+QString TipDialog::NoticeText() const {
+  return notice_->text();
 }
 
 void TipDialog::NextTip() {

@@ -22,6 +22,8 @@ class TipDialog : public QDialog {
   ~TipDialog() override;
 
   QString TipText() const;
+  // What went wrong with the tips file, shown above the tip; empty when nothing.
+  QString NoticeText() const;
   // Whether tips are shown at start-up ("Tip"/"StartUp" is 0).
   static bool ShowAtStartUp();
 
@@ -40,6 +42,7 @@ class TipDialog : public QDialog {
   bool file_missing_ = false;
   QLabel* heading_;
   QLabel* tip_;
+  QLabel* notice_;
   QCheckBox* show_at_start_;
   QPushButton* next_;
   QPushButton* close_;

@@ -17,7 +17,8 @@ class DialogPrompt : public UserPrompt {
   DialogPrompt();
   ~DialogPrompt() override;
 
-  // The window the dialogs are centred on (may be null).
+  // The window the dialogs stand over (may be null); a dialog running when
+  // a question is asked takes its place.
   void SetParentWindow(QWidget* parent) { parent_ = parent; }
 
   bool AskYesNo(const std::string& text, Style style) override;
@@ -27,6 +28,8 @@ class DialogPrompt : public UserPrompt {
   int32_t AskReplacementRanking(const std::string& old_text) override;
 
  private:
+  QWidget* Parent() const;
+
   QWidget* parent_ = nullptr;
   // One yes / no dialog kept for the whole run and reused.
   std::unique_ptr<DLG_QUEST_OUI_NON> yes_no_;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
@@ -38,11 +39,8 @@ DocumentSession::DocumentSession(PROJECT_DOC& document, QString program_folder)
 bool DocumentSession::OpenPath(const QString& path) {
   const FileResult result = document_.Read(ToFsPath(path));
   if (!result.ok()) {
-    QString message = QString::fromStdString(result.Message());
-    if (result.status == FileResult::Status::kFileError) {
-      message = tr("Cannot open the file %1:\n%2").arg(QDir::toNativeSeparators(path), message);
-    }
-    MessageBoxes::Warn(parent_, message);
+    // The reason of a file error names the file.
+    MessageBoxes::Warn(parent_, QString::fromStdString(result.Message()));
     return false;
   }
   QSettings store = settings::User();
@@ -102,29 +100,44 @@ bool DocumentSession::SaveTo(const QString& path) {
                                     .arg(QString::fromStdString(encoded.result.Message())));
     return false;
   }
-  if (!encoded.replaced_texts.empty()) {
-    QStringList texts;
-    for (const std::string& text : encoded.replaced_texts)
-      texts << QStringLiteral("  ") + QString::fromStdString(text);
-    const QString question =
-        tr("Some characters cannot be stored in a Scorvane file and will be saved as \"?\" in:\n"
-           "%1\n\nSave anyway?")
-            .arg(texts.join(u'\n'));
-    if (MessageBoxes::Ask(parent_, question, MessageBoxes::Buttons::kOkCancel) !=
-        MessageBoxes::Answer::kOk) {
-      return false;
-    }
+  if (!encoded.replaced_texts.empty() &&
+      MessageBoxes::Ask(parent_, ReplacedTextsQuestion(encoded.replaced_texts),
+                        MessageBoxes::Buttons::kOkCancel) != MessageBoxes::Answer::kOk) {
+    return false;
   }
   const FileResult result = document_.Write(ToFsPath(path), encoded);
   if (!result.ok()) {
-    MessageBoxes::Warn(parent_, tr("The document could not be saved to %1:\n%2")
-                                    .arg(QDir::toNativeSeparators(path),
-                                         QString::fromStdString(result.Message())));
+    // The reason names the file.
+    MessageBoxes::Warn(
+        parent_,
+        tr("The document was not saved:\n%1").arg(QString::fromStdString(result.Message())));
     return false;
   }
   QSettings store = settings::User();
   RecentFiles::Add(store, path);
   return true;
+}
+
+QString DocumentSession::ReplacedTextsQuestion(const std::vector<std::string>& texts) {
+  // A few examples on a line each, cut when long, so that the question stays
+  // a small box whatever the document holds.
+  constexpr size_t kExamples = 3;
+  constexpr int kExampleLength = 60;
+  QStringList lines;
+  for (size_t i = 0; i < std::min(kExamples, texts.size()); ++i) {
+    QString text = QString::fromStdString(texts[i]).simplified();
+    if (text.size() > kExampleLength) {
+      int cut = kExampleLength - 1;
+      if (text.at(cut - 1).isHighSurrogate()) --cut;
+      text = text.left(cut) + QChar(0x2026);
+    }
+    lines << QStringLiteral("  ") + text;
+  }
+  if (texts.size() > kExamples)
+    lines << QStringLiteral("  ") + tr("... and %1 more").arg(texts.size() - kExamples);
+  return tr("Some characters cannot be stored in a Scorvane file and will be saved as \"?\" in:\n"
+            "%1\n\nSave anyway?")
+      .arg(lines.join(u'\n'));
 }
 
 bool DocumentSession::SaveModified() {

@@ -40,6 +40,9 @@ class DocumentSession : public QObject {
   bool SaveAs();
   // Writes to `path`; tells first when some characters cannot be stored.
   bool SaveTo(const QString& path);
+  // That question: the first texts concerned, cut when long, and how many
+  // more there are.
+  static QString ReplacedTextsQuestion(const std::vector<std::string>& texts);
 
   // Before the changes would be lost: Yes saves, No goes on, Cancel stops.
   // True when the action in progress may go on.

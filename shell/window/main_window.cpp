@@ -1,6 +1,7 @@
 #include "shell/window/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "records/document.h"
 #include "records/season.h"
 #include "shell/window/document_session.h"
+#include "shell/window/lock_indicators.h"
 #include "shell/window/navigation_bar.h"
 #include "shell/window/navigation_pane.h"
 #include "shell/window/page_rules.h"
@@ -42,13 +44,7 @@ MainWindow::MainWindow(DocumentSession& session, QString program_folder, PageFra
   CreateMenus();
   CreateToolBars();
 
-  caps_ = new QLabel(QStringLiteral("CAP"), this);
-  num_ = new QLabel(QStringLiteral("NUM"), this);
-  scroll_ = new QLabel(QStringLiteral("SCRL"), this);
-  for (QLabel* indicator : {caps_, num_, scroll_}) {
-    indicator->setEnabled(false);
-    statusBar()->addPermanentWidget(indicator);
-  }
+  locks_ = new LockIndicators(*statusBar());
 
   splitter_ = new QSplitter(Qt::Horizontal, this);
   splitter_->setObjectName(QStringLiteral("splitter"));
@@ -101,6 +97,8 @@ MainWindow::MainWindow(DocumentSession& session, QString program_folder, PageFra
   resize(1100, 760);
   QSettings store = settings::User();
   restoreState(store.value(settings::kToolbars).toByteArray());
+  Command(QStringLiteral("actionStatusBar"))
+      ->setChecked(store.value(settings::kStatusBarShown, true).toBool());
   InitialUpdate();
 }
 
@@ -116,12 +114,10 @@ void MainWindow::LoadSettings() {
   QSettings store = settings::User();
   ScreenColours::Load(store);
   Currency::SetCurrent(settings::ReadInt(store, settings::kCurrencyInUse, Currency::Current()));
-  bool ok = false;
-  const double euro =
-      store.value(settings::kEuroValue, QString::asprintf("%f", Currency::EuroValue()))
-          .toString()
-          .toDouble(&ok);
-  if (ok) Currency::SetEuroValue(euro);
+  // A value that is no euro value the program can use leaves the default.
+  const QString euro = store.value(settings::kEuroValue).toString();
+  if (const auto value = Currency::ReadEuroValue(euro.toStdString()))
+    Currency::SetEuroValue(*value);
 }
 
 void MainWindow::StoreSettings() {
@@ -189,6 +185,25 @@ void MainWindow::RunZone(int zone) {
   }
 }
 
+void MainWindow::SwitchPane() {
+  // Two panes: the next one and the previous one are the same.
+  QWidget* focus = QApplication::focusWidget();
+  if (focus && frame_->isAncestorOf(focus)) {
+    pane_->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  PageView* page = frame_->CurrentView();
+  if (!page) return;
+  QWidget* target = page;
+  for (QWidget* child : page->findChildren<QWidget*>()) {
+    if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus)) {
+      target = child;
+      break;
+    }
+  }
+  target->setFocus(Qt::OtherFocusReason);
+}
+
 void MainWindow::ChoosePageFromList(int index) {
   if (PageListChoiceShowsPage(index, frame_->CurrentPage())) ShowPage(PageOfListEntry(index));
 }
@@ -211,6 +226,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   QSettings store = settings::User();
   store.setValue(settings::kToolbars, saveState());
+  store.setValue(settings::kStatusBarShown, !statusBar()->isHidden());
   event->accept();
 }
 

@@ -1,7 +1,6 @@
 // The main window: menus and tool bars, the navigation pane on the left and
 // the page frame on the right, the title that tells which document and page
-// are shown, and every command of the program (those whose dialogs come
-// later say so when chosen).
+// are shown, and every command of the program.
 #pragma once
 
 #include <QMainWindow>
@@ -20,6 +19,7 @@ class QSplitter;
 namespace scorvane {
 
 class DocumentSession;
+class LockIndicators;
 class NavigationBar;
 class NavigationPane;
 class PagePrinter;
@@ -65,6 +65,9 @@ class MainWindow : public QMainWindow {
   void RebuildRecentMenu();
 
   void RunZone(int zone);
+  // F6 and Shift+F6: the keyboard goes from the navigation pane to the page
+  // and back.
+  void SwitchPane();
   void ChoosePageFromList(int index);
   void ChooseSeason(QComboBox& list, int index);
   void UpdateCommands();
@@ -96,12 +99,12 @@ class MainWindow : public QMainWindow {
   void ChooseFrameColour();
   void RestoreColours();
   void SwitchLanguage();
+  void ChooseDisplayCurrency();
   void ShowHelp();
   void ShowContextHelp();
   void ShowTip();
   void ShowAbout();
   void ShowServiceOdds();
-  void NotYetAvailable();
   void ChangeRankingSystem();
   void RankingSystems();
   void EditRankingHistory();
@@ -124,9 +127,7 @@ class MainWindow : public QMainWindow {
   QMenu* view_menu_ = nullptr;
   QMenu* tools_menu_ = nullptr;
   QMenu* help_menu_ = nullptr;
-  QLabel* caps_ = nullptr;
-  QLabel* num_ = nullptr;
-  QLabel* scroll_ = nullptr;
+  LockIndicators* locks_ = nullptr;
 };
 
 }  // namespace scorvane

@@ -14,6 +14,7 @@
 #include <QToolBar>
 
 #include "base/catalogue/messages.h"
+#include "pages/finances/currency_dialog.h"
 #include "pages/lists/item_editor_dialog.h"
 #include "pages/rankings/ranking_history_dialog.h"
 #include "pages/rankings/system_commands.h"
@@ -108,12 +109,15 @@ void MainWindow::CreateCommands() {
   AddCommand("actionChangeRankingSystem", &MainWindow::ChangeRankingSystem);
   AddCommand("actionRankingSystems", &MainWindow::RankingSystems);
   AddCommand("actionRankingHistory", &MainWindow::EditRankingHistory);
-  AddCommand("actionCurrency", &MainWindow::NotYetAvailable)->setShortcut(Qt::SHIFT | Qt::Key_M);
+  AddCommand("actionCurrency", &MainWindow::ChooseDisplayCurrency)
+      ->setShortcut(Qt::SHIFT | Qt::Key_M);
 
   AddCommand("actionHelp", &MainWindow::ShowHelp)->setShortcut(QKeySequence::HelpContents);
   AddCommand("actionContextHelp", &MainWindow::ShowContextHelp)
       ->setShortcut(Qt::SHIFT | Qt::Key_F1);
   AddCommand("actionTip", &MainWindow::ShowTip);
+  AddCommand("actionNextPane", &MainWindow::SwitchPane)->setShortcut(Qt::Key_F6);
+  AddCommand("actionPreviousPane", &MainWindow::SwitchPane)->setShortcut(Qt::SHIFT | Qt::Key_F6);
   AddCommand("actionAbout", &MainWindow::ShowAbout);
 
   Command("actionNew")->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
@@ -197,7 +201,8 @@ void MainWindow::CreateMenus() {
   help_menu_->addAction(Command(QStringLiteral("actionTip")));
   help_menu_->addSeparator();
   help_menu_->addAction(Command(QStringLiteral("actionAbout")));
-  addAction(Command(QStringLiteral("actionContextHelp")));
+  for (const char* name : {"actionContextHelp", "actionNextPane", "actionPreviousPane"})
+    addAction(Command(QLatin1String(name)));
 }
 
 void MainWindow::CreateToolBars() {
@@ -269,6 +274,8 @@ void MainWindow::Retranslate() {
       {"actionCurrency", tr("&Currency in use")},
       {"actionHelp", tr("&Help")},
       {"actionContextHelp", tr("Help on this page")},
+      {"actionNextPane", tr("Next pane")},
+      {"actionPreviousPane", tr("Previous pane")},
       {"actionTip", tr("&Tip of the day")},
       {"actionAbout", tr("&About Scorvane...")},
   };
@@ -423,6 +430,14 @@ void MainWindow::RestoreColours() {
   if (PageView* page = frame_->CurrentView()) page->update();
 }
 
+// Stored amounts never change; the pages that show money show it again.
+void MainWindow::ChooseDisplayCurrency() {
+  if (!ChooseCurrency(this)) return;
+  for (const int page : {PageView::kFinances, PageView::kOwnPage}) {
+    if (PageView* view = frame_->Page(page)) view->Refresh();
+  }
+}
+
 void MainWindow::SwitchLanguage() {
   QSettings store = settings::User();
   if (!LanguageSwitch::Instance().Toggle(store)) MessageBoxes::Warn(this, CatalogueText(48));
@@ -466,10 +481,6 @@ void MainWindow::EditRankingHistory() {
 
 void MainWindow::ShowServiceOdds() {
   ShowServiceCalculator(this);
-}
-
-void MainWindow::NotYetAvailable() {
-  MessageBoxes::Inform(this, tr("This command comes in a later version of Scorvane."));
 }
 
 }  // namespace scorvane

@@ -22,6 +22,9 @@ bool AskNewDocumentQuestions(QWidget* parent, PROJECT_DOC& document) {
   // The season the season question made, so that coming back to that
   // question asks for it again instead of adding a second season.
   SAISON_JOUEUR* season_made = nullptr;
+  // Once a system was chosen the document holds it: coming back to the
+  // system question shows it selected.
+  bool system_chosen = false;
   NewDocumentStep step = NewDocumentStep::kOwner;
   for (;;) {
     switch (step) {
@@ -31,8 +34,10 @@ bool AskNewDocumentQuestions(QWidget* parent, PROJECT_DOC& document) {
         break;
 
       case NewDocumentStep::kSystem:
-        if (SYSTEME_CLASSEMENT* chosen = ChooseRankingSystem(parent)) {
+        if (SYSTEME_CLASSEMENT* chosen =
+                ChooseRankingSystem(parent, system_chosen ? &ActiveSystem() : nullptr)) {
           Registry().SetActive(chosen);
+          system_chosen = true;
           step = NewDocumentStep::kSeason;
         } else {
           step = NewDocumentStep::kOwner;

@@ -165,6 +165,24 @@ TEST_F(OwnerOperationsTest, DeletingASeasonWithYesToAllAsksOnceForEachKind) {
   EXPECT_EQ(prompt.asked.size(), 3u);
 }
 
+TEST_F(OwnerOperationsTest, DestroyingSeveralPlayersAtOnceKeepsTheOthersInTheirOrder) {
+  std::vector<JOUEUR*> players;
+  for (const char* name : {"A", "B", "C", "D", "E"})
+    players.push_back(NewPlayer(name, "N"));
+  Doc().SetModifiedFlag(false);
+  JOUEUR stranger;  // not in the list: ignored
+  ScriptedPrompt prompt;
+  EXPECT_EQ(Owner().DestroyPlayers({players[0], players[2], &stranger, players[4]}), 3);
+  EXPECT_TRUE(prompt.asked.empty());
+  EXPECT_TRUE(Doc().IsModified());
+  // Added at the front: the list read D, B.
+  EXPECT_EQ(std::vector<JOUEUR*>(Owner().Players().begin(), Owner().Players().end()),
+            (std::vector<JOUEUR*>{players[3], players[1]}));
+  Doc().SetModifiedFlag(false);
+  EXPECT_EQ(Owner().DestroyPlayers({}), 0);
+  EXPECT_FALSE(Doc().IsModified());
+}
+
 TEST_F(OwnerOperationsTest, TheFriendlyGroupIsFoundOrMadeOnce) {
   EPREUVE* group = Owner().GetFriendlyGroup();
   EXPECT_EQ(group->Name(), "Friendly Matches");

@@ -30,7 +30,10 @@ void PaintListCell(QPainter& painter, const QRect& cell, const CellLook& look) {
   painter.save();
   painter.setClipRect(cell, Qt::IntersectClip);
   painter.fillRect(cell, look.background);
-  QRect text_area = cell.adjusted(kListTextMargin, 0, -kListTextMargin, 0);
+  const QRect laid_out = look.span_width > 0 ? QRect(cell.left() - look.span_offset, cell.top(),
+                                                     look.span_width, cell.height())
+                                             : cell;
+  QRect text_area = laid_out.adjusted(kListTextMargin, 0, -kListTextMargin, 0);
   if (!look.image.isNull()) {
     const QSize size = look.image.deviceIndependentSize().toSize();
     const QPoint top_left(text_area.left(), cell.top() + (cell.height() - size.height()) / 2);

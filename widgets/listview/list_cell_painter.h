@@ -35,10 +35,16 @@ struct CellLook {
   QColor background;
   QColor foreground;
   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+  // A group heading that runs across the whole row: the cell shows its
+  // part of a text laid out over `span_width` pixels starting
+  // `span_offset` pixels before the cell's left edge. 0: the cell alone.
+  int span_offset = 0;
+  int span_width = 0;
 };
 
 // Fills the cell, draws the image (if any) then the text on one line,
-// clipped to the cell and shortened with an ellipsis when it does not fit.
+// clipped to the cell and shortened with an ellipsis when it does not fit
+// (the cell, or the whole row for a spanning heading).
 void PaintListCell(QPainter& painter, const QRect& cell, const CellLook& look);
 
 // Draws every cell of the list through PaintListCell.

@@ -3,11 +3,22 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
+#include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 #include <optional>
 
+#include "widgets/listview/column_fitting.h"
+
 namespace scorvane {
+namespace {
+
+// Columns that follow their contents keep at least this width.
+constexpr int kLeastColumnWidth = 40;
+
+}  // namespace
 
 MY_LIST_CONTROL::MY_LIST_CONTROL(bool multiple_selection, bool row_height_from_font,
                                  QWidget* parent)
@@ -56,10 +67,14 @@ void MY_LIST_CONTROL::SetDefaultColours(const Rgb& a, const Rgb& b) {
 
 void MY_LIST_CONTROL::InsertColumn(int index, const QString& title, ColumnAlignment alignment,
                                    int width) {
+  needed_widths_.clear();
   index = std::clamp(index, 0, ColumnCount());
   model_.InsertColumn(index, title, alignment);
   if (width < 0) width = QFontMetrics(ListRowFont()).horizontalAdvance(title) + 15;
   setColumnWidth(index, width);
+  given_widths_.insert(
+      given_widths_.begin() + std::min<size_t>(static_cast<size_t>(index), given_widths_.size()),
+      width);
 }
 
 int MY_LIST_CONTROL::FittingWidth(int column) const {
@@ -92,7 +107,54 @@ int MY_LIST_CONTROL::FittingWidth(int column) const {
   return width;
 }
 
+void MY_LIST_CONTROL::SetColumnsFollowContents(bool follow) {
+  if (follow == columns_follow_contents_) return;
+  columns_follow_contents_ = follow;
+  if (follow) {
+    // Measured once per change of rows; a resize only shares the room again.
+    connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
+      needed_widths_.clear();
+      FitColumns();
+    });
+    FitColumns();
+  }
+}
+
+void MY_LIST_CONTROL::FitColumns() {
+  std::vector<int> shown = ShownColumnsInOrder();
+  if (needed_widths_.size() != static_cast<size_t>(ColumnCount())) {
+    needed_widths_.assign(static_cast<size_t>(ColumnCount()), 0);
+    for (int column : shown) {
+      const auto at = static_cast<size_t>(column);
+      needed_widths_[at] = std::max(FittingWidth(column), given_widths_[at]);
+    }
+  }
+  std::vector<int> needed;
+  for (int column : shown)
+    needed.push_back(needed_widths_[static_cast<size_t>(column)]);
+  // The vertical scroll bar takes its room from the viewport once it shows.
+  int available = viewport()->width();
+  if (!verticalScrollBar()->isVisible() && verticalHeader()->length() > viewport()->height() &&
+      viewport()->height() > 0)
+    available -= verticalScrollBar()->sizeHint().width();
+  const std::vector<int> widths = FitColumnWidths(needed, available, kLeastColumnWidth);
+  for (size_t i = 0; i < shown.size(); ++i)
+    setColumnWidth(shown[i], widths[i]);
+}
+
+QString MY_LIST_CONTROL::CutCellText(int row, int column) const {
+  const QString text = model_.Text(row, column);
+  if (text.isEmpty()) return {};
+  const CellLook look = CellLookAt(row, column);
+  int room = columnWidth(column) - 2 * kListTextMargin;
+  if (!look.image.isNull())
+    room -= look.image.deviceIndependentSize().toSize().width() + kListTextMargin;
+  return QFontMetrics(look.font).horizontalAdvance(text) > room ? text : QString();
+}
+
 void MY_LIST_CONTROL::RemoveAllColumns() {
+  needed_widths_.clear();
+  given_widths_.clear();
   model_.RemoveAllColumns();
 }
 
@@ -129,6 +191,11 @@ void MY_LIST_CONTROL::ClearGroupColours() {
 
 void MY_LIST_CONTROL::AddGroupColours(const GROUPE_LISTE& pair) {
   model_.AddGroupColours(pair);
+  viewport()->update();
+}
+
+void MY_LIST_CONTROL::SetGroupHeadingsSpanRow(bool span) {
+  headings_span_row_ = span;
   viewport()->update();
 }
 
@@ -176,7 +243,7 @@ void MY_LIST_CONTROL::SetShowSelectionAlways(bool always) {
 
 void MY_LIST_CONTROL::ApplyColumns(const ListColumnModel& columns) {
   model_.RemoveAllRows();
-  model_.RemoveAllColumns();
+  RemoveAllColumns();
   for (int i = 0; i < columns.Count(); ++i) {
     const ListColumn& column = columns.Column(i);
     InsertColumn(i, QString::fromStdString(column.title), column.alignment, column.width);
@@ -221,11 +288,21 @@ std::vector<int> MY_LIST_CONTROL::ShownColumnsInOrder() const {
 
 CellLook MY_LIST_CONTROL::CellLookAt(int row, int column) const {
   CellLook look;
-  look.text = model_.Text(row, column);
-  const int image = model_.data(model_.index(row, column), ListModel::kImageRole).toInt();
+  int content_column = column;
+  if (headings_span_row_ && model_.IsGroupStartRow(row)) {
+    // Every cell of the heading shows its own slice of one text laid out
+    // from the row's first shown column to its last.
+    content_column = 0;
+    for (const int shown : ShownColumnsInOrder()) {
+      if (shown == column) look.span_offset = look.span_width;
+      look.span_width += columnWidth(shown);
+    }
+  }
+  look.text = model_.Text(row, content_column);
+  const int image = model_.data(model_.index(row, content_column), ListModel::kImageRole).toInt();
   if (image >= 0 && image < images_.size()) look.image = images_[image];
   look.font = model_.RowFont(row);
-  look.alignment = model_.Alignment(column) == ColumnAlignment::kCentre
+  look.alignment = model_.Alignment(content_column) == ColumnAlignment::kCentre
                        ? Qt::AlignHCenter | Qt::AlignVCenter
                        : Qt::AlignLeft | Qt::AlignVCenter;
   const bool highlighted =
@@ -249,6 +326,24 @@ void MY_LIST_CONTROL::focusInEvent(QFocusEvent* event) {
 void MY_LIST_CONTROL::focusOutEvent(QFocusEvent* event) {
   QTableView::focusOutEvent(event);
   viewport()->update();
+}
+
+void MY_LIST_CONTROL::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  if (columns_follow_contents_) FitColumns();
+}
+
+bool MY_LIST_CONTROL::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QModelIndex index = indexAt(help->pos());
+  const QString cut = index.isValid() ? CutCellText(index.row(), index.column()) : QString();
+  if (cut.isEmpty()) {
+    QToolTip::hideText();
+  } else {
+    QToolTip::showText(help->globalPos(), cut, viewport(), visualRect(index));
+  }
+  return true;
 }
 
 void MY_LIST_CONTROL::CheckSelection() {

@@ -39,6 +39,17 @@ class MY_LIST_CONTROL : public QTableView {
   int ColumnCount() const { return model_.columnCount(); }
   // The width a column needs to show its heading and its texts uncut.
   int FittingWidth(int column) const;
+  // Columns that follow their contents: whenever the rows are replaced and
+  // whenever the list is resized, every shown column takes the width its
+  // heading and texts need (at least the width it was inserted with),
+  // within the width the list shows (the widest giving up room first, see
+  // FitColumnWidths). Off by default: the list pages keep the widths their
+  // columns were given.
+  void SetColumnsFollowContents(bool follow);
+  void FitColumns();
+  // The whole text of a cell drawn cut for lack of room (shown as the
+  // cell's tooltip), or empty when the cell shows all of it.
+  QString CutCellText(int row, int column) const;
 
   // Rows.
   int InsertItem(int row, const QString& text, int image = -1, quintptr item = 0);
@@ -58,6 +69,9 @@ class MY_LIST_CONTROL : public QTableView {
   void AddGroupStart(int row);
   void ClearGroupColours();
   void AddGroupColours(const GROUPE_LISTE& pair);
+  // Group heading rows show the text and image of their column 0 across
+  // the whole row, whichever columns are shown and in whatever order.
+  void SetGroupHeadingsSpanRow(bool span);
 
   // Images shown in cells (by index), 24 x 16 pixels.
   void SetImageList(QList<QPixmap> images);
@@ -99,6 +113,8 @@ class MY_LIST_CONTROL : public QTableView {
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
   void CheckSelection();
@@ -109,8 +125,14 @@ class MY_LIST_CONTROL : public QTableView {
   bool row_height_from_font_;
   int row_height_ = 0;
   bool show_selection_always_ = false;
+  bool headings_span_row_ = false;
   int reported_row_ = -1;
   QList<QPixmap> images_;
+  bool columns_follow_contents_ = false;
+  // The widths the columns were inserted with, and what each column needs
+  // (never less), measured when the rows last changed.
+  std::vector<int> given_widths_;
+  std::vector<int> needed_widths_;
 };
 
 }  // namespace scorvane

@@ -31,16 +31,20 @@ QString ListPrintout::PrintTitle() const {
   return title_ ? title_() : QString();
 }
 
+int ListPrintout::LogicalWidth() const {
+  if (logical_width_ > 0) return logical_width_;
+  int items_width = 0;
+  for (int column : list_.ShownColumnsInOrder())
+    items_width += list_.columnWidth(column);
+  return items_width + 12 * std::max(1, QFontMetrics(ListRowFont()).averageCharWidth());
+}
+
 ListPrintout::Scale ListPrintout::ScaleFor(const QPainter& painter, const QRectF& area) const {
   Scale scale;
   // Horizontally the list's width plus twelve average characters fills the
   // printable width (or half of it); vertically screen inches become
   // printer inches.
-  int items_width = 0;
-  for (int column : list_.ShownColumnsInOrder())
-    items_width += list_.columnWidth(column);
-  const int logical_width =
-      items_width + 12 * std::max(1, QFontMetrics(ListRowFont()).averageCharWidth());
+  const int logical_width = LogicalWidth();
   const double target_width = half_ == Half::kWhole ? area.width() : area.width() / 2;
   scale.x = target_width / logical_width;
   if (half_ == Half::kRight) scale.left = area.width() / 2;
@@ -87,17 +91,17 @@ void ListPrintout::PaintHeadings(QPainter& painter, const std::vector<int>& colu
   }
 }
 
-void ListPrintout::PaintPage(QPainter& painter, const QRectF& area, int index) {
-  if (index < 0 || index >= static_cast<int>(first_rows_.size())) return;
+double ListPrintout::RowHeightOn(const QPainter& painter, const QRectF& area) const {
+  return ScaleFor(painter, area).y * list_.RowHeight();
+}
+
+void ListPrintout::PaintRows(QPainter& painter, const QRectF& area, double top, int first,
+                             int end) const {
   const Scale scale = ScaleFor(painter, area);
   const std::vector<int> columns = list_.ShownColumnsInOrder();
-  const int first = first_rows_[static_cast<size_t>(index)];
-  const int end = index + 1 < static_cast<int>(first_rows_.size())
-                      ? first_rows_[static_cast<size_t>(index) + 1]
-                      : list_.RowCount();
   painter.save();
   painter.setClipRect(area, Qt::IntersectClip);
-  painter.translate(area.left() + scale.left, area.top());
+  painter.translate(area.left() + scale.left, top);
   painter.scale(scale.x, scale.y);
   PaintHeadings(painter, columns);
   const int height = list_.RowHeight();
@@ -111,6 +115,15 @@ void ListPrintout::PaintPage(QPainter& painter, const QRectF& area, int index) {
     }
   }
   painter.restore();
+}
+
+void ListPrintout::PaintPage(QPainter& painter, const QRectF& area, int index) {
+  if (index < 0 || index >= static_cast<int>(first_rows_.size())) return;
+  const int first = first_rows_[static_cast<size_t>(index)];
+  const int end = index + 1 < static_cast<int>(first_rows_.size())
+                      ? first_rows_[static_cast<size_t>(index) + 1]
+                      : list_.RowCount();
+  PaintRows(painter, area, area.top(), first, end);
 }
 
 }  // namespace scorvane

@@ -22,10 +22,21 @@ class ListPrintout : public Printable {
   ListPrintout(const MY_LIST_CONTROL& list, std::function<QString()> title);
 
   void SetHalf(Half half) { half_ = half; }
+  // The width, in screen pixels, that the printable width stands for: the
+  // list's columns plus twelve average characters unless set (lists printed
+  // one under the other share the widest one's, so their texts match).
+  int LogicalWidth() const;
+  void SetLogicalWidth(int width) { logical_width_ = width; }
 
   QString PrintTitle() const override;
   int Paginate(QPainter& painter, const QRectF& area) override;
   void PaintPage(QPainter& painter, const QRectF& area, int index) override;
+
+  // For a list printed among other content on pages of `area`: the height
+  // of one row (and of the column headings) in the painter's units, and
+  // the headings with rows [first, end) painted from `top` down.
+  double RowHeightOn(const QPainter& painter, const QRectF& area) const;
+  void PaintRows(QPainter& painter, const QRectF& area, double top, int first, int end) const;
 
   // The first row of every page of the last layout.
   const std::vector<int>& PageFirstRows() const { return first_rows_; }
@@ -43,6 +54,7 @@ class ListPrintout : public Printable {
   const MY_LIST_CONTROL& list_;
   std::function<QString()> title_;
   Half half_ = Half::kWhole;
+  int logical_width_ = 0;
   std::vector<int> first_rows_{0};
   int rows_per_page_ = 1;
 };

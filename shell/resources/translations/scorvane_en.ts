@@ -141,6 +141,13 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_COLONNES_PALMARES</name>
+    <message>
+        <source>Columns shown</source>
+        <translation>Columns shown</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_DOC_INFO</name>
     <message>
         <source>Information about the current document</source>
@@ -296,6 +303,25 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_JOUEURS_SEMBLABLES</name>
+    <message>
+        <source>Similar player</source>
+        <translation>Similar player</translation>
+    </message>
+    <message>
+        <source>It is the same player!</source>
+        <translation>It is the same player!</translation>
+    </message>
+    <message>
+        <source>Different player</source>
+        <translation>Different player</translation>
+    </message>
+    <message>
+        <source>Show that player</source>
+        <translation>Show that player</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_MODIF_RUBRIQUES</name>
     <message>
         <source>Show</source>
@@ -316,6 +342,25 @@
     <message>
         <source>Cancel all</source>
         <translation>Cancel all</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_NOUVELLE_RENCONTRE</name>
+    <message>
+        <source>Creating a new match</source>
+        <translation>Creating a new match</translation>
+    </message>
+    <message>
+        <source>Choose the event of the new match (double-click on it):</source>
+        <translation>Choose the event of the new match (double-click on it):</translation>
+    </message>
+    <message>
+        <source>Add the new match to the season's &amp;friendly matches</source>
+        <translation>Add the new match to the season's &amp;friendly matches</translation>
+    </message>
+    <message>
+        <source>Add a &amp;new event to the season to add the match to it</source>
+        <translation>Add a &amp;new event to the season to add the match to it</translation>
     </message>
 </context>
 <context>
@@ -468,6 +513,215 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_SAISIE_EPREUVE</name>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>The event</source>
+        <translation>The event</translation>
+    </message>
+    <message>
+        <source>Corporate</source>
+        <translation>Corporate</translation>
+    </message>
+    <message>
+        <source>Event &amp;name</source>
+        <translation>Event &amp;name</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Age category</source>
+        <translation>Age category</translation>
+    </message>
+    <message>
+        <source>Homologation</source>
+        <translation>Homologation</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>Event won</source>
+        <translation>Event won</translation>
+    </message>
+    <message>
+        <source>Best ranking of the event (having lost)</source>
+        <translation>Best ranking of the event (having lost)</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;End</source>
+        <translation>&amp;End</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>Prize money</source>
+        <translation>Prize money</translation>
+    </message>
+    <message>
+        <source>Entry fee</source>
+        <translation>Entry fee</translation>
+    </message>
+    <message>
+        <source>Travel costs</source>
+        <translation>Travel costs</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>Prizes</translation>
+    </message>
+    <message>
+        <source>Comments on how the event went</source>
+        <translation>Comments on how the event went</translation>
+    </message>
+    <message>
+        <source>Create a season first: matches and events are entered in a season.</source>
+        <translation>Create a season first: matches and events are entered in a season.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_SAISIE_JOUEUR</name>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Town</translation>
+    </message>
+    <message>
+        <source>Home phone</source>
+        <translation>Home phone</translation>
+    </message>
+    <message>
+        <source>Mobile phone</source>
+        <translation>Mobile phone</translation>
+    </message>
+    <message>
+        <source>Work phone</source>
+        <translation>Work phone</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>See the matches played</source>
+        <translation>See the matches played</translation>
+    </message>
+    <message>
+        <source>Ranking evolution</source>
+        <translation>Ranking evolution</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_SAISIE_RENCONTRE</name>
+    <message>
+        <source>Match</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Date</translation>
+    </message>
+    <message>
+        <source>&amp;Event...</source>
+        <translation>&amp;Event...</translation>
+    </message>
+    <message>
+        <source>&amp;Place</source>
+        <translation>&amp;Place</translation>
+    </message>
+    <message>
+        <source>S&amp;urface</source>
+        <translation>S&amp;urface</translation>
+    </message>
+    <message>
+        <source>&amp;Indoor court</source>
+        <translation>&amp;Indoor court</translation>
+    </message>
+    <message>
+        <source>Dou&amp;bles</source>
+        <translation>Dou&amp;bles</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>&amp;Victory</source>
+        <translation>&amp;Victory</translation>
+    </message>
+    <message>
+        <source>Defea&amp;t</source>
+        <translation>Defea&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Score</source>
+        <translation>&amp;Score</translation>
+    </message>
+    <message>
+        <source>Retirement</source>
+        <translation>Retirement</translation>
+    </message>
+    <message>
+        <source>Excused W.O.</source>
+        <translation>Excused W.O.</translation>
+    </message>
+    <message>
+        <source>Not excused W.O.</source>
+        <translation>Not excused W.O.</translation>
+    </message>
+    <message>
+        <source>New FFT rules</source>
+        <translation>New FFT rules</translation>
+    </message>
+    <message>
+        <source>4 games/set</source>
+        <translation>4 games/set</translation>
+    </message>
+    <message>
+        <source>no ad.</source>
+        <translation>no ad.</translation>
+    </message>
+    <message>
+        <source>3rd set: tie-break</source>
+        <translation>3rd set: tie-break</translation>
+    </message>
+    <message>
+        <source>no let</source>
+        <translation>no let</translation>
+    </message>
+    <message>
+        <source>General comment</source>
+        <translation>General comment</translation>
+    </message>
+    <message>
+        <source>My strong points in the match</source>
+        <translation>My strong points in the match</translation>
+    </message>
+    <message>
+        <source>My weak points in the match</source>
+        <translation>My weak points in the match</translation>
+    </message>
+    <message>
+        <source>This match is already open.</source>
+        <translation>This match is already open.</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_SAISIE_UTILISATEUR</name>
     <message>
         <source>Your description</source>
@@ -496,6 +750,49 @@
     <message>
         <source>Club</source>
         <translation>Club</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_SELECTION_JOUEUR</name>
+    <message>
+        <source>Select a player</source>
+        <translation>Select a player</translation>
+    </message>
+    <message>
+        <source>Contacts only</source>
+        <translation>Contacts only</translation>
+    </message>
+    <message>
+        <source>Players of my club only</source>
+        <translation>Players of my club only</translation>
+    </message>
+    <message>
+        <source>First names</source>
+        <translation>First names</translation>
+    </message>
+    <message>
+        <source>Surnames</source>
+        <translation>Surnames</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Ascending</translation>
+    </message>
+    <message>
+        <source>&amp;Go to</source>
+        <translation>&amp;Go to</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Sort by:</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>Selection :</source>
+        <translation>Selection :</translation>
     </message>
 </context>
 <context>
@@ -562,12 +859,6 @@
 <context>
     <name>scorvane::DocumentSession</name>
     <message>
-        <source>Cannot open the file %1:
-%2</source>
-        <translation>Cannot open the file %1:
-%2</translation>
-    </message>
-    <message>
         <source>Zezovu files (*.ten)</source>
         <translation>Zezovu files (*.ten)</translation>
     </message>
@@ -588,18 +879,16 @@ Save anyway?</source>
 Save anyway?</translation>
     </message>
     <message>
-        <source>The document could not be saved to %1:
-%2</source>
-        <translation>The document could not be saved to %1:
-%2</translation>
-    </message>
-    <message>
         <source>Untitled</source>
         <translation>Untitled</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... and %1 more</translation>
     </message>
 </context>
 <context>
@@ -853,6 +1142,14 @@ Save anyway?</translation>
         <source>My ranking &amp;history...</source>
         <translation>My ranking &amp;history...</translation>
     </message>
+    <message>
+        <source>Next pane</source>
+        <translation>Next pane</translation>
+    </message>
+    <message>
+        <source>Previous pane</source>
+        <translation>Previous pane</translation>
+    </message>
 </context>
 <context>
     <name>scorvane::NavigationBar</name>
@@ -909,6 +1206,120 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>scorvane::PAGE_GRAPHIQUES</name>
+    <message>
+        <source>Reset filters</source>
+        <translation>Reset filters</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Copy as text</source>
+        <translation>Copy as text</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_PALMARES</name>
+    <message>
+        <source>New &amp;match</source>
+        <translation>New &amp;match</translation>
+    </message>
+    <message>
+        <source>&amp;New event</source>
+        <translation>&amp;New event</translation>
+    </message>
+    <message>
+        <source>&amp;Columns shown</source>
+        <translation>&amp;Columns shown</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Sort the matches</source>
+        <translation>Sort the matches</translation>
+    </message>
+    <message>
+        <source>By win or loss</source>
+        <translation>By win or loss</translation>
+    </message>
+    <message>
+        <source>By date</source>
+        <translation>By date</translation>
+    </message>
+    <message>
+        <source>By ranking</source>
+        <translation>By ranking</translation>
+    </message>
+    <message>
+        <source>By future ranking</source>
+        <translation>By future ranking</translation>
+    </message>
+    <message>
+        <source>By event</source>
+        <translation>By event</translation>
+    </message>
+    <message>
+        <source>By first name</source>
+        <translation>By first name</translation>
+    </message>
+    <message>
+        <source>By surname</source>
+        <translation>By surname</translation>
+    </message>
+    <message>
+        <source>In ascending order</source>
+        <translation>In ascending order</translation>
+    </message>
+    <message>
+        <source>In descending order</source>
+        <translation>In descending order</translation>
+    </message>
+    <message>
+        <source>Edit the match</source>
+        <translation>Edit the match</translation>
+    </message>
+    <message>
+        <source>Delete the match</source>
+        <translation>Delete the match</translation>
+    </message>
+    <message>
+        <source>Delete the selected matches</source>
+        <translation>Delete the selected matches</translation>
+    </message>
+    <message>
+        <source>Add a match to the event</source>
+        <translation>Add a match to the event</translation>
+    </message>
+    <message>
+        <source>Edit the event</source>
+        <translation>Edit the event</translation>
+    </message>
+    <message>
+        <source>Delete the event</source>
+        <translation>Delete the event</translation>
+    </message>
+    <message>
+        <source>Columns shown</source>
+        <translation>Columns shown</translation>
+    </message>
+    <message>
+        <source>New match</source>
+        <translation>New match</translation>
+    </message>
+    <message>
+        <source>New event</source>
+        <translation>New event</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::PAGE_PERSO</name>
     <message>
         <source>Edit &amp;description</source>
@@ -936,6 +1347,108 @@ Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>scorvane::PAGE_PROPRIETE_JOUEUR</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonymous</translation>
+    </message>
+    <message>
+        <source>Left-handed</source>
+        <translation>Left-handed</translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;List</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Details</translation>
+    </message>
+    <message>
+        <source>&amp;First name</source>
+        <translation>&amp;First name</translation>
+    </message>
+    <message>
+        <source>Sur&amp;name</source>
+        <translation>Sur&amp;name</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Year of birth</translation>
+    </message>
+    <message>
+        <source>Strengths</source>
+        <translation>Strengths</translation>
+    </message>
+    <message>
+        <source>Weaknesses</source>
+        <translation>Weaknesses</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comment</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_SAISON</name>
+    <message>
+        <source>Singles</source>
+        <translation>Singles</translation>
+    </message>
+    <message>
+        <source>Doubles</source>
+        <translation>Doubles</translation>
+    </message>
+    <message>
+        <source>Friendly</source>
+        <translation>Friendly</translation>
+    </message>
+    <message>
+        <source>Individual championship</source>
+        <translation>Individual championship</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation>Tournament</translation>
+    </message>
+    <message>
+        <source>Corporate</source>
+        <translation>Corporate</translation>
+    </message>
+    <message>
+        <source>Homologated matches</source>
+        <translation>Homologated matches</translation>
+    </message>
+    <message>
+        <source>Non homologated competition</source>
+        <translation>Non homologated competition</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Copy as text</source>
+        <translation>Copy as text</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::PagePrinter</name>
     <message>
         <source>PDF files (*.pdf)</source>
@@ -955,6 +1468,50 @@ Save anyway?</translation>
     <message>
         <source>This page comes in a later version of Scorvane.</source>
         <translation>This page comes in a later version of Scorvane.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::StatisticsFilterPanel</name>
+    <message>
+        <source>Only the matches played between</source>
+        <translation>Only the matches played between</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between two dates</comment>
+        <translation>and</translation>
+    </message>
+    <message>
+        <source>Opponents</source>
+        <translation>Opponents</translation>
+    </message>
+    <message>
+        <source>For a doubles, keep the match if</source>
+        <translation>For a doubles, keep the match if</translation>
+    </message>
+    <message>
+        <source>Only the opponents aged on the day of the match between</source>
+        <translation>Only the opponents aged on the day of the match between</translation>
+    </message>
+    <message>
+        <source>years and</source>
+        <translation>years and</translation>
+    </message>
+    <message>
+        <source>years (left out without an age)</source>
+        <translation>years (left out without an age)</translation>
+    </message>
+    <message>
+        <source>Only</source>
+        <translation>Only</translation>
+    </message>
+    <message>
+        <source>Only if ranked between</source>
+        <translation>Only if ranked between</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>and</translation>
     </message>
 </context>
 <context>

@@ -141,6 +141,13 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_COLONNES_PALMARES</name>
+    <message>
+        <source>Columns shown</source>
+        <translation>Colonnes affichées</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_DOC_INFO</name>
     <message>
         <source>Information about the current document</source>
@@ -296,6 +303,25 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_JOUEURS_SEMBLABLES</name>
+    <message>
+        <source>Similar player</source>
+        <translation>Joueur semblable</translation>
+    </message>
+    <message>
+        <source>It is the same player!</source>
+        <translation>C'est le même joueur !</translation>
+    </message>
+    <message>
+        <source>Different player</source>
+        <translation>Joueur différent</translation>
+    </message>
+    <message>
+        <source>Show that player</source>
+        <translation>Voir le joueur en question</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_MODIF_RUBRIQUES</name>
     <message>
         <source>Show</source>
@@ -316,6 +342,25 @@
     <message>
         <source>Cancel all</source>
         <translation>Tout annuler</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_NOUVELLE_RENCONTRE</name>
+    <message>
+        <source>Creating a new match</source>
+        <translation>Création d'une nouvelle rencontre</translation>
+    </message>
+    <message>
+        <source>Choose the event of the new match (double-click on it):</source>
+        <translation>Choisissez l'épreuve de la nouvelle rencontre (double-cliquez dessus) :</translation>
+    </message>
+    <message>
+        <source>Add the new match to the season's &amp;friendly matches</source>
+        <translation>Ajouter la nouvelle rencontre aux rencontres &amp;amicales de la saison</translation>
+    </message>
+    <message>
+        <source>Add a &amp;new event to the season to add the match to it</source>
+        <translation>Ajouter une &amp;nouvelle épreuve à la saison pour y ajouter la rencontre</translation>
     </message>
 </context>
 <context>
@@ -468,6 +513,215 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_SAISIE_EPREUVE</name>
+    <message>
+        <source>Event</source>
+        <translation>Epreuve</translation>
+    </message>
+    <message>
+        <source>The event</source>
+        <translation>L'épreuve</translation>
+    </message>
+    <message>
+        <source>Corporate</source>
+        <translation>Corporatif</translation>
+    </message>
+    <message>
+        <source>Event &amp;name</source>
+        <translation>&amp;Nom de l'épreuve</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Age category</source>
+        <translation>Catégorie d'âge</translation>
+    </message>
+    <message>
+        <source>Homologation</source>
+        <translation>Homologation</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Event won</source>
+        <translation>Épreuve remportée</translation>
+    </message>
+    <message>
+        <source>Best ranking of the event (having lost)</source>
+        <translation>Meilleur clst de l'épreuve (ayant perdu)</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Début</translation>
+    </message>
+    <message>
+        <source>&amp;End</source>
+        <translation>&amp;Fin</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Prize money</source>
+        <translation>Somme gagnée</translation>
+    </message>
+    <message>
+        <source>Entry fee</source>
+        <translation>Engagement</translation>
+    </message>
+    <message>
+        <source>Travel costs</source>
+        <translation>Frais pour déplacements</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>Lots</translation>
+    </message>
+    <message>
+        <source>Comments on how the event went</source>
+        <translation>Commentaires sur le déroulement de l'épreuve</translation>
+    </message>
+    <message>
+        <source>Create a season first: matches and events are entered in a season.</source>
+        <translation>Créez d'abord une saison : les rencontres et les épreuves se saisissent dans une saison.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_SAISIE_JOUEUR</name>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Home phone</source>
+        <translation>Tél. domicile</translation>
+    </message>
+    <message>
+        <source>Mobile phone</source>
+        <translation>Tél. portable</translation>
+    </message>
+    <message>
+        <source>Work phone</source>
+        <translation>Tél. bureau</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>See the matches played</source>
+        <translation>Voir les rencontres disputées</translation>
+    </message>
+    <message>
+        <source>Ranking evolution</source>
+        <translation>Évolution du classement</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_SAISIE_RENCONTRE</name>
+    <message>
+        <source>Match</source>
+        <translation>Rencontre</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Date</translation>
+    </message>
+    <message>
+        <source>&amp;Event...</source>
+        <translation>É&amp;preuve...</translation>
+    </message>
+    <message>
+        <source>&amp;Place</source>
+        <translation>&amp;Lieu</translation>
+    </message>
+    <message>
+        <source>S&amp;urface</source>
+        <translation>S&amp;urface</translation>
+    </message>
+    <message>
+        <source>&amp;Indoor court</source>
+        <translation>Court &amp;couvert</translation>
+    </message>
+    <message>
+        <source>Dou&amp;bles</source>
+        <translation>Dou&amp;ble</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>&amp;Victory</source>
+        <translation>&amp;Victoire</translation>
+    </message>
+    <message>
+        <source>Defea&amp;t</source>
+        <translation>Dé&amp;faite</translation>
+    </message>
+    <message>
+        <source>&amp;Score</source>
+        <translation>&amp;Score</translation>
+    </message>
+    <message>
+        <source>Retirement</source>
+        <translation>Abandon</translation>
+    </message>
+    <message>
+        <source>Excused W.O.</source>
+        <translation>W.O. excusé</translation>
+    </message>
+    <message>
+        <source>Not excused W.O.</source>
+        <translation>W.O. non excusé</translation>
+    </message>
+    <message>
+        <source>New FFT rules</source>
+        <translation>Nouvelles règles FFT</translation>
+    </message>
+    <message>
+        <source>4 games/set</source>
+        <translation>4 jeux/set</translation>
+    </message>
+    <message>
+        <source>no ad.</source>
+        <translation>no ad.</translation>
+    </message>
+    <message>
+        <source>3rd set: tie-break</source>
+        <translation>3e set: tie-brk</translation>
+    </message>
+    <message>
+        <source>no let</source>
+        <translation>pas de let</translation>
+    </message>
+    <message>
+        <source>General comment</source>
+        <translation>Commentaire général</translation>
+    </message>
+    <message>
+        <source>My strong points in the match</source>
+        <translation>Mes points forts dans la rencontre</translation>
+    </message>
+    <message>
+        <source>My weak points in the match</source>
+        <translation>Mes points faibles dans la rencontre</translation>
+    </message>
+    <message>
+        <source>This match is already open.</source>
+        <translation>Cette rencontre est déjà ouverte.</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_SAISIE_UTILISATEUR</name>
     <message>
         <source>Your description</source>
@@ -496,6 +750,49 @@
     <message>
         <source>Club</source>
         <translation>Club</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_SELECTION_JOUEUR</name>
+    <message>
+        <source>Select a player</source>
+        <translation>Sélection d'un joueur</translation>
+    </message>
+    <message>
+        <source>Contacts only</source>
+        <translation>Contacts seulement</translation>
+    </message>
+    <message>
+        <source>Players of my club only</source>
+        <translation>Joueurs de mon club seulement</translation>
+    </message>
+    <message>
+        <source>First names</source>
+        <translation>Prénoms</translation>
+    </message>
+    <message>
+        <source>Surnames</source>
+        <translation>Noms</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>&amp;Go to</source>
+        <translation>&amp;Atteindre</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Trier par :</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>dans</translation>
+    </message>
+    <message>
+        <source>Selection :</source>
+        <translation>Sélection :</translation>
     </message>
 </context>
 <context>
@@ -562,12 +859,6 @@
 <context>
     <name>scorvane::DocumentSession</name>
     <message>
-        <source>Cannot open the file %1:
-%2</source>
-        <translation>Impossible d'ouvrir le fichier %1 :
-%2</translation>
-    </message>
-    <message>
         <source>Zezovu files (*.ten)</source>
         <translation>Fichiers Zezovu (*.ten)</translation>
     </message>
@@ -588,18 +879,16 @@ Save anyway?</source>
 Enregistrer quand même ?</translation>
     </message>
     <message>
-        <source>The document could not be saved to %1:
-%2</source>
-        <translation>Le document n'a pas pu être enregistré dans %1 :
-%2</translation>
-    </message>
-    <message>
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
         <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 autres</translation>
     </message>
 </context>
 <context>
@@ -853,6 +1142,14 @@ Enregistrer quand même ?</translation>
         <source>My ranking &amp;history...</source>
         <translation>Mon &amp;historique de classements...</translation>
     </message>
+    <message>
+        <source>Next pane</source>
+        <translation>Volet suivant</translation>
+    </message>
+    <message>
+        <source>Previous pane</source>
+        <translation>Volet précédent</translation>
+    </message>
 </context>
 <context>
     <name>scorvane::NavigationBar</name>
@@ -909,6 +1206,120 @@ Enregistrer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>scorvane::PAGE_GRAPHIQUES</name>
+    <message>
+        <source>Reset filters</source>
+        <translation>Réinitialiser les filtres</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Copy as text</source>
+        <translation>Copier comme texte</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_PALMARES</name>
+    <message>
+        <source>New &amp;match</source>
+        <translation>Nouvelle &amp;rencontre</translation>
+    </message>
+    <message>
+        <source>&amp;New event</source>
+        <translation>&amp;Nouvelle épreuve</translation>
+    </message>
+    <message>
+        <source>&amp;Columns shown</source>
+        <translation>&amp;Colonnes affichées</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Épreuves</translation>
+    </message>
+    <message>
+        <source>Sort the matches</source>
+        <translation>Arranger les rencontres</translation>
+    </message>
+    <message>
+        <source>By win or loss</source>
+        <translation>Par victoire ou défaite</translation>
+    </message>
+    <message>
+        <source>By date</source>
+        <translation>Par date</translation>
+    </message>
+    <message>
+        <source>By ranking</source>
+        <translation>Par classement</translation>
+    </message>
+    <message>
+        <source>By future ranking</source>
+        <translation>Par classement futur</translation>
+    </message>
+    <message>
+        <source>By event</source>
+        <translation>Par épreuve</translation>
+    </message>
+    <message>
+        <source>By first name</source>
+        <translation>Par prénom</translation>
+    </message>
+    <message>
+        <source>By surname</source>
+        <translation>Par nom</translation>
+    </message>
+    <message>
+        <source>In ascending order</source>
+        <translation>Par ordre croissant</translation>
+    </message>
+    <message>
+        <source>In descending order</source>
+        <translation>Par ordre décroissant</translation>
+    </message>
+    <message>
+        <source>Edit the match</source>
+        <translation>Editer la rencontre</translation>
+    </message>
+    <message>
+        <source>Delete the match</source>
+        <translation>Supprimer la rencontre</translation>
+    </message>
+    <message>
+        <source>Delete the selected matches</source>
+        <translation>Supprimer les rencontres sélectionnées</translation>
+    </message>
+    <message>
+        <source>Add a match to the event</source>
+        <translation>Ajouter une rencontre à l'épreuve</translation>
+    </message>
+    <message>
+        <source>Edit the event</source>
+        <translation>Editer l'épreuve</translation>
+    </message>
+    <message>
+        <source>Delete the event</source>
+        <translation>Supprimer l'épreuve</translation>
+    </message>
+    <message>
+        <source>Columns shown</source>
+        <translation>Colonnes affichées</translation>
+    </message>
+    <message>
+        <source>New match</source>
+        <translation>Nouvelle rencontre</translation>
+    </message>
+    <message>
+        <source>New event</source>
+        <translation>Nouvelle épreuve</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::PAGE_PERSO</name>
     <message>
         <source>Edit &amp;description</source>
@@ -936,6 +1347,108 @@ Enregistrer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>scorvane::PAGE_PROPRIETE_JOUEUR</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonyme</translation>
+    </message>
+    <message>
+        <source>Left-handed</source>
+        <translation>Gaucher</translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Détails</translation>
+    </message>
+    <message>
+        <source>&amp;First name</source>
+        <translation>&amp;Prénom</translation>
+    </message>
+    <message>
+        <source>Sur&amp;name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Année de naissance</translation>
+    </message>
+    <message>
+        <source>Strengths</source>
+        <translation>Points forts</translation>
+    </message>
+    <message>
+        <source>Weaknesses</source>
+        <translation>Points faibles</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_SAISON</name>
+    <message>
+        <source>Singles</source>
+        <translation>Simples</translation>
+    </message>
+    <message>
+        <source>Doubles</source>
+        <translation>Doubles</translation>
+    </message>
+    <message>
+        <source>Friendly</source>
+        <translation>Amical</translation>
+    </message>
+    <message>
+        <source>Individual championship</source>
+        <translation>Champ. individuel</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Par équipe</translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation>En tournoi</translation>
+    </message>
+    <message>
+        <source>Corporate</source>
+        <translation>Corporatif</translation>
+    </message>
+    <message>
+        <source>Homologated matches</source>
+        <translation>Rencontres FFT</translation>
+    </message>
+    <message>
+        <source>Non homologated competition</source>
+        <translation>Compétition non FFT</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Copy as text</source>
+        <translation>Copier comme texte</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::PagePrinter</name>
     <message>
         <source>PDF files (*.pdf)</source>
@@ -955,6 +1468,50 @@ Enregistrer quand même ?</translation>
     <message>
         <source>This page comes in a later version of Scorvane.</source>
         <translation>Cette page arrive dans une prochaine version de Scorvane.</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::StatisticsFilterPanel</name>
+    <message>
+        <source>Only the matches played between</source>
+        <translation>Retenir seulement les rencontres jouées entre le</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between two dates</comment>
+        <translation>et le</translation>
+    </message>
+    <message>
+        <source>Opponents</source>
+        <translation>Adversaires</translation>
+    </message>
+    <message>
+        <source>For a doubles, keep the match if</source>
+        <translation>Pour un double, retenir la rencontre si</translation>
+    </message>
+    <message>
+        <source>Only the opponents aged on the day of the match between</source>
+        <translation>Seulement les adversaires agés le jour de la rencontre entre</translation>
+    </message>
+    <message>
+        <source>years and</source>
+        <translation>ans et</translation>
+    </message>
+    <message>
+        <source>years (left out without an age)</source>
+        <translation>ans (exclus si pas d'âge)</translation>
+    </message>
+    <message>
+        <source>Only</source>
+        <translation>Seulement</translation>
+    </message>
+    <message>
+        <source>Only if ranked between</source>
+        <translation>Seulement si classés entre</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
     </message>
 </context>
 <context>

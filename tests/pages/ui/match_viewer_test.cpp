@@ -117,7 +117,7 @@ class MatchViewerTest : public WindowFixture {
     DLG_VISU_RENCONTRES::SetMatchOpener([&opened](QWidget*, RENCONTRE& match) {
       opened = &match;
       match.Result().SetScore("7/6 7/6");
-      return true;
+      return &match;
     });
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, row.center());

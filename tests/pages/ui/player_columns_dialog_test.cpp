@@ -1,6 +1,6 @@
-// Guards the players' column chooser: one box per optional column, the
-// future-rank box only under the French system, OK returns the flags and
-// Cancel changes nothing.
+// Guards the players' column chooser: one box per optional column (the
+// head-to-head counts included), the future-rank box only under the French
+// system, OK returns the flags and Cancel changes nothing.
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -45,20 +45,22 @@ class PlayerColumnsDialogTest : public WindowFixture {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("column");
     QTest::newRow("age") << QStringLiteral("Age") << 5;
-    QTest::newRow("birth year") << QStringLiteral("Année de naissance") << 4;
-    QTest::newRow("rank") << QStringLiteral("Classement actuel") << 8;
-    QTest::newRow("future rank") << QStringLiteral("Classement futur prévu") << 9;
+    QTest::newRow("birth year") << QStringLiteral("Year of birth") << 4;
+    QTest::newRow("rank") << QStringLiteral("Current ranking") << 8;
+    QTest::newRow("future rank") << QStringLiteral("Expected future ranking") << 9;
     QTest::newRow("club") << QStringLiteral("Club") << 6;
-    QTest::newRow("comment") << QStringLiteral("Commentaire") << 16;
-    QTest::newRow("count") << QStringLiteral("Compteur de joueurs") << 0;
-    QTest::newRow("licence") << QStringLiteral("No de licence") << 7;
-    QTest::newRow("sex") << QStringLiteral("Sexe") << 1;
-    QTest::newRow("address") << QStringLiteral("Adresse") << 10;
+    QTest::newRow("comment") << QStringLiteral("Comment") << 16;
+    QTest::newRow("count") << QStringLiteral("Player counter") << 0;
+    QTest::newRow("licence") << QStringLiteral("Licence number") << 7;
+    QTest::newRow("sex") << QStringLiteral("Sex") << 1;
+    QTest::newRow("address") << QStringLiteral("Address") << 10;
     QTest::newRow("e-mail") << QStringLiteral("e-mail") << 12;
-    QTest::newRow("home phone") << QStringLiteral("Tél. personnel") << 13;
-    QTest::newRow("portable") << QStringLiteral("Tél. portable") << 15;
-    QTest::newRow("work phone") << QStringLiteral("Tél. travail") << 14;
-    QTest::newRow("town") << QStringLiteral("Ville") << 11;
+    QTest::newRow("home phone") << QStringLiteral("Home phone") << 13;
+    QTest::newRow("portable") << QStringLiteral("Mobile phone") << 15;
+    QTest::newRow("work phone") << QStringLiteral("Work phone") << 14;
+    QTest::newRow("town") << QStringLiteral("Town") << 11;
+    QTest::newRow("won") << QStringLiteral("Matches won against the player") << 17;
+    QTest::newRow("lost") << QStringLiteral("Matches lost against the player") << 18;
   }
   void EachBoxSetsItsColumn() {
     QFETCH(QString, text);
@@ -74,17 +76,17 @@ class PlayerColumnsDialogTest : public WindowFixture {
     QCOMPARE(dialog.ShownFlags(), expected);
   }
 
-  void ShowsTheCurrentFlagsInTwoGroups() {
+  void ShowsTheCurrentFlagsInThreeGroups() {
     std::vector<bool> shown = AllShown(false);
     shown[5] = shown[11] = true;
     DLG_COLONNES_JOUEURS dialog(shown, true);
     QVERIFY(Box(dialog, QStringLiteral("Age"))->isChecked());
-    QVERIFY(Box(dialog, QStringLiteral("Ville"))->isChecked());
+    QVERIFY(Box(dialog, QStringLiteral("Town"))->isChecked());
     QVERIFY(!Box(dialog, QStringLiteral("Club"))->isChecked());
-    QVERIFY(Box(dialog, QStringLiteral("Prénom")) == nullptr);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Informations à afficher pour les joueurs"));
-    QCOMPARE(dialog.findChildren<QCheckBox*>().size(), 15);
-    QCOMPARE(dialog.findChildren<QGroupBox*>().size(), 2);
+    QVERIFY(Box(dialog, QStringLiteral("First name")) == nullptr);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Information shown for the players"));
+    QCOMPARE(dialog.findChildren<QCheckBox*>().size(), 17);
+    QCOMPARE(dialog.findChildren<QGroupBox*>().size(), 3);
     // A short list of flags is completed with hidden columns.
     std::vector<bool> completed = AllShown(false);
     completed[0] = completed[1] = completed[2] = completed[3] = true;
@@ -96,16 +98,16 @@ class PlayerColumnsDialogTest : public WindowFixture {
     shown[9] = true;
     DLG_COLONNES_JOUEURS other(shown, /*french_system=*/false);
     other.show();
-    QVERIFY(!Box(other, QStringLiteral("Classement futur prévu"))->isVisible());
+    QVERIFY(!Box(other, QStringLiteral("Expected future ranking"))->isVisible());
     // The hidden box leaves the column's flag as it was.
     QVERIFY(other.ShownFlags()[9]);
     DLG_COLONNES_JOUEURS french(shown, true);
     french.show();
-    QVERIFY(Box(french, QStringLiteral("Classement futur prévu"))->isVisible());
+    QVERIFY(Box(french, QStringLiteral("Expected future ranking"))->isVisible());
   }
 
   void OkReturnsTheFlagsCancelNothing() {
-    UntickInNextModal(QStringLiteral("Sexe"), QDialogButtonBox::Ok);
+    UntickInNextModal(QStringLiteral("Sex"), QDialogButtonBox::Ok);
     std::vector<bool> expected = AllShown(true);
     expected[1] = false;
     QCOMPARE(DLG_COLONNES_JOUEURS::Choose(nullptr, AllShown(true), true).value_or(AllShown(true)),

@@ -272,7 +272,8 @@ class SystemEditorDialogTest : public testing::WindowFixture {
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QVERIFY(dialog.isVisible());
     QCOMPARE(MessageBoxes::Said(),
-             QStringList({"Problem, cannot save this ranking file!",
+             QStringList({"The name of a ranking system is also the name of its file: it cannot "
+                          "hold \"/\", nor be \".\" or \"..\".",
                           "\"Łódź\" holds characters that a ranking-system file cannot store. "
                           "Please write it with other characters."}));
     QVERIFY(SystemFiles().isEmpty());

@@ -210,9 +210,17 @@ class DocumentsTest : public WindowFixture {
     QVERIFY(!Session().SaveTo(path));
     SetSaveFaultInjector(nullptr);
     QCOMPARE(MessageBoxes::Said().size(), 1);
-    QVERIFY(MessageBoxes::Said().front().startsWith("The document could not be saved to"));
+    QVERIFY(MessageBoxes::Said().front().startsWith("The document was not saved:
+Cannot "));
     QVERIFY(Doc().IsModified());
     QCOMPARE(ReadFile(path), before);
+  }
+
+  void SaveIntoAMissingFolderFails() {
+    OpenModifiedDocument();
+    QVERIFY(!Session().SaveTo(Path("no/such/folder/Moi.ten")));
+    QCOMPARE(MessageBoxes::Said().size(), 1);
+    QVERIFY(Doc().IsModified());
   }
 
   void CharactersAFileCannotHoldAreListedBeforeWriting() {

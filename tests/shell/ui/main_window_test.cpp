@@ -3,6 +3,7 @@
 // the season lists, the screen colours and closing with unsaved changes.
 #include <QAction>
 #include <QComboBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 
@@ -39,7 +40,11 @@ class MainWindowTest : public WindowFixture {
  private:
   MainWindow* window_ = nullptr;
 
-  void Open() { window_ = &OpenWindow(); }
+  void Open(PageFrame::Factory pages = {}) { window_ = &OpenWindow(std::move(pages)); }
+  // A window whose eight pages are placeholders that count their refreshes.
+  void OpenWithPlaceholders() {
+    Open([](int number, QWidget* parent) { return new PlaceholderPage(number, parent); });
+  }
 
   void ClickZone(int zone) {
     QTest::mouseClick(&window_->Pane(), Qt::LeftButton, Qt::NoModifier, Zone(zone).rect.center());
@@ -139,7 +144,7 @@ class MainWindowTest : public WindowFixture {
   // A list page is read again each time it is shown, not when it already
   // is; the statistics page keeps what it drew.
   void PagesRefreshWhenShownOnlyWhenTheirKindDoes() {
-    Open();
+    OpenWithPlaceholders();
     const int matches = Placeholder(*window_, 1)->RefreshCount();
     const int statistics = Placeholder(*window_, 8)->RefreshCount();
     window_->ShowPage(1);
@@ -150,6 +155,17 @@ class MainWindowTest : public WindowFixture {
     QCOMPARE(Placeholder(*window_, 1)->RefreshCount(), matches + 1);
     window_->ShowPage(8);
     QCOMPARE(Placeholder(*window_, 8)->RefreshCount(), statistics);
+  }
+
+  void TheSummarysCalculationDetailsButtonShowsTheReportPage() {
+    Open();
+    QVERIFY(window_->ShowPage(PageView::kSeasonSummary));
+    auto* details = window_->Frame().CurrentView()->findChild<QPushButton*>(
+        QStringLiteral("calculationDetails"));
+    QVERIFY(details && details->isVisible());
+    QTest::mouseClick(details, Qt::LeftButton);
+    QCOMPARE(window_->CurrentPage(), int(PageView::kCalculationReport));
+    QCOMPARE(window_->Bar().PageList()->currentText(), QStringLiteral("Season Summary"));
   }
 
   void SeasonSummaryInThePageListWhileTheReportIsShownChangesNothing() {
@@ -220,6 +236,17 @@ class MainWindowTest : public WindowFixture {
     ClickZone(9);
     QCOMPARE(MessageBoxes::Said(), QStringList({"You must keep one season !!"}));
     QCOMPARE(Owner().Seasons().Count(), 1);
+  }
+
+  void CurrencyCommandOpensTheCurrencyDialog() {
+    Open();
+    QString title;
+    AnswerNextModal([&title](QWidget* modal) {
+      title = modal->windowTitle();
+      ClickButton(modal, "cancelButton");
+    });
+    window_->Command("actionCurrency")->trigger();
+    QCOMPARE(title, QStringLiteral("Currency"));
   }
 
   void ServiceCommandOpensTheCalculator() {

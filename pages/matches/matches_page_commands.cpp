@@ -1,0 +1,204 @@
+// The commands of the matches page: new, edit and delete for matches and
+// events, the columns and sort commands, and the context menu that offers
+// them according to what is selected.
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "pages/matches/match_columns.h"
+#include "pages/matches/match_columns_dialog.h"
+#include "pages/matches/match_commands.h"
+#include "pages/matches/match_deletion.h"
+#include "pages/matches/match_entry_flow.h"
+#include "pages/matches/matches_page.h"
+#include "ranking/ranking_registry.h"
+#include "records/document.h"
+#include "records/season.h"
+#include "widgets/catalogue_text.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/listview/list_control.h"
+
+namespace scorvane {
+namespace {
+
+// Whether the tip that follows a first new event was shown in this run.
+bool g_tip_shown = false;
+
+SAISON_JOUEUR* ActiveSeason() {
+  const UTILISATEUR* owner = CurrentOwner();
+  return owner ? owner->GetActiveSeason() : nullptr;
+}
+
+}  // namespace
+
+void PAGE_PALMARES::ForgetTipShownForTesting() {
+  g_tip_shown = false;
+}
+
+void PAGE_PALMARES::SelectOnly(int row) {
+  list_->ClearSelection();
+  if (row < 0) return;
+  list_->SelectItem(row);
+  list_->scrollTo(list_->model()->index(row, 0));
+}
+
+void PAGE_PALMARES::NewMatch() {
+  if (!ActiveSeason()) return;
+  // With an event line selected the match goes straight into that event.
+  RENCONTRE* added = nullptr;
+  if (EPREUVE_JOUEE* played = EventAt(list_->FirstSelectedRow())) {
+    added = NewMatchInEvent(this, *played);
+  } else if (!NewMatchCommand(this, &added)) {
+    return;
+  }
+  if (!added) return;
+  // Inside the window the document has refreshed every page already.
+  if (RowOf(added) < 0) Refresh();
+  SelectOnly(RowOf(added));
+}
+
+void PAGE_PALMARES::AddMatchToEvent(int row) {
+  SelectOnly(row);
+  NewMatch();
+}
+
+void PAGE_PALMARES::NewEvent() {
+  if (!ActiveSeason() || !NewEventCommand(this)) return;
+  SetGroupsByEvents(true);
+  if (!g_tip_shown) {
+    g_tip_shown = true;
+    MessageBoxes::Inform(this, CatalogueText(293));
+  }
+  Refresh();
+}
+
+void PAGE_PALMARES::EditLine(int row) {
+  if (RENCONTRE* match = MatchAt(row)) {
+    // Between singles and doubles the match becomes a new record: the line
+    // follows it.
+    if (RENCONTRE* stored = EditMatch(this, *match)) {
+      Refresh();
+      SelectOnly(RowOf(stored));
+    }
+  } else if (EPREUVE_JOUEE* played = EventAt(row)) {
+    if (EditPlayedEventCommand(this, *played)) Refresh();
+  }
+}
+
+void PAGE_PALMARES::DeleteSelection() {
+  SAISON_JOUEUR* season = ActiveSeason();
+  if (!season) return;
+  const std::vector<int> rows = list_->SelectedRows();
+  std::vector<SelectedLine> lines;
+  for (const int row : rows)
+    lines.push_back({MatchAt(row), EventAt(row)});
+  const DeletionPlan plan = PlanDeletion(lines);
+  if (plan.IsEmpty()) return;
+  // The lines that are not deleted are unselected before the question.
+  list_->ClearSelection();
+  for (const size_t kept : plan.kept)
+    list_->SelectItem(rows[kept]);
+  if (CarryOut(plan, *season)) Refresh();
+}
+
+void PAGE_PALMARES::ChooseColumns() {
+  list_->ReadColumnLayout(columns_);
+  if (!DLG_COLONNES_PALMARES::Choose(this, columns_, ActiveSystem().IsFrench())) return;
+  list_->ApplyColumns(columns_);
+  Fill();
+}
+
+void PAGE_PALMARES::SortOn(int column) {
+  list_->ReadColumnLayout(columns_);
+  if (columns_.MakePrimary(column)) Refresh();
+}
+
+void PAGE_PALMARES::SetSortDirection(bool ascending) {
+  columns_.SetDirection(ascending);
+  Refresh();
+}
+
+bool PAGE_PALMARES::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == list_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+      static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+    DeleteSelection();
+    return true;
+  }
+  return PageView::eventFilter(watched, event);
+}
+
+void PAGE_PALMARES::AddSortMenu(QMenu& menu) {
+  QMenu* sort = menu.addMenu(tr("Sort the matches"));
+  const struct {
+    QString text;
+    int column;
+  } commands[] = {
+      {tr("By win or loss"), match_column::kResult},
+      {tr("By date"), match_column::kDate},
+      {tr("By ranking"), match_column::kRank},
+      {tr("By future ranking"), match_column::kFutureRank},
+      {tr("By event"), match_column::kEvent},
+      {tr("By first name"), match_column::kFirstName},
+      {tr("By surname"), match_column::kSurname},
+  };
+  const int primary = columns_.PrimaryColumn();
+  for (const auto& command : commands) {
+    QAction* action = sort->addAction(command.text);
+    action->setCheckable(true);
+    action->setChecked(primary == command.column);
+    const int column = command.column;
+    connect(action, &QAction::triggered, this, [this, column] { SortOn(column); });
+  }
+  sort->addSeparator();
+  const bool reversed = primary >= 0 && columns_.Column(primary).reverse;
+  QAction* ascending = sort->addAction(tr("In ascending order"));
+  QAction* descending = sort->addAction(tr("In descending order"));
+  ascending->setCheckable(true);
+  descending->setCheckable(true);
+  ascending->setChecked(primary >= 0 && !reversed);
+  descending->setChecked(reversed);
+  connect(ascending, &QAction::triggered, this, [this] { SetSortDirection(true); });
+  connect(descending, &QAction::triggered, this, [this] { SetSortDirection(false); });
+}
+
+std::unique_ptr<QMenu> PAGE_PALMARES::MakeContextMenu() {
+  auto menu = std::make_unique<QMenu>(this);
+  int matches = 0;
+  int events = 0;
+  int first_event = -1;
+  int first_match = -1;
+  for (const int row : list_->SelectedRows()) {
+    if (MatchAt(row)) {
+      ++matches;
+      if (first_match < 0) first_match = row;
+    } else if (EventAt(row)) {
+      ++events;
+      if (first_event < 0) first_event = row;
+    }
+  }
+  if (matches == 1 && events == 0) {
+    connect(menu->addAction(tr("Edit the match")), &QAction::triggered, this,
+            [this, first_match] { EditLine(first_match); });
+    connect(menu->addAction(tr("Delete the match")), &QAction::triggered, this,
+            &PAGE_PALMARES::DeleteSelection);
+  } else if (matches > 0) {
+    connect(menu->addAction(tr("Delete the selected matches")), &QAction::triggered, this,
+            &PAGE_PALMARES::DeleteSelection);
+  } else if (events > 0) {
+    connect(menu->addAction(tr("Add a match to the event")), &QAction::triggered, this,
+            [this, first_event] { AddMatchToEvent(first_event); });
+    connect(menu->addAction(tr("Edit the event")), &QAction::triggered, this,
+            [this, first_event] { EditLine(first_event); });
+    connect(menu->addAction(tr("Delete the event")), &QAction::triggered, this,
+            &PAGE_PALMARES::DeleteSelection);
+  } else {
+    connect(menu->addAction(tr("Columns shown")), &QAction::triggered, this,
+            &PAGE_PALMARES::ChooseColumns);
+    AddSortMenu(*menu);
+    connect(menu->addAction(tr("New match")), &QAction::triggered, this, &PAGE_PALMARES::NewMatch);
+    connect(menu->addAction(tr("New event")), &QAction::triggered, this, &PAGE_PALMARES::NewEvent);
+  }
+  return menu;
+}
+
+}  // namespace scorvane

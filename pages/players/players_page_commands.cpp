@@ -1,0 +1,172 @@
+// The commands of the players page: new, edit and delete, the ranking
+// evolution of a player, the columns and sort commands, and the context menu
+// that offers them according to what is selected.
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "pages/own/ranking_evolution_dialog.h"
+#include "pages/players/player_columns_dialog.h"
+#include "pages/players/player_commands.h"
+#include "pages/players/players_page.h"
+#include "ranking/ranking_registry.h"
+#include "records/document.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/listview/list_control.h"
+
+namespace scorvane {
+
+static_assert(DLG_COLONNES_JOUEURS::kColumnCount == player_column::kTotal);
+
+void PAGE_JOUEURS::NewPlayer() {
+  if (!CurrentOwner()) return;
+  const int fills = fills_;
+  JOUEUR* added = NewPlayerDialog(this);
+  if (!added) return;
+  // Inside the window the document has refreshed every page already.
+  if (fills_ == fills) FillKeepingSelection();
+  SelectOnly(RowOf(added));
+}
+
+void PAGE_JOUEURS::EditPlayer(int row) {
+  JOUEUR* player = PlayerAt(row);
+  if (!player) return;
+  const int fills = fills_;
+  if (!EditPlayerDialog(this, *player)) return;
+  if (fills_ == fills) FillKeepingSelection();
+  // The player may have moved with the sort: it stays in sight.
+  SelectOnly(RowOf(player));
+}
+
+void PAGE_JOUEURS::DeleteSelection() {
+  UTILISATEUR* owner = CurrentOwner();
+  PROJECT_DOC* document = CurrentDocument();
+  if (!owner || !document) return;
+  const PlayerDeletion plan = PlanPlayerDeletion(*owner, SelectedPlayers());
+  if (plan.refused.empty() && plan.deleted.empty()) return;
+  const int fills = fills_;
+  ResetDeletionAskFlags();
+  document->BeginUpdate();
+  for (const JOUEUR* player : plan.refused)
+    MessageBoxes::Warn(this, QString::fromStdString(RefusedDeletionText(*player)));
+  if (plan.ask) {
+    for (JOUEUR* player : plan.deleted)
+      owner->DestroyPlayer(player, /*ask_mode=*/1);
+  } else {
+    owner->DestroyPlayers(plan.deleted);
+  }
+  document->EndUpdate();
+  if (fills_ == fills) FillKeepingSelection();
+}
+
+void PAGE_JOUEURS::ShowEvolution() {
+  const std::vector<JOUEUR*> selected = SelectedPlayers();
+  if (!selected.empty()) ShowRankingEvolution(this, *selected.front());
+}
+
+void PAGE_JOUEURS::ChooseColumns() {
+  list_->ReadColumnLayout(columns_);
+  std::vector<bool> shown;
+  for (int column = 0; column < columns_.Count(); ++column)
+    shown.push_back(columns_.Column(column).shown);
+  const auto chosen = DLG_COLONNES_JOUEURS::Choose(this, shown, ActiveSystem().IsFrench());
+  if (!chosen) return;
+  for (int column = 0; column < columns_.Count(); ++column)
+    columns_.Column(column).shown = (*chosen)[static_cast<size_t>(column)];
+  const std::vector<JOUEUR*> selected = SelectedPlayers();
+  list_->ApplyColumns(columns_);
+  Fill();
+  SelectPlayers(selected);
+}
+
+void PAGE_JOUEURS::SortOn(int column) {
+  list_->ReadColumnLayout(columns_);
+  if (!columns_.MakePrimary(column)) return;
+  const std::vector<JOUEUR*> selected = SelectedPlayers();
+  ShowSorted();
+  SelectPlayers(selected);
+  // The first selected player stays in sight; without one, the list starts
+  // from the top of its new order.
+  const int first = list_->FirstSelectedRow();
+  if (first >= 0) {
+    list_->scrollTo(list_->Model().index(first, 0));
+  } else {
+    list_->scrollToTop();
+  }
+}
+
+void PAGE_JOUEURS::SetSortDirection(bool ascending) {
+  const std::vector<JOUEUR*> selected = SelectedPlayers();
+  columns_.SetDirection(ascending);
+  ShowSorted();
+  SelectPlayers(selected);
+}
+
+bool PAGE_JOUEURS::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == list_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+      static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+    DeleteSelection();
+    return true;
+  }
+  return PageView::eventFilter(watched, event);
+}
+
+void PAGE_JOUEURS::AddSortMenu(QMenu& menu) {
+  QMenu* sort = menu.addMenu(tr("Sort the players"));
+  const struct {
+    QString text;
+    int column;
+  } commands[] = {
+      {tr("By ranking"), player_column::kRank},
+      {tr("By future ranking"), player_column::kFutureRank},
+      {tr("By first name"), player_column::kFirstName},
+      {tr("By surname"), player_column::kSurname},
+      {tr("By club"), player_column::kClub},
+  };
+  const int primary = columns_.PrimaryColumn();
+  for (const auto& command : commands) {
+    QAction* action = sort->addAction(command.text);
+    action->setCheckable(true);
+    action->setChecked(primary == command.column);
+    const int column = command.column;
+    connect(action, &QAction::triggered, this, [this, column] { SortOn(column); });
+    // Future rankings are shown under the French system only.
+    if (column == player_column::kFutureRank) action->setEnabled(ActiveSystem().IsFrench());
+  }
+  sort->addSeparator();
+  const bool reversed = primary >= 0 && columns_.Column(primary).reverse;
+  QAction* ascending = sort->addAction(tr("In ascending order"));
+  QAction* descending = sort->addAction(tr("In descending order"));
+  ascending->setCheckable(true);
+  descending->setCheckable(true);
+  ascending->setChecked(primary >= 0 && !reversed);
+  descending->setChecked(reversed);
+  connect(ascending, &QAction::triggered, this, [this] { SetSortDirection(true); });
+  connect(descending, &QAction::triggered, this, [this] { SetSortDirection(false); });
+}
+
+std::unique_ptr<QMenu> PAGE_JOUEURS::MakeContextMenu() {
+  auto menu = std::make_unique<QMenu>(this);
+  const std::vector<int> rows = list_->SelectedRows();
+  if (rows.size() == 1) {
+    const int row = rows.front();
+    connect(menu->addAction(tr("Edit")), &QAction::triggered, this,
+            [this, row] { EditPlayer(row); });
+    connect(menu->addAction(tr("Delete the player")), &QAction::triggered, this,
+            &PAGE_JOUEURS::DeleteSelection);
+    connect(menu->addAction(tr("Player's evolution")), &QAction::triggered, this,
+            &PAGE_JOUEURS::ShowEvolution);
+    menu->addSeparator();
+  } else if (rows.size() > 1) {
+    connect(menu->addAction(tr("Delete the selected players")), &QAction::triggered, this,
+            &PAGE_JOUEURS::DeleteSelection);
+    menu->addSeparator();
+  }
+  connect(menu->addAction(tr("New player")), &QAction::triggered, this, &PAGE_JOUEURS::NewPlayer);
+  connect(menu->addAction(tr("Columns shown")), &QAction::triggered, this,
+          &PAGE_JOUEURS::ChooseColumns);
+  AddSortMenu(*menu);
+  return menu;
+}
+
+}  // namespace scorvane

@@ -1,0 +1,251 @@
+#include "pages/statistics/statistics_page.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "base/catalogue/messages.h"
+#include "base/text_format.h"
+#include "pages/seasons/match_viewer.h"
+#include "pages/statistics/statistics_filters.h"
+#include "pages/statistics/statistics_settings.h"
+#include "records/document.h"
+#include "stats/chart/chart_zones.h"
+#include "stats/matches/chart_text.h"
+#include "widgets/catalogue_text.h"
+#include "widgets/chart/chart_widget.h"
+#include "widgets/screen_colours.h"
+#include "widgets/settings.h"
+
+namespace scorvane {
+namespace {
+
+enum : int {
+  kMsgChartChoice = 25,
+  kMsgPrintPage = 24,
+  kMsgStatisticsOnMatches = 407,
+  kMsgStatistics = 411,
+};
+
+// The band between the filters and the chart: the word "Statistics" on the
+// left, the count of the selected matches on the right, in the page's
+// frame colour.
+class InformationBand : public QWidget {
+ public:
+  InformationBand(const PAGE_GRAPHIQUES& page, QWidget* parent) : QWidget(parent), page_(page) {
+    setObjectName(QStringLiteral("informationBand"));
+    setFixedHeight(26);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), ScreenColours::Frame());
+    painter.setPen(ScreenColours::Frame().darker(140));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QRect text = rect().adjusted(10, 0, -10, 0);
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, CatalogueText(kMsgStatistics));
+    painter.drawText(text, Qt::AlignRight | Qt::AlignVCenter, page_.CountText());
+  }
+
+ private:
+  const PAGE_GRAPHIQUES& page_;
+};
+
+}  // namespace
+
+PAGE_GRAPHIQUES::PAGE_GRAPHIQUES(QWidget* parent)
+    : PageView(kStatistics, parent),
+      filters_(new StatisticsFilterPanel(this)),
+      chart_label_(new QLabel(this)),
+      chart_choice_(new QComboBox(this)),
+      reset_(new QPushButton(this)),
+      print_(new QPushButton(this)),
+      band_(new InformationBand(*this, this)),
+      chart_(new ChartWidget(this)) {
+  setObjectName(QStringLiteral("statisticsPage"));
+  setMinimumSize(560, 514);
+  chart_choice_->setObjectName(QStringLiteral("chartChoice"));
+  reset_->setObjectName(QStringLiteral("resetFilters"));
+  print_->setObjectName(QStringLiteral("print"));
+  chart_->setObjectName(QStringLiteral("chart"));
+  FillChartChoice();
+
+  auto* choice = new QHBoxLayout;
+  choice->addWidget(chart_label_);
+  choice->addWidget(chart_choice_);
+  choice->addStretch();
+  choice->addWidget(reset_);
+  choice->addWidget(print_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 6, 8, 8);
+  layout->setSpacing(6);
+  layout->addWidget(filters_);
+  layout->addLayout(choice);
+  layout->addWidget(band_);
+  layout->addWidget(chart_, 1);
+
+  auto* copy_text = new QAction(this);
+  copy_text->setObjectName(QStringLiteral("copyAsText"));
+  chart_->addAction(copy_text);
+  connect(copy_text, &QAction::triggered, this, &PAGE_GRAPHIQUES::CopyChartText);
+  connect(filters_, &StatisticsFilterPanel::Changed, this, [this] {
+    Rebuild();
+    SaveChoices();
+  });
+  connect(chart_choice_, &QComboBox::activated, this, [this](int index) {
+    chart_number_ = index;
+    Rebuild();
+    SaveChoices();
+  });
+  connect(chart_, &ChartWidget::zoneClicked, this, &PAGE_GRAPHIQUES::OpenZone);
+  connect(reset_, &QPushButton::clicked, this, &PAGE_GRAPHIQUES::ResetFilters);
+  connect(print_, &QPushButton::clicked, this, &PageView::PrintRequested);
+  Retranslate();
+}
+
+PAGE_GRAPHIQUES::~PAGE_GRAPHIQUES() = default;
+
+void PAGE_GRAPHIQUES::Retranslate() {
+  chart_label_->setText(CatalogueText(kMsgChartChoice));
+  chart_choice_->setToolTip(CatalogueText(kMsgChartChoice));
+  reset_->setText(tr("Reset filters"));
+  print_->setText(tr("&Print"));
+  print_->setToolTip(CatalogueText(kMsgPrintPage));
+  if (QAction* copy_text = findChild<QAction*>(QStringLiteral("copyAsText")))
+    copy_text->setText(tr("Copy as text"));
+}
+
+void PAGE_GRAPHIQUES::FillChartChoice() {
+  chart_choice_->clear();
+  for (int chart = 0; chart < kStatisticsChartCount; ++chart)
+    chart_choice_->addItem(QString::fromStdString(StatisticsChartName(chart)));
+  chart_choice_->setCurrentIndex(chart_number_);
+}
+
+void PAGE_GRAPHIQUES::InitialUpdate() {
+  QSettings store = settings::User();
+  const StatisticsChoices choices = LoadStatisticsChoices(store, CurrentOwner(), Today());
+  chart_number_ = choices.chart;
+  chart_choice_->setCurrentIndex(chart_number_);
+  filters_->FillLists();
+  filters_->Show(choices.filter);
+  const UTILISATEUR* owner = CurrentOwner();
+  facts_ = owner ? GatherOwnerFacts(*owner) : std::vector<MatchFacts>();
+  Rebuild();
+}
+
+void PAGE_GRAPHIQUES::Refresh() {
+  filters_->FillLists();
+  const UTILISATEUR* owner = CurrentOwner();
+  facts_ = owner ? GatherOwnerFacts(*owner) : std::vector<MatchFacts>();
+  Rebuild();
+}
+
+void PAGE_GRAPHIQUES::Rebuild() {
+  const UTILISATEUR* owner = CurrentOwner();
+  const StatisticsSelection selection = SelectMatches(facts_, filters_->Filter());
+  selected_ = static_cast<int>(selection.selected.size());
+  total_ = selection.total;
+  ChartModel& model = chart_->Model();
+  if (owner) {
+    groups_ = BuildStatisticsChart(chart_number_, facts_, selection.selected, *owner, model);
+  } else {
+    model.Clear();
+    groups_.clear();
+  }
+  band_->update();
+}
+
+void PAGE_GRAPHIQUES::SaveChoices() const {
+  QSettings store = settings::User();
+  SaveStatisticsChoices(store, {chart_number_, filters_->Filter()});
+}
+
+void PAGE_GRAPHIQUES::ResetFilters() {
+  filters_->Show(StatisticsFilter::Initial(Today()));
+  Rebuild();
+  SaveChoices();
+}
+
+QString PAGE_GRAPHIQUES::CountText() const {
+  return QString::fromStdString(SelectedCountText(selected_, total_));
+}
+
+QString PAGE_GRAPHIQUES::ChartText() const {
+  return QString::fromStdString(ChartAsText(StatisticsChartName(chart_number_), selected_, total_,
+                                            std::as_const(*chart_).Model(), groups_));
+}
+
+void PAGE_GRAPHIQUES::CopyChartText() const {
+  QApplication::clipboard()->setText(ChartText());
+}
+
+void PAGE_GRAPHIQUES::OpenZone(int code, qint64 id) {
+  if (code != ZONE_GRAPHIQUE::kDataValue) return;
+  const GROUPE_RENCONTRES* group = FindGroup(groups_, id);
+  if (!group) return;
+  List<RENCONTRE*> matches;
+  for (RENCONTRE* match : group->matches)
+    matches.Append(match);
+  DLG_VISU_RENCONTRES viewer(QString::fromStdString(group->label), matches, this);
+  viewer.exec();
+}
+
+void PAGE_GRAPHIQUES::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), ScreenColours::Background());
+}
+
+void PAGE_GRAPHIQUES::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    Retranslate();
+    FillChartChoice();
+    Rebuild();
+  }
+  PageView::changeEvent(event);
+}
+
+QString PAGE_GRAPHIQUES::PrintTitle() const {
+  const UTILISATEUR* owner = CurrentOwner();
+  if (!owner) return CatalogueText(kMsgStatisticsOnMatches);
+  return QString::fromStdString(FormatText(
+      "%s %s - %s", {owner->GetFirstName(), owner->GetLastName(), Msg(kMsgStatisticsOnMatches)}));
+}
+
+int PAGE_GRAPHIQUES::Paginate(QPainter&, const QRectF&) {
+  return 1;
+}
+
+void PAGE_GRAPHIQUES::PaintPage(QPainter& painter, const QRectF& area, int) {
+  // The page's text in Arial 14 of a 400 x 600 page, then the chart in the
+  // rest of the page.
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(std::max(1, static_cast<int>(area.height() * 14 / 600)));
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  QStringList lines{QString(), CountText(), QString()};
+  for (const std::string& line : FilterLines(filters_->Filter()))
+    lines << QString::fromStdString(line);
+  const QRectF text_area(area.left(), area.top(), area.width(), area.height());
+  QRectF used;
+  painter.drawText(text_area, Qt::AlignLeft | Qt::AlignTop, lines.join(u'\n'), &used);
+  const double gap = area.height() / 60;
+  const QRectF chart(area.left(), used.bottom() + gap, area.width(),
+                     area.bottom() - used.bottom() - gap);
+  if (chart.height() > 0) chart_->Print(painter, chart);
+}
+
+}  // namespace scorvane

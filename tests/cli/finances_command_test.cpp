@@ -1,0 +1,112 @@
+// Guards scorvane-cli finances: the three lists and the totals as the page
+// shows them, the JSON and CSV forms in either currency, and the refusals of
+// a command line or a document that cannot give them.
+#include <gtest/gtest.h>
+
+#include "base/currency.h"
+#include "tests/cli/cli_test_support.h"
+#include "tests/support/finance_document.h"
+
+namespace scorvane {
+namespace {
+
+using testing::CoreTest;
+using testing::RunCli;
+
+class FinancesCommandTest : public CoreTest {
+ protected:
+  std::string Saved() {
+    testing::BuildFinanceDocument(Owner());
+    const auto path = Temp() / "Money.ten";
+    EXPECT_TRUE(Doc().Save(path).ok());
+    return path.string();
+  }
+};
+
+TEST_F(FinancesCommandTest, TextListsTheSeasonAsThePageDoes) {
+  const auto result = RunCli({"finances", Saved()});
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "Financial season 2001\n"
+            "\n"
+            "2001 gains\n"
+            "Amount F  Event\n"
+            "500.00 F  Strings\n"
+            "300.00 F  Open de Lyon\n"
+            "Gains total: 800.00 F\n"
+            "\n"
+            "Prizes season 2001\n"
+            "Event         Prizes\n"
+            "Open de Lyon  Une coupe\n"
+            "\n"
+            "2001 expenses\n"
+            "Amount F  Date        Category             Purchase         Debtor\n"
+            "60.00 F   12/02/2001  EVENTS COSTS         Tournoi de Caen  -\n"
+            "80.00 F   03/05/2001  EVENTS COSTS         Open de Lyon     -\n"
+            "20.00 F   03/05/2001  TRAVELLING EXPENSES  Open de Lyon     -\n"
+            "120.00 F  10/03/2001  Balls                Tubes            MARTINEZ\n"
+            "45.00 F   01/04/2001  Strings              Cordage          MARTIN\n"
+            "Expenses total: 325.00 F\n");
+  EXPECT_EQ(Currency::Current(), Currency::kFrancs);
+}
+
+TEST_F(FinancesCommandTest, JsonAndCsvGiveEveryAmountInTheChosenCurrency) {
+  const std::string path = Saved();
+  const auto json = RunCli({"finances", path, "--euros", "--json", "--season", "2001"});
+  EXPECT_EQ(json.code, 0) << json.err;
+  EXPECT_EQ(json.out,
+            "{\"season\":2001,\"currency\":\"euros\",\"gains\":["
+            "{\"amount\":76.22,\"category\":\"Strings\",\"date\":\"2001-01-01\"},"
+            "{\"amount\":45.73,\"event\":\"Open de Lyon\",\"date\":\"2001-05-03\"}],"
+            "\"prizes\":[{\"event\":\"Open de Lyon\",\"prizes\":\"Une coupe\"}],\"expenses\":["
+            "{\"amount\":9.15,\"date\":\"2001-02-12\",\"category\":\"EVENTS COSTS\","
+            "\"purchase\":\"Tournoi de Caen\",\"debtor\":\"-\"},"
+            "{\"amount\":12.20,\"date\":\"2001-05-03\",\"category\":\"EVENTS COSTS\","
+            "\"purchase\":\"Open de Lyon\",\"debtor\":\"-\"},"
+            "{\"amount\":3.05,\"date\":\"2001-05-03\",\"category\":\"TRAVELLING EXPENSES\","
+            "\"purchase\":\"Open de Lyon\",\"debtor\":\"-\"},"
+            "{\"amount\":18.29,\"date\":\"2001-03-10\",\"category\":\"Balls\","
+            "\"purchase\":\"Tubes\",\"debtor\":\"MARTINEZ\"},"
+            "{\"amount\":6.86,\"date\":\"2001-04-01\",\"category\":\"Strings\","
+            "\"purchase\":\"Cordage\",\"debtor\":\"MARTIN\"}],"
+            "\"gains_total\":121.96,\"expenses_total\":49.55}\n");
+  EXPECT_EQ(Currency::Current(), Currency::kFrancs);
+
+  const auto csv = RunCli({"finances", path, "--csv"});
+  EXPECT_EQ(csv.code, 0) << csv.err;
+  EXPECT_EQ(csv.out,
+            "season,kind,date,category,purpose,payee,amount\r\n"
+            "2001,gain,2001-01-01,Strings,Sponsor,Club,500.00\r\n"
+            "2001,gain,2001-05-03,,Open de Lyon,,300.00\r\n"
+            "2001,expense,2001-02-12,EVENTS COSTS,Tournoi de Caen,,60.00\r\n"
+            "2001,expense,2001-05-03,EVENTS COSTS,Open de Lyon,,80.00\r\n"
+            "2001,expense,2001-05-03,TRAVELLING EXPENSES,Open de Lyon,,20.00\r\n"
+            "2001,expense,2001-03-10,Balls,Tubes,MARTINEZ,120.00\r\n"
+            "2001,expense,2001-04-01,Strings,Cordage,MARTIN,45.00\r\n");
+}
+
+TEST_F(FinancesCommandTest, NonsenseIsRefusedWithItsReason) {
+  const std::string path = Saved();
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    const char* says;
+  } cases[] = {
+      {{"finances", path, "--csv", "--json"}, 2, "choose --csv or --json, not both"},
+      {{"finances", path, "--season", "two"}, 2, "--season takes a year"},
+      {{"finances", path, "--season"}, 2, "--season needs a value"},
+      {{"finances", path, "--pounds"}, 2, "unknown option --pounds"},
+      {{"finances"}, 2, "finances takes one FILE"},
+      {{"finances", path, "--season", "1999"}, 1, "The document has no season 1999."},
+      {{"finances", (Temp() / "missing.ten").string()}, 1, "missing.ten"},
+  };
+  for (const auto& c : cases) {
+    const auto result = RunCli(c.args);
+    EXPECT_EQ(result.code, c.code) << c.says;
+    EXPECT_NE(result.err.find(c.says), std::string::npos) << result.err;
+    EXPECT_TRUE(result.out.empty());
+  }
+}
+
+}  // namespace
+}  // namespace scorvane

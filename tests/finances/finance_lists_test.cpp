@@ -1,0 +1,126 @@
+// Guards the rows of the finance lists: which records give rows and what
+// they show, the order of each list and of every sort of the expenses, and
+// totals equal to the season's own totals in either currency.
+#include "finances/finance_lists.h"
+
+#include <gtest/gtest.h>
+
+#include "base/currency.h"
+#include "tests/support/finance_document.h"
+#include "tests/support/test_environment.h"
+
+namespace scorvane {
+namespace {
+
+using testing::BuildFinanceDocument;
+using testing::CoreTest;
+using testing::FinanceDocument;
+using Cells = std::vector<std::vector<std::string>>;
+
+Cells CellsOf(const std::vector<FinanceRow>& rows) {
+  Cells cells;
+  for (const FinanceRow& row : rows)
+    cells.push_back(row.Cells());
+  return cells;
+}
+
+class FinanceListsTest : public CoreTest {
+ protected:
+  void SetUp() override {
+    CoreTest::SetUp();
+    d_ = BuildFinanceDocument(Owner());
+  }
+  FinanceDocument d_;
+};
+
+TEST_F(FinanceListsTest, EveryListShowsItsRecordsAsThePageDoes) {
+  const SeasonFinances money = BuildSeasonFinances(*d_.season);
+  EXPECT_EQ(FinanceColumnTitles(FinanceListKind::kGains),
+            (std::vector<std::string>{"Amount F", "Event"}));
+  EXPECT_EQ(CellsOf(money.gains), (Cells{{"500.00 F", "Strings"}, {"300.00 F", "Open de Lyon"}}));
+  EXPECT_EQ(CellsOf(money.prizes), (Cells{{"Open de Lyon", "Une coupe"}}));
+  EXPECT_EQ(FinanceColumnTitles(FinanceListKind::kExpenses),
+            (std::vector<std::string>{"Amount F", "Date", "Category", "Purchase", "Debtor"}));
+  // An event with a fee and travel costs gives two rows sharing its date and name.
+  EXPECT_EQ(CellsOf(money.expenses),
+            (Cells{{"60.00 F", "12/02/2001", "EVENTS COSTS", "Tournoi de Caen", "-"},
+                   {"80.00 F", "03/05/2001", "EVENTS COSTS", "Open de Lyon", "-"},
+                   {"20.00 F", "03/05/2001", "TRAVELLING EXPENSES", "Open de Lyon", "-"},
+                   {"120.00 F", "10/03/2001", "Balls", "Tubes", "MARTINEZ"},
+                   {"45.00 F", "01/04/2001", "Strings", "Cordage", "MARTIN"}}));
+  EXPECT_TRUE(money.expenses[2].element.travel);
+  EXPECT_EQ(money.expenses[2].element.played, d_.lyon);
+  EXPECT_EQ(money.expenses[3].element.operation, d_.balls_expense);
+}
+
+TEST_F(FinanceListsTest, ZeroAmountsAndEmptyPrizesGiveNoRow) {
+  d_.lyon->SetTravelExpenses(SOMME());
+  d_.lyon->SetPrizeMoney(SOMME());
+  d_.lyon->SetPrizes("");
+  const SeasonFinances money = BuildSeasonFinances(*d_.season);
+  EXPECT_EQ(money.gains.size(), 1u);
+  EXPECT_TRUE(money.prizes.empty());
+  EXPECT_EQ(money.expenses.size(), 4u);
+}
+
+TEST_F(FinanceListsTest, ExpenseSortsFollowTheColumnAndItsDirection) {
+  const struct {
+    ExpenseColumn column;
+    bool ascending;
+    std::vector<std::string> purchases;
+  } cases[] = {
+      {ExpenseColumn::kAmount,
+       true,
+       {"Open de Lyon", "Cordage", "Tournoi de Caen", "Open de Lyon", "Tubes"}},
+      {ExpenseColumn::kAmount,
+       false,
+       {"Tubes", "Open de Lyon", "Tournoi de Caen", "Cordage", "Open de Lyon"}},
+      {ExpenseColumn::kDate,
+       true,
+       {"Tournoi de Caen", "Tubes", "Cordage", "Open de Lyon", "Open de Lyon"}},
+      // The events' costs take their place among the categories' names.
+      {ExpenseColumn::kCategory,
+       true,
+       {"Tubes", "Tournoi de Caen", "Open de Lyon", "Cordage", "Open de Lyon"}},
+      {ExpenseColumn::kPurchase,
+       false,
+       {"Tubes", "Tournoi de Caen", "Open de Lyon", "Open de Lyon", "Cordage"}},
+      // A text that begins a longer one comes after it: MARTINEZ before MARTIN.
+      {ExpenseColumn::kDebtor,
+       true,
+       {"Tournoi de Caen", "Open de Lyon", "Open de Lyon", "Tubes", "Cordage"}},
+      {ExpenseColumn::kDebtor,
+       false,
+       {"Cordage", "Tubes", "Tournoi de Caen", "Open de Lyon", "Open de Lyon"}},
+  };
+  for (const auto& c : cases) {
+    std::vector<FinanceRow> rows = ExpenseRows(*d_.season);
+    SortExpenseRows(rows, c.column, c.ascending);
+    std::vector<std::string> purchases;
+    for (const FinanceRow& row : rows)
+      purchases.push_back(row.purpose);
+    EXPECT_EQ(purchases, c.purchases) << static_cast<int>(c.column) << " " << c.ascending;
+  }
+}
+
+TEST_F(FinanceListsTest, TotalsAreTheSeasonTotalsInEitherCurrency) {
+  for (const int currency : {Currency::kFrancs, Currency::kEuros}) {
+    Currency::SetCurrent(currency);
+    const SeasonFinances money = BuildSeasonFinances(*d_.season);
+    EXPECT_FLOAT_EQ(money.gains_total.Get(), d_.season->GetGains().Get());
+    EXPECT_FLOAT_EQ(money.expenses_total.Get(), d_.season->GetExpenses().Get());
+    EXPECT_NEAR(money.expenses_total.Get(), 325.0f, 1e-3);
+    EXPECT_NEAR(RowsTotal(money.gains).Get(), 800.0f, 1e-3);
+  }
+}
+
+TEST_F(FinanceListsTest, EuroModeShowsEurosWithTheEuroSymbol) {
+  Currency::SetCurrent(Currency::kEuros);
+  d_.balls_expense->SetAmount(SOMME(655.957f));
+  const std::vector<FinanceRow> rows = ExpenseRows(*d_.season);
+  EXPECT_EQ(rows[3].Cells()[0], "100.00 E");
+  EXPECT_EQ(FinanceColumnTitles(FinanceListKind::kGains)[0], "Amount E");
+}
+
+}  // namespace
+}  // namespace scorvane

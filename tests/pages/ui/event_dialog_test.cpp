@@ -1,0 +1,208 @@
+// The event dialog driven like a user would: a name completed and loaded
+// with its season's played event or its latest period, the start date's
+// year rule with the end date following, "won" and the best ranking by
+// system, the amount fields rewritten when left, the refusal of an empty
+// name, and the new-event command that makes the records in francs.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "base/currency.h"
+#include "pages/matches/event_dialog.h"
+#include "pages/matches/match_commands.h"
+#include "ranking/ranking_registry.h"
+#include "records/document.h"
+#include "records/palmares.h"
+#include "records/season.h"
+#include "tests/support/document_builder.h"
+#include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/widget_input.h"
+#include "widgets/date_field.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/ranking_entry.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+class EventDialogTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WidgetEnvironment> env_;
+  std::unique_ptr<PROJECT_DOC> doc_;
+  SAISON_JOUEUR* season_ = nullptr;
+  EPREUVE_JOUEE* lyon_ = nullptr;
+  EPREUVE* vichy_ = nullptr;
+
+  UTILISATEUR& Owner() { return doc_->Owner(); }
+  EventEntry NewEntry() { return {nullptr, nullptr, NewEventValues(2001, Today())}; }
+
+  // Shows the dialog active, so that leaving a field is leaving it.
+  void Show(DLG_SAISIE_EPREUVE& dialog) {
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+  }
+  void TypeAndLeave(QWidget* field, const QString& text) {
+    field->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) ReplaceText(edit, text);
+    if (auto* box = qobject_cast<QComboBox*>(field)) ReplaceText(box->lineEdit(), text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+
+ private slots:
+  void init() {
+    env_ = std::make_unique<WidgetEnvironment>();
+    doc_ = std::make_unique<PROJECT_DOC>();
+    SetCurrentDocument(doc_.get());
+    DocumentBuilder b(Owner());
+    season_ = b.Season(2001, "15/4");
+    lyon_ = b.Tournament("Open de Lyon", DATE_SIMPLE(3, 5, 2001));
+    lyon_->SetEndDate(DATE_SIMPLE(6, 5, 2001));
+    lyon_->SetPrizeMoney(SOMME(150));
+    lyon_->SetWon(true);
+    vichy_ = Owner().AddEvent(std::make_unique<EPREUVE>("Tournoi de Vichy"));
+    vichy_->SetType(EPREUVE::kChampionship);
+    vichy_->AddPlayed(DATE_SIMPLE(10, 7, 1999), DATE_SIMPLE(12, 7, 1999));
+    doc_->SetModifiedFlag(false);
+  }
+  void cleanup() {
+    QCOMPARE(PendingModalAnswers(), 0);
+    SetCurrentDocument(nullptr);
+    doc_.reset();
+    env_.reset();
+  }
+
+  void ANameIsCompletedAndLoaded() {
+    DLG_SAISIE_EPREUVE dialog(Owner(), 2001, NewEntry());
+    Show(dialog);
+    TypeAndLeave(dialog.NameBox(), "tournoi");
+    QCOMPARE(dialog.NameBox()->currentText(), QStringLiteral("Tournoi de Vichy"));
+    QCOMPARE(dialog.TypeBox()->currentText(), QStringLiteral("Championship"));
+    // No participation in 2001: the 1999 period, brought into the season.
+    QCOMPARE(dialog.StartDate()->date(), QDate(2001, 7, 10));
+    QCOMPARE(dialog.EndDate()->date(), QDate(2001, 7, 12));
+    QCOMPARE(dialog.Entry().event, vichy_);
+    QVERIFY(dialog.Entry().played == nullptr);
+
+    TypeAndLeave(dialog.NameBox(), "OPEN DE LYON");
+    QCOMPARE(dialog.NameBox()->currentText(), QStringLiteral("Open de Lyon"));
+    QCOMPARE(dialog.PrizeMoney()->text(), QStringLiteral("150"));
+    QVERIFY(dialog.WonBox()->isChecked());
+    QCOMPARE(dialog.Entry().played, lyon_);
+
+    // A name of no event keeps what the form shows, for a new event.
+    TypeAndLeave(dialog.NameBox(), "Open de Paris");
+    QVERIFY(dialog.Entry().event == nullptr);
+    QCOMPARE(dialog.PrizeMoney()->text(), QStringLiteral("150"));
+  }
+
+  void TheStartYearStaysInTheSeason_data() {
+    QTest::addColumn<QDate>("typed");
+    QTest::addColumn<QDate>("kept");
+    QTest::newRow("season year") << QDate(2001, 3, 12) << QDate(2001, 3, 12);
+    QTest::newRow("year before") << QDate(2000, 3, 12) << QDate(2000, 3, 12);
+    QTest::newRow("two years before") << QDate(1999, 3, 12) << QDate(2001, 3, 12);
+    QTest::newRow("year after") << QDate(2002, 2, 2) << QDate(2001, 2, 2);
+  }
+  void TheStartYearStaysInTheSeason() {
+    QFETCH(QDate, typed);
+    QFETCH(QDate, kept);
+    DLG_SAISIE_EPREUVE dialog(Owner(), 2001, NewEntry());
+    Show(dialog);
+    dialog.StartDate()->setFocus();
+    dialog.StartDate()->setDate(typed);
+    QTest::keyClick(dialog.StartDate(), Qt::Key_Tab);
+    QCOMPARE(dialog.StartDate()->date(), kept);
+    QCOMPARE(dialog.EndDate()->date(), kept);  // the end follows until it is changed
+  }
+
+  void WonAndBestRankingFollowTheSystem() {
+    DLG_SAISIE_EPREUVE french(Owner(), 2001, NewEntry());
+    Show(french);
+    const struct {
+      int type;
+      bool won_enabled;
+    } kinds[] = {{0, false}, {1, true}, {2, true}, {3, false}};
+    for (const auto& kind : kinds) {
+      french.TypeBox()->setCurrentIndex(kind.type);
+      QCOMPARE(french.WonBox()->isEnabled(), kind.won_enabled);
+    }
+    french.TypeBox()->setCurrentIndex(1);
+    QVERIFY(!french.BestRanking()->isEnabled());
+    french.WonBox()->click();
+    QVERIFY(french.BestRanking()->isEnabled());
+    french.TypeBox()->setCurrentIndex(3);  // a team event cannot be won
+    QVERIFY(!french.WonBox()->isChecked());
+    QVERIFY(!french.BestRanking()->isEnabled());
+
+    Registry().SetActive(&Registry().Belgian());
+    DLG_SAISIE_EPREUVE belgian(Owner(), 2001, NewEntry());
+    Show(belgian);
+    QVERIFY(belgian.WonBox()->isEnabled());
+    QVERIFY(!belgian.BestRanking()->isVisible());
+    QVERIFY(!belgian.BestRankingLabel()->isVisible());
+  }
+
+  void AmountsAreRewrittenWhenLeft_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("comma") << "12,5"
+                           << "12.50";
+    QTest::newRow("whole") << "30"
+                           << "30";
+    QTest::newRow("negative") << "-3"
+                              << "0";
+    QTest::newRow("too large") << "20000"
+                               << "0";
+    QTest::newRow("words") << "about ten"
+                           << "0";
+  }
+  void AmountsAreRewrittenWhenLeft() {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    Currency::SetCurrent(Currency::kEuros);
+    DLG_SAISIE_EPREUVE dialog(Owner(), 2001, NewEntry());
+    Show(dialog);
+    for (QLineEdit* field : {dialog.PrizeMoney(), dialog.EntryFee(), dialog.Travel()}) {
+      TypeAndLeave(field, typed);
+      QCOMPARE(field->text(), shown);
+    }
+    for (QLabel* label : dialog.CurrencyLabels())
+      QCOMPARE(label->text(), QStringLiteral("Euros"));
+  }
+
+  void AnEmptyNameIsRefused() {
+    DLG_SAISIE_EPREUVE dialog(Owner(), 2001, NewEntry());
+    Show(dialog);
+    ReplaceText(dialog.Prizes(), "a racket");
+    ClickButton(&dialog, "okButton");
+    QCOMPARE(
+        MessageBoxes::Said().back(),
+        QStringLiteral("You must give the event a name !\nExample: Union St Bruno tournament"));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.Prizes()->text(), QStringLiteral("a racket"));
+  }
+
+  void TheNewEventCommandMakesTheRecordsInFrancs() {
+    Currency::SetCurrent(Currency::kEuros);
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<DLG_SAISIE_EPREUVE*>(modal);
+      dialog->NameBox()->setEditText("Open de Paris");
+      dialog->EntryFee()->setText("100");
+      ClickButton(dialog, "okButton");
+    });
+    QVERIFY(NewEventCommand(nullptr));
+    EPREUVE_JOUEE* played = season_->Palmares()->PlayedEvents().Front();
+    QCOMPARE(played->Event()->Name(), std::string("Open de Paris"));
+    QCOMPARE(played->EntryFee().Get(), 100.0f / 0.15244902f);
+    QVERIFY(doc_->IsModified());
+  }
+};
+
+QTEST_MAIN(EventDialogTest)
+#include "event_dialog_test.moc"

@@ -1,0 +1,436 @@
+// The finances page driven as a user drives it inside the main window: the
+// lists and totals of the season (the same totals as the command-line
+// tool's), a new expense with a new category through the Insert key, the
+// refusals of the entry dialog, editing by double click, deleting with the
+// Delete key and the context menu, sorting by a header, switching the
+// currency (stored bytes unchanged), the charts and the printout.
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTest>
+#include <cmath>
+
+#include "base/currency.h"
+#include "base/locale.h"
+#include "finances/finance_charts.h"
+#include "pages/finances/currency_dialog.h"
+#include "pages/finances/finance_charts_dialog.h"
+#include "pages/finances/finance_list_view.h"
+#include "pages/finances/finances_page.h"
+#include "pages/finances/finances_printout.h"
+#include "pages/finances/operation_dialog.h"
+#include "pages/finances/operations_viewer.h"
+#include "pages/matches/event_dialog.h"
+#include "records/palmares.h"
+#include "shell/app/qt_locale_format.h"
+#include "shell/window/document_session.h"
+#include "shell/window/main_window.h"
+#include "tests/cli/cli_test_support.h"
+#include "tests/support/finance_document.h"
+#include "tests/support/scripted_prompt.h"
+#include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/widget_input.h"
+#include "widgets/chart/chart_widget.h"
+#include "widgets/date_field.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/print/page_printer.h"
+#include "widgets/settings.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+QStringList Column(const MY_LIST_CONTROL& list, int column) {
+  QStringList texts;
+  for (int row = 0; row < list.RowCount(); ++row)
+    texts << list.ItemText(row, column);
+  return texts;
+}
+
+QStringList RowTexts(const MY_LIST_CONTROL& list, int row) {
+  QStringList texts;
+  for (int column = 0; column < list.ColumnCount(); ++column)
+    texts << list.ItemText(row, column);
+  return texts;
+}
+
+int RowShowing(const MY_LIST_CONTROL& list, int column, const QString& text) {
+  return static_cast<int>(Column(list, column).indexOf(text));
+}
+
+DLG_SAISIE_OPERATION* EntryDialog(QWidget* modal) {
+  return qobject_cast<DLG_SAISIE_OPERATION*>(modal);
+}
+
+}  // namespace
+
+class FinancesPageTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WidgetEnvironment> env_;
+  std::unique_ptr<PROJECT_DOC> doc_;
+  std::unique_ptr<DocumentSession> session_;
+  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<ScriptedPrompt> prompt_;
+  FinanceDocument d_;
+
+  PAGE_FINANCES& Page() { return *static_cast<PAGE_FINANCES*>(window_->Frame().Page(6)); }
+  MY_LIST_CONTROL& Expenses() { return Page().List(FinanceListKind::kExpenses); }
+
+ private slots:
+  void init() {
+    env_ = std::make_unique<WidgetEnvironment>();
+    doc_ = std::make_unique<PROJECT_DOC>();
+    SetCurrentDocument(doc_.get());
+    doc_->SetTitle("Moi");
+    d_ = BuildFinanceDocument(doc_->Owner());
+    doc_->Owner().SetFirstName("Claire");
+    doc_->Owner().SetLastName("Morel");
+    doc_->SetModifiedFlag(false);
+    prompt_ = std::make_unique<ScriptedPrompt>();
+    session_ = std::make_unique<DocumentSession>(*doc_, env_->Path("program"));
+    window_ = std::make_unique<MainWindow>(*session_, env_->Path("program"));
+    window_->show();
+    window_->ShowPage(PageView::kFinances);
+  }
+  void cleanup() {
+    QCOMPARE(PendingModalAnswers(), 0);
+    doc_->SetModifiedFlag(false);
+    window_.reset();
+    session_.reset();
+    prompt_.reset();
+    SetCurrentDocument(nullptr);
+    doc_.reset();
+    env_.reset();
+  }
+
+  void ShowsTheSeasonWithTheToolsTotals() {
+    QCOMPARE(Page().findChild<QLabel*>("gainsHeading")->text(), QStringLiteral("2001 gains"));
+    QCOMPARE(Page().findChild<QLabel*>("expensesHeading")->text(), QStringLiteral("2001 expenses"));
+    QCOMPARE(Column(Page().List(FinanceListKind::kGains), 1),
+             QStringList({"Strings", "Open de Lyon"}));
+    QCOMPARE(Column(Page().List(FinanceListKind::kPrizes), 1), QStringList({"Une coupe"}));
+    QCOMPARE(Column(Expenses(), 2), QStringList({"EVENTS COSTS", "EVENTS COSTS",
+                                                 "TRAVELLING EXPENSES", "Balls", "Strings"}));
+    QCOMPARE(Page().GainsTotal()->text(), QStringLiteral("Gains total: 800.00 F"));
+    QCOMPARE(Page().ExpensesTotal()->text(), QStringLiteral("Expenses total: 325.00 F"));
+    const std::string path = env_->Path("money.ten").toStdString();
+    QVERIFY(doc_->Save(path).ok());
+    const QString tool = QString::fromStdString(RunCli({"finances", path}).out);
+    QVERIFY(tool.contains(Page().GainsTotal()->text() + "\n"));
+    QVERIFY(tool.contains(Page().ExpensesTotal()->text() + "\n"));
+  }
+
+  void InsertMakesANewExpenseWithANewCategory() {
+    const int categories = doc_->Owner().Categories().Count();
+    AnswerNextModal([](QWidget* modal) {
+      DLG_SAISIE_OPERATION* dialog = EntryDialog(modal);
+      QCOMPARE(dialog->Heading()->text(), QStringLiteral("New expense for season 2001"));
+      QCOMPARE(dialog->DateEdit()->date(), QDate(2001, 6, 15));
+      QCOMPARE(dialog->CurrencyLabel()->text(), QStringLiteral("F"));
+      ReplaceText(dialog->PayeeEdit(), "Decathlon");
+      ReplaceText(dialog->PurposeEdit(), "Bag");
+      ReplaceText(dialog->AmountEdit(), "12,5");
+      QTest::keyClicks(dialog->CategoryBox()->lineEdit(), "Towels");
+      ClickButton(dialog, "okButton");
+    });
+    QTest::keyClick(&Expenses(), Qt::Key_Insert);
+    QCOMPARE(doc_->Owner().Categories().Count(), categories + 1);
+    QCOMPARE(RowTexts(Expenses(), RowShowing(Expenses(), 3, "Bag")),
+             QStringList({"12.50 F", "15/06/2001", "Towels", "Bag", "Decathlon"}));
+    QCOMPARE(Page().ExpensesTotal()->text(), QStringLiteral("Expenses total: 337.50 F"));
+    QVERIFY(doc_->IsModified());
+  }
+
+  void TheEntryDialogRefusesWhatItCannotStore() {
+    // Each refusal keeps the dialog open with the values typed; the last
+    // entry is good: "bal" completes to the existing category Balls.
+    const struct {
+      const char* amount;
+      const char* category;
+      const char* said;
+    } refusals[] = {
+        {"12", "", "You must enter a financial category !"},
+        {"1e308", "Balls", "The amount must be a number, for example 12.50."},
+        {"nan", "Balls", "The amount must be a number, for example 12.50."},
+        {"-3", "Balls", "The amount cannot be negative."},
+        {"123456", "Balls", "The amount cannot be more than 99999.99."},
+    };
+    const int expenses = d_.season->Finances().Expenses().Count();
+    AnswerNextModal([&refusals](QWidget* modal) {
+      DLG_SAISIE_OPERATION* dialog = EntryDialog(modal);
+      for (const auto& refusal : refusals) {
+        MessageBoxes::Said().clear();
+        ReplaceText(dialog->AmountEdit(), refusal.amount);
+        dialog->CategoryBox()->setEditText(refusal.category);
+        ClickButton(dialog, "okButton");
+        QCOMPARE(MessageBoxes::Said(), QStringList({refusal.said}));
+        QVERIFY(dialog->isVisible());
+      }
+      ReplaceText(dialog->AmountEdit(), QString(500, u'7'));
+      ClickButton(dialog, "okButton");
+      QVERIFY(dialog->isVisible());
+      ReplaceText(dialog->AmountEdit(), "-0");
+      dialog->CategoryBox()->setEditText(QString());
+      QTest::keyClicks(dialog->CategoryBox()->lineEdit(), "bal");
+      QCOMPARE(dialog->CategoryBox()->currentText(), QStringLiteral("balls"));
+      ClickButton(dialog, "okButton");
+    });
+    Page().NewExpense();
+    QCOMPARE(d_.season->Finances().Expenses().Count(), expenses + 1);
+    const OPERATION_FINANCIERE* added = *std::prev(d_.season->Finances().Expenses().end());
+    QCOMPARE(added->Category(), d_.balls);
+    QCOMPARE(added->Amount().Get(), 0.0f);
+    QVERIFY(!std::signbit(added->Amount().Get()));
+  }
+
+  void DoubleClickEditsTheOperation() {
+    const int row = RowShowing(Expenses(), 3, "Tubes");
+    AnswerNextModal([](QWidget* modal) {
+      DLG_SAISIE_OPERATION* dialog = EntryDialog(modal);
+      QCOMPARE(dialog->Heading()->text(),
+               QStringLiteral("Change financial operation (season 2001)"));
+      QCOMPARE(dialog->AmountEdit()->text(), QStringLiteral("120.00"));
+      QCOMPARE(dialog->CategoryBox()->currentText(), QStringLiteral("Balls"));
+      ReplaceText(dialog->AmountEdit(), "130");
+      ClickButton(dialog, "okButton");
+    });
+    const QRect cell = Expenses().visualRect(Expenses().model()->index(row, 0));
+    QTest::mouseClick(Expenses().viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(Expenses().viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(d_.balls_expense->Amount().Get(), 130.0f);
+    QCOMPARE(Expenses().ItemText(RowShowing(Expenses(), 3, "Tubes"), 0),
+             QStringLiteral("130.00 F"));
+  }
+
+  void EventRowsOpenTheEventDialog() {
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<DLG_SAISIE_EPREUVE*>(modal);
+      QCOMPARE(dialog->EntryFee()->text(), QStringLiteral("80"));
+      ReplaceText(dialog->EntryFee(), "95");
+      ClickButton(modal, "okButton");
+    });
+    Expenses().SelectItem(RowShowing(Expenses(), 0, "80.00 F"));
+    QTest::keyClick(&Expenses(), Qt::Key_Return);
+    QCOMPARE(d_.lyon->EntryFee().Get(), 95.0f);
+    QCOMPARE(Page().ExpensesTotal()->text(), QStringLiteral("Expenses total: 340.00 F"));
+    // A prize row opens its event too (here cancelled: nothing changes).
+    ClickInNextModal(QStringLiteral("cancelButton"));
+    Page().List(FinanceListKind::kPrizes).SelectItem(0);
+    Page().EditSelected(FinanceListKind::kPrizes);
+    QCOMPARE(d_.lyon->Prizes(), std::string("Une coupe"));
+  }
+
+  void DeleteClearsOnlyTheAmountOfTheRow() {
+    Expenses().SelectItem(RowShowing(Expenses(), 2, "TRAVELLING EXPENSES"));
+    const std::unique_ptr<QMenu> menu = Page().ContextMenu(FinanceListKind::kExpenses);
+    QStringList items;
+    for (const QAction* action : menu->actions())
+      items << action->text();
+    QCOMPARE(items, QStringList({"&Edit the expense", "&Delete the expense"}));
+    prompt_->Script({ScriptedPrompt::Answer::kNo, ScriptedPrompt::Answer::kYes});
+    QTest::keyClick(&Expenses(), Qt::Key_Delete);
+    QCOMPARE(d_.lyon->TravelExpenses().Get(), 20.0f);
+    QTest::keyClick(&Expenses(), Qt::Key_Delete);
+    QCOMPARE(prompt_->asked, (std::vector<std::string>(2, "Destroy event expense permanently ?")));
+    QCOMPARE(d_.lyon->TravelExpenses().Get(), 0.0f);
+    QCOMPARE(d_.lyon->EntryFee().Get(), 80.0f);
+    QVERIFY(d_.season->Palmares()->PlayedEvents().Contains(d_.lyon));
+    QCOMPARE(RowShowing(Expenses(), 2, "TRAVELLING EXPENSES"), -1);
+    QCOMPARE(Page().ExpensesTotal()->text(), QStringLiteral("Expenses total: 305.00 F"));
+
+    Expenses().ClearSelection();
+    QCOMPARE(Page().ContextMenu(FinanceListKind::kExpenses)->actions().size(), 1);
+    QVERIFY(Page().ContextMenu(FinanceListKind::kGains)->isEmpty());
+  }
+
+  void HeaderClicksSortTheExpensesBothWays() {
+    QHeaderView* header = Expenses().horizontalHeader();
+    const int debtor = 4;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(debtor) + 5, 5));
+    QCOMPARE(Column(Expenses(), debtor), QStringList({"-", "-", "-", "MARTINEZ", "MARTIN"}));
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(debtor) + 5, 5));
+    QCOMPARE(Column(Expenses(), debtor), QStringList({"MARTIN", "MARTINEZ", "-", "-", "-"}));
+    // The order holds when the lists are built again.
+    Page().Refresh();
+    QCOMPARE(Column(Expenses(), debtor).first(), QStringLiteral("MARTIN"));
+  }
+
+  void SwitchingTheCurrencyRedrawsAndStoresNothing() {
+    d_.balls_expense->SetAmount(SOMME(655.957f));
+    const EncodedDocument before = doc_->Encode();
+    QVERIFY(before.result.ok());
+    // A euro value of 0 is refused, the dialog stays; then euros at the default value.
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<DLG_DEVISE*>(modal);
+      QCOMPARE(dialog->BaseButton()->text(), QStringLiteral("F"));
+      QVERIFY(dialog->BaseButton()->isChecked());
+      QCOMPARE(dialog->EuroValueEdit()->text(), QStringLiteral("6.55957"));
+      ReplaceText(dialog->EuroValueEdit(), "0");
+      MessageBoxes::Said().clear();
+      ClickButton(dialog, "okButton");
+      QCOMPARE(MessageBoxes::Said().size(), 1);
+      QVERIFY(MessageBoxes::Said().first().startsWith("The value of the euro must be a number"));
+      QVERIFY(dialog->isVisible());
+      ReplaceText(dialog->EuroValueEdit(), "6,55957");
+      dialog->EuroButton()->click();
+      ClickButton(dialog, "okButton");
+    });
+    window_->Command("actionCurrency")->trigger();
+    QCOMPARE(Currency::Current(), Currency::kEuros);
+    QCOMPARE(Expenses().model()->headerData(0, Qt::Horizontal).toString(),
+             QStringLiteral("Amount E"));
+    QCOMPARE(Expenses().ItemText(RowShowing(Expenses(), 3, "Tubes"), 0),
+             QStringLiteral("100.00 E"));
+    QCOMPARE(Page().ExpensesTotal()->text(), QStringLiteral("Expenses total: 131.25 Euros"));
+    AnswerNextModal([](QWidget* modal) {
+      qobject_cast<DLG_DEVISE*>(modal)->BaseButton()->click();
+      ClickButton(modal, "okButton");
+    });
+    window_->Command("actionCurrency")->trigger();
+    QCOMPARE(Expenses().ItemText(RowShowing(Expenses(), 3, "Tubes"), 0),
+             QStringLiteral("655.96 F"));
+    QCOMPARE(doc_->Encode().bytes, before.bytes);
+  }
+
+  void AmountsFollowTheLocaleWithEWhereItsSymbolStands() {
+    const QtLocaleFormat french(QLocale(QLocale::French, QLocale::France));
+    const QtLocaleFormat british(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    const struct {
+      const LocaleFormat* locale;
+      int currency;
+      Currency::Style style;
+      const char* shown;
+    } cases[] = {
+        {&french, Currency::kEuros, Currency::Style::kCurrency, "100,00\u00a0E"},
+        {&french, Currency::kEuros, Currency::Style::kNumber, "100,00"},
+        {&french, Currency::kFrancs, Currency::Style::kCurrency, "655,96\u00a0€"},
+        {&british, Currency::kEuros, Currency::Style::kCurrency, "E100.00"},
+        {&british, Currency::kFrancs, Currency::Style::kCurrency, "£655.96"},
+    };
+    for (const auto& c : cases) {
+      SetCurrentLocale(c.locale);
+      Currency::SetCurrent(c.currency);
+      QCOMPARE(QString::fromStdString(Currency::Format(SOMME(655.957f), c.style)),
+               QString::fromUtf8(c.shown));
+    }
+    QCOMPARE(french.Currency("not a number"), std::string("not a number"));
+    Page().Refresh();
+    QCOMPARE(Expenses().model()->headerData(0, Qt::Horizontal).toString(),
+             QStringLiteral("Amount £"));
+    SetCurrentLocale(nullptr);
+  }
+
+  void CurrencySettingsAreReadAtStartAndWrittenAtExit() {
+    const struct {
+      QVariant currency;
+      QVariant euro;
+      int current;
+      double euro_value;
+      const char* written;
+    } cases[] = {
+        {1, "10.000000", Currency::kEuros, 10.0, "10.000000"},
+        {1, "0", Currency::kEuros, 6.55957, "6.559570"},
+        {7, "abc", Currency::kFrancs, 6.55957, "6.559570"},
+        {QVariant(), "-2", Currency::kFrancs, 6.55957, "6.559570"},
+    };
+    for (const auto& c : cases) {
+      window_.reset();
+      Currency::Reset();
+      QSettings store = settings::User();
+      store.setValue(settings::kCurrencyInUse, c.currency);
+      store.setValue(settings::kEuroValue, c.euro);
+      store.sync();
+      window_ = std::make_unique<MainWindow>(*session_, env_->Path("program"));
+      QCOMPARE(Currency::Current(), c.current);
+      QVERIFY(std::abs(Currency::EuroValue() - c.euro_value) < 1e-5);
+      window_.reset();
+      QSettings written = settings::User();
+      QCOMPARE(written.value(settings::kEuroValue).toString(), QString(c.written));
+      QCOMPARE(written.value(settings::kCurrencyInUse).toInt(), c.current);
+    }
+  }
+
+  void ChartsOpenTheOperationsBehindAValue() {
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<DLG_GRAPHIQUE_FINANCES*>(modal);
+      const GROUPE_DONNEES* slices = dialog->Chart().Model().Series(0);
+      QCOMPARE(slices->Count(), 4);
+      QCOMPARE(slices->IdAt(0), kEntryFeesId);
+      QCOMPARE(slices->ValueAt(0), 140);
+      // A click on the entry fees opens their operations.
+      AnswerNextModal([](QWidget* viewer) {
+        auto* operations = qobject_cast<DLG_VISUALISATION_OPERATIONS*>(viewer);
+        QCOMPARE(operations->Heading()->text(), QStringLiteral("Events costs : 140.00 F"));
+        QCOMPARE(operations->ListView().Rows().size(), size_t{2});
+        ClickButton(viewer, "okButton");
+      });
+      dialog->OpenValue(2, kEntryFeesId);
+      // A category's operations: a double click edits one and the total follows.
+      AnswerNextModal([](QWidget* viewer) {
+        auto* operations = qobject_cast<DLG_VISUALISATION_OPERATIONS*>(viewer);
+        MY_LIST_CONTROL& list = operations->ListView().List();
+        AnswerNextModal([](QWidget* entry) {
+          ReplaceText(EntryDialog(entry)->AmountEdit(), "130");
+          ClickButton(entry, "okButton");
+        });
+        const QRect cell = list.visualRect(list.model()->index(0, 0));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(operations->Heading()->text(),
+                 QStringLiteral("Financial category Balls operations : 130.00 F"));
+        ClickButton(viewer, "okButton");
+      });
+      dialog->OpenValue(2, dialog->Chart().Model().Series(0)->IdAt(2));
+      QCOMPARE(dialog->Chart().Model().Series(0)->ValueAt(2), 130);
+      dialog->Choose(FinanceChart::kExpensesPerCategory);
+      QCOMPARE(dialog->ChartList().currentRow(), 1);
+      QCOMPARE(dialog->Chart().Model().CategoryAxis().title, std::string("Categories"));
+      ClickButton(dialog, "okButton");
+    });
+    ClickButton(&Page(), "chartsButton");
+  }
+
+  void EditCategoriesOpensTheItemEditorOnCategories() {
+    AnswerNextModal([](QWidget* modal) {
+      QCOMPARE(modal->windowTitle(), QStringLiteral("Edit financial categories"));
+      ClickButton(modal, "cancelButton");
+    });
+    ClickButton(&Page(), "editCategoriesButton");
+  }
+
+  void PrintsTheThreeListsOverPages() {
+    for (int i = 0; i < 150; ++i) {
+      auto operation = std::make_unique<OPERATION_FINANCIERE>();
+      operation->SetCategory(d_.balls);
+      operation->SetAmount(SOMME(static_cast<float>(i)));
+      d_.season->Finances().AddExpense(std::move(operation));
+    }
+    Page().Refresh();
+    auto* printout = static_cast<FinancesPrintout*>(Page().PrintContent());
+    QCOMPARE(printout->PrintTitle(), QStringLiteral("Claire Morel - Financial season 2001"));
+    const QString pdf = env_->Path("finances.pdf");
+    QVERIFY(ExportPdf(*printout, pdf));
+    QVERIFY(printout->Pages().size() >= 2);
+    // The expenses continue on the next page with their column headings.
+    const PrintPiece& continued = printout->Pages()[1].front();
+    QCOMPARE(continued.section, 2);
+    QVERIFY(!continued.heading && continued.top == 0);
+  }
+};
+
+QTEST_MAIN(FinancesPageTest)
+#include "finances_page_test.moc"

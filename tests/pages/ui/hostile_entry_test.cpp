@@ -1,0 +1,178 @@
+// Hostile texts in every field of match and event entry: empty, 500
+// characters, control characters, printf directives and letters the file
+// cannot hold. Each gets the field's message or is stored as cleaned, never
+// a crash; the saved file reads back with the same contents, the letters it
+// cannot hold written as "?" after the save's warning.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "pages/matches/event_dialog.h"
+#include "pages/matches/match_dialog.h"
+#include "pages/players/player_page.h"
+#include "pages/players/player_questions.h"
+#include "records/document.h"
+#include "records/palmares.h"
+#include "records/season.h"
+#include "shell/window/document_session.h"
+#include "tests/support/document_builder.h"
+#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/widget_input.h"
+#include "widgets/dialogs/message_boxes.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+using Dialog = DLG_SAISIE_RENCONTRE;
+
+namespace {
+
+// Pastes a text into a field, the way a user's paste reaches it whole.
+void Paste(QWidget* field, const QString& text) {
+  if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->setText(text);
+  if (auto* box = qobject_cast<QComboBox*>(field)) box->setEditText(text);
+  if (auto* plain = qobject_cast<QPlainTextEdit*>(field)) plain->setPlainText(text);
+}
+
+}  // namespace
+
+class HostileEntryTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WidgetEnvironment> env_;
+  std::unique_ptr<PROJECT_DOC> doc_;
+  SAISON_JOUEUR* season_ = nullptr;
+  EPREUVE_JOUEE* lyon_ = nullptr;
+
+ private slots:
+  void init() {
+    env_ = std::make_unique<WidgetEnvironment>();
+    doc_ = std::make_unique<PROJECT_DOC>();
+    SetCurrentDocument(doc_.get());
+    DocumentBuilder b(doc_->Owner());
+    season_ = b.Season(2001, "15/4");
+    lyon_ = b.Tournament("Open de Lyon", DATE_SIMPLE(3, 5, 2001));
+  }
+  void cleanup() {
+    SetCurrentDocument(nullptr);
+    doc_.reset();
+    env_.reset();
+  }
+
+  void EveryFieldTakesHostileTexts_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("refused");  // the message of each OK, in turn
+    QTest::addColumn<QString>("kept");     // a one-line field as stored
+    QTest::addColumn<QString>("comment");  // a multi-line field as stored
+    QTest::addColumn<QString>("read_back");
+    const QString long_text(500, QLatin1Char('x'));
+    const QString too_short =
+        QStringLiteral("License must be written with 8 caracters|Year of birth must be written");
+    const QString badly_written =
+        QStringLiteral("License is badly written|Year of birth must be written");
+    const QString foreign = QString::fromUtf8("Łódź 東京");
+    QTest::newRow("empty") << ""
+                           << ""
+                           << ""
+                           << ""
+                           << "";
+    QTest::newRow("500 characters")
+        << long_text << badly_written << long_text << long_text << long_text;
+    QTest::newRow("control characters") << "a\tb\nc\x01" << too_short << "a b c"
+                                        << "a b\nc"
+                                        << "a b c";
+    QTest::newRow("printf directives") << "%s%n" << too_short << "%s%n"
+                                       << "%s%n"
+                                       << "%s%n";
+    QTest::newRow("letters the file cannot hold")
+        << foreign << badly_written << foreign << foreign << QString::fromUtf8("?ód? ??");
+  }
+  void EveryFieldTakesHostileTexts() {
+    QFETCH(QString, typed);
+    QFETCH(QString, refused);
+    QFETCH(QString, kept);
+    QFETCH(QString, comment);
+    QFETCH(QString, read_back);
+
+    Dialog dialog(doc_->Owner(), *season_, MatchEventChoice::Played(lyon_));
+    PAGE_PROPRIETE_JOUEUR& page = *dialog.Page(Dialog::kOpponent1);
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             page.FirstName(), page.Licence(), page.BirthYear(), page.Strengths(), dialog.Place(),
+             dialog.Surface(), dialog.Score(), dialog.Comment()}) {
+      Paste(field, typed);
+    }
+    Paste(page.LastName(), QStringLiteral("Hostile"));
+    // OK until accepted: each refusal names its field, which then holds
+    // what is accepted (a refused score is typed again).
+    QStringList said;
+    for (int attempt = 0; attempt < 4 && dialog.result() != QDialog::Accepted; ++attempt) {
+      MessageBoxes::Said().clear();
+      dialog.accept();
+      said << MessageBoxes::Said().join(QString());
+      if (said.back().startsWith("Score")) Paste(dialog.Score(), QString());
+    }
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    const QStringList expected = refused.split('|');
+    for (int i = 0; i < expected.size(); ++i)
+      QVERIFY2(
+          expected[i].isEmpty() ? said.value(i).isEmpty() : said.value(i).startsWith(expected[i]),
+          qPrintable(said.value(i)));
+
+    DialogPlayerQuestions questions(nullptr);
+    RENCONTRE* match = dialog.Store(questions);
+    const JOUEUR& opponent = *static_cast<RENCONTRE_SIMPLE*>(match)->Opponent();
+    QCOMPARE(QString::fromStdString(opponent.GetRawFirstName()), kept);
+    QCOMPARE(QString::fromStdString(match->Place()), kept);
+    QCOMPARE(QString::fromStdString(opponent.StrongPoints()), comment);
+    QCOMPARE(match->GetSurface() ? QString::fromStdString(match->GetSurface()->Name()) : QString(),
+             kept);
+    QCOMPARE(QString::fromStdString(match->Comment()), comment);
+    QVERIFY(opponent.Licence().empty());
+    QCOMPARE(opponent.GetBirthYear(), 0);
+
+    // Saved through the window's save: a warning first when letters go.
+    DocumentSession session(*doc_, env_->Temp().Path().c_str());
+    MessageBoxes::Said().clear();
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+    const QString path = env_->Path("hostile.ten");
+    QVERIFY(session.SaveTo(path));
+    QCOMPARE(MessageBoxes::Said().size(), kept == read_back ? 0 : 1);
+    PROJECT_DOC reread;
+    SetCurrentDocument(&reread);
+    QVERIFY(reread.Read(path.toStdString()).ok());
+    const RENCONTRE* again = reread.Owner().GetActiveSeason()->Palmares()->Matches().Front();
+    QCOMPARE(QString::fromStdString(again->Place()), read_back);
+    QCOMPARE(QString::fromStdString(
+                 static_cast<const RENCONTRE_SIMPLE*>(again)->Opponent()->GetRawFirstName()),
+             read_back);
+    SetCurrentDocument(doc_.get());
+  }
+
+  void EventFieldsTakeHostileTexts() {
+    const QString texts[] = {QString(), QString(500, QLatin1Char('9')), "1\t2\n3", "%s%n",
+                             QString::fromUtf8("東京")};
+    for (const QString& typed : texts) {
+      DLG_SAISIE_EPREUVE dialog(doc_->Owner(), 2001,
+                                {nullptr, nullptr, NewEventValues(2001, Today())});
+      for (QWidget* field :
+           std::initializer_list<QWidget*>{dialog.NameBox(), dialog.PrizeMoney(), dialog.EntryFee(),
+                                           dialog.Travel(), dialog.Prizes(), dialog.Comments()}) {
+        Paste(field, typed);
+      }
+      MessageBoxes::Said().clear();
+      dialog.accept();
+      if (typed.trimmed().isEmpty()) {
+        QVERIFY(MessageBoxes::Said().back().startsWith("You must give the event a name !"));
+        continue;
+      }
+      QCOMPARE(dialog.result(), int(QDialog::Accepted));
+      // Every amount that is not a number of 0..9999.99 is 0.
+      QCOMPARE(dialog.EntryFee()->text(), typed == "1\t2\n3" ? QString("1") : QString("0"));
+      QCOMPARE(dialog.Prizes()->text(), typed);
+    }
+  }
+};
+
+QTEST_MAIN(HostileEntryTest)
+#include "hostile_entry_test.moc"

@@ -1,0 +1,389 @@
+// The players page driven as a user would: the three filters and the title,
+// the quick search in the order shown, sorting by ranking under a grade
+// system and a number system, deleting a selection that holds a player of a
+// match, the context menu and the evolution chart, the columns kept between
+// runs, the head-to-head counts of the demo document, and printing.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+#include <sstream>
+
+#include "cli/cli.h"
+#include "pages/page_factory.h"
+#include "pages/players/player_dialog_rules.h"
+#include "pages/players/players_page.h"
+#include "ranking/ranking_registry.h"
+#include "records/club.h"
+#include "records/match.h"
+#include "tests/support/document_builder.h"
+#include "tests/support/scripted_prompt.h"
+#include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/widget_input.h"
+#include "widgets/dialogs/message_boxes.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/print/page_printer.h"
+#include "widgets/settings.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+QAction* Find(const QMenu& menu, const QString& text) {
+  for (QAction* action : menu.actions()) {
+    if (action->text() == text) return action;
+    if (action->menu()) {
+      if (QAction* inner = Find(*action->menu(), text)) return inner;
+    }
+  }
+  return nullptr;
+}
+
+QStringList Texts(const QMenu& menu) {
+  QStringList texts;
+  for (const QAction* action : menu.actions()) {
+    if (!action->isSeparator()) texts << action->text();
+  }
+  return texts;
+}
+
+}  // namespace
+
+class PlayersPageTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WidgetEnvironment> env_;
+  std::unique_ptr<PROJECT_DOC> doc_;
+  std::unique_ptr<PAGE_JOUEURS> page_;
+  JOUEUR* martin_ = nullptr;
+  JOUEUR* dubois_ = nullptr;
+  JOUEUR* durand_ = nullptr;
+
+  UTILISATEUR& Owner() { return doc_->Owner(); }
+  MY_LIST_CONTROL& List() { return page_->List(); }
+
+  void MakePage() {
+    page_ = std::make_unique<PAGE_JOUEURS>();
+    page_->resize(1000, 500);
+    page_->show();
+  }
+  QStringList Column(int column) {
+    QStringList texts;
+    for (int row = 0; row < List().RowCount(); ++row)
+      texts << List().ItemText(row, column);
+    return texts;
+  }
+  QStringList Surnames() { return Column(3); }
+  void Select(std::initializer_list<int> rows) {
+    List().ClearSelection();
+    for (const int row : rows)
+      List().SelectItem(row);
+  }
+  void Trigger(const QString& text) {
+    const std::unique_ptr<QMenu> menu = page_->MakeContextMenu();
+    QAction* action = Find(*menu, text);
+    QVERIFY2(action != nullptr, qPrintable(text));
+    action->trigger();
+  }
+  // Ticks the boxes in the columns dialog, then OK.
+  void ShowColumns(const QStringList& boxes) {
+    AnswerNextModal([boxes](QWidget* dialog) {
+      for (QCheckBox* box : dialog->findChildren<QCheckBox*>()) {
+        if (boxes.contains(box->text())) box->setChecked(true);
+      }
+      ClickButton(dialog, QStringLiteral("okButton"));
+    });
+    page_->ChooseColumns();
+  }
+
+ private slots:
+  void init() {
+    env_ = std::make_unique<WidgetEnvironment>();
+    doc_ = std::make_unique<PROJECT_DOC>();
+    SetCurrentDocument(doc_.get());
+    Owner().SetFirstName("Julien");
+    Owner().SetLastName("Morel");
+    DocumentBuilder b(Owner());
+    b.Season(2000, "30/2");
+    b.Singles(b.Tournament("Old Cup", DATE_SIMPLE(3, 5, 2000)), b.Player("Luc", "Duval"), true,
+              "6/2 6/2");
+    b.Season(2001, "30/1");
+    EPREUVE_JOUEE* open = b.Tournament("Open", DATE_SIMPLE(3, 5, 2001));
+    martin_ = b.Player("Paul", "Martin", {{2001, "30/1"}, {2002, "15/5"}});
+    martin_->SetContact(std::make_unique<INFOS_COMPLEMENT_JOUEUR>());
+    dubois_ = b.Player("Anne", "Dubois", {{2001, "15/4"}});
+    dubois_->SetSex(JOUEUR::kWoman);
+    durand_ = b.Player("Marc", "Durand", {{2001, "30/5"}});
+    CLUB* lyon = Owner().AddClub(std::make_unique<CLUB>("TC Lyon"));
+    Owner().AddClub(std::make_unique<CLUB>("Racing"));
+    dubois_->SetClub(lyon);
+    durand_->SetClub(lyon);
+    JOUEUR* ghost = b.Player("Secret", "Agent");
+    ghost->SetAnonymous(true);
+    b.Singles(open, martin_, true, "6/4 6/4");
+    b.Singles(open, dubois_, false, "4/6 4/6");
+    b.Singles(open, ghost, true, "6/0 6/0");
+    MakePage();
+  }
+  void cleanup() {
+    QCOMPARE(PendingModalAnswers(), 0);
+    page_.reset();
+    SetCurrentDocument(nullptr);
+    doc_.reset();
+    env_.reset();
+  }
+
+  void IsPageTwoOfTheFrame() {
+    const std::unique_ptr<PageView> page(CreatePage(PageView::kPlayers, nullptr));
+    QVERIFY(qobject_cast<PAGE_JOUEURS*>(page.get()) != nullptr);
+  }
+
+  void FiltersNarrowTheList_data() {
+    QTest::addColumn<bool>("contacts");
+    QTest::addColumn<bool>("season");
+    QTest::addColumn<QString>("club");
+    QTest::addColumn<QStringList>("surnames");
+    QTest::addColumn<QString>("title");
+    const QStringList all{"Dubois", "Durand", "Duval", "Martin"};
+    QTest::newRow("none") << false << false << QString() << all << "Players  ( 4 / 4 )";
+    // Duval played only in 2000, Durand never.
+    QTest::newRow("season") << false << true << QString() << QStringList{"Dubois", "Martin"}
+                            << "Players  ( 2 / 4 )";
+    QTest::newRow("contacts") << true << false << QString() << QStringList{"Martin"}
+                              << "Players  ( 1 / 4 )";
+    QTest::newRow("club, none chosen") << false << false << "" << all << "Players  ( 4 / 4 )";
+    QTest::newRow("club") << false << false << "TC Lyon" << QStringList{"Dubois", "Durand"}
+                          << "Players  ( 2 / 4 )";
+    QTest::newRow("club and season")
+        << false << true << "TC Lyon" << QStringList{"Dubois"} << "Players  ( 1 / 4 )";
+  }
+  void FiltersNarrowTheList() {
+    QFETCH(bool, contacts);
+    QFETCH(bool, season);
+    QFETCH(QString, club);
+    QFETCH(QStringList, surnames);
+    QFETCH(QString, title);
+    QVERIFY(!page_->ClubList()->isEnabled());
+    if (contacts) QTest::mouseClick(page_->ContactsBox(), Qt::LeftButton);
+    if (season) QTest::mouseClick(page_->ActiveSeasonBox(), Qt::LeftButton);
+    if (!club.isNull()) {
+      QTest::mouseClick(page_->ClubBox(), Qt::LeftButton);
+      QVERIFY(page_->ClubList()->isEnabled());
+      QCOMPARE(page_->ClubList()->count(), 3);  // no club, then the clubs by name
+      page_->ClubList()->setCurrentIndex(page_->ClubList()->findText(club));
+    }
+    QCOMPARE(Surnames(), surnames);
+    QCOMPARE(page_->TitleText(), title);
+    QCOMPARE(Column(0).first(), QStringLiteral("1"));
+  }
+
+  void ClubChosenStaysWhileItExists() {
+    QTest::mouseClick(page_->ClubBox(), Qt::LeftButton);
+    page_->ClubList()->setCurrentIndex(page_->ClubList()->findText("TC Lyon"));
+    QCOMPARE(Surnames(), (QStringList{"Dubois", "Durand"}));
+    Owner().AddClub(std::make_unique<CLUB>("Aaa"));
+    page_->Refresh();
+    QCOMPARE(page_->ClubList()->currentText(), QStringLiteral("TC Lyon"));
+    Owner().RemoveClub(dubois_->Club());
+    page_->Refresh();
+    QCOMPARE(page_->ClubList()->currentText(), QString());
+    QCOMPARE(Surnames().size(), 4);
+  }
+
+  void QuickSearchGoesToTheFirstMatchInTheOrderShown_data() {
+    QTest::addColumn<int>("in");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("row");
+    // Surnames descending: Martin, Duval, Durand, Dubois.
+    QTest::newRow("du") << 1 << "du" << 1;
+    QTest::newRow("dub") << 1 << "DUB" << 3;
+    QTest::newRow("empty") << 1 << "" << 0;
+    QTest::newRow("first names") << 0 << "an" << 3;
+    QTest::newRow("no such name") << 1 << "zz" << -1;
+    QTest::newRow("a format") << 1 << "%s%d" << -1;
+    QTest::newRow("accents") << 1 << QString(300, QChar(0xE9)) << -1;
+    QTest::newRow("outside the code page") << 0 << QString::fromUtf8("日本") << -1;
+  }
+  void QuickSearchGoesToTheFirstMatchInTheOrderShown() {
+    QFETCH(int, in);
+    QFETCH(QString, text);
+    QFETCH(int, row);
+    QTest::mouseClick(List().horizontalHeader()->viewport(), Qt::LeftButton, {},
+                      QPoint(List().columnViewportPosition(3) + 10, 5));
+    QCOMPARE(Surnames(), (QStringList{"Martin", "Duval", "Durand", "Dubois"}));
+    page_->SearchColumn()->setCurrentIndex(in);
+    Select({2});
+    // Typed or pasted: the field takes any text at once.
+    page_->SearchText()->insert(text.isEmpty() ? QStringLiteral("m") : text);
+    if (text.isEmpty()) QTest::keyClick(page_->SearchText(), Qt::Key_Backspace);
+    // Nothing found leaves the selection where it was.
+    const std::vector<int> selected = List().SelectedRows();
+    QCOMPARE(selected, std::vector<int>{row < 0 ? 2 : row});
+  }
+
+  void SortsByRankingUnderGradesAndNumbers_data() {
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QStringList>("grades");
+    QTest::addColumn<QStringList>("ascending");
+    // Players A, B, C, D with these rankings at 1 January 2001 ("" = none).
+    QTest::newRow("French grades")
+        << "" << QStringList{"15/4", "NC", "", "30/1"} << QStringList{"C", "B", "D", "A"};
+    QTest::newRow("ATP places") << "ATP" << QStringList{"12", "900", "", "150"}
+                                << QStringList{"C", "B", "D", "A"};
+  }
+  void SortsByRankingUnderGradesAndNumbers() {
+    QFETCH(QString, system);
+    QFETCH(QStringList, grades);
+    QFETCH(QStringList, ascending);
+    page_.reset();
+    SetCurrentDocument(nullptr);
+    doc_ = std::make_unique<PROJECT_DOC>();
+    SetCurrentDocument(doc_.get());
+    if (!system.isEmpty()) Registry().SetActive(Registry().FindBuiltIn(system.toStdString()));
+    DocumentBuilder b(Owner());
+    b.Season(2001);
+    for (int i = 0; i < grades.size(); ++i) {
+      std::vector<std::pair<int, std::string>> rankings;
+      if (!grades[i].isEmpty()) rankings.push_back({2001, grades[i].toStdString()});
+      b.Player("", std::string(1, static_cast<char>('A' + i)), rankings);
+    }
+    MakePage();
+    Trigger(QStringLiteral("By ranking"));
+    QCOMPARE(Surnames(), ascending);
+    QCOMPARE(List().ItemText(0, 8), QString());
+    Trigger(QStringLiteral("In descending order"));
+    std::reverse(ascending.begin(), ascending.end());
+    QCOMPARE(Surnames(), ascending);
+    QCOMPARE(page_->Columns().PrimaryColumn(), 8);
+  }
+
+  void DeletingASelectionKeepsThePlayersOfMatches() {
+    ScriptedPrompt prompt;
+    // Martin played, Durand never: only Durand goes, without a question.
+    Select({1, 3});
+    QTest::keyClick(&List(), Qt::Key_Delete);
+    QCOMPARE(MessageBoxes::Said(),
+             QStringList{"Cannot destroy player Paul Martin, he is implicated in matches!"});
+    QVERIFY(prompt.asked.empty());
+    QCOMPARE(Surnames(), (QStringList{"Dubois", "Duval", "Martin"}));
+    // One player alone: a woman of a match is refused in her words.
+    Select({0});
+    Trigger(QStringLiteral("Delete the player"));
+    QCOMPARE(MessageBoxes::Said().last(),
+             QStringLiteral("Cannot destroy player Anne Dubois, she is implicated in matches!"));
+    // A player without matches alone is asked about; No keeps him.
+    DocumentBuilder(Owner()).Player("Jean", "Zorn");
+    page_->Refresh();
+    prompt.Script({ScriptedPrompt::Answer::kNo});
+    Select({3});
+    Trigger(QStringLiteral("Delete the player"));
+    QCOMPARE(prompt.asked, std::vector<std::string>{"Player Jean Zorn is not implicated in any "
+                                                    "match, do we destroy him permanently ?"});
+    QCOMPARE(Surnames().size(), 4);
+
+    // What is saved reads back with exactly the players kept.
+    const QString path = env_->Path("kept.ten");
+    QVERIFY(doc_->Save(path.toStdString()).ok());
+    PROJECT_DOC read;
+    SetCurrentDocument(&read);
+    QVERIFY(read.Read(path.toStdString()).ok());
+    QStringList names;
+    for (const JOUEUR* player : read.Owner().Players())
+      names << QString::fromStdString(player->GetRawLastName());
+    names.sort();
+    QCOMPARE(names, (QStringList{"Agent", "Dubois", "Duval", "Martin", "Zorn"}));
+    SetCurrentDocument(doc_.get());
+  }
+
+  void ContextMenuFollowsTheSelection() {
+    const QStringList common{"New player", "Columns shown", "Sort the players"};
+    QCOMPARE(Texts(*page_->MakeContextMenu()), common);
+    Select({0, 1});
+    QCOMPARE(Texts(*page_->MakeContextMenu()), QStringList{"Delete the selected players"} + common);
+    Select({3});
+    QCOMPARE(Texts(*page_->MakeContextMenu()),
+             (QStringList{"Edit", "Delete the player", "Player's evolution"} + common));
+    QString title;
+    AnswerNextModal([&title](QWidget* dialog) {
+      title = dialog->windowTitle();
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    Trigger(QStringLiteral("Player's evolution"));
+    QVERIFY2(title.contains(QStringLiteral("Paul Martin")), qPrintable(title));
+  }
+
+  void ColumnsAndSortAreKeptBetweenRuns() {
+    ShowColumns({"Matches won against the player", "Year of birth"});
+    page_->SortOn(6);
+    page_->SetSortDirection(false);
+    List().setColumnWidth(6, 177);
+    page_.reset();
+    QSettings store = settings::User();
+    store.beginGroup(QStringLiteral("Colonnes joueurs"));
+    QCOMPARE(store.value("col 6").toString(),
+             QStringLiteral("taille= 177, affichée= 1, ordre= 0, ordre_inverse= 1"));
+    QVERIFY(store.value("col 17").toString().contains(QStringLiteral("affichée= 1, ordre= -1")));
+    QCOMPARE(store.value("Colonnes affichées").toString(),
+             QStringLiteral("0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18"));
+    MakePage();
+    QCOMPARE(page_->Columns().PrimaryColumn(), 6);
+    QVERIFY(page_->Columns().Column(6).reverse);
+    QCOMPARE(List().columnWidth(6), 177);
+    QVERIFY(!List().isColumnHidden(17));
+    QVERIFY(!List().isColumnHidden(4));
+    QVERIFY(List().isColumnHidden(18));
+    // Club descending: no club last in ascending order, so first here.
+    QCOMPARE(Surnames().first(), QStringLiteral("Duval"));
+  }
+
+  void HeadToHeadCountsOfTheDemoDocument() {
+    page_.reset();
+    SetCurrentDocument(nullptr);
+    const std::string path = env_->Path("Demo.ten").toStdString();
+    std::ostringstream out;
+    QCOMPARE(cli::Run({"demo", path}, out, out), cli::kOk);
+    doc_ = std::make_unique<PROJECT_DOC>();
+    SetCurrentDocument(doc_.get());
+    QVERIFY(doc_->Read(path).ok());
+    doc_->AdoptSameSystem();
+    MakePage();
+    ShowColumns({"Matches won against the player", "Matches lost against the player"});
+    int total = 0;
+    for (int row = 0; row < List().RowCount(); ++row) {
+      const JOUEUR* player = page_->PlayerAt(row);
+      int won = 0;
+      int lost = 0;
+      for (const RENCONTRE* match : MatchesWith(Owner(), player)) {
+        bool opponent = match->IsSingles();
+        if (!opponent) {
+          const auto* doubles = static_cast<const RENCONTRE_DOUBLE*>(match);
+          opponent = doubles->FirstOpponent() == player || doubles->SecondOpponent() == player;
+        }
+        if (opponent) ++(match->Result().IsWon() ? won : lost);
+      }
+      QCOMPARE(List().ItemText(row, 17), QString::number(won));
+      QCOMPARE(List().ItemText(row, 18), QString::number(lost));
+      total += won + lost;
+    }
+    QVERIFY(total >= doc_->Info().matches);  // doubles count for two opponents
+    // Sorted on the wins, most first.
+    page_->SortOn(17);
+    page_->SetSortDirection(false);
+    QVERIFY(List().ItemText(0, 17).toInt() >= List().ItemText(1, 17).toInt());
+  }
+
+  void PrintsTheListAsShown() {
+    QCOMPARE(page_->PrintTitle(), QStringLiteral("Julien Morel - Players"));
+    QVERIFY(ExportPdf(*page_->PrintContent(), env_->Path("players.pdf")));
+    QVERIFY(QFileInfo(env_->Path("players.pdf")).size() > 1000);
+  }
+};
+
+QTEST_MAIN(PlayersPageTest)
+#include "players_page_test.moc"

@@ -1,0 +1,139 @@
+// The season summary page driven as a user would: the heading and the
+// summary box, a box cleared changes the counts and the chart, a click on a
+// bar opens exactly its matches, the points box under the French system
+// and hidden under a system without estimate, and the printout.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "pages/seasons/match_viewer.h"
+#include "pages/summary/points_box_view.h"
+#include "pages/summary/summary_page.h"
+#include "ranking/ranking_registry.h"
+#include "records/club.h"
+#include "records/season.h"
+#include "tests/support/document_builder.h"
+#include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_environment.h"
+#include "widgets/chart/chart_widget.h"
+#include "widgets/listview/list_control.h"
+#include "widgets/print/page_printer.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+class SummaryPageTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<WidgetEnvironment> env_;
+  std::unique_ptr<PROJECT_DOC> doc_;
+  std::unique_ptr<PAGE_SAISON> page_;
+
+  void OpenPage() {
+    page_ = std::make_unique<PAGE_SAISON>();
+    page_->InitialUpdate();
+    page_->resize(1000, 760);
+    page_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
+  }
+
+ private slots:
+  // 2001, owner 30/1: a won singles on clay over Ann (30/2), a lost singles
+  // to Bob (15/5), a lost doubles, and a friendly won (left out by default).
+  void init() {
+    env_ = std::make_unique<WidgetEnvironment>();
+    doc_ = std::make_unique<PROJECT_DOC>();
+    SetCurrentDocument(doc_.get());
+    DocumentBuilder b(doc_->Owner());
+    SURFACE* clay = doc_->Owner().AddSurface(std::make_unique<SURFACE>("Clay"));
+    b.Season(2001, "30/1");
+    EPREUVE_JOUEE* open = b.Tournament("Open", DATE_SIMPLE(3, 5, 2001));
+    JOUEUR* ann = b.Player("Ann", "Two", {{2001, "30/2"}, {2002, "30/2"}});
+    b.Singles(open, ann, true, "6/2 6/2")->SetSurface(clay);
+    b.Singles(open, b.Player("Bob", "Three", {{2001, "15/5"}}), false, "3/6 3/6");
+    b.Doubles(open, ann, b.Player("Eve", "Five"), b.Player("Fay", "Six"), false, "6/7 6/7");
+    b.Singles(b.Event("Club", EPREUVE::kFriendly, 0, DATE_SIMPLE(1, 6, 2001)),
+              b.Player("Gus", "Seven"), true, "6/0 6/0");
+    OpenPage();
+  }
+  void cleanup() {
+    page_.reset();
+    SetCurrentDocument(nullptr);
+    doc_.reset();
+    env_.reset();
+  }
+
+  void ClearingABoxChangesTheCountsAndTheChart() {
+    QCOMPARE(page_->Heading().text(), QStringLiteral("2001 summary (30/1)"));
+    QCOMPARE(page_->SummaryBox().text(),
+             QStringLiteral("\n\nSELECTED MATCHES\n\n3 matches / 4\n1 match won - 2 matches lost"));
+    QTest::mouseClick(page_->Box(QStringLiteral("singles")), Qt::LeftButton);
+    QCOMPARE(page_->SummaryBox().text(),
+             QStringLiteral("\n\nSELECTED MATCHES\n\n1 match / 4\n0 matches won - 1 match lost"));
+    QCOMPARE(page_->ChartText(), QStringLiteral("Played Ranks\nSelected matches : 1 / 4\n"));
+    QTest::mouseClick(page_->Box(QStringLiteral("friendly")), Qt::LeftButton);
+    QCOMPARE(page_->SummaryBox().text(),
+             QStringLiteral("\n\nSELECTED MATCHES\n\n1 match / 4\n0 matches won - 1 match lost"));
+  }
+
+  void ClickingASliceOpensTheViewerWithExactlyItsMatches() {
+    page_->ChartChoice().setFocus();
+    for (int i = 0; i < 3; ++i)
+      QTest::keyClick(&page_->ChartChoice(), Qt::Key_Down);  // played surfaces
+    QCOMPARE(page_->Groups().size(), size_t{2});
+    const GROUPE_RENCONTRES& unknown = page_->Groups()[1];
+    QCOMPARE(unknown.label, std::string("Played matches in 2001 on <Unknown>"));
+    QStringList seen;
+    AnswerNextModal([&seen](QWidget* modal) {
+      auto* viewer = qobject_cast<DLG_VISU_RENCONTRES*>(modal);
+      seen << modal->findChild<QLabel*>(QStringLiteral("viewerTitle"))->text();
+      for (int row = 0; viewer && row < viewer->ListControl()->RowCount(); ++row)
+        seen << viewer->ListControl()->ItemText(row, 1);
+      modal->close();
+    });
+    emit page_->Chart().zoneClicked(2, unknown.id);
+    seen.sort();
+    QCOMPARE(seen, (QStringList{"Bob Three", "Eve Five/Fay Six",
+                                "Played matches in 2001 on "
+                                "<Unknown>"}));
+  }
+
+  void ThePointsBoxFollowsTheSystemAndItsButtonAsksForTheReport() {
+    PointsBoxView& points = page_->Points();
+    QVERIFY(points.DetailsButton().isVisible());
+    QCOMPARE(points.LineTexts().first(), QStringLiteral("Only one victory kept"));
+    QCOMPARE(points.List().RowCount(), 1);
+    QCOMPARE(points.List().ItemText(0, 0), QStringLiteral("Ann Two"));
+    QSignalSpy asked(page_.get(), &PageView::ShowPageRequested);
+    QTest::mouseClick(&points.DetailsButton(), Qt::LeftButton);
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.at(0).at(0).toInt(), 5);
+
+    Registry().SetActive(Registry().FindBuiltIn("NTRP"));
+    page_->Refresh();
+    QVERIFY(!points.DetailsButton().isVisible());
+    QVERIFY(!points.List().isVisible());
+    QCOMPARE(page_->Heading().text(), QStringLiteral("2001 summary"));
+  }
+
+  void PrintsTheCountsTheChartAndTheBoxes() {
+    QCOMPARE(page_->PrintTitle(), QStringLiteral("Season 2001 summary"));
+    const QString path = env_->Path("summary.pdf");
+    QVERIFY(ExportPdf(*page_, path));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    if (!text.waitForFinished(20000) || text.exitCode() != 0) QSKIP("pdftotext is not available");
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* line : {"SELECTED", "3 matches / 4", "2 matches lost", "Played Ranks",
+                             "2001 season : singles, doubles, championships"})
+      QVERIFY2(printed.contains(QLatin1String(line)), line);
+  }
+};
+
+QTEST_MAIN(SummaryPageTest)
+#include "summary_page_test.moc"
