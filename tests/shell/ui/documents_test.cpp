@@ -210,8 +210,7 @@ class DocumentsTest : public WindowFixture {
     QVERIFY(!Session().SaveTo(path));
     SetSaveFaultInjector(nullptr);
     QCOMPARE(MessageBoxes::Said().size(), 1);
-    QVERIFY(MessageBoxes::Said().front().startsWith("The document was not saved:
-Cannot "));
+    QVERIFY(MessageBoxes::Said().front().startsWith("The document was not saved:\nCannot "));
     QVERIFY(Doc().IsModified());
     QCOMPARE(ReadFile(path), before);
   }
