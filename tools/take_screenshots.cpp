@@ -176,6 +176,9 @@ int main(int argc, char** argv) {
   window.grab().save(out.filePath("matches_page.png"));
   matches->SetGroupsByEvents(grouped);
   ExportPdf(*window.Frame().CurrentView()->PrintContent(), out.filePath("printed_page.pdf"));
+  window.ShowPage(PageView::kPlayers);
+  QCoreApplication::processEvents();
+  window.grab().save(out.filePath("players_page.png"));
   program.Document().SetModifiedFlag(false);
   return 0;
 }

@@ -60,19 +60,6 @@ void SetPictures(const RENCONTRE& match, ListRow& row) {
   }
 }
 
-// The default widths suit a narrow system font of six pixels a character;
-// with the list's wider font they grow in proportion, and never leave a
-// heading cut.
-void WidenForListFont(ListColumnModel& columns) {
-  const QFontMetrics metrics(ListRowFont());
-  const double scale = std::max(1.0, metrics.averageCharWidth() / 6.0);
-  for (int number = 0; number < columns.Count(); ++number) {
-    ListColumn& column = columns.Column(number);
-    const int heading = metrics.horizontalAdvance(QString::fromStdString(column.title)) + 15;
-    column.width = std::max(static_cast<int>(column.width * scale + 0.5), heading);
-  }
-}
-
 }  // namespace
 
 PAGE_PALMARES::PAGE_PALMARES(QWidget* parent)

@@ -28,6 +28,7 @@
 #include "records/club.h"
 #include "records/document.h"
 #include "records/season.h"
+#include "widgets/app_images.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/listview/column_settings_store.h"
 #include "widgets/listview/list_cell_painter.h"
@@ -40,19 +41,6 @@ namespace scorvane {
 namespace {
 
 using namespace player_column;
-
-// The default widths suit a narrow system font of six pixels a character;
-// with the list's wider font they grow in proportion, and never leave a
-// heading cut.
-void WidenForListFont(ListColumnModel& columns) {
-  const QFontMetrics metrics(ListRowFont());
-  const double scale = std::max(1.0, metrics.averageCharWidth() / 6.0);
-  for (int number = 0; number < columns.Count(); ++number) {
-    ListColumn& column = columns.Column(number);
-    const int heading = metrics.horizontalAdvance(QString::fromStdString(column.title)) + 15;
-    column.width = std::max(static_cast<int>(column.width * scale + 0.5), heading);
-  }
-}
 
 // The year rankings and sorts are taken for: the active season's, else the
 // current one.
@@ -70,6 +58,15 @@ QLabel* BoldTitle(QWidget* parent) {
   title->setAlignment(Qt::AlignCenter);
   title->setFixedHeight(32);
   return title;
+}
+
+// The pictures of a player's line: the sex, and the French grades that
+// have one in place of their text.
+void SetPictures(const PlayerLine& line, ListRow& row) {
+  row.images.assign(kTotal, -1);
+  row.images[kSex] = AppImages::IconIndex(line.player->IsWoman() ? AppIcon::kWoman : AppIcon::kMan);
+  row.images[kRank] = AppImages::GradeIndex(line.rank);
+  row.images[kFutureRank] = AppImages::GradeIndex(line.future_rank);
 }
 
 QFrame* SunkenFrame(QWidget* parent) {
@@ -124,6 +121,7 @@ PAGE_JOUEURS::PAGE_JOUEURS(QWidget* parent)
   search_->setClearButtonEnabled(true);
 
   list_->SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
+  list_->SetImageList(AppImages::List());
   list_->SetShowSelectionAlways(true);
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
   list_->installEventFilter(this);
@@ -316,7 +314,7 @@ void PAGE_JOUEURS::Fill() {
   context_.current_year = ANNEE::Clamp(today.Year());
   context_.today = today;
   context_.yearly = ActiveSystem().IsYearly();
-  context_.grade_pictures = false;
+  context_.grade_pictures = true;
   context_.head_to_head = &head_to_head_;
   // Future rankings are offered under the French system only (the columns
   // dialog has no box for them elsewhere).
@@ -370,6 +368,7 @@ void PAGE_JOUEURS::ShowSorted() {
     row.texts = line_texts_[index];
     row.texts[kCount] = QString::number(rows.size() + 1);
     row.data = reinterpret_cast<quintptr>(line.player);
+    SetPictures(line, row);
     rows.push_back(std::move(row));
   }
   list_->SetRows(std::move(rows));

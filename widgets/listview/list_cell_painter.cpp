@@ -2,7 +2,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
+#include "widgets/listview/list_columns.h"
 #include "widgets/listview/list_control.h"
 
 namespace scorvane {
@@ -24,6 +26,16 @@ QFont ListRowFont() {
 
 QFont ListGroupFont() {
   return Arial(20);
+}
+
+void WidenForListFont(ListColumnModel& columns) {
+  const QFontMetrics metrics(ListRowFont());
+  const double scale = std::max(1.0, metrics.averageCharWidth() / 6.0);
+  for (int number = 0; number < columns.Count(); ++number) {
+    ListColumn& column = columns.Column(number);
+    const int heading = metrics.horizontalAdvance(QString::fromStdString(column.title)) + 15;
+    column.width = std::max(static_cast<int>(column.width * scale + 0.5), heading);
+  }
 }
 
 void PaintListCell(QPainter& painter, const QRect& cell, const CellLook& look) {

@@ -14,6 +14,7 @@ class QRect;
 
 namespace scorvane {
 
+class ListColumnModel;
 class MY_LIST_CONTROL;
 
 // The fixed highlight of selected rows.
@@ -27,6 +28,11 @@ inline constexpr int kListTextMargin = 4;
 // group heading rows.
 QFont ListRowFont();
 QFont ListGroupFont();
+
+// Column widths are given for a narrow system font of six pixels a
+// character: with the list's wider font they grow in proportion, and never
+// leave a heading cut.
+void WidenForListFont(ListColumnModel& columns);
 
 struct CellLook {
   QString text;
