@@ -61,8 +61,7 @@ class StatisticsPageTest : public WindowFixture {
       auto* viewer = qobject_cast<DLG_VISU_RENCONTRES*>(modal);
       if (viewer) {
         *seen << viewer->findChild<QLabel*>(QStringLiteral("viewerTitle"))->text();
-        for (int row = 0; row < viewer->ListControl()->RowCount(); ++row)
-          *seen << viewer->ListControl()->ItemText(row, 1);
+        *seen << ColumnTexts(*viewer->ListControl(), 1);
       }
       modal->close();
     });

@@ -18,6 +18,7 @@
 #include "records/season.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
+#include "tests/support/ui/widget_input.h"
 #include "tests/support/ui/window_fixture.h"
 #include "widgets/chart/chart_widget.h"
 #include "widgets/listview/list_control.h"
@@ -86,8 +87,7 @@ class SummaryPageTest : public WindowFixture {
     AnswerNextModal([&seen](QWidget* modal) {
       auto* viewer = qobject_cast<DLG_VISU_RENCONTRES*>(modal);
       seen << modal->findChild<QLabel*>(QStringLiteral("viewerTitle"))->text();
-      for (int row = 0; viewer && row < viewer->ListControl()->RowCount(); ++row)
-        seen << viewer->ListControl()->ItemText(row, 1);
+      if (viewer) seen << ColumnTexts(*viewer->ListControl(), 1);
       modal->close();
     });
     emit page_->Chart().zoneClicked(2, unknown.id);
