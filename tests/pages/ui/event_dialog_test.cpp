@@ -140,16 +140,11 @@ class EventDialogTest : public WindowFixture {
   void AmountsAreRewrittenWhenLeft_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("comma") << "12,5"
-                           << "12.50";
-    QTest::newRow("whole") << "30"
-                           << "30";
-    QTest::newRow("negative") << "-3"
-                              << "0";
-    QTest::newRow("too large") << "20000"
-                               << "0";
-    QTest::newRow("words") << "about ten"
-                           << "0";
+    QTest::newRow("comma") << QString("12,5") << QString("12.50");
+    QTest::newRow("whole") << QString("30") << QString("30");
+    QTest::newRow("negative") << QString("-3") << QString("0");
+    QTest::newRow("too large") << QString("20000") << QString("0");
+    QTest::newRow("words") << QString("about ten") << QString("0");
   }
   void AmountsAreRewrittenWhenLeft() {
     QFETCH(QString, typed);

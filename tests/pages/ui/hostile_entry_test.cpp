@@ -63,19 +63,14 @@ class HostileEntryTest : public WindowFixture {
     const QString badly_written =
         QStringLiteral("License is badly written|Year of birth must be written");
     const QString foreign = QString::fromUtf8("Łódź 東京");
-    QTest::newRow("empty") << ""
-                           << ""
-                           << ""
-                           << ""
-                           << "";
+    QTest::newRow("empty") << QString() << QString() << QString() << QString() << QString();
     QTest::newRow("500 characters")
         << long_text << badly_written << long_text << long_text << long_text;
-    QTest::newRow("control characters") << "a\tb\nc\x01" << too_short << "a b c"
-                                        << "a b\nc"
-                                        << "a b c";
-    QTest::newRow("printf directives") << "%s%n" << too_short << "%s%n"
-                                       << "%s%n"
-                                       << "%s%n";
+    QTest::newRow("control characters") << QString("a\tb\nc\x01") << too_short << QString("a b c")
+                                        << QString("a b\nc") << QString("a b c");
+    const QString directives("%s%n");
+    QTest::newRow("printf directives")
+        << directives << too_short << directives << directives << directives;
     QTest::newRow("letters the file cannot hold")
         << foreign << badly_written << foreign << foreign << QString::fromUtf8("?ód? ??");
   }

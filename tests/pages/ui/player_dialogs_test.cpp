@@ -84,29 +84,18 @@ class PlayerDialogsTest : public WindowFixture {
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("year_kept");
     QTest::addColumn<QString>("said");
-    QTest::newRow("licence cut and raised") << true << "1234567ab"
-                                            << "1234567A"
-                                            << "65"
-                                            << "1965"
-                                            << "";
+    using S = QString;
+    QTest::newRow("licence cut and raised")
+        << true << S("1234567ab") << S("1234567A") << S("65") << S("1965") << S();
     QTest::newRow("licence too short")
-        << true << "12345"
-        << ""
-        << "5"
-        << "2005"
-        << "License must be written with 8 caracters (7 figures and 1 letter). Caracters are "
-           "missing !";
-    QTest::newRow("licence badly written") << true << "12345A7B"
-                                           << ""
-                                           << ""
-                                           << ""
-                                           << "License is badly written,\nyou need 7 figures "
-                                              "and 1 letter.";
-    QTest::newRow("any licence elsewhere") << false << "12345"
-                                           << "12345"
-                                           << "1850"
-                                           << ""
-                                           << "Year of birth must be written 19XX";
+        << true << S("12345") << S() << S("5") << S("2005")
+        << S("License must be written with 8 caracters (7 figures and 1 letter). Caracters are "
+             "missing !");
+    QTest::newRow("licence badly written")
+        << true << S("12345A7B") << S() << S() << S()
+        << S("License is badly written,\nyou need 7 figures and 1 letter.");
+    QTest::newRow("any licence elsewhere") << false << S("12345") << S("12345") << S("1850") << S()
+                                           << S("Year of birth must be written 19XX");
   }
   void FieldsAreCheckedWhenLeft() {
     QFETCH(bool, french);
