@@ -279,12 +279,6 @@ class ListControlTest : public QObject {
     const int order[] = {1, 3, 0, 2};
     written.SetDisplayOrder(order);
     WriteColumnSettings(QStringLiteral("Colonnes palmarès"), written);
-    QSettings stored(settings_folder_.filePath(QStringLiteral("Zezovu/Scorvane.ini")),
-                     QSettings::IniFormat);
-    QCOMPARE(stored.value(QStringLiteral("Colonnes palmarès/col 0")).toString(),
-             QStringLiteral("taille= 133, affichée= 1, ordre= 0, ordre_inverse= 1"));
-    QCOMPARE(stored.value(QStringLiteral("Colonnes palmarès/Colonnes affichées")).toString(),
-             QStringLiteral("1,3,0,2"));
     ListColumnModel read = PeopleColumns();
     ReadColumnSettings(QStringLiteral("Colonnes palmarès"), read);
     for (int i = 0; i < read.Count(); ++i) {
