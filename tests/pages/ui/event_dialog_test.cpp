@@ -20,8 +20,8 @@
 #include "records/season.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/date_field.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/ranking_entry.h"
@@ -29,17 +29,14 @@
 using namespace scorvane;
 using namespace scorvane::testing;
 
-class EventDialogTest : public QObject {
+class EventDialogTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
   SAISON_JOUEUR* season_ = nullptr;
   EPREUVE_JOUEE* lyon_ = nullptr;
   EPREUVE* vichy_ = nullptr;
 
-  UTILISATEUR& Owner() { return doc_->Owner(); }
   EventEntry NewEntry() { return {nullptr, nullptr, NewEventValues(2001, Today())}; }
 
   // Shows the dialog active, so that leaving a field is leaving it.
@@ -56,9 +53,7 @@ class EventDialogTest : public QObject {
 
  private slots:
   void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
+    WindowFixture::init();
     DocumentBuilder b(Owner());
     season_ = b.Season(2001, "15/4");
     lyon_ = b.Tournament("Open de Lyon", DATE_SIMPLE(3, 5, 2001));
@@ -68,13 +63,7 @@ class EventDialogTest : public QObject {
     vichy_ = Owner().AddEvent(std::make_unique<EPREUVE>("Tournoi de Vichy"));
     vichy_->SetType(EPREUVE::kChampionship);
     vichy_->AddPlayed(DATE_SIMPLE(10, 7, 1999), DATE_SIMPLE(12, 7, 1999));
-    doc_->SetModifiedFlag(false);
-  }
-  void cleanup() {
-    QCOMPARE(PendingModalAnswers(), 0);
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
+    Doc().SetModifiedFlag(false);
   }
 
   void ANameIsCompletedAndLoaded() {
@@ -151,16 +140,11 @@ class EventDialogTest : public QObject {
   void AmountsAreRewrittenWhenLeft_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("comma") << "12,5"
-                           << "12.50";
-    QTest::newRow("whole") << "30"
-                           << "30";
-    QTest::newRow("negative") << "-3"
-                              << "0";
-    QTest::newRow("too large") << "20000"
-                               << "0";
-    QTest::newRow("words") << "about ten"
-                           << "0";
+    QTest::newRow("comma") << QString("12,5") << QString("12.50");
+    QTest::newRow("whole") << QString("30") << QString("30");
+    QTest::newRow("negative") << QString("-3") << QString("0");
+    QTest::newRow("too large") << QString("20000") << QString("0");
+    QTest::newRow("words") << QString("about ten") << QString("0");
   }
   void AmountsAreRewrittenWhenLeft() {
     QFETCH(QString, typed);
@@ -200,7 +184,7 @@ class EventDialogTest : public QObject {
     EPREUVE_JOUEE* played = season_->Palmares()->PlayedEvents().Front();
     QCOMPARE(played->Event()->Name(), std::string("Open de Paris"));
     QCOMPARE(played->EntryFee().Get(), 100.0f / 0.15244902f);
-    QVERIFY(doc_->IsModified());
+    QVERIFY(Doc().IsModified());
   }
 };
 

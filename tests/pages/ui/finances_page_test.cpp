@@ -36,8 +36,8 @@
 #include "tests/support/finance_document.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/chart/chart_widget.h"
 #include "widgets/date_field.h"
 #include "widgets/dialogs/message_boxes.h"
@@ -50,22 +50,8 @@ using namespace scorvane::testing;
 
 namespace {
 
-QStringList Column(const MY_LIST_CONTROL& list, int column) {
-  QStringList texts;
-  for (int row = 0; row < list.RowCount(); ++row)
-    texts << list.ItemText(row, column);
-  return texts;
-}
-
-QStringList RowTexts(const MY_LIST_CONTROL& list, int row) {
-  QStringList texts;
-  for (int column = 0; column < list.ColumnCount(); ++column)
-    texts << list.ItemText(row, column);
-  return texts;
-}
-
 int RowShowing(const MY_LIST_CONTROL& list, int column, const QString& text) {
-  return static_cast<int>(Column(list, column).indexOf(text));
+  return static_cast<int>(ColumnTexts(list, column).indexOf(text));
 }
 
 DLG_SAISIE_OPERATION* EntryDialog(QWidget* modal) {
@@ -74,66 +60,51 @@ DLG_SAISIE_OPERATION* EntryDialog(QWidget* modal) {
 
 }  // namespace
 
-class FinancesPageTest : public QObject {
+class FinancesPageTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
-  std::unique_ptr<DocumentSession> session_;
-  std::unique_ptr<MainWindow> window_;
   std::unique_ptr<ScriptedPrompt> prompt_;
   FinanceDocument d_;
 
-  PAGE_FINANCES& Page() { return *static_cast<PAGE_FINANCES*>(window_->Frame().Page(6)); }
+  PAGE_FINANCES& Page() { return *static_cast<PAGE_FINANCES*>(Window().Frame().Page(6)); }
   MY_LIST_CONTROL& Expenses() { return Page().List(FinanceListKind::kExpenses); }
 
  private slots:
   void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
-    doc_->SetTitle("Moi");
-    d_ = BuildFinanceDocument(doc_->Owner());
-    doc_->Owner().SetFirstName("Claire");
-    doc_->Owner().SetLastName("Morel");
-    doc_->SetModifiedFlag(false);
+    WindowFixture::init();
+    Doc().SetTitle("Moi");
+    d_ = BuildFinanceDocument(Owner());
+    Owner().SetFirstName("Claire");
+    Owner().SetLastName("Morel");
+    Doc().SetModifiedFlag(false);
     prompt_ = std::make_unique<ScriptedPrompt>();
-    session_ = std::make_unique<DocumentSession>(*doc_, env_->Path("program"));
-    window_ = std::make_unique<MainWindow>(*session_, env_->Path("program"));
-    window_->show();
-    window_->ShowPage(PageView::kFinances);
+    OpenWindow().ShowPage(PageView::kFinances);
   }
   void cleanup() {
-    QCOMPARE(PendingModalAnswers(), 0);
-    doc_->SetModifiedFlag(false);
-    window_.reset();
-    session_.reset();
+    WindowFixture::cleanup();
     prompt_.reset();
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
   }
 
   void ShowsTheSeasonWithTheToolsTotals() {
     QCOMPARE(Page().findChild<QLabel*>("gainsHeading")->text(), QStringLiteral("2001 gains"));
     QCOMPARE(Page().findChild<QLabel*>("expensesHeading")->text(), QStringLiteral("2001 expenses"));
-    QCOMPARE(Column(Page().List(FinanceListKind::kGains), 1),
+    QCOMPARE(ColumnTexts(Page().List(FinanceListKind::kGains), 1),
              QStringList({"Strings", "Open de Lyon"}));
-    QCOMPARE(Column(Page().List(FinanceListKind::kPrizes), 1), QStringList({"Une coupe"}));
-    QCOMPARE(Column(Expenses(), 2), QStringList({"EVENTS COSTS", "EVENTS COSTS",
-                                                 "TRAVELLING EXPENSES", "Balls", "Strings"}));
+    QCOMPARE(ColumnTexts(Page().List(FinanceListKind::kPrizes), 1), QStringList({"Une coupe"}));
+    QCOMPARE(ColumnTexts(Expenses(), 2), QStringList({"EVENTS COSTS", "EVENTS COSTS",
+                                                      "TRAVELLING EXPENSES", "Balls", "Strings"}));
     QCOMPARE(Page().GainsTotal()->text(), QStringLiteral("Gains total: 800.00 F"));
     QCOMPARE(Page().ExpensesTotal()->text(), QStringLiteral("Expenses total: 325.00 F"));
-    const std::string path = env_->Path("money.ten").toStdString();
-    QVERIFY(doc_->Save(path).ok());
+    const std::string path = Path("money.ten").toStdString();
+    QVERIFY(Doc().Save(path).ok());
     const QString tool = QString::fromStdString(RunCli({"finances", path}).out);
     QVERIFY(tool.contains(Page().GainsTotal()->text() + "\n"));
     QVERIFY(tool.contains(Page().ExpensesTotal()->text() + "\n"));
   }
 
   void InsertMakesANewExpenseWithANewCategory() {
-    const int categories = doc_->Owner().Categories().Count();
+    const int categories = Doc().Owner().Categories().Count();
     AnswerNextModal([](QWidget* modal) {
       DLG_SAISIE_OPERATION* dialog = EntryDialog(modal);
       QCOMPARE(dialog->Heading()->text(), QStringLiteral("New expense for season 2001"));
@@ -146,11 +117,14 @@ class FinancesPageTest : public QObject {
       ClickButton(dialog, "okButton");
     });
     QTest::keyClick(&Expenses(), Qt::Key_Insert);
-    QCOMPARE(doc_->Owner().Categories().Count(), categories + 1);
-    QCOMPARE(RowTexts(Expenses(), RowShowing(Expenses(), 3, "Bag")),
-             QStringList({"12.50 F", "15/06/2001", "Towels", "Bag", "Decathlon"}));
+    QCOMPARE(Doc().Owner().Categories().Count(), categories + 1);
+    const int bag = RowShowing(Expenses(), 3, "Bag");
+    QStringList bag_row;
+    for (int column = 0; column < Expenses().ColumnCount(); ++column)
+      bag_row << Expenses().ItemText(bag, column);
+    QCOMPARE(bag_row, QStringList({"12.50 F", "15/06/2001", "Towels", "Bag", "Decathlon"}));
     QCOMPARE(Page().ExpensesTotal()->text(), QStringLiteral("Expenses total: 337.50 F"));
-    QVERIFY(doc_->IsModified());
+    QVERIFY(Doc().IsModified());
   }
 
   void TheEntryDialogRefusesWhatItCannotStore() {
@@ -260,18 +234,18 @@ class FinancesPageTest : public QObject {
     const int debtor = 4;
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(debtor) + 5, 5));
-    QCOMPARE(Column(Expenses(), debtor), QStringList({"-", "-", "-", "MARTINEZ", "MARTIN"}));
+    QCOMPARE(ColumnTexts(Expenses(), debtor), QStringList({"-", "-", "-", "MARTINEZ", "MARTIN"}));
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(debtor) + 5, 5));
-    QCOMPARE(Column(Expenses(), debtor), QStringList({"MARTIN", "MARTINEZ", "-", "-", "-"}));
+    QCOMPARE(ColumnTexts(Expenses(), debtor), QStringList({"MARTIN", "MARTINEZ", "-", "-", "-"}));
     // The order holds when the lists are built again.
     Page().Refresh();
-    QCOMPARE(Column(Expenses(), debtor).first(), QStringLiteral("MARTIN"));
+    QCOMPARE(ColumnTexts(Expenses(), debtor).first(), QStringLiteral("MARTIN"));
   }
 
   void SwitchingTheCurrencyRedrawsAndStoresNothing() {
     d_.balls_expense->SetAmount(SOMME(655.957f));
-    const EncodedDocument before = doc_->Encode();
+    const EncodedDocument before = Doc().Encode();
     QVERIFY(before.result.ok());
     // A euro value of 0 is refused, the dialog stays; then euros at the default value.
     AnswerNextModal([](QWidget* modal) {
@@ -289,7 +263,7 @@ class FinancesPageTest : public QObject {
       dialog->EuroButton()->click();
       ClickButton(dialog, "okButton");
     });
-    window_->Command("actionCurrency")->trigger();
+    Window().Command("actionCurrency")->trigger();
     QCOMPARE(Currency::Current(), Currency::kEuros);
     QCOMPARE(Expenses().model()->headerData(0, Qt::Horizontal).toString(),
              QStringLiteral("Amount E"));
@@ -300,10 +274,10 @@ class FinancesPageTest : public QObject {
       qobject_cast<DLG_DEVISE*>(modal)->BaseButton()->click();
       ClickButton(modal, "okButton");
     });
-    window_->Command("actionCurrency")->trigger();
+    Window().Command("actionCurrency")->trigger();
     QCOMPARE(Expenses().ItemText(RowShowing(Expenses(), 3, "Tubes"), 0),
              QStringLiteral("655.96 F"));
-    QCOMPARE(doc_->Encode().bytes, before.bytes);
+    QCOMPARE(Doc().Encode().bytes, before.bytes);
   }
 
   void AmountsFollowTheLocaleWithEWhereItsSymbolStands() {
@@ -347,17 +321,17 @@ class FinancesPageTest : public QObject {
         {7, "abc", Currency::kFrancs, 6.55957, "6.559570"},
         {QVariant(), "-2", Currency::kFrancs, 6.55957, "6.559570"},
     };
+    // A second window reads the settings when made and writes them when gone.
     for (const auto& c : cases) {
-      window_.reset();
       Currency::Reset();
       QSettings store = settings::User();
       store.setValue(settings::kCurrencyInUse, c.currency);
       store.setValue(settings::kEuroValue, c.euro);
       store.sync();
-      window_ = std::make_unique<MainWindow>(*session_, env_->Path("program"));
+      auto window = std::make_unique<MainWindow>(Session(), Path("program"));
       QCOMPARE(Currency::Current(), c.current);
       QVERIFY(std::abs(Currency::EuroValue() - c.euro_value) < 1e-5);
-      window_.reset();
+      window.reset();
       QSettings written = settings::User();
       QCOMPARE(written.value(settings::kEuroValue).toString(), QString(c.written));
       QCOMPARE(written.value(settings::kCurrencyInUse).toInt(), c.current);
@@ -422,7 +396,7 @@ class FinancesPageTest : public QObject {
     Page().Refresh();
     auto* printout = static_cast<FinancesPrintout*>(Page().PrintContent());
     QCOMPARE(printout->PrintTitle(), QStringLiteral("Claire Morel - Financial season 2001"));
-    const QString pdf = env_->Path("finances.pdf");
+    const QString pdf = Path("finances.pdf");
     QVERIFY(ExportPdf(*printout, pdf));
     QVERIFY(printout->Pages().size() >= 2);
     // The expenses continue on the next page with their column headings.

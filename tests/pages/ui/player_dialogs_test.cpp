@@ -28,8 +28,8 @@
 #include "records/season.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/club_combo.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
@@ -47,46 +47,34 @@ void TypeAndLeave(QLineEdit* field, const QString& text) {
 }
 
 QStringList Surnames(const MY_LIST_CONTROL& list) {
-  QStringList names;
-  for (int row = 0; row < list.RowCount(); ++row)
-    names << list.ItemText(row, 1);
-  return names;
+  return ColumnTexts(list, 1);
 }
 
 }  // namespace
 
-class PlayerDialogsTest : public QObject {
+class PlayerDialogsTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
   SAISON_JOUEUR* season_ = nullptr;
   JOUEUR* paul_ = nullptr;
   RENCONTRE* first_ = nullptr;
   RENCONTRE* second_ = nullptr;
 
-  UTILISATEUR& Owner() { return doc_->Owner(); }
-
  private slots:
   void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
+    WindowFixture::init();
     DocumentBuilder b(Owner());
     season_ = b.Season(2001, "15/4");
     EPREUVE_JOUEE* lyon = b.Tournament("Open de Lyon", DATE_SIMPLE(3, 5, 2001));
     paul_ = b.Player("Paul", "Martin", {{2001, "30/1"}, {2002, "15/5"}});
     first_ = b.Singles(lyon, paul_, true, "6/4 6/4");
     second_ = b.Singles(lyon, paul_, false, "4/6 4/6");
-    doc_->SetModifiedFlag(false);
+    Doc().SetModifiedFlag(false);
   }
   void cleanup() {
-    QCOMPARE(PendingModalAnswers(), 0);
     DLG_VISU_RENCONTRES::SetMatchOpener(nullptr);
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
+    WindowFixture::cleanup();
   }
 
   void FieldsAreCheckedWhenLeft_data() {
@@ -96,29 +84,18 @@ class PlayerDialogsTest : public QObject {
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("year_kept");
     QTest::addColumn<QString>("said");
-    QTest::newRow("licence cut and raised") << true << "1234567ab"
-                                            << "1234567A"
-                                            << "65"
-                                            << "1965"
-                                            << "";
+    using S = QString;
+    QTest::newRow("licence cut and raised")
+        << true << S("1234567ab") << S("1234567A") << S("65") << S("1965") << S();
     QTest::newRow("licence too short")
-        << true << "12345"
-        << ""
-        << "5"
-        << "2005"
-        << "License must be written with 8 caracters (7 figures and 1 letter). Caracters are "
-           "missing !";
-    QTest::newRow("licence badly written") << true << "12345A7B"
-                                           << ""
-                                           << ""
-                                           << ""
-                                           << "License is badly written,\nyou need 7 figures "
-                                              "and 1 letter.";
-    QTest::newRow("any licence elsewhere") << false << "12345"
-                                           << "12345"
-                                           << "1850"
-                                           << ""
-                                           << "Year of birth must be written 19XX";
+        << true << S("12345") << S() << S("5") << S("2005")
+        << S("License must be written with 8 caracters (7 figures and 1 letter). Caracters are "
+             "missing !");
+    QTest::newRow("licence badly written")
+        << true << S("12345A7B") << S() << S() << S()
+        << S("License is badly written,\nyou need 7 figures and 1 letter.");
+    QTest::newRow("any licence elsewhere") << false << S("12345") << S("12345") << S("1850") << S()
+                                           << S("Year of birth must be written 19XX");
   }
   void FieldsAreCheckedWhenLeft() {
     QFETCH(bool, french);
@@ -259,8 +236,7 @@ class PlayerDialogsTest : public QObject {
     dialog.show();
     MY_LIST_CONTROL& list = *dialog.List();
     QCOMPARE(Surnames(list), QStringList({"Dupont", "Durand", "Martin"}));
-    QTest::mouseClick(list.horizontalHeader()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(list.columnViewportPosition(1) + 5, 5));
+    ClickHeading(list, 1);
     QCOMPARE(Surnames(list), QStringList({"Martin", "Durand", "Dupont"}));
     QVERIFY(!dialog.Ascending()->isChecked());
     dialog.ByFirstNames()->click();

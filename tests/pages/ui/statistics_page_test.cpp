@@ -20,8 +20,8 @@
 #include "records/season.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/chart/chart_widget.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/print/page_printer.h"
@@ -29,12 +29,10 @@
 using namespace scorvane;
 using namespace scorvane::testing;
 
-class StatisticsPageTest : public QObject {
+class StatisticsPageTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
   std::unique_ptr<PAGE_GRAPHIQUES> page_;
 
   void OpenPage() {
@@ -63,8 +61,7 @@ class StatisticsPageTest : public QObject {
       auto* viewer = qobject_cast<DLG_VISU_RENCONTRES*>(modal);
       if (viewer) {
         *seen << viewer->findChild<QLabel*>(QStringLiteral("viewerTitle"))->text();
-        for (int row = 0; row < viewer->ListControl()->RowCount(); ++row)
-          *seen << viewer->ListControl()->ItemText(row, 1);
+        *seen << ColumnTexts(*viewer->ListControl(), 1);
       }
       modal->close();
     });
@@ -76,14 +73,12 @@ class StatisticsPageTest : public QObject {
   // on grass, won by walkover against Cid, lost a doubles; 2000: lost to
   // Dan on clay.
   void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
-    doc_->Owner().SetFirstName("Julie");
-    doc_->Owner().SetLastName("Roy");
-    DocumentBuilder b(doc_->Owner());
-    SURFACE* clay = doc_->Owner().AddSurface(std::make_unique<SURFACE>("Clay"));
-    SURFACE* grass = doc_->Owner().AddSurface(std::make_unique<SURFACE>("Grass"));
+    WindowFixture::init();
+    Owner().SetFirstName("Julie");
+    Owner().SetLastName("Roy");
+    DocumentBuilder b(Owner());
+    SURFACE* clay = Owner().AddSurface(std::make_unique<SURFACE>("Clay"));
+    SURFACE* grass = Owner().AddSurface(std::make_unique<SURFACE>("Grass"));
     b.Season(2000, "30/2");
     b.Singles(b.Tournament("Cup", DATE_SIMPLE(5, 5, 2000)), b.Player("Dan", "Old", {{2000, "30"}}),
               false, "4/6 4/6")
@@ -100,9 +95,7 @@ class StatisticsPageTest : public QObject {
   }
   void cleanup() {
     page_.reset();
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
+    WindowFixture::cleanup();
   }
 
   void AFilterChangesTheCountOfTheBand() {
@@ -189,7 +182,7 @@ class StatisticsPageTest : public QObject {
     Choose(Find<QComboBox>("singlesDoubles"), 1);
     Choose(Find<QComboBox>("wonLost"), 2);
     QCOMPARE(page_->PrintTitle(), QStringLiteral("Julie Roy - Statistics on played matches"));
-    const QString path = env_->Path("statistics.pdf");
+    const QString path = Path("statistics.pdf");
     QVERIFY(ExportPdf(*page_, path));
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});

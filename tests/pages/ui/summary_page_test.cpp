@@ -18,7 +18,8 @@
 #include "records/season.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_environment.h"
+#include "tests/support/ui/widget_input.h"
+#include "tests/support/ui/window_fixture.h"
 #include "widgets/chart/chart_widget.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/print/page_printer.h"
@@ -26,12 +27,10 @@
 using namespace scorvane;
 using namespace scorvane::testing;
 
-class SummaryPageTest : public QObject {
+class SummaryPageTest : public WindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<WidgetEnvironment> env_;
-  std::unique_ptr<PROJECT_DOC> doc_;
   std::unique_ptr<PAGE_SAISON> page_;
 
   void OpenPage() {
@@ -46,11 +45,9 @@ class SummaryPageTest : public QObject {
   // 2001, owner 30/1: a won singles on clay over Ann (30/2), a lost singles
   // to Bob (15/5), a lost doubles, and a friendly won (left out by default).
   void init() {
-    env_ = std::make_unique<WidgetEnvironment>();
-    doc_ = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(doc_.get());
-    DocumentBuilder b(doc_->Owner());
-    SURFACE* clay = doc_->Owner().AddSurface(std::make_unique<SURFACE>("Clay"));
+    WindowFixture::init();
+    DocumentBuilder b(Owner());
+    SURFACE* clay = Owner().AddSurface(std::make_unique<SURFACE>("Clay"));
     b.Season(2001, "30/1");
     EPREUVE_JOUEE* open = b.Tournament("Open", DATE_SIMPLE(3, 5, 2001));
     JOUEUR* ann = b.Player("Ann", "Two", {{2001, "30/2"}, {2002, "30/2"}});
@@ -63,9 +60,7 @@ class SummaryPageTest : public QObject {
   }
   void cleanup() {
     page_.reset();
-    SetCurrentDocument(nullptr);
-    doc_.reset();
-    env_.reset();
+    WindowFixture::cleanup();
   }
 
   void ClearingABoxChangesTheCountsAndTheChart() {
@@ -92,8 +87,7 @@ class SummaryPageTest : public QObject {
     AnswerNextModal([&seen](QWidget* modal) {
       auto* viewer = qobject_cast<DLG_VISU_RENCONTRES*>(modal);
       seen << modal->findChild<QLabel*>(QStringLiteral("viewerTitle"))->text();
-      for (int row = 0; viewer && row < viewer->ListControl()->RowCount(); ++row)
-        seen << viewer->ListControl()->ItemText(row, 1);
+      if (viewer) seen << ColumnTexts(*viewer->ListControl(), 1);
       modal->close();
     });
     emit page_->Chart().zoneClicked(2, unknown.id);
@@ -123,7 +117,7 @@ class SummaryPageTest : public QObject {
 
   void PrintsTheCountsTheChartAndTheBoxes() {
     QCOMPARE(page_->PrintTitle(), QStringLiteral("Season 2001 summary"));
-    const QString path = env_->Path("summary.pdf");
+    const QString path = Path("summary.pdf");
     QVERIFY(ExportPdf(*page_, path));
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});

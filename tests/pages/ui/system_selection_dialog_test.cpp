@@ -77,7 +77,6 @@ class SystemSelectionDialogTest : public testing::WindowFixture {
                           "Belge", "ATP Tour", "WTA Tour"}));
     QCOMPARE(ColumnTexts(*dialog.List(), 1).mid(0, 3),
              QStringList({"[user-defined]", "[user-defined]", "[built-in]"}));
-    QCOMPARE(dialog.List()->model()->headerData(0, Qt::Horizontal).toString(), QString("System"));
   }
 
   void SelectionFollowsTheLineSelected() {

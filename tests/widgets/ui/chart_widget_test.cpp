@@ -1,16 +1,14 @@
 // Guards the chart window: a click on a bar or slice reports the id under
 // the pointer and nothing elsewhere, what is painted stands where the clicks
-// land with sharp edges, tooltips, cursor, copy, saving (and its failure),
+// land with sharp edges, refilling, copy, saving (and its failure),
 // printing into a rectangle, colours, and charts with nothing to show.
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
-#include <QHelpEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
-#include <QToolTip>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -137,17 +135,9 @@ class ChartWidgetTest : public WindowFixture {
     QCOMPARE(clicks.count(), 0);
   }
 
-  void PointerTooltipCursorAndRefilling() {
+  void ARefilledChartAnswersClicksBeforeItIsPainted() {
     FillBars(chart_->Model());
     const QPoint bar = BoundsOf(Shown(), kColours[1]).center();
-    QHelpEvent help(QEvent::ToolTip, bar, chart_->mapToGlobal(bar));
-    QCoreApplication::sendEvent(chart_.get(), &help);
-    QCOMPARE(QToolTip::text(), QStringLiteral("Grass\n5"));
-    for (const QPoint at : {bar, QPoint(2, 2)}) {
-      QMouseEvent move(QEvent::MouseMove, at, chart_->mapToGlobal(at), Qt::NoButton, {}, {});
-      QCoreApplication::sendEvent(chart_.get(), &move);
-      QCOMPARE(chart_->cursor().shape(), at == bar ? Qt::PointingHandCursor : Qt::CrossCursor);
-    }
     // Refilled and clicked before the next paint: the new chart answers.
     chart_->Model().Clear();
     AddSeries(chart_->Model(), {{3, 91}, {5, 92}}, {kColours[0]});

@@ -75,22 +75,18 @@ class PrintTest : public WindowFixture {
     QVERIFY(dark > 20);
   }
 
+  // Every page of the content is printed; a content of no page, one sheet.
   void EveryPageOfTheContentIsPrinted() {
-    CountingContent content(3);
-    QPdfWriter writer(Path("three.pdf"));
-    writer.setResolution(100);
-    QCOMPARE(PrintTo(content, writer, writer.resolution()), 3);
-    QCOMPARE(content.painted, std::vector<int>({0, 1, 2}));
-    const SheetLayout layout =
-        SheetLayout::For(QSizeF(writer.width(), writer.height()), writer.resolution());
-    QCOMPARE(content.area_, layout.content);
-  }
-
-  void AContentOfNoPagePrintsOneSheet() {
-    CountingContent content(0);
-    QPdfWriter writer(Path("none.pdf"));
-    QCOMPARE(PrintTo(content, writer, writer.resolution()), 1);
-    QCOMPARE(content.painted, std::vector<int>({0}));
+    for (const int pages : {3, 0}) {
+      CountingContent content(pages);
+      QPdfWriter writer(Path(QStringLiteral("%1.pdf").arg(pages)));
+      writer.setResolution(100);
+      QCOMPARE(PrintTo(content, writer, writer.resolution()), std::max(pages, 1));
+      QCOMPARE(content.painted, pages ? std::vector<int>({0, 1, 2}) : std::vector<int>({0}));
+      const SheetLayout layout =
+          SheetLayout::For(QSizeF(writer.width(), writer.height()), writer.resolution());
+      QCOMPARE(content.area_, layout.content);
+    }
   }
 
   void PdfOfAPage() {
