@@ -145,18 +145,6 @@ TEST_F(BarChart, MissingValuesOfAShorterSeriesAreFlatBars) {
     EXPECT_NE(bar.rect.left, 831);
 }
 
-TEST_F(BarChart, AClickOnTheRightOrBottomEdgeOfABarMissesIt) {
-  AddSeries(model_, {2}, 9);
-  model_.SetFractions(0.5, 0.3);
-  // One bar from 250 to 750 of the plot, from value 2 (top) to 0.
-  const ChartScene scene = LayOut();
-  ASSERT_EQ(ZoneRects(scene), std::vector<Rect>({{306, 32, 806, 632}}));
-  EXPECT_EQ(scene.ZoneAt({306, 32})->Id(), 9);
-  EXPECT_EQ(scene.ZoneAt({805, 631})->Id(), 9);
-  EXPECT_EQ(scene.ZoneAt({806, 300}), nullptr);
-  EXPECT_EQ(scene.ZoneAt({500, 632}), nullptr);
-}
-
 TEST_F(BarChart, OfTwoOverlappingCategoryLabelsOnlyTheFirstIsDrawnAndClickable) {
   // Slots at 306 and 806; labels 80 characters (560 pixels) wide overlap.
   AddSeries(model_, {1, 1});
