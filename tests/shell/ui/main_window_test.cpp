@@ -234,27 +234,6 @@ class MainWindowTest : public WindowFixture {
     QCOMPARE(Owner().Seasons().Count(), 1);
   }
 
-  void CommandsOpenTheirDialogs_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("currency") << "actionCurrency"
-                              << "Currency";
-    QTest::newRow("service") << "actionServiceCalculator"
-                             << "Influence of service success";
-  }
-  void CommandsOpenTheirDialogs() {
-    QFETCH(QString, command);
-    QFETCH(QString, title);
-    Open();
-    QString shown;
-    AnswerNextModal([&shown](QWidget* modal) {
-      shown = modal->windowTitle();
-      ClickButton(modal, "cancelButton");
-    });
-    window_->Command(command)->trigger();
-    QCOMPARE(shown, title);
-  }
-
   void ColoursComeFromTheSettings() {
     QSettings store = settings::User();
     store.setValue(settings::kBackgroundColour, "RGB(10,20,30)");
