@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -275,13 +276,15 @@ class DefectsTest : public QObject {
     QVERIFY(program.Start(StartupOptions{path, false, false}));
     MainWindow* window = program.Window();
     QStringList seen, astray;
+    QHash<QString, QString> first_title;  // of the first dialog each command opened
     const QStringList skipped = {"actionQuit", "actionLanguage", "actionHelp", "actionContextHelp"};
     for (QAction* action : window->findChildren<QAction*>()) {
       const QString name = action->objectName();
       if (!name.startsWith("action") || action->isCheckable() || skipped.contains(name)) continue;
       for (int i = 0; i < 3; ++i) {
-        AnswerNextModal([&seen, &astray, window, name](QWidget* modal) {
+        AnswerNextModal([&seen, &astray, &first_title, window, name](QWidget* modal) {
           seen << name;
+          if (!first_title.contains(name)) first_title[name] = modal->windowTitle();
           if (!StandsOver(modal, window)) astray << name;
           modal->close();
         });
@@ -293,6 +296,9 @@ class DefectsTest : public QObject {
     for (const char* name : {"actionNew", "actionDeleteSeason", "actionChangeRankingSystem",
                              "actionNewSeason", "actionEditClubs", "actionRankingHistory"})
       QVERIFY2(seen.contains(name), name);
+    QCOMPARE(first_title.value("actionCurrency"), QStringLiteral("Currency"));
+    QCOMPARE(first_title.value("actionServiceCalculator"),
+             QStringLiteral("Influence of service success"));
   }
 
   void StartUpOnAMissingFileNamesItOnceAndFails() {

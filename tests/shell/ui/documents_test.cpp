@@ -285,34 +285,30 @@ class DocumentsTest : public WindowFixture {
     QCOMPARE(replaced_, 2);
   }
 
-  void ModifiedSystemDeclinedKeepsTheDocumentsOwnSystem() {
+  // Declined, the document keeps the system it was saved with; accepted, its
+  // rankings are translated to the changed system.
+  void ModifiedSystemQuestion_data() {
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("declined") << false;
+    QTest::newRow("accepted") << true;
+  }
+  void ModifiedSystemQuestion() {
+    QFETCH(bool, accepted);
     const QString path = Path("Ladder.ten");
     SaveLadderDocumentThenChangeItsSystem(path);
     if (QTest::currentTestFailed()) return;
     ScriptedPrompt prompt;
-    prompt.Script({ScriptedPrompt::Answer::kNo});
+    prompt.Script({accepted ? ScriptedPrompt::Answer::kYes : ScriptedPrompt::Answer::kNo});
     QVERIFY(Session().OpenPath(path));
     QCOMPARE(prompt.asked.size(), size_t{1});
     QVERIFY(prompt.asked[0].find("<Club ladder>") != std::string::npos);
-    QVERIFY(Doc().KeepsOwnSystem());
+    QCOMPARE(Doc().KeepsOwnSystem(), !accepted);
     QVERIFY(!Registry().Pending());
-    QCOMPARE(ActiveSystem().Highest(), 2);
-    QVERIFY(!Doc().IsModified());
-    QCOMPARE(replaced_, 1);
-  }
-
-  void ModifiedSystemAcceptedTranslatesTheRankings() {
-    const QString path = Path("Ladder.ten");
-    SaveLadderDocumentThenChangeItsSystem(path);
-    if (QTest::currentTestFailed()) return;
-    ScriptedPrompt prompt;
-    prompt.Script({ScriptedPrompt::Answer::kYes});
-    QVERIFY(Session().OpenPath(path));
-    QVERIFY(!Doc().KeepsOwnSystem());
-    QCOMPARE(ActiveSystem().Highest(), 3);
+    QCOMPARE(ActiveSystem().Highest(), accepted ? 3 : 2);
     QCOMPARE(Doc().Owner().History().RankingForYear(2000).Text(), std::string("B"));
     QVERIFY(prompt.ranking_questions.empty());
-    QVERIFY(Doc().IsModified());
+    QCOMPARE(Doc().IsModified(), accepted);
+    QCOMPARE(replaced_, 1);
   }
 };
 

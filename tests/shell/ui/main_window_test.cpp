@@ -41,10 +41,6 @@ class MainWindowTest : public WindowFixture {
   MainWindow* window_ = nullptr;
 
   void Open(PageFrame::Factory pages = {}) { window_ = &OpenWindow(std::move(pages)); }
-  // A window whose eight pages are placeholders that count their refreshes.
-  void OpenWithPlaceholders() {
-    Open([](int number, QWidget* parent) { return new PlaceholderPage(number, parent); });
-  }
 
   void ClickZone(int zone) {
     QTest::mouseClick(&window_->Pane(), Qt::LeftButton, Qt::NoModifier, Zone(zone).rect.center());
@@ -93,8 +89,8 @@ class MainWindowTest : public WindowFixture {
     QTest::addColumn<int>("zone");
     QTest::newRow("own page corner") << QPoint(8, 12) << 1;
     QTest::newRow("own page right edge is outside") << QPoint(132, 20) << 0;
-    QTest::newRow("players") << QPoint(100, 60) << 2;
     QTest::newRow("between two zones") << QPoint(60, 46) << 0;
+    QTest::newRow("players") << QPoint(100, 60) << 2;
     QTest::newRow("statistics") << QPoint(60, 100) << 3;
     QTest::newRow("the eyes are no zone") << QPoint(70, 148) << 0;
     QTest::newRow("active season") << QPoint(10, 190) << 4;
@@ -144,7 +140,7 @@ class MainWindowTest : public WindowFixture {
   // A list page is read again each time it is shown, not when it already
   // is; the statistics page keeps what it drew.
   void PagesRefreshWhenShownOnlyWhenTheirKindDoes() {
-    OpenWithPlaceholders();
+    Open([](int number, QWidget* parent) { return new PlaceholderPage(number, parent); });
     const int matches = Placeholder(*window_, 1)->RefreshCount();
     const int statistics = Placeholder(*window_, 8)->RefreshCount();
     window_->ShowPage(1);
@@ -236,28 +232,6 @@ class MainWindowTest : public WindowFixture {
     ClickZone(9);
     QCOMPARE(MessageBoxes::Said(), QStringList({"You must keep one season !!"}));
     QCOMPARE(Owner().Seasons().Count(), 1);
-  }
-
-  void CurrencyCommandOpensTheCurrencyDialog() {
-    Open();
-    QString title;
-    AnswerNextModal([&title](QWidget* modal) {
-      title = modal->windowTitle();
-      ClickButton(modal, "cancelButton");
-    });
-    window_->Command("actionCurrency")->trigger();
-    QCOMPARE(title, QStringLiteral("Currency"));
-  }
-
-  void ServiceCommandOpensTheCalculator() {
-    Open();
-    QString title;
-    AnswerNextModal([&title](QWidget* modal) {
-      title = modal->windowTitle();
-      ClickButton(modal, QStringLiteral("cancelButton"));
-    });
-    window_->Command("actionServiceCalculator")->trigger();
-    QCOMPARE(title, QStringLiteral("Influence of service success"));
   }
 
   void ColoursComeFromTheSettings() {
