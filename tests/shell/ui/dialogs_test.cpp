@@ -39,57 +39,37 @@ class DialogsTest : public WindowFixture {
     WindowFixture::cleanup();
   }
 
-  void YesNoQuestion_data() {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<bool>("answer");
-    QTest::newRow("yes") << "yesButton" << true;
-    QTest::newRow("no") << "noButton" << false;
-    QTest::newRow("escape counts as no") << "escape" << false;
-  }
+  // Escape counts as no; the same dialog serves again after each answer.
   void YesNoQuestion() {
-    QFETCH(QString, action);
-    QFETCH(bool, answer);
-    QString shown;
-    AnswerNextModal([&](QWidget* modal) {
-      shown = modal->findChild<QLabel*>("questionText")->text();
-      if (action == "escape") {
-        QTest::keyClick(modal, Qt::Key_Escape);
-      } else {
-        QTest::mouseClick(modal->findChild<QPushButton*>(action), Qt::LeftButton);
-      }
-    });
-    QCOMPARE(AskYesNo("Destroy the selected item permanently ?"), answer);
-    QCOMPARE(shown, QStringLiteral("Destroy the selected item permanently ?"));
-    // The same dialog serves again.
-    ClickInNextModal("yesButton");
-    QVERIFY(AskYesNo("Again ?"));
+    for (const auto& [action, answer] :
+         {std::pair{"yesButton", true}, {"noButton", false}, {"escape", false}}) {
+      QString shown;
+      AnswerNextModal([&](QWidget* modal) {
+        shown = modal->findChild<QLabel*>("questionText")->text();
+        if (QString(action) == "escape")
+          QTest::keyClick(modal, Qt::Key_Escape);
+        else
+          QTest::mouseClick(modal->findChild<QPushButton*>(action), Qt::LeftButton);
+      });
+      QCOMPARE(AskYesNo("Destroy the selected item permanently ?"), answer);
+      QCOMPARE(shown, QStringLiteral("Destroy the selected item permanently ?"));
+    }
   }
 
   // The dialogs with more than two answers: the button clicked is the answer.
-  void ButtonGivesTheAnswer_data() {
-    QTest::addColumn<bool>("new_player_question");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<bool>("all");
-    QTest::newRow("yes") << false << "yesButton" << true << false;
-    QTest::newRow("no") << false << "noButton" << false << false;
-    QTest::newRow("delete all") << false << "allButton" << true << true;
-    QTest::newRow("same player") << true << "samePlayerButton" << false << false;
-    QTest::newRow("new player") << true << "newPlayerButton" << true << false;
-  }
   void ButtonGivesTheAnswer() {
-    QFETCH(bool, new_player_question);
-    QFETCH(QString, button);
-    QFETCH(bool, answer);
-    QFETCH(bool, all);
-    ClickInNextModal(button);
-    if (new_player_question) {
-      QCOMPARE(DLG_QUEST_NOUVEAU_JOUEUR::AskNewPlayer(nullptr), answer);
-      return;
+    for (const auto& [button, answer, all] : {std::tuple{"yesButton", true, false},
+                                              {"noButton", false, false},
+                                              {"allButton", true, true}}) {
+      ClickInNextModal(button);
+      bool all_flag = !all;
+      QCOMPARE(AskYesNoAll("Destroy player Paul ?", all_flag), answer);
+      QCOMPARE(all_flag, all);
     }
-    bool all_flag = !all;
-    QCOMPARE(AskYesNoAll("Destroy player Paul ?", all_flag), answer);
-    QCOMPARE(all_flag, all);
+    ClickInNextModal("samePlayerButton");
+    QVERIFY(!DLG_QUEST_NOUVEAU_JOUEUR::AskNewPlayer(nullptr));
+    ClickInNextModal("newPlayerButton");
+    QVERIFY(DLG_QUEST_NOUVEAU_JOUEUR::AskNewPlayer(nullptr));
   }
 
   void MessageBoxStyleAndMessages() {

@@ -56,56 +56,31 @@ class MainWindowTest : public WindowFixture {
     Doc().SetModifiedFlag(false);
   }
 
-  void Title_data() {
-    QTest::addColumn<bool>("has_document");
-    QTest::addColumn<bool>("modified");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<int>("year");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("no document") << false << false << 3 << 2000 << "Scorvane";
-    QTest::newRow("own page") << true << false << 3 << 2000 << "Scorvane - File : Moi - Own page";
-    QTest::newRow("modified, matches")
-        << true << true << 1 << 2000 << "Scorvane - File : Moi* - Matches 2000";
-    QTest::newRow("report") << true << false << 5 << 1999
-                            << "Scorvane - File : Moi - Points for the season 1999";
-    QTest::newRow("clubs page ends with a dash")
-        << true << false << 7 << 2000 << "Scorvane - File : Moi - ";
-    QTest::newRow("no season, no year")
-        << true << false << 4 << 0 << "Scorvane - File : Moi - Season summary";
-    QTest::newRow("statistics") << true << false << 8 << 2000
-                                << "Scorvane - File : Moi - Statistics";
-  }
   void Title() {
-    QFETCH(bool, has_document);
-    QFETCH(bool, modified);
-    QFETCH(int, page);
-    QFETCH(int, year);
-    QFETCH(QString, title);
-    QCOMPARE(WindowTitle("Scorvane", has_document, "Moi", modified, page, year), title);
+    const struct {
+      bool has_document, modified;
+      int page, year;
+      const char* title;
+    } cases[] = {{false, false, 3, 2000, "Scorvane"},
+                 {true, false, 3, 2000, "Scorvane - File : Moi - Own page"},
+                 {true, true, 1, 2000, "Scorvane - File : Moi* - Matches 2000"},
+                 {true, false, 5, 1999, "Scorvane - File : Moi - Points for the season 1999"},
+                 {true, false, 7, 2000, "Scorvane - File : Moi - "},  // clubs: ends with a dash
+                 {true, false, 4, 0, "Scorvane - File : Moi - Season summary"},
+                 {true, false, 8, 2000, "Scorvane - File : Moi - Statistics"}};
+    for (const auto& c : cases)
+      QCOMPARE(WindowTitle("Scorvane", c.has_document, "Moi", c.modified, c.page, c.year),
+               QString(c.title));
   }
 
-  void ZoneHitTesting_data() {
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<int>("zone");
-    QTest::newRow("own page corner") << QPoint(8, 12) << 1;
-    QTest::newRow("own page right edge is outside") << QPoint(132, 20) << 0;
-    QTest::newRow("between two zones") << QPoint(60, 46) << 0;
-    QTest::newRow("players") << QPoint(100, 60) << 2;
-    QTest::newRow("statistics") << QPoint(60, 100) << 3;
-    QTest::newRow("the eyes are no zone") << QPoint(70, 148) << 0;
-    QTest::newRow("active season") << QPoint(10, 190) << 4;
-    QTest::newRow("summary") << QPoint(50, 250) << 5;
-    QTest::newRow("matches") << QPoint(120, 290) << 6;
-    QTest::newRow("finances") << QPoint(50, 330) << 7;
-    QTest::newRow("new season") << QPoint(131, 380) << 8;
-    QTest::newRow("delete season") << QPoint(20, 410) << 9;
-    QTest::newRow("information") << QPoint(100, 477) << 10;
-    QTest::newRow("below the picture") << QPoint(100, 478) << 0;
-  }
   void ZoneHitTesting() {
-    QFETCH(QPoint, point);
-    QFETCH(int, zone);
-    QCOMPARE(ZoneAt(point), zone);
+    // Edges and the gaps between zones (the eyes, below the picture) are no zone.
+    const std::pair<QPoint, int> cases[] = {
+        {{8, 12}, 1},    {{132, 20}, 0}, {{60, 46}, 0},    {{100, 60}, 2},  {{60, 100}, 3},
+        {{70, 148}, 0},  {{10, 190}, 4}, {{50, 250}, 5},   {{120, 290}, 6}, {{50, 330}, 7},
+        {{131, 380}, 8}, {{20, 410}, 9}, {{100, 477}, 10}, {{100, 478}, 0}};
+    for (const auto& [point, zone] : cases)
+      QCOMPARE(ZoneAt(point), zone);
   }
 
   void OpensOnTheOwnPageWithItsTitle() {
@@ -116,25 +91,15 @@ class MainWindowTest : public WindowFixture {
     QCOMPARE(window_->Bar().PageList()->currentText(), QStringLiteral("Own Page"));
   }
 
-  void ZonesShowTheirPages_data() {
-    QTest::addColumn<int>("zone");
-    QTest::addColumn<int>("page");
-    QTest::addColumn<int>("lit");
-    QTest::newRow("players") << 2 << 2 << 2;
-    QTest::newRow("active season shows the summary") << 4 << 4 << 5;
-    QTest::newRow("statistics") << 3 << 8 << 3;
-    QTest::newRow("summary") << 5 << 4 << 5;
-    QTest::newRow("matches") << 6 << 1 << 6;
-    QTest::newRow("finances") << 7 << 6 << 7;
-  }
+  // Zone, page shown, zone lit: the active season shows the summary.
   void ZonesShowTheirPages() {
-    QFETCH(int, zone);
-    QFETCH(int, page);
-    QFETCH(int, lit);
     Open();
-    ClickZone(zone);
-    QCOMPARE(window_->CurrentPage(), page);
-    QCOMPARE(window_->Pane().LitZone(), lit);
+    for (const auto& [zone, page, lit] :
+         {std::tuple{2, 2, 2}, {4, 4, 5}, {3, 8, 3}, {5, 4, 5}, {6, 1, 6}, {7, 6, 7}}) {
+      ClickZone(zone);
+      QCOMPARE(window_->CurrentPage(), page);
+      QCOMPARE(window_->Pane().LitZone(), lit);
+    }
   }
 
   // A list page is read again each time it is shown, not when it already
@@ -187,24 +152,20 @@ class MainWindowTest : public WindowFixture {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Scorvane - File : Moi - "));
   }
 
-  void ShortcutsShowPages_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("page");
-    QTest::newRow("Shift+J") << int(Qt::Key_J) << 2;
-    QTest::newRow("Shift+F") << int(Qt::Key_F) << 6;
-    QTest::newRow("Shift+B") << int(Qt::Key_B) << 4;
-    QTest::newRow("Shift+P") << int(Qt::Key_P) << 1;
-    QTest::newRow("Shift+S") << int(Qt::Key_S) << 8;
-  }
+  // Shift+J, F, B, P and S show their pages; Shift+A the own page.
   void ShortcutsShowPages() {
-    QFETCH(int, key);
-    QFETCH(int, page);
     Open();
     window_->activateWindow();
-    QTest::keyClick(window_, Qt::Key(key), Qt::ShiftModifier);
-    QCOMPARE(window_->CurrentPage(), page);
-    QTest::keyClick(window_, Qt::Key_A, Qt::ShiftModifier);
-    QCOMPARE(window_->CurrentPage(), 3);
+    for (const auto& [key, page] : {std::pair{Qt::Key_J, 2},
+                                    {Qt::Key_F, 6},
+                                    {Qt::Key_B, 4},
+                                    {Qt::Key_P, 1},
+                                    {Qt::Key_S, 8}}) {
+      QTest::keyClick(window_, key, Qt::ShiftModifier);
+      QCOMPARE(window_->CurrentPage(), page);
+      QTest::keyClick(window_, Qt::Key_A, Qt::ShiftModifier);
+      QCOMPARE(window_->CurrentPage(), 3);
+    }
   }
 
   void SeasonListsFollowTheDocument() {

@@ -50,27 +50,19 @@ class StartupTest : public WindowFixture {
     WindowFixture::cleanup();
   }
 
-  void LanguageRule_data() {
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<QString>("installation");
-    QTest::addColumn<int>("locale");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("stored French") << 12 << "English" << int(QLocale::English) << 12;
-    QTest::newRow("stored 7 is English") << 7 << "French" << int(QLocale::French) << 9;
-    QTest::newRow("stored English") << 9 << "French" << int(QLocale::French) << 9;
-    QTest::newRow("installation French") << 0 << "French" << int(QLocale::English) << 12;
-    QTest::newRow("installation English") << 0 << "English" << int(QLocale::French) << 9;
-    QTest::newRow("unknown installation, French locale")
-        << 0 << "Dutch" << int(QLocale::French) << 12;
-    QTest::newRow("nothing, French locale") << 0 << "" << int(QLocale::French) << 12;
-    QTest::newRow("nothing, German locale") << 0 << "" << int(QLocale::German) << 9;
-  }
+  // Stored setting (7 means English), installation language, locale: the language.
   void LanguageRule() {
-    QFETCH(int, stored);
-    QFETCH(QString, installation);
-    QFETCH(int, locale);
-    QFETCH(int, expected);
-    QCOMPARE(ChooseLanguage(stored, installation, QLocale::Language(locale)), expected);
+    const struct {
+      int stored;
+      const char* installation;
+      QLocale::Language locale;
+      int expected;
+    } cases[] = {{12, "English", QLocale::English, 12}, {7, "French", QLocale::French, 9},
+                 {9, "French", QLocale::French, 9},     {0, "French", QLocale::English, 12},
+                 {0, "English", QLocale::French, 9},    {0, "Dutch", QLocale::French, 12},
+                 {0, "", QLocale::French, 12},          {0, "", QLocale::German, 9}};
+    for (const auto& c : cases)
+      QCOMPARE(ChooseLanguage(c.stored, c.installation, c.locale), c.expected);
   }
 
   // What start-up reads (the user's setting, the machine-wide installation
@@ -122,28 +114,24 @@ class StartupTest : public WindowFixture {
     QCOMPARE(american.Number("not a number"), std::string("not a number"));
   }
 
-  void ColourTexts_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QColor>("colour");  // invalid when the text is refused
-    QTest::newRow("plain") << "RGB(10,20,30)" << QColor(10, 20, 30);
-    QTest::newRow("blanks before numbers") << "RGB( 1, 2, 3)" << QColor(1, 2, 3);
-    QTest::newRow("extremes") << "RGB(0,255,0)" << QColor(0, 255, 0);
-    QTest::newRow("too large") << "RGB(256,0,0)" << QColor();
-    QTest::newRow("negative") << "RGB(-1,0,0)" << QColor();
-    QTest::newRow("missing number") << "RGB(1,2)" << QColor();
-    QTest::newRow("not a colour") << "blue" << QColor();
-    QTest::newRow("empty") << "" << QColor();
-    QTest::newRow("huge number") << "RGB(99999999999,0,0)" << QColor();
-  }
+  // A colour text that cannot be read gives way to the default.
   void ColourTexts() {
-    QFETCH(QString, text);
-    QFETCH(QColor, colour);
-    QCOMPARE(settings::ParseRgbText(text).value_or(QColor()), colour);
-    // A colour that cannot be read gives way to the default.
+    const std::pair<QString, QColor> cases[] = {{"RGB(10,20,30)", QColor(10, 20, 30)},
+                                                {"RGB( 1, 2, 3)", QColor(1, 2, 3)},
+                                                {"RGB(0,255,0)", QColor(0, 255, 0)},
+                                                {"RGB(256,0,0)", QColor()},
+                                                {"RGB(-1,0,0)", QColor()},
+                                                {"RGB(1,2)", QColor()},
+                                                {"blue", QColor()},
+                                                {"", QColor()},
+                                                {"RGB(99999999999,0,0)", QColor()}};
     QSettings store = User();
-    store.setValue(settings::kBackgroundColour, text);
-    QCOMPARE(settings::ReadColour(store, settings::kBackgroundColour, Qt::red),
-             colour.isValid() ? colour : QColor(Qt::red));
+    for (const auto& [text, colour] : cases) {
+      QCOMPARE(settings::ParseRgbText(text).value_or(QColor()), colour);
+      store.setValue(settings::kBackgroundColour, text);
+      QCOMPARE(settings::ReadColour(store, settings::kBackgroundColour, Qt::red),
+               colour.isValid() ? colour : QColor(Qt::red));
+    }
   }
 
   void RecentListKeepsThreeMostRecentFirst() {
