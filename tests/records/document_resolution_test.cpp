@@ -73,29 +73,16 @@ TEST_F(DocumentResolutionTest, EachBrokenReferenceIsRefusedWithItsDetailText) {
        "Erreur de lecture: perte de d'un adv. de simple !!!"},
       {"doubles player out of range", [](TinyDocument& t) { t.doubles_players[2] = 9; },
        "Erreur de lecture: perte de d'un adv. de double !!!"},
-      {"two clubs with one id",
-       [](TinyDocument& t) {
-         t.club_count = 2;
-         t.second_club_id = 0;
-       },
+      {"two clubs with one id", [](TinyDocument& t) { t.club_count = 2, t.second_club_id = 0; },
        "Erreur de lecture: club double"},
       {"two surfaces with one id",
-       [](TinyDocument& t) {
-         t.surface_count = 2;
-         t.second_surface_id = 0;
-       },
+       [](TinyDocument& t) { t.surface_count = 2, t.second_surface_id = 0; },
        "Erreur de lecture: surface double"},
       {"two played events with one id",
-       [](TinyDocument& t) {
-         t.played_count = 2;
-         t.second_played_id = 0;
-       },
+       [](TinyDocument& t) { t.played_count = 2, t.second_played_id = 0; },
        "Erreur de lecture: épreuve jouée double"},
       {"two categories with one id",
-       [](TinyDocument& t) {
-         t.category_count = 2;
-         t.second_category_id = 0;
-       },
+       [](TinyDocument& t) { t.category_count = 2, t.second_category_id = 0; },
        "Erreur de lecture: catégorie financière double"},
       {"operation category out of range", [](TinyDocument& t) { t.operation_category = 1; },
        "Erreur de lecture: perte de d'une catégorie"},
