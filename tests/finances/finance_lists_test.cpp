@@ -64,34 +64,21 @@ TEST_F(FinanceListsTest, ZeroAmountsAndEmptyPrizesGiveNoRow) {
 }
 
 TEST_F(FinanceListsTest, ExpenseSortsFollowTheColumnAndItsDirection) {
+  using enum ExpenseColumn;
   const struct {
     ExpenseColumn column;
     bool ascending;
     std::vector<std::string> purchases;
   } cases[] = {
-      {ExpenseColumn::kAmount,
-       true,
-       {"Open de Lyon", "Cordage", "Tournoi de Caen", "Open de Lyon", "Tubes"}},
-      {ExpenseColumn::kAmount,
-       false,
-       {"Tubes", "Open de Lyon", "Tournoi de Caen", "Cordage", "Open de Lyon"}},
-      {ExpenseColumn::kDate,
-       true,
-       {"Tournoi de Caen", "Tubes", "Cordage", "Open de Lyon", "Open de Lyon"}},
+      {kAmount, true, {"Open de Lyon", "Cordage", "Tournoi de Caen", "Open de Lyon", "Tubes"}},
+      {kAmount, false, {"Tubes", "Open de Lyon", "Tournoi de Caen", "Cordage", "Open de Lyon"}},
+      {kDate, true, {"Tournoi de Caen", "Tubes", "Cordage", "Open de Lyon", "Open de Lyon"}},
       // The events' costs take their place among the categories' names.
-      {ExpenseColumn::kCategory,
-       true,
-       {"Tubes", "Tournoi de Caen", "Open de Lyon", "Cordage", "Open de Lyon"}},
-      {ExpenseColumn::kPurchase,
-       false,
-       {"Tubes", "Tournoi de Caen", "Open de Lyon", "Open de Lyon", "Cordage"}},
+      {kCategory, true, {"Tubes", "Tournoi de Caen", "Open de Lyon", "Cordage", "Open de Lyon"}},
+      {kPurchase, false, {"Tubes", "Tournoi de Caen", "Open de Lyon", "Open de Lyon", "Cordage"}},
       // A text that begins a longer one comes after it: MARTINEZ before MARTIN.
-      {ExpenseColumn::kDebtor,
-       true,
-       {"Tournoi de Caen", "Open de Lyon", "Open de Lyon", "Tubes", "Cordage"}},
-      {ExpenseColumn::kDebtor,
-       false,
-       {"Cordage", "Tubes", "Tournoi de Caen", "Open de Lyon", "Open de Lyon"}},
+      {kDebtor, true, {"Tournoi de Caen", "Open de Lyon", "Open de Lyon", "Tubes", "Cordage"}},
+      {kDebtor, false, {"Cordage", "Tubes", "Tournoi de Caen", "Open de Lyon", "Open de Lyon"}},
   };
   for (const auto& c : cases) {
     std::vector<FinanceRow> rows = ExpenseRows(*d_.season);

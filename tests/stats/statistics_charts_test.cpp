@@ -102,31 +102,23 @@ TEST_F(StatisticsChartsTest, TiebreakSetsAreGeneralNonDecisiveOrDecisive) {
   const struct {
     bool won;
     const char* score;
-    std::vector<std::string> labels;
     std::vector<int32_t> percents;
+    const char *general, *non_decisive, *decisive;  // the three labels' counts
   } cases[] = {
-      {true,
-       "6/7 7/6 7/6",
-       {"General : 2 / 3", "In non-decisive sets : 1 / 2", "In decisive sets : 1 / 1"},
-       {66, 50, 100}},
-      {true,
-       "7/6",
-       {"General : 1 / 1", "In non-decisive sets : 0 / 0", "In decisive sets : 1 / 1"},
-       {100, 0, 100}},
-      {false,
-       "7/6 6/7 6/4",
-       {"General : 1 / 2", "In non-decisive sets : 1 / 2", "In decisive sets : 0 / 0"},
-       {50, 50, 0}},
-      {true,
-       "6/4 6/4",
-       {"General : 0 / 0", "In non-decisive sets : 0 / 0", "In decisive sets : 0 / 0"},
-       {0, 0, 0}},
+      {true, "6/7 7/6 7/6", {66, 50, 100}, "2 / 3", "1 / 2", "1 / 1"},
+      {true, "7/6", {100, 0, 100}, "1 / 1", "0 / 0", "1 / 1"},
+      {false, "7/6 6/7 6/4", {50, 50, 0}, "1 / 2", "1 / 2", "0 / 0"},
+      {true, "6/4 6/4", {0, 0, 0}, "0 / 0", "0 / 0", "0 / 0"},
   };
   for (const auto& c : cases) {
     StartSeason();
     Play(c.won, c.score);
     Build(kTiebreaksChart);
-    EXPECT_EQ(AxisLabels(), c.labels) << c.score;
+    EXPECT_EQ(AxisLabels(),
+              (std::vector<std::string>{"General : " + std::string(c.general),
+                                        "In non-decisive sets : " + std::string(c.non_decisive),
+                                        "In decisive sets : " + std::string(c.decisive)}))
+        << c.score;
     const GROUPE_DONNEES& bars = *model_.Series(0);
     EXPECT_EQ((std::vector<int32_t>{bars.ValueAt(0), bars.ValueAt(1), bars.ValueAt(2)}), c.percents)
         << c.score;
