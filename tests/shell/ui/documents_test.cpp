@@ -87,33 +87,29 @@ class DocumentsTest : public WindowFixture {
     WindowFixture::cleanup();
   }
 
-  void FailedOpenKeepsTheDocumentThatWasOpen_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("message");
-    const QString bad_format = "Error : bad file format !";
-    QTest::newRow("bad format") << QByteArray("\x04\x00junk", 6) << bad_format;
-    QTest::newRow("future version")
-        << QByteArray("\x05\x00", 2)
-        << QString(
-               "The document was saved by a future version of this program. To load it, you "
-               "must get the lastest version of this program on its website");
-    QTest::newRow("empty file") << QByteArray() << bad_format;
-    QTest::newRow("truncated document") << QByteArray("\x04\x00\x09\x00SYS", 7) << bad_format;
-  }
   void FailedOpenKeepsTheDocumentThatWasOpen() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, message);
-    OpenModifiedDocument();
-    const QString path = Path("broken.ten");
-    WriteFile(path, bytes);
-    QVERIFY(!Session().OpenPath(path));
-    QCOMPARE(MessageBoxes::Said(), QStringList({message}));
-    QCOMPARE(Doc().Owner().Seasons().Count(), 2);
-    QCOMPARE(Doc().Title(), std::string("Moi"));
-    QVERIFY(Doc().IsModified());
-    QCOMPARE(replaced_, 0);
-    QSettings store = settings::User();
-    QVERIFY(RecentFiles::Load(store).isEmpty());
+    const QString bad_format = "Error : bad file format !";
+    const std::pair<QByteArray, QString> cases[] = {
+        {QByteArray("\x04\x00junk", 6), bad_format},  // bad format
+        {QByteArray("\x05\x00", 2),
+         "The document was saved by a future version of this program. To load it, you must get "
+         "the lastest version of this program on its website"},
+        {QByteArray(), bad_format},                           // empty file
+        {QByteArray("\x04\x00\x09\x00SYS", 7), bad_format}};  // truncated document
+    for (const auto& [bytes, message] : cases) {
+      OpenModifiedDocument();
+      MessageBoxes::Said().clear();
+      const QString path = Path("broken.ten");
+      WriteFile(path, bytes);
+      QVERIFY(!Session().OpenPath(path));
+      QCOMPARE(MessageBoxes::Said(), QStringList({message}));
+      QCOMPARE(Doc().Owner().Seasons().Count(), 2);
+      QCOMPARE(Doc().Title(), std::string("Moi"));
+      QVERIFY(Doc().IsModified());
+      QCOMPARE(replaced_, 0);
+      QSettings store = settings::User();
+      QVERIFY(RecentFiles::Load(store).isEmpty());
+    }
   }
 
   void MissingFileSaysWhichAndWhy() {
@@ -188,25 +184,22 @@ class DocumentsTest : public WindowFixture {
     SetCurrentDocument(&Doc());
   }
 
-  void FailedSaveSaysSoAndLeavesTheDocumentModified_data() {
-    QTest::addColumn<int>("step");
-    QTest::newRow("create") << int(SaveStep::kCreateTemporary);
-    QTest::newRow("rename") << int(SaveStep::kRename);
-  }
   void FailedSaveSaysSoAndLeavesTheDocumentModified() {
-    QFETCH(int, step);
     const QString path = Path("Moi.ten");
     WriteSampleDocument(path);
     const QByteArray before = ReadFile(path);
-    OpenModifiedDocument();
-    FailingStep failing(static_cast<SaveStep>(step));
-    SetSaveFaultInjector(&failing);
-    QVERIFY(!Session().SaveTo(path));
-    SetSaveFaultInjector(nullptr);
-    QCOMPARE(MessageBoxes::Said().size(), 1);
-    QVERIFY(MessageBoxes::Said().front().startsWith("The document was not saved:\nCannot "));
-    QVERIFY(Doc().IsModified());
-    QCOMPARE(ReadFile(path), before);
+    for (const SaveStep step : {SaveStep::kCreateTemporary, SaveStep::kRename}) {
+      OpenModifiedDocument();
+      MessageBoxes::Said().clear();
+      FailingStep failing(step);
+      SetSaveFaultInjector(&failing);
+      QVERIFY(!Session().SaveTo(path));
+      SetSaveFaultInjector(nullptr);
+      QCOMPARE(MessageBoxes::Said().size(), 1);
+      QVERIFY(MessageBoxes::Said().front().startsWith("The document was not saved:\nCannot "));
+      QVERIFY(Doc().IsModified());
+      QCOMPARE(ReadFile(path), before);
+    }
   }
 
   void SaveIntoAMissingFolderFails() {
@@ -230,28 +223,23 @@ class DocumentsTest : public WindowFixture {
     QVERIFY(!Doc().IsModified());
   }
 
-  void SaveQuestion_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("goes_on");
-    QTest::addColumn<bool>("saved");
-    QTest::newRow("yes") << int(MessageBoxes::Answer::kYes) << true << true;
-    QTest::newRow("no") << int(MessageBoxes::Answer::kNo) << true << false;
-    QTest::newRow("cancel") << int(MessageBoxes::Answer::kCancel) << false << false;
-  }
+  // Yes saves and goes on, No goes on unsaved, Cancel stops.
   void SaveQuestion() {
-    QFETCH(int, answer);
-    QFETCH(bool, goes_on);
-    QFETCH(bool, saved);
     QVERIFY(Session().SaveModified());  // an unmodified document is not questioned
     QVERIFY(MessageBoxes::Said().isEmpty());
     OpenModifiedDocument();
     const QString path = Path("Moi.ten");
     QVERIFY(Doc().Save(ToFsPath(path)).ok());
-    Doc().MarkModified();
-    MessageBoxes::ScriptAnswers({static_cast<MessageBoxes::Answer>(answer)});
-    QCOMPARE(Session().SaveModified(), goes_on);
-    QCOMPARE(MessageBoxes::Said(), QStringList({QStringLiteral("Save changes to Moi.ten?")}));
-    QCOMPARE(!Doc().IsModified(), saved);
+    for (const auto& [answer, goes_on, saved] : {std::tuple{MessageBoxes::Answer::kYes, true, true},
+                                                 {MessageBoxes::Answer::kNo, true, false},
+                                                 {MessageBoxes::Answer::kCancel, false, false}}) {
+      Doc().MarkModified();
+      MessageBoxes::Said().clear();
+      MessageBoxes::ScriptAnswers({answer});
+      QCOMPARE(Session().SaveModified(), goes_on);
+      QCOMPARE(MessageBoxes::Said(), QStringList({QStringLiteral("Save changes to Moi.ten?")}));
+      QCOMPARE(!Doc().IsModified(), saved);
+    }
   }
 
   void NewDocumentAsksFirst() {
