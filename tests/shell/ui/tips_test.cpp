@@ -42,32 +42,22 @@ class TipsTest : public WindowFixture {
   }
 
  private slots:
-  void Reading_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("french_system");
-    QTest::addColumn<QStringList>("tips");
-    QTest::newRow("comments skipped, going round")
-        << QByteArray("; comment\nOne\n  indented\n\tTabbed\n\nTwo\r\n") << false
-        << QStringList({"One", "Two", "One"});
-    QTest::newRow("French tips under the French system")
-        << QByteArray("#F#Only French\nAll\n") << true << QStringList({"Only French", "All"});
-    QTest::newRow("French tips skipped otherwise")
-        << QByteArray("#F#Only French\nAll\n") << false << QStringList({"All", "All"});
-    QTest::newRow("no line end at the end")
-        << QByteArray("Last") << false << QStringList({"Last", "Last"});
-    QTest::newRow("nothing usable ends at once")
-        << QByteArray("; only\n; comments\n\n") << false << QStringList({"", ""});
-    QTest::newRow("only French tips, other system")
-        << QByteArray("#F#a\n#F#b\n") << false << QStringList({""});
-    QTest::newRow("empty file") << QByteArray() << false << QStringList({""});
-    QTest::newRow("a marker alone is no tip")
-        << QByteArray("#F#\nReal\n") << true << QStringList({"Real"});
-  }
   void Reading() {
-    QFETCH(QByteArray, file);
-    QFETCH(bool, french_system);
-    QFETCH(QStringList, tips);
-    QCOMPARE(ReadTips(WriteTips(file), french_system, static_cast<int>(tips.size())), tips);
+    const std::tuple<QByteArray, bool, QStringList> cases[] = {
+        // Comments and blank lines skipped, going round.
+        {"; comment\nOne\n  indented\n\tTabbed\n\nTwo\r\n", false, {"One", "Two", "One"}},
+        {"#F#Only French\nAll\n", true, {"Only French", "All"}},
+        {"#F#Only French\nAll\n", false, {"All", "All"}},
+        {"Last", false, {"Last", "Last"}},  // no line end at the end
+        {"; only\n; comments\n\n", false, {"", ""}},
+        {"#F#a\n#F#b\n", false, {""}},
+        {"", false, {""}},
+        {"#F#\nReal\n", true, {"Real"}},  // a marker alone is no tip
+    };
+    for (const auto& [file, french_system, tips] : cases) {
+      settings::User().clear();  // no position left by the file before
+      QCOMPARE(ReadTips(WriteTips(file), french_system, static_cast<int>(tips.size())), tips);
+    }
   }
 
   void LongLinesComeInPieces() {
