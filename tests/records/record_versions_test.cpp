@@ -70,7 +70,7 @@ TEST_F(RecordVersionsTest, MatchVersionZeroHasNoPlace) {
   EXPECT_EQ(match.pending_opponent_id, 2);
 }
 
-TEST_F(RecordVersionsTest, EventVersionZeroIsNoFriendlyGroup) {
+TEST_F(RecordVersionsTest, VersionZeroEventsAreNoFriendlyGroupAndRankingsHaveNoNote) {
   ByteWriter w;
   w.U16(0).End().Text("Open").U32(0x0201).U32(1).U32(1).U32(6);
   EPREUVE event;
@@ -79,13 +79,12 @@ TEST_F(RecordVersionsTest, EventVersionZeroIsNoFriendlyGroup) {
   EXPECT_TRUE(event.IsCorporate());
   EXPECT_FALSE(event.IsFriendlyGroup());
   EXPECT_EQ(event.AgeCategory(), 6);
-}
 
-TEST_F(RecordVersionsTest, RankingDateVersionZeroHasNoNote) {
-  ByteWriter w;
-  w.U16(0).Ranking(3).Date(1, 1, 1999);
+  // A version-0 ranking has no note.
+  ByteWriter r;
+  r.U16(0).Ranking(3).Date(1, 1, 1999);
   CLASSEMENT_DATE entry;
-  ReadInto(entry, w);
+  ReadInto(entry, r);
   EXPECT_EQ(entry.Note(), "");
   EXPECT_EQ(entry.Ranking().Value(), 3);
   EXPECT_EQ(entry.Date().Year(), 1999);

@@ -138,16 +138,11 @@ TEST_F(SeasonSummaryTest, TextsUseTheSingularForOneAndThePluralOtherwise) {
                                       "1 match won - 0 matches lost"}));
 }
 
-TEST_F(SeasonSummaryTest, AnEmptySeasonCountsNothingAndSaysNoMatch) {
-  const SummarySelection selection = Select(SummaryFilter());
-  EXPECT_EQ(selection.counts.total, 0);
-  const MatchGroups groups = Chart(kSummarySurfacesChart);
-  EXPECT_TRUE(groups.empty());
+TEST_F(SeasonSummaryTest, AnEmptySeasonSaysNoMatchUnderItsHeadingAndBoxes) {
+  EXPECT_EQ(Select(SummaryFilter()).counts.total, 0);
+  EXPECT_TRUE(Chart(kSummarySurfacesChart).empty());
   ASSERT_EQ(model_.Series(0)->Count(), 1);
   EXPECT_EQ(model_.Series(0)->LabelAt(0)->text, "<NO   \nMATCH>");
-}
-
-TEST_F(SeasonSummaryTest, HeadingAndPrintedBoxes) {
   EXPECT_EQ(SummaryHeading(*season_, Owner()), "2001 summary (15/2)");
   EXPECT_EQ(SummaryFilterText(SummaryFilter(), 2001),
             "2001 season : singles, doubles, championships, corpo., team matches, Homologated "
