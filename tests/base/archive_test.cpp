@@ -120,19 +120,16 @@ TEST(ArchiveTest, AsciiCheckFindsAHighByteAtEveryPosition) {
 // Reading into a string that already holds a longer text replaces it all,
 // in the ASCII path and in the converting one.
 TEST(ArchiveTest, ReadingATextReplacesWhatTheStringHeld) {
+  const char* const texts[] = {"short", "été", "", "a text longer than the small-string buffer"};
   Archive out;
-  for (std::string text : {"short", "été", "", "a text longer than the small-string buffer"})
+  for (std::string text : texts)
     out.Text(text);
   Archive in(out.Bytes());
   std::string read = "a previous value much longer than anything read below";
-  in.Text(read);
-  EXPECT_EQ(read, "short");
-  in.Text(read);
-  EXPECT_EQ(read, "été");
-  in.Text(read);
-  EXPECT_EQ(read, "");
-  in.Text(read);
-  EXPECT_EQ(read, "a text longer than the small-string buffer");
+  for (const char* text : texts) {
+    in.Text(read);
+    EXPECT_EQ(read, text);
+  }
 }
 
 TEST(ArchiveTest, TagsAreRecognisedOnlyWhenTheWholeTextMatches) {

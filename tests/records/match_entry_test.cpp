@@ -36,7 +36,7 @@ class MatchEntryTest : public CoreTest {
   JOUEUR* paul_ = nullptr;
 };
 
-TEST_F(MatchEntryTest, NewMatchIsDatedAtTheEventOrToday) {
+TEST_F(MatchEntryTest, NewMatchIsDatedAtTheEventOrTodayWithinThePeriod) {
   const struct {
     bool with_event;
     DATE_SIMPLE today;
@@ -51,6 +51,12 @@ TEST_F(MatchEntryTest, NewMatchIsDatedAtTheEventOrToday) {
         c.with_event ? MatchEventChoice::Played(open_) : MatchEventChoice();
     EXPECT_EQ(NewMatchValues(choice, 2001, c.today).date, c.expected) << c.with_event;
   }
+  // A date outside the event's period moves to its start.
+  const DATE_SIMPLE start(3, 5, 2001), end(6, 5, 2001);
+  EXPECT_EQ(DateWithinPeriod(DATE_SIMPLE(4, 5, 2001), start, end), DATE_SIMPLE(4, 5, 2001));
+  EXPECT_EQ(DateWithinPeriod(DATE_SIMPLE(6, 5, 2001), start, end), DATE_SIMPLE(6, 5, 2001));
+  EXPECT_EQ(DateWithinPeriod(DATE_SIMPLE(10, 3, 1999), start, end), start);
+  EXPECT_EQ(DateWithinPeriod(DATE_SIMPLE(7, 5, 2001), start, end), start);
 }
 
 TEST_F(MatchEntryTest, NewMatchTakesTheCourtOfTheEventsMatches) {
@@ -82,14 +88,6 @@ TEST_F(MatchEntryTest, TemporaryOpponentHoldsTheOwnersRankingOfTheSeason) {
   PlayerSlot dated = TemporaryPlayer(Owner(), 2001, DATE_SIMPLE(20, 5, 2001));
   EXPECT_EQ(dated.player->History().Entries().Front()->Date(), DATE_SIMPLE(20, 5, 2001));
   EXPECT_EQ(dated.player->History().Entries().Front()->Ranking().Value(), 250);
-}
-
-TEST_F(MatchEntryTest, DateOutsideThePeriodMovesToItsStart) {
-  const DATE_SIMPLE start(3, 5, 2001), end(6, 5, 2001);
-  EXPECT_EQ(DateWithinPeriod(DATE_SIMPLE(4, 5, 2001), start, end), DATE_SIMPLE(4, 5, 2001));
-  EXPECT_EQ(DateWithinPeriod(DATE_SIMPLE(6, 5, 2001), start, end), DATE_SIMPLE(6, 5, 2001));
-  EXPECT_EQ(DateWithinPeriod(DATE_SIMPLE(10, 3, 1999), start, end), start);
-  EXPECT_EQ(DateWithinPeriod(DATE_SIMPLE(7, 5, 2001), start, end), start);
 }
 
 TEST_F(MatchEntryTest, WalkoverKindFollowsTheSystemsBoxesThenTheScore) {

@@ -83,17 +83,14 @@ class MainWindowTest : public WindowFixture {
       QCOMPARE(ZoneAt(point), zone);
   }
 
-  void OpensOnTheOwnPageWithItsTitle() {
+  // The window opens on the own page; then zone, page shown, zone lit (the
+  // active season shows the summary).
+  void ZonesShowTheirPages() {
     Open();
     QCOMPARE(window_->CurrentPage(), 3);
     QCOMPARE(window_->windowTitle(), QStringLiteral("Scorvane - File : Moi - Own page"));
     QCOMPARE(window_->Pane().LitZone(), 1);
     QCOMPARE(window_->Bar().PageList()->currentText(), QStringLiteral("Own Page"));
-  }
-
-  // Zone, page shown, zone lit: the active season shows the summary.
-  void ZonesShowTheirPages() {
-    Open();
     for (const auto& [zone, page, lit] :
          {std::tuple{2, 2, 2}, {4, 4, 5}, {3, 8, 3}, {5, 4, 5}, {6, 1, 6}, {7, 6, 7}}) {
       ClickZone(zone);
@@ -129,7 +126,7 @@ class MainWindowTest : public WindowFixture {
     QCOMPARE(window_->Bar().PageList()->currentText(), QStringLiteral("Season Summary"));
   }
 
-  void SeasonSummaryInThePageListWhileTheReportIsShownChangesNothing() {
+  void ThePageListStaysForTheReportAndTheClubsPage() {
     Open();
     QVERIFY(window_->ShowPage(5));
     QComboBox* list = window_->Bar().PageList();
@@ -140,11 +137,7 @@ class MainWindowTest : public WindowFixture {
     // Another entry still works.
     emit list->activated(1);
     QCOMPARE(window_->CurrentPage(), 2);
-  }
-
-  void TheClubsPageKeepsThePageListAsItWas() {
-    Open();
-    window_->ShowPage(2);
+    // The clubs page keeps the page list as it was.
     window_->Command("actionClubs")->trigger();
     QCOMPARE(window_->CurrentPage(), 7);
     QCOMPARE(window_->Bar().PageList()->currentText(), QStringLiteral("Players"));
