@@ -14,13 +14,13 @@ namespace {
 
 class RankingCategoriesTest : public testing::CoreTest {
  protected:
-  // A number system from 0 to 5000 where a higher number is better.
-  void UsePointsSystem() {
+  // A built-in system by its code, or "points": a number system from 0 to
+  // 5000 where a higher number is better.
+  void Use(const std::string& code) {
     points_.SetTitle("Points");
     points_.SetScale(0, 5000, true);
-    Registry().SetActive(&points_);
+    Registry().SetActive(code == "points" ? &points_ : Registry().FindBuiltIn(code));
   }
-  void UseBuiltIn(const char* code) { Registry().SetActive(Registry().FindBuiltIn(code)); }
 
   static std::vector<std::string> Labels(const RankingCategories& walk) {
     std::vector<std::string> labels;
@@ -59,11 +59,7 @@ TEST_F(RankingCategoriesTest, WideNumberRangesAreGroupedFromAMultipleOfTenOnTheB
       {"points", 4875, 4500, 50, {"[ 4880 -> 4831 ]", "[ 4830 -> 4781 ]"}, "4880\n4831"},
   };
   for (const Case& c : cases) {
-    if (std::string(c.system) == "ATP") {
-      UseBuiltIn("ATP");
-    } else {
-      UsePointsSystem();
-    }
+    Use(c.system);
     const RankingCategories walk = RankingCategories::Between(CLASSEMENT(c.a), CLASSEMENT(c.b));
     EXPECT_EQ(walk.Step(), c.step) << c.a << " " << c.b;
     const std::vector<std::string> labels = Labels(walk);
@@ -82,11 +78,7 @@ TEST_F(RankingCategoriesTest, EveryRankingBetweenTheEndsIsInExactlyOneCategoryIn
   const Case cases[] = {{"FRA", 0, 24},   {"BEL", 3, 12},         {"ATP", 120, 900}, {"ATP", 3, 17},
                         {"ATP", 1, 1400}, {"points", 5000, 4000}, {"points", 7, 23}};
   for (const Case& c : cases) {
-    if (std::string(c.system) == "points") {
-      UsePointsSystem();
-    } else {
-      UseBuiltIn(c.system);
-    }
+    Use(c.system);
     const RankingCategories walk = RankingCategories::Between(CLASSEMENT(c.a), CLASSEMENT(c.b));
     const CLASSEMENT better(ActiveSystem().HigherIsBetter() ? std::max(c.a, c.b)
                                                             : std::min(c.a, c.b));
@@ -106,7 +98,7 @@ TEST_F(RankingCategoriesTest, EveryRankingBetweenTheEndsIsInExactlyOneCategoryIn
 }
 
 TEST_F(RankingCategoriesTest, RankingsOutsideTheWalkOrEndsOutsideTheSystemGiveNoCategory) {
-  UseBuiltIn("ATP");
+  Use("ATP");
   const RankingCategories walk = RankingCategories::Between(CLASSEMENT(20), CLASSEMENT(25));
   EXPECT_EQ(walk.Count(), 6);
   EXPECT_EQ(walk.IndexOf(CLASSEMENT(19)), -1);

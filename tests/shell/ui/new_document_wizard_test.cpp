@@ -124,21 +124,6 @@ class NewDocumentWizardTest : public WindowFixture {
     WindowFixture::cleanup();
   }
 
-  void CancelledFromFileNewLeavesTheDefaultDocument() {
-    OpenTwoSeasons();
-    PressIn("ownerDialog", "cancelButton");
-    QVERIFY(FileNew());
-    QCOMPARE(prompt_->asked, std::vector<std::string>({"Do you really want to close the current "
-                                                       "document to create a new one ?"}));
-    // The two seasons are gone: the default document stands in their place.
-    QCOMPARE(Owner().GetRawFirstName(), std::string("Moi"));
-    QCOMPARE(Owner().Seasons().Count(), 1);
-    QCOMPARE(Owner().GetActiveSeason()->Year(), 2001);
-    QCOMPARE(Owner().History().Entries().Front()->Ranking().Value(), CLASSEMENT::Worst().Value());
-    QCOMPARE(Doc().Title(), std::string("Moi"));
-    QVERIFY(Window().windowTitle().startsWith(QStringLiteral("Scorvane - File : Moi")));
-  }
-
   void CancellingTheSystemGoesBackToTheOwnerAsTyped() {
     OpenTwoSeasons();
     AnswerOwner("Anne", "Martin");
@@ -153,8 +138,16 @@ class NewDocumentWizardTest : public WindowFixture {
     QVERIFY(FileNew());
     QCOMPARE(first_shown, QStringLiteral("Anne"));
     QCOMPARE(last_shown, QStringLiteral("Martin"));
-    // Cancelled at the owner: the defaults replace what was typed.
+    QCOMPARE(prompt_->asked, std::vector<std::string>({"Do you really want to close the current "
+                                                       "document to create a new one ?"}));
+    // Cancelled at the owner: the default document replaces the two seasons
+    // and what was typed.
+    QCOMPARE(Owner().GetRawFirstName(), std::string("Moi"));
+    QCOMPARE(Owner().Seasons().Count(), 1);
+    QCOMPARE(Owner().GetActiveSeason()->Year(), 2001);
+    QCOMPARE(Owner().History().Entries().Front()->Ranking().Value(), CLASSEMENT::Worst().Value());
     QCOMPARE(Doc().Title(), std::string("Moi"));
+    QVERIFY(Window().windowTitle().startsWith(QStringLiteral("Scorvane - File : Moi")));
   }
 
   // Cancelling the season goes back to the system; a yearly one ends there.
