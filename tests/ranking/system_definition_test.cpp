@@ -15,20 +15,22 @@ using testing::CoreTest;
 
 class SystemDefinitionTest : public CoreTest {};
 
-SystemDefinition Numbers(int32_t strongest, int32_t weakest) {
+SystemDefinition Numbers(int32_t strongest, int32_t weakest, const char* name = "Club ladder") {
   SystemDefinition definition;
-  definition.name = "Club ladder";
+  definition.name = name;
   definition.grades = false;
   definition.strongest = strongest;
   definition.weakest = weakest;
   return definition;
 }
 
-SystemDefinition Grades(std::vector<std::string> lines) {
+// With `bad_numbers` the number fields, unused for grades, hold -4.
+SystemDefinition Grades(std::vector<std::string> lines, bool bad_numbers = false) {
   SystemDefinition definition;
   definition.name = "Club grades";
   definition.grades = true;
   definition.grade_lines = std::move(lines);
+  if (bad_numbers) definition.strongest = definition.weakest = -4;
   return definition;
 }
 
@@ -39,12 +41,7 @@ TEST_F(SystemDefinitionTest, ChecksComeInTheirOrderWithTheirTexts) {
     SystemDefinition definition;
     std::string expected;
   } cases[] = {
-      {"no name, even with bad numbers",
-       [] {
-         SystemDefinition d = Numbers(-3, -3);
-         d.name.clear();
-         return d;
-       }(),
+      {"no name, even with bad numbers", Numbers(-3, -3, ""),
        "A name must be given to the ranking system"},
       {"equal numbers", Numbers(5, 5), "You must define a minimum of 2 rankings"},
       {"equal zeros", Numbers(0, 0), "You must define a minimum of 2 rankings"},
@@ -55,13 +52,7 @@ TEST_F(SystemDefinitionTest, ChecksComeInTheirOrderWithTheirTexts) {
       {"one grade", Grades({"A"}), "You must define a minimum of 2 rankings"},
       {"no grade", Grades({}), "You must define a minimum of 2 rankings"},
       {"two grades", Grades({"A", "B"}), none},
-      {"grades ignore the number fields",
-       [] {
-         SystemDefinition d = Grades({"A", "B"});
-         d.strongest = d.weakest = -4;
-         return d;
-       }(),
-       none},
+      {"grades ignore the number fields", Grades({"A", "B"}, true), none},
   };
   for (const auto& c : cases)
     EXPECT_EQ(DefinitionProblem(c.definition), c.expected) << c.what;
