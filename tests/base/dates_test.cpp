@@ -41,24 +41,20 @@ TEST(DateTest, SeasonRulesDifferOnOctober) {
 
   EXPECT_TRUE(DATE_SIMPLE(31, 10, 2001).IsInSeason(2001));
   EXPECT_EQ(DATE_SIMPLE(30, 9, 2000).GetSeason().Get(), 2000);
-}
-
-TEST(DateTest, SeasonOfADateWithoutYearOrAtTheBounds) {
+  // Without a year or at the bounds.
   EXPECT_EQ(DATE_SIMPLE(5, 3, 0).GetSeason().Get(), 0);
   EXPECT_EQ(DATE_SIMPLE(5, 11, 0).GetSeason().Get(), 1900);
   EXPECT_EQ(DATE_SIMPLE(5, 11, 2100).GetSeason().Get(), 2100);
   EXPECT_TRUE(DATE_SIMPLE(5, 11, 1899).IsInSeason(1900) == false);
 }
 
-TEST(DateTest, FormatsRealDatesOnly) {
+TEST(DateTest, FormatsRealDatesOnlyThroughTheInstalledLocale) {
   EXPECT_EQ(DATE_SIMPLE(14, 7, 1999).Format(), "14/07/1999");
   EXPECT_EQ(DATE_SIMPLE(29, 2, 2001).Format(), "");
   EXPECT_EQ(DATE_SIMPLE(29, 2, 2000).Format(), "29/02/2000");
   EXPECT_EQ(DATE_SIMPLE(31, 4, 2000).Format(), "");
   EXPECT_EQ(DATE_SIMPLE().Format(), "");  // 1 January of no year
-}
-
-TEST(DateTest, FormatGoesThroughTheInstalledLocale) {
+  // The installed locale writes the date.
   struct IsoLocale : LocaleFormat {
     std::string ShortDate(int day, int month, int year) const override {
       return std::to_string(year) + "-" + std::to_string(month) + "-" + std::to_string(day);

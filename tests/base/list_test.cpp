@@ -20,7 +20,7 @@ struct Counted {
   int* live_;
 };
 
-TEST(ListTest, AddInsertsAtTheFrontAppendAtTheEnd) {
+TEST(ListTest, AddInsertsAtTheFrontAppendAtTheEndInsertAtAPosition) {
   List<int> added;
   List<int> appended;
   for (int value : {1, 2, 3}) {
@@ -30,6 +30,13 @@ TEST(ListTest, AddInsertsAtTheFrontAppendAtTheEnd) {
   EXPECT_EQ(Contents(added), (std::vector<int>{3, 2, 1}));
   EXPECT_EQ(Contents(appended), (std::vector<int>{1, 2, 3}));
   EXPECT_EQ(added.Count(), 3);
+  // Insert places the element at its position, the end past the last.
+  List<int> inserted;
+  inserted.Insert(0, 2);
+  inserted.Insert(0, 1);
+  inserted.Insert(5, 4);
+  inserted.Insert(2, 3);
+  EXPECT_EQ(Contents(inserted), (std::vector<int>{1, 2, 3, 4}));
 }
 
 TEST(ListTest, RemoveTakesOnlyTheFirstNodeHoldingTheElement) {
@@ -64,15 +71,6 @@ TEST(ListTest, RemovingTheCurrentElementDuringAWalkContinuesWithTheNext) {
   }
   EXPECT_EQ(visited, (std::vector<int>{1, 2, 3, 4}));
   EXPECT_EQ(Contents(list), (std::vector<int>{1, 3}));
-}
-
-TEST(ListTest, InsertPlacesTheElementAtItsPosition) {
-  List<int> list;
-  list.Insert(0, 2);
-  list.Insert(0, 1);
-  list.Insert(5, 4);
-  list.Insert(2, 3);
-  EXPECT_EQ(Contents(list), (std::vector<int>{1, 2, 3, 4}));
 }
 
 TEST(ListTest, The32768thElementIsRefusedAndTheCountDoesNotWrap) {
