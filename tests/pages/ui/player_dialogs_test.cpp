@@ -77,41 +77,31 @@ class PlayerDialogsTest : public WindowFixture {
     WindowFixture::cleanup();
   }
 
-  void FieldsAreCheckedWhenLeft_data() {
-    QTest::addColumn<bool>("french");
-    QTest::addColumn<QString>("licence");
-    QTest::addColumn<QString>("licence_kept");
-    QTest::addColumn<QString>("year");
-    QTest::addColumn<QString>("year_kept");
-    QTest::addColumn<QString>("said");
-    using S = QString;
-    QTest::newRow("licence too short")
-        << true << S("12345") << S() << S("5") << S("2005")
-        << S("License must be written with 8 caracters (7 figures and 1 letter). Caracters are "
-             "missing !");
-    QTest::newRow("licence badly written")
-        << true << S("12345A7B") << S() << S() << S()
-        << S("License is badly written,\nyou need 7 figures and 1 letter.");
-    QTest::newRow("any licence elsewhere") << false << S("12345") << S("12345") << S("1850") << S()
-                                           << S("Year of birth must be written 19XX");
-  }
   void FieldsAreCheckedWhenLeft() {
-    QFETCH(bool, french);
-    QFETCH(QString, licence);
-    QFETCH(QString, licence_kept);
-    QFETCH(QString, year);
-    QFETCH(QString, year_kept);
-    QFETCH(QString, said);
-    if (!french) Registry().SetActive(&Registry().Belgian());
-    PAGE_PROPRIETE_JOUEUR page(Owner());
-    page.SetPlayer(PlayerSlot::New(), 2001, Today());
-    page.show();
-    QVERIFY(QTest::qWaitForWindowActive(&page));
-    TypeAndLeave(page.Licence(), licence);
-    TypeAndLeave(page.BirthYear(), year);
-    QCOMPARE(page.Licence()->text(), licence_kept);
-    QCOMPARE(page.BirthYear()->text(), year_kept);
-    QCOMPARE(MessageBoxes::Said().join("|"), said);
+    const struct {
+      bool french;
+      QString licence, licence_kept, year, year_kept, said;
+    } cases[] = {
+        {true, "12345", "", "5", "2005",
+         "License must be written with 8 caracters (7 figures and 1 letter). Caracters are "
+         "missing !"},
+        {true, "12345A7B", "", "", "",
+         "License is badly written,\nyou need 7 figures and 1 letter."},
+        {false, "12345", "12345", "1850", "", "Year of birth must be written 19XX"},
+    };
+    for (const auto& [french, licence, licence_kept, year, year_kept, said] : cases) {
+      MessageBoxes::Said().clear();
+      if (!french) Registry().SetActive(&Registry().Belgian());
+      PAGE_PROPRIETE_JOUEUR page(Owner());
+      page.SetPlayer(PlayerSlot::New(), 2001, Today());
+      page.show();
+      QVERIFY(QTest::qWaitForWindowActive(&page));
+      TypeAndLeave(page.Licence(), licence);
+      TypeAndLeave(page.BirthYear(), year);
+      QCOMPARE(page.Licence()->text(), licence_kept);
+      QCOMPARE(page.BirthYear()->text(), year_kept);
+      QCOMPARE(MessageBoxes::Said().join("|"), said);
+    }
   }
 
   void TheSecondRankingFollowsTheFirstUntilTicked() {

@@ -240,13 +240,8 @@ class PlayersPageTest : public QObject {
     page_->SetSortDirection(false);
     List().setColumnWidth(6, 177);
     page_.reset();
-    QSettings store = settings::User();
-    store.beginGroup(QStringLiteral("Colonnes joueurs"));
-    QCOMPARE(store.value("col 6").toString(),
+    QCOMPARE(settings::User().value("Colonnes joueurs/col 6").toString(),
              QStringLiteral("taille= 177, affichée= 1, ordre= 0, ordre_inverse= 1"));
-    QVERIFY(store.value("col 17").toString().contains(QStringLiteral("affichée= 1, ordre= -1")));
-    QCOMPARE(store.value("Colonnes affichées").toString(),
-             QStringLiteral("0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18"));
     MakePage();
     QCOMPARE(page_->Columns().PrimaryColumn(), 6);
     QVERIFY(page_->Columns().Column(6).reverse);
