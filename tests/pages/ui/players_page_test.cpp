@@ -18,6 +18,7 @@
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "widgets/app_images.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/print/page_printer.h"
@@ -117,6 +118,20 @@ class PlayersPageTest : public QObject {
     page_->ClubList()->setCurrentIndex(page_->ClubList()->findText("TC Lyon"));
     QCOMPARE(Surnames(), QStringList{"Dubois"});
     QCOMPARE(page_->TitleText(), QStringLiteral("Players  ( 1 / 4 )"));
+  }
+
+  // The sex and the French grades are pictures; a grade's text gives way to its picture.
+  void ShowsTheSexAndTheFrenchGradesAsPictures() {
+    QCOMPARE(Surnames(), (QStringList{"Dubois", "Durand", "Duval", "Martin"}));
+    const auto picture = [this](int row, int column) {
+      return List().CellLookAt(row, column).image.cacheKey();
+    };
+    const auto listed = [](int index) { return AppImages::List().at(index).cacheKey(); };
+    QCOMPARE(picture(0, 1), listed(AppImages::IconIndex(AppIcon::kWoman)));
+    QCOMPARE(picture(3, 1), listed(AppImages::IconIndex(AppIcon::kMan)));
+    QCOMPARE(picture(0, 8), listed(AppImages::GradeIndex(DocumentBuilder::Rank("15/4"))));
+    QCOMPARE(List().ItemText(0, 8), QString());
+    QCOMPARE(picture(3, 9), listed(AppImages::GradeIndex(DocumentBuilder::Rank("15/5"))));
   }
 
   void ClubChosenStaysWhileItExists() {
