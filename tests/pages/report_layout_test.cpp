@@ -113,10 +113,7 @@ TEST(ReportPagination, PagesStartJustAfterABreak) {
       {"short report: one page", {300, 600}, 900, {0}},
       {"end exactly a page below: one more page", {300, 600}, 1000, {0, 600}},
       {"breaks under a page apart", {400, 900, 1300, 1800}, 2100, {0, 900, 1800}},
-      {"a break exactly a page below the start begins the page after the last usable",
-       {500, 1000},
-       1200,
-       {0, 500}},
+      {"a break a page below: the page starts at the one before", {500, 1000}, 1200, {0, 500}},
       {"a section taller than a page is cut at the page's end", {200, 1500}, 1700, {0, 200, 1200}},
       {"no break at all: cut every page height", {}, 2500, {0, 1000, 2000}},
   };

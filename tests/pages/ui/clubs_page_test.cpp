@@ -65,25 +65,16 @@ class ClubsPageTest : public scorvane::testing::WindowFixture {
     // Clubs are added at the front of the document's list.
     AddClub("TC Lyon", 690012, "0478000000", "1 rue du Lac");
     AddClub("Racing Club", 750001, "0145000000", "Bois de Boulogne");
+    page_->InitialUpdate();
+    page_->Refresh();  // building again does not duplicate
     page_->Refresh();
+    QCOMPARE(page_->List().RowCount(), 2);
     QCOMPARE(Row(0), QStringList({"750001", "Racing Club", "0145000000", "Bois de Boulogne"}));
     QCOMPARE(Row(1), QStringList({"690012", "TC Lyon", "0478000000", "1 rue du Lac"}));
     QCOMPARE(page_->List().ItemData(0), reinterpret_cast<quintptr>(Owner().Clubs().Front()));
     SetCurrentDocument(nullptr);
     page_->Refresh();
     QCOMPARE(page_->List().RowCount(), 0);
-  }
-
-  void RefreshingAgainDoesNotDuplicate() {
-    AddClub("A", 1);
-    page_->Refresh();
-    page_->Refresh();
-    page_->InitialUpdate();
-    QCOMPARE(page_->List().RowCount(), 1);
-    AddClub("B", 2);
-    page_->Refresh();
-    QCOMPARE(page_->List().RowCount(), 2);
-    QCOMPARE(Row(1), QStringList({"1", "A", "", ""}));
   }
 
   void CodeZeroShowsAnEmptyCell() {

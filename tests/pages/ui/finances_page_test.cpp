@@ -208,11 +208,8 @@ class FinancesPageTest : public WindowFixture {
 
   void DeleteClearsOnlyTheAmountOfTheRow() {
     Expenses().SelectItem(RowShowing(Expenses(), 2, "TRAVELLING EXPENSES"));
-    const std::unique_ptr<QMenu> menu = Page().ContextMenu(FinanceListKind::kExpenses);
-    QStringList items;
-    for (const QAction* action : menu->actions())
-      items << action->text();
-    QCOMPARE(items, QStringList({"&Edit the expense", "&Delete the expense"}));
+    QCOMPARE(MenuTexts(*Page().ContextMenu(FinanceListKind::kExpenses)),
+             QStringList({"&Edit the expense", "&Delete the expense"}));
     prompt_->Script({ScriptedPrompt::Answer::kNo, ScriptedPrompt::Answer::kYes});
     QTest::keyClick(&Expenses(), Qt::Key_Delete);
     QCOMPARE(d_.lyon->TravelExpenses().Get(), 20.0f);
@@ -386,23 +383,12 @@ class FinancesPageTest : public WindowFixture {
     ClickButton(&Page(), "editCategoriesButton");
   }
 
-  void PrintsTheThreeListsOverPages() {
-    for (int i = 0; i < 150; ++i) {
-      auto operation = std::make_unique<OPERATION_FINANCIERE>();
-      operation->SetCategory(d_.balls);
-      operation->SetAmount(SOMME(static_cast<float>(i)));
-      d_.season->Finances().AddExpense(std::move(operation));
-    }
-    Page().Refresh();
+  // Where the lists break over pages has its own tests; here the page prints.
+  void PrintsTheThreeLists() {
     auto* printout = static_cast<FinancesPrintout*>(Page().PrintContent());
     QCOMPARE(printout->PrintTitle(), QStringLiteral("Claire Morel - Financial season 2001"));
-    const QString pdf = Path("finances.pdf");
-    QVERIFY(ExportPdf(*printout, pdf));
-    QVERIFY(printout->Pages().size() >= 2);
-    // The expenses continue on the next page with their column headings.
-    const PrintPiece& continued = printout->Pages()[1].front();
-    QCOMPARE(continued.section, 2);
-    QVERIFY(!continued.heading && continued.top == 0);
+    QVERIFY(ExportPdf(*printout, Path("finances.pdf")));
+    QVERIFY(!printout->Pages().empty());
   }
 };
 

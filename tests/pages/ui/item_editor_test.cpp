@@ -124,7 +124,7 @@ class ItemEditorTest : public WindowFixture {
     QVERIFY(!Doc().IsModified());
   }
 
-  void AUsedItemIsRefused() {
+  void AUsedItemIsRefusedAndCanBeHidden() {
     ItemEditList items;
     const auto editor = OpenEditor(items);
     QCOMPARE(Rows(*editor, 1), QStringList({"used", "not used", "not used"}));
@@ -139,6 +139,13 @@ class ItemEditorTest : public WindowFixture {
     QCOMPARE(MessageBoxes::Said(),
              QStringList{QStringLiteral("Deletion is impossible, this item is used !")});
     QCOMPARE(items.Count(), 3);
+    // The filter of unused items hides it.
+    QCheckBox* filter = editor->UnusedOnlyBox();
+    QCOMPARE(filter->text(), QStringLiteral("Not used categorys only"));
+    filter->click();
+    QCOMPARE(Rows(*editor), QStringList({"Shoes", "Strings"}));
+    filter->click();
+    QCOMPARE(Rows(*editor), QStringList({"Balls", "Shoes", "Strings"}));
   }
 
   void NoToTheDeletionQuestionKeepsTheItem() {
@@ -155,17 +162,6 @@ class ItemEditorTest : public WindowFixture {
     QVERIFY(editor->Selected() == nullptr);
   }
 
-  void TheUnusedOnlyFilterHidesUsedItems() {
-    ItemEditList items;
-    const auto editor = OpenEditor(items);
-    QCheckBox* filter = editor->UnusedOnlyBox();
-    QCOMPARE(filter->text(), QStringLiteral("Not used categorys only"));
-    filter->click();
-    QCOMPARE(Rows(*editor), QStringList({"Shoes", "Strings"}));
-    filter->click();
-    QCOMPARE(Rows(*editor), QStringList({"Balls", "Shoes", "Strings"}));
-  }
-
   void InsertAddsAnItem() {
     ItemEditList items;
     const auto editor = OpenEditor(items);
@@ -180,32 +176,27 @@ class ItemEditorTest : public WindowFixture {
     QCOMPARE(editor->Selected()->name, std::string("Lessons"));
   }
 
-  void EmptyNamesAreRefused_data() {
-    QTest::addColumn<bool>("rename");
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("new, empty") << false << QString();
-    QTest::newRow("new, blanks") << false << QString("   ");
-    QTest::newRow("rename, empty") << true << QString();
-    QTest::newRow("rename, blanks") << true << QString(" \t");
-  }
   void EmptyNamesAreRefused() {
-    QFETCH(bool, rename);
-    QFETCH(QString, typed);
-    std::unique_ptr<QDialog> dialog;
-    if (rename) {
-      dialog = std::make_unique<DLG_RENOMMAGE>("Balls");
-    } else {
-      dialog = std::make_unique<DLG_NOUVELLE_RUBRIQUE>("Create a new category");
+    const std::pair<bool, QString> cases[] = {
+        {false, ""}, {false, "   "}, {true, ""}, {true, " \t"}};
+    for (const auto& [rename, typed] : cases) {
+      std::unique_ptr<QDialog> dialog;
+      if (rename) {
+        dialog = std::make_unique<DLG_RENOMMAGE>("Balls");
+      } else {
+        dialog = std::make_unique<DLG_NOUVELLE_RUBRIQUE>("Create a new category");
+      }
+      dialog->show();
+      auto* edit = dialog->findChild<QLineEdit*>("nameEdit");
+      edit->setText(typed);
+      MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+      QTest::mouseClick(ButtonIn(dialog.get(), "okButton"), Qt::LeftButton);
+      QVERIFY(dialog->isVisible());
+      QCOMPARE(edit->text(), typed);
+      QCOMPARE(MessageBoxes::Said(),
+               QStringList{rename ? "You must enter a new name !" : "You must enter a name !"});
+      MessageBoxes::Said().clear();
     }
-    dialog->show();
-    auto* edit = dialog->findChild<QLineEdit*>("nameEdit");
-    edit->setText(typed);
-    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    QTest::mouseClick(ButtonIn(dialog.get(), "okButton"), Qt::LeftButton);
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(edit->text(), typed);
-    QCOMPARE(MessageBoxes::Said(),
-             QStringList{rename ? "You must enter a new name !" : "You must enter a name !"});
   }
 
   void TheMainWindowEditsEachList_data() {

@@ -252,34 +252,29 @@ class MatchEntryTest : public WindowFixture {
     QVERIFY(LastSaid().startsWith(QStringLiteral("Score is badly written.")));
   }
 
-  void PartsFollowTheRankingSystem_data() {
-    QTest::addColumn<int>("system");  // 0 French, 1 Belgian, 2 ATP
-    QTest::addColumn<bool>("walkovers");
-    QTest::addColumn<bool>("options");
-    QTest::newRow("French") << 0 << false << true;
-    QTest::newRow("Belgian") << 1 << true << false;
-    QTest::newRow("ATP") << 2 << false << false;
-  }
   void PartsFollowTheRankingSystem() {
-    QFETCH(int, system);
-    QFETCH(bool, walkovers);
-    QFETCH(bool, options);
-    Registry().SetActive(system == 0   ? static_cast<SYSTEME_CLASSEMENT*>(&Registry().French())
-                         : system == 1 ? &Registry().Belgian()
-                                       : Registry().BuiltIns()[6]);
-    Dialog dialog(Owner(), *season_, *season_->Palmares()->Matches().Front());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(dialog.ExcusedWalkover()->isVisible(), walkovers);
-    QCOMPARE(dialog.NotExcusedWalkover()->isVisible(), walkovers);
-    QCOMPARE(dialog.OptionsGroup()->isVisible(), options);
-    QVERIFY(!dialog.HiddenWalkover()->isVisible());
-    dialog.Doubles()->click();
-    QCOMPARE(dialog.Sheet()->tabText(0), QStringLiteral("Opponent 1"));
-    QCOMPARE(dialog.Sheet()->tabText(1), QStringLiteral("Opponent 2"));
-    dialog.Doubles()->click();
-    QCOMPARE(dialog.Sheet()->count(), 1);
-    QCOMPARE(dialog.Sheet()->tabText(0), QStringLiteral("Opponent"));
+    const struct {
+      SYSTEME_CLASSEMENT* system;
+      bool walkovers, options;
+    } cases[] = {{&Registry().French(), false, true},
+                 {&Registry().Belgian(), true, false},
+                 {Registry().BuiltIns()[6], false, false}};  // ATP
+    for (const auto& [system, walkovers, options] : cases) {
+      Registry().SetActive(system);
+      Dialog dialog(Owner(), *season_, *season_->Palmares()->Matches().Front());
+      dialog.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+      QCOMPARE(dialog.ExcusedWalkover()->isVisible(), walkovers);
+      QCOMPARE(dialog.NotExcusedWalkover()->isVisible(), walkovers);
+      QCOMPARE(dialog.OptionsGroup()->isVisible(), options);
+      QVERIFY(!dialog.HiddenWalkover()->isVisible());
+      dialog.Doubles()->click();
+      QCOMPARE(dialog.Sheet()->tabText(0), QStringLiteral("Opponent 1"));
+      QCOMPARE(dialog.Sheet()->tabText(1), QStringLiteral("Opponent 2"));
+      dialog.Doubles()->click();
+      QCOMPARE(dialog.Sheet()->count(), 1);
+      QCOMPARE(dialog.Sheet()->tabText(0), QStringLiteral("Opponent"));
+    }
   }
 
   void TheDateReachesThePlayerForms() {

@@ -34,24 +34,6 @@ using namespace scorvane::testing;
 
 namespace {
 
-QStringList Texts(const QMenu& menu) {
-  QStringList texts;
-  for (const QAction* action : menu.actions()) {
-    if (!action->isSeparator()) texts << action->text();
-  }
-  return texts;
-}
-
-QAction* Find(const QMenu& menu, const QString& text) {
-  for (QAction* action : menu.actions()) {
-    if (action->text() == text) return action;
-    if (action->menu()) {
-      if (QAction* inner = Find(*action->menu(), text)) return inner;
-    }
-  }
-  return nullptr;
-}
-
 // Names the opponent, gives the score and confirms the next match dialog.
 void EnterInNextMatchDialog(const QString& surname, const QString& score) {
   AnswerNextModal([surname, score](QWidget* modal) {
@@ -160,20 +142,17 @@ class MatchesPageTest : public WindowFixture {
     };
     for (const auto& c : cases) {
       Select(c.rows);
-      QCOMPARE(Texts(*page_->MakeContextMenu()), c.entries);
+      QCOMPARE(MenuTexts(*page_->MakeContextMenu()), c.entries);
     }
   }
 
   void SortCommandsOrderTheLinesWithinTheirGroups() {
     Select({});
-    std::unique_ptr<QMenu> menu = page_->MakeContextMenu();
-    Find(*menu, "By ranking")->trigger();
+    FindAction(*page_->MakeContextMenu(), "By ranking")->trigger();
     // Weakest first (30/2, 15/5, then the pair 15/1 and 30), numbered as shown.
     QCOMPARE(FirstColumn(), (QStringList{"1", "2", "3"}));
     QCOMPARE(List().ItemText(0, 7), QStringLiteral("Petit"));
-    menu = page_->MakeContextMenu();
-    QVERIFY(Find(*menu, "By ranking")->isChecked());
-    Find(*menu, "In descending order")->trigger();
+    FindAction(*page_->MakeContextMenu(), "In descending order")->trigger();
     QCOMPARE(List().ItemText(0, 7), QStringLiteral("Martin / Blanc"));
     // A heading click sorts on its column in the same direction; grouped,
     // the event lines stay where they are.
@@ -324,7 +303,7 @@ class MatchesPageTest : public WindowFixture {
     page_->SetGroupsByEvents(true);
     Select({4});
     EnterInNextMatchDialog("Vert", "6/0 6/0");
-    Find(*page_->MakeContextMenu(), "Add a match to the event")->trigger();
+    FindAction(*page_->MakeContextMenu(), "Add a match to the event")->trigger();
     QCOMPARE(FirstColumn(), (QStringList{" Open ", "1", "2", "3", " Empty Cup ", "4"}));
     QCOMPARE(List().SelectedRows(), std::vector<int>{5});
   }

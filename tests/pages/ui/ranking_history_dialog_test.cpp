@@ -74,10 +74,12 @@ class RankingHistoryDialogTest : public testing::WindowFixture {
     QCOMPARE(dialog.YearField()->text(), QString("1985"));
   }
 
-  void AnEmptyYearIsRefusedAndTheDialogKeepsItsValues() {
-    CLASSEMENT_DATE entry(CLASSEMENT(3), DATE_SIMPLE(1, 1, 2001), "old note");
+  void AYearlySystemRefusesABadYearThenStoresFirstJanuary() {
+    CLASSEMENT_DATE entry(CLASSEMENT(3), DATE_SIMPLE(14, 7, 1999), "old note");
     DLG_EDIT_UN_CLASSEMENT dialog(entry);
     dialog.show();
+    QVERIFY(dialog.YearField()->isVisible() && !dialog.DateField()->isVisible());
+    QCOMPARE(dialog.YearField()->text(), QString("1999"));
     ChooseGrade(&dialog, "15/4");
     ReplaceText(dialog.Note(), "new note");
     ReplaceText(dialog.YearField(), "2150");
@@ -85,27 +87,16 @@ class RankingHistoryDialogTest : public testing::WindowFixture {
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QCOMPARE(MessageBoxes::Said(), QStringList{"Invalid year entered"});
     QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(dialog.Note()->text(), QString("new note"));
     QCOMPARE(dialog.Ranking()->Grades()->currentText(), QString("15/4"));
     // Nothing reached the entry.
     QCOMPARE(entry.Note(), std::string("old note"));
     QCOMPARE(entry.Ranking().Value(), 3);
-  }
-
-  void AYearlySystemStoresFirstJanuary() {
-    CLASSEMENT_DATE entry(CLASSEMENT(3), DATE_SIMPLE(14, 7, 1999), "");
-    DLG_EDIT_UN_CLASSEMENT dialog(entry);
-    dialog.show();
-    QVERIFY(dialog.YearField()->isVisible());
-    QVERIFY(!dialog.DateField()->isVisible());
-    QCOMPARE(dialog.YearField()->text(), QString("1999"));
     ReplaceText(dialog.YearField(), "85");
-    ChooseGrade(&dialog, "30");
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(entry.Date().IsEqual(DATE_SIMPLE(1, 1, 1985)));
-    QCOMPARE(entry.Ranking().Text(), std::string("30"));
+    QCOMPARE(entry.Ranking().Text(), std::string("15/4"));
   }
 
   void ADatedSystemStoresThePickedDateAndANumber() {

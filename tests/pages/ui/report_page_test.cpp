@@ -55,7 +55,7 @@ class ReportPageTest : public WindowFixture {
   }
 
  private slots:
-  void FrenchReportWithItsScalesAndTheNextGradeSection() {
+  void FrenchReportWithItsScalesThenOthersWithout() {
     Season(3);
     DETAILS_FFT page;
     page.InitialUpdate();
@@ -71,13 +71,8 @@ class ReportPageTest : public WindowFixture {
     const ReportLayout& layout = page.ScreenLayout();
     QVERIFY(layout.end > 580);
     QCOMPARE(page.findChild<QWidget*>("reportCanvas")->height(), layout.ScrollHeight());
-  }
 
-  void BelgianReportHidesTheScales() {
-    Season(3);
-    DETAILS_FFT page;
-    page.InitialUpdate();
-    page.show();
+    // The Belgian report has no scales.
     Registry().SetActive(&Registry().Belgian());
     page.Refresh();
     QVERIFY(page.ReportText().find("ESTIMATION DU CLASSEMENT") == std::string::npos);
@@ -91,7 +86,7 @@ class ReportPageTest : public WindowFixture {
     QVERIFY(page.ReportText().empty());
   }
 
-  void ScaleButtonsOpenTheirTable() {
+  void ScaleButtonsOpenTheirTableAndBackGoesToTheSummary() {
     Season(1);
     DETAILS_FFT page;
     page.InitialUpdate();
@@ -108,11 +103,6 @@ class ReportPageTest : public WindowFixture {
     QCOMPARE(title,
              QStringLiteral("Normes de montée et descente (normes utilisées pour la saison 2000)"));
     QCOMPARE(rows, 25);
-  }
-
-  void BackToTheSummary() {
-    Season(1);
-    DETAILS_FFT page;
     QSignalSpy asked(&page, &PageView::ShowPageRequested);
     QTest::mouseClick(page.findChild<QPushButton*>("backToSummary"), Qt::LeftButton);
     QCOMPARE(asked.size(), 1);

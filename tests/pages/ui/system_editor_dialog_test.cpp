@@ -85,44 +85,38 @@ class SystemEditorDialogTest : public testing::WindowFixture {
     QVERIFY(fresh.GradeList()->isEnabled() && !fresh.WeakestField()->isEnabled());
   }
 
-  void ChecksComeInOrderAndKeepTheDialogOpen_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("grades");
-    QTest::addColumn<QString>("strongest");
-    QTest::addColumn<QString>("weakest");
-    QTest::addColumn<int>("grade_count");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no name") << QString() << false << QString("-1") << QString("-1") << 0
-                             << "A name must be given to the ranking system";
-    QTest::newRow("no number") << QString("Ladder") << false << QString() << QString("10") << 0
-                               << "Please enter a whole number.";
-    QTest::newRow("one grade") << QString("Grades") << true << QString("1000") << QString("1") << 1
-                               << "You must define a minimum of 2 rankings";
-  }
   void ChecksComeInOrderAndKeepTheDialogOpen() {
-    QFETCH(QString, name);
-    QFETCH(bool, grades);
-    QFETCH(QString, strongest);
-    QFETCH(QString, weakest);
-    QFETCH(int, grade_count);
-    QFETCH(QString, message);
-    DLG_EDITION_SYSCLASS dialog(NewUserSystem(), {});
-    dialog.show();
-    ReplaceText(dialog.NameField(), name);
-    ReplaceText(dialog.StrongestField(), strongest);
-    ReplaceText(dialog.WeakestField(), weakest);
-    (grades ? dialog.GradesChoice() : dialog.NumbersChoice())->click();
-    for (int i = 0; i < grade_count; ++i)
-      dialog.GradeList()->AppendGrade();
-    QApplication::setActiveWindow(&dialog);  // ends any label editing
-    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
-    QCOMPARE(MessageBoxes::Said(), QStringList{message});
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.NameField()->text(), name);
-    QCOMPARE(dialog.WeakestField()->text(), weakest);
-    QCOMPARE(dialog.GradeList()->Count(), grade_count);
-    QVERIFY(SystemFiles().isEmpty());
+    const struct {
+      QString name;
+      bool grades;
+      QString strongest, weakest;
+      int grade_count;
+      QString message;
+    } cases[] = {
+        {"", false, "-1", "-1", 0, "A name must be given to the ranking system"},
+        {"Ladder", false, "", "10", 0, "Please enter a whole number."},
+        {"Grades", true, "1000", "1", 1, "You must define a minimum of 2 rankings"},
+    };
+    for (const auto& [name, grades, strongest, weakest, grade_count, message] : cases) {
+      DLG_EDITION_SYSCLASS dialog(NewUserSystem(), {});
+      dialog.show();
+      ReplaceText(dialog.NameField(), name);
+      ReplaceText(dialog.StrongestField(), strongest);
+      ReplaceText(dialog.WeakestField(), weakest);
+      (grades ? dialog.GradesChoice() : dialog.NumbersChoice())->click();
+      for (int i = 0; i < grade_count; ++i)
+        dialog.GradeList()->AppendGrade();
+      QApplication::setActiveWindow(&dialog);  // ends any label editing
+      MessageBoxes::Said().clear();
+      MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+      QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+      QCOMPARE(MessageBoxes::Said(), QStringList{message});
+      QVERIFY(dialog.isVisible());
+      QCOMPARE(dialog.NameField()->text(), name);
+      QCOMPARE(dialog.WeakestField()->text(), weakest);
+      QCOMPARE(dialog.GradeList()->Count(), grade_count);
+      QVERIFY(SystemFiles().isEmpty());
+    }
   }
 
   void ASevenLetterLabelIsCutToFive() {
@@ -154,12 +148,10 @@ class SystemEditorDialogTest : public testing::WindowFixture {
     auto* up = grades.findChild<QToolButton*>("gradeUpButton");
     auto* down = grades.findChild<QToolButton*>("gradeDownButton");
     grades.SetGrades({"A", "B", "C", "D"});
-    QVERIFY(!rename->isEnabled());
-    QVERIFY(!remove->isEnabled());
+    QVERIFY(!rename->isEnabled() && !remove->isEnabled());
 
     grades.SelectLine(0);
-    QVERIFY(rename->isEnabled());
-    QVERIFY(remove->isEnabled());
+    QVERIFY(rename->isEnabled() && remove->isEnabled());
     QTest::mouseClick(up, Qt::LeftButton);  // already at the top
     QCOMPARE(Lines(grades), QStringList({"A", "B", "C", "D"}));
     QTest::mouseClick(down, Qt::LeftButton);

@@ -70,17 +70,14 @@ class SystemSelectionDialogTest : public testing::WindowFixture {
     WindowFixture::cleanup();
   }
 
-  void ListsTheUsersSystemsThenTheBuiltIns() {
+  void ListsTheSystemsAndTheSelectionFollowsTheLine() {
     DLG_SELECTION_SYSCLASS dialog(DLG_SELECTION_SYSCLASS::Mode::kSelection);
+    // The user's systems, then the built-in ones.
     QCOMPARE(ColumnTexts(*dialog.List(), 0),
              QStringList({"Club", "Ladder", "France", "Suisse", "NTRP", "Netherlands", "Luxembourg",
                           "Belge", "ATP Tour", "WTA Tour"}));
     QCOMPARE(ColumnTexts(*dialog.List(), 1).mid(0, 3),
              QStringList({"[user-defined]", "[user-defined]", "[built-in]"}));
-  }
-
-  void SelectionFollowsTheLineSelected() {
-    DLG_SELECTION_SYSCLASS dialog(DLG_SELECTION_SYSCLASS::Mode::kSelection);
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QString("Select your ranking system then click OK"));
     QCOMPARE(dialog.TitleText()->text(), QString(" - no selection - "));

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include "widgets/listview/list_control.h"
@@ -52,6 +53,23 @@ QStringList EnabledButtons(const QWidget& window) {
   }
   names.sort();
   return names;
+}
+
+QStringList MenuTexts(const QMenu& menu) {
+  QStringList texts;
+  for (const QAction* action : menu.actions()) {
+    if (!action->isSeparator()) texts << action->text();
+  }
+  return texts;
+}
+
+QAction* FindAction(const QMenu& menu, const QString& text) {
+  for (QAction* action : menu.actions()) {
+    if (action->text() == text) return action;
+    QAction* inner = action->menu() ? FindAction(*action->menu(), text) : nullptr;
+    if (inner) return inner;
+  }
+  return nullptr;
 }
 
 }  // namespace scorvane::testing

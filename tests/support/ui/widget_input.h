@@ -1,12 +1,14 @@
 // What a user does to one widget and what they see of it, for Qt Test
 // programs: replacing the text of a field by typing, clicking a named button
-// a row or a heading of a list, the texts of a list's column and the buttons on offer.
+// a row or a heading of a list, the texts of a list's column, of a menu and the buttons on offer.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
+class QAction;
 class QLineEdit;
+class QMenu;
 class QWidget;
 
 namespace scorvane {
@@ -34,5 +36,11 @@ QStringList ColumnTexts(const MY_LIST_CONTROL& list, int column);
 // The object names of the buttons of `window` that can be clicked now
 // (shown with it and enabled), in alphabetical order.
 QStringList EnabledButtons(const QWidget& window);
+
+// The texts of a menu's entries, separators left out.
+QStringList MenuTexts(const QMenu& menu);
+
+// The entry of a menu or of its submenus with this text, or null.
+QAction* FindAction(const QMenu& menu, const QString& text);
 
 }  // namespace scorvane::testing

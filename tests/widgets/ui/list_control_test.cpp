@@ -112,7 +112,7 @@ class ListControlTest : public QObject {
   }
 
   // The colour rules are tested on their own; here, that the list paints them.
-  void RowsAreWhiteThenAlternateThenTakeTheGroupColours() {
+  void RowsAreWhiteThenAlternateThenTakeTheGroupColoursAndFonts() {
     MY_LIST_CONTROL& list = MakeList(8);
     QCOMPARE(PixelBehind(1, 0), QColor(Qt::white));
     const QColor cream_a = ToColor(list_pairs::kCream.a), cream_b = ToColor(list_pairs::kCream.b);
@@ -123,19 +123,14 @@ class ListControlTest : public QObject {
     list.AddGroupStart(3);
     QCOMPARE(PixelBehind(1, 3), ToColor(list_pairs::kGreen.b));
     QCOMPARE(PixelBehind(3, 3), cream_a);
-    // Refilled without groups: back to the default pair.
-    list.ClearGroupStarts();
-    QCOMPARE(PixelBehind(0, 3), cream_a);
-  }
-
-  void GroupStartRowsUseTheLargerFont() {
-    MY_LIST_CONTROL& list = MakeList(5);
-    list.AddGroupStart(0);
-    list.AddGroupStart(3);
+    // Group start rows are drawn in the larger font.
     QList<int> sizes;
     for (int row = 0; row < 5; ++row)
       sizes << list.CellLookAt(row, 2).font.pixelSize();
     QCOMPARE(sizes, QList<int>({20, 14, 14, 20, 14}));
+    // Refilled without groups: back to the default pair.
+    list.ClearGroupStarts();
+    QCOMPARE(PixelBehind(0, 3), cream_a);
   }
 
   void FittingWidthShowsEveryTextUncut() {
@@ -250,7 +245,7 @@ class ListControlTest : public QObject {
     QCOMPARE(texts(), QStringLiteral("row 2,row 0,row 1"));
   }
 
-  void ColumnsFollowTheColumnModel() {
+  void ColumnsFollowTheColumnModelAndTheUsersLayoutIsReadBack() {
     MY_LIST_CONTROL& list = MakeList(0);
     ListColumnModel columns = PeopleColumns();
     columns.Column(2).shown = false;
@@ -267,6 +262,15 @@ class ListControlTest : public QObject {
     const auto alignment =
         list.Model().data(list.Model().index(0, 1), Qt::TextAlignmentRole).value<Qt::Alignment>();
     QVERIFY(alignment & Qt::AlignHCenter);
+    // The user drags the name column to the front and widens it; the
+    // hidden column keeps its width.
+    QHeaderView* header = list.horizontalHeader();
+    header->moveSection(header->visualIndex(0), 0);
+    header->resizeSection(0, 150);
+    list.ReadColumnLayout(columns);
+    QCOMPARE(columns.DisplayOrder(), (std::vector<int>{0, 3, 2, 1}));
+    QCOMPARE(columns.Column(0).width, 150);
+    QCOMPARE(columns.Column(2).width, 90);
   }
 
   void ColumnSettingsAreStoredPerUserAndReadBack() {
@@ -281,12 +285,8 @@ class ListControlTest : public QObject {
     WriteColumnSettings(QStringLiteral("Colonnes palmarès"), written);
     ListColumnModel read = PeopleColumns();
     ReadColumnSettings(QStringLiteral("Colonnes palmarès"), read);
-    for (int i = 0; i < read.Count(); ++i) {
-      QCOMPARE(read.Column(i).width, written.Column(i).width);
-      QCOMPARE(read.Column(i).shown, written.Column(i).shown);
-      QCOMPARE(read.Column(i).priority, written.Column(i).priority);
-      QCOMPARE(read.Column(i).reverse, written.Column(i).reverse);
-    }
+    // The texts' format has its own tests; here they reach the user's settings.
+    QVERIFY(read.Column(0).width == 133 && !read.Column(2).shown && read.Column(0).reverse);
     QCOMPARE(read.DisplayOrder(), written.DisplayOrder());
     // Another page's section is left alone.
     ListColumnModel other = PeopleColumns();
@@ -299,25 +299,7 @@ class ListControlTest : public QObject {
     QSignalSpy clicked(&list, &MY_LIST_CONTROL::HeaderClicked);
     testing::ClickHeading(list, 2);
     testing::ClickHeading(list, 0);
-    QCOMPARE(clicked.count(), 2);
-    QCOMPARE(clicked.at(0).at(0).toInt(), 2);
-    QCOMPARE(clicked.at(1).at(0).toInt(), 0);
-  }
-
-  void UserLayoutIsReadBack() {
-    MY_LIST_CONTROL& list = MakeList(0);
-    ListColumnModel columns = PeopleColumns();
-    columns.Column(3).shown = false;
-    list.ApplyColumns(columns);
-    // The user drags the age column to the front and widens the name column.
-    QHeaderView* header = list.horizontalHeader();
-    header->moveSection(header->visualIndex(1), 0);
-    header->resizeSection(0, 150);
-    list.ReadColumnLayout(columns);
-    QCOMPARE(columns.DisplayOrder(), (std::vector<int>{1, 0, 2, 3}));
-    QCOMPARE(columns.Column(0).width, 150);
-    // A hidden column keeps its width.
-    QCOMPARE(columns.Column(3).width, 80);
+    QCOMPARE(QList<QList<QVariant>>(clicked), (QList<QList<QVariant>>{{2}, {0}}));
   }
 };
 
