@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QList>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -38,15 +39,16 @@ class ModalAnswers : public QObject {
   int Pending() const { return static_cast<int>(answers_.size()); }
   void Clear() {
     answers_.clear();
+    busy_.clear();
     gave_up_ = false;
     timer_.stop();
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Hide && watched == busy_) {
-      busy_->removeEventFilter(this);
-      busy_ = nullptr;
+    if (event->type() == QEvent::Hide && busy_.contains(watched)) {
+      watched->removeEventFilter(this);
+      busy_.removeAll(watched);
     }
     return false;
   }
@@ -62,8 +64,8 @@ class ModalAnswers : public QObject {
       timer_.stop();
       return;
     }
-    if (!modal || modal == busy_ || !modal->isVisible()) return;
-    busy_ = modal;
+    if (!modal || busy_.contains(modal) || !modal->isVisible()) return;
+    busy_.append(modal);
     modal->installEventFilter(this);
     ModalAnswer answer = std::move(answers_.front());
     answers_.pop_front();
@@ -72,7 +74,12 @@ class ModalAnswers : public QObject {
     // next modal window (a button that runs a dialog) leaves the timer free
     // to answer that one too.
     QTimer::singleShot(0, modal, [this, answer = std::move(answer), modal] {
+      const QPointer<QObject> answered(modal);
       answer(modal);
+      // Open still (a chooser that stays after its dialog): it may take a
+      // later answer.
+      busy_.removeAll(answered);
+      busy_.removeAll(nullptr);
       if (QTest::currentTestFailed()) GiveUp();
     });
   }
@@ -96,7 +103,10 @@ class ModalAnswers : public QObject {
 
   QTimer timer_;
   std::deque<ModalAnswer> answers_;
-  QPointer<QWidget> busy_;
+  // The windows whose answer is under way: an answer that opens another
+  // modal window leaves its own window open underneath, and that one must
+  // not take the next answer while the window after it is still to come.
+  QList<QPointer<QObject>> busy_;
   bool gave_up_ = false;
 };
 

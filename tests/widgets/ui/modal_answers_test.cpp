@@ -1,6 +1,7 @@
 // Guards the modal-dialog helper of the Qt Test programs: a check that fails
 // inside an answer closes the dialog and fails the test at once, instead of
-// leaving the test waiting on the dialog until CTest's timeout.
+// leaving the test waiting on the dialog until CTest's timeout; and a
+// window whose answer opened the next ones never takes their answers.
 #include <QApplication>
 #include <QDialog>
 #include <QProcess>
@@ -46,6 +47,36 @@ class ModalAnswersTest : public QObject {
     QVERIFY2(output.contains("FAIL!  : FailingAnswer::CheckFailsInsideTheDialog() Compared values "
                              "are not the same"),
              qPrintable(output));
+  }
+
+  // A chooser's button runs one dialog, works a while, then runs another:
+  // in between, the chooser is the active modal window again, and must not
+  // take the answer meant for the second dialog.
+  void AWindowWaitsWhileItsAnswerRuns() {
+    WidgetEnvironment environment;
+    QDialog chooser;
+    QStringList answered;
+    const auto accept = [&answered](QWidget* modal) {
+      answered << modal->windowTitle();
+      static_cast<QDialog*>(modal)->accept();
+    };
+    AnswerNextModal([&answered](QWidget* modal) {
+      answered << modal->windowTitle();
+      QDialog first(modal);
+      first.setWindowTitle("First");
+      first.exec();
+      QTest::qWait(50);
+      QDialog second(modal);
+      second.setWindowTitle("Second");
+      second.exec();
+      static_cast<QDialog*>(modal)->accept();
+    });
+    AnswerNextModal(accept);
+    AnswerNextModal(accept);
+    chooser.setWindowTitle("Chooser");
+    chooser.exec();
+    QCOMPARE(answered, QStringList({"Chooser", "First", "Second"}));
+    QCOMPARE(PendingModalAnswers(), 0);
   }
 };
 
