@@ -183,6 +183,14 @@ DLG_SAISIE_EPREUVE::DLG_SAISIE_EPREUVE(const UTILISATEUR& owner, int season_year
   name_->setFocus();
 }
 
+// Hiding the dialog on its way out takes the focus from its fields, and a
+// field that loses it reports its editing finished; by then this part of
+// the dialog is gone, so none of its checks may answer.
+DLG_SAISIE_EPREUVE::~DLG_SAISIE_EPREUVE() {
+  start_->disconnect(this);
+  end_->disconnect(this);
+}
+
 QLineEdit* DLG_SAISIE_EPREUVE::AmountField(const char* name) {
   auto* field = new QLineEdit(this);
   field->setObjectName(QLatin1String(name));

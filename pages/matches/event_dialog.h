@@ -32,6 +32,7 @@ class DLG_SAISIE_EPREUVE : public QDialog {
  public:
   DLG_SAISIE_EPREUVE(const UTILISATEUR& owner, int season_year, const EventEntry& entry,
                      QWidget* parent = nullptr);
+  ~DLG_SAISIE_EPREUVE() override;
 
   // What the dialog holds (after OK: what the user confirmed).
   EventEntry Entry();

@@ -112,6 +112,13 @@ DLG_EDIT_UN_CLASSEMENT::DLG_EDIT_UN_CLASSEMENT(CLASSEMENT_DATE& entry, QWidget* 
   Retranslate();
 }
 
+// Hiding the dialog on its way out takes the focus from its fields, and a
+// field that loses it reports its editing finished; by then this part of
+// the dialog is gone, so none of its checks may answer.
+DLG_EDIT_UN_CLASSEMENT::~DLG_EDIT_UN_CLASSEMENT() {
+  year_->disconnect(this);
+}
+
 bool DLG_EDIT_UN_CLASSEMENT::Edit(QWidget* parent, CLASSEMENT_DATE& entry) {
   DLG_EDIT_UN_CLASSEMENT dialog(entry, parent);
   return dialog.exec() == QDialog::Accepted;

@@ -30,6 +30,7 @@ class DLG_EDIT_UN_CLASSEMENT : public QDialog {
  public:
   // Edits `entry` (a copy held by the caller): it changes only on OK.
   DLG_EDIT_UN_CLASSEMENT(CLASSEMENT_DATE& entry, QWidget* parent = nullptr);
+  ~DLG_EDIT_UN_CLASSEMENT() override;
 
   // Opens the dialog on `entry`; true when OK stored the values in it.
   static bool Edit(QWidget* parent, CLASSEMENT_DATE& entry);
