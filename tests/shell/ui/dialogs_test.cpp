@@ -44,7 +44,7 @@ class DialogsTest : public WindowFixture {
     for (const auto& [action, answer] :
          {std::pair{"yesButton", true}, {"noButton", false}, {"escape", false}}) {
       QString shown;
-      AnswerNextModal([&](QWidget* modal) {
+      AnswerNextModal([&shown, action = action](QWidget* modal) {
         shown = modal->findChild<QLabel*>("questionText")->text();
         if (QString(action) == "escape")
           QTest::keyClick(modal, Qt::Key_Escape);
