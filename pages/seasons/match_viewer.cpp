@@ -46,6 +46,16 @@ void DLG_VISU_RENCONTRES::SetMatchOpener(MatchOpener opener) {
   Opener() = std::move(opener);
 }
 
+void DLG_VISU_RENCONTRES::ShowGroup(const MatchGroups& groups, std::int64_t id, QWidget* parent) {
+  const GROUPE_RENCONTRES* group = FindGroup(groups, id);
+  if (!group) return;
+  List<RENCONTRE*> matches;
+  for (RENCONTRE* match : group->matches)
+    matches.Append(match);
+  DLG_VISU_RENCONTRES viewer(QString::fromStdString(group->label), matches, parent);
+  viewer.exec();
+}
+
 DLG_VISU_RENCONTRES::DLG_VISU_RENCONTRES(const QString& title, const List<RENCONTRE*>& matches,
                                          QWidget* parent)
     : QDialog(parent) {

@@ -9,10 +9,12 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
 #include <functional>
 
 #include "base/list.h"
 #include "pages/seasons/match_viewer_rules.h"
+#include "stats/matches/match_groups.h"
 
 class QLabel;
 
@@ -32,6 +34,10 @@ class DLG_VISU_RENCONTRES : public QDialog {
   // The hook the match dialog installs. Until one is installed a double
   // click opens nothing.
   static void SetMatchOpener(MatchOpener opener);
+
+  // Shows the matches of the group behind a chart value, titled with the
+  // group's label; an id no group carries shows nothing.
+  static void ShowGroup(const MatchGroups& groups, std::int64_t id, QWidget* parent);
 
   // `matches` is copied (the document keeps owning the matches).
   DLG_VISU_RENCONTRES(const QString& title, const List<RENCONTRE*>& matches,

@@ -195,13 +195,7 @@ void PAGE_GRAPHIQUES::CopyChartText() const {
 
 void PAGE_GRAPHIQUES::OpenZone(int code, qint64 id) {
   if (code != ZONE_GRAPHIQUE::kDataValue) return;
-  const GROUPE_RENCONTRES* group = FindGroup(groups_, id);
-  if (!group) return;
-  List<RENCONTRE*> matches;
-  for (RENCONTRE* match : group->matches)
-    matches.Append(match);
-  DLG_VISU_RENCONTRES viewer(QString::fromStdString(group->label), matches, this);
-  viewer.exec();
+  DLG_VISU_RENCONTRES::ShowGroup(groups_, id, this);
 }
 
 void PAGE_GRAPHIQUES::paintEvent(QPaintEvent*) {
