@@ -53,17 +53,20 @@ TEST_F(FinancesCommandTest, TextListsTheSeasonAsThePageDoes) {
 }
 
 TEST_F(FinancesCommandTest, AmountsTypedInEurosReadBackAndAddUpAsShown) {
-  testing::BuildFinanceDocument(Owner());
+  const testing::FinanceDocument d = testing::BuildFinanceDocument(Owner());
   Currency::SetCurrent(Currency::kEuros);
-  SAISON_JOUEUR& season = *Owner().GetActiveSeason();
+  SAISON_JOUEUR& season = *d.season;
   for (const std::int64_t cents : {1LL, 1234LL, 9999999LL}) {
     auto typed = std::make_unique<OPERATION_FINANCIERE>();
     typed->SetAmount(SOMME(Currency::FrancsOfCents(cents)));
+    typed->SetCategory(d.balls);
+    typed->SetDate(DATE_SIMPLE(1, 5, 2001));
     season.Finances().AddExpense(std::move(typed));
   }
   Currency::SetCurrent(Currency::kFrancs);
   const auto path = Temp() / "Euros.ten";
-  ASSERT_TRUE(Doc().Save(path).ok());
+  const FileResult saved = Doc().Save(path);
+  ASSERT_TRUE(saved.ok()) << saved.Message();
 
   const auto json = RunCli({"finances", path.string(), "--euros", "--json"});
   for (const char* amount : {"\"amount\":0.01,", "\"amount\":12.34,", "\"amount\":99999.99,"})

@@ -54,7 +54,8 @@ class FinanceChartsTest : public CoreTest {
 TEST_F(FinanceChartsTest, BothChartsShowTheEventsCostsThenEachCategory) {
   Currency::SetCurrent(Currency::kEuros);
   const std::vector<Value> expected = {
-      {21, kEntryFeesId, " 21.34 E ", "EVENTS COSTS"},
+      // The rows as shown: 12.20 + 9.15 (the sum of the francs gave 21.34).
+      {21, kEntryFeesId, " 21.35 E ", "EVENTS COSTS"},
       {3, kTravelCostsId, " 3.05 E ", "TRAVEL EXPENSES"},
       {18, IdOfCategory(d_.balls), " 18.29 E ", "Balls"},
       {7, IdOfCategory(d_.strings), " 6.86 E ", "Strings"},
