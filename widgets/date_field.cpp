@@ -44,13 +44,22 @@ void DateField::SelectSection(int index) {
   digits_in_section_ = 0;
 }
 
-void DateField::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
-    tabbing_ = true;
-    QDateEdit::keyPressEvent(event);
-    tabbing_ = false;
-    return;
+bool DateField::event(QEvent* event) {
+  // Tab reaches focusNextPrevChild through the widget's event handling as
+  // well as through the date's own key handling: both leave the field.
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+      tabbing_ = true;
+      const bool handled = QDateEdit::event(event);
+      tabbing_ = false;
+      return handled;
+    }
   }
+  return QDateEdit::event(event);
+}
+
+void DateField::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
   const bool printable = !text.isEmpty() && text.at(0).isPrint();
   if (printable && !text.at(0).isDigit()) {

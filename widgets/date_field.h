@@ -26,6 +26,7 @@ class DateField : public QDateEdit {
   bool IsEmpty() const;
 
  protected:
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

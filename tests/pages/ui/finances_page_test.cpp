@@ -28,6 +28,7 @@
 #include "pages/finances/operation_dialog.h"
 #include "pages/finances/operations_viewer.h"
 #include "pages/matches/event_dialog.h"
+#include "pages/matches/match_commands.h"
 #include "records/palmares.h"
 #include "shell/app/qt_locale_format.h"
 #include "shell/window/document_session.h"
@@ -240,6 +241,7 @@ class FinancesPageTest : public WindowFixture {
       ReplaceText(name, "Tournoi de Caen");
       QTest::keyClick(name, Qt::Key_Tab);
       QCOMPARE(dialog->EntryFee()->text(), QStringLiteral("60"));
+      name->setFocus();
       ReplaceText(name, "Opal");
       QTest::keyClick(name, Qt::Key_Tab);
       QCOMPARE(dialog->EntryFee()->text(), QStringLiteral("0"));

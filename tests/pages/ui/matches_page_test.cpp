@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 
