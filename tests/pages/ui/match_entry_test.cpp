@@ -230,7 +230,8 @@ class MatchEntryTest : public WindowFixture {
     ReplaceText(dialog.Score(), "6/4 6");
     Ok(dialog);
     QCOMPARE(LastSaid(), QStringLiteral("Score is badly written. Required format is x/x x/x.(you "
-                                        "can put comments in brackets )"));
+                                        "can put comments in brackets )\nAccepted: 6/4 7/6(5) "
+                                        "or 6-4 7-6(5), comments in brackets."));
     ReplaceText(dialog.Score(), "6/4 6/1");
     Ok(dialog);
     QCOMPARE(LastSaid(), QStringLiteral("You need to associate an event to the match !"));
