@@ -1,12 +1,13 @@
 #include "pages/clubs/clubs_page.h"
 
-#include <QPainter>
-
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
+#include <QPainter>
 #include <QVBoxLayout>
 #include <vector>
 
+#include "records/club.h"
 #include "records/document.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
@@ -39,7 +40,43 @@ PAGE_CLUBS::PAGE_CLUBS(QWidget* parent)
   bottom_frame_->setAutoFillBackground(true);
   // Codes, telephone numbers and names are shown whole while the page has room.
   list_->SetColumnsFollowContents(true);
+  list_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(list_, &MY_LIST_CONTROL::RowActivated, this, &PAGE_CLUBS::OpenInEditor);
+  connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    MakeContextMenu()->exec(list_->viewport()->mapToGlobal(at));
+  });
   InitialUpdate();
+}
+
+CLUB* PAGE_CLUBS::SelectedClub() const {
+  const int row = list_->FirstSelectedRow();
+  return row >= 0 ? reinterpret_cast<CLUB*>(list_->ItemData(row)) : nullptr;
+}
+
+std::unique_ptr<QMenu> PAGE_CLUBS::MakeContextMenu() {
+  auto menu = std::make_unique<QMenu>();
+  menu->addAction(tr("&New club"), this, [this] { Run(ItemAction::kAdd); });
+  const bool one = SelectedClub() != nullptr;
+  menu->addAction(tr("&Rename the club"), this, [this] { Run(ItemAction::kRename); })
+      ->setEnabled(one);
+  menu->addAction(tr("&Delete the club"), this, [this] { Run(ItemAction::kDelete); })
+      ->setEnabled(one);
+  return menu;
+}
+
+void PAGE_CLUBS::OpenInEditor(int row) {
+  PROJECT_DOC* document = CurrentDocument();
+  if (!document || row < 0) return;
+  EditItemList(this, *document, ItemKind::kClubs,
+               static_cast<const CObject*>(reinterpret_cast<CLUB*>(list_->ItemData(row))));
+  Refresh();
+}
+
+void PAGE_CLUBS::Run(ItemAction action) {
+  PROJECT_DOC* document = CurrentDocument();
+  if (!document) return;
+  RunItemAction(this, *document, ItemKind::kClubs, action, SelectedClub());
+  Refresh();
 }
 
 void PAGE_CLUBS::paintEvent(QPaintEvent*) {

@@ -69,7 +69,9 @@ PAGE_PERSO::PAGE_PERSO(QWidget* parent) : PageView(kOwnPage, parent) {
   choice_->setObjectName(QStringLiteral("chartChoice"));
   chart_view_ = new ChartWidget(this);
   chart_view_->setObjectName(QStringLiteral("ownChart"));
-  chart_view_->setMinimumSize(420, 300);
+  // Small enough that the card and the chart stand side by side on an
+  // 800 x 600 screen; the chart grows with the window.
+  chart_view_->setMinimumSize(260, 220);
   hint_ = new QLabel(this);
   hint_->setObjectName(QStringLiteral("chartHint"));
   hint_->setAlignment(Qt::AlignCenter);

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "widgets/screen_colours.h"
 
@@ -70,8 +71,12 @@ double PaintOwnCard(QPainter& painter, const QRectF& frame, const OwnCard& card,
     value_font.setBold(true);
     painter.setFont(value_font);
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(x + label_width, y + body.ascent()),
-                     QString::fromStdString(item.value));
+    // A value longer than the card ends in "…" rather than at the edge.
+    const double room = frame.right() - kPadding - (x + label_width);
+    const QString value =
+        QFontMetricsF(value_font, painter.device())
+            .elidedText(QString::fromStdString(item.value), Qt::ElideRight, std::max(room, 0.0));
+    painter.drawText(QPointF(x + label_width, y + body.ascent()), value);
     y += line;
   }
   if (!advice.isEmpty()) {

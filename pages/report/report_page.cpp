@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -127,6 +128,7 @@ class ReportCanvas : public QWidget {
     const QSize size(width, layout_.ScrollHeight());
     if (this->size() != size) resize(size);
   }
+  int LineHeight() const { return layout_.line_height; }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
@@ -142,6 +144,40 @@ class ReportCanvas : public QWidget {
   ReportFonts fonts_;
   ReportLayout layout_;
 };
+
+namespace {
+
+// The scroll area of the report. Its steps are the report's own: a page
+// step is a tenth of the report's size, a line step one line; the area
+// puts them back after every change of size, which Qt's area would reset.
+class ReportScroll : public QScrollArea {
+ public:
+  ReportScroll(const ReportCanvas& canvas, QWidget* parent)
+      : QScrollArea(parent), canvas_(canvas) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const bool handled = QScrollArea::eventFilter(watched, event);
+    if (event->type() == QEvent::Resize) FollowReport();
+    return handled;
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QScrollArea::resizeEvent(event);
+    FollowReport();
+  }
+
+ private:
+  void FollowReport() {
+    const int line = std::max(canvas_.LineHeight(), 1);
+    verticalScrollBar()->setPageStep(std::max(canvas_.height() / 10, 1));
+    verticalScrollBar()->setSingleStep(line);
+    horizontalScrollBar()->setPageStep(std::max(canvas_.width() / 10, 1));
+    horizontalScrollBar()->setSingleStep(line);
+  }
+  const ReportCanvas& canvas_;
+};
+
+}  // namespace
 
 DETAILS_FFT::DETAILS_FFT(QWidget* parent) : PageView(kCalculationReport, parent) {
   setObjectName(QStringLiteral("page5"));
@@ -167,7 +203,7 @@ DETAILS_FFT::DETAILS_FFT(QWidget* parent) : PageView(kCalculationReport, parent)
   connect(explain_, &QPushButton::clicked, this, &DETAILS_FFT::OpenHelp);
 
   canvas_ = new ReportCanvas(*this);
-  scroll_ = new QScrollArea(this);
+  scroll_ = new ReportScroll(*canvas_, this);
   scroll_->setObjectName(QStringLiteral("reportScroll"));
   scroll_->setWidget(canvas_);
   scroll_->setFrameShape(QFrame::NoFrame);

@@ -38,6 +38,8 @@ PointsBoxView::PointsBoxView(QWidget* parent)
   bold.setBold(true);
   title_->setFont(bold);
   list_->SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
+  // Names, dates, events and points are shown whole while the box has room.
+  list_->SetColumnsFollowContents(true);
   lines_grid_->setContentsMargins(0, 0, 0, 0);
   lines_grid_->setVerticalSpacing(1);
 

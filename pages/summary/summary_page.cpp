@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -113,8 +114,15 @@ PAGE_SAISON::PAGE_SAISON(QWidget* parent)
   auto* middle = new QHBoxLayout;
   middle->addWidget(chart_, 1);
   middle->addLayout(side);
+  // The season's emblem under the heading, between the chart list and the
+  // print button, so that it takes no height from the chart.
+  auto* emblem = new QLabel(this);
+  emblem->setObjectName(QStringLiteral("summaryEmblem"));
+  emblem->setPixmap(QIcon(QStringLiteral(":/pictures/summary.svg")).pixmap(32, 32));
   auto* top = new QHBoxLayout;
   top->addWidget(chart_choice_);
+  top->addStretch();
+  top->addWidget(emblem);
   top->addStretch();
   top->addWidget(print_);
   auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "shell/window/page_frame.h"
 
+#include <QScrollArea>
 #include <QStackedLayout>
 
 #include "pages/page_factory.h"
@@ -8,6 +9,22 @@
 
 namespace scorvane {
 
+namespace {
+
+// Every page fills its frame, but never below its own minimum size: on a
+// small screen a page that cannot shrink further scrolls instead of
+// making the window larger than the screen.
+QScrollArea* Scrolling(PageView* page) {
+  auto* area = new QScrollArea;
+  area->setObjectName(QStringLiteral("pageScroll%1").arg(page->PageNumber()));
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  area->setWidget(page);
+  return area;
+}
+
+}  // namespace
+
 PageFrame::PageFrame(QWidget* parent, Factory factory) : QWidget(parent) {
   setObjectName(QStringLiteral("pageFrame"));
   if (!factory) factory = &CreatePage;
@@ -15,10 +32,10 @@ PageFrame::PageFrame(QWidget* parent, Factory factory) : QWidget(parent) {
   for (int number = 1; number <= kPageCount; ++number) {
     PageView* page = factory(number, this);
     pages_[static_cast<size_t>(number - 1)] = page;
-    stack_->addWidget(page);
+    stack_->addWidget(Scrolling(page));
   }
   // Page 1 first, as the frame is built; the document then brings page 3.
-  stack_->setCurrentWidget(pages_[0]);
+  stack_->setCurrentIndex(0);
   current_ = 1;
 }
 
@@ -31,7 +48,7 @@ bool PageFrame::ShowPage(int number) {
   PageView* page = Page(number);
   if (!page || number == current_) return false;
   if (RefreshedWhenShown(number)) page->Refresh();
-  stack_->setCurrentWidget(page);
+  stack_->setCurrentIndex(number - 1);  // the pages were added in their order
   current_ = number;
   emit PageShown(number);
   return true;

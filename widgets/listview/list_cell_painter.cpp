@@ -55,6 +55,13 @@ void PaintListCell(QPainter& painter, const QRect& cell, const CellLook& look) {
   if (!look.text.isEmpty() && text_area.width() > 0) {
     painter.setFont(look.font);
     painter.setPen(look.foreground);
+    if (look.wrap) {
+      const Qt::Alignment across = look.alignment & Qt::AlignHorizontal_Mask;
+      painter.drawText(text_area, static_cast<int>(across | Qt::AlignTop) | kWrappedTextFlags,
+                       look.text);
+      painter.restore();
+      return;
+    }
     const QString shown =
         QFontMetrics(look.font).elidedText(look.text, Qt::ElideRight, text_area.width());
     painter.drawText(text_area, static_cast<int>(look.alignment) | Qt::TextSingleLine, shown);

@@ -3,11 +3,15 @@
 // screen colours it paints.
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QSettings>
 #include <QTest>
 #include <memory>
 
 #include "pages/clubs/clubs_page.h"
+#include "pages/lists/item_editor_dialog.h"
+#include "records/club.h"
+#include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_input.h"
 #include "tests/support/ui/window_fixture.h"
 #include "widgets/listview/list_control.h"
@@ -15,6 +19,7 @@
 #include "widgets/settings.h"
 
 using namespace scorvane;
+using namespace scorvane::testing;
 
 class ClubsPageTest : public scorvane::testing::WindowFixture {
   Q_OBJECT
@@ -83,6 +88,44 @@ class ClubsPageTest : public scorvane::testing::WindowFixture {
       AddClub(name, code);
     page_->Refresh();
     QCOMPARE(scorvane::testing::ColumnTexts(page_->List(), 0), QStringList({"34", "-5", "", "12"}));
+  }
+
+  void DoubleClickAndContextMenuRunTheClubCommands() {
+    AddClub("TC Lyon", 1);
+    page_->Refresh();
+    // A double-click opens the editor on that club.
+    AnswerNextModal([](QWidget* modal) {
+      auto* editor = qobject_cast<DLG_MODIF_RUBRIQUES*>(modal);
+      QVERIFY(editor && editor->Selected());
+      QCOMPARE(editor->Selected()->name, std::string("TC Lyon"));
+      ClickButton(modal, "cancelButton");
+    });
+    const QRect cell = page_->List().visualRect(page_->List().model()->index(0, 1));
+    QTest::mouseClick(page_->List().viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(page_->List().viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(PendingModalAnswers(), 0);
+
+    const auto run = [this](const char* entry) {
+      std::unique_ptr<QMenu> menu = page_->MakeContextMenu();
+      QCOMPARE(MenuTexts(*menu),
+               QStringList({"&New club", "&Rename the club", "&Delete the club"}));
+      FindAction(*menu, entry)->trigger();
+    };
+    TypeNameInNextModal("Racing Club");
+    run("&New club");
+    QCOMPARE(ColumnTexts(page_->List(), 1), QStringList({"Racing Club", "TC Lyon"}));
+    ClickRow(page_->List(), 1);
+    TypeNameInNextModal("TC Lyon Ouest");
+    run("&Rename the club");
+    QCOMPARE(ColumnTexts(page_->List(), 1), QStringList({"Racing Club", "TC Lyon Ouest"}));
+    ClickRow(page_->List(), 0);
+    ClickInNextModal("yesButton");
+    run("&Delete the club");
+    QCOMPARE(ColumnTexts(page_->List(), 1), QStringList({"TC Lyon Ouest"}));
+    QCOMPARE(Owner().Clubs().Count(), 1);
+    // Without a selection only "new" is offered.
+    page_->List().ClearSelection();
+    QVERIFY(!FindAction(*page_->MakeContextMenu(), "&Rename the club")->isEnabled());
   }
 
   void PaintsTheScreenColours() {

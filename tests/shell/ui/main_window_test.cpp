@@ -65,7 +65,7 @@ class MainWindowTest : public WindowFixture {
                  {true, false, 3, 2000, "Scorvane - File : Moi - Own page"},
                  {true, true, 1, 2000, "Scorvane - File : Moi* - Matches 2000"},
                  {true, false, 5, 1999, "Scorvane - File : Moi - Points for the season 1999"},
-                 {true, false, 7, 2000, "Scorvane - File : Moi - "},  // clubs: ends with a dash
+                 {true, false, 7, 2000, "Scorvane - File : Moi - Registered clubs"},
                  {true, false, 4, 0, "Scorvane - File : Moi - Season summary"},
                  {true, false, 8, 2000, "Scorvane - File : Moi - Statistics"}};
     for (const auto& c : cases)
@@ -137,12 +137,12 @@ class MainWindowTest : public WindowFixture {
     // Another entry still works.
     emit list->activated(1);
     QCOMPARE(window_->CurrentPage(), 2);
-    // The clubs page keeps the page list as it was.
+    // The clubs page, which has no entry, leaves the page list blank.
     window_->Command("actionClubs")->trigger();
     QCOMPARE(window_->CurrentPage(), 7);
-    QCOMPARE(window_->Bar().PageList()->currentText(), QStringLiteral("Players"));
+    QCOMPARE(window_->Bar().PageList()->currentText(), QString());
     QCOMPARE(window_->Pane().LitZone(), 0);
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Scorvane - File : Moi - "));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Scorvane - File : Moi - Registered clubs"));
   }
 
   // Shift+J, F, B, P and S show their pages; Shift+A the own page.
