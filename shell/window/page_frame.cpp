@@ -1,5 +1,7 @@
 #include "shell/window/page_frame.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QScrollArea>
 #include <QStackedLayout>
 
@@ -14,8 +16,22 @@ namespace {
 // Every page fills its frame, but never below its own minimum size: on a
 // small screen a page that cannot shrink further scrolls instead of
 // making the window larger than the screen.
+// A page whose smallest size changes (lists filled, texts translated) asks
+// its scroll area to size it again; the area would only notice at its next
+// resize.
+class PageSizeFollower : public QObject {
+ public:
+  explicit PageSizeFollower(QScrollArea* area) : QObject(area) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::LayoutRequest)
+      QCoreApplication::postEvent(parent(), new QEvent(QEvent::LayoutRequest));
+    return false;
+  }
+};
+
 QScrollArea* Scrolling(PageView* page) {
   auto* area = new QScrollArea;
+  page->installEventFilter(new PageSizeFollower(area));
   area->setObjectName(QStringLiteral("pageScroll%1").arg(page->PageNumber()));
   area->setFrameShape(QFrame::NoFrame);
   area->setWidgetResizable(true);

@@ -14,6 +14,7 @@
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_input.h"
 #include "tests/support/ui/window_fixture.h"
+#include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
 #include "widgets/settings.h"
@@ -118,8 +119,9 @@ class ClubsPageTest : public scorvane::testing::WindowFixture {
     TypeNameInNextModal("TC Lyon Ouest");
     run("&Rename the club");
     QCOMPARE(ColumnTexts(page_->List(), 1), QStringList({"Racing Club", "TC Lyon Ouest"}));
-    ClickRow(page_->List(), 0);
-    ClickInNextModal("yesButton");
+    page_->List().ClearSelection();
+    page_->List().SelectItem(0);
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kYes});
     run("&Delete the club");
     QCOMPARE(ColumnTexts(page_->List(), 1), QStringList({"TC Lyon Ouest"}));
     QCOMPARE(Owner().Clubs().Count(), 1);

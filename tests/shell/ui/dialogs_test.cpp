@@ -150,6 +150,8 @@ class DialogsTest : public WindowFixture {
     window->close();
     // Escape and Ctrl+W close it too.
     for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+      // The window closed before is deleted first, as the event loop would.
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
       QPointer<HelpWindow> open = HelpWindow::Open(HelpTopic::kContents);
       QVERIFY(QTest::qWaitForWindowActive(open));
       QTest::keyClick(open, keys.key(), keys.keyboardModifiers());

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -37,9 +38,12 @@ QStringList ControlFaults(PageView& page) {
   QStringList faults;
   const QList<QWidget*> controls = page.findChildren<QWidget*>();
   for (QWidget* control : controls) {
-    const bool main_control =
-        qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
-        qobject_cast<QAbstractItemView*>(control) || qobject_cast<ChartWidget*>(control);
+    // Lists count, not their headings, which scroll with them.
+    const bool list =
+        qobject_cast<QAbstractItemView*>(control) && !qobject_cast<QHeaderView*>(control);
+    const bool main_control = list || qobject_cast<QAbstractButton*>(control) ||
+                              qobject_cast<QComboBox*>(control) ||
+                              qobject_cast<ChartWidget*>(control);
     if (!main_control || !control->isVisibleTo(&page)) continue;
     const QRect place(control->mapTo(&page, QPoint()), control->size());
     const QSize smallest = control->minimumSizeHint().expandedTo(control->minimumSize());
@@ -92,7 +96,7 @@ class SmallScreenTest : public WindowFixture {
     window.showMaximized();
     for (int page = 1; page <= 8; ++page) {
       window.ShowPage(page);
-      QCoreApplication::processEvents();
+      QTest::qWait(20);  // the page, then its scroll area, lay out again
       const QRect frame = window.frameGeometry();
       QVERIFY2(frame.width() <= kScreen.width() && frame.height() <= kScreen.height(),
                qPrintable(QStringLiteral("page %1 makes the window %2 x %3")
@@ -114,13 +118,11 @@ class SmallScreenTest : public WindowFixture {
     const char* const commands[] = {
         "actionDocInfo",
         "actionNewSeason",
-        "actionDeleteSeason",
         "actionServiceCalculator",
         "actionEditSurfaces",
         "actionEditCategories",
         "actionEditEvents",
         "actionEditClubs",
-        "actionChangeRankingSystem",
         "actionRankingSystems",
         "actionRankingHistory",
         "actionCurrency",
