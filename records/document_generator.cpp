@@ -1,6 +1,6 @@
 // Builds a tennis record the way a user would, with names, events and scores
 // that read well in English and French; see document_generator.h.
-#include "cli/document_generator.h"
+#include "records/document_generator.h"
 
 #include <algorithm>
 #include <array>
