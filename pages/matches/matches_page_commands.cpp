@@ -4,11 +4,11 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include "pages/common/matches/match_commands.h"
+#include "pages/common/matches/match_entry_flow.h"
 #include "pages/matches/match_columns.h"
 #include "pages/matches/match_columns_dialog.h"
-#include "pages/matches/match_commands.h"
 #include "pages/matches/match_deletion.h"
-#include "pages/matches/match_entry_flow.h"
 #include "pages/matches/matches_page.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"

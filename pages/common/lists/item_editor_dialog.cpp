@@ -1,4 +1,4 @@
-#include "pages/lists/item_editor_dialog.h"
+#include "pages/common/lists/item_editor_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -12,7 +12,7 @@
 #include <algorithm>
 
 #include "base/catalogue/messages.h"
-#include "pages/lists/item_name_dialogs.h"
+#include "pages/common/lists/item_name_dialogs.h"
 #include "records/document.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/elided_label.h"

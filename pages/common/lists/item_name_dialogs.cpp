@@ -1,4 +1,4 @@
-#include "pages/lists/item_name_dialogs.h"
+#include "pages/common/lists/item_name_dialogs.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

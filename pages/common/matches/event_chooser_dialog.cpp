@@ -1,4 +1,4 @@
-#include "pages/matches/event_chooser_dialog.h"
+#include "pages/common/matches/event_chooser_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "pages/matches/event_dialog.h"
-#include "pages/matches/match_entry_flow.h"
+#include "pages/common/matches/event_dialog.h"
+#include "pages/common/matches/match_entry_flow.h"
 #include "records/document.h"
 #include "records/match_event_choice.h"
 #include "records/season.h"

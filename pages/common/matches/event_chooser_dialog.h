@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "pages/matches/event_chooser_rules.h"
+#include "pages/common/matches/event_chooser_rules.h"
 
 class QPushButton;
 

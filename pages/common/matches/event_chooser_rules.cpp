@@ -1,4 +1,4 @@
-#include "pages/matches/event_chooser_rules.h"
+#include "pages/common/matches/event_chooser_rules.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "pages/matches/event_dialog.h"
+#include "pages/common/matches/event_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

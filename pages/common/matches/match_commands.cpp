@@ -1,8 +1,8 @@
-#include "pages/matches/match_commands.h"
+#include "pages/common/matches/match_commands.h"
 
-#include "pages/matches/event_chooser_dialog.h"
-#include "pages/matches/event_dialog.h"
-#include "pages/matches/match_entry_flow.h"
+#include "pages/common/matches/event_chooser_dialog.h"
+#include "pages/common/matches/event_dialog.h"
+#include "pages/common/matches/match_entry_flow.h"
 #include "records/document.h"
 #include "records/palmares.h"
 #include "records/season.h"

@@ -1,4 +1,4 @@
-#include "pages/matches/match_dialog.h"
+#include "pages/common/matches/match_dialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,8 +15,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "pages/matches/event_dialog.h"
-#include "pages/players/player_page.h"
+#include "pages/common/matches/event_dialog.h"
+#include "pages/common/players/player_page.h"
 #include "ranking/ranking_registry.h"
 #include "records/owner.h"
 #include "records/season.h"

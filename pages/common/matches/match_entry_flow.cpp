@@ -1,10 +1,10 @@
-#include "pages/matches/match_entry_flow.h"
+#include "pages/common/matches/match_entry_flow.h"
 
 #include <set>
 
-#include "pages/matches/match_dialog.h"
-#include "pages/players/player_questions.h"
-#include "pages/seasons/match_viewer.h"
+#include "pages/common/matches/match_dialog.h"
+#include "pages/common/matches/match_viewer.h"
+#include "pages/common/players/player_questions.h"
 #include "records/document.h"
 #include "records/palmares.h"
 #include "records/season.h"

@@ -1,4 +1,4 @@
-#include "pages/seasons/match_viewer.h"
+#include "pages/common/matches/match_viewer.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

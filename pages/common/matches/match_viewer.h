@@ -13,7 +13,7 @@
 #include <functional>
 
 #include "base/list.h"
-#include "pages/seasons/match_viewer_rules.h"
+#include "pages/common/matches/match_viewer_rules.h"
 #include "stats/matches/match_groups.h"
 
 class QLabel;

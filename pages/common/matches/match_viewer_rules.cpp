@@ -1,4 +1,4 @@
-#include "pages/seasons/match_viewer_rules.h"
+#include "pages/common/matches/match_viewer_rules.h"
 
 #include <algorithm>
 #include <numeric>

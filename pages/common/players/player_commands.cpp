@@ -1,8 +1,8 @@
-#include "pages/players/player_commands.h"
+#include "pages/common/players/player_commands.h"
 
-#include "pages/players/player_dialog.h"
-#include "pages/players/player_page.h"
-#include "pages/players/player_questions.h"
+#include "pages/common/players/player_dialog.h"
+#include "pages/common/players/player_page.h"
+#include "pages/common/players/player_questions.h"
 #include "records/document.h"
 #include "records/season.h"
 #include "widgets/catalogue_text.h"

@@ -1,4 +1,4 @@
-#include "pages/players/player_dialog.h"
+#include "pages/common/players/player_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -11,10 +11,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "pages/own/ranking_evolution_dialog.h"
-#include "pages/players/player_dialog_rules.h"
-#include "pages/players/player_page.h"
-#include "pages/seasons/match_viewer.h"
+#include "pages/common/matches/match_viewer.h"
+#include "pages/common/players/player_dialog_rules.h"
+#include "pages/common/players/player_page.h"
+#include "pages/common/rankings/ranking_evolution_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/owner.h"
 #include "widgets/catalogue_text.h"

@@ -1,4 +1,4 @@
-#include "pages/players/player_dialog_rules.h"
+#include "pages/common/players/player_dialog_rules.h"
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"

@@ -1,4 +1,4 @@
-#include "pages/players/player_page.h"
+#include "pages/common/players/player_page.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -10,8 +10,8 @@
 #include <QRadioButton>
 
 #include "base/catalogue/messages.h"
-#include "pages/players/player_dialog.h"
-#include "pages/players/player_selection_dialog.h"
+#include "pages/common/players/player_dialog.h"
+#include "pages/common/players/player_selection_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/player.h"
 #include "widgets/catalogue_text.h"

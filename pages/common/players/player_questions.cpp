@@ -1,7 +1,7 @@
-#include "pages/players/player_questions.h"
+#include "pages/common/players/player_questions.h"
 
-#include "pages/players/player_commands.h"
-#include "pages/players/similar_player_dialog.h"
+#include "pages/common/players/player_commands.h"
+#include "pages/common/players/similar_player_dialog.h"
 #include "widgets/dialogs/question_dialogs.h"
 
 namespace scorvane {

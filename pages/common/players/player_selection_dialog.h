@@ -9,7 +9,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "pages/players/player_selection_rules.h"
+#include "pages/common/players/player_selection_rules.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "pages/players/player_selection_rules.h"
+#include "pages/common/players/player_selection_rules.h"
 
 #include <algorithm>
 

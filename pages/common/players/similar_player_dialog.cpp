@@ -1,4 +1,4 @@
-#include "pages/players/similar_player_dialog.h"
+#include "pages/common/players/similar_player_dialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "pages/report/next_grade_text.h"
+#include "pages/common/rankings/next_grade_text.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "pages/rankings/ranking_date_dialog.h"
+#include "pages/common/rankings/ranking_date_dialog.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "pages/own/ranking_evolution_dialog.h"
+#include "pages/common/rankings/ranking_evolution_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -6,7 +6,7 @@
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
-#include "pages/rankings/ranking_history_dialog.h"
+#include "pages/common/rankings/ranking_history_dialog.h"
 #include "records/document.h"
 #include "records/player.h"
 #include "stats/evolution_charts.h"

@@ -1,4 +1,4 @@
-#include "pages/rankings/ranking_history_dialog.h"
+#include "pages/common/rankings/ranking_history_dialog.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -10,7 +10,7 @@
 #include "base/catalogue/messages.h"
 #include "base/list.h"
 #include "base/user_prompt.h"
-#include "pages/rankings/ranking_date_dialog.h"
+#include "pages/common/rankings/ranking_date_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "records/player.h"

@@ -1,10 +1,10 @@
-#include "pages/seasons/season_commands.h"
+#include "pages/common/seasons/season_commands.h"
 
 #include <optional>
 
 #include "base/catalogue/messages.h"
-#include "pages/seasons/season_dialog.h"
-#include "pages/seasons/season_rules.h"
+#include "pages/common/seasons/season_dialog.h"
+#include "pages/common/seasons/season_rules.h"
 #include "records/document.h"
 #include "records/season.h"
 #include "widgets/dialogs/message_boxes.h"

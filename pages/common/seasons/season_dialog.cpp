@@ -1,4 +1,4 @@
-#include "pages/seasons/season_dialog.h"
+#include "pages/common/seasons/season_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

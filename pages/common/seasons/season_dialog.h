@@ -11,7 +11,7 @@
 #include <QDialog>
 #include <string>
 
-#include "pages/seasons/season_rules.h"
+#include "pages/common/seasons/season_rules.h"
 
 class QLabel;
 class QPlainTextEdit;

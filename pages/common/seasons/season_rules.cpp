@@ -1,4 +1,4 @@
-#include "pages/seasons/season_rules.h"
+#include "pages/common/seasons/season_rules.h"
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"

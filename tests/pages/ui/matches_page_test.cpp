@@ -12,10 +12,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "pages/matches/event_dialog.h"
-#include "pages/matches/match_dialog.h"
+#include "pages/common/matches/event_dialog.h"
+#include "pages/common/matches/match_dialog.h"
+#include "pages/common/players/player_page.h"
 #include "pages/matches/matches_page.h"
-#include "pages/players/player_page.h"
 #include "ranking/ranking_registry.h"
 #include "records/palmares.h"
 #include "tests/support/document_builder.h"
