@@ -187,12 +187,6 @@ void PAGE_PROPRIETE_JOUEUR::SetDate(const DATE_SIMPLE& date) {
   rankings_touched_ = false;
 }
 
-void PAGE_PROPRIETE_JOUEUR::SetOwnerForm(bool owner) {
-  owner_form_ = owner;
-  next_box_->setVisible(!owner);
-  next_ranking_->setVisible(!owner);
-}
-
 void PAGE_PROPRIETE_JOUEUR::SetPlayerButtonsShown(bool shown) {
   list_button_->setVisible(shown);
   details_button_->setVisible(shown);
@@ -219,7 +213,7 @@ void PAGE_PROPRIETE_JOUEUR::ShowValues(const PlayerValues& values) {
   club_->SetClubName(Text(values.club));
   birth_year_->setText(Text(values.birth_year));
   ranking_->SetValue(values.ranking);
-  next_box_->setChecked(values.has_next_ranking && !owner_form_);
+  next_box_->setChecked(values.has_next_ranking);
   next_ranking_->SetValue(values.has_next_ranking ? values.next_ranking : values.ranking);
   next_ranking_->setEnabled(next_box_->isChecked());
   strengths_->setText(Text(values.strengths));
@@ -239,7 +233,7 @@ PlayerValues PAGE_PROPRIETE_JOUEUR::Values() {
   values.club = Text(club_->ClubName());
   values.birth_year = Text(birth_year_->text());
   values.ranking = ranking_->Value();
-  values.has_next_ranking = next_box_->isChecked() && !owner_form_;
+  values.has_next_ranking = next_box_->isChecked();
   values.next_ranking = values.has_next_ranking ? next_ranking_->Value() : values.ranking;
   values.strengths = Text(strengths_->text());
   values.weaknesses = Text(weaknesses_->text());
@@ -279,7 +273,7 @@ bool PAGE_PROPRIETE_JOUEUR::Validate() {
   }
   birth_year_->setText(Text(year.text));
   if (!ranking_->Validate()) return false;
-  if (next_box_->isChecked() && !owner_form_ && !next_ranking_->Validate()) return false;
+  if (next_box_->isChecked() && !next_ranking_->Validate()) return false;
   return true;
 }
 

@@ -41,9 +41,7 @@ class PAGE_PROPRIETE_JOUEUR : public QWidget {
   // A new match date: rankings the user has not touched are shown again
   // for it.
   void SetDate(const DATE_SIMPLE& date);
-  // The owner's form has no second ranking; the player dialog's form has no
-  // "List" and "Details" buttons.
-  void SetOwnerForm(bool owner);
+  // The player dialog's form has no "List" and "Details" buttons.
   void SetPlayerButtonsShown(bool shown);
 
   PlayerValues Values();
@@ -101,7 +99,6 @@ class PAGE_PROPRIETE_JOUEUR : public QWidget {
   RankingDates dates_;
   std::optional<ContactValues> contact_;
   bool rankings_touched_ = false;
-  bool owner_form_ = false;
 
   QLineEdit* first_name_;
   QLineEdit* last_name_;

@@ -309,7 +309,6 @@ class MatchesPageTest : public WindowFixture {
   }
 
   void ANewEventGroupsTheLinesAndTheTipComesOncePerRun() {
-    PAGE_PALMARES::ForgetTipShownForTesting();
     for (const char* name : {"Open de Paris", "Masters"}) {
       AnswerNextModal([name](QWidget* modal) {
         qobject_cast<DLG_SAISIE_EPREUVE*>(modal)->NameBox()->setEditText(name);
