@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "records/document.h"
 #include "records/season.h"
+#include "widgets/current_document.h"
 #include "widgets/page_title.h"
 #include "widgets/screen_colours.h"
 

@@ -14,8 +14,8 @@
 #include "pages/statistics/statistics_page.h"
 #include "pages/summary/summary_page.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/current_document.h"
 
 using namespace scorvane;
 

@@ -19,8 +19,8 @@
 #include "pages/finances/finances_printout.h"
 #include "pages/finances/operation_commands.h"
 #include "pages/lists/item_editor_dialog.h"
-#include "records/document.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/current_document.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
 

@@ -3,9 +3,9 @@
 #include "pages/matches/event_chooser_dialog.h"
 #include "pages/matches/event_dialog.h"
 #include "pages/matches/match_entry_flow.h"
-#include "records/document.h"
 #include "records/palmares.h"
 #include "records/season.h"
+#include "widgets/current_document.h"
 #include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {

@@ -5,9 +5,9 @@
 #include "pages/matches/match_dialog.h"
 #include "pages/players/player_questions.h"
 #include "pages/seasons/match_viewer.h"
-#include "records/document.h"
 #include "records/palmares.h"
 #include "records/season.h"
+#include "widgets/current_document.h"
 #include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {

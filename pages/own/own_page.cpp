@@ -22,11 +22,11 @@
 #include "pages/report/next_grade_text.h"
 #include "pages/seasons/season_commands.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "records/season.h"
 #include "stats/evolution_charts.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/chart/chart_widget.h"
+#include "widgets/current_document.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/screen_colours.h"
 

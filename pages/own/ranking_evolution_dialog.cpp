@@ -7,10 +7,10 @@
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
 #include "pages/rankings/ranking_history_dialog.h"
-#include "records/document.h"
 #include "records/player.h"
 #include "stats/evolution_charts.h"
 #include "widgets/chart/chart_widget.h"
+#include "widgets/current_document.h"
 #include "widgets/screen_colours.h"
 
 namespace scorvane {
