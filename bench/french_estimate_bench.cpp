@@ -24,7 +24,6 @@ class BigSeason {
  public:
   BigSeason() {
     Registry().Reset();
-    SetCurrentDocument(&document_);
     UTILISATEUR& owner = document_.Owner();
     SAISON_JOUEUR* season = owner.AddSeason(2001);
     owner.History().Add(CLASSEMENT(8), DATE_SIMPLE(1, 1, 2001), "");
@@ -55,7 +54,6 @@ class BigSeason {
       }
     }
   }
-  ~BigSeason() { SetCurrentDocument(nullptr); }
   BigSeason(const BigSeason&) = delete;
   BigSeason& operator=(const BigSeason&) = delete;
 

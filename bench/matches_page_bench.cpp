@@ -16,6 +16,7 @@
 #include "records/event.h"
 #include "records/palmares.h"
 #include "records/season.h"
+#include "widgets/current_document.h"
 #include "widgets/listview/list_control.h"
 
 namespace scorvane {

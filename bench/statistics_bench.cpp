@@ -32,7 +32,6 @@ PROJECT_DOC& Document(int matches) {
     std::vector<uint8_t> bytes;
     {
       PROJECT_DOC generated;
-      SetCurrentDocument(&generated);
       GeneratorOptions options;
       options.matches = matches;
       options.seasons = 3;
@@ -40,10 +39,8 @@ PROJECT_DOC& Document(int matches) {
       bytes = generated.Encode().bytes;
     }
     document = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(document.get());
     if (!document->ReadBytes(bytes).ok()) std::abort();
   }
-  SetCurrentDocument(document.get());
   return *document;
 }
 

@@ -99,15 +99,12 @@ int RunDemo(Invocation& call) {
   Registry().SetPending(nullptr);
   Registry().SetActive(&Registry().French());
   PROJECT_DOC document;
-  SetCurrentDocument(&document);
   // The default surfaces and categories are named in the chosen language.
   const int language = CurrentLanguage();
   if (lang) SetLanguage(*lang == "fr" ? kLanguageFrench : kLanguageEnglish);
   GenerateDocument(document, options);
   SetLanguage(language);
-  const int code = SaveTo(call, document, call.args[0]);
-  SetCurrentDocument(nullptr);
-  return code;
+  return SaveTo(call, document, call.args[0]);
 }
 
 }  // namespace

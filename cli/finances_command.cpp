@@ -12,7 +12,6 @@
 #include "cli/command.h"
 #include "cli/document_loading.h"
 #include "cli/json.h"
-#include "cli/state_guard.h"
 #include "cli/text_table.h"
 #include "finances/finance_lists.h"
 
@@ -128,7 +127,6 @@ int RunFinances(Invocation& call) {
   if (csv && json) return UsageError(call, "choose --csv or --json, not both");
   if (call.args.size() != 1) return UsageError(call, "finances takes one FILE");
 
-  StateGuard guard;
   PROJECT_DOC document;
   if (!LoadDocument(call, call.args[0], document)) return kFailure;
   const SAISON_JOUEUR* season =

@@ -7,7 +7,6 @@
 
 #include "base/currency.h"
 #include "base/text_compare.h"
-#include "records/document.h"
 #include "records/entry_text.h"
 #include "records/owner.h"
 
@@ -167,7 +166,7 @@ EPREUVE_JOUEE* StoreEventEntry(UTILISATEUR& owner, const EventEntry& entry) {
   played->SetTravelExpenses(SOMME(values.travel.Francs()));
   played->SetPrizes(MultiLineText(values.prizes));
   played->SetComments(MultiLineText(values.comments));
-  MarkDocumentModified();
+  owner.MarkModified();
   return played;
 }
 

@@ -5,7 +5,6 @@
 #include "base/text_compare.h"
 #include "ranking/ranking_registry.h"
 #include "records/club.h"
-#include "records/document.h"
 #include "records/entry_text.h"
 #include "records/match.h"
 #include "records/owner.h"
@@ -101,7 +100,7 @@ void CopyValues(UTILISATEUR& owner, JOUEUR& player, const PlayerValues& values,
   } else if (CLASSEMENT_DATE* next = EntryDated(history, dates.next)) {
     history.Remove(next);
   }
-  MarkDocumentModified();
+  owner.MarkModified();
 }
 
 }  // namespace
@@ -172,9 +171,9 @@ FieldCheck CheckBirthYear(std::string_view typed) {
   return {std::to_string(year), 0};
 }
 
-PlayerSlot PlayerSlot::New() {
+PlayerSlot PlayerSlot::New(const UTILISATEUR& owner) {
   PlayerSlot slot;
-  slot.fresh = std::make_unique<JOUEUR>();
+  slot.fresh = owner.NewPlayer();
   slot.player = slot.fresh.get();
   return slot;
 }
@@ -201,7 +200,7 @@ JOUEUR* SavePlayer(UTILISATEUR& owner, PlayerSlot& slot, const PlayerValues& typ
     const bool identity_empty =
         values.first_name.empty() && values.last_name.empty() && values.licence.empty();
     if (identity_empty || (IdentityChanged(*target, values) && questions.AskNewPlayer(*target))) {
-      replacement = std::make_unique<JOUEUR>();
+      replacement = owner.NewPlayer();
       target = replacement.get();
     }
   }

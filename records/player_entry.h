@@ -110,7 +110,7 @@ struct PlayerSlot {
   std::unique_ptr<JOUEUR> fresh;
 
   // A new player (the owner's sex), or one of the document.
-  static PlayerSlot New();
+  static PlayerSlot New(const UTILISATEUR& owner);
   static PlayerSlot Of(JOUEUR* existing);
   // Shows another player of the document; a new player shown so far goes.
   void Choose(JOUEUR* existing);

@@ -15,9 +15,9 @@
 #include "pages/rankings/system_selection_dialog.h"
 #include "pages/rankings/translation_dialog.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/current_document.h"
 
 using namespace scorvane;
 

@@ -16,6 +16,7 @@
 #include "records/document.h"
 #include "records/document_generator.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/current_document.h"
 
 using namespace scorvane;
 

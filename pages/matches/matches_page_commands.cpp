@@ -11,9 +11,9 @@
 #include "pages/matches/match_deletion.h"
 #include "pages/matches/matches_page.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "records/season.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/current_document.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 
@@ -90,7 +90,7 @@ void PAGE_PALMARES::DeleteSelection() {
   list_->ClearSelection();
   for (const size_t kept : plan.kept)
     list_->SelectItem(rows[kept]);
-  if (CarryOut(plan, *season)) Refresh();
+  if (CarryOut(plan, *CurrentDocument(), *season)) Refresh();
 }
 
 void PAGE_PALMARES::ChooseColumns() {

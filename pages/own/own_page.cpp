@@ -22,11 +22,11 @@
 #include "pages/own/own_page_views.h"
 #include "pages/own/owner_dialog.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "records/season.h"
 #include "stats/evolution_charts.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/chart/chart_widget.h"
+#include "widgets/current_document.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/screen_colours.h"
 

@@ -20,8 +20,8 @@
 #include "pages/common/rankings/next_grade_text.h"
 #include "pages/report/scales_dialog.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "records/season.h"
+#include "widgets/current_document.h"
 #include "widgets/help_window.h"
 #include "widgets/screen_colours.h"
 

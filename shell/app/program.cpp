@@ -16,6 +16,7 @@
 #include "shell/window/main_window.h"
 #include "widgets/app_images.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/current_document.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/settings.h"
 

@@ -234,8 +234,8 @@ TEST_F(SeasonRulesTest, ASeasonWithMatchesIsDeletedAfterTwoQuestions) {
   EXPECT_EQ(Owner().Seasons().Count(), 1);
   EXPECT_EQ(Owner().GetActiveSeason()->Year(), 1999);
   EXPECT_EQ(Owner().Players().Count(), 1);
-  EXPECT_TRUE(DeletionAskFlags().matches);
-  EXPECT_TRUE(DeletionAskFlags().players);
+  EXPECT_TRUE(Owner().DeletionAskFlags().matches);
+  EXPECT_TRUE(Owner().DeletionAskFlags().players);
 }
 
 TEST_F(SeasonRulesTest, NoToTheFirstQuestionLeavesTheSeasonAndItsMatches) {

@@ -141,7 +141,7 @@ TEST_F(PlayerEntryTest, AChangedIdentityOfAPlayerMetElsewhereAsks) {
 TEST_F(PlayerEntryTest, ASimilarNewPlayerIsTheExistingOneOrANewRecord) {
   const int players = Owner().Players().Count();
   const int clubs = Owner().Clubs().Count();
-  PlayerSlot slot = PlayerSlot::New();
+  PlayerSlot slot = PlayerSlot::New(Owner());
   PlayerValues values;
   values.first_name = "paul";
   values.last_name = "MARTIN";

@@ -8,6 +8,7 @@
 #include "records/document.h"
 #include "records/palmares.h"
 #include "records/season.h"
+#include "widgets/current_document.h"
 #include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {

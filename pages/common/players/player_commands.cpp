@@ -6,6 +6,7 @@
 #include "records/document.h"
 #include "records/season.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/current_document.h"
 #include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {
@@ -45,12 +46,12 @@ bool EditPlayerDialog(QWidget* parent, JOUEUR& player) {
 }
 
 JOUEUR* NewPlayerDialog(QWidget* parent) {
+  const UTILISATEUR* owner = CurrentOwner();
+  if (!owner) return nullptr;
   // A new player starts unranked: the weakest ranking of the system.
-  PlayerSlot slot = PlayerSlot::New();
-  if (const UTILISATEUR* owner = CurrentOwner()) {
-    slot.fresh->History().Add(CLASSEMENT::Worst(),
-                              RankingDatesFor(SeasonYear(*owner), Today()).current, "");
-  }
+  PlayerSlot slot = PlayerSlot::New(*owner);
+  slot.fresh->History().Add(CLASSEMENT::Worst(),
+                            RankingDatesFor(SeasonYear(*owner), Today()).current, "");
   return RunPlayerDialog(parent, std::move(slot));
 }
 

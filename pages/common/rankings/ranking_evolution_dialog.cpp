@@ -11,6 +11,7 @@
 #include "records/player.h"
 #include "stats/evolution_charts.h"
 #include "widgets/chart/chart_widget.h"
+#include "widgets/current_document.h"
 #include "widgets/screen_colours.h"
 
 namespace scorvane {

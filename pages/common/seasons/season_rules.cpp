@@ -14,10 +14,13 @@ namespace {
 // Sets every ask flag again when the deletion ends, however it ends.
 class AskFlagsRestorer {
  public:
-  AskFlagsRestorer() = default;
-  ~AskFlagsRestorer() { ResetDeletionAskFlags(); }
+  explicit AskFlagsRestorer(UTILISATEUR& owner) : owner_(owner) {}
+  ~AskFlagsRestorer() { owner_.ResetDeletionAskFlags(); }
   AskFlagsRestorer(const AskFlagsRestorer&) = delete;
   AskFlagsRestorer& operator=(const AskFlagsRestorer&) = delete;
+
+ private:
+  UTILISATEUR& owner_;
 };
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
@@ -129,9 +132,9 @@ SeasonDeletion DeleteActiveSeason(PROJECT_DOC& document) {
   if (!AskYesNo(DeleteSeasonQuestion(*season))) return SeasonDeletion::kDeclined;
   if (RetainedMatchCount(*season) > 0 && !AskYesNo(Msg(109))) return SeasonDeletion::kDeclined;
 
-  AskFlagsRestorer restore_flags;
-  DeletionAskFlags().matches = false;
-  DeletionAskFlags().players = true;
+  AskFlagsRestorer restore_flags(owner);
+  owner.DeletionAskFlags().matches = false;
+  owner.DeletionAskFlags().players = true;
   document.BeginUpdate();
   owner.DeleteSeason(season);
   document.EndUpdate();

@@ -93,7 +93,7 @@ class PlayerDialogsTest : public WindowFixture {
       MessageBoxes::Said().clear();
       if (!french) Registry().SetActive(&Registry().Belgian());
       PAGE_PROPRIETE_JOUEUR page(Owner());
-      page.SetPlayer(PlayerSlot::New(), 2001, Today());
+      page.SetPlayer(PlayerSlot::New(Owner()), 2001, Today());
       page.show();
       QVERIFY(QTest::qWaitForWindowActive(&page));
       TypeAndLeave(page.Licence(), licence);
