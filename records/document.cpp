@@ -21,6 +21,13 @@ std::string FileResult::Message() const {
   return {};
 }
 
+std::string FileResult::MessageForFile(std::string_view file_name) const {
+  std::string message = Message();
+  if ((status == Status::kBadFormat || status == Status::kFutureVersion) && !detail.empty())
+    message += "\n" + std::string(file_name) + ": " + detail;
+  return message;
+}
+
 PROJECT_DOC::PROJECT_DOC() {
   DeleteContents();
 }
@@ -122,8 +129,18 @@ void PROJECT_DOC::SetTitle(std::string title) {
 }
 
 std::string PROJECT_DOC::ProposedFileName() const {
-  const size_t cut = title_.find_first_of(" #%;/\\");
-  return title_.substr(0, cut) + ".ten";
+  // File systems hold names of at most 255 bytes: a long title is cut to
+  // fit with the extension, between two whole UTF-8 characters.
+  constexpr size_t kLongestName = 255;
+  const std::string extension = ".ten";
+  std::string name = title_.substr(0, title_.find_first_of(" #%;/\\"));
+  if (name.size() + extension.size() > kLongestName) {
+    size_t cut = kLongestName - extension.size();
+    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+      --cut;
+    name.resize(cut);
+  }
+  return name + extension;
 }
 
 bool PROJECT_DOC::AdoptSameSystem() {

@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/owner.h"
@@ -51,6 +52,11 @@ struct FileResult {
   // The message to show in the interface language ("" for kOk; the detail
   // itself for file errors and refusals).
   std::string Message() const;
+  // The message for a file that could not be read: for a damaged file or
+  // one from a newer version, the message and a second line with the file's
+  // name and the reason ("Error : bad file format !\nclub.ten: Unexpected
+  // end of file"); otherwise the message alone (it names the file).
+  std::string MessageForFile(std::string_view file_name) const;
 };
 
 // The bytes of a document ready to be written.
@@ -155,7 +161,8 @@ class PROJECT_DOC {
   DocumentInfo Info() const;
 
   // The file name proposed at the first save: the title cut at the first of
-  // " #%;/\\", plus ".ten".
+  // " #%;/\\", plus ".ten", shortened (whole characters) to what a file
+  // system holds.
   std::string ProposedFileName() const;
 
  private:

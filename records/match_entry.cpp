@@ -10,6 +10,7 @@
 #include "records/match_event_choice.h"
 #include "records/owner.h"
 #include "records/palmares.h"
+#include "records/score_text.h"
 #include "records/season.h"
 
 namespace scorvane {
@@ -26,7 +27,8 @@ void CopyValues(UTILISATEUR& owner, RENCONTRE& match, const MatchValues& values)
   match.SetWeakPoints(MultiLineText(values.weak_points));
   RESULTAT_RENCONTRE& result = match.Result();
   result.SetOutcome(values.won ? RESULTAT_RENCONTRE::kWon : RESULTAT_RENCONTRE::kLost);
-  result.SetScore(OneLineText(values.score));
+  // The usual "6-4" is kept as "6/4", the notation every reader of the file knows.
+  result.SetScore(ScoreWithSlashes(OneLineText(values.score)));
   result.SetRetirement(values.retirement);
   result.SetNoAdvantage(values.no_advantage);
   result.SetFourGames(values.four_games);
@@ -122,8 +124,7 @@ PlayerSlot TemporaryPlayer(const UTILISATEUR& owner, int season_year, const DATE
 }
 
 bool IsScoreWellWritten(const std::string& score) {
-  RESULTAT_RENCONTRE result;
-  return !result.SetScore(OneLineText(score));
+  return !ReadTypedScore(OneLineText(score)).badly_written;
 }
 
 int32_t WalkoverOfScore(const std::string& score) {

@@ -45,8 +45,8 @@ std::unordered_set<const JOUEUR*> PlayersInMatches(const UTILISATEUR& owner);
 HeadToHeadCounts CountHeadToHead(const UTILISATEUR& owner);
 
 // The first line, in the order given, whose name in the column begins with
-// the text, both in upper case; the first line for an empty text; -1 when
-// there is no such line.
+// the text, case and accents ignored (SearchKey); the first line for an
+// empty text; -1 when there is no such line.
 int FindLineByPrefix(const std::vector<const PlayerLine*>& lines, PlayerNameColumn column,
                      std::string_view text);
 

@@ -13,10 +13,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/amount_text.h"
 #include "base/catalogue/messages.h"
 #include "base/currency.h"
 #include "ranking/ranking_registry.h"
 #include "records/owner.h"
+#include "widgets/amount_validator.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/date_field.h"
 #include "widgets/dialogs/message_boxes.h"
@@ -179,6 +181,7 @@ DLG_SAISIE_EPREUVE::DLG_SAISIE_EPREUVE(const UTILISATEUR& owner, int season_year
 
   event_ = entry.event;
   played_ = entry.played;
+  opened_played_ = entry.played;
   ShowValues(entry.values);
   name_->setFocus();
 }
@@ -196,6 +199,7 @@ QLineEdit* DLG_SAISIE_EPREUVE::AmountField(const char* name) {
   field->setObjectName(QLatin1String(name));
   field->setAlignment(Qt::AlignRight);
   field->setMaximumWidth(110);
+  field->setValidator(new AmountValidator(field));
   CheckOnLeaving(field,
                  [field] { field->setText(Text(RewriteAmountText(field->text().toStdString()))); });
   return field;
@@ -232,6 +236,20 @@ void DLG_SAISIE_EPREUVE::ShowValues(const EventValues& values) {
 void DLG_SAISIE_EPREUVE::LoadEvent(EPREUVE* event) {
   if (!event || event == event_) return;
   event_ = event;
+  EPREUVE_JOUEE* in_season = event->FindPlayedInSeason(season_year_);
+  if (opened_played_ && !in_season) {
+    // The played event on show joins the event chosen: it keeps its own
+    // period and money and takes the event's properties.
+    played_ = opened_played_;
+    EventValues values = Entry().values;
+    const EventValues properties = ValuesOfEvent(*event, season_year_, nullptr);
+    values.type = properties.type;
+    values.age_category = properties.age_category;
+    values.homologation = properties.homologation;
+    values.corporate = properties.corporate;
+    ShowValues(values);
+    return;
+  }
   ShowValues(ValuesOfEvent(*event, season_year_, &played_));
 }
 
@@ -240,10 +258,32 @@ void DLG_SAISIE_EPREUVE::NameLeft() {
   if (found) {
     LoadEvent(found);
     name_->setEditText(Text(found->Name()));
-  } else {
-    // A name of no event: a new event, with the values typed so far.
-    event_ = nullptr;
-    played_ = nullptr;
+  } else if (event_) {
+    ForgetLoadedEvent();
+  }
+}
+
+// A name of no event: a new event (or the played event on show renamed),
+// with the values typed so far but none of the money loaded from another
+// event.
+void DLG_SAISIE_EPREUVE::ForgetLoadedEvent() {
+  const QString typed = name_->currentText();
+  const bool other_loaded = played_ != opened_played_;
+  event_ = nullptr;
+  played_ = opened_played_;
+  if (!other_loaded) return;
+  if (opened_played_) {
+    EventValues values = ValuesOfPlayed(*opened_played_);
+    values.name = typed.toStdString();
+    ShowValues(values);
+    return;
+  }
+  QLineEdit* const fields[3] = {prize_money_, entry_fee_, travel_};
+  for (int i = 0; i < 3; ++i) {
+    const AmountEntry none = AmountEntry::FromFrancs(0);
+    if (fields[i]->text().toStdString() == loaded_amounts_[i].text)
+      fields[i]->setText(Text(none.text));
+    loaded_amounts_[i] = none;
   }
 }
 
@@ -316,8 +356,38 @@ void DLG_SAISIE_EPREUVE::accept() {
     name_->setFocus();
     return;
   }
+  if (!AmountsAreValid() || !PeriodIsConfirmed()) return;
   if (best_ranking_->isEnabled() && !best_ranking_->Validate()) return;
   QDialog::accept();
+}
+
+bool DLG_SAISIE_EPREUVE::AmountsAreValid() {
+  const EventAmountCheck check = CheckEventAmounts(Entry().values);
+  if (check.field < 0) return true;
+  const QString names[3] = {tr("Prize money"), tr("Entry fee"), tr("Travel costs")};
+  QLineEdit* const fields[3] = {prize_money_, entry_fee_, travel_};
+  MessageBoxes::Warn(this, tr("%1: enter an amount from 0 to %2 %3, for example 1 500,50.")
+                               .arg(names[check.field], Text(CentsText(kLargestEventAmountCents)),
+                                    Text(Currency::Name())));
+  fields[check.field]->setFocus();
+  fields[check.field]->selectAll();
+  return false;
+}
+
+bool DLG_SAISIE_EPREUVE::PeriodIsConfirmed() {
+  const DATE_SIMPLE start = start_->Date();
+  const DATE_SIMPLE end = end_->Date();
+  if (!PeriodStraysFromSeason(start, end, season_year_)) return true;
+  const QString question = tr("The event runs from %1 to %2, far from season %3 (1 November %4 "
+                              "to 31 October %3). Is this period right?")
+                               .arg(Text(start.Format()), Text(end.Format()))
+                               .arg(season_year_)
+                               .arg(season_year_ - 1);
+  if (MessageBoxes::Ask(this, question, MessageBoxes::Buttons::kNoYes) ==
+      MessageBoxes::Answer::kYes)
+    return true;
+  end_->setFocus();
+  return false;
 }
 
 }  // namespace scorvane

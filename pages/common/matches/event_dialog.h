@@ -5,7 +5,9 @@
 // the season or the period of its latest participation. The start date
 // stays in the season year or the year before and the end date follows it;
 // "won" and the best ranking lost to follow the ranking system; the amounts
-// are rewritten when left.
+// take only what reads as an amount and are rewritten when left. OK refuses
+// an amount out of range with a word, and asks before a period far outside
+// the season.
 //
 // The dialog only collects an EventEntry; StoreEventEntry makes the records.
 #pragma once
@@ -65,12 +67,18 @@ class DLG_SAISIE_EPREUVE : public QDialog {
   void StartLeft();
   void EndLeft();
   void ShowWonParts();
+  void ForgetLoadedEvent();
+  bool AmountsAreValid();
+  bool PeriodIsConfirmed();
   QLineEdit* AmountField(const char* name);
 
   const UTILISATEUR& owner_;
   int season_year_;
   EPREUVE* event_ = nullptr;
   EPREUVE_JOUEE* played_ = nullptr;
+  // The played event the dialog was opened on (null for a new one): a new
+  // name renames it, and another event chosen takes it over.
+  EPREUVE_JOUEE* opened_played_ = nullptr;
   bool end_changed_ = false;
   // The start date as last shown or checked: only a new one is checked.
   DATE_SIMPLE shown_start_;

@@ -24,14 +24,21 @@ SAISON_JOUEUR* ActiveSeason(QWidget* parent) {
   return season;
 }
 
-// Stores a confirmed event entry and makes the season retain its played event.
-void StoreInSeason(const EventEntry& entry, SAISON_JOUEUR& season) {
+// Stores a confirmed event entry and makes the season retain its played
+// event; a full list says so and changes nothing.
+bool StoreInSeason(QWidget* parent, const EventEntry& entry, SAISON_JOUEUR& season) {
   PROJECT_DOC& document = *CurrentDocument();
   document.BeginUpdate();
-  EPREUVE_JOUEE* played = StoreEventEntry(document.Owner(), entry);
-  season.EnsurePalmares().AddPlayedEvent(played);
-  document.MarkModified();
+  bool stored = true;
+  try {
+    StoreEventEntry(document.Owner(), entry, &season);
+    document.MarkModified();
+  } catch (const ListFullError& full) {
+    MessageBoxes::Warn(parent, QString::fromUtf8(full.what()));
+    stored = false;
+  }
   document.EndUpdate();
+  return stored;
 }
 
 }  // namespace
@@ -56,8 +63,7 @@ bool EditPlayedEventCommand(QWidget* parent, EPREUVE_JOUEE& played) {
   DLG_SAISIE_EPREUVE dialog(CurrentDocument()->Owner(), season->Year(),
                             {played.Event(), &played, ValuesOfPlayed(played)}, parent);
   if (dialog.exec() != QDialog::Accepted) return false;
-  StoreInSeason(dialog.Entry(), *season);
-  return true;
+  return StoreInSeason(parent, dialog.Entry(), *season);
 }
 
 bool NewEventCommand(QWidget* parent) {
@@ -67,8 +73,7 @@ bool NewEventCommand(QWidget* parent) {
   entry.values = NewEventValues(season->Year(), Today());
   DLG_SAISIE_EPREUVE dialog(CurrentDocument()->Owner(), season->Year(), entry, parent);
   if (dialog.exec() != QDialog::Accepted) return false;
-  StoreInSeason(dialog.Entry(), *season);
-  return true;
+  return StoreInSeason(parent, dialog.Entry(), *season);
 }
 
 }  // namespace scorvane

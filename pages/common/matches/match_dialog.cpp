@@ -19,6 +19,7 @@
 #include "pages/common/players/player_page.h"
 #include "ranking/ranking_registry.h"
 #include "records/owner.h"
+#include "records/score_text.h"
 #include "records/season.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/date_field.h"
@@ -383,8 +384,67 @@ void DLG_SAISIE_RENCONTRE::DateChanged() {
 }
 
 void DLG_SAISIE_RENCONTRE::CheckScoreField() {
-  if (!IsScoreWellWritten(score_->text().toStdString()))
-    MessageBoxes::Warn(this, CatalogueText(584));
+  if (!IsScoreWellWritten(score_->text().toStdString())) {
+    WarnBadScore();
+    return;
+  }
+  // The usual "6-4" shows as the "/" it is kept with.
+  const QString slashes = Text(ScoreWithSlashes(score_->text().toStdString()));
+  if (slashes != score_->text()) score_->setText(slashes);
+}
+
+void DLG_SAISIE_RENCONTRE::WarnBadScore() {
+  MessageBoxes::Warn(this, CatalogueText(584) + QLatin1Char('\n') +
+                               tr("Accepted: 6/4 7/6(5) or 6-4 7-6(5), comments in brackets."));
+  FocusField(score_);
+}
+
+void DLG_SAISIE_RENCONTRE::FocusField(QWidget* field) {
+  field->setFocus();
+  if (auto* line = qobject_cast<QLineEdit*>(field)) line->selectAll();
+}
+
+bool DLG_SAISIE_RENCONTRE::ScoreIsConfirmed() {
+  const MatchValues values = Values();
+  const bool walkover = WalkoverKind(values, ActiveSystem().IsBelgian()) != 0;
+  QString doubt;
+  switch (DoubtAboutScore(values.score, values.won, walkover)) {
+    case ScoreDoubt::kNone:
+      return true;
+    case ScoreDoubt::kWonWithFewerSets:
+      doubt = tr("The match is recorded as won, but the score gives your opponent more sets.");
+      break;
+    case ScoreDoubt::kLostWithMoreSets:
+      doubt = tr("The match is recorded as lost, but the score gives you more sets.");
+      break;
+    case ScoreDoubt::kNoSet:
+      doubt = tr("The score gives no set for a match that was played (not a walk-over).");
+      break;
+    case ScoreDoubt::kTiedSet:
+      doubt = tr("The score has a set with as many games on both sides.");
+      break;
+    case ScoreDoubt::kNotAGameCount:
+      doubt = tr("The score has a number that cannot be the games of a set.");
+      break;
+    case ScoreDoubt::kTooManySets:
+      doubt = tr("The score goes on after one side has won three sets.");
+      break;
+  }
+  const QString question = doubt + QLatin1Char('\n') + tr("Store the score as it is?");
+  if (MessageBoxes::Ask(this, question, MessageBoxes::Buttons::kNoYes) ==
+      MessageBoxes::Answer::kYes)
+    return true;
+  FocusField(score_);
+  return false;
+}
+
+void DLG_SAISIE_RENCONTRE::FocusMissingPlayer(int message) {
+  // The first player the message names, in the order the forms are checked.
+  Role role = kOpponent1;
+  if (message == 536 || message == 539) role = kOpponent2;
+  if (message == 537) role = kPartner;
+  sheet_->setCurrentWidget(pages_[role]);
+  FocusField(pages_[role]->FirstName());
 }
 
 bool DLG_SAISIE_RENCONTRE::PagesAreValid() {
@@ -402,14 +462,15 @@ bool DLG_SAISIE_RENCONTRE::PagesAreValid() {
 }
 
 void DLG_SAISIE_RENCONTRE::accept() {
+  // After a message the focus goes back to the field at fault, never to a
+  // button that a key typed next would press.
   if (!IsScoreWellWritten(score_->text().toStdString())) {
-    MessageBoxes::Warn(this, CatalogueText(584));
-    score_->setFocus();
+    WarnBadScore();
     return;
   }
   if (!choice_.IsSet()) {
     MessageBoxes::Warn(this, CatalogueText(532));
-    event_button_->setFocus();
+    FocusField(date_);
     return;
   }
   if (!PagesAreValid()) return;
@@ -420,8 +481,10 @@ void DLG_SAISIE_RENCONTRE::accept() {
                         doubles && IsEmptyPlayer(pages_[kPartner]->Values()));
   if (missing.Any()) {
     MessageBoxes::Warn(this, Text(missing.Text()));
+    FocusMissingPlayer(missing.message);
     return;
   }
+  if (!ScoreIsConfirmed()) return;
   QDialog::accept();
 }
 

@@ -86,7 +86,8 @@ class DLG_SAISIE_RENCONTRE : public QDialog {
 
  public slots:
   // The checks, in order: the score, an event, the player forms, the players
-  // that must be given; any refusal keeps the dialog open as it is.
+  // that must be given, a question on an unusual score; any refusal keeps
+  // the dialog open as it is, the focus on the field at fault.
   void accept() override;
 
  private:
@@ -100,6 +101,11 @@ class DLG_SAISIE_RENCONTRE : public QDialog {
   void ShowEventLines();
   void DateChanged();
   void CheckScoreField();
+  void WarnBadScore();
+  // Asks before a score a match rarely has (No keeps the dialog open).
+  bool ScoreIsConfirmed();
+  void FocusField(QWidget* field);
+  void FocusMissingPlayer(int message);
   bool PagesAreValid();
 
   UTILISATEUR& owner_;

@@ -16,6 +16,7 @@
 #include "ranking/ranking_registry.h"
 #include "records/owner.h"
 #include "records/season.h"
+#include "widgets/dialogs/message_boxes.h"
 #include "widgets/hint_box.h"
 #include "widgets/ranking_entry.h"
 #include "widgets/screen_colours.h"
@@ -23,17 +24,18 @@
 namespace scorvane {
 namespace {
 
-// The year with its spin arrows. The box never changes the year itself:
-// each arrow click, key press (and each repetition of a held key) or wheel
-// notch is handed to the dialog as one step up or down, and the dialog
-// writes back the year that fits. Page Up and Page Down do nothing here.
+// The year with its spin arrows. An arrow click, key press (and each
+// repetition of a held key) or wheel notch is handed to the dialog as one
+// step up or down, and the dialog writes back the year that fits; Page Up
+// and Page Down do nothing here. The year is also typed like any number
+// (any four digits: the dialog refuses a year out of range with a word).
 class YearSpinBox : public QSpinBox {
  public:
   explicit YearSpinBox(QWidget* parent) : QSpinBox(parent) {
-    setRange(ANNEE::kMin, ANNEE::kMax);
+    setRange(0, 9999);
     setAlignment(Qt::AlignCenter);
     setAccelerated(false);
-    lineEdit()->setReadOnly(true);
+    setKeyboardTracking(false);
     // The year stands out on the light cream of the hint.
     QPalette cream = palette();
     cream.setColor(QPalette::Base, QColor(255, 242, 215));
@@ -46,12 +48,6 @@ class YearSpinBox : public QSpinBox {
  protected:
   void stepBy(int steps) override {
     if ((steps == 1 || steps == -1) && on_step) on_step(steps);
-    lineEdit()->deselect();
-  }
-  // The year cannot be typed over: it is never shown selected.
-  void focusInEvent(QFocusEvent* event) override {
-    QSpinBox::focusInEvent(event);
-    lineEdit()->deselect();
   }
   // Both arrows stay usable: a step that finds no year is simply refused.
   StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
@@ -74,6 +70,7 @@ DLG_NOUVELLE_SAISON::DLG_NOUVELLE_SAISON(const UTILISATEUR& owner, SeasonDialogM
   year_box->on_step = [this](int step) { Step(step); };
   year_box_ = year_box;
   year_box_->setObjectName(QStringLiteral("yearBox"));
+  connect(year_box_, &QSpinBox::valueChanged, this, &DLG_NOUVELLE_SAISON::YearTyped);
   year_box_->setMinimumWidth(80);
   QFont year_font = year_box_->font();
   year_font.setBold(true);
@@ -153,8 +150,38 @@ void DLG_NOUVELLE_SAISON::Step(int step) {
 }
 
 void DLG_NOUVELLE_SAISON::accept() {
+  if (!YearIsValid()) return;
   if (!ranking_->Validate()) return;
   QDialog::accept();
+}
+
+bool DLG_NOUVELLE_SAISON::YearIsValid() {
+  year_box_->interpretText();
+  const int typed = year_box_->value();
+  QString refusal;
+  if (typed < ANNEE::kMin || typed > ANNEE::kMax) {
+    refusal = tr("The season's year must be from %1 to %2.").arg(ANNEE::kMin).arg(ANNEE::kMax);
+  } else if (!YearFitsMode(owner_, typed, mode_)) {
+    refusal = mode_ == SeasonDialogMode::kNew ? tr("Season %1 already exists.").arg(typed)
+                                              : tr("There is no season %1.").arg(typed);
+  }
+  if (refusal.isEmpty()) {
+    year_ = typed;
+    return true;
+  }
+  MessageBoxes::Warn(this, refusal);
+  year_box_->setFocus();
+  year_box_->selectAll();
+  return false;
+}
+
+void DLG_NOUVELLE_SAISON::YearTyped() {
+  const int typed = year_box_->value();
+  if (typed == year_ || typed < ANNEE::kMin || typed > ANNEE::kMax ||
+      !YearFitsMode(owner_, typed, mode_))
+    return;
+  year_ = typed;
+  if (mode_ == SeasonDialogMode::kChange) LoadSeasonOfYear();
 }
 
 void DLG_NOUVELLE_SAISON::ShowYear() {

@@ -40,6 +40,10 @@ class DLG_NOUVELLE_SAISON : public QDialog {
   // One step of the year: up for a positive step, down for a negative one.
   // In change mode the ranking and comment of the year shown are loaded
   // again, dropping what was typed.
+  // The year typed or stepped to, refused with a word when out of range or
+  // not fitting the mode.
+  bool YearIsValid();
+  void YearTyped();
   void Step(int step);
 
   QSpinBox* YearBox() const { return year_box_; }

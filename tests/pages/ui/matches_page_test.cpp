@@ -34,11 +34,13 @@ using namespace scorvane::testing;
 
 namespace {
 
-// Names the opponent, gives the score and confirms the next match dialog.
+// Names the opponent, gives the score of a won match and confirms the next
+// match dialog.
 void EnterInNextMatchDialog(const QString& surname, const QString& score) {
   AnswerNextModal([surname, score](QWidget* modal) {
     auto& dialog = *qobject_cast<DLG_SAISIE_RENCONTRE*>(modal);
     ReplaceText(dialog.Page(DLG_SAISIE_RENCONTRE::kOpponent1)->LastName(), surname);
+    dialog.Victory()->click();
     ReplaceText(dialog.Score(), score);
     QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
   });
