@@ -9,6 +9,7 @@
 
 #include "records/club.h"
 #include "records/document.h"
+#include "widgets/current_document.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
 

@@ -7,7 +7,7 @@
 #include <QColor>
 #include <memory>
 
-#include "pages/lists/item_editor_dialog.h"
+#include "pages/common/lists/item_editor_dialog.h"
 #include "widgets/page_view.h"
 
 class QFrame;

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "pages/clubs/clubs_page.h"
-#include "pages/lists/item_editor_dialog.h"
+#include "pages/common/lists/item_editor_dialog.h"
 #include "records/club.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_input.h"
