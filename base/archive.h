@@ -162,7 +162,8 @@ class Archive {
   // Storing: appends n bytes. The buffer grows by doubling and is never
   // zero-filled first: a large document is written a few bytes at a time.
   void Put(const void* bytes, size_t n) {
-    if (out_.capacity() - out_.size() < n) out_.reserve(std::max(out_.capacity() * 2, out_.size() + n));
+    if (out_.capacity() - out_.size() < n)
+      out_.reserve(std::max(out_.capacity() * 2, out_.size() + n));
     const auto* first = static_cast<const uint8_t*>(bytes);
     out_.insert(out_.end(), first, first + n);
   }
