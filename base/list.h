@@ -7,9 +7,8 @@
 // a list holds at most 32767 elements; adding one more is refused with a
 // ListFullError instead of wrapping the count.
 //
-// Walking a list with a ListIterator captures the next element before the
-// current one is visited, so the element under the iterator may be removed
-// during the walk.
+// Walks that remove elements use RemoveIf (or OwningList::DeleteIf), which
+// removes them in the same single pass.
 #pragma once
 
 #include <algorithm>
@@ -32,31 +31,7 @@ class ListFullError : public std::length_error {
 };
 
 template <class T>
-class Iterator {
- public:
-  virtual ~Iterator() = default;
-  virtual void Next() = 0;
-  virtual T& CurrentItem() = 0;
-  virtual bool IsDone() const = 0;
-};
-
-template <class T>
-class Collection {
- public:
-  virtual ~Collection() = default;
-  virtual int16_t Count() const = 0;
-  virtual bool IsEmpty() const = 0;
-  virtual void RemoveAll() = 0;
-  virtual void Add(T element) = 0;
-  virtual bool Remove(const T& element) = 0;
-  virtual bool Contains(const T& element) const = 0;
-  virtual std::unique_ptr<Iterator<T>> CreateIterator() = 0;
-};
-
-template <class T>
 class List;
-template <class T>
-class ListIterator;
 
 namespace list_detail {
 
@@ -114,7 +89,6 @@ class RingIterator {
   friend class RingIterator;
   template <class>
   friend class scorvane::List;
-  friend class scorvane::ListIterator<T>;
 
   Links* at_ = nullptr;
 };
@@ -127,7 +101,7 @@ class RingIterator {
 // for the walks. A removed node is kept for the next insertion; the blocks go
 // with the list (or with RemoveAll).
 template <class T>
-class List : public Collection<T> {
+class List {
  public:
   static constexpr int16_t kMaxCount = 32767;
 
@@ -155,18 +129,18 @@ class List : public Collection<T> {
     }
     return *this;
   }
-  ~List() override { DestroyAll(); }
+  ~List() { DestroyAll(); }
 
-  int16_t Count() const override { return static_cast<int16_t>(count_); }
-  bool IsEmpty() const override { return count_ == 0; }
-  void RemoveAll() override {
+  int16_t Count() const { return static_cast<int16_t>(count_); }
+  bool IsEmpty() const { return count_ == 0; }
+  void RemoveAll() {
     DestroyAll();
     Reset();
   }
 
   // Inserts at the front: a list built only with Add holds its elements in
   // the reverse order of insertion.
-  void Add(T element) override { LinkBefore(end_.next, std::move(element)); }
+  void Add(T element) { LinkBefore(end_.next, std::move(element)); }
 
   // Inserts at the end; used by every reader so that the file order is kept.
   void Append(T element) { LinkBefore(&end_, std::move(element)); }
@@ -188,7 +162,7 @@ class List : public Collection<T> {
   }
 
   // Removes the first node holding the element; the element itself is untouched.
-  bool Remove(const T& element) override {
+  bool Remove(const T& element) {
     for (auto it = begin(); it != end(); ++it) {
       if (*it == element) {
         Unlink(it.at_);
@@ -210,7 +184,7 @@ class List : public Collection<T> {
     return false;
   }
 
-  bool Contains(const T& element) const override {
+  bool Contains(const T& element) const {
     for (const T& value : *this) {
       if (value == element) return true;
     }
@@ -233,10 +207,6 @@ class List : public Collection<T> {
     return removed;
   }
 
-  std::unique_ptr<Iterator<T>> CreateIterator() override {
-    return std::make_unique<ListIterator<T>>(*this);
-  }
-
   // First element; the list must not be empty.
   T& Front() { return NodeAt(end_.next)->value; }
   const T& Front() const { return NodeAt(end_.next)->value; }
@@ -255,7 +225,6 @@ class List : public Collection<T> {
   const_iterator end() const { return const_iterator(const_cast<list_detail::Links*>(&end_)); }
 
  private:
-  friend class ListIterator<T>;
   using Node = list_detail::Node<T>;
 
   static constexpr size_t kFirstBlock = 4;
@@ -336,28 +305,6 @@ class List : public Collection<T> {
   list_detail::Links* free_ = nullptr;
   size_t free_count_ = 0;
   std::vector<std::unique_ptr<Storage[]>> blocks_;
-};
-
-// Walks a List; the next node is captured before the current element is
-// visited, so removing the current element during the walk is safe.
-template <class T>
-class ListIterator : public Iterator<T> {
- public:
-  explicit ListIterator(List<T>& list) : end_(&list.end_), current_(list.end_.next) {
-    next_ = current_ == end_ ? end_ : current_->next;
-  }
-
-  void Next() override {
-    current_ = next_;
-    if (current_ != end_) next_ = current_->next;
-  }
-  T& CurrentItem() override { return static_cast<list_detail::Node<T>*>(current_)->value; }
-  bool IsDone() const override { return current_ == end_; }
-
- private:
-  list_detail::Links* end_;
-  list_detail::Links* current_;
-  list_detail::Links* next_;
 };
 
 // A list that owns its elements: the holder of a list of records (the owner's

@@ -11,7 +11,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "pages/placeholder_page.h"
 #include "records/season.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
@@ -20,6 +19,7 @@
 #include "shell/window/page_rules.h"
 #include "shell/window/smiley.h"
 #include "tests/support/document_builder.h"
+#include "tests/support/ui/counting_page.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_input.h"
 #include "tests/support/ui/window_fixture.h"
@@ -33,8 +33,8 @@ using namespace scorvane::testing;
 namespace {
 
 // A page that counts its refreshes, so the tests see which pages were read again.
-PlaceholderPage* Placeholder(MainWindow& window, int number) {
-  return static_cast<PlaceholderPage*>(window.Frame().Page(number));
+CountingPage* Placeholder(MainWindow& window, int number) {
+  return static_cast<CountingPage*>(window.Frame().Page(number));
 }
 
 // The running timers of the program's object tree that fire more often than
@@ -123,7 +123,7 @@ class MainWindowTest : public WindowFixture {
   // is; the statistics page keeps what it drew. A page never shown does no
   // work, whatever the document goes through, until it is shown.
   void PagesRefreshWhenShownOnlyWhenTheirKindDoes() {
-    Open([](int number, QWidget* parent) { return new PlaceholderPage(number, parent); });
+    Open([](int number, QWidget* parent) { return new CountingPage(number, parent); });
     Doc().MarkModified();
     for (const int page : {1, 2, 4, 5, 6, 7, 8})
       QCOMPARE(Placeholder(*window_, page)->RefreshCount(), 0);
