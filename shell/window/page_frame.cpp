@@ -39,45 +39,78 @@ QScrollArea* Scrolling(PageView* page) {
   return area;
 }
 
+// The scroll area that holds a page (the page sits in its viewport).
+QWidget* ScrollAreaOf(PageView* page) {
+  return page->parentWidget()->parentWidget();
+}
+
 }  // namespace
 
-PageFrame::PageFrame(QWidget* parent, Factory factory) : QWidget(parent) {
+PageFrame::PageFrame(QWidget* parent, Factory factory)
+    : QWidget(parent), factory_(factory ? std::move(factory) : Factory(&CreatePage)) {
   setObjectName(QStringLiteral("pageFrame"));
-  if (!factory) factory = &CreatePage;
   stack_ = new QStackedLayout(this);
-  for (int number = 1; number <= kPageCount; ++number) {
-    PageView* page = factory(number, this);
-    pages_[static_cast<size_t>(number - 1)] = page;
-    stack_->addWidget(Scrolling(page));
-  }
-  // Page 1 first, as the frame is built; the document then brings page 3.
-  stack_->setCurrentIndex(0);
+  // Page 1 first, as the frame is built; the document then brings page 3,
+  // and page 1 is only built when it is needed.
   current_ = 1;
 }
 
-PageView* PageFrame::Page(int number) const {
+PageView* PageFrame::Page(int number) {
   if (number < 1 || number > kPageCount) return nullptr;
-  return pages_[static_cast<size_t>(number - 1)];
+  const auto index = static_cast<size_t>(number - 1);
+  if (!pages_[index]) {
+    PageView* page = factory_(number, this);
+    pages_[index] = page;
+    QScrollArea* area = Scrolling(page);
+    stack_->addWidget(area);
+    if (number == current_) stack_->setCurrentWidget(area);
+    // A page built now has never started on the document: it does when it
+    // is shown, as every page does after a document is opened.
+    owed_[index] = Owed{true, false};
+    emit PageCreated(page);
+  }
+  return pages_[index];
 }
 
 bool PageFrame::ShowPage(int number) {
+  if (number < 1 || number > kPageCount || number == current_) return false;
   PageView* page = Page(number);
-  if (!page || number == current_) return false;
-  if (RefreshedWhenShown(number)) page->Refresh();
-  stack_->setCurrentIndex(number - 1);  // the pages were added in their order
+  Owed& owed = owed_[static_cast<size_t>(number - 1)];
+  if (owed.initial_update) page->InitialUpdate();
+  if (owed.refresh || RefreshedWhenShown(number)) page->Refresh();
+  owed = Owed();
+  stack_->setCurrentWidget(ScrollAreaOf(page));
   current_ = number;
   emit PageShown(number);
   return true;
 }
 
-void PageFrame::InitialUpdateAll() {
-  for (PageView* page : pages_)
-    page->InitialUpdate();
+void PageFrame::InitialUpdateAll(int shown_next) {
+  for (int number = 1; number <= kPageCount; ++number) {
+    const auto index = static_cast<size_t>(number - 1);
+    if (number == shown_next) {
+      Page(number)->InitialUpdate();
+      owed_[index] = Owed();
+    } else {
+      owed_[index] = Owed{true, false};
+    }
+  }
 }
 
 void PageFrame::RefreshAll() {
-  for (PageView* page : pages_)
-    page->Refresh();
+  for (int number = 1; number <= kPageCount; ++number)
+    RefreshPage(number);
+}
+
+void PageFrame::RefreshPage(int number) {
+  if (number < 1 || number > kPageCount) return;
+  const auto index = static_cast<size_t>(number - 1);
+  if (!pages_[index]) return;  // it starts on the document when it is built
+  if (number == current_ && !owed_[index].initial_update) {
+    pages_[index]->Refresh();
+  } else {
+    owed_[index].refresh = true;
+  }
 }
 
 }  // namespace scorvane
