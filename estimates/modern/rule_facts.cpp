@@ -34,6 +34,7 @@ bool IsHomologated(const RENCONTRE& match) {
 
 RuleMatch Read(const RENCONTRE& match, const UTILISATEUR& owner, int year) {
   RuleMatch read;
+  read.source = &match;
   read.date = match.GetDate().Format();
   read.day = DayNumber(match.GetDate());
   const RESULTAT_RENCONTRE& result = match.Result();

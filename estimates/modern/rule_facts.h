@@ -9,6 +9,7 @@
 #include <vector>
 
 namespace scorvane {
+class RENCONTRE;
 class SAISON_JOUEUR;
 class UTILISATEUR;
 }  // namespace scorvane
@@ -16,9 +17,10 @@ class UTILISATEUR;
 namespace scorvane::modern {
 
 struct RuleMatch {
-  std::string date;      // as the user reads dates; empty for a planned match
-  int day = 0;           // a number that orders dates (year, month, day)
-  std::string opponent;  // first and last names; in doubles both opponents
+  const RENCONTRE* source = nullptr;  // null for a planned match
+  std::string date;                   // as the user reads dates; empty for a planned match
+  int day = 0;                        // a number that orders dates (year, month, day)
+  std::string opponent;               // first and last names; in doubles both opponents
   // The opponent's échelon at 1 January of the match's season (the ranking
   // at the match and the original one) and at 1 January of the next year
   // (the calculated one). In doubles the weaker of the pair, for display.

@@ -141,10 +141,19 @@ void OwnCardView::paintEvent(QPaintEvent*) {
   painter.setBrush(ScreenColours::Frame());
   painter.drawPath(shape);
   PaintOwnCard(painter, rect(), card_, advice_, CardFont());
+  // The card without its sentence ends where the sentence starts.
+  QImage scratch(1, 1, QImage::Format_ARGB32);
+  QPainter measure(&scratch);
+  advice_top_ = PaintOwnCard(measure, rect(), card_, QString(), CardFont()) - kPadding;
 }
 
 void OwnCardView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) emit Clicked();
+  if (event->button() != Qt::LeftButton) return;
+  if (!advice_.isEmpty() && event->position().y() >= advice_top_) {
+    emit AdviceClicked();
+  } else {
+    emit Clicked();
+  }
 }
 
 }  // namespace scorvane

@@ -49,6 +49,8 @@ class OwnCardView : public QWidget {
 
  signals:
   void Clicked();
+  // The next-grade sentence was clicked.
+  void AdviceClicked();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -57,6 +59,7 @@ class OwnCardView : public QWidget {
  private:
   OwnCard card_;
   QString advice_;
+  double advice_top_ = 0;  // where the sentence starts, as last painted
 };
 
 }  // namespace scorvane
