@@ -6,11 +6,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QSettings>
 #include <cstdio>
 
 #include "base/catalogue/messages.h"
 #include "pages/common/rules_choice.h"
 #include "pages/report/report_page.h"
+#include "shell/app/language.h"
 #include "shell/app/program.h"
 #include "shell/window/main_window.h"
 #include "tests/support/ui/widget_environment.h"
@@ -55,7 +57,8 @@ int main(int argc, char** argv) {
   PlannedMatches() = {{11, true}, {11, true}};
   Take(window, 2026, out, QStringLiteral("report_what_if.png"));
   PlannedMatches().clear();
-  window.SwitchLanguage();
+  QSettings user(QSettings::UserScope, QStringLiteral("Zezovu"), QStringLiteral("Scorvane"));
+  if (!LanguageSwitch::Instance().Apply(kLanguageFrench, user)) return 1;
   Take(window, 2019, out, QStringLiteral("report_rules_2019_fr.png"));
   Take(window, 2026, out, QStringLiteral("report_rules_2026_fr.png"));
   return 0;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRectF>
 #include <QString>
 #include <QWidget>
 
@@ -46,6 +47,10 @@ class OwnCardView : public QWidget {
   void SetCard(const OwnCard& card, const QString& advice);
 
   QSize sizeHint() const override;
+  // Where the next-grade sentence was last painted (a click there plans its wins).
+  QRectF AdviceArea() const {
+    return QRectF(0, advice_top_, width(), advice_bottom_ - advice_top_);
+  }
 
  signals:
   void Clicked();
@@ -59,7 +64,9 @@ class OwnCardView : public QWidget {
  private:
   OwnCard card_;
   QString advice_;
-  double advice_top_ = 0;  // where the sentence starts, as last painted
+  // Where the sentence lies, as last painted.
+  double advice_top_ = 0;
+  double advice_bottom_ = 0;
 };
 
 }  // namespace scorvane

@@ -143,7 +143,10 @@ class FrenchRulesTest : public WindowFixture {
              QStringLiteral("7 wins over 30/3 or better would take you to 30"));
     QSignalSpy asked(&own, &PageView::ShowPageRequested);
     auto* card = own.findChild<OwnCardView*>();
-    QTest::mouseClick(card, Qt::LeftButton, {}, QPoint(40, card->height() - 12));
+    QVERIFY(QTest::qWaitForWindowExposed(&own));
+    card->repaint();
+    QVERIFY(card->AdviceArea().height() > 0);
+    QTest::mouseClick(card, Qt::LeftButton, {}, card->AdviceArea().center().toPoint());
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked.front().front().toInt(), static_cast<int>(PageView::kCalculationReport));
     QCOMPARE(PlannedMatches().size(), 7u);
