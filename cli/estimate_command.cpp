@@ -12,7 +12,6 @@
 #include "cli/document_loading.h"
 #include "cli/json.h"
 #include "cli/rules_json.h"
-#include "cli/state_guard.h"
 #include "estimates/modern/rules_estimate.h"
 #include "estimates/next_grade_advice.h"
 #include "estimates/report_markup.h"
@@ -245,7 +244,6 @@ int RunEstimate(Invocation& call) {
   Options options;
   if (!ParseOptions(call, options)) return kUsage;
 
-  StateGuard guard;
   SetLanguage(options.language);
   PROJECT_DOC document;
   if (!LoadDocument(call, options.file, document)) return kFailure;
