@@ -145,11 +145,21 @@ void OwnCardView::paintEvent(QPaintEvent*) {
   painter.setPen(ScreenColours::Frame().darker(140));
   painter.setBrush(ScreenColours::Frame());
   painter.drawPath(shape);
-  PaintOwnCard(painter, rect(), card_, advice_, CardFont());
+  advice_bottom_ = PaintOwnCard(painter, rect(), card_, advice_, CardFont()) - kPadding;
+  // The card without its sentence ends where the sentence starts.
+  QImage scratch(1, 1, QImage::Format_ARGB32);
+  QPainter measure(&scratch);
+  advice_top_ = PaintOwnCard(measure, rect(), card_, QString(), CardFont()) - kPadding;
 }
 
 void OwnCardView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) emit Clicked();
+  if (event->button() != Qt::LeftButton) return;
+  const double y = event->position().y();
+  if (!advice_.isEmpty() && y >= advice_top_ && y < advice_bottom_) {
+    emit AdviceClicked();
+  } else {
+    emit Clicked();
+  }
 }
 
 }  // namespace scorvane
