@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "base/catalogue/messages.h"
 #include "cli/command.h"
 
 namespace scorvane::cli {
@@ -57,6 +58,21 @@ std::optional<std::string> Invocation::UnknownOption() const {
 int UsageError(Invocation& call, const std::string& message) {
   call.err << "scorvane-cli: " << message << "\nTry 'scorvane-cli help'.\n";
   return kUsage;
+}
+
+bool TakeLanguage(Invocation& call, int* language) {
+  std::string error;
+  const std::optional<std::string> lang = call.TakeOption("--lang", &error);
+  if (!error.empty()) {
+    UsageError(call, error);
+    return false;
+  }
+  if (lang && *lang != "fr" && *lang != "en") {
+    UsageError(call, "--lang takes fr or en");
+    return false;
+  }
+  *language = lang && *lang == "fr" ? kLanguageFrench : kLanguageEnglish;
+  return true;
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

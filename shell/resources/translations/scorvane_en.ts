@@ -1288,6 +1288,29 @@ Save anyway?</source>
     </message>
 </context>
 <context>
+    <name>scorvane::PAGE_CLUBS</name>
+    <message>
+        <source>Recorded clubs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club address</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>scorvane::PAGE_FINANCES</name>
     <message>
         <source>&amp;New expense</source>

@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Grades (grades, groups, etc.), from the strongest to the weakest</source>
-        <translation>Echelons (grades, groupes, etc.), du plus fort au plus faible</translation>
+        <translation>Échelons (grades, groupes, etc.), du plus fort au plus faible</translation>
     </message>
     <message>
         <source>The strongest</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>Edit rankings</source>
-        <translation>Edition des classements</translation>
+        <translation>Édition des classements</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -562,7 +562,7 @@
     <name>scorvane::DLG_SAISIE_EPREUVE</name>
     <message>
         <source>Event</source>
-        <translation>Epreuve</translation>
+        <translation>Épreuve</translation>
     </message>
     <message>
         <source>The event</source>
@@ -920,7 +920,7 @@
     </message>
     <message>
         <source>E&amp;dit</source>
-        <translation>&amp;Editer</translation>
+        <translation>Mo&amp;difier</translation>
     </message>
 </context>
 <context>
@@ -1036,7 +1036,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Modifier</translation>
+        <translation>&amp;Edition</translation>
     </message>
     <message>
         <source>&amp;Season</source>
@@ -1220,7 +1220,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>&amp;About Scorvane...</source>
-        <translation>&amp;A propos de Scorvane...</translation>
+        <translation>&amp;À propos de Scorvane...</translation>
     </message>
     <message>
         <source>Switch the program to French</source>
@@ -1291,6 +1291,29 @@ Enregistrer quand même ?</translation>
     <message>
         <source>About</source>
         <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_CLUBS</name>
+    <message>
+        <source>Recorded clubs</source>
+        <translation>Liste des clubs enregistrés</translation>
+    </message>
+    <message>
+        <source>Club code</source>
+        <translation>Code club</translation>
+    </message>
+    <message>
+        <source>Club name</source>
+        <translation>Nom du club</translation>
+    </message>
+    <message>
+        <source>Club phone</source>
+        <translation>Tél. club</translation>
+    </message>
+    <message>
+        <source>Club address</source>
+        <translation>Adresse du club</translation>
     </message>
 </context>
 <context>
@@ -1478,7 +1501,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Sort the matches</source>
-        <translation>Arranger les rencontres</translation>
+        <translation>Trier les rencontres</translation>
     </message>
     <message>
         <source>By win or loss</source>
@@ -1518,7 +1541,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Edit the match</source>
-        <translation>Editer la rencontre</translation>
+        <translation>Modifier la rencontre</translation>
     </message>
     <message>
         <source>Delete the match</source>
@@ -1534,7 +1557,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Edit the event</source>
-        <translation>Editer l&apos;épreuve</translation>
+        <translation>Modifier l&apos;épreuve</translation>
     </message>
     <message>
         <source>Delete the event</source>
@@ -1667,11 +1690,11 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Homologated matches</source>
-        <translation>Rencontres FFT</translation>
+        <translation>Rencontres homologuées</translation>
     </message>
     <message>
         <source>Non homologated competition</source>
-        <translation>Compétition non FFT</translation>
+        <translation>Compétitions non homologuées</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -1725,7 +1748,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Only the opponents aged on the day of the match between</source>
-        <translation>Seulement les adversaires agés le jour de la rencontre entre</translation>
+        <translation>Seulement les adversaires âgés le jour de la rencontre entre</translation>
     </message>
     <message>
         <source>years and</source>
