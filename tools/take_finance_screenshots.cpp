@@ -83,8 +83,8 @@ int main(int argc, char** argv) {
   if (const SAISON_JOUEUR* season = owner.GetActiveSeason()) {
     OperationEntry entry = NewExpenseEntry(season->Year(), Today());
     entry.payee = "Tennis Shop";
-    entry.purpose = "Two tubes of balls";
-    entry.amount = "14.90";
+    entry.purpose = french ? "Deux tubes de balles" : "Two tubes of balls";
+    entry.amount = french ? "14,90" : "14.90";
     entry.category = owner.Categories().IsEmpty() ? "" : owner.Categories().At(0)->Name();
     DLG_SAISIE_OPERATION dialog(owner, CatalogueText(525, {season->Year()}), entry, &window);
     Save(dialog, out, "operation_dialog.png");
