@@ -8,9 +8,9 @@
 #include <map>
 #include <memory>
 
-#include "cli/document_generator.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
+#include "records/document_generator.h"
 
 namespace {
 

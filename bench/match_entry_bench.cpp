@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "cli/document_generator.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
+#include "records/document_generator.h"
 #include "records/match_entry.h"
 #include "records/match_event_choice.h"
 #include "records/palmares.h"

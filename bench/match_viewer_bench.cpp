@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "pages/seasons/match_viewer.h"
+#include "pages/common/matches/match_viewer.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "records/season.h"

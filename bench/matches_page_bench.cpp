@@ -10,9 +10,9 @@
 #include <memory>
 #include <vector>
 
-#include "cli/document_generator.h"
 #include "pages/matches/matches_page.h"
 #include "ranking/ranking_registry.h"
+#include "records/document_generator.h"
 #include "records/event.h"
 #include "records/palmares.h"
 #include "records/season.h"

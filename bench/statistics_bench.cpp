@@ -11,9 +11,9 @@
 #include <map>
 #include <memory>
 
-#include "cli/document_generator.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
+#include "records/document_generator.h"
 #include "records/season.h"
 #include "stats/matches/statistics_charts.h"
 #include "stats/summary/season_summary.h"

@@ -6,10 +6,10 @@
 #include "base/catalogue/messages.h"
 #include "cli/cli.h"
 #include "cli/command.h"
-#include "cli/document_generator.h"
 #include "cli/document_loading.h"
 #include "cli/json.h"
 #include "ranking/ranking_registry.h"
+#include "records/document_generator.h"
 
 namespace scorvane::cli {
 namespace {

@@ -112,15 +112,6 @@ EPREUVE* FindEventByName(const UTILISATEUR& owner, std::string_view typed) {
   return nullptr;
 }
 
-EPREUVE* FindEventByPrefix(const UTILISATEUR& owner, std::string_view typed) {
-  const std::string prefix = ToUpperText(OneLineText(typed));
-  if (prefix.empty()) return nullptr;
-  for (EPREUVE* event : owner.Events()) {
-    if (ToUpperText(event->Name()).starts_with(prefix)) return event;
-  }
-  return nullptr;
-}
-
 DATE_SIMPLE StartDateInSeason(const DATE_SIMPLE& typed, int season_year) {
   if (typed.Year() == season_year || typed.Year() == season_year - 1) return typed;
   return typed.WithYear(season_year);

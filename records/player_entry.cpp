@@ -77,7 +77,7 @@ void CopyValues(UTILISATEUR& owner, JOUEUR& player, const PlayerValues& values,
   const int birth_year = year.message == 0 && !year.text.empty() ? std::stoi(year.text) : 0;
   const DATE_SIMPLE& birth = player.BirthDate();
   player.SetBirthDate(DATE_SIMPLE(birth.Day(), birth.Month(), birth_year));
-  player.SetClub(ClubNamed(owner, values.club));
+  player.SetClub(ClubNamed(owner, values.club, player.Club()));
   player.SetStrongPoints(MultiLineText(values.strengths));
   player.SetWeakPoints(MultiLineText(values.weaknesses));
   player.SetComment(MultiLineText(values.comment));
@@ -221,7 +221,7 @@ JOUEUR* SavePlayer(UTILISATEUR& owner, PlayerSlot& slot, const PlayerValues& typ
   return slot.player;
 }
 
-CLUB* ClubNamed(UTILISATEUR& owner, std::string_view typed) {
+CLUB* ClubNamed(UTILISATEUR& owner, std::string_view typed, CLUB* kept) {
   const std::string name = OneLineText(typed);
   if (name.empty()) return nullptr;
   for (CLUB* club : owner.Clubs()) {
@@ -230,7 +230,7 @@ CLUB* ClubNamed(UTILISATEUR& owner, std::string_view typed) {
   for (CLUB* club : owner.Clubs()) {
     if (EqualsIgnoringCase(club->Name(), name)) return club;
   }
-  if (owner.Clubs().Count() >= List<CLUB*>::kMaxCount) return nullptr;
+  if (owner.Clubs().Count() >= List<CLUB*>::kMaxCount) return kept;
   return owner.AddClub(std::make_unique<CLUB>(name));
 }
 

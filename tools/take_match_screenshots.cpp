@@ -9,9 +9,9 @@
 #include <QTabWidget>
 #include <cstdio>
 
-#include "pages/matches/event_dialog.h"
-#include "pages/matches/match_dialog.h"
-#include "pages/players/similar_player_dialog.h"
+#include "pages/common/matches/event_dialog.h"
+#include "pages/common/matches/match_dialog.h"
+#include "pages/common/players/similar_player_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "records/palmares.h"

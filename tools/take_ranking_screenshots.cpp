@@ -8,9 +8,9 @@
 #include <QTreeWidget>
 #include <cstdio>
 
+#include "pages/common/rankings/ranking_date_dialog.h"
+#include "pages/common/rankings/ranking_history_dialog.h"
 #include "pages/rankings/grade_list_editor.h"
-#include "pages/rankings/ranking_date_dialog.h"
-#include "pages/rankings/ranking_history_dialog.h"
 #include "pages/rankings/system_editor_dialog.h"
 #include "pages/rankings/system_selection_dialog.h"
 #include "pages/rankings/translation_dialog.h"

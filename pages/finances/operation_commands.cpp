@@ -2,8 +2,8 @@
 
 #include "base/catalogue/messages.h"
 #include "finances/finance_commands.h"
+#include "pages/common/matches/match_commands.h"
 #include "pages/finances/operation_dialog.h"
-#include "pages/matches/match_commands.h"
 #include "records/document.h"
 #include "widgets/catalogue_text.h"
 

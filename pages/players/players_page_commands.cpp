@@ -4,9 +4,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-#include "pages/own/ranking_evolution_dialog.h"
+#include "pages/common/players/player_commands.h"
+#include "pages/common/rankings/ranking_evolution_dialog.h"
 #include "pages/players/player_columns_dialog.h"
-#include "pages/players/player_commands.h"
 #include "pages/players/players_page.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"

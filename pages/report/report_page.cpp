@@ -17,7 +17,7 @@
 #include "base/text_format.h"
 #include "estimates/next_grade_advice.h"
 #include "estimates/season_estimate.h"
-#include "pages/report/next_grade_text.h"
+#include "pages/common/rankings/next_grade_text.h"
 #include "pages/report/scales_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"

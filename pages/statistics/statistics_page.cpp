@@ -14,7 +14,7 @@
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
-#include "pages/seasons/match_viewer.h"
+#include "pages/common/matches/match_viewer.h"
 #include "pages/statistics/statistics_filters.h"
 #include "pages/statistics/statistics_settings.h"
 #include "records/document.h"

@@ -15,7 +15,7 @@
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
-#include "pages/seasons/match_viewer.h"
+#include "pages/common/matches/match_viewer.h"
 #include "pages/summary/points_box_view.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"

@@ -6,7 +6,7 @@
 #include <QScreen>
 
 #include "base/catalogue/messages.h"
-#include "pages/matches/match_entry_flow.h"
+#include "pages/common/matches/match_entry_flow.h"
 #include "ranking/ranking_registry.h"
 #include "shell/app/language.h"
 #include "shell/app/recent_files.h"

@@ -1,7 +1,7 @@
 // Guards the season dialog's rules: the year it proposes, how the year steps in
 // each mode and stops at the bounds, what OK stores under yearly and other
 // ranking systems, and deleting the active season with its questions.
-#include "pages/seasons/season_rules.h"
+#include "pages/common/seasons/season_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 
 #include <random>
 
-#include "cli/document_generator.h"
 #include "ranking/ranking_registry.h"
+#include "records/document_generator.h"
 #include "records/palmares.h"
 #include "records/season.h"
 #include "tests/support/document_dump.h"

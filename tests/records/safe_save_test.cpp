@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "base/safe_file.h"
-#include "cli/document_generator.h"
+#include "records/document_generator.h"
 #include "records/season.h"
 #include "tests/support/test_environment.h"
 
