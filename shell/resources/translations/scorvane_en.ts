@@ -1711,17 +1711,6 @@ Save anyway?</source>
     </message>
 </context>
 <context>
-    <name>scorvane::PlaceholderPage</name>
-    <message>
-        <source>Registered clubs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This page comes in a later version of Scorvane.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>scorvane::StatisticsFilterPanel</name>
     <message>
         <source>Only the matches played between</source>

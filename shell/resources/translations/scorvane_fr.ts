@@ -1717,17 +1717,6 @@ Enregistrer quand même ?</translation>
     </message>
 </context>
 <context>
-    <name>scorvane::PlaceholderPage</name>
-    <message>
-        <source>Registered clubs</source>
-        <translation>Liste des clubs enregistrés</translation>
-    </message>
-    <message>
-        <source>This page comes in a later version of Scorvane.</source>
-        <translation>Cette page arrive dans une prochaine version de Scorvane.</translation>
-    </message>
-</context>
-<context>
     <name>scorvane::StatisticsFilterPanel</name>
     <message>
         <source>Only the matches played between</source>
