@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "base/catalogue/messages.h"
+#include "base/text_format.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/document_loading.h"
@@ -240,6 +241,13 @@ int RunRulesEstimate(Invocation& call, const Options& options, const UTILISATEUR
   return kOk;
 }
 
+// The closing line of the estimate; in French, the catalogue's own words.
+std::string EstimateLine(const SeasonEstimate& estimate) {
+  if (IsFrench()) return FormatText(Msg(431), {estimate.next_year, estimate.estimate.Text()});
+  return "Estimated ranking for " + std::to_string(estimate.next_year) + ": " +
+         estimate.estimate.Text();
+}
+
 int RunEstimate(Invocation& call) {
   Options options;
   if (!ParseOptions(call, options)) return kUsage;
@@ -285,13 +293,11 @@ int RunEstimate(Invocation& call) {
       call.out << AdviceJson(system.Title(), estimate.year, advice) << "\n";
       return kOk;
     }
-    call.out << "Estimated ranking for " << estimate.next_year << ": " << estimate.estimate.Text()
-             << "\n";
+    call.out << EstimateLine(estimate) << "\n";
     PrintAdvice(call.out, advice);
     return kOk;
   }
-  call.out << ReportAsPlainText(estimate.report) << "\nEstimated ranking for " << estimate.next_year
-           << ": " << estimate.estimate.Text() << "\n";
+  call.out << ReportAsPlainText(estimate.report) << "\n" << EstimateLine(estimate) << "\n";
   return kOk;
 }
 

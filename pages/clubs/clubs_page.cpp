@@ -1,5 +1,6 @@
 #include "pages/clubs/clubs_page.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -93,11 +94,19 @@ void PAGE_CLUBS::paintEvent(QPaintEvent*) {
 void PAGE_CLUBS::InitialUpdate() {
   list_->RemoveAllColumns();
   list_->SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
-  title_->setText(QStringLiteral("Liste des clubs enregistrés"));
-  list_->InsertColumn(0, QStringLiteral("Code club"), ColumnAlignment::kLeft, 60);
-  list_->InsertColumn(1, QStringLiteral("Nom du club"), ColumnAlignment::kLeft, 200);
-  list_->InsertColumn(2, QStringLiteral("Tél. club"), ColumnAlignment::kLeft, 60);
-  list_->InsertColumn(3, QStringLiteral("Adresse du club"), ColumnAlignment::kLeft, 250);
+  title_->setText(tr("Recorded clubs"));
+  list_->InsertColumn(0, tr("Club code"), ColumnAlignment::kLeft, 60);
+  list_->InsertColumn(1, tr("Club name"), ColumnAlignment::kLeft, 200);
+  list_->InsertColumn(2, tr("Club phone"), ColumnAlignment::kLeft, 60);
+  list_->InsertColumn(3, tr("Club address"), ColumnAlignment::kLeft, 250);
+}
+
+void PAGE_CLUBS::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    InitialUpdate();
+    Refresh();
+  }
+  PageView::changeEvent(event);
 }
 
 void PAGE_CLUBS::Refresh() {

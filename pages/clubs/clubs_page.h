@@ -39,6 +39,8 @@ class PAGE_CLUBS : public PageView {
  protected:
   // Paints with the user's two screen colours, which may change at any time.
   void paintEvent(QPaintEvent* event) override;
+  // The title and column titles follow a language switch.
+  void changeEvent(QEvent* event) override;
 
  private:
   // The club of the first selected row, or null.

@@ -59,8 +59,8 @@ class ClubsPageTest : public scorvane::testing::WindowFixture {
   }
 
   void ShowsTheHeadingsAndTitleWithoutPrinting() {
-    QCOMPARE(Row(-1), QStringList({"Code club", "Nom du club", "Tél. club", "Adresse du club"}));
-    QCOMPARE(page_->findChild<QLabel*>()->text(), QStringLiteral("Liste des clubs enregistrés"));
+    QCOMPARE(Row(-1), QStringList({"Club code", "Club name", "Club phone", "Club address"}));
+    QCOMPARE(page_->findChild<QLabel*>()->text(), QStringLiteral("Recorded clubs"));
     QCOMPARE(page_->PrintContent(), nullptr);
   }
 

@@ -109,8 +109,7 @@ class ReportPageTest : public WindowFixture {
       modal->close();
     });
     QTest::mouseClick(page.ScaleButton(4), Qt::LeftButton);
-    QCOMPARE(title,
-             QStringLiteral("Normes de montée et descente (normes utilisées pour la saison 2000)"));
+    QCOMPARE(title, QStringLiteral("Upgrade and downgrade norms (norms used for the 2000 season)"));
     QCOMPARE(rows, 25);
     QSignalSpy asked(&page, &PageView::ShowPageRequested);
     QTest::mouseClick(page.findChild<QPushButton*>("backToSummary"), Qt::LeftButton);
