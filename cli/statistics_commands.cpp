@@ -5,12 +5,13 @@
 #include <map>
 #include <ostream>
 
+#include "base/catalogue/messages.h"
 #include "cli/chart_output.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/document_loading.h"
 #include "cli/json.h"
-#include "cli/state_guard.h"
+#include "ranking/ranking_registry.h"
 #include "records/club.h"
 #include "records/owner.h"
 #include "records/season.h"
@@ -225,7 +226,6 @@ int RunStats(Invocation& call) {
     return UsageError(call, "unknown option " + *unknown);
   if (call.args.size() != 1) return UsageError(call, "stats takes one FILE");
 
-  StateGuard guard;
   SetLanguage(french ? kLanguageFrench : kLanguageEnglish);
   PROJECT_DOC document;
   if (!LoadDocument(call, call.args[0], document)) return kFailure;
@@ -304,7 +304,6 @@ int RunSummary(Invocation& call) {
     return UsageError(call, "unknown option " + *unknown);
   if (call.args.size() != 1) return UsageError(call, "summary takes one FILE");
 
-  StateGuard guard;
   SetLanguage(french ? kLanguageFrench : kLanguageEnglish);
   PROJECT_DOC document;
   if (!LoadDocument(call, call.args[0], document)) return kFailure;
@@ -354,7 +353,8 @@ std::vector<Command> StatisticsCommands() {
            "[--age MIN-MAX] [--ranked better|worse|same] [--ranked-between A B] [--json] "
            "[--lang en|fr]",
            "One chart of the statistics page over every season's matches that pass the "
-           "filters: its values and the matches behind each (a date left out is today).",
+           "filters: its values, each with the number of matches behind it (a date left out is "
+           "today).",
            RunStats},
           {"summary",
            "FILE [--season YEAR] [--chart 0..4] [--exclude KIND,...] [--json] [--lang en|fr]",

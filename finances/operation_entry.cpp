@@ -4,8 +4,8 @@
 
 #include "base/currency.h"
 #include "base/text_compare.h"
-#include "records/document.h"
 #include "records/entry_text.h"
+#include "records/owner.h"
 
 namespace scorvane {
 namespace {
@@ -97,7 +97,7 @@ OPERATION_FINANCIERE* StoreOperationEntry(UTILISATEUR& owner, SAISON_JOUEUR& sea
   operation->SetPurpose(OneLineText(entry.purpose));
   operation->SetPayee(OneLineText(entry.payee));
   operation->SetDate(entry.date);
-  MarkDocumentModified();
+  owner.MarkModified();
   return operation;
 }
 

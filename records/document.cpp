@@ -5,26 +5,6 @@
 #include "records/season.h"
 
 namespace scorvane {
-namespace {
-
-PROJECT_DOC* g_current_document = nullptr;
-
-}  // namespace
-
-PROJECT_DOC* CurrentDocument() {
-  return g_current_document;
-}
-void SetCurrentDocument(PROJECT_DOC* document) {
-  g_current_document = document;
-}
-
-UTILISATEUR* CurrentOwner() {
-  return g_current_document ? &g_current_document->Owner() : nullptr;
-}
-
-void MarkDocumentModified() {
-  if (g_current_document) g_current_document->MarkModified();
-}
 
 std::string FileResult::Message() const {
   switch (status) {
@@ -53,16 +33,26 @@ PROJECT_DOC::PROJECT_DOC() {
 }
 
 PROJECT_DOC::~PROJECT_DOC() {
-  if (g_current_document == this) g_current_document = nullptr;
+  ReleaseOwner();
+}
+
+void PROJECT_DOC::ReleaseOwner() {
+  // An owner on its way out tells the document nothing any more.
+  if (owner_) owner_->BelongTo(nullptr);
+  owner_.reset();
+}
+
+void PROJECT_DOC::AdoptOwner(std::unique_ptr<UTILISATEUR> owner) {
+  ReleaseOwner();
+  owner_ = std::move(owner);
+  owner_->BelongTo(this);
 }
 
 void PROJECT_DOC::DeleteContents() {
-  // The new owner must not take its defaults from the one it replaces.
-  PROJECT_DOC* current = g_current_document;
-  if (current == this) g_current_document = nullptr;
-  owner_.reset();
-  owner_ = std::make_unique<UTILISATEUR>();
-  g_current_document = current;
+  // The old owner goes before the new one is made: both together would hold
+  // twice the records.
+  ReleaseOwner();
+  AdoptOwner(std::make_unique<UTILISATEUR>());
   keeps_own_system_ = false;
   path_.clear();
   title_.clear();

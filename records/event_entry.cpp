@@ -4,7 +4,6 @@
 
 #include "base/currency.h"
 #include "base/text_compare.h"
-#include "records/document.h"
 #include "records/entry_text.h"
 #include "records/owner.h"
 #include "records/palmares.h"
@@ -103,15 +102,6 @@ EPREUVE* FindEventByName(const UTILISATEUR& owner, std::string_view typed) {
   return nullptr;
 }
 
-EPREUVE* FindEventByPrefix(const UTILISATEUR& owner, std::string_view typed) {
-  const std::string prefix = ToUpperText(OneLineText(typed));
-  if (prefix.empty()) return nullptr;
-  for (EPREUVE* event : owner.Events()) {
-    if (ToUpperText(event->Name()).starts_with(prefix)) return event;
-  }
-  return nullptr;
-}
-
 DATE_SIMPLE StartDateInSeason(const DATE_SIMPLE& typed, int season_year) {
   if (typed.Year() == season_year || typed.Year() == season_year - 1) return typed;
   return typed.WithYear(season_year);
@@ -206,7 +196,7 @@ EPREUVE_JOUEE* StoreEventEntry(UTILISATEUR& owner, const EventEntry& entry, SAIS
   played->SetTravelExpenses(SOMME(values.travel.Francs()));
   played->SetPrizes(MultiLineText(values.prizes));
   played->SetComments(MultiLineText(values.comments));
-  MarkDocumentModified();
+  owner.MarkModified();
   return played;
 }
 

@@ -71,11 +71,9 @@ EventValues ValuesOfEvent(const EPREUVE& event, int season_year, EPREUVE_JOUEE**
 // The values of a played event.
 EventValues ValuesOfPlayed(const EPREUVE_JOUEE& played);
 
-// The event whose name is the text without regard to case, else the first
-// (in the document's order) whose name begins with it; null when none or
-// when the text is empty.
+// The first event (in the document's order) whose name is the text without
+// regard to case; null when none or when the text is empty.
 EPREUVE* FindEventByName(const UTILISATEUR& owner, std::string_view typed);
-EPREUVE* FindEventByPrefix(const UTILISATEUR& owner, std::string_view typed);
 
 // The start date's year must be the season year or the year before; any
 // other year becomes the season year (day and month kept).

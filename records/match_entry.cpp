@@ -6,7 +6,6 @@
 #include "base/text_compare.h"
 #include "ranking/ranking_registry.h"
 #include "records/club.h"
-#include "records/document.h"
 #include "records/entry_text.h"
 #include "records/match_event_choice.h"
 #include "records/owner.h"
@@ -116,7 +115,7 @@ DATE_SIMPLE DateWithinPeriod(const DATE_SIMPLE& date, const DATE_SIMPLE& start,
 }
 
 PlayerSlot TemporaryPlayer(const UTILISATEUR& owner, int season_year, const DATE_SIMPLE& date) {
-  PlayerSlot slot = PlayerSlot::New();
+  PlayerSlot slot = PlayerSlot::New(owner);
   const CLASSEMENT ranking = owner.History().RankingForYear(season_year);
   if (!ranking.IsNone()) {
     slot.fresh->History().Add(ranking, RankingDatesFor(season_year, date).current, "");
@@ -205,7 +204,7 @@ RENCONTRE* StoreMatch(UTILISATEUR& owner, SAISON_JOUEUR& season, RENCONTRE* matc
   }
   if (stored->GetPlayedEvent() != &played) stored->SetPlayedEvent(&played);
   if (PALMARES* palmares = stored->GetPalmares()) palmares->AddPlayedEvent(&played);
-  MarkDocumentModified();
+  owner.MarkModified();
   return stored;
 }
 

@@ -1,8 +1,8 @@
 #include "records/match_event_choice.h"
 
 #include "base/catalogue/messages.h"
+#include "base/locale.h"
 #include "base/text_format.h"
-#include "records/document.h"
 #include "records/owner.h"
 #include "records/palmares.h"
 #include "records/season.h"
@@ -135,7 +135,7 @@ EPREUVE_JOUEE* EnsureFriendlyPlayed(UTILISATEUR& owner, int season_year) {
   EPREUVE* group = owner.GetFriendlyGroup();
   EPREUVE_JOUEE* played =
       group->AddPlayed(DATE_SIMPLE(1, 1, season_year), DATE_SIMPLE(31, 12, season_year));
-  MarkDocumentModified();
+  owner.MarkModified();
   return played;
 }
 
@@ -153,7 +153,8 @@ EventLines EventDescription(const MatchEventChoice& choice, const UTILISATEUR& o
   EventLines lines;
   lines.first = FormatText(Msg(544), {choice.Name(owner)});
   if (choice.IsCorporate()) lines.first += Msg(545);
-  lines.second = FormatText(Msg(546), {choice.Start().Format(), choice.End().Format()});
+  lines.second =
+      FormatText(Msg(546), {DateInSentence(choice.Start()), DateInSentence(choice.End())});
   return lines;
 }
 

@@ -2,22 +2,23 @@
 // dialog on a singles match under the French system and on a doubles match
 // under the Belgian one, the event dialog and the similar-player question.
 //
-//   take_match_screenshots DOCUMENT.ten OUT_FOLDER   (on the offscreen platform)
+//   take_match_screenshots DOCUMENT.ten OUT_FOLDER [--lang fr]   (on the offscreen platform)
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
 #include <QTabWidget>
 #include <cstdio>
 
-#include "pages/matches/event_dialog.h"
-#include "pages/matches/match_dialog.h"
-#include "pages/players/similar_player_dialog.h"
+#include "pages/common/matches/event_dialog.h"
+#include "pages/common/matches/match_dialog.h"
+#include "pages/common/players/similar_player_dialog.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "records/palmares.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/widget_environment.h"
+#include "tools/screenshot_language.h"
+#include "widgets/current_document.h"
 
 using namespace scorvane;
 
@@ -68,13 +69,14 @@ void BelgianDoubles(const QDir& out) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  const bool french = tools::TakeFrenchOption(argc, argv);
   if (argc != 3) {
-    std::fprintf(stderr, "usage: take_match_screenshots DOCUMENT.ten OUT_FOLDER\n");
+    std::fprintf(stderr, "usage: take_match_screenshots DOCUMENT.ten OUT_FOLDER [--lang fr]\n");
     return 2;
   }
   const QDir out(QString::fromLocal8Bit(argv[2]));
   scorvane::testing::WidgetEnvironment environment;
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+  tools::UseLanguage(french);
   PROJECT_DOC document;
   SetCurrentDocument(&document);
   if (!document.Read(QString::fromLocal8Bit(argv[1]).toStdString()).ok()) return 1;

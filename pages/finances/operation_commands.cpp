@@ -2,10 +2,11 @@
 
 #include "base/catalogue/messages.h"
 #include "finances/finance_commands.h"
+#include "pages/common/matches/match_commands.h"
 #include "pages/finances/operation_dialog.h"
-#include "pages/matches/match_commands.h"
 #include "records/document.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/current_document.h"
 #include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {
@@ -61,7 +62,7 @@ bool EditFinanceRowCommand(QWidget* parent, const ELEM_LISTE_FINANCES& element) 
 
 bool DeleteFinanceRowCommand(const ELEM_LISTE_FINANCES& element) {
   SAISON_JOUEUR* season = ActiveSeason();
-  return season && DeleteFinanceRow(*season, element);
+  return season && DeleteFinanceRow(*CurrentOwner(), *season, element);
 }
 
 }  // namespace scorvane

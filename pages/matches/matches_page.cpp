@@ -22,13 +22,13 @@
 #include "base/text_format.h"
 #include "pages/matches/match_columns.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "records/event.h"
 #include "records/palmares.h"
 #include "records/player.h"
 #include "records/season.h"
 #include "widgets/app_images.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/current_document.h"
 #include "widgets/listview/column_settings_store.h"
 #include "widgets/listview/list_cell_painter.h"
 #include "widgets/listview/list_control.h"
@@ -93,6 +93,9 @@ PAGE_PALMARES::PAGE_PALMARES(QWidget* parent)
   list_->SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
   list_->SetImageList(AppImages::List());
   list_->SetGroupHeadingsSpanRow(true);
+  // Dates, names and scores are shown whole while the page has room.
+  list_->SetColumnsFollowContents(true);
+  printout_.SetColumnsByContent(true);
   list_->SetShowSelectionAlways(true);
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
   list_->installEventFilter(this);

@@ -11,8 +11,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "pages/common/players/player_selection_rules.h"
 #include "pages/players/player_list_columns.h"
-#include "pages/players/player_selection_rules.h"
 
 namespace scorvane {
 

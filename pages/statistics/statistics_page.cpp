@@ -14,14 +14,14 @@
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
-#include "pages/seasons/match_viewer.h"
+#include "pages/common/matches/match_viewer.h"
 #include "pages/statistics/statistics_filters.h"
 #include "pages/statistics/statistics_settings.h"
-#include "records/document.h"
 #include "stats/chart/chart_zones.h"
 #include "stats/matches/chart_text.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/chart/chart_widget.h"
+#include "widgets/current_document.h"
 #include "widgets/screen_colours.h"
 #include "widgets/settings.h"
 
@@ -76,7 +76,6 @@ PAGE_GRAPHIQUES::PAGE_GRAPHIQUES(QWidget* parent)
       band_(new InformationBand(*this, this)),
       chart_(new ChartWidget(this)) {
   setObjectName(QStringLiteral("statisticsPage"));
-  setMinimumSize(560, 514);
   chart_choice_->setObjectName(QStringLiteral("chartChoice"));
   reset_->setObjectName(QStringLiteral("resetFilters"));
   print_->setObjectName(QStringLiteral("print"));

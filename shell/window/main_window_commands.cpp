@@ -14,11 +14,11 @@
 #include <QToolBar>
 
 #include "base/catalogue/messages.h"
+#include "pages/common/lists/item_editor_dialog.h"
+#include "pages/common/rankings/ranking_history_dialog.h"
+#include "pages/common/seasons/season_commands.h"
 #include "pages/finances/currency_dialog.h"
-#include "pages/lists/item_editor_dialog.h"
-#include "pages/rankings/ranking_history_dialog.h"
 #include "pages/rankings/system_commands.h"
-#include "pages/seasons/season_commands.h"
 #include "pages/service/service_odds_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
@@ -433,9 +433,8 @@ void MainWindow::RestoreColours() {
 // Stored amounts never change; the pages that show money show it again.
 void MainWindow::ChooseDisplayCurrency() {
   if (!ChooseCurrency(this)) return;
-  for (const int page : {PageView::kFinances, PageView::kOwnPage}) {
-    if (PageView* view = frame_->Page(page)) view->Refresh();
-  }
+  for (const int page : {PageView::kFinances, PageView::kOwnPage})
+    frame_->RefreshPage(page);
 }
 
 void MainWindow::SwitchLanguage() {
@@ -464,7 +463,7 @@ void MainWindow::ShowAbout() {
 void MainWindow::ChangeRankingSystem() {
   if (!ChangeDocumentSystem(document_, this)) return;
   // Every page starts again from the rankings in their new system.
-  frame_->InitialUpdateAll();
+  frame_->InitialUpdateAll(frame_->CurrentPage());
   FillSeasonLists();
   UpdateTitle();
   UpdateCommands();

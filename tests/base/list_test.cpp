@@ -60,19 +60,6 @@ TEST(ListTest, RemoveAllLeavesPointedRecordsAlive) {
   EXPECT_EQ(live, 2);
 }
 
-TEST(ListTest, RemovingTheCurrentElementDuringAWalkContinuesWithTheNext) {
-  List<int> list;
-  for (int value : {1, 2, 3, 4})
-    list.Append(value);
-  std::vector<int> visited;
-  for (auto it = list.CreateIterator(); !it->IsDone(); it->Next()) {
-    visited.push_back(it->CurrentItem());
-    if (it->CurrentItem() % 2 == 0) list.Remove(it->CurrentItem());
-  }
-  EXPECT_EQ(visited, (std::vector<int>{1, 2, 3, 4}));
-  EXPECT_EQ(Contents(list), (std::vector<int>{1, 3}));
-}
-
 TEST(ListTest, The32768thElementIsRefusedAndTheCountDoesNotWrap) {
   List<int> list;
   for (int i = 0; i < List<int>::kMaxCount; ++i)
@@ -87,6 +74,38 @@ TEST(ListTest, The32768thElementIsRefusedAndTheCountDoesNotWrap) {
   } catch (const ListFullError& error) {
     EXPECT_STREQ(error.what(), "A list cannot hold more than 32767 elements.");
   }
+}
+
+// The nodes live in blocks of the list: copies, moves and the nodes freed by
+// removals must each keep their own elements, in order, alive as long as they.
+TEST(ListTest, CopiesMovesAndReusedNodesKeepTheirElements) {
+  List<std::shared_ptr<int>> list;
+  for (int value = 0; value < 100; ++value)
+    list.Append(std::make_shared<int>(value));
+  const std::shared_ptr<int> first = list.Front();
+  list.RemoveIf([](const std::shared_ptr<int>& p) { return *p % 2 == 0; });
+  EXPECT_EQ(first.use_count(), 1);
+  for (int value = 100; value < 150; ++value)
+    list.Add(std::make_shared<int>(value));
+  List<std::shared_ptr<int>> copy = list;
+  List<std::shared_ptr<int>> moved = std::move(list);
+  EXPECT_TRUE(list.IsEmpty());
+  list = copy;
+  std::vector<int> expected;
+  for (int value = 149; value >= 100; --value)
+    expected.push_back(value);
+  for (int value = 1; value < 100; value += 2)
+    expected.push_back(value);
+  for (const List<std::shared_ptr<int>>* each : {&copy, &moved, &list}) {
+    std::vector<int> seen;
+    for (const auto& p : *each)
+      seen.push_back(*p);
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(each->Count(), 100);
+  }
+  EXPECT_EQ(copy.Front().use_count(), 3);
+  moved.RemoveAll();
+  EXPECT_EQ(copy.Front().use_count(), 2);
 }
 
 TEST(OwningListTest, DeletesItsElementsAndHandsOwnershipBack) {

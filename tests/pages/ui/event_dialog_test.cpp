@@ -12,8 +12,8 @@
 #include <QTest>
 
 #include "base/currency.h"
-#include "pages/matches/event_dialog.h"
-#include "pages/matches/match_commands.h"
+#include "pages/common/matches/event_dialog.h"
+#include "pages/common/matches/match_commands.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "records/palmares.h"

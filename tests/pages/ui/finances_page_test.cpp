@@ -20,6 +20,7 @@
 #include "base/currency.h"
 #include "base/locale.h"
 #include "finances/finance_charts.h"
+#include "pages/common/matches/event_dialog.h"
 #include "pages/finances/currency_dialog.h"
 #include "pages/finances/finance_charts_dialog.h"
 #include "pages/finances/finance_list_view.h"

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "pages/lists/item_editor_dialog.h"
-#include "pages/lists/item_name_dialogs.h"
+#include "pages/common/lists/item_editor_dialog.h"
+#include "pages/common/lists/item_name_dialogs.h"
 #include "records/season.h"
 #include "shell/window/main_window.h"
 #include "tests/support/document_builder.h"
@@ -28,14 +28,6 @@ namespace {
 
 QPushButton* ButtonIn(QWidget* dialog, const char* name) {
   return dialog->findChild<QPushButton*>(QLatin1String(name));
-}
-
-// Queues typing `name` into the next name dialog and pressing OK.
-void TypeNameInNextModal(const QString& name) {
-  AnswerNextModal([name](QWidget* modal) {
-    ReplaceText(modal->findChild<QLineEdit*>("nameEdit"), name);
-    QTest::mouseClick(ButtonIn(modal, "okButton"), Qt::LeftButton);
-  });
 }
 
 QStringList Rows(const DLG_MODIF_RUBRIQUES& editor, int column = 0) {

@@ -13,10 +13,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "pages/matches/event_dialog.h"
-#include "pages/matches/match_dialog.h"
+#include "pages/common/matches/event_dialog.h"
+#include "pages/common/matches/match_dialog.h"
+#include "pages/common/players/player_page.h"
 #include "pages/matches/matches_page.h"
-#include "pages/players/player_page.h"
 #include "ranking/ranking_registry.h"
 #include "records/palmares.h"
 #include "tests/support/document_builder.h"
@@ -312,7 +312,6 @@ class MatchesPageTest : public WindowFixture {
   }
 
   void ANewEventGroupsTheLinesAndTheTipComesOncePerRun() {
-    PAGE_PALMARES::ForgetTipShownForTesting();
     for (const char* name : {"Open de Paris", "Masters"}) {
       AnswerNextModal([name](QWidget* modal) {
         qobject_cast<DLG_SAISIE_EPREUVE*>(modal)->NameBox()->setEditText(name);

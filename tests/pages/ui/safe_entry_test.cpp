@@ -12,11 +12,11 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "pages/matches/event_dialog.h"
-#include "pages/matches/match_commands.h"
-#include "pages/matches/match_dialog.h"
-#include "pages/players/player_page.h"
-#include "pages/players/player_questions.h"
+#include "pages/common/matches/event_dialog.h"
+#include "pages/common/matches/match_commands.h"
+#include "pages/common/matches/match_dialog.h"
+#include "pages/common/players/player_page.h"
+#include "pages/common/players/player_questions.h"
 #include "records/palmares.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"

@@ -8,8 +8,8 @@
 #include <QStyleOptionSpinBox>
 #include <QTest>
 
-#include "pages/seasons/season_commands.h"
-#include "pages/seasons/season_dialog.h"
+#include "pages/common/seasons/season_commands.h"
+#include "pages/common/seasons/season_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"
