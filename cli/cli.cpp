@@ -10,7 +10,7 @@ namespace {
 
 std::vector<Command> AllCommands() {
   std::vector<Command> commands;
-  for (auto group : {DocumentCommands, MatchCommands, StatisticsCommands, FinanceCommands,
+  for (auto group : {DocumentCommands, MatchCommands, ImportCommands, StatisticsCommands, FinanceCommands,
                      EstimateCommands, SystemCommands, CatalogueCommands}) {
     for (Command& command : group())
       commands.push_back(std::move(command));
