@@ -10,8 +10,8 @@ namespace {
 
 std::vector<Command> AllCommands() {
   std::vector<Command> commands;
-  for (auto group : {DocumentCommands, MatchCommands, ImportCommands, StatisticsCommands, FinanceCommands,
-                     EstimateCommands, SystemCommands, CatalogueCommands}) {
+  for (auto group : {DocumentCommands, MatchCommands, ImportCommands, StatisticsCommands,
+                     FinanceCommands, EstimateCommands, SystemCommands, CatalogueCommands}) {
     for (Command& command : group())
       commands.push_back(std::move(command));
   }

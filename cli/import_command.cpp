@@ -23,8 +23,7 @@ std::string Count(size_t count, const char* one, const char* many) {
 }
 
 template <class T, class F>
-void PrintList(std::ostream& out, const std::string& title, const std::vector<T>& items,
-               F&& text) {
+void PrintList(std::ostream& out, const std::string& title, const std::vector<T>& items, F&& text) {
   if (items.empty()) return;
   out << title << " (" << items.size() << "):\n";
   for (const T& item : items)
@@ -34,12 +33,11 @@ void PrintList(std::ostream& out, const std::string& title, const std::vector<T>
 void PrintPlan(std::ostream& out, const ImportPlan& plan) {
   out << "Matches to import: " << plan.matches.size() << "\n";
   PrintList(out, "New players", plan.new_players, [](const ImportedPlayer& player) {
-    std::string name = player.first_name.empty() ? player.surname
-                                                 : player.first_name + " " + player.surname;
+    std::string name =
+        player.first_name.empty() ? player.surname : player.first_name + " " + player.surname;
     return player.licence.empty() ? name : name + " (licence " + player.licence + ")";
   });
-  if (plan.anonymous_players > 0)
-    out << "Anonymous players: " << plan.anonymous_players << "\n";
+  if (plan.anonymous_players > 0) out << "Anonymous players: " << plan.anonymous_players << "\n";
   std::vector<const PlannedEvent*> new_events;
   for (const PlannedEvent& event : plan.events) {
     if (!event.played_in_season) new_events.push_back(&event);

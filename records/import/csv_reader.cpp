@@ -13,10 +13,14 @@ size_t Utf8SequenceLength(std::string_view text, size_t i) {
   const unsigned char lead = byte(i);
   size_t length = 0;
   if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-  else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-  else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-  else return 0;
+  if (lead >= 0xC2 && lead <= 0xDF)
+    length = 2;
+  else if (lead >= 0xE0 && lead <= 0xEF)
+    length = 3;
+  else if (lead >= 0xF0 && lead <= 0xF4)
+    length = 4;
+  else
+    return 0;
   if (i + length > text.size()) return 0;
   for (size_t k = 1; k < length; ++k) {
     if ((byte(i + k) & 0xC0) != 0x80) return 0;
@@ -183,7 +187,8 @@ CsvResult ReadCsv(std::string_view bytes, const CsvLimits& limits) {
                               " MB; a list of matches is far smaller."};
   }
   const std::string text = DecodeCsvText(bytes);
-  if (text.find_first_not_of(" \t\r\n") == std::string::npos) return {std::nullopt, "The file is empty."};
+  if (text.find_first_not_of(" \t\r\n") == std::string::npos)
+    return {std::nullopt, "The file is empty."};
   return Parser(text, limits).Run();
 }
 

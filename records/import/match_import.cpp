@@ -131,8 +131,8 @@ class Planner {
 
   size_t PlanEvent(const ImportedMatch& values, int season) {
     const bool friendly = IsFriendlyName(values.event);
-    const std::string key = (friendly ? std::string() : NameKey(values.event)) + '\n' +
-                            std::to_string(season);
+    const std::string key =
+        (friendly ? std::string() : NameKey(values.event)) + '\n' + std::to_string(season);
     const auto [found, added] = planned_events_.emplace(key, plan_.events.size());
     if (!added) {
       PlannedEvent& event = plan_.events[found->second];
@@ -212,8 +212,9 @@ class Planner {
     return nullptr;
   }
 
-  void PlanRanking(const PlannedPlayer& who, const ImportedPlayer& player, const CLASSEMENT& ranking,
-                   const DATE_SIMPLE& date, const ImportedMatch& values) {
+  void PlanRanking(const PlannedPlayer& who, const ImportedPlayer& player,
+                   const CLASSEMENT& ranking, const DATE_SIMPLE& date,
+                   const ImportedMatch& values) {
     if (ranking.IsNone()) return;
     const std::string name = FullName(player.first_name, player.surname);
     const auto identity = who.existing ? reinterpret_cast<std::uintptr_t>(who.existing)
@@ -237,9 +238,9 @@ class Planner {
       // ranking is the one of its own 1 January); a dated one only when it changes.
       if (entry && entry->Ranking() == ranking && (same_date || !yearly_)) return;
       if (same_date) {
-        plan_.warnings.push_back(Line(values) + name + " is recorded as " + entry->Ranking().Text() +
-                                 " on " + date.Format() + "; the file's " + ranking.Text() +
-                                 " is not taken.");
+        plan_.warnings.push_back(Line(values) + name + " is recorded as " +
+                                 entry->Ranking().Text() + " on " + date.Format() +
+                                 "; the file's " + ranking.Text() + " is not taken.");
         return;
       }
     }

@@ -96,7 +96,8 @@ class LineReader {
   }
 
   LineReading Read() {
-    if (!ReadDate() || !ReadResult() || !ReadScore() || !ReadPlayers()) return {std::nullopt, refusal_};
+    if (!ReadDate() || !ReadResult() || !ReadScore() || !ReadPlayers())
+      return {std::nullopt, refusal_};
     match_.event = Trimmed(Cell(MatchColumn::kEvent));
     match_.surface = Trimmed(Cell(MatchColumn::kSurface));
     match_.place = Trimmed(Cell(MatchColumn::kPlace));
@@ -116,7 +117,8 @@ class LineReader {
     const std::string text = Trimmed(Cell(MatchColumn::kDate));
     if (text.empty()) return Refuse("the date is missing.");
     const std::optional<DateParts> parts = SplitDate(text);
-    if (!parts) return Refuse("the date " + Quoted(text) + " is not written dd/mm/yyyy or yyyy-mm-dd.");
+    if (!parts)
+      return Refuse("the date " + Quoted(text) + " is not written dd/mm/yyyy or yyyy-mm-dd.");
     if (parts->year < ANNEE::kMin || parts->year > ANNEE::kMax) {
       return Refuse("the date " + Quoted(text) + " is not between the years 1900 and 2100.");
     }
@@ -129,7 +131,8 @@ class LineReader {
   bool ReadResult() {
     const std::string text = Trimmed(Cell(MatchColumn::kResult));
     const std::optional<bool> won = ReadImportResult(text);
-    if (!won) return Refuse("the result " + Quoted(text) + " is neither won (W, V) nor lost (L, D).");
+    if (!won)
+      return Refuse("the result " + Quoted(text) + " is neither won (W, V) nor lost (L, D).");
     match_.won = *won;
     return true;
   }
@@ -242,7 +245,8 @@ std::optional<CLASSEMENT> ReadImportRanking(const std::string& text,
     if (exact >= 0) return CLASSEMENT(exact);
     const std::string key = NameKey(trimmed);
     for (int i = 0; i < system.GradeCount(); ++i) {
-      if (NameKey(system.GradeName(i)) == key) return CLASSEMENT(system.IndexOfGrade(system.GradeName(i)));
+      if (NameKey(system.GradeName(i)) == key)
+        return CLASSEMENT(system.IndexOfGrade(system.GradeName(i)));
     }
     return std::nullopt;
   }

@@ -57,14 +57,14 @@ TEST_F(ImportCommandTest, TheDemosThreeSeasonsComeBackAsTheSameLines) {
 
 TEST_F(ImportCommandTest, AFrenchSpreadsheetIsImportedAndListed) {
   const std::string doc = Document();
-  const std::string csv = Write(
-      "tableur.csv",
-      "\xEF\xBB\xBF"
-      "Date;Épreuve;Prénom;Nom;Classement;Résultat;Score;Surface;Météo;Commentaires\r\n"
-      "15/03/2001;Tournoi de Nantes;jerome;LEGER;15/2;V;6-4 7-5;Terre battue;soleil;"
-      "\"Bien joué ; \"\"vent\"\"\nfort\"\r\n"
-      "2001-04-02;Tournoi de Nantes;Luc;Blanc;30/1;D;4-6 6-7;;;\r\n"
-      "2001-04-03;;Marie;Roy;NC;Victoire;6-0 6-1;;;\r\n");
+  const std::string csv =
+      Write("tableur.csv",
+            "\xEF\xBB\xBF"
+            "Date;Épreuve;Prénom;Nom;Classement;Résultat;Score;Surface;Météo;Commentaires\r\n"
+            "15/03/2001;Tournoi de Nantes;jerome;LEGER;15/2;V;6-4 7-5;Terre battue;soleil;"
+            "\"Bien joué ; \"\"vent\"\"\nfort\"\r\n"
+            "2001-04-02;Tournoi de Nantes;Luc;Blanc;30/1;D;4-6 6-7;;;\r\n"
+            "2001-04-03;;Marie;Roy;NC;Victoire;6-0 6-1;;;\r\n");
   const auto import = RunCli({"import", doc, csv});
   ASSERT_EQ(import.code, 0) << import.err;
   EXPECT_EQ(import.out,
@@ -74,7 +74,8 @@ TEST_F(ImportCommandTest, AFrenchSpreadsheetIsImportedAndListed) {
             "  Friendly Matches, season 2001\n"
             "New surfaces (1):\n  Terre battue\n"
             "Ignored columns (1):\n  Météo\n"
-            "Imported 3 matches into " + doc + ".\n");
+            "Imported 3 matches into " +
+                doc + ".\n");
   EXPECT_EQ(RunCli({"matches", doc, "--season", "2001"}).out,
             "Season 2001 matches   ( 3 matches )\n\n"
             "Count  Result  Date        Event              First name  Surname  Rank  "
@@ -110,7 +111,7 @@ TEST_F(ImportCommandTest, BadInputsAreRefusedWithAClearMessageAndTheDocumentIsUn
       {"year 99999", heading + "01/02/2001,Open,Ann,Roy,,W,6/4\n99999-01-01,Open,Ann,Roy,,W,6/4\n",
        "line 3: the date \"99999-01-01\" is not between the years 1900 and 2100."},
       {"unknown ranking", heading + "01/02/2001,Open,Ann,Roy,15/7,W,6/4\n",
-       "line 2: the ranking \"15/7\" is not a ranking of the France [built-in] system."},
+       "line 2: the ranking \"15/7\" is not a ranking of the France system."},
       {"bad score", heading + "01/02/2001,Open,Ann,Roy,,W,6-\n",
        "line 2: the score \"6-\" cannot be read; write it as 6/4 3/6 7/5."},
       {"bad result", heading + "01/02/2001,Open,Ann,Roy,,maybe,6/4\n",
@@ -122,7 +123,8 @@ TEST_F(ImportCommandTest, BadInputsAreRefusedWithAClearMessageAndTheDocumentIsUn
     const auto result = RunCli({"import", doc, Write("bad.csv", bad.csv)});
     EXPECT_EQ(result.code, 1) << bad.name;
     EXPECT_NE((result.out + result.err).find(bad.message), std::string::npos)
-        << bad.name << "\n" << result.out << result.err;
+        << bad.name << "\n"
+        << result.out << result.err;
     EXPECT_EQ(FileBytes(doc), before) << bad.name;
   }
 
@@ -131,7 +133,8 @@ TEST_F(ImportCommandTest, BadInputsAreRefusedWithAClearMessageAndTheDocumentIsUn
   std::filesystem::resize_file(big, 50u << 20);
   const auto result = RunCli({"import", doc, big});
   EXPECT_EQ(result.code, 1);
-  EXPECT_EQ(result.err, "The file " + big + " is larger than 8 MB; a list of matches is far smaller.\n");
+  EXPECT_EQ(result.err,
+            "The file " + big + " is larger than 8 MB; a list of matches is far smaller.\n");
   EXPECT_EQ(FileBytes(doc), before);
 }
 
