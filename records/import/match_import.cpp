@@ -85,6 +85,7 @@ class Planner {
     std::optional<MatchColumns> columns = FindMatchColumns(rows.front(), &plan_.error);
     if (!columns) return;
     plan_.ignored_columns = columns->ignored;
+    plan_.matches.reserve(rows.size() - 1);
     for (size_t i = 1; i < rows.size(); ++i) {
       const bool blank = std::all_of(rows[i].begin(), rows[i].end(), [](const std::string& cell) {
         return cell.find_first_not_of(" \t") == std::string::npos;

@@ -19,7 +19,7 @@ struct Readable {
 TEST(CsvReader, ReadsWhatSpreadsheetsWrite) {
   const Readable cases[] = {
       {"commas, CRLF", "a,b\r\nc,d\r\n", ',', {{"a", "b"}, {"c", "d"}}},
-      {"semicolons, commas in cells", "a;b,c\nd;e\n", ';', {{"a", "b,c"}, {"d", "e"}}},
+      {"semicolons, commas in cells", "a;b,c;x\nd;e\n", ';', {{"a", "b,c", "x"}, {"d", "e"}}},
       {"tabs", "a\tb\n", '\t', {{"a", "b"}}},
       {"quotes, doubled quotes, line breaks",
        "a,\"x \"\"y\"\"\nz, w\"\n",

@@ -42,7 +42,7 @@ TEST_F(MatchImportTest, RecordedPlayersAndEventsAreFoundAndTheRestIsNew) {
   EXPECT_FALSE(plan.events[1].played_in_season);
   EXPECT_EQ(plan.new_seasons, std::vector<int>{2002});
   EXPECT_EQ(plan.warnings, std::vector<std::string>{
-                               "line 2: the ranking 15 of Eric Le Gall differs from 15/1 given "
+                               "line 3: the ranking 15 of Eric Le Gall differs from 15/1 given "
                                "before; 15/1 is kept."});
 
   EXPECT_EQ(ApplyMatchImport(Owner(), plan), 3);
