@@ -1,5 +1,6 @@
 #include "shell/dialogs/import_preview_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
