@@ -86,7 +86,7 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPlan& plan, const QString& 
   texts.clear();
   for (const std::string& warning : plan.warnings)
     texts << Text(warning);
-  AddSection(tr("Warnings"), texts)->setExpanded(true);
+  if (QTreeWidgetItem* warnings = AddSection(tr("Warnings"), texts)) warnings->setExpanded(true);
   texts.clear();
   for (const std::string& refusal : plan.refused)
     texts << Text(refusal);
