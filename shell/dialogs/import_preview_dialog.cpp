@@ -122,6 +122,8 @@ QTreeWidgetItem* ImportPreviewDialog::AddSection(const QString& title, const QSt
       new QTreeWidgetItem(contents_, {QStringLiteral("%1 (%2)").arg(title).arg(lines.size())});
   for (const QString& line : lines)
     new QTreeWidgetItem(section, {line});
+  // Short sections are open; a long list of matches waits for a click.
+  section->setExpanded(lines.size() <= 20);
   return section;
 }
 
