@@ -50,7 +50,11 @@ void PrintPlan(std::ostream& out, const ImportPlan& plan) {
   PrintList(out, "New surfaces", plan.new_surfaces, [](const std::string& name) { return name; });
   PrintList(out, "Ignored columns", plan.ignored_columns,
             [](const std::string& name) { return name; });
-  PrintList(out, "Warnings", plan.warnings, [](const std::string& text) { return text; });
+  std::vector<std::string> warnings;
+  for (const ImportPlan::Resemblance& resemblance : plan.resemblances)
+    warnings.push_back(ResemblanceText(plan, resemblance));
+  warnings.insert(warnings.end(), plan.warnings.begin(), plan.warnings.end());
+  PrintList(out, "Warnings", warnings, [](const std::string& text) { return text; });
   PrintList(out, "Refused lines", plan.refused, [](const std::string& text) { return text; });
 }
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include "base/catalogue/messages.h"
 #include "base/text_compare.h"
@@ -188,19 +189,14 @@ class Planner {
     const int created = static_cast<int>(plan_.new_players.size());
     plan_.new_players.push_back(player);
     new_by_name_.emplace(key, created);
-    if (const JOUEUR* similar = SimilarPlayer(player, key)) {
-      std::string recorded = FullName(similar->GetRawFirstName(), similar->GetRawLastName());
-      if (!similar->Licence().empty()) recorded += " (licence " + similar->Licence() + ")";
-      plan_.warnings.push_back(Line(values) + "the new player " +
-                               FullName(player.first_name, player.surname) +
-                               " looks like the recorded player " + recorded + ".");
-    }
+    if (JOUEUR* similar = SimilarPlayer(player, key))
+      plan_.resemblances.push_back({created, similar, values.line});
     return {nullptr, created};
   }
 
   // A recorded player the entry dialog would ask about: same licence, same
   // surname and first name (or no first name), or same name with another licence.
-  const JOUEUR* SimilarPlayer(const ImportedPlayer& player, const std::string& key) const {
+  JOUEUR* SimilarPlayer(const ImportedPlayer& player, const std::string& key) const {
     if (const auto same = by_name_.find(key); same != by_name_.end()) return same->second;
     if (!player.licence.empty()) {
       const auto same = by_licence_.find(ListKey(player.licence));
@@ -278,6 +274,41 @@ ImportPlan PlanMatchImport(const UTILISATEUR& owner, std::string_view csv_bytes,
   ImportPlan plan;
   Planner(owner, options, plan).Plan(csv_bytes);
   return plan;
+}
+
+void TakeRecordedPlayer(ImportPlan& plan, size_t resemblance) {
+  const ImportPlan::Resemblance same = plan.resemblances.at(resemblance);
+  const auto redirect = [&same](PlannedPlayer& player) {
+    if (player.created == same.created) player = {same.recorded, -1};
+    if (player.created > same.created) --player.created;
+  };
+  for (PlannedMatch& match : plan.matches) {
+    redirect(match.opponent);
+    redirect(match.second_opponent);
+    redirect(match.partner);
+  }
+  const HISTORIQUE_CLASSEMENTS& history = same.recorded->History();
+  std::erase_if(plan.rankings, [&](PlannedRanking& ranking) {
+    const bool was_new = ranking.player.created == same.created;
+    redirect(ranking.player);
+    const CLASSEMENT_DATE* entry = history.EntryAt(ranking.date);
+    return was_new && entry && entry->Date() == ranking.date;
+  });
+  plan.new_players.erase(plan.new_players.begin() + same.created);
+  plan.resemblances.erase(plan.resemblances.begin() + static_cast<std::ptrdiff_t>(resemblance));
+  for (ImportPlan::Resemblance& other : plan.resemblances) {
+    if (other.created > same.created) --other.created;
+  }
+}
+
+std::string ResemblanceText(const ImportPlan& plan, const ImportPlan::Resemblance& resemblance) {
+  const ImportedPlayer& player = plan.new_players.at(static_cast<size_t>(resemblance.created));
+  const JOUEUR& similar = *resemblance.recorded;
+  std::string recorded = FullName(similar.GetRawFirstName(), similar.GetRawLastName());
+  if (!similar.Licence().empty()) recorded += " (licence " + similar.Licence() + ")";
+  return "line " + std::to_string(resemblance.line) + ": the new player " +
+         FullName(player.first_name, player.surname) + " looks like the recorded player " +
+         recorded + ".";
 }
 
 int ApplyMatchImport(UTILISATEUR& owner, const ImportPlan& plan) {

@@ -76,7 +76,15 @@ struct ImportPlan {
   std::vector<std::string> new_surfaces;
   std::vector<PlannedRanking> rankings;
   int anonymous_players = 0;
-  // "line N: ..." texts.
+  // New players whose name looks like a recorded player's (the question the
+  // entry dialog asks): new player `created`, first met on `line`.
+  struct Resemblance {
+    int created = -1;
+    JOUEUR* recorded = nullptr;
+    size_t line = 0;
+  };
+  std::vector<Resemblance> resemblances;
+  // Other doubts, "line N: ..." texts.
   std::vector<std::string> warnings;
   std::vector<std::string> refused;
 
@@ -87,6 +95,15 @@ struct ImportPlan {
 // nothing is changed.
 ImportPlan PlanMatchImport(const UTILISATEUR& owner, std::string_view csv_bytes,
                            const ImportOptions& options);
+
+// The answer "same player" to a resemblance: the new player is the recorded
+// one, its lines point to that player, and it is no longer created (a
+// ranking the file gives for a date the recorded history already has is
+// left out).
+void TakeRecordedPlayer(ImportPlan& plan, size_t resemblance);
+
+// "line N: the new player A B looks like the recorded player C D (licence L)."
+std::string ResemblanceText(const ImportPlan& plan, const ImportPlan::Resemblance& resemblance);
 
 // Applies the matches of a readable plan (the refused lines are left out)
 // to the records it was made for, which must not have changed since; the

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "pages/players/similar_player_dialog.h"
 #include "records/document.h"
 #include "records/import/csv_reader.h"
 #include "widgets/dialogs/message_boxes.h"
@@ -84,6 +85,8 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportPlan& plan, const QString& 
     texts << Text(column);
   AddSection(tr("Ignored columns"), texts);
   texts.clear();
+  for (const ImportPlan::Resemblance& resemblance : plan.resemblances)
+    texts << Text(ResemblanceText(plan, resemblance));
   for (const std::string& warning : plan.warnings)
     texts << Text(warning);
   if (QTreeWidgetItem* warnings = AddSection(tr("Warnings"), texts)) warnings->setExpanded(true);
@@ -147,13 +150,28 @@ void ImportPreviewDialog::ImportInto(PROJECT_DOC& document, QWidget* parent) {
     return;
   }
   const QByteArray bytes = file.readAll();
-  const ImportPlan plan = PlanMatchImport(
+  ImportPlan plan = PlanMatchImport(
       document.Owner(), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
       ImportOptions{});
   if (!plan.Readable()) {
     MessageBoxes::Warn(
         parent, Text(plan.error) + QStringLiteral("\n") + tr("The document was not changed."));
     return;
+  }
+  // The question the match dialog asks about a player that looks like a
+  // recorded one, for each such new player of the file.
+  for (size_t i = 0; i < plan.resemblances.size();) {
+    const ImportPlan::Resemblance& resemblance = plan.resemblances[i];
+    const ImportedPlayer& player = plan.new_players[static_cast<size_t>(resemblance.created)];
+    DLG_JOUEURS_SEMBLABLES question(*resemblance.recorded, parent);
+    question.setWindowTitle(tr("Line %1: %2 %3")
+                                .arg(resemblance.line)
+                                .arg(Text(player.first_name), Text(player.surname)));
+    if (question.exec() == DLG_JOUEURS_SEMBLABLES::kSame) {
+      TakeRecordedPlayer(plan, i);
+    } else {
+      ++i;
+    }
   }
   ImportPreviewDialog preview(plan, QFileInfo(path).fileName(), parent);
   if (preview.exec() != QDialog::Accepted) return;

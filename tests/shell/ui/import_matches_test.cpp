@@ -7,7 +7,9 @@
 #include <QTreeWidget>
 
 #include "records/document.h"
+#include "records/owner.h"
 #include "records/palmares.h"
+#include "records/player.h"
 #include "records/season.h"
 #include "shell/window/main_window.h"
 #include "tests/support/document_builder.h"
@@ -81,6 +83,46 @@ class ImportMatchesTest : public WindowFixture {
       QCOMPARE(MatchCount(), import ? 1 : 0);
       QCOMPARE(Doc().IsModified(), import);
     }
+  }
+
+  // As in match entry: a new player like a recorded one is asked about, and
+  // "It is the same player!" puts the match on the recorded player.
+  void ASimilarPlayerIsAskedAboutAndCanBeTheRecordedOne() {
+    DocumentBuilder b(Owner());
+    b.Season(2001, "15/2");
+    JOUEUR* hugo = b.Player("Hugo", "Bernard", {{2001, "15"}});
+    hugo->SetLicence("0999999Z");
+    const QString csv = Path(QStringLiteral("licence.csv"));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        "Date,Surname,First name,Licence,Result,Score\n"
+        "12/05/2001,Bernard,Hugo,0123456A,W,6/4 6/2\n");
+    file.close();
+    MainWindow& window = OpenWindow();
+
+    FileChoosers::ScriptPaths({csv});
+    QString asked;
+    AnswerNextModal([&asked](QWidget* question) {
+      asked = question->windowTitle();
+      QTest::mouseClick(question->findChild<QPushButton*>(QStringLiteral("sameButton")),
+                        Qt::LeftButton);
+    });
+    QStringList shown;
+    AnswerNextModal([&shown](QWidget* preview) {
+      shown = Shown(preview);
+      QTest::mouseClick(preview->findChild<QPushButton*>(QStringLiteral("importButton")),
+                        Qt::LeftButton);
+    });
+    window.Command(QStringLiteral("actionImportMatches"))->trigger();
+    QCOMPARE(PendingModalAnswers(), 0);
+    QCOMPARE(asked, QStringLiteral("Line 2: Hugo Bernard"));
+    QCOMPARE(shown, QStringList({"Matches (1)",
+                                 "  line 2: 12/05/2001, won against Hugo Bernard "
+                                 "(licence 0123456A), 6/4 6/2",
+                                 "Events entered (1)", "  Friendly Matches, season 2001"}));
+    QCOMPARE(MatchCount(), 1);
+    QCOMPARE(Owner().Players().Count(), 1);
   }
 };
 
