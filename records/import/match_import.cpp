@@ -83,6 +83,10 @@ class Planner {
       return;
     }
     const std::vector<std::vector<std::string>>& rows = csv.table->rows;
+    if (rows.empty()) {
+      plan_.error = "The file is empty.";
+      return;
+    }
     std::optional<MatchColumns> columns = FindMatchColumns(rows.front(), &plan_.error);
     if (!columns) return;
     plan_.ignored_columns = columns->ignored;
