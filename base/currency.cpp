@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "base/amount_text.h"
 #include "base/locale.h"
 
 namespace scorvane {
@@ -50,12 +51,25 @@ void Currency::Reset() {
 }
 
 float Currency::ToDisplay(float francs) {
-  return francs * CurrentFactor();
+  return static_cast<float>(static_cast<double>(francs) * CurrentFactor());
 }
 
 float Currency::FromDisplay(float shown) {
-  const float factor = CurrentFactor();
-  return factor == 0.0f ? 0.0f : shown / factor;
+  const double factor = CurrentFactor();
+  return factor == 0.0 ? 0.0f : static_cast<float>(static_cast<double>(shown) / factor);
+}
+
+std::int64_t Currency::DisplayCents(const SOMME& amount) {
+  const double cents = static_cast<double>(amount.Get()) * CurrentFactor() * 100.0;
+  if (!std::isfinite(cents)) return 0;
+  // Far beyond any float amount of francs; keeps the sums of cents exact.
+  constexpr double kLargest = 1e15;
+  return std::llround(std::clamp(cents, -kLargest, kLargest));
+}
+
+float Currency::FrancsOfCents(std::int64_t cents) {
+  const double factor = CurrentFactor();
+  return factor == 0.0 ? 0.0f : static_cast<float>(static_cast<double>(cents) / 100.0 / factor);
 }
 
 std::int32_t Currency::WholeDisplayUnits(const SOMME& amount) {
@@ -78,8 +92,11 @@ std::string Currency::Name() {
 }
 
 std::string Currency::Format(const SOMME& amount, Style style) {
-  char plain[64];
-  std::snprintf(plain, sizeof plain, "%.2f", static_cast<double>(ToDisplay(amount.Get())));
+  return FormatCents(DisplayCents(amount), style);
+}
+
+std::string Currency::FormatCents(std::int64_t cents, Style style) {
+  const std::string plain = CentsText(cents);
   if (style == Style::kNumber) return CurrentLocale().Number(plain);
   std::string text = CurrentLocale().Currency(plain);
   if (Current() == kEuros) {

@@ -38,8 +38,17 @@ class Currency {
   static void Reset();
 
   // Stored francs to the display currency, and back (0 for a zero factor).
+  // Both work in double precision, so that an amount entered to the cent
+  // reads back to the cent.
   static float ToDisplay(float francs);
   static float FromDisplay(float shown);
+  // An amount in hundredths of the display currency, rounded to the nearest
+  // as it is shown; 0 for an amount that is no number. Every total shown is
+  // the sum of these, so that it equals the sum of its rows as shown.
+  static std::int64_t DisplayCents(const SOMME& amount);
+  // The francs to store for an amount entered in hundredths of the display
+  // currency (0 for a zero factor).
+  static float FrancsOfCents(std::int64_t cents);
   // A sum in francs made independent of the display currency by converting
   // it there and back.
   static SOMME RoundTrip(float francs);
@@ -58,6 +67,9 @@ class Currency {
   // The amount in the display currency with two decimals, through the
   // locale's number or currency formatting.
   static std::string Format(const SOMME& amount, Style style);
+  // A number of hundredths of the display currency (a total), formatted the
+  // same way.
+  static std::string FormatCents(std::int64_t cents, Style style);
 };
 
 // A number as the user types an amount or a rate: blanks around it, an

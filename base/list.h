@@ -7,9 +7,8 @@
 // a list holds at most 32767 elements; adding one more is refused with a
 // ListFullError instead of wrapping the count.
 //
-// Walking a list with a ListIterator captures the next element before the
-// current one is visited, so the element under the iterator may be removed
-// during the walk.
+// Walks that remove elements use RemoveIf (or OwningList::DeleteIf), which
+// removes them in the same single pass.
 #pragma once
 
 #include <cstdint>
@@ -27,32 +26,7 @@ class ListFullError : public std::length_error {
 };
 
 template <class T>
-class Iterator {
- public:
-  virtual ~Iterator() = default;
-  virtual void Next() = 0;
-  virtual T& CurrentItem() = 0;
-  virtual bool IsDone() const = 0;
-};
-
-template <class T>
-class Collection {
- public:
-  virtual ~Collection() = default;
-  virtual int16_t Count() const = 0;
-  virtual bool IsEmpty() const = 0;
-  virtual void RemoveAll() = 0;
-  virtual void Add(T element) = 0;
-  virtual bool Remove(const T& element) = 0;
-  virtual bool Contains(const T& element) const = 0;
-  virtual std::unique_ptr<Iterator<T>> CreateIterator() = 0;
-};
-
-template <class T>
-class ListIterator;
-
-template <class T>
-class List : public Collection<T> {
+class List {
  public:
   static constexpr int16_t kMaxCount = 32767;
 
@@ -62,13 +36,13 @@ class List : public Collection<T> {
   List(List&&) noexcept = default;
   List& operator=(List&&) noexcept = default;
 
-  int16_t Count() const override { return static_cast<int16_t>(nodes_.size()); }
-  bool IsEmpty() const override { return nodes_.empty(); }
-  void RemoveAll() override { nodes_.clear(); }
+  int16_t Count() const { return static_cast<int16_t>(nodes_.size()); }
+  bool IsEmpty() const { return nodes_.empty(); }
+  void RemoveAll() { nodes_.clear(); }
 
   // Inserts at the front: a list built only with Add holds its elements in
   // the reverse order of insertion.
-  void Add(T element) override {
+  void Add(T element) {
     CheckRoom();
     nodes_.push_front(std::move(element));
   }
@@ -90,7 +64,7 @@ class List : public Collection<T> {
   }
 
   // Removes the first node holding the element; the element itself is untouched.
-  bool Remove(const T& element) override {
+  bool Remove(const T& element) {
     for (auto it = nodes_.begin(); it != nodes_.end(); ++it) {
       if (*it == element) {
         nodes_.erase(it);
@@ -112,7 +86,7 @@ class List : public Collection<T> {
     return false;
   }
 
-  bool Contains(const T& element) const override {
+  bool Contains(const T& element) const {
     for (const T& value : nodes_) {
       if (value == element) return true;
     }
@@ -124,10 +98,6 @@ class List : public Collection<T> {
   template <class Predicate>
   int RemoveIf(Predicate&& remove) {
     return static_cast<int>(nodes_.remove_if(std::forward<Predicate>(remove)));
-  }
-
-  std::unique_ptr<Iterator<T>> CreateIterator() override {
-    return std::make_unique<ListIterator<T>>(*this);
   }
 
   // First element; the list must not be empty.
@@ -148,36 +118,11 @@ class List : public Collection<T> {
   auto end() const { return nodes_.end(); }
 
  private:
-  friend class ListIterator<T>;
-
   void CheckRoom() const {
     if (nodes_.size() >= static_cast<size_t>(kMaxCount)) throw ListFullError();
   }
 
   std::list<T> nodes_;
-};
-
-// Walks a List; the next node is captured before the current element is
-// visited, so removing the current element during the walk is safe.
-template <class T>
-class ListIterator : public Iterator<T> {
- public:
-  explicit ListIterator(List<T>& list)
-      : list_(&list), current_(list.nodes_.begin()), next_(current_) {
-    if (next_ != list_->nodes_.end()) ++next_;
-  }
-
-  void Next() override {
-    current_ = next_;
-    if (current_ != list_->nodes_.end()) ++next_;
-  }
-  T& CurrentItem() override { return *current_; }
-  bool IsDone() const override { return current_ == list_->nodes_.end(); }
-
- private:
-  List<T>* list_;
-  typename std::list<T>::iterator current_;
-  typename std::list<T>::iterator next_;
 };
 
 // A list that owns its elements: the holder of a list of records (the owner's

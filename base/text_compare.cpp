@@ -56,6 +56,28 @@ int CompareListKeys(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? 1 : -1;
 }
 
+std::string SearchKey(std::string_view utf8) {
+  // The plain letters of the upper-case Windows-1252 letters from 0xC0 on
+  // ("" for the few that are no letter).
+  static constexpr const char* kFrom0xC0[] = {
+      "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I",  "I",
+      "D", "N", "O", "O", "O", "O", "O",  "",  "O", "U", "U", "U", "U", "Y", "TH", "SS"};
+  std::string key;
+  for (const char c : UpperBytes(utf8)) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0xC0 && byte <= 0xDF && kFrom0xC0[byte - 0xC0][0] != '\0') {
+      key += kFrom0xC0[byte - 0xC0];
+    } else if (byte == 0x8C) {
+      key += "OE";
+    } else if (byte == 0x8A || byte == 0x8E || byte == 0x9F) {
+      key += byte == 0x8A ? 'S' : (byte == 0x8E ? 'Z' : 'Y');
+    } else {
+      key += c;
+    }
+  }
+  return key;
+}
+
 int CompareListTexts(std::string_view a, std::string_view b) {
   return CompareListKeys(ListKey(a), ListKey(b));
 }

@@ -26,4 +26,8 @@ int CompareListTexts(std::string_view a, std::string_view b);
 std::string ListKey(std::string_view utf8);
 int CompareListKeys(std::string_view a, std::string_view b);
 
+// A text as a quick search compares it: upper case without accents, so that
+// "sebas", "SEBAS" and "Séb" all begin "SÉBASTIEN" ("Œ" reads "OE", "ß" "SS").
+std::string SearchKey(std::string_view utf8);
+
 }  // namespace scorvane

@@ -8,9 +8,9 @@
 #include <map>
 #include <memory>
 
-#include "cli/document_generator.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
+#include "records/document_generator.h"
 
 namespace {
 
@@ -23,14 +23,12 @@ const std::vector<uint8_t>& DocumentBytes(int matches) {
   if (found != cache.end()) return found->second;
   scorvane::Registry().SetFolder(std::filesystem::temp_directory_path() / "scorvane-bench-RankSys");
   PROJECT_DOC document;
-  scorvane::SetCurrentDocument(&document);
   scorvane::GeneratorOptions options;
   options.matches = matches;
   options.seasons = 3;
   options.operations_per_season = std::max(6, matches / 50);
   scorvane::GenerateDocument(document, options);
   std::vector<uint8_t> bytes = document.Encode().bytes;
-  scorvane::SetCurrentDocument(nullptr);
   return cache.emplace(matches, std::move(bytes)).first->second;
 }
 
@@ -47,12 +45,10 @@ void BM_Read(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     auto document = std::make_unique<PROJECT_DOC>();
-    scorvane::SetCurrentDocument(document.get());
     state.ResumeTiming();
     if (!document->ReadBytes(bytes).ok()) state.SkipWithError("read failed");
     benchmark::ClobberMemory();
     state.PauseTiming();
-    scorvane::SetCurrentDocument(nullptr);
     document.reset();
     state.ResumeTiming();
   }
@@ -65,9 +61,7 @@ void BM_Close(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     auto document = std::make_unique<PROJECT_DOC>();
-    scorvane::SetCurrentDocument(document.get());
     document->ReadBytes(bytes);
-    scorvane::SetCurrentDocument(nullptr);
     state.ResumeTiming();
     document.reset();
   }
@@ -78,13 +72,11 @@ void BM_Close(benchmark::State& state) {
 void BM_Encode(benchmark::State& state) {
   const std::vector<uint8_t>& bytes = DocumentBytes(static_cast<int>(state.range(0)));
   PROJECT_DOC document;
-  scorvane::SetCurrentDocument(&document);
   document.ReadBytes(bytes);
   for (auto _ : state) {
     scorvane::EncodedDocument encoded = document.Encode();
     benchmark::DoNotOptimize(encoded.bytes.data());
   }
-  scorvane::SetCurrentDocument(nullptr);
   SetSizeCounters(state, bytes);
 }
 
@@ -92,14 +84,12 @@ void BM_Encode(benchmark::State& state) {
 void BM_SaveToDisk(benchmark::State& state) {
   const std::vector<uint8_t>& bytes = DocumentBytes(static_cast<int>(state.range(0)));
   PROJECT_DOC document;
-  scorvane::SetCurrentDocument(&document);
   document.ReadBytes(bytes);
   const auto path = std::filesystem::temp_directory_path() / "scorvane-bench.ten";
   for (auto _ : state) {
     if (!document.Save(path).ok()) state.SkipWithError("save failed");
   }
   std::filesystem::remove(path);
-  scorvane::SetCurrentDocument(nullptr);
   SetSizeCounters(state, bytes);
 }
 

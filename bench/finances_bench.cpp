@@ -10,8 +10,8 @@
 #include "finances/finance_lists.h"
 #include "pages/finances/finances_page.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "records/palmares.h"
+#include "widgets/current_document.h"
 
 namespace scorvane {
 namespace {

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "cli/document_generator.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
+#include "records/document_generator.h"
 #include "records/match_entry.h"
 #include "records/match_event_choice.h"
 #include "records/palmares.h"
@@ -30,7 +30,6 @@ class Different : public PlayerQuestions {
 void BM_StoreNewMatch(benchmark::State& state) {
   Registry().SetFolder(std::filesystem::temp_directory_path() / "scorvane-bench-RankSys");
   PROJECT_DOC document;
-  SetCurrentDocument(&document);
   GeneratorOptions options;
   options.matches = static_cast<int>(state.range(0));
   GenerateDocument(document, options);
@@ -56,13 +55,12 @@ void BM_StoreNewMatch(benchmark::State& state) {
     document.EndUpdate();
     benchmark::DoNotOptimize(match);
     state.PauseTiming();
-    ResetDeletionAskFlags();
-    DeletionAskFlags().matches = false;
-    DeletionAskFlags().players = false;
+    owner.ResetDeletionAskFlags();
+    owner.DeletionAskFlags().matches = false;
+    owner.DeletionAskFlags().players = false;
     owner.DeleteMatch(match, 0);
     state.ResumeTiming();
   }
-  SetCurrentDocument(nullptr);
 }
 BENCHMARK(BM_StoreNewMatch)->Arg(1000)->Arg(32000)->Unit(benchmark::kMicrosecond);
 

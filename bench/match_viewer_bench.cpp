@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "pages/seasons/match_viewer.h"
+#include "pages/common/matches/match_viewer.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "records/season.h"
+#include "widgets/current_document.h"
 
 namespace scorvane {
 namespace {

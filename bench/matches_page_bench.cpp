@@ -10,12 +10,13 @@
 #include <memory>
 #include <vector>
 
-#include "cli/document_generator.h"
 #include "pages/matches/matches_page.h"
 #include "ranking/ranking_registry.h"
+#include "records/document_generator.h"
 #include "records/event.h"
 #include "records/palmares.h"
 #include "records/season.h"
+#include "widgets/current_document.h"
 #include "widgets/listview/list_control.h"
 
 namespace scorvane {

@@ -12,9 +12,10 @@
 #include <memory>
 #include <vector>
 
-#include "cli/document_generator.h"
 #include "pages/players/players_page.h"
 #include "ranking/ranking_registry.h"
+#include "records/document_generator.h"
+#include "widgets/current_document.h"
 #include "widgets/listview/list_control.h"
 
 namespace scorvane {

@@ -11,9 +11,9 @@
 #include <map>
 #include <memory>
 
-#include "cli/document_generator.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
+#include "records/document_generator.h"
 #include "records/season.h"
 #include "stats/matches/statistics_charts.h"
 #include "stats/summary/season_summary.h"
@@ -32,7 +32,6 @@ PROJECT_DOC& Document(int matches) {
     std::vector<uint8_t> bytes;
     {
       PROJECT_DOC generated;
-      SetCurrentDocument(&generated);
       GeneratorOptions options;
       options.matches = matches;
       options.seasons = 3;
@@ -40,10 +39,8 @@ PROJECT_DOC& Document(int matches) {
       bytes = generated.Encode().bytes;
     }
     document = std::make_unique<PROJECT_DOC>();
-    SetCurrentDocument(document.get());
     if (!document->ReadBytes(bytes).ok()) std::abort();
   }
-  SetCurrentDocument(document.get());
   return *document;
 }
 

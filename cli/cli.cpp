@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <ostream>
 
+#include "base/catalogue/messages.h"
+#include "base/currency.h"
 #include "cli/command.h"
+#include "ranking/ranking_registry.h"
 
 namespace scorvane::cli {
 namespace {
@@ -16,6 +19,18 @@ std::vector<Command> AllCommands() {
       commands.push_back(std::move(command));
   }
   return commands;
+}
+
+// The language, the currency shown and the active ranking system are
+// settings of the whole process. A command starts from the tool's own:
+// English, francs, the French system with nothing pending; its options and
+// the document it loads change them for its run, and nothing is put back, so
+// that what one command prints never depends on a command run before it in
+// the same process.
+void StartFromTheToolsSettings() {
+  SetLanguage(kLanguageEnglish);
+  Currency::SetCurrent(Currency::kFrancs);
+  Registry().Reset();
 }
 
 void PrintHelp(std::ostream& out, const std::vector<Command>& commands) {
@@ -76,6 +91,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   for (const Command& command : commands) {
     if (args[0] != command.name) continue;
     Invocation call{{args.begin() + 1, args.end()}, out, err};
+    StartFromTheToolsSettings();
     return command.run(call);
   }
   err << "scorvane-cli: unknown command '" << args[0] << "'\nTry 'scorvane-cli help'.\n";

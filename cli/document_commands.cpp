@@ -6,10 +6,10 @@
 #include "base/catalogue/messages.h"
 #include "cli/cli.h"
 #include "cli/command.h"
-#include "cli/document_generator.h"
 #include "cli/document_loading.h"
 #include "cli/json.h"
 #include "ranking/ranking_registry.h"
+#include "records/document_generator.h"
 
 namespace scorvane::cli {
 namespace {
@@ -99,15 +99,12 @@ int RunDemo(Invocation& call) {
   Registry().SetPending(nullptr);
   Registry().SetActive(&Registry().French());
   PROJECT_DOC document;
-  SetCurrentDocument(&document);
   // The default surfaces and categories are named in the chosen language.
   const int language = CurrentLanguage();
   if (lang) SetLanguage(*lang == "fr" ? kLanguageFrench : kLanguageEnglish);
   GenerateDocument(document, options);
   SetLanguage(language);
-  const int code = SaveTo(call, document, call.args[0]);
-  SetCurrentDocument(nullptr);
-  return code;
+  return SaveTo(call, document, call.args[0]);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 namespace scorvane::cli {
 
 bool LoadDocument(Invocation& call, const std::string& path, PROJECT_DOC& document) {
-  SetCurrentDocument(&document);
   const FileResult result = document.Read(path);
   if (!result.ok()) {
     call.err << result.Message() << "\n";

@@ -10,7 +10,7 @@
 
 namespace scorvane::cli {
 
-// Reads `path` into `document` and makes it the current document. On failure
+// Reads `path` into `document`, the one the command works on. On failure
 // prints the document's message (and the detail on a second line when there
 // is one), or the system's reason for a file that cannot be opened, on the
 // error stream and returns false: the command then exits with kFailure.

@@ -11,7 +11,6 @@
 #include "cli/command.h"
 #include "cli/document_loading.h"
 #include "cli/json.h"
-#include "cli/state_guard.h"
 #include "estimates/next_grade_advice.h"
 #include "estimates/report_markup.h"
 #include "estimates/season_estimate.h"
@@ -125,7 +124,6 @@ int RunEstimate(Invocation& call) {
   Options options;
   if (!ParseOptions(call, options)) return kUsage;
 
-  StateGuard guard;
   SetLanguage(options.language);
   PROJECT_DOC document;
   if (!LoadDocument(call, options.file, document)) return kFailure;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "base/amount_text.h"
 #include "base/catalogue/messages.h"
 #include "base/currency.h"
 #include "base/text_format.h"
@@ -12,18 +13,16 @@
 #include "cli/command.h"
 #include "cli/document_loading.h"
 #include "cli/json.h"
-#include "cli/state_guard.h"
 #include "cli/text_table.h"
 #include "finances/finance_lists.h"
 
 namespace scorvane::cli {
 namespace {
 
-// An amount in the display currency as a plain number with two decimals.
+// An amount in the display currency as a plain number with two decimals,
+// rounded as the rows show it.
 std::string PlainAmount(const SOMME& amount) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.2f", static_cast<double>(Currency::ToDisplay(amount.Get())));
-  return text;
+  return CentsText(Currency::DisplayCents(amount));
 }
 
 // A date as YYYY-MM-DD, which spreadsheets and scripts read in any locale.
@@ -42,9 +41,9 @@ std::vector<std::vector<std::string>> CellsOf(const std::vector<FinanceRow>& row
   return cells;
 }
 
-std::string TotalText(int message, const SOMME& total) {
-  return FormatText(Msg(message),
-                    {Currency::Format(total, Currency::Style::kNumber), Currency::Name()});
+std::string TotalText(int message, std::int64_t total_cents) {
+  return FormatText(Msg(message), {Currency::FormatCents(total_cents, Currency::Style::kNumber),
+                                   Currency::Name()});
 }
 
 void WriteText(std::ostream& out, const SeasonFinances& money) {
@@ -86,8 +85,8 @@ void WriteJson(std::ostream& out, const SeasonFinances& money) {
         << "}";
     separator = ",";
   }
-  out << "],\"gains_total\":" << PlainAmount(money.gains_total)
-      << ",\"expenses_total\":" << PlainAmount(money.expenses_total) << "}\n";
+  out << "],\"gains_total\":" << CentsText(money.gains_total)
+      << ",\"expenses_total\":" << CentsText(money.expenses_total) << "}\n";
 }
 
 // One row per amount: the gains, then the expenses (prizes in kind are no
@@ -128,7 +127,6 @@ int RunFinances(Invocation& call) {
   if (csv && json) return UsageError(call, "choose --csv or --json, not both");
   if (call.args.size() != 1) return UsageError(call, "finances takes one FILE");
 
-  StateGuard guard;
   PROJECT_DOC document;
   if (!LoadDocument(call, call.args[0], document)) return kFailure;
   const SAISON_JOUEUR* season =

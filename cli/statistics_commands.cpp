@@ -5,12 +5,13 @@
 #include <map>
 #include <ostream>
 
+#include "base/catalogue/messages.h"
 #include "cli/chart_output.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/document_loading.h"
 #include "cli/json.h"
-#include "cli/state_guard.h"
+#include "ranking/ranking_registry.h"
 #include "records/club.h"
 #include "records/owner.h"
 #include "records/season.h"
@@ -225,7 +226,6 @@ int RunStats(Invocation& call) {
     return UsageError(call, "unknown option " + *unknown);
   if (call.args.size() != 1) return UsageError(call, "stats takes one FILE");
 
-  StateGuard guard;
   SetLanguage(french ? kLanguageFrench : kLanguageEnglish);
   PROJECT_DOC document;
   if (!LoadDocument(call, call.args[0], document)) return kFailure;
@@ -304,7 +304,6 @@ int RunSummary(Invocation& call) {
     return UsageError(call, "unknown option " + *unknown);
   if (call.args.size() != 1) return UsageError(call, "summary takes one FILE");
 
-  StateGuard guard;
   SetLanguage(french ? kLanguageFrench : kLanguageEnglish);
   PROJECT_DOC document;
   if (!LoadDocument(call, call.args[0], document)) return kFailure;

@@ -20,7 +20,12 @@ if(SCORVANE_FUZZ)
   if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     message(FATAL_ERROR "SCORVANE_FUZZ needs clang (libFuzzer)")
   endif()
+  # Every object carries the coverage hooks libFuzzer reads. The programs
+  # that are not fuzzers (the command-line tool, the tests) link the same
+  # flag, which brings clang's runtime with do-nothing hooks; the fuzzers
+  # link -fsanitize=fuzzer, whose hooks take over.
   add_compile_options(-fsanitize=fuzzer-no-link)
+  add_link_options(-fsanitize=fuzzer-no-link)
 endif()
 
 # Applies the project's warnings to one of its own targets (not to generated Qt code).

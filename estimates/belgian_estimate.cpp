@@ -7,8 +7,6 @@
 #include "base/catalogue/messages.h"
 #include "estimates/report_text.h"
 #include "estimates/season_estimate.h"
-#include "ranking/builtin_systems.h"
-#include "records/owner.h"
 
 namespace scorvane {
 namespace belgian {
@@ -227,17 +225,5 @@ EstimateOutcome RunEstimate(const SeasonFacts& facts, std::string* report) {
 }
 
 }  // namespace belgian
-
-CLASSEMENT SYSTEME_BELGE::EstimateForSeason(const UTILISATEUR& owner, const SAISON_JOUEUR* season,
-                                            std::string& report) {
-  const belgian::SeasonFacts facts = belgian::CollectSeasonFacts(owner, season);
-  const belgian::EstimateOutcome outcome = belgian::RunEstimate(facts, &report_);
-  report = report_;
-  return CLASSEMENT(outcome.ranking);
-}
-
-CLASSEMENT SYSTEME_BELGE::EstimateNextRanking(UTILISATEUR& owner, std::string& report) {
-  return EstimateForSeason(owner, owner.GetActiveSeason(), report);
-}
 
 }  // namespace scorvane

@@ -7,8 +7,6 @@
 
 #include "estimates/report_text.h"
 #include "estimates/season_estimate.h"
-#include "ranking/builtin_systems.h"
-#include "records/owner.h"
 
 namespace scorvane {
 namespace french {
@@ -270,17 +268,5 @@ EstimateOutcome RunEstimate(const SeasonFacts& facts, std::string* report) {
 }
 
 }  // namespace french
-
-CLASSEMENT SYSTEME_FRANCAIS::EstimateForSeason(const UTILISATEUR& owner,
-                                               const SAISON_JOUEUR* season, std::string& report) {
-  const french::SeasonFacts facts = french::CollectSeasonFacts(owner, season);
-  const french::EstimateOutcome outcome = french::RunEstimate(facts, &report_);
-  report = report_;
-  return CLASSEMENT(outcome.ranking);
-}
-
-CLASSEMENT SYSTEME_FRANCAIS::EstimateNextRanking(UTILISATEUR& owner, std::string& report) {
-  return EstimateForSeason(owner, owner.GetActiveSeason(), report);
-}
 
 }  // namespace scorvane

@@ -1,8 +1,8 @@
 // The French federation's next-season estimate (rules of the 2000 season),
 // in pieces: one pass at a trial grade, and the driver that chains the
 // passes within the descent and rise limits. Both write the French report
-// when given somewhere to write it; SYSTEME_FRANCAIS::EstimateNextRanking
-// puts them together for the report view.
+// when given somewhere to write it; EstimateSeason (estimates/season_estimate.h)
+// puts them together for the report view and the command-line tool.
 #pragma once
 
 #include <cstdint>

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "estimates/belgian_estimate.h"
+#include "estimates/french_estimate.h"
 #include "ranking/builtin_systems.h"
 #include "records/owner.h"
 #include "records/season.h"
@@ -12,17 +14,19 @@ int EstimatedYear(int year) {
   return (year == 0 ? 0 : std::clamp(year, 1900, 2100)) + 1;
 }
 
-SeasonEstimate EstimateSeason(SYSTEME_CLASSEMENT& system, const UTILISATEUR& owner,
+SeasonEstimate EstimateSeason(const SYSTEME_CLASSEMENT& system, const UTILISATEUR& owner,
                               const SAISON_JOUEUR* season) {
   SeasonEstimate result;
   result.year = season ? season->Year() : 0;
   result.next_year = EstimatedYear(result.year);
   result.current = owner.History().RankingForYear(result.year);
-  if (auto* french = dynamic_cast<SYSTEME_FRANCAIS*>(&system)) {
-    result.estimate = french->EstimateForSeason(owner, season, result.report);
+  if (dynamic_cast<const SYSTEME_FRANCAIS*>(&system)) {
+    const french::SeasonFacts facts = french::CollectSeasonFacts(owner, season);
+    result.estimate = CLASSEMENT(french::RunEstimate(facts, &result.report).ranking);
     result.available = true;
-  } else if (auto* belgian = dynamic_cast<SYSTEME_BELGE*>(&system)) {
-    result.estimate = belgian->EstimateForSeason(owner, season, result.report);
+  } else if (dynamic_cast<const SYSTEME_BELGE*>(&system)) {
+    const belgian::SeasonFacts facts = belgian::CollectSeasonFacts(owner, season);
+    result.estimate = CLASSEMENT(belgian::RunEstimate(facts, &result.report).ranking);
     result.available = true;
   }
   return result;

@@ -25,7 +25,7 @@ struct SeasonEstimate {
 
 // `season` null stands for a document without seasons. The document is not
 // changed.
-SeasonEstimate EstimateSeason(SYSTEME_CLASSEMENT& system, const UTILISATEUR& owner,
+SeasonEstimate EstimateSeason(const SYSTEME_CLASSEMENT& system, const UTILISATEUR& owner,
                               const SAISON_JOUEUR* season);
 
 // The year an estimate of season `year` is for: the year kept within

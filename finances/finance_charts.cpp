@@ -1,5 +1,7 @@
 #include "finances/finance_charts.h"
 
+#include <algorithm>
+#include <limits>
 #include <unordered_map>
 
 #include "base/catalogue/messages.h"
@@ -22,10 +24,11 @@ constexpr int kNoExpenseSecondLine = 486;
 constexpr int kCategoriesAxis = 487;
 constexpr Rgb kBlack{0, 0, 0};
 
-// One value of the chart: what it is called in the legend, its amount and id.
+// One value of the chart: what it is called in the legend, its amount as
+// shown (hundredths of the display currency) and id.
 struct ChartValue {
   std::string legend;
-  SOMME amount;
+  std::int64_t cents = 0;
   std::int64_t id = 0;
 };
 
@@ -41,12 +44,13 @@ std::vector<ChartValue> ValuesOf(const UTILISATEUR& owner, const SAISON_JOUEUR& 
     return found == ids.end() ? 0 : found->second;
   };
   std::vector<ChartValue> values;
-  if (tally.entry_fees.Get() > 0)
-    values.push_back({Msg(kEventsCostsLegend), tally.entry_fees, kEntryFeesId});
-  if (tally.travel.Get() > 0) values.push_back({Msg(kTravelLegend), tally.travel, kTravelCostsId});
+  if (tally.entry_fees_cents > 0)
+    values.push_back({Msg(kEventsCostsLegend), tally.entry_fees_cents, kEntryFeesId});
+  if (tally.travel_cents > 0)
+    values.push_back({Msg(kTravelLegend), tally.travel_cents, kTravelCostsId});
   for (const UTILISATION_CATEGORIE& use : tally.categories) {
     values.push_back(
-        {use.category ? use.category->Name() : std::string(), use.total, IdOf(use.category)});
+        {use.category ? use.category->Name() : std::string(), use.total_cents, IdOf(use.category)});
   }
   return values;
 }
@@ -55,24 +59,19 @@ std::vector<ChartValue> ValuesOf(const UTILISATEUR& owner, const SAISON_JOUEUR& 
 
 ExpenseTally TallyExpenses(const SAISON_JOUEUR& season) {
   ExpenseTally tally;
-  float fees = 0.0f;
-  float travel = 0.0f;
   if (const PALMARES* palmares = season.Palmares()) {
     for (const EPREUVE_JOUEE* played : palmares->PlayedEvents()) {
-      fees += played->EntryFee().Get();
-      travel += played->TravelExpenses().Get();
+      tally.entry_fees_cents += Currency::DisplayCents(played->EntryFee());
+      tally.travel_cents += Currency::DisplayCents(played->TravelExpenses());
     }
   }
-  tally.entry_fees = SOMME(fees);
-  tally.travel = SOMME(travel);
   // Where each category's entry is, so that a season of many operations
   // is tallied in one pass.
   std::unordered_map<const CATEGORIE_FINANCIERE*, size_t> places;
   for (const OPERATION_FINANCIERE* operation : season.Finances().Expenses()) {
     const auto [place, is_new] = places.emplace(operation->Category(), tally.categories.size());
-    if (is_new) tally.categories.push_back({operation->Category(), SOMME()});
-    SOMME& total = tally.categories[place->second].total;
-    total.Set(total.Get() + operation->Amount().Get());
+    if (is_new) tally.categories.push_back({operation->Category(), 0});
+    tally.categories[place->second].total_cents += Currency::DisplayCents(operation->Amount());
   }
   return tally;
 }
@@ -111,8 +110,11 @@ void BuildFinanceChart(ChartModel& chart, FinanceChart which, const UTILISATEUR&
   for (size_t index = 0; index < values.size(); ++index) {
     const ChartValue& value = values[index];
     const Rgb colour = PaletteColour(index);
-    AddValue(series, Currency::WholeDisplayUnits(value.amount), value.id,
-             FormatText(" %s ", {Currency::Format(value.amount, Currency::Style::kCurrency)}),
+    // Whole units rounded to the nearest (cents are never negative here).
+    const auto whole = static_cast<std::int32_t>(
+        std::min<std::int64_t>((value.cents + 50) / 100, std::numeric_limits<std::int32_t>::max()));
+    AddValue(series, whole, value.id,
+             FormatText(" %s ", {Currency::FormatCents(value.cents, Currency::Style::kCurrency)}),
              colour);
     chart.AddLegendEntry(INFO_LEGENDE::kColouredBox, colour, value.legend, kBlack);
   }

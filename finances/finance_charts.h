@@ -18,17 +18,19 @@
 namespace scorvane {
 
 // One category met among the season's expense operations, with the total
-// of its operations in francs.
+// of its operations as shown: the sum of their amounts in hundredths of the
+// display currency.
 struct UTILISATION_CATEGORIE {
   CATEGORIE_FINANCIERE* category = nullptr;
-  SOMME total;
+  std::int64_t total_cents = 0;
 };
 
-// The season's expenses by source: the events' entry fees and travel costs
-// apart, then the categories in the order first met.
+// The season's expenses by source, each the sum of its rows as shown (in
+// hundredths of the display currency): the events' entry fees and travel
+// costs apart, then the categories in the order first met.
 struct ExpenseTally {
-  SOMME entry_fees;
-  SOMME travel;
+  std::int64_t entry_fees_cents = 0;
+  std::int64_t travel_cents = 0;
   std::vector<UTILISATION_CATEGORIE> categories;
 };
 ExpenseTally TallyExpenses(const SAISON_JOUEUR& season);

@@ -2,7 +2,7 @@
 
 #include "base/catalogue/messages.h"
 #include "base/user_prompt.h"
-#include "records/document.h"
+#include "records/owner.h"
 #include "records/palmares.h"
 
 namespace scorvane {
@@ -34,7 +34,8 @@ int DeleteQuestionOf(const ELEM_LISTE_FINANCES& element) {
   return kDeleteOperation;
 }
 
-bool DeleteFinanceRow(SAISON_JOUEUR& season, const ELEM_LISTE_FINANCES& element) {
+bool DeleteFinanceRow(const UTILISATEUR& owner, SAISON_JOUEUR& season,
+                      const ELEM_LISTE_FINANCES& element) {
   if (!IsInSeason(season, element)) return false;
   if (!AskYesNo(Msg(DeleteQuestionOf(element)), UserPrompt::Style::kMessageBox)) return false;
   FINANCES_SAISON& finances = season.Finances();
@@ -53,7 +54,7 @@ bool DeleteFinanceRow(SAISON_JOUEUR& season, const ELEM_LISTE_FINANCES& element)
   } else {
     element.played->SetEntryFee(SOMME());
   }
-  MarkDocumentModified();
+  owner.MarkModified();
   return true;
 }
 

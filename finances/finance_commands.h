@@ -9,13 +9,17 @@
 
 namespace scorvane {
 
+class UTILISATEUR;
+
 // The question asked before deleting the row's record (a catalogue number):
 // an event's expense, an operation, or a prize.
 int DeleteQuestionOf(const ELEM_LISTE_FINANCES& element);
 
 // Asks the row's question (Yes / No) and, on Yes, deletes or clears what
-// the row stands for in `season` and marks the document modified. False
-// when the user said No or the record is no longer in the season.
-bool DeleteFinanceRow(SAISON_JOUEUR& season, const ELEM_LISTE_FINANCES& element);
+// the row stands for in `season`, one of the owner's, and marks the owner's
+// document modified. False when the user said No or the record is no longer
+// in the season.
+bool DeleteFinanceRow(const UTILISATEUR& owner, SAISON_JOUEUR& season,
+                      const ELEM_LISTE_FINANCES& element);
 
 }  // namespace scorvane

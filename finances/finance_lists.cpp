@@ -144,8 +144,8 @@ SeasonFinances BuildSeasonFinances(const SAISON_JOUEUR& season) {
   SortByDate(money.gains);
   SortByDate(money.prizes);
   money.expenses = ExpenseRows(season);
-  money.gains_total = season.GetGains();
-  money.expenses_total = season.GetExpenses();
+  money.gains_total = RowsTotal(money.gains);
+  money.expenses_total = RowsTotal(money.expenses);
   return money;
 }
 
@@ -161,8 +161,8 @@ void SortExpenseRows(std::vector<FinanceRow>& rows, ExpenseColumn column, bool a
   const auto compare = [&](size_t a, size_t b) -> int {
     switch (column) {
       case ExpenseColumn::kAmount: {
-        const float left = Currency::ToDisplay(rows[a].amount.Get());
-        const float right = Currency::ToDisplay(rows[b].amount.Get());
+        const std::int64_t left = Currency::DisplayCents(rows[a].amount);
+        const std::int64_t right = Currency::DisplayCents(rows[b].amount);
         return left < right ? -1 : (right < left ? 1 : 0);
       }
       case ExpenseColumn::kDate:
@@ -182,11 +182,11 @@ void SortExpenseRows(std::vector<FinanceRow>& rows, ExpenseColumn column, bool a
   rows = std::move(sorted);
 }
 
-SOMME RowsTotal(const std::vector<FinanceRow>& rows) {
-  float total = 0.0f;
+std::int64_t RowsTotal(const std::vector<FinanceRow>& rows) {
+  std::int64_t total = 0;
   for (const FinanceRow& row : rows)
-    total += row.amount.Get();
-  return Currency::RoundTrip(total);
+    total += Currency::DisplayCents(row.amount);
+  return total;
 }
 
 }  // namespace scorvane

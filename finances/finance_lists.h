@@ -7,6 +7,7 @@
 // and written out without going back to the records.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -70,9 +71,10 @@ struct SeasonFinances {
   std::vector<FinanceRow> gains;
   std::vector<FinanceRow> prizes;
   std::vector<FinanceRow> expenses;
-  // The season's totals in francs (the events' money included).
-  SOMME gains_total;
-  SOMME expenses_total;
+  // The season's totals as shown, in hundredths of the display currency:
+  // each the sum of its rows as shown (the events' money included).
+  std::int64_t gains_total = 0;
+  std::int64_t expenses_total = 0;
 };
 SeasonFinances BuildSeasonFinances(const SAISON_JOUEUR& season);
 
@@ -85,8 +87,8 @@ std::vector<FinanceRow> ExpenseRows(const SAISON_JOUEUR& season);
 // one after it), the reverse when descending. Equal rows keep their order.
 void SortExpenseRows(std::vector<FinanceRow>& rows, ExpenseColumn column, bool ascending);
 
-// The sum of the rows' amounts, in francs (shown through the currency
-// formatting like every amount).
-SOMME RowsTotal(const std::vector<FinanceRow>& rows);
+// The sum of the rows' amounts as shown, in hundredths of the display
+// currency (Currency::FormatCents writes it).
+std::int64_t RowsTotal(const std::vector<FinanceRow>& rows);
 
 }  // namespace scorvane

@@ -1,21 +1,14 @@
 #include "finances/operation_entry.h"
 
-#include <cstdio>
 #include <memory>
 
 #include "base/currency.h"
 #include "base/text_compare.h"
-#include "records/document.h"
 #include "records/entry_text.h"
+#include "records/owner.h"
 
 namespace scorvane {
 namespace {
-
-std::string TwoDecimals(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.2f", value);
-  return text;
-}
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   const std::string upper_text = ToUpperText(text);
@@ -28,7 +21,7 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 OperationEntry NewExpenseEntry(int season_year, const DATE_SIMPLE& today) {
   OperationEntry entry;
   entry.date = today.Year() == season_year ? today : DATE_SIMPLE(1, 1, season_year);
-  entry.amount = entry.shown_amount = TwoDecimals(0.0);
+  entry.amount = entry.shown_amount = CentsText(0);
   return entry;
 }
 
@@ -38,30 +31,18 @@ OperationEntry EntryOfOperation(const OPERATION_FINANCIERE& operation) {
   entry.purpose = operation.Purpose();
   entry.date = operation.Date();
   entry.stored_francs = operation.Amount().Get();
-  entry.amount = entry.shown_amount =
-      TwoDecimals(static_cast<double>(Currency::ToDisplay(entry.stored_francs)));
+  entry.amount = entry.shown_amount = CentsText(Currency::DisplayCents(operation.Amount()));
   if (operation.Category()) entry.category = operation.Category()->Name();
   return entry;
 }
 
 AmountReading ReadAmount(std::string_view typed) {
-  AmountReading reading;
-  const std::optional<double> value = ReadDecimalText(typed);
-  if (!value) {
-    reading.problem = AmountProblem::kNotANumber;
-  } else if (*value < 0.0) {
-    reading.problem = AmountProblem::kNegative;
-  } else if (*value > kLargestOperationAmount) {
-    reading.problem = AmountProblem::kTooLarge;
-  } else {
-    reading.value = *value;
-  }
-  return reading;
+  return ReadAmountInRange(typed, kLargestOperationCents);
 }
 
 std::string RewriteAmount(std::string_view typed) {
   const AmountReading reading = ReadAmount(typed);
-  return reading.problem == AmountProblem::kNone ? TwoDecimals(reading.value) : std::string(typed);
+  return reading.problem == AmountProblem::kNone ? CentsText(reading.cents) : std::string(typed);
 }
 
 CATEGORIE_FINANCIERE* CategoryCompleting(const UTILISATEUR& owner, std::string_view typed) {
@@ -95,22 +76,28 @@ OPERATION_FINANCIERE* StoreOperationEntry(UTILISATEUR& owner, SAISON_JOUEUR& sea
                                           OPERATION_FINANCIERE* existing) {
   const std::string name = OneLineText(entry.category);
   CATEGORIE_FINANCIERE* category = CategoryNamed(owner, name);
-  if (!category) category = owner.AddCategory(std::make_unique<CATEGORIE_FINANCIERE>(name));
+  const bool new_category = !category;
+  if (new_category) category = owner.AddCategory(std::make_unique<CATEGORIE_FINANCIERE>(name));
 
   OPERATION_FINANCIERE* operation = existing;
   if (!operation) {
-    operation = season.Finances().AddExpense(std::make_unique<OPERATION_FINANCIERE>());
+    try {
+      operation = season.Finances().AddExpense(std::make_unique<OPERATION_FINANCIERE>());
+    } catch (const ListFullError&) {
+      // A full list of expenses keeps no trace of the entry.
+      if (new_category) owner.RemoveCategory(category);
+      throw;
+    }
   }
-  const float francs =
-      entry.amount == entry.shown_amount && existing
-          ? entry.stored_francs
-          : Currency::FromDisplay(static_cast<float>(ReadAmount(entry.amount).value));
+  const float francs = entry.amount == entry.shown_amount && existing
+                           ? entry.stored_francs
+                           : Currency::FrancsOfCents(ReadAmount(entry.amount).cents);
   operation->SetAmount(SOMME(francs));
   operation->SetCategory(category);
   operation->SetPurpose(OneLineText(entry.purpose));
   operation->SetPayee(OneLineText(entry.payee));
   operation->SetDate(entry.date);
-  MarkDocumentModified();
+  owner.MarkModified();
   return operation;
 }
 

@@ -6,9 +6,11 @@
 // fields, and nothing reaches the records before StoreOperationEntry.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "base/amount_text.h"
 #include "base/dates.h"
 #include "records/finance_records.h"
 #include "records/owner.h"
@@ -16,9 +18,10 @@
 
 namespace scorvane {
 
-// The largest amount an operation takes, in the display currency: a float
-// still tells its cents apart there.
+// The largest amount an operation takes, in either display currency: the
+// francs stored for it still tell its cents apart in both.
 inline constexpr double kLargestOperationAmount = 99999.99;
+inline constexpr std::int64_t kLargestOperationCents = 9999999;
 
 struct OperationEntry {
   std::string payee;
@@ -40,16 +43,9 @@ OperationEntry NewExpenseEntry(int season_year, const DATE_SIMPLE& today);
 // The fields of an existing operation (its amount in the display currency).
 OperationEntry EntryOfOperation(const OPERATION_FINANCIERE& operation);
 
-// What is wrong with a typed amount.
-enum class AmountProblem { kNone, kNotANumber, kNegative, kTooLarge };
-struct AmountReading {
-  AmountProblem problem = AmountProblem::kNone;
-  // The amount in the display currency (0 unless problem is kNone).
-  double value = 0.0;
-};
-// Reads an amount typed in the display currency as ReadDecimalText does
-// ("12,5" is 12.5; an exponent, "nan", "inf" or a digit grouping is not a
-// number); below zero is refused ("-0" is zero), and so is more than
+// Reads an amount typed in the display currency as ReadAmountCents does
+// ("12,5" is 12.50, "1 500" is 1500.00; an exponent, "nan" or "inf" is not
+// a number); below zero is refused ("-0" is zero), and so is more than
 // kLargestOperationAmount.
 AmountReading ReadAmount(std::string_view typed);
 // An amount field once left: a readable amount written with two decimals;
@@ -72,7 +68,7 @@ EntryProblem CheckOperationEntry(const OperationEntry& entry);
 // (any case), or a new category of the name typed, added to the document; the amount goes into
 // francs (0 for a zero rate). With `existing` the operation takes the fields; otherwise a new
 // operation is appended to the season's expenses. Marks the document modified; returns the
-// operation.
+// operation. A full list (ListFullError) leaves the document as it was.
 OPERATION_FINANCIERE* StoreOperationEntry(UTILISATEUR& owner, SAISON_JOUEUR& season,
                                           const OperationEntry& entry,
                                           OPERATION_FINANCIERE* existing);

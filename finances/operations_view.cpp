@@ -48,7 +48,7 @@ std::string OperationsViewTitle(const OperationsView& view) {
 
 std::string OperationsViewHeading(const OperationsView& view, const std::vector<FinanceRow>& rows) {
   return FormatText("%s : %s %s", {OperationsViewTitle(view),
-                                   Currency::Format(RowsTotal(rows), Currency::Style::kNumber),
+                                   Currency::FormatCents(RowsTotal(rows), Currency::Style::kNumber),
                                    Currency::Name()});
 }
 

@@ -53,7 +53,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckTable(bytes);
 
   scorvane::PROJECT_DOC document;
-  scorvane::SetCurrentDocument(&document);
   const scorvane::ImportPlan plan =
       scorvane::PlanMatchImport(document.Owner(), bytes, scorvane::ImportOptions{});
   if (plan.Readable()) {
@@ -62,9 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const scorvane::EncodedDocument saved = document.Encode();
     if (!saved.result.ok()) __builtin_trap();
     scorvane::PROJECT_DOC again;
-    scorvane::SetCurrentDocument(&again);
     if (!again.ReadBytes(saved.bytes).ok()) __builtin_trap();
   }
-  scorvane::SetCurrentDocument(nullptr);
   return 0;
 }

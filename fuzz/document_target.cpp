@@ -27,9 +27,9 @@ void Exercise(PROJECT_DOC& document) {
       (void)palmares->WorstDefeat().Text();
     }
   }
-  owner.ForEachMatch([](const scorvane::RENCONTRE* match) {
+  owner.ForEachMatch([&owner](const scorvane::RENCONTRE* match) {
     (void)match->GetOpponentRanking();
-    (void)match->GetOwnSideRanking();
+    (void)match->GetOwnSideRanking(owner);
     (void)match->GetDate().Format();
     (void)match->Result().CountGames(0);
   });
@@ -47,9 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   scorvane::Registry().Reset();
 
   PROJECT_DOC document;
-  scorvane::SetCurrentDocument(&document);
   if (!document.ReadBytes(std::span<const uint8_t>(data, size)).ok()) {
-    scorvane::SetCurrentDocument(nullptr);
     return 0;
   }
   Exercise(document);
@@ -59,10 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const scorvane::EncodedDocument first = document.Encode();
   if (!first.result.ok()) __builtin_trap();
   PROJECT_DOC again;
-  scorvane::SetCurrentDocument(&again);
   if (!again.ReadBytes(first.bytes).ok()) __builtin_trap();
   const scorvane::EncodedDocument second = again.Encode();
   if (!second.result.ok() || second.bytes != first.bytes) __builtin_trap();
-  scorvane::SetCurrentDocument(nullptr);
   return 0;
 }

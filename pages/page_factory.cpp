@@ -4,27 +4,19 @@
 #include "pages/finances/finances_page.h"
 #include "pages/matches/matches_page.h"
 #include "pages/own/own_page.h"
-#include "pages/placeholder_page.h"
 #include "pages/players/players_page.h"
 #include "pages/report/report_page.h"
 #include "pages/statistics/statistics_page.h"
 #include "pages/summary/summary_page.h"
 
 namespace scorvane {
-namespace {
-
-PageView* CreateClubsPage(QWidget* parent) {
-  return new PAGE_CLUBS(parent);
-}
-
-}  // namespace
 
 PageView* CreatePage(int number, QWidget* parent) {
   switch (number) {
     case PageView::kMatches:
       return new PAGE_PALMARES(parent);
     case PageView::kClubs:
-      return CreateClubsPage(parent);
+      return new PAGE_CLUBS(parent);
     case PageView::kPlayers:
       return new PAGE_JOUEURS(parent);
     case PageView::kOwnPage:
@@ -37,9 +29,8 @@ PageView* CreatePage(int number, QWidget* parent) {
       return new PAGE_GRAPHIQUES(parent);
     case PageView::kFinances:
       return new PAGE_FINANCES(parent);
-    default:
-      return new PlaceholderPage(number, parent);
   }
+  return nullptr;  // the frame asks only for the eight pages above
 }
 
 }  // namespace scorvane

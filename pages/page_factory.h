@@ -1,5 +1,6 @@
-// Makes the eight pages of the page frame. Each page comes from one function
-// here, so a page that is built later replaces its placeholder in one line.
+// Makes the eight pages of the page frame: the one place that knows every
+// page's class, so the frame (and the window tests, with their own factory)
+// deal only with PageView.
 #pragma once
 
 class QWidget;

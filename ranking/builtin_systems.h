@@ -8,8 +8,6 @@
 
 namespace scorvane {
 
-class SAISON_JOUEUR;
-
 // Base of the built-ins: answers whether a system read from a document or a
 // file is this built-in, by code name or, for old-format records that carry
 // none, by the presence of a fixed set of grade names.
@@ -32,19 +30,9 @@ class SYSTEME_FRANCAIS : public SYSTEME_REFERENCE {
   SYSTEME_FRANCAIS();
   bool IsFrench() const override { return true; }
   bool CanEstimate() const override { return true; }
-  CLASSEMENT EstimateNextRanking(UTILISATEUR& owner, std::string& report) override;
-  // The same for any season of the owner (null: an empty season of year 0);
-  // the document is not changed.
-  CLASSEMENT EstimateForSeason(const UTILISATEUR& owner, const SAISON_JOUEUR* season,
-                               std::string& report);
-  // The report of the last estimate.
-  const std::string& LastReport() const { return report_; }
 
  protected:
   std::vector<std::string> RecognitionGrades() const override;
-
- private:
-  std::string report_;
 };
 
 class SYSTEME_SUISSE : public SYSTEME_REFERENCE {
@@ -84,19 +72,9 @@ class SYSTEME_BELGE : public SYSTEME_REFERENCE {
   SYSTEME_BELGE();
   bool IsBelgian() const override { return true; }
   bool CanEstimate() const override { return true; }
-  CLASSEMENT EstimateNextRanking(UTILISATEUR& owner, std::string& report) override;
-  // The same for any season of the owner (null: an empty season of year 0);
-  // the document is not changed.
-  CLASSEMENT EstimateForSeason(const UTILISATEUR& owner, const SAISON_JOUEUR* season,
-                               std::string& report);
-  // The report of the last estimate.
-  const std::string& LastReport() const { return report_; }
 
  protected:
   std::vector<std::string> RecognitionGrades() const override;
-
- private:
-  std::string report_;
 };
 
 class SYSTEME_ATP : public SYSTEME_REFERENCE {

@@ -2,6 +2,14 @@
 // working systems that hold a system read from a document or a ".cla" file,
 // the active system every ranking value is read in, and the pending system
 // waiting to replace it.
+//
+// The active system is the one setting of the whole process that the core
+// reads without being handed it, and this registry is the only place that
+// holds it: a ranking value is a bare number that means something only in
+// the active system, and every comparison, text and validity test of one
+// reads it here (handing the system to each of them would weigh on every
+// line that compares two rankings). Reading a document makes its system
+// active; the owner, the document and everything else are passed.
 #pragma once
 
 #include <filesystem>
@@ -89,7 +97,7 @@ class RankingRegistry {
 
 // The application's registry, created with the built-ins on first use.
 RankingRegistry& Registry();
-// Shorthand for Registry().Active().
+// The system every ranking value is read in: shorthand for Registry().Active().
 inline SYSTEME_CLASSEMENT& ActiveSystem() {
   return Registry().Active();
 }

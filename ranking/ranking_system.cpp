@@ -8,11 +8,6 @@
 
 namespace scorvane {
 
-CLASSEMENT SYSTEME_CLASSEMENT::EstimateNextRanking(UTILISATEUR& /*owner*/, std::string& report) {
-  report.clear();
-  return CLASSEMENT();
-}
-
 const std::string& SYSTEME_CLASSEMENT::GradeName(int index) const {
   static const std::string kEmpty;
   if (index < 0 || index >= GradeCount()) return kEmpty;

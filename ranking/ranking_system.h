@@ -14,8 +14,6 @@
 
 namespace scorvane {
 
-class UTILISATEUR;
-
 class SYSTEME_CLASSEMENT {
  public:
   static constexpr int kMaxGrades = 300;
@@ -31,10 +29,9 @@ class SYSTEME_CLASSEMENT {
   virtual bool HasCodeName() const { return !code_name_.empty(); }
   virtual bool IsFrench() const { return false; }
   virtual bool IsBelgian() const { return false; }
+  // Whether the estimates layer computes next-season rankings under this
+  // system (estimates/season_estimate.h).
   virtual bool CanEstimate() const { return false; }
-  // The owner's ranking for the season after the active one, with the report
-  // of the calculation. The base system cannot estimate: no ranking, no report.
-  virtual CLASSEMENT EstimateNextRanking(UTILISATEUR& owner, std::string& report);
   // True for the eight systems built into the program.
   virtual bool IsBuiltIn() const { return false; }
 

@@ -5,26 +5,6 @@
 #include "records/season.h"
 
 namespace scorvane {
-namespace {
-
-PROJECT_DOC* g_current_document = nullptr;
-
-}  // namespace
-
-PROJECT_DOC* CurrentDocument() {
-  return g_current_document;
-}
-void SetCurrentDocument(PROJECT_DOC* document) {
-  g_current_document = document;
-}
-
-UTILISATEUR* CurrentOwner() {
-  return g_current_document ? &g_current_document->Owner() : nullptr;
-}
-
-void MarkDocumentModified() {
-  if (g_current_document) g_current_document->MarkModified();
-}
 
 std::string FileResult::Message() const {
   switch (status) {
@@ -41,21 +21,38 @@ std::string FileResult::Message() const {
   return {};
 }
 
+std::string FileResult::MessageForFile(std::string_view file_name) const {
+  std::string message = Message();
+  if ((status == Status::kBadFormat || status == Status::kFutureVersion) && !detail.empty())
+    message += "\n" + std::string(file_name) + ": " + detail;
+  return message;
+}
+
 PROJECT_DOC::PROJECT_DOC() {
   DeleteContents();
 }
 
 PROJECT_DOC::~PROJECT_DOC() {
-  if (g_current_document == this) g_current_document = nullptr;
+  ReleaseOwner();
+}
+
+void PROJECT_DOC::ReleaseOwner() {
+  // An owner on its way out tells the document nothing any more.
+  if (owner_) owner_->BelongTo(nullptr);
+  owner_.reset();
+}
+
+void PROJECT_DOC::AdoptOwner(std::unique_ptr<UTILISATEUR> owner) {
+  ReleaseOwner();
+  owner_ = std::move(owner);
+  owner_->BelongTo(this);
 }
 
 void PROJECT_DOC::DeleteContents() {
-  // The new owner must not take its defaults from the one it replaces.
-  PROJECT_DOC* current = g_current_document;
-  if (current == this) g_current_document = nullptr;
-  owner_.reset();
-  owner_ = std::make_unique<UTILISATEUR>();
-  g_current_document = current;
+  // The old owner goes before the new one is made: both together would hold
+  // twice the records.
+  ReleaseOwner();
+  AdoptOwner(std::make_unique<UTILISATEUR>());
   keeps_own_system_ = false;
   path_.clear();
   title_.clear();
@@ -132,8 +129,18 @@ void PROJECT_DOC::SetTitle(std::string title) {
 }
 
 std::string PROJECT_DOC::ProposedFileName() const {
-  const size_t cut = title_.find_first_of(" #%;/\\");
-  return title_.substr(0, cut) + ".ten";
+  // File systems hold names of at most 255 bytes: a long title is cut to
+  // fit with the extension, between two whole UTF-8 characters.
+  constexpr size_t kLongestName = 255;
+  const std::string extension = ".ten";
+  std::string name = title_.substr(0, title_.find_first_of(" #%;/\\"));
+  if (name.size() + extension.size() > kLongestName) {
+    size_t cut = kLongestName - extension.size();
+    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+      --cut;
+    name.resize(cut);
+  }
+  return name + extension;
 }
 
 bool PROJECT_DOC::AdoptSameSystem() {

@@ -1,6 +1,10 @@
 // The open document: one owner's whole tennis record, the ranking system it
 // is written in, and the file it lives in.
 //
+// A document knows nothing of other documents: its owner tells it, and only
+// it, of every change (see UTILISATEUR::MarkModified), so several documents
+// may be open at once.
+//
 // Reading goes into a fresh owner that replaces the open one only when the
 // whole file has been read and every reference resolved; a failed read
 // leaves the document (and the active ranking system) as they were. Saving
@@ -13,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/owner.h"
@@ -47,6 +52,11 @@ struct FileResult {
   // The message to show in the interface language ("" for kOk; the detail
   // itself for file errors and refusals).
   std::string Message() const;
+  // The message for a file that could not be read: for a damaged file or
+  // one from a newer version, the message and a second line with the file's
+  // name and the reason ("Error : bad file format !\nclub.ten: Unexpected
+  // end of file"); otherwise the message alone (it names the file).
+  std::string MessageForFile(std::string_view file_name) const;
 };
 
 // The bytes of a document ready to be written.
@@ -151,12 +161,17 @@ class PROJECT_DOC {
   DocumentInfo Info() const;
 
   // The file name proposed at the first save: the title cut at the first of
-  // " #%;/\\", plus ".ten".
+  // " #%;/\\", plus ".ten", shortened (whole characters) to what a file
+  // system holds.
   std::string ProposedFileName() const;
 
  private:
   // Replaces the characters a file cannot hold by "?" in every text.
   void KeepStoredTexts();
+  // Makes `owner` this document's owner, which reports its changes here;
+  // the previous owner is deleted first.
+  void AdoptOwner(std::unique_ptr<UTILISATEUR> owner);
+  void ReleaseOwner();
 
   std::unique_ptr<UTILISATEUR> owner_;
   bool keeps_own_system_ = false;
@@ -168,13 +183,5 @@ class PROJECT_DOC {
   // The size of the file last read or encoded, to encode without regrowing.
   size_t size_hint_ = 0;
 };
-
-// The current document, or null (set by whoever opens documents).
-PROJECT_DOC* CurrentDocument();
-void SetCurrentDocument(PROJECT_DOC* document);
-// The current document's owner, or null.
-UTILISATEUR* CurrentOwner();
-// Marks the current document modified, when there is one.
-void MarkDocumentModified();
 
 }  // namespace scorvane

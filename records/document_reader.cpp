@@ -243,7 +243,7 @@ FileResult PROJECT_DOC::ReadBytes(std::span<const uint8_t> bytes) {
     owner->Serialize(ar);
     ResolveReferences(*owner);
 
-    owner_ = std::move(owner);
+    AdoptOwner(std::move(owner));
     size_hint_ = bytes.size();
     keeps_own_system_ = false;
     update_depth_ = 0;

@@ -40,6 +40,14 @@ void EPREUVE::DeletePlayed(EPREUVE_JOUEE* played) {
   played_.Delete(played);
 }
 
+void EPREUVE::TakePlayed(EPREUVE& from, EPREUVE_JOUEE* played) {
+  if (&from == this || !from.played_.Items().Contains(played)) return;
+  if (played_.Count() >= List<EPREUVE_JOUEE*>::kMaxCount) throw ListFullError();
+  std::unique_ptr<EPREUVE_JOUEE> moved = from.played_.Release(played);
+  moved->event_ = this;
+  played_.Add(std::move(moved));
+}
+
 EPREUVE_JOUEE* EPREUVE::FindPlayedInSeason(int season) const {
   for (EPREUVE_JOUEE* played : played_) {
     if (played->IsInSeason(season)) return played;

@@ -58,6 +58,10 @@ class EPREUVE : public CObject {
   EPREUVE_JOUEE* AddPlayed(const DATE_SIMPLE& start, const DATE_SIMPLE& end);
   // Removes a participation and deletes it with its matches.
   void DeletePlayed(EPREUVE_JOUEE* played);
+  // Moves a participation of another event here, first in the list, with
+  // its matches and money (a ListFullError, thrown before anything moves,
+  // when this event's list is full).
+  void TakePlayed(EPREUVE& from, EPREUVE_JOUEE* played);
 
   // The first participation whose start or end date lies in the season.
   EPREUVE_JOUEE* FindPlayedInSeason(int season) const;

@@ -1,20 +1,16 @@
 #include "records/event_entry.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <memory>
 
 #include "base/currency.h"
 #include "base/text_compare.h"
-#include "records/document.h"
 #include "records/entry_text.h"
 #include "records/owner.h"
+#include "records/palmares.h"
+#include "records/season.h"
 
 namespace scorvane {
 namespace {
-
-constexpr double kAmountLimit = 10000.0;
 
 // The period of an earlier participation, moved by whole years so that it
 // starts in the season (November and December count for the next season).
@@ -28,15 +24,10 @@ void BringIntoSeason(const EPREUVE_JOUEE& latest, int season_year, EventValues& 
   if (values.end.IsBefore(values.start)) values.end = values.start;
 }
 
-// "%.0f" for a whole value, else "%.2f".
-std::string AmountText(double value) {
-  if (value == 0.0) value = 0.0;  // no "-0"
-  char text[512];
-  if (value == std::floor(value)) {
-    std::snprintf(text, sizeof text, "%.0f", value);
-  } else {
-    std::snprintf(text, sizeof text, "%.2f", value);
-  }
+// Hundredths with two decimals, or none for a whole amount.
+std::string AmountText(std::int64_t cents) {
+  std::string text = CentsText(cents);
+  if (cents % 100 == 0) text.resize(text.size() - 3);
   return text;
 }
 
@@ -44,8 +35,7 @@ std::string AmountText(double value) {
 
 AmountEntry AmountEntry::FromFrancs(float francs) {
   AmountEntry amount;
-  const double shown = Currency::ToDisplay(francs);
-  amount.text = AmountText(std::isfinite(shown) ? std::round(shown * 100.0) / 100.0 : 0.0);
+  amount.text = AmountText(Currency::DisplayCents(SOMME(francs)));
   amount.loaded_text = amount.text;
   amount.loaded_francs = francs;
   return amount;
@@ -53,7 +43,7 @@ AmountEntry AmountEntry::FromFrancs(float francs) {
 
 float AmountEntry::Francs() const {
   if (text == loaded_text) return loaded_francs;
-  return Currency::FromDisplay(static_cast<float>(AmountOfText(text)));
+  return Currency::FrancsOfCents(ReadEventAmount(text).cents);
 }
 
 EventValues NewEventValues(int season_year, const DATE_SIMPLE& today) {
@@ -112,42 +102,38 @@ EPREUVE* FindEventByName(const UTILISATEUR& owner, std::string_view typed) {
   return nullptr;
 }
 
-EPREUVE* FindEventByPrefix(const UTILISATEUR& owner, std::string_view typed) {
-  const std::string prefix = ToUpperText(OneLineText(typed));
-  if (prefix.empty()) return nullptr;
-  for (EPREUVE* event : owner.Events()) {
-    if (ToUpperText(event->Name()).starts_with(prefix)) return event;
-  }
-  return nullptr;
-}
-
 DATE_SIMPLE StartDateInSeason(const DATE_SIMPLE& typed, int season_year) {
   if (typed.Year() == season_year || typed.Year() == season_year - 1) return typed;
   return typed.WithYear(season_year);
 }
 
-double AmountOfText(std::string_view text) {
-  std::string number(text);
-  for (char& c : number) {
-    if (c == ',') c = '.';
-  }
-  size_t at = number.find_first_not_of(" \t");
-  if (at == std::string::npos) return 0.0;
-  bool negative = false;
-  if (number[at] == '+' || number[at] == '-') {
-    negative = number[at] == '-';
-    ++at;
-  }
-  double value = 0.0;
-  const auto [end, error] =
-      std::from_chars(number.data() + at, number.data() + number.size(), value);
-  if (error != std::errc() || end == number.data() + at || !std::isfinite(value)) return 0.0;
-  if (negative) value = -value;
-  return value < 0.0 || value >= kAmountLimit ? 0.0 : value;
+AmountReading ReadEventAmount(std::string_view typed) {
+  // A field left empty holds no money.
+  if (typed.find_first_not_of(' ') == std::string_view::npos) return {};
+  return ReadAmountInRange(typed, kLargestEventAmountCents);
 }
 
 std::string RewriteAmountText(std::string_view typed) {
-  return AmountText(AmountOfText(typed));
+  const AmountReading reading = ReadEventAmount(typed);
+  if (reading.problem != AmountProblem::kNone) return std::string(typed);
+  return AmountText(reading.cents);
+}
+
+EventAmountCheck CheckEventAmounts(const EventValues& values) {
+  const AmountEntry* const amounts[] = {&values.prize_money, &values.entry_fee, &values.travel};
+  for (int field = 0; field < 3; ++field) {
+    const AmountEntry& amount = *amounts[field];
+    if (amount.text == amount.loaded_text) continue;
+    const AmountProblem problem = ReadEventAmount(amount.text).problem;
+    if (problem != AmountProblem::kNone) return {field, problem};
+  }
+  return {};
+}
+
+bool PeriodStraysFromSeason(const DATE_SIMPLE& start, const DATE_SIMPLE& end, int season_year) {
+  const DATE_SIMPLE latest_end(31, 10, season_year + 1);
+  const DATE_SIMPLE earliest_start(1, 11, season_year - 2);
+  return end.IsAfter(latest_end) || start.IsBefore(earliest_start);
 }
 
 bool WonBoxEnabled(bool french_system, int32_t type) {
@@ -155,18 +141,52 @@ bool WonBoxEnabled(bool french_system, int32_t type) {
   return type == EPREUVE::kTournament || type == EPREUVE::kChampionship;
 }
 
-EPREUVE_JOUEE* StoreEventEntry(UTILISATEUR& owner, const EventEntry& entry) {
+namespace {
+
+// The event record the entry's name stands for, and whether it was made
+// for it.
+std::pair<EPREUVE*, bool> EventOfEntry(UTILISATEUR& owner, const EventEntry& entry) {
+  const std::string name = OneLineText(entry.values.name);
+  if (entry.event) return {entry.event, false};
+  EPREUVE* former = entry.played ? entry.played->Event() : nullptr;
+  if (former && former->Played().Count() == 1) {
+    former->SetName(name);
+    return {former, false};
+  }
+  return {owner.AddEvent(std::make_unique<EPREUVE>(name)), true};
+}
+
+}  // namespace
+
+EPREUVE_JOUEE* StoreEventEntry(UTILISATEUR& owner, const EventEntry& entry, SAISON_JOUEUR* season) {
   const EventValues& values = entry.values;
-  EPREUVE* event = entry.event;
-  if (!event) event = owner.AddEvent(std::make_unique<EPREUVE>(OneLineText(values.name)));
+  const DATE_SIMPLE end = values.end.IsBefore(values.start) ? values.start : values.end;
+  EPREUVE* former = entry.played ? entry.played->Event() : nullptr;
+  const std::string former_name = former ? former->Name() : std::string();
+  const auto [event, made] = EventOfEntry(owner, entry);
+  EPREUVE_JOUEE* played = entry.played;
+  const bool new_played = !played;
+  try {
+    if (new_played) {
+      played = event->AddPlayed(values.start, end);
+    } else if (former && former != event) {
+      event->TakePlayed(*former, played);
+    }
+    if (season) season->EnsurePalmares().AddPlayedEvent(played);
+  } catch (const ListFullError&) {
+    // Nothing of the entry stays: not the played event, the event, the name.
+    if (new_played && played) event->DeletePlayed(played);
+    if (made) owner.RemoveEvent(event);
+    if (former == event) former->SetName(former_name);
+    throw;
+  }
+  if (former && former != event && former->Played().IsEmpty() && !owner.IsEventUsed(former))
+    owner.RemoveEvent(former);
+
   event->SetType(values.type);
   event->SetAgeCategory(values.age_category);
   event->SetHomologation(values.homologation);
   event->SetCorporate(values.corporate);
-
-  const DATE_SIMPLE end = values.end.IsBefore(values.start) ? values.start : values.end;
-  EPREUVE_JOUEE* played = entry.played;
-  if (!played || played->Event() != event) played = event->AddPlayed(values.start, end);
   played->SetStartDate(values.start);
   played->SetEndDate(end);
   played->SetWon(values.won);
@@ -176,7 +196,7 @@ EPREUVE_JOUEE* StoreEventEntry(UTILISATEUR& owner, const EventEntry& entry) {
   played->SetTravelExpenses(SOMME(values.travel.Francs()));
   played->SetPrizes(MultiLineText(values.prizes));
   played->SetComments(MultiLineText(values.comments));
-  MarkDocumentModified();
+  owner.MarkModified();
   return played;
 }
 

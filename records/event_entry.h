@@ -11,12 +11,14 @@
 #include <string>
 #include <string_view>
 
+#include "base/amount_text.h"
 #include "base/dates.h"
 #include "ranking/ranking_value.h"
 #include "records/event.h"
 
 namespace scorvane {
 
+class SAISON_JOUEUR;
 class UTILISATEUR;
 
 // An amount as the dialog shows it (in the display currency), with the
@@ -69,22 +71,38 @@ EventValues ValuesOfEvent(const EPREUVE& event, int season_year, EPREUVE_JOUEE**
 // The values of a played event.
 EventValues ValuesOfPlayed(const EPREUVE_JOUEE& played);
 
-// The event whose name is the text without regard to case, else the first
-// (in the document's order) whose name begins with it; null when none or
-// when the text is empty.
+// The first event (in the document's order) whose name is the text without
+// regard to case; null when none or when the text is empty.
 EPREUVE* FindEventByName(const UTILISATEUR& owner, std::string_view typed);
-EPREUVE* FindEventByPrefix(const UTILISATEUR& owner, std::string_view typed);
 
 // The start date's year must be the season year or the year before; any
 // other year becomes the season year (day and month kept).
 DATE_SIMPLE StartDateInSeason(const DATE_SIMPLE& typed, int season_year);
 
-// An amount field once left: commas become points, the text is read as a
-// decimal number (0 when it is none), a value below 0 or not below 10000
-// becomes 0, and it is written "%.2f", or "%.0f" when it is whole.
+// The amounts of an event take 0 up to 9,999.99 of the display currency.
+inline constexpr std::int64_t kLargestEventAmountCents = 999999;
+// Reads an amount field of the event dialog (ReadAmountCents, in range; an
+// empty field is 0).
+AmountReading ReadEventAmount(std::string_view typed);
+// An amount field once left: an amount in range is written with two
+// decimals, or none when it is whole ("12,5" shows 12.50, "1 500" 1500);
+// anything else stays as typed, for the check on OK to refuse with a word.
 std::string RewriteAmountText(std::string_view typed);
-// The value of a rewritten amount text.
-double AmountOfText(std::string_view text);
+
+// The first amount of the values that the event dialog cannot take, with
+// what is wrong with it; field is -1 when all three are fine (0 the prize
+// money, 1 the entry fee, 2 the travel costs).
+struct EventAmountCheck {
+  int field = -1;
+  AmountProblem problem = AmountProblem::kNone;
+};
+EventAmountCheck CheckEventAmounts(const EventValues& values);
+
+// Whether a period strays far from its season, as a slip of the year
+// would make it: it ends more than a season's length after the season's
+// end (31 October of the season year) or starts more than that before the
+// season's start (1 November of the year before).
+bool PeriodStraysFromSeason(const DATE_SIMPLE& start, const DATE_SIMPLE& end, int season_year);
 
 // Whether the event dialog's boxes are usable: "won" only for tournaments
 // and championships under the French system (always elsewhere), the best
@@ -95,7 +113,18 @@ bool WonBoxEnabled(bool french_system, int32_t type);
 // takes the properties of the values), the played event is made when the
 // season has none (from its start to its end date, an end before the start
 // raised to it) and takes the values; the amounts are stored in francs.
-// Returns the played event.
-EPREUVE_JOUEE* StoreEventEntry(UTILISATEUR& owner, const EventEntry& entry);
+//
+// A played event entered under another event's name is renamed, never
+// copied, so that no amount counts twice: when it is the only participation
+// of its event and the name is new, the event itself takes the name;
+// otherwise the played event moves (with its matches and money) to the
+// event of the new name, made when new, and the old event goes when nothing
+// uses it any more.
+//
+// With `season`, the played event is retained in the season's palmares. A
+// full list (ListFullError) leaves the document as it was. Returns the
+// played event.
+EPREUVE_JOUEE* StoreEventEntry(UTILISATEUR& owner, const EventEntry& entry,
+                               SAISON_JOUEUR* season = nullptr);
 
 }  // namespace scorvane

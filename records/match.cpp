@@ -2,7 +2,6 @@
 
 #include "ranking/ranking_registry.h"
 #include "records/club.h"
-#include "records/document.h"
 #include "records/event.h"
 #include "records/palmares.h"
 #include "records/player.h"
@@ -94,9 +93,8 @@ CLASSEMENT RENCONTRE_SIMPLE::GetOpponentRanking() const {
   return opponent_ ? RankingAtMatch(*opponent_) : CLASSEMENT();
 }
 
-CLASSEMENT RENCONTRE_SIMPLE::GetOwnSideRanking() const {
-  const UTILISATEUR* owner = CurrentOwner();
-  return owner ? RankingAtMatch(*owner) : CLASSEMENT();
+CLASSEMENT RENCONTRE_SIMPLE::GetOwnSideRanking(const JOUEUR& owner) const {
+  return RankingAtMatch(owner);
 }
 
 void RENCONTRE_SIMPLE::Serialize(Archive& ar) {
@@ -118,10 +116,9 @@ CLASSEMENT RENCONTRE_DOUBLE::GetOpponentRanking() const {
   return AverageRanking(RankingAtMatch(*opponent1_), RankingAtMatch(*opponent2_));
 }
 
-CLASSEMENT RENCONTRE_DOUBLE::GetOwnSideRanking() const {
-  const UTILISATEUR* owner = CurrentOwner();
-  if (!owner || !partner_) return CLASSEMENT();
-  return AverageRanking(RankingAtMatch(*owner), RankingAtMatch(*partner_));
+CLASSEMENT RENCONTRE_DOUBLE::GetOwnSideRanking(const JOUEUR& owner) const {
+  if (!partner_) return CLASSEMENT();
+  return AverageRanking(RankingAtMatch(owner), RankingAtMatch(*partner_));
 }
 
 void RENCONTRE_DOUBLE::Serialize(Archive& ar) {

@@ -34,7 +34,7 @@ class RENCONTRE : public CObject {
   // The opponent's ranking at the match; for doubles the average of the two.
   virtual CLASSEMENT GetOpponentRanking() const = 0;
   // The owner's ranking at the match; for doubles the average with the partner.
-  virtual CLASSEMENT GetOwnSideRanking() const = 0;
+  virtual CLASSEMENT GetOwnSideRanking(const JOUEUR& owner) const = 0;
 
   // A player's ranking at the time of this match: under a yearly system the
   // history value at 1 January of the year of the season that retains the
@@ -106,7 +106,7 @@ class RENCONTRE_SIMPLE : public RENCONTRE {
   bool IsSingles() const override { return true; }
   bool InvolvesPlayer(const JOUEUR* player) const override;
   CLASSEMENT GetOpponentRanking() const override;
-  CLASSEMENT GetOwnSideRanking() const override;
+  CLASSEMENT GetOwnSideRanking(const JOUEUR& owner) const override;
 
   JOUEUR* Opponent() const { return opponent_; }
   void SetOpponent(JOUEUR* player) { opponent_ = player; }
@@ -130,7 +130,7 @@ class RENCONTRE_DOUBLE : public RENCONTRE {
   bool IsSingles() const override { return false; }
   bool InvolvesPlayer(const JOUEUR* player) const override;
   CLASSEMENT GetOpponentRanking() const override;
-  CLASSEMENT GetOwnSideRanking() const override;
+  CLASSEMENT GetOwnSideRanking(const JOUEUR& owner) const override;
 
   JOUEUR* Partner() const { return partner_; }
   JOUEUR* FirstOpponent() const { return opponent1_; }

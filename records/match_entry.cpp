@@ -6,11 +6,11 @@
 #include "base/text_compare.h"
 #include "ranking/ranking_registry.h"
 #include "records/club.h"
-#include "records/document.h"
 #include "records/entry_text.h"
 #include "records/match_event_choice.h"
 #include "records/owner.h"
 #include "records/palmares.h"
+#include "records/score_text.h"
 #include "records/season.h"
 
 namespace scorvane {
@@ -27,7 +27,8 @@ void CopyValues(UTILISATEUR& owner, RENCONTRE& match, const MatchValues& values)
   match.SetWeakPoints(MultiLineText(values.weak_points));
   RESULTAT_RENCONTRE& result = match.Result();
   result.SetOutcome(values.won ? RESULTAT_RENCONTRE::kWon : RESULTAT_RENCONTRE::kLost);
-  result.SetScore(OneLineText(values.score));
+  // The usual "6-4" is kept as "6/4", the notation every reader of the file knows.
+  result.SetScore(ScoreWithSlashes(OneLineText(values.score)));
   result.SetRetirement(values.retirement);
   result.SetNoAdvantage(values.no_advantage);
   result.SetFourGames(values.four_games);
@@ -114,7 +115,7 @@ DATE_SIMPLE DateWithinPeriod(const DATE_SIMPLE& date, const DATE_SIMPLE& start,
 }
 
 PlayerSlot TemporaryPlayer(const UTILISATEUR& owner, int season_year, const DATE_SIMPLE& date) {
-  PlayerSlot slot = PlayerSlot::New();
+  PlayerSlot slot = PlayerSlot::New(owner);
   const CLASSEMENT ranking = owner.History().RankingForYear(season_year);
   if (!ranking.IsNone()) {
     slot.fresh->History().Add(ranking, RankingDatesFor(season_year, date).current, "");
@@ -123,8 +124,7 @@ PlayerSlot TemporaryPlayer(const UTILISATEUR& owner, int season_year, const DATE
 }
 
 bool IsScoreWellWritten(const std::string& score) {
-  RESULTAT_RENCONTRE result;
-  return !result.SetScore(OneLineText(score));
+  return !ReadTypedScore(OneLineText(score)).badly_written;
 }
 
 int32_t WalkoverOfScore(const std::string& score) {
@@ -204,7 +204,7 @@ RENCONTRE* StoreMatch(UTILISATEUR& owner, SAISON_JOUEUR& season, RENCONTRE* matc
   }
   if (stored->GetPlayedEvent() != &played) stored->SetPlayedEvent(&played);
   if (PALMARES* palmares = stored->GetPalmares()) palmares->AddPlayedEvent(&played);
-  MarkDocumentModified();
+  owner.MarkModified();
   return stored;
 }
 

@@ -67,7 +67,7 @@ DATE_SIMPLE DateWithinPeriod(const DATE_SIMPLE& date, const DATE_SIMPLE& start,
 // 1 January of the season year.
 PlayerSlot TemporaryPlayer(const UTILISATEUR& owner, int season_year, const DATE_SIMPLE& date);
 
-// True when the score text reads (see RESULTAT_RENCONTRE::SetScore).
+// True when the score text reads, "-" taken for "/" (see ReadTypedScore).
 bool IsScoreWellWritten(const std::string& score);
 // A score text that is only a walk-over mark ("wo", "w.o.", "W/O", comments
 // aside) gives walk-over kind 1; any other text 0.

@@ -2,7 +2,6 @@
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
-#include "records/document.h"
 #include "records/owner.h"
 #include "records/palmares.h"
 #include "records/season.h"
@@ -135,7 +134,7 @@ EPREUVE_JOUEE* EnsureFriendlyPlayed(UTILISATEUR& owner, int season_year) {
   EPREUVE* group = owner.GetFriendlyGroup();
   EPREUVE_JOUEE* played =
       group->AddPlayed(DATE_SIMPLE(1, 1, season_year), DATE_SIMPLE(31, 12, season_year));
-  MarkDocumentModified();
+  owner.MarkModified();
   return played;
 }
 

@@ -17,8 +17,6 @@ SCORVANE_IMPLEMENT_RECORD(UTILISATEUR, JOUEUR);
 
 namespace {
 
-AskFlags g_ask_flags;
-
 // Every season of the owner and of the other players, owner first.
 template <class F>
 void ForEachSeason(const UTILISATEUR& owner, F&& visit) {
@@ -31,13 +29,6 @@ void ForEachSeason(const UTILISATEUR& owner, F&& visit) {
 }
 
 }  // namespace
-
-AskFlags& DeletionAskFlags() {
-  return g_ask_flags;
-}
-void ResetDeletionAskFlags() {
-  g_ask_flags = AskFlags{};
-}
 
 UTILISATEUR::UTILISATEUR() {
   SetBirthDate(DATE_SIMPLE(1, 1, 1980));
@@ -55,39 +46,53 @@ UTILISATEUR::~UTILISATEUR() {
   events_.DeleteAll();
 }
 
+void UTILISATEUR::MarkModified() const {
+  if (document_) document_->MarkModified();
+}
+
+std::unique_ptr<JOUEUR> UTILISATEUR::NewPlayer() const {
+  auto player = std::make_unique<JOUEUR>();
+  player->SetSex(Sex());
+  return player;
+}
+
+void UTILISATEUR::SetActiveSeason(SAISON_JOUEUR* season) {
+  if (MoveSeasonToFront(season)) MarkModified();
+}
+
 EPREUVE* UTILISATEUR::AddEvent(std::unique_ptr<EPREUVE> event) {
   EPREUVE* added = events_.Add(std::move(event));
-  MarkDocumentModified();
+  MarkModified();
   return added;
 }
 
 JOUEUR* UTILISATEUR::AddPlayer(std::unique_ptr<JOUEUR> player) {
   JOUEUR* added = players_.Add(std::move(player));
-  MarkDocumentModified();
+  MarkModified();
   return added;
 }
 
 SURFACE* UTILISATEUR::AddSurface(std::unique_ptr<SURFACE> surface) {
   SURFACE* added = surfaces_.Add(std::move(surface));
-  MarkDocumentModified();
+  MarkModified();
   return added;
 }
 
 CLUB* UTILISATEUR::AddClub(std::unique_ptr<CLUB> club) {
   CLUB* added = clubs_.Add(std::move(club));
-  MarkDocumentModified();
+  MarkModified();
   return added;
 }
 
 CATEGORIE_FINANCIERE* UTILISATEUR::AddCategory(std::unique_ptr<CATEGORIE_FINANCIERE> category) {
   CATEGORIE_FINANCIERE* added = categories_.Add(std::move(category));
-  MarkDocumentModified();
+  MarkModified();
   return added;
 }
 
 CATEGORIE_FINANCIERE* UTILISATEUR::AppendCategory(std::unique_ptr<CATEGORIE_FINANCIERE> category) {
   CATEGORIE_FINANCIERE* added = categories_.Append(std::move(category));
-  MarkDocumentModified();
+  MarkModified();
   return added;
 }
 
@@ -100,7 +105,7 @@ void UTILISATEUR::RemoveEvent(EPREUVE* event) {
     });
   }
   events_.Delete(event);
-  MarkDocumentModified();
+  MarkModified();
 }
 
 void UTILISATEUR::RemoveSurface(SURFACE* surface) {
@@ -108,7 +113,7 @@ void UTILISATEUR::RemoveSurface(SURFACE* surface) {
     if (match->GetSurface() == surface) match->SetSurface(nullptr);
   });
   surfaces_.Delete(surface);
-  MarkDocumentModified();
+  MarkModified();
 }
 
 void UTILISATEUR::RemoveClub(CLUB* club) {
@@ -117,7 +122,7 @@ void UTILISATEUR::RemoveClub(CLUB* club) {
     if (player->Club() == club) player->SetClub(nullptr);
   }
   clubs_.Delete(club);
-  MarkDocumentModified();
+  MarkModified();
 }
 
 void UTILISATEUR::RemoveCategory(CATEGORIE_FINANCIERE* category) {
@@ -129,7 +134,7 @@ void UTILISATEUR::RemoveCategory(CATEGORIE_FINANCIERE* category) {
     }
   });
   categories_.Delete(category);
-  MarkDocumentModified();
+  MarkModified();
 }
 
 bool UTILISATEUR::IsClubUsed(const CLUB* club) const {
@@ -191,12 +196,12 @@ bool UTILISATEUR::IsPlayerInOtherMatch(const JOUEUR* player, const RENCONTRE* ma
 }
 
 bool UTILISATEUR::RemoveMatch(RENCONTRE* match, int ask_mode) {
-  if (g_ask_flags.matches) {
+  if (ask_flags_.matches) {
     const std::string question = Msg(292);
     if (ask_mode == 0) {
       bool all = false;
       if (!AskYesNoAll(question, all)) return false;
-      if (all) g_ask_flags.matches = false;
+      if (all) ask_flags_.matches = false;
     } else if (!AskYesNo(question)) {
       return false;
     }
@@ -207,7 +212,7 @@ bool UTILISATEUR::RemoveMatch(RENCONTRE* match, int ask_mode) {
   } else {
     delete match;
   }
-  MarkDocumentModified();
+  MarkModified();
   return true;
 }
 
@@ -232,7 +237,7 @@ void UTILISATEUR::DestroyPlayer(JOUEUR* player, int ask_mode) {
   if (!players_.Contains(player)) return;
   const bool named = !player->GetRawLastName().empty() || !player->GetRawFirstName().empty() ||
                      !player->Licence().empty();
-  if (!player->IsAnonymous() && g_ask_flags.players && named) {
+  if (!player->IsAnonymous() && ask_flags_.players && named) {
     const std::string question = FormatText(Msg(player->IsWoman() ? 268 : 267),
                                             {player->GetFirstName(), player->GetLastName()});
     if (ask_mode == 1) {
@@ -240,18 +245,18 @@ void UTILISATEUR::DestroyPlayer(JOUEUR* player, int ask_mode) {
     } else {
       bool all = false;
       if (!AskYesNoAll(question, all)) return;
-      if (all) g_ask_flags.players = false;
+      if (all) ask_flags_.players = false;
     }
   }
   players_.Delete(player);
-  MarkDocumentModified();
+  MarkModified();
 }
 
 int UTILISATEUR::DestroyPlayers(const std::vector<JOUEUR*>& players) {
   const std::unordered_set<const JOUEUR*> going(players.begin(), players.end());
   const int gone =
       players_.DeleteIf([&going](const JOUEUR* player) { return going.count(player) != 0; });
-  if (gone > 0) MarkDocumentModified();
+  if (gone > 0) MarkModified();
   return gone;
 }
 
@@ -262,7 +267,7 @@ void UTILISATEUR::DeleteSeason(SAISON_JOUEUR* season) {
       DeleteMatch(match, 0);
   }
   DeleteSeasonRecord(season);
-  MarkDocumentModified();
+  MarkModified();
 }
 
 EPREUVE* UTILISATEUR::GetFriendlyGroup() {

@@ -15,15 +15,15 @@
 
 namespace scorvane {
 
-// The two process-wide "ask" flags of match and player deletion: a "yes to
-// all" answer clears one for the rest of a user action; pages set them again
-// before each action.
+class PROJECT_DOC;
+
+// The two "ask" flags of match and player deletion: a "yes to all" answer
+// clears one for the rest of a user action; pages set them again before
+// each action.
 struct AskFlags {
   bool matches = true;
   bool players = true;
 };
-AskFlags& DeletionAskFlags();
-void ResetDeletionAskFlags();
 
 class UTILISATEUR : public JOUEUR {
   SCORVANE_DECLARE_RECORD(UTILISATEUR)
@@ -41,6 +41,18 @@ class UTILISATEUR : public JOUEUR {
   // Born 1 January 1980.
   UTILISATEUR();
   ~UTILISATEUR() override;
+
+  // The document this owner belongs to, told of every change; null for an
+  // owner being read or built on its own, whose changes concern no one.
+  void BelongTo(PROJECT_DOC* document) { document_ = document; }
+  // Every change to the records of this owner ends here: it marks the
+  // owner's document modified (MarkModified of the document).
+  void MarkModified() const;
+
+  // A player met by this owner, who takes the owner's sex until told otherwise.
+  std::unique_ptr<JOUEUR> NewPlayer() const;
+  // Moves the season to the front and marks the document modified.
+  void SetActiveSeason(SAISON_JOUEUR* season);
 
   const List<EPREUVE*>& Events() const { return events_.Items(); }
   const List<JOUEUR*>& Players() const { return players_.Items(); }
@@ -75,6 +87,11 @@ class UTILISATEUR : public JOUEUR {
                             const std::string& licence) const;
   // True when the player plays in a match other than `match`.
   bool IsPlayerInOtherMatch(const JOUEUR* player, const RENCONTRE* match) const;
+
+  // Whether the deletions of the user action under way still ask.
+  AskFlags& DeletionAskFlags() { return ask_flags_; }
+  const AskFlags& DeletionAskFlags() const { return ask_flags_; }
+  void ResetDeletionAskFlags() { ask_flags_ = AskFlags{}; }
 
   // Asks (unless told not to) and deletes a match; false when the user said No.
   // Ask mode 0 uses the yes/no/all question, any other mode the yes/no one.
@@ -116,6 +133,8 @@ class UTILISATEUR : public JOUEUR {
   OwningList<CLUB> clubs_;
   OwningList<CATEGORIE_FINANCIERE> categories_;
   Counts counts_;
+  PROJECT_DOC* document_ = nullptr;
+  AskFlags ask_flags_;
 };
 
 }  // namespace scorvane

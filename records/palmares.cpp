@@ -4,7 +4,6 @@
 
 #include "base/record_lists.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "records/event.h"
 #include "records/match.h"
 #include "records/player.h"
@@ -53,10 +52,7 @@ bool MatchMask::Accepts(const RENCONTRE& match) const {
 
   if (!compare_with_fixed && !compare_with_owner) return true;
   CLASSEMENT ref = reference;
-  if (compare_with_owner) {
-    const UTILISATEUR* owner = CurrentOwner();
-    ref = owner ? match.RankingAtMatch(*owner) : CLASSEMENT();
-  }
+  if (compare_with_owner) ref = match.RankingAtMatch(*compare_with_owner);
   const CLASSEMENT opponent = match.GetOpponentRanking();
   if (require_equal && !opponent.Equals(ref)) return false;
   if (require_worse && !opponent.IsWorseThan(ref)) return false;

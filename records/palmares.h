@@ -12,6 +12,7 @@
 namespace scorvane {
 
 class EPREUVE_JOUEE;
+class JOUEUR;
 class RENCONTRE;
 class SAISON_JOUEUR;
 
@@ -41,7 +42,9 @@ struct MatchMask {
 
   uint32_t flags = 0;
   bool compare_with_fixed = false;
-  bool compare_with_owner = false;
+  // When set, the opponent is compared with this player's ranking at the
+  // match (the document's owner).
+  const JOUEUR* compare_with_owner = nullptr;
   bool require_equal = false;
   bool require_worse = false;
   bool require_better = false;

@@ -7,7 +7,6 @@
 #include "base/record_lists.h"
 #include "base/text_compare.h"
 #include "records/club.h"
-#include "records/document.h"
 #include "records/match.h"
 #include "records/palmares.h"
 #include "records/season.h"
@@ -36,9 +35,7 @@ void INFOS_COMPLEMENT_JOUEUR::Serialize(Archive& ar) {
   ar.Text(email);
 }
 
-JOUEUR::JOUEUR() {
-  if (const UTILISATEUR* owner = CurrentOwner()) sex_ = owner->Sex();
-}
+JOUEUR::JOUEUR() = default;
 
 JOUEUR::~JOUEUR() = default;
 
@@ -74,10 +71,10 @@ SAISON_JOUEUR* JOUEUR::GetActiveSeason() const {
   return seasons_.IsEmpty() ? nullptr : seasons_.Items().Front();
 }
 
-void JOUEUR::SetActiveSeason(SAISON_JOUEUR* season) {
-  if (!season || season == GetActiveSeason() || !seasons_.Contains(season)) return;
+bool JOUEUR::MoveSeasonToFront(SAISON_JOUEUR* season) {
+  if (!season || season == GetActiveSeason() || !seasons_.Contains(season)) return false;
   seasons_.MoveToFront(season);
-  MarkDocumentModified();
+  return true;
 }
 
 SAISON_JOUEUR* JOUEUR::FindSeason(int year) const {

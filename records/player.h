@@ -100,8 +100,10 @@ class JOUEUR : public CObject {
   SAISON_JOUEUR* AddSeason(int year);
   // The first season, or null.
   SAISON_JOUEUR* GetActiveSeason() const;
-  // Moves the season to the front and marks the document modified.
-  void SetActiveSeason(SAISON_JOUEUR* season);
+  // Moves one of this player's seasons to the front; false when it was
+  // there already or is not this player's (UTILISATEUR::SetActiveSeason
+  // marks the document modified).
+  bool MoveSeasonToFront(SAISON_JOUEUR* season);
   SAISON_JOUEUR* FindSeason(int year) const;
   bool HasSeason(int year) const { return FindSeason(year) != nullptr; }
   SAISON_JOUEUR* GetLatestSeason() const;

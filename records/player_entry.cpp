@@ -5,7 +5,6 @@
 #include "base/text_compare.h"
 #include "ranking/ranking_registry.h"
 #include "records/club.h"
-#include "records/document.h"
 #include "records/entry_text.h"
 #include "records/match.h"
 #include "records/owner.h"
@@ -77,7 +76,7 @@ void CopyValues(UTILISATEUR& owner, JOUEUR& player, const PlayerValues& values,
   const int birth_year = year.message == 0 && !year.text.empty() ? std::stoi(year.text) : 0;
   const DATE_SIMPLE& birth = player.BirthDate();
   player.SetBirthDate(DATE_SIMPLE(birth.Day(), birth.Month(), birth_year));
-  player.SetClub(ClubNamed(owner, values.club));
+  player.SetClub(ClubNamed(owner, values.club, player.Club()));
   player.SetStrongPoints(MultiLineText(values.strengths));
   player.SetWeakPoints(MultiLineText(values.weaknesses));
   player.SetComment(MultiLineText(values.comment));
@@ -101,7 +100,7 @@ void CopyValues(UTILISATEUR& owner, JOUEUR& player, const PlayerValues& values,
   } else if (CLASSEMENT_DATE* next = EntryDated(history, dates.next)) {
     history.Remove(next);
   }
-  MarkDocumentModified();
+  owner.MarkModified();
 }
 
 }  // namespace
@@ -172,9 +171,9 @@ FieldCheck CheckBirthYear(std::string_view typed) {
   return {std::to_string(year), 0};
 }
 
-PlayerSlot PlayerSlot::New() {
+PlayerSlot PlayerSlot::New(const UTILISATEUR& owner) {
   PlayerSlot slot;
-  slot.fresh = std::make_unique<JOUEUR>();
+  slot.fresh = owner.NewPlayer();
   slot.player = slot.fresh.get();
   return slot;
 }
@@ -201,7 +200,7 @@ JOUEUR* SavePlayer(UTILISATEUR& owner, PlayerSlot& slot, const PlayerValues& typ
     const bool identity_empty =
         values.first_name.empty() && values.last_name.empty() && values.licence.empty();
     if (identity_empty || (IdentityChanged(*target, values) && questions.AskNewPlayer(*target))) {
-      replacement = std::make_unique<JOUEUR>();
+      replacement = owner.NewPlayer();
       target = replacement.get();
     }
   }
@@ -221,7 +220,7 @@ JOUEUR* SavePlayer(UTILISATEUR& owner, PlayerSlot& slot, const PlayerValues& typ
   return slot.player;
 }
 
-CLUB* ClubNamed(UTILISATEUR& owner, std::string_view typed) {
+CLUB* ClubNamed(UTILISATEUR& owner, std::string_view typed, CLUB* kept) {
   const std::string name = OneLineText(typed);
   if (name.empty()) return nullptr;
   for (CLUB* club : owner.Clubs()) {
@@ -230,7 +229,7 @@ CLUB* ClubNamed(UTILISATEUR& owner, std::string_view typed) {
   for (CLUB* club : owner.Clubs()) {
     if (EqualsIgnoringCase(club->Name(), name)) return club;
   }
-  if (owner.Clubs().Count() >= List<CLUB*>::kMaxCount) return nullptr;
+  if (owner.Clubs().Count() >= List<CLUB*>::kMaxCount) return kept;
   return owner.AddClub(std::make_unique<CLUB>(name));
 }
 

@@ -110,7 +110,7 @@ struct PlayerSlot {
   std::unique_ptr<JOUEUR> fresh;
 
   // A new player (the owner's sex), or one of the document.
-  static PlayerSlot New();
+  static PlayerSlot New(const UTILISATEUR& owner);
   static PlayerSlot Of(JOUEUR* existing);
   // Shows another player of the document; a new player shown so far goes.
   void Choose(JOUEUR* existing);
@@ -140,10 +140,12 @@ struct PlayerSaveContext {
 JOUEUR* SavePlayer(UTILISATEUR& owner, PlayerSlot& slot, const PlayerValues& values,
                    const PlayerSaveContext& context, PlayerQuestions& questions);
 
-// The club named by a typed text: the club of that name (exactly, else
-// without regard to case), a new club when there is none, null for an empty
-// text.
-CLUB* ClubNamed(UTILISATEUR& owner, std::string_view typed);
+// The club named by a typed text (on one line, blanks around it ignored):
+// the club of that name (exactly, else without regard to case), a new club
+// when there is none, null for an empty text. When the owner's clubs already
+// fill their list no club can be made: `kept` (the club the record had) is
+// returned, so the record does not lose its club.
+CLUB* ClubNamed(UTILISATEUR& owner, std::string_view typed, CLUB* kept);
 
 // How many matches of the document involve the player.
 int CountMatchesWith(const UTILISATEUR& owner, const JOUEUR* player);

@@ -26,11 +26,6 @@ void TABLE_TRADUCTION_CLASSEMENTS::Clear() {
   index_.clear();
 }
 
-TABLE_TRADUCTION_CLASSEMENTS& TranslationTable() {
-  static TABLE_TRADUCTION_CLASSEMENTS table;
-  return table;
-}
-
 namespace {
 
 // Visits every ranking value the document stores, in the order of the
@@ -110,8 +105,8 @@ void ApplyTranslation(UTILISATEUR& owner, const SYSTEME_CLASSEMENT& new_system,
 
 bool SwitchToPendingSystem(PROJECT_DOC& document) {
   RankingRegistry& registry = Registry();
-  TABLE_TRADUCTION_CLASSEMENTS& table = TranslationTable();
-  table.Clear();
+  // The values of this switch only.
+  TABLE_TRADUCTION_CLASSEMENTS table;
   SYSTEME_CLASSEMENT* new_system = registry.Pending();
   if (!new_system) return false;
   SYSTEME_CLASSEMENT* old_system = &registry.Active();

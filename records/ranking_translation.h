@@ -38,9 +38,6 @@ class TABLE_TRADUCTION_CLASSEMENTS {
   std::map<int32_t, std::size_t> index_;
 };
 
-// The application's table, emptied at the start of every switch.
-TABLE_TRADUCTION_CLASSEMENTS& TranslationTable();
-
 // Makes the registry's pending system active and rewrites every ranking of
 // the document's owner for it. Values walked, in this order: the owner's
 // history, every player's history in list order, then for every season in

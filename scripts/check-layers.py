@@ -6,7 +6,9 @@ Core:  base -> ranking -> records -> estimates -> stats -> finances -> cli
 Qt:    widgets -> pages -> shell   (on top of every core layer but cli)
 
 Every `#include "..."` of a program file is checked against that order; a
-file of a core layer, or a source of the Qt-free rules library
+page folder (pages/<page>/) may use only itself, pages/common/ (the dialogs
+and rules several pages share) and the layers before pages, and
+pages/common/ may use no page folder; a file of a core layer, or a source of the Qt-free rules library
 (scorvane_ui_rules), that includes a Qt header fails too. Test files follow
 the layer of their folder under tests/, and may also use tests/ and the
 command-line library (which builds demo documents); the Qt Test programs
@@ -53,6 +55,22 @@ def layer_of(relative):
     if parts[0] == "tests" and len(parts) > 1 and parts[1] in CORE + QT:
         return parts[1]
     return parts[0] if parts[0] in CORE + QT else None
+
+
+def page_folder_fault(relative, name):
+    """Why a program file under pages/ may not include `name`, or None. The
+    files of pages/ itself (the page factory) may use every page folder."""
+    parts = relative.parts
+    target = pathlib.PurePosixPath(name).parts
+    if parts[0] != "pages" or len(parts) < 3 or len(target) < 3 or target[0] != "pages":
+        return None
+    here, there = parts[1], target[1]
+    if there in (here, "common"):
+        return None
+    if here == "common":
+        return f"pages/common may not use the page folder pages/{there}"
+    return (f"page folder pages/{here} may not use pages/{there}; "
+            "what pages share goes to pages/common")
 
 
 def ui_rules_sources(root):
@@ -106,6 +124,9 @@ def check(root):
                     faults.append(f"{where}: includes the Qt header <{name}> in Qt-free code")
                 continue
             target = pathlib.PurePosixPath(name).parts[0]
+            if not in_tests and (reason := page_folder_fault(relative, name)):
+                faults.append(f'{where}: includes "{name}": {reason}')
+                continue
             if target in allowed or target not in CORE + QT + ["tests"]:
                 continue
             faults.append(
@@ -116,7 +137,8 @@ def check(root):
 
 def self_test():
     """Plants an upward include, a Qt header in the core and in a rules file,
-    and checks that each is reported while a sound tree passes."""
+    includes between page folders, and checks that each is reported while a
+    sound tree passes."""
     with tempfile.TemporaryDirectory() as scratch:
         root = pathlib.Path(scratch)
 
@@ -130,6 +152,11 @@ def self_test():
         write("pages/p.cpp", '#include "widgets/w.h"\n#include <QWidget>\n')
         write("widgets/CMakeLists.txt", "target_sources(scorvane_ui_rules PRIVATE rules.cpp)\n")
         write("widgets/rules.cpp", '#include "records/c.h"\n')
+        write("pages/matches/m.cpp", '#include "pages/matches/m.h"\n#include "pages/common/v.h"\n')
+        write("pages/common/v.cpp", '#include "pages/common/v.h"\n#include "widgets/w.h"\n')
+        write("pages/page_factory.cpp", '#include "pages/matches/m.h"\n')
+        write("shell/s.cpp", '#include "pages/matches/m.h"\n')
+        write("tests/pages/t.cpp", '#include "pages/matches/m.h"\n#include "pages/own/o.h"\n')
         sound = check(root)
         if sound:
             print("self-test: a sound tree was refused:", *sound, sep="\n  ")
@@ -140,9 +167,11 @@ def self_test():
         write("widgets/rules.cpp", "#include <QColor>\n")
         write("widgets/up.h", '#include "shell/window/main_window.h"\n')
         write("cli/gui.cpp", '#include "widgets/settings.h"\n')
+        write("pages/own/o.cpp", '#include "pages/own/o.h"\n#include "pages/seasons/viewer.h"\n')
+        write("pages/common/w.h", '#include "pages/matches/m.h"\n')
         faults = check(root)
         expected = ["base/up.cpp:1", "estimates/qt.cpp:1", "widgets/rules.cpp:1",
-                    "widgets/up.h:1", "cli/gui.cpp:1"]
+                    "widgets/up.h:1", "cli/gui.cpp:1", "pages/own/o.cpp:2", "pages/common/w.h:1"]
         missed = [e for e in expected if not any(f.startswith(e + ":") for f in faults)]
         for fault in faults:
             print("self-test caught:", fault)

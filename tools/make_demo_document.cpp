@@ -21,7 +21,6 @@ int main(int argc, char** argv) {
   SetLanguage(kLanguageEnglish);
   Registry().Reset();
   PROJECT_DOC document;
-  SetCurrentDocument(&document);
   document.MakeDefaultDocument();
   UTILISATEUR& owner = document.Owner();
   owner.SetFirstName("Claire");

@@ -10,16 +10,16 @@
 #include <QTabWidget>
 #include <cstdio>
 
-#include "pages/matches/event_dialog.h"
-#include "pages/matches/match_dialog.h"
-#include "pages/players/similar_player_dialog.h"
+#include "pages/common/matches/event_dialog.h"
+#include "pages/common/matches/match_dialog.h"
+#include "pages/common/players/similar_player_dialog.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "records/palmares.h"
 #include "records/season.h"
 #include "shell/dialogs/import_preview_dialog.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/current_document.h"
 
 using namespace scorvane;
 

@@ -8,16 +8,16 @@
 #include <QTreeWidget>
 #include <cstdio>
 
+#include "pages/common/rankings/ranking_date_dialog.h"
+#include "pages/common/rankings/ranking_history_dialog.h"
 #include "pages/rankings/grade_list_editor.h"
-#include "pages/rankings/ranking_date_dialog.h"
-#include "pages/rankings/ranking_history_dialog.h"
 #include "pages/rankings/system_editor_dialog.h"
 #include "pages/rankings/system_selection_dialog.h"
 #include "pages/rankings/translation_dialog.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/current_document.h"
 
 using namespace scorvane;
 

@@ -10,12 +10,13 @@
 #include <QTest>
 #include <cstdio>
 
-#include "cli/document_generator.h"
 #include "pages/statistics/statistics_page.h"
 #include "pages/summary/summary_page.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
+#include "records/document_generator.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/current_document.h"
 
 using namespace scorvane;
 

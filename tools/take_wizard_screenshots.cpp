@@ -11,11 +11,11 @@
 
 #include "base/dates.h"
 #include "pages/rankings/system_selection_dialog.h"
-#include "records/document.h"
 #include "shell/window/document_session.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_environment.h"
 #include "tests/support/ui/widget_input.h"
+#include "widgets/current_document.h"
 #include "widgets/ranking_entry.h"
 
 using namespace scorvane;

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "records/document.h"
+#include "widgets/current_document.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
 

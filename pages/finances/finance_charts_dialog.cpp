@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "pages/finances/operations_viewer.h"
-#include "records/document.h"
 #include "widgets/chart/chart_widget.h"
+#include "widgets/current_document.h"
 #include "widgets/screen_colours.h"
 
 namespace scorvane {

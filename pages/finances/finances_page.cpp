@@ -14,13 +14,15 @@
 #include "base/catalogue/messages.h"
 #include "base/currency.h"
 #include "base/text_format.h"
+#include "pages/common/lists/item_editor_dialog.h"
 #include "pages/finances/finance_charts_dialog.h"
 #include "pages/finances/finance_list_view.h"
 #include "pages/finances/finances_printout.h"
 #include "pages/finances/operation_commands.h"
-#include "pages/lists/item_editor_dialog.h"
+#include "pages/common/lists/item_editor_dialog.h"
 #include "records/document.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/current_document.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
 
@@ -205,9 +207,9 @@ void PAGE_FINANCES::ShowRows(const SeasonFinances& money) {
   gains_heading_->setText(year_ ? HeadingOf(kGainsHeading) : QString());
   expenses_heading_->setText(year_ ? HeadingOf(kExpensesHeading) : QString());
   const QString currency = QString::fromStdString(Currency::Name());
-  const auto total = [&currency](int message, const SOMME& amount) {
+  const auto total = [&currency](int message, std::int64_t cents) {
     return CatalogueText(
-        message, {Currency::Format(amount, Currency::Style::kNumber), currency.toStdString()});
+        message, {Currency::FormatCents(cents, Currency::Style::kNumber), currency.toStdString()});
   };
   gains_total_->setText(total(kGainsTotal, money.gains_total));
   expenses_total_->setText(total(kExpensesTotal, money.expenses_total));
@@ -217,10 +219,10 @@ QString PAGE_FINANCES::HeadingOf(int message) const {
   return CatalogueText(message, {year_});
 }
 
-QString PAGE_FINANCES::SectionHeading(int message, const SOMME& total) const {
-  return QString::fromStdString(FormatText(
-      "%s : %s ",
-      {HeadingOf(message).toStdString(), Currency::Format(total, Currency::Style::kCurrency)}));
+QString PAGE_FINANCES::SectionHeading(int message, std::int64_t total_cents) const {
+  return QString::fromStdString(
+      FormatText("%s : %s ", {HeadingOf(message).toStdString(),
+                              Currency::FormatCents(total_cents, Currency::Style::kCurrency)}));
 }
 
 Printable* PAGE_FINANCES::PrintContent() {

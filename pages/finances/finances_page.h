@@ -61,7 +61,7 @@ class PAGE_FINANCES : public PageView {
   void ShowRows(const SeasonFinances& money);
   QString HeadingOf(int message) const;
   // A printed list's heading: "2001 gains : 800.00 F ".
-  QString SectionHeading(int message, const SOMME& total) const;
+  QString SectionHeading(int message, std::int64_t total_cents) const;
 
   std::unique_ptr<FinanceListView> gains_;
   std::unique_ptr<FinanceListView> prizes_;
@@ -73,8 +73,9 @@ class PAGE_FINANCES : public PageView {
   std::string symbol_;
   std::optional<ExpenseColumn> sort_column_;
   bool sort_ascending_ = true;
-  SOMME gains_total_value_;
-  SOMME expenses_total_value_;
+  // The totals as shown, in hundredths of the display currency.
+  std::int64_t gains_total_value_ = 0;
+  std::int64_t expenses_total_value_ = 0;
 
   QLabel* gains_heading_;
   QLabel* money_won_;

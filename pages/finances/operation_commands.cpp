@@ -2,10 +2,12 @@
 
 #include "base/catalogue/messages.h"
 #include "finances/finance_commands.h"
+#include "pages/common/matches/match_commands.h"
 #include "pages/finances/operation_dialog.h"
-#include "pages/matches/match_commands.h"
 #include "records/document.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/current_document.h"
+#include "widgets/dialogs/message_boxes.h"
 
 namespace scorvane {
 namespace {
@@ -27,7 +29,12 @@ bool NewExpenseCommand(QWidget* parent) {
   DLG_SAISIE_OPERATION dialog(owner, CatalogueText(kNewExpenseHeading, {season->Year()}),
                               NewExpenseEntry(season->Year(), Today()), parent);
   if (dialog.exec() != QDialog::Accepted) return false;
-  StoreOperationEntry(owner, *season, dialog.Entry(), nullptr);
+  try {
+    StoreOperationEntry(owner, *season, dialog.Entry(), nullptr);
+  } catch (const ListFullError& full) {
+    MessageBoxes::Warn(parent, QString::fromUtf8(full.what()));
+    return false;
+  }
   return true;
 }
 
@@ -38,7 +45,12 @@ bool EditOperationCommand(QWidget* parent, OPERATION_FINANCIERE& operation) {
   DLG_SAISIE_OPERATION dialog(owner, CatalogueText(kChangeOperationHeading, {season->Year()}),
                               EntryOfOperation(operation), parent);
   if (dialog.exec() != QDialog::Accepted) return false;
-  StoreOperationEntry(owner, *season, dialog.Entry(), &operation);
+  try {
+    StoreOperationEntry(owner, *season, dialog.Entry(), &operation);
+  } catch (const ListFullError& full) {
+    MessageBoxes::Warn(parent, QString::fromUtf8(full.what()));
+    return false;
+  }
   return true;
 }
 
@@ -50,7 +62,7 @@ bool EditFinanceRowCommand(QWidget* parent, const ELEM_LISTE_FINANCES& element) 
 
 bool DeleteFinanceRowCommand(const ELEM_LISTE_FINANCES& element) {
   SAISON_JOUEUR* season = ActiveSeason();
-  return season && DeleteFinanceRow(*season, element);
+  return season && DeleteFinanceRow(*CurrentOwner(), *season, element);
 }
 
 }  // namespace scorvane

@@ -15,6 +15,7 @@
 #include "base/catalogue/messages.h"
 #include "base/currency.h"
 #include "base/text_compare.h"
+#include "widgets/amount_validator.h"
 #include "widgets/date_field.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/leave_check.h"
@@ -60,6 +61,7 @@ DLG_SAISIE_OPERATION::DLG_SAISIE_OPERATION(const UTILISATEUR& owner, const QStri
   date_->SetDate(entry.date);
 
   amount_->setAlignment(Qt::AlignRight);
+  amount_->setValidator(new AmountValidator(amount_));
   amount_->setMaximumWidth(120);
   // A readable amount is written back with two decimals ("12,5" shows 12.50).
   CheckOnLeaving(amount_,
@@ -155,18 +157,10 @@ void DLG_SAISIE_OPERATION::accept() {
     case EntryProblem::kAmount:
       break;
   }
-  switch (ReadAmount(entry.amount).problem) {
-    case AmountProblem::kNegative:
-      MessageBoxes::Warn(this, tr("The amount cannot be negative."));
-      break;
-    case AmountProblem::kTooLarge:
-      MessageBoxes::Warn(this, tr("The amount cannot be more than %1.")
-                                   .arg(QLocale().toString(kLargestOperationAmount, 'f', 2)));
-      break;
-    default:
-      MessageBoxes::Warn(this, tr("The amount must be a number, for example 12.50."));
-      break;
-  }
+  // Whatever is wrong, the message says what the field takes.
+  MessageBoxes::Warn(this,
+                     tr("Amount: enter an amount from 0 to %1 %2, for example 1 500,50.")
+                         .arg(Text(CentsText(kLargestOperationCents)), Text(Currency::Name())));
   amount_->setFocus();
   amount_->selectAll();
 }

@@ -7,7 +7,7 @@
 
 #include "pages/finances/finance_list_view.h"
 #include "pages/finances/operation_commands.h"
-#include "records/document.h"
+#include "widgets/current_document.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
 

@@ -22,30 +22,26 @@ std::string EventQuestion(const EPREUVE_JOUEE& played) {
 // Deletes matches without asking for each one again, while players left
 // without a match are still offered for deletion.
 void DeleteMatches(UTILISATEUR& owner, const std::vector<RENCONTRE*>& matches) {
-  ResetDeletionAskFlags();
-  DeletionAskFlags().matches = false;
+  owner.ResetDeletionAskFlags();
+  owner.DeletionAskFlags().matches = false;
   // A lone singles match asks about its opponent with a plain Yes / No;
   // a series offers "yes to all".
   const int ask_mode = matches.size() == 1 ? 1 : 0;
   for (RENCONTRE* match : matches)
     owner.DeleteMatch(match, ask_mode);
-  ResetDeletionAskFlags();
+  owner.ResetDeletionAskFlags();
 }
 
 // Opens and closes a batch of changes so the views refresh once.
 class ChangeBatch {
  public:
-  ChangeBatch() : document_(CurrentDocument()) {
-    if (document_) document_->BeginUpdate();
-  }
-  ~ChangeBatch() {
-    if (document_) document_->EndUpdate();
-  }
+  explicit ChangeBatch(PROJECT_DOC& document) : document_(document) { document_.BeginUpdate(); }
+  ~ChangeBatch() { document_.EndUpdate(); }
   ChangeBatch(const ChangeBatch&) = delete;
   ChangeBatch& operator=(const ChangeBatch&) = delete;
 
  private:
-  PROJECT_DOC* document_;
+  PROJECT_DOC& document_;
 };
 
 }  // namespace
@@ -73,13 +69,13 @@ DeletionPlan PlanDeletion(std::span<const SelectedLine> selection) {
   return plan;
 }
 
-bool CarryOut(const DeletionPlan& plan, SAISON_JOUEUR& season) {
-  UTILISATEUR* owner = CurrentOwner();
-  if (plan.IsEmpty() || !owner || !AskYesNo(plan.question)) return false;
-  ChangeBatch batch;
+bool CarryOut(const DeletionPlan& plan, PROJECT_DOC& document, SAISON_JOUEUR& season) {
+  if (plan.IsEmpty() || !AskYesNo(plan.question)) return false;
+  UTILISATEUR* owner = &document.Owner();
+  ChangeBatch batch(document);
   if (!plan.played) {
     DeleteMatches(*owner, plan.matches);
-    MarkDocumentModified();
+    owner->MarkModified();
     return true;
   }
   EPREUVE_JOUEE* played = plan.played;
@@ -91,7 +87,7 @@ bool CarryOut(const DeletionPlan& plan, SAISON_JOUEUR& season) {
     if (other->Palmares()) other->Palmares()->RemovePlayedEvent(played);
   }
   if (EPREUVE* event = played->Event()) event->DeletePlayed(played);
-  MarkDocumentModified();
+  owner->MarkModified();
   return true;
 }
 

@@ -13,6 +13,7 @@
 namespace scorvane {
 
 class EPREUVE_JOUEE;
+class PROJECT_DOC;
 class RENCONTRE;
 class SAISON_JOUEUR;
 
@@ -42,8 +43,8 @@ DeletionPlan PlanDeletion(std::span<const SelectedLine> selection);
 // Asks the plan's question and, on Yes, deletes: the matches (each removed
 // from the season's palmares and its event), or the event played with its
 // matches and its place in the season's palmares. Players left without any
-// match are offered for deletion as every match deletion does. True when
-// something was deleted.
-bool CarryOut(const DeletionPlan& plan, SAISON_JOUEUR& season);
+// match are offered for deletion as every match deletion does. `season` is
+// one of the document's owner's. True when something was deleted.
+bool CarryOut(const DeletionPlan& plan, PROJECT_DOC& document, SAISON_JOUEUR& season);
 
 }  // namespace scorvane

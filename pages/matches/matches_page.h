@@ -77,10 +77,6 @@ class PAGE_PALMARES : public PageView, public Printable {
   // commands when triggered.
   std::unique_ptr<QMenu> MakeContextMenu();
 
-  // The tip that follows the first new event shows once per run; tests
-  // start a run afresh.
-  static void ForgetTipShownForTesting();
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -99,6 +95,9 @@ class PAGE_PALMARES : public PageView, public Printable {
 
   ListColumnModel columns_;
   bool group_by_events_ = false;
+  // The tip that follows the first new event shows once per run: the page
+  // lives as long as the window.
+  bool event_tip_shown_ = false;
   // The records changed while the page was hidden.
   bool stale_ = false;
   // For each line of the list: whether it is an event's group line.

@@ -4,24 +4,21 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include "pages/common/matches/match_commands.h"
+#include "pages/common/matches/match_entry_flow.h"
 #include "pages/matches/match_columns.h"
 #include "pages/matches/match_columns_dialog.h"
-#include "pages/matches/match_commands.h"
 #include "pages/matches/match_deletion.h"
-#include "pages/matches/match_entry_flow.h"
 #include "pages/matches/matches_page.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "records/season.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/current_document.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 
 namespace scorvane {
 namespace {
-
-// Whether the tip that follows a first new event was shown in this run.
-bool g_tip_shown = false;
 
 SAISON_JOUEUR* ActiveSeason() {
   const UTILISATEUR* owner = CurrentOwner();
@@ -29,10 +26,6 @@ SAISON_JOUEUR* ActiveSeason() {
 }
 
 }  // namespace
-
-void PAGE_PALMARES::ForgetTipShownForTesting() {
-  g_tip_shown = false;
-}
 
 void PAGE_PALMARES::SelectOnly(int row) {
   list_->ClearSelection();
@@ -64,8 +57,8 @@ void PAGE_PALMARES::AddMatchToEvent(int row) {
 void PAGE_PALMARES::NewEvent() {
   if (!ActiveSeason() || !NewEventCommand(this)) return;
   SetGroupsByEvents(true);
-  if (!g_tip_shown) {
-    g_tip_shown = true;
+  if (!event_tip_shown_) {
+    event_tip_shown_ = true;
     MessageBoxes::Inform(this, CatalogueText(293));
   }
   Refresh();
@@ -97,7 +90,7 @@ void PAGE_PALMARES::DeleteSelection() {
   list_->ClearSelection();
   for (const size_t kept : plan.kept)
     list_->SelectItem(rows[kept]);
-  if (CarryOut(plan, *season)) Refresh();
+  if (CarryOut(plan, *CurrentDocument(), *season)) Refresh();
 }
 
 void PAGE_PALMARES::ChooseColumns() {

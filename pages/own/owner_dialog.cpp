@@ -19,6 +19,7 @@
 #include "base/text_compare.h"
 #include "records/document.h"
 #include "records/item_editing.h"
+#include "records/player_entry.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/screen_colours.h"
 
@@ -33,23 +34,6 @@ QDate ToQDate(const DATE_SIMPLE& date) {
   const QDate shown(date.Year(), date.Month(), date.Day());
   if (!shown.isValid() || shown < kFirstDate || shown > kLastDate) return QDate(1980, 1, 1);
   return shown;
-}
-
-// The club named by the text typed or chosen: an existing club of that name
-// (exactly, else without regard to case), a new club when none has it, and
-// no club for an empty text.
-CLUB* ClubNamed(UTILISATEUR& owner, const std::string& typed) {
-  const std::string name = CleanItemName(typed);
-  if (name.empty()) return nullptr;
-  for (CLUB* club : owner.Clubs()) {
-    if (club->Name() == name) return club;
-  }
-  for (CLUB* club : owner.Clubs()) {
-    if (EqualsIgnoringCase(club->Name(), name)) return club;
-  }
-  // A document list never grows past its limit: keep the club as it was.
-  if (owner.Clubs().Count() >= List<CLUB*>::kMaxCount) return owner.Club();
-  return owner.AddClub(std::make_unique<CLUB>(name));
 }
 
 }  // namespace
@@ -157,7 +141,7 @@ void DLG_SAISIE_UTILISATEUR::Store() {
     const QDate date = birth_date_->date();
     owner.SetBirthDate(DATE_SIMPLE(date.day(), date.month(), date.year()));
   }
-  owner.SetClub(ClubNamed(owner, club_->currentText().toStdString()));
+  owner.SetClub(ClubNamed(owner, club_->currentText().toStdString(), owner.Club()));
   document_.MarkModified();
   document_.EndUpdate();
 }

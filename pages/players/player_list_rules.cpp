@@ -88,14 +88,14 @@ HeadToHeadCounts CountHeadToHead(const UTILISATEUR& owner) {
 int FindLineByPrefix(const std::vector<const PlayerLine*>& lines, PlayerNameColumn column,
                      std::string_view text) {
   if (lines.empty()) return -1;
-  // Compared as the list orders texts: upper-case Windows-1252 bytes.
-  const std::string prefix = ListKey(text);
+  // Case and accents ignored: "sebas" finds Sébastien.
+  const std::string prefix = SearchKey(text);
   if (prefix.empty()) return 0;
   for (size_t i = 0; i < lines.size(); ++i) {
     const JOUEUR& player = *lines[i]->player;
     const std::string& name =
         column == PlayerNameColumn::kFirstName ? player.GetRawFirstName() : player.GetRawLastName();
-    if (ListKey(name).starts_with(prefix)) return static_cast<int>(i);
+    if (SearchKey(name).starts_with(prefix)) return static_cast<int>(i);
   }
   return -1;
 }

@@ -11,8 +11,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "pages/common/players/player_selection_rules.h"
 #include "pages/players/player_list_columns.h"
-#include "pages/players/player_selection_rules.h"
 
 namespace scorvane {
 
@@ -45,8 +45,8 @@ std::unordered_set<const JOUEUR*> PlayersInMatches(const UTILISATEUR& owner);
 HeadToHeadCounts CountHeadToHead(const UTILISATEUR& owner);
 
 // The first line, in the order given, whose name in the column begins with
-// the text, both in upper case; the first line for an empty text; -1 when
-// there is no such line.
+// the text, case and accents ignored (SearchKey); the first line for an
+// empty text; -1 when there is no such line.
 int FindLineByPrefix(const std::vector<const PlayerLine*>& lines, PlayerNameColumn column,
                      std::string_view text);
 

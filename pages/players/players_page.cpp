@@ -26,10 +26,10 @@
 #include "base/text_format.h"
 #include "ranking/ranking_registry.h"
 #include "records/club.h"
-#include "records/document.h"
 #include "records/season.h"
 #include "widgets/app_images.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/current_document.h"
 #include "widgets/listview/column_settings_store.h"
 #include "widgets/listview/list_cell_painter.h"
 #include "widgets/listview/list_control.h"
@@ -92,6 +92,7 @@ PAGE_JOUEURS::PAGE_JOUEURS(QWidget* parent)
       search_(new QLineEdit(filters_frame_)),
       search_in_(new QLabel(filters_frame_)),
       search_column_(new QComboBox(filters_frame_)),
+      search_not_found_(new QLabel(filters_frame_)),
       list_(new MY_LIST_CONTROL(/*multiple_selection=*/true, /*row_height_from_font=*/true, this)),
       buttons_frame_(SunkenFrame(this)),
       new_player_(new QPushButton(buttons_frame_)),
@@ -106,6 +107,8 @@ PAGE_JOUEURS::PAGE_JOUEURS(QWidget* parent)
   club_list_->setObjectName(QStringLiteral("clubList"));
   search_->setObjectName(QStringLiteral("searchEdit"));
   search_column_->setObjectName(QStringLiteral("searchColumnBox"));
+  search_not_found_->setObjectName(QStringLiteral("searchNotFound"));
+  search_not_found_->hide();
   list_->setObjectName(QStringLiteral("playerList"));
   new_player_->setObjectName(QStringLiteral("newPlayerButton"));
   columns_button_->setObjectName(QStringLiteral("columnsButton"));
@@ -139,6 +142,7 @@ PAGE_JOUEURS::PAGE_JOUEURS(QWidget* parent)
   filters->addWidget(search_, 1);
   filters->addWidget(search_in_);
   filters->addWidget(search_column_);
+  filters->addWidget(search_not_found_);
 
   auto* buttons = new QHBoxLayout(buttons_frame_);
   buttons->setContentsMargins(8, 6, 8, 6);
@@ -205,6 +209,7 @@ void PAGE_JOUEURS::Retranslate() {
   club_list_->setToolTip(CatalogueText(291));
   search_label_->setText(tr("&Go to"));
   search_in_->setText(tr("in"));
+  search_not_found_->setText(tr("not found"));
   search_column_->setItemText(static_cast<int>(PlayerNameColumn::kFirstName), CatalogueText(271));
   search_column_->setItemText(static_cast<int>(PlayerNameColumn::kSurname), CatalogueText(272));
   new_player_->setText(tr("&New player"));
@@ -445,6 +450,11 @@ void PAGE_JOUEURS::Search() {
   // lines are already in the order the search walks.
   const auto column = static_cast<PlayerNameColumn>(search_column_->currentIndex());
   const int row = FindLineByPrefix(shown_lines_, column, search_->text().toStdString());
+  // Nothing found: the field says so and the selection stays where it was.
+  const bool not_found = row < 0 && !search_->text().isEmpty();
+  search_->setStyleSheet(not_found ? QStringLiteral("QLineEdit { background: #ffd6d6; }")
+                                   : QString());
+  search_not_found_->setVisible(not_found);
   if (row < 0) return;
   SelectOnly(row);
 }

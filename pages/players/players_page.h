@@ -67,6 +67,8 @@ class PAGE_JOUEURS : public PageView, public Printable {
   QComboBox* ClubList() const { return club_list_; }
   QLineEdit* SearchText() const { return search_; }
   QComboBox* SearchColumn() const { return search_column_; }
+  // Shown, with the search field tinted, while no player begins with the text.
+  QLabel* SearchNotFound() const { return search_not_found_; }
 
   // The commands of the buttons, the context menu and the keys.
   void NewPlayer();
@@ -134,6 +136,7 @@ class PAGE_JOUEURS : public PageView, public Printable {
   QLineEdit* search_;
   QLabel* search_in_;
   QComboBox* search_column_;
+  QLabel* search_not_found_;
   MY_LIST_CONTROL* list_;
   QFrame* buttons_frame_;
   QPushButton* new_player_;

@@ -4,12 +4,12 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-#include "pages/own/ranking_evolution_dialog.h"
+#include "pages/common/players/player_commands.h"
+#include "pages/common/rankings/ranking_evolution_dialog.h"
 #include "pages/players/player_columns_dialog.h"
-#include "pages/players/player_commands.h"
 #include "pages/players/players_page.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
+#include "widgets/current_document.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 
@@ -44,7 +44,7 @@ void PAGE_JOUEURS::DeleteSelection() {
   const PlayerDeletion plan = PlanPlayerDeletion(*owner, SelectedPlayers());
   if (plan.refused.empty() && plan.deleted.empty()) return;
   const int fills = fills_;
-  ResetDeletionAskFlags();
+  owner->ResetDeletionAskFlags();
   document->BeginUpdate();
   for (const JOUEUR* player : plan.refused)
     MessageBoxes::Warn(this, QString::fromStdString(RefusedDeletionText(*player)));

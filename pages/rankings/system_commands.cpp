@@ -3,7 +3,7 @@
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
 #include "base/user_prompt.h"
-#include "pages/rankings/ranking_date_dialog.h"
+#include "pages/common/rankings/ranking_date_dialog.h"
 #include "pages/rankings/system_selection_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/ranking_translation.h"

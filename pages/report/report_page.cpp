@@ -17,11 +17,11 @@
 #include "base/text_format.h"
 #include "estimates/next_grade_advice.h"
 #include "estimates/season_estimate.h"
-#include "pages/report/next_grade_text.h"
+#include "pages/common/rankings/next_grade_text.h"
 #include "pages/report/scales_dialog.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "records/season.h"
+#include "widgets/current_document.h"
 #include "widgets/help_window.h"
 #include "widgets/screen_colours.h"
 

@@ -17,9 +17,9 @@
 #include "pages/statistics/statistics_rules.h"
 #include "ranking/ranking_registry.h"
 #include "records/club.h"
-#include "records/document.h"
 #include "records/event.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/current_document.h"
 #include "widgets/ranking_entry.h"
 
 namespace scorvane {

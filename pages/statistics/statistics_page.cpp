@@ -14,14 +14,14 @@
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
-#include "pages/seasons/match_viewer.h"
+#include "pages/common/matches/match_viewer.h"
 #include "pages/statistics/statistics_filters.h"
 #include "pages/statistics/statistics_settings.h"
-#include "records/document.h"
 #include "stats/chart/chart_zones.h"
 #include "stats/matches/chart_text.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/chart/chart_widget.h"
+#include "widgets/current_document.h"
 #include "widgets/screen_colours.h"
 #include "widgets/settings.h"
 

@@ -15,10 +15,9 @@
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
-#include "pages/seasons/match_viewer.h"
+#include "pages/common/matches/match_viewer.h"
 #include "pages/summary/points_box_view.h"
 #include "ranking/ranking_registry.h"
-#include "records/document.h"
 #include "records/season.h"
 #include "stats/chart/chart_zones.h"
 #include "stats/matches/chart_text.h"
@@ -26,6 +25,7 @@
 #include "stats/summary/summary_charts.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/chart/chart_widget.h"
+#include "widgets/current_document.h"
 #include "widgets/screen_colours.h"
 
 namespace scorvane {

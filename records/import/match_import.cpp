@@ -322,7 +322,7 @@ int ApplyMatchImport(UTILISATEUR& owner, const ImportPlan& plan) {
   std::vector<JOUEUR*> created;
   created.reserve(plan.new_players.size());
   for (const ImportedPlayer& player : plan.new_players) {
-    auto record = std::make_unique<JOUEUR>();
+    std::unique_ptr<JOUEUR> record = owner.NewPlayer();
     record->SetFirstName(player.first_name);
     record->SetLastName(player.surname);
     record->SetLicence(player.licence);
@@ -331,7 +331,7 @@ int ApplyMatchImport(UTILISATEUR& owner, const ImportPlan& plan) {
   const auto player_of = [&](const PlannedPlayer& planned) {
     if (planned.existing) return planned.existing;
     if (planned.created >= 0) return created[static_cast<size_t>(planned.created)];
-    auto anonymous = std::make_unique<JOUEUR>();
+    std::unique_ptr<JOUEUR> anonymous = owner.NewPlayer();
     anonymous->SetAnonymous(true);
     return owner.AddPlayer(std::move(anonymous));
   };

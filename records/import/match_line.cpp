@@ -7,6 +7,7 @@
 #include "records/entry_text.h"
 #include "records/import/name_key.h"
 #include "records/match_entry.h"
+#include "records/score_text.h"
 
 namespace scorvane {
 namespace {
@@ -255,24 +256,6 @@ std::optional<CLASSEMENT> ReadImportRanking(const std::string& text,
   const auto [stop, code] = std::from_chars(trimmed.data(), end, value);
   if (code != std::errc() || stop != end || !system.IsValid(value)) return std::nullopt;
   return CLASSEMENT(value);
-}
-
-std::string ScoreWithSlashes(const std::string& text) {
-  std::string score = text;
-  int depth = 0;
-  for (size_t i = 0; i < score.size(); ++i) {
-    if (score[i] == '(') ++depth;
-    if (score[i] == ')' && depth > 0) --depth;
-    if (depth > 0 || score[i] != '-') continue;
-    size_t before = i, after = i + 1;
-    while (before > 0 && score[before - 1] == ' ')
-      --before;
-    while (after < score.size() && score[after] == ' ')
-      ++after;
-    if (before > 0 && IsDigit(score[before - 1]) && after < score.size() && IsDigit(score[after]))
-      score[i] = '/';
-  }
-  return score;
 }
 
 }  // namespace scorvane

@@ -66,7 +66,5 @@ std::optional<bool> ReadImportResult(const std::string& text);
 // number of its scale; an empty text is no ranking.
 std::optional<CLASSEMENT> ReadImportRanking(const std::string& text,
                                             const SYSTEME_CLASSEMENT& system);
-// The score as the program writes it: sets "6-4" become "6/4".
-std::string ScoreWithSlashes(const std::string& text);
 
 }  // namespace scorvane

@@ -6,7 +6,7 @@
 #include <QScreen>
 
 #include "base/catalogue/messages.h"
-#include "pages/matches/match_entry_flow.h"
+#include "pages/common/matches/match_entry_flow.h"
 #include "ranking/ranking_registry.h"
 #include "shell/app/language.h"
 #include "shell/app/recent_files.h"
@@ -16,6 +16,7 @@
 #include "shell/window/main_window.h"
 #include "widgets/app_images.h"
 #include "widgets/catalogue_text.h"
+#include "widgets/current_document.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/settings.h"
 

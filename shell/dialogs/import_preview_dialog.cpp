@@ -11,7 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "pages/players/similar_player_dialog.h"
+#include "pages/common/players/similar_player_dialog.h"
 #include "records/document.h"
 #include "records/import/csv_reader.h"
 #include "widgets/dialogs/message_boxes.h"

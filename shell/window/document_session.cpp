@@ -39,8 +39,11 @@ DocumentSession::DocumentSession(PROJECT_DOC& document, QString program_folder)
 bool DocumentSession::OpenPath(const QString& path) {
   const FileResult result = document_.Read(ToFsPath(path));
   if (!result.ok()) {
-    // The reason of a file error names the file.
-    MessageBoxes::Warn(parent_, QString::fromStdString(result.Message()));
+    // The reason of a file error names the file; a damaged file's message
+    // gets its name and the reason.
+    MessageBoxes::Warn(
+        parent_,
+        QString::fromStdString(result.MessageForFile(QFileInfo(path).fileName().toStdString())));
     return false;
   }
   QSettings store = settings::User();

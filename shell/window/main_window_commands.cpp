@@ -14,11 +14,11 @@
 #include <QToolBar>
 
 #include "base/catalogue/messages.h"
+#include "pages/common/lists/item_editor_dialog.h"
+#include "pages/common/rankings/ranking_history_dialog.h"
+#include "pages/common/seasons/season_commands.h"
 #include "pages/finances/currency_dialog.h"
-#include "pages/lists/item_editor_dialog.h"
-#include "pages/rankings/ranking_history_dialog.h"
 #include "pages/rankings/system_commands.h"
-#include "pages/seasons/season_commands.h"
 #include "pages/service/service_odds_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"

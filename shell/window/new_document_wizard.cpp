@@ -1,8 +1,8 @@
 #include "shell/window/new_document_wizard.h"
 
+#include "pages/common/seasons/season_commands.h"
 #include "pages/own/owner_dialog.h"
 #include "pages/rankings/system_commands.h"
-#include "pages/seasons/season_commands.h"
 #include "ranking/ranking_history.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"

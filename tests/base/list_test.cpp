@@ -60,19 +60,6 @@ TEST(ListTest, RemoveAllLeavesPointedRecordsAlive) {
   EXPECT_EQ(live, 2);
 }
 
-TEST(ListTest, RemovingTheCurrentElementDuringAWalkContinuesWithTheNext) {
-  List<int> list;
-  for (int value : {1, 2, 3, 4})
-    list.Append(value);
-  std::vector<int> visited;
-  for (auto it = list.CreateIterator(); !it->IsDone(); it->Next()) {
-    visited.push_back(it->CurrentItem());
-    if (it->CurrentItem() % 2 == 0) list.Remove(it->CurrentItem());
-  }
-  EXPECT_EQ(visited, (std::vector<int>{1, 2, 3, 4}));
-  EXPECT_EQ(Contents(list), (std::vector<int>{1, 3}));
-}
-
 TEST(ListTest, The32768thElementIsRefusedAndTheCountDoesNotWrap) {
   List<int> list;
   for (int i = 0; i < List<int>::kMaxCount; ++i)

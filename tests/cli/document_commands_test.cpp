@@ -154,7 +154,6 @@ TEST_F(DocumentCommandsTest, DemoWritesTheSameRealisticDocumentEveryTime) {
             "\"players\":21,\"anonymous\":0,\"contacts\":5,\"ranking_system\":\"France "
             "[built-in]\"}\n");
   PROJECT_DOC demo;
-  SetCurrentDocument(&demo);
   ASSERT_TRUE(demo.Read(path).ok());
   int walkovers = 0, retirements = 0, tie_breaks = 0, fees = 0;
   demo.Owner().ForEachMatch([&](const RENCONTRE* match) {
@@ -173,7 +172,6 @@ TEST_F(DocumentCommandsTest, DemoWritesTheSameRealisticDocumentEveryTime) {
   EXPECT_EQ(demo.Owner().Events().Count(), 9);
   EXPECT_EQ(demo.Owner().GetActiveSeason()->Year(), 2001);
   EXPECT_EQ(demo.Owner().GetActiveSeason()->Finances().Expenses().Count(), 5);
-  SetCurrentDocument(&Doc());
   const auto again = Temp() / "Demo2.ten";
   ASSERT_EQ(RunCli({"demo", again.string()}).code, 0);
   EXPECT_EQ(testing::FileBytes(again), testing::FileBytes(path));
@@ -181,11 +179,9 @@ TEST_F(DocumentCommandsTest, DemoWritesTheSameRealisticDocumentEveryTime) {
   const auto french = Temp() / "Demo_fr.ten";
   ASSERT_EQ(RunCli({"demo", french.string(), "--lang", "fr"}).code, 0);
   PROJECT_DOC in_french;
-  SetCurrentDocument(&in_french);
   ASSERT_TRUE(in_french.Read(french).ok());
   EXPECT_EQ(in_french.Owner().Surfaces().At(6)->Name(), "Terre battue");
   EXPECT_EQ(CurrentLanguage(), kLanguageEnglish);
-  SetCurrentDocument(&Doc());
   EXPECT_EQ(RunCli({"demo", french.string(), "--lang", "de"}).code, 2);
 }
 

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "base/currency.h"
+#include "records/finance_records.h"
+#include "records/owner.h"
 #include "tests/cli/cli_test_support.h"
 #include "tests/support/finance_document.h"
 
@@ -50,6 +52,33 @@ TEST_F(FinancesCommandTest, TextListsTheSeasonAsThePageDoes) {
   EXPECT_EQ(Currency::Current(), Currency::kFrancs);
 }
 
+TEST_F(FinancesCommandTest, AmountsTypedInEurosReadBackAndAddUpAsShown) {
+  testing::BuildFinanceDocument(Owner());
+  Currency::SetCurrent(Currency::kEuros);
+  SAISON_JOUEUR& season = *Owner().GetActiveSeason();
+  for (const std::int64_t cents : {1LL, 1234LL, 9999999LL}) {
+    auto typed = std::make_unique<OPERATION_FINANCIERE>();
+    typed->SetAmount(SOMME(Currency::FrancsOfCents(cents)));
+    season.Finances().AddExpense(std::move(typed));
+  }
+  Currency::SetCurrent(Currency::kFrancs);
+  const auto path = Temp() / "Euros.ten";
+  ASSERT_TRUE(Doc().Save(path).ok());
+
+  const auto json = RunCli({"finances", path.string(), "--euros", "--json"});
+  for (const char* amount : {"\"amount\":0.01,", "\"amount\":12.34,", "\"amount\":99999.99,"})
+    EXPECT_NE(json.out.find(amount), std::string::npos) << amount;
+  // 49.55 + 0.01 + 12.34 + 99,999.99
+  EXPECT_NE(json.out.find("\"expenses_total\":100061.89}"), std::string::npos) << json.out;
+  const auto euros = RunCli({"finances", path.string(), "--euros"});
+  EXPECT_NE(euros.out.find("99999.99 E "), std::string::npos) << euros.out;
+  EXPECT_NE(euros.out.find("Expenses total: 100061.89 Euros"), std::string::npos);
+  // In francs: 325 + 0.07 + 80.95 + 655,956.88, the rows as shown.
+  const auto francs = RunCli({"finances", path.string()});
+  EXPECT_NE(francs.out.find("655956.88 F "), std::string::npos) << francs.out;
+  EXPECT_NE(francs.out.find("Expenses total: 656362.90 F"), std::string::npos);
+}
+
 TEST_F(FinancesCommandTest, JsonAndCsvGiveEveryAmountInTheChosenCurrency) {
   const std::string path = Saved();
   const auto json = RunCli({"finances", path, "--euros", "--json", "--season", "2001"});
@@ -69,9 +98,9 @@ TEST_F(FinancesCommandTest, JsonAndCsvGiveEveryAmountInTheChosenCurrency) {
             "\"purchase\":\"Tubes\",\"debtor\":\"MARTINEZ\"},"
             "{\"amount\":6.86,\"date\":\"2001-04-01\",\"category\":\"Strings\","
             "\"purchase\":\"Cordage\",\"debtor\":\"MARTIN\"}],"
-            "\"gains_total\":121.96,\"expenses_total\":49.55}\n");
-  EXPECT_EQ(Currency::Current(), Currency::kFrancs);
+            "\"gains_total\":121.95,\"expenses_total\":49.55}\n");
 
+  // The next command counts in francs again.
   const auto csv = RunCli({"finances", path, "--csv"});
   EXPECT_EQ(csv.code, 0) << csv.err;
   EXPECT_EQ(csv.out,

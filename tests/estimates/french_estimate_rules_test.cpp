@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "estimates/french_estimate.h"
+#include "estimates/season_estimate.h"
 #include "ranking/builtin_systems.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
@@ -24,9 +25,10 @@ int32_t G(const char* name) {
 class FrenchRulesTest : public CoreTest {
  protected:
   std::string Estimate() {
-    std::string report;
-    result_ = Registry().French().EstimateNextRanking(Owner(), report);
-    return report;
+    SeasonEstimate estimate =
+        EstimateSeason(Registry().French(), Owner(), Owner().GetActiveSeason());
+    result_ = estimate.estimate;
+    return estimate.report;
   }
   std::string Result() const { return result_.Text(); }
   french::SeasonFacts Facts() {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "estimates/season_estimate.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"
@@ -127,8 +128,7 @@ class AdviceReplayTest : public testing::CoreTest {
     }
   }
   CLASSEMENT Estimate() {
-    std::string report;
-    return ActiveSystem().EstimateNextRanking(Owner(), report);
+    return EstimateSeason(ActiveSystem(), Owner(), Owner().GetActiveSeason()).estimate;
   }
   static Played With(Played played, const std::string& grade, int count) {
     played.emplace_back(grade, count);

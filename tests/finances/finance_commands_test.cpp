@@ -44,9 +44,9 @@ TEST_F(FinanceCommandsTest, EachEventRowAsksItsQuestionAndClearsOnlyWhatItShows)
     const ELEM_LISTE_FINANCES row{c.list, nullptr, d_.lyon, c.travel};
     prompt_.asked.clear();
     prompt_.Script({ScriptedPrompt::Answer::kNo, ScriptedPrompt::Answer::kYes});
-    EXPECT_FALSE(DeleteFinanceRow(*d_.season, row));
+    EXPECT_FALSE(DeleteFinanceRow(Owner(), *d_.season, row));
     EXPECT_FALSE(Doc().IsModified());
-    EXPECT_TRUE(DeleteFinanceRow(*d_.season, row));
+    EXPECT_TRUE(DeleteFinanceRow(Owner(), *d_.season, row));
     EXPECT_EQ(prompt_.asked, (std::vector<std::string>(2, c.question)));
     EXPECT_EQ(prompt_.styles.back(), UserPrompt::Style::kMessageBox);
     // The event stays in the season with its other money.
@@ -61,8 +61,9 @@ TEST_F(FinanceCommandsTest, EachEventRowAsksItsQuestionAndClearsOnlyWhatItShows)
 }
 
 TEST_F(FinanceCommandsTest, OperationsAreRemovedFromTheirList) {
-  EXPECT_TRUE(DeleteFinanceRow(*d_.season, {FinanceListKind::kExpenses, d_.balls_expense}));
-  EXPECT_TRUE(DeleteFinanceRow(*d_.season, {FinanceListKind::kGains, d_.sponsor_gain}));
+  EXPECT_TRUE(
+      DeleteFinanceRow(Owner(), *d_.season, {FinanceListKind::kExpenses, d_.balls_expense}));
+  EXPECT_TRUE(DeleteFinanceRow(Owner(), *d_.season, {FinanceListKind::kGains, d_.sponsor_gain}));
   EXPECT_EQ(prompt_.asked,
             (std::vector<std::string>(2, "Destroy the selected operation permanently ?")));
   EXPECT_EQ(d_.season->Finances().Expenses().Count(), 1);
@@ -70,7 +71,8 @@ TEST_F(FinanceCommandsTest, OperationsAreRemovedFromTheirList) {
   EXPECT_FLOAT_EQ(d_.season->GetExpenses().Get(), 205.0f);
   EXPECT_FLOAT_EQ(d_.season->GetGains().Get(), 300.0f);
   // A row whose record is not in that list deletes nothing and asks nothing.
-  EXPECT_FALSE(DeleteFinanceRow(*d_.season, {FinanceListKind::kGains, d_.strings_expense}));
+  EXPECT_FALSE(
+      DeleteFinanceRow(Owner(), *d_.season, {FinanceListKind::kGains, d_.strings_expense}));
   EXPECT_EQ(d_.season->Finances().Expenses().Count(), 1);
   EXPECT_EQ(prompt_.asked.size(), 2u);
 }

@@ -90,15 +90,30 @@ TEST_F(FinanceListsTest, ExpenseSortsFollowTheColumnAndItsDirection) {
   }
 }
 
-TEST_F(FinanceListsTest, TotalsAreTheSeasonTotalsInEitherCurrency) {
+TEST_F(FinanceListsTest, TotalsAreTheSumsOfTheRowsAsShownInEitherCurrency) {
+  // Amounts typed to the cent: the drifts of float sums showed in the totals.
   for (const int currency : {Currency::kFrancs, Currency::kEuros}) {
     Currency::SetCurrent(currency);
+    for (const std::int64_t cents : {1LL, 1234LL, 9999999LL}) {
+      auto added = std::make_unique<OPERATION_FINANCIERE>();
+      added->SetAmount(SOMME(Currency::FrancsOfCents(cents)));
+      d_.season->Finances().AddExpense(std::move(added));
+    }
     const SeasonFinances money = BuildSeasonFinances(*d_.season);
-    EXPECT_FLOAT_EQ(money.gains_total.Get(), d_.season->GetGains().Get());
-    EXPECT_FLOAT_EQ(money.expenses_total.Get(), d_.season->GetExpenses().Get());
-    EXPECT_NEAR(money.expenses_total.Get(), 325.0f, 1e-3);
-    EXPECT_NEAR(RowsTotal(money.gains).Get(), 800.0f, 1e-3);
+    std::int64_t shown = 0;
+    for (const FinanceRow& row : money.expenses)
+      shown += Currency::DisplayCents(row.amount);
+    EXPECT_EQ(money.expenses_total, shown);
+    EXPECT_EQ(RowsTotal(money.gains), money.gains_total);
+    EXPECT_EQ(Currency::Format(money.expenses.back().amount, Currency::Style::kNumber), "99999.99")
+        << currency;
   }
+  Currency::SetCurrent(Currency::kFrancs);
+  const SeasonFinances money = BuildSeasonFinances(*d_.season);
+  EXPECT_EQ(money.gains_total, 80000);
+  // 325 F, then 0.01 + 12.34 + 99,999.99 F, then the same in euros (0.07 +
+  // 80.95 + 655,956.88 F as shown in francs).
+  EXPECT_EQ(money.expenses_total, 32500 + 1 + 1234 + 9999999 + 7 + 8095 + 65595688);
 }
 
 TEST_F(FinanceListsTest, EuroModeShowsEurosWithTheEuroSymbol) {

@@ -28,37 +28,35 @@ class OperationEntryTest : public CoreTest {
   FinanceDocument d_;
 };
 
-TEST(ReadAmount, OnlyPlainNumbersInRangeAreAmounts) {
+TEST(ReadAmount, OnlyAmountsInRangeAreTaken) {
   const struct {
     std::string typed;
     AmountProblem problem;
-    double value;
+    std::int64_t cents;
     const char* rewritten;
   } cases[] = {
-      {"12,5", AmountProblem::kNone, 12.5, "12.50"},
-      {" 30 ", AmountProblem::kNone, 30.0, "30.00"},
-      {"-0", AmountProblem::kNone, 0.0, "0.00"},
-      {"+.5", AmountProblem::kNone, 0.5, "0.50"},
-      {"99999.99", AmountProblem::kNone, 99999.99, "99999.99"},
-      {"100000", AmountProblem::kTooLarge, 0.0, "100000"},
-      {"-3", AmountProblem::kNegative, 0.0, "-3"},
-      {"1e308", AmountProblem::kNotANumber, 0.0, "1e308"},
-      {"nan", AmountProblem::kNotANumber, 0.0, "nan"},
-      {"inf", AmountProblem::kNotANumber, 0.0, "inf"},
-      {"1,234.50", AmountProblem::kNotANumber, 0.0, "1,234.50"},
-      {"", AmountProblem::kNotANumber, 0.0, ""},
-      {".", AmountProblem::kNotANumber, 0.0, "."},
-      {"12 F", AmountProblem::kNotANumber, 0.0, "12 F"},
-      {std::string(500, '9'), AmountProblem::kTooLarge, 0.0, nullptr},
-      {std::string(250, 'a') + std::string(250, '1'), AmountProblem::kNotANumber, 0.0, nullptr},
-      {"0." + std::string(500, '0') + "1", AmountProblem::kNone, 0.0, "0.00"},
+      {"12,5", AmountProblem::kNone, 1250, "12.50"},
+      {" 30 ", AmountProblem::kNone, 3000, "30.00"},
+      {"-0", AmountProblem::kNone, 0, "0.00"},
+      {"+.5", AmountProblem::kNone, 50, "0.50"},
+      {"99999.99", AmountProblem::kNone, 9999999, "99999.99"},
+      {"1 500", AmountProblem::kNone, 150000, "1500.00"},
+      {"1,234.50", AmountProblem::kNone, 123450, "1234.50"},
+      {"100000", AmountProblem::kTooLarge, 0, "100000"},
+      {"-3", AmountProblem::kNegative, 0, "-3"},
+      {"1e308", AmountProblem::kNotANumber, 0, "1e308"},
+      {"nan", AmountProblem::kNotANumber, 0, "nan"},
+      {"", AmountProblem::kNotANumber, 0, ""},
+      {"12 F", AmountProblem::kNotANumber, 0, "12 F"},
+      {std::string(500, '9'), AmountProblem::kTooLarge, 0, nullptr},
+      {std::string(250, 'a') + std::string(250, '1'), AmountProblem::kNotANumber, 0, nullptr},
+      {"0." + std::string(500, '0') + "1", AmountProblem::kNotANumber, 0, nullptr},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed.substr(0, 20));
     const AmountReading reading = ReadAmount(c.typed);
     EXPECT_EQ(reading.problem, c.problem);
-    EXPECT_DOUBLE_EQ(reading.value, c.value);
-    EXPECT_FALSE(std::signbit(reading.value));
+    EXPECT_EQ(reading.cents, c.cents);
     EXPECT_EQ(RewriteAmount(c.typed), c.rewritten ? c.rewritten : c.typed);
   }
 }
@@ -142,6 +140,18 @@ TEST_F(OperationEntryTest, AnExistingOperationTakesTheFieldsBack) {
   entry.amount = "7";
   StoreOperationEntry(Owner(), *d_.season, entry, d_.balls_expense);
   EXPECT_FLOAT_EQ(d_.balls_expense->Amount().Get(), 7.0f);
+}
+
+TEST_F(OperationEntryTest, AFullListOfExpensesLeavesNoNewCategory) {
+  while (d_.season->Finances().Expenses().Count() < List<OPERATION_FINANCIERE*>::kMaxCount)
+    d_.season->Finances().AddExpense(std::make_unique<OPERATION_FINANCIERE>());
+  OperationEntry entry = NewExpenseEntry(2001, Today());
+  entry.category = "Raquettes";
+  entry.amount = "12";
+  const int categories = Owner().Categories().Count();
+  EXPECT_THROW(StoreOperationEntry(Owner(), *d_.season, entry, nullptr), ListFullError);
+  EXPECT_EQ(Owner().Categories().Count(), categories);
+  EXPECT_EQ(CategoryNamed(Owner(), "Raquettes"), nullptr);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "base/catalogue/messages.h"
-#include "pages/matches/event_chooser_rules.h"
-#include "pages/players/player_dialog_rules.h"
+#include "pages/common/matches/event_chooser_rules.h"
+#include "pages/common/players/player_dialog_rules.h"
 #include "ranking/ranking_registry.h"
 #include "records/owner.h"
 #include "tests/support/document_builder.h"

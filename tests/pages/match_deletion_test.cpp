@@ -45,7 +45,8 @@ TEST_F(MatchDeletionTest, AnEventOfOneMatchSaysSo) {
 TEST_F(MatchDeletionTest, PlayersLeftAloneAreOfferedButMatchesNotAskedTwice) {
   // Yes to the page's question, No to keeping each player.
   prompt_.Script({ScriptedPrompt::Answer::kYes, ScriptedPrompt::Answer::kNo});
-  EXPECT_TRUE(CarryOut(PlanDeletion(std::vector<SelectedLine>{{first_, nullptr}}), *season_));
+  EXPECT_TRUE(
+      CarryOut(PlanDeletion(std::vector<SelectedLine>{{first_, nullptr}}), Doc(), *season_));
   EXPECT_EQ(prompt_.asked, (std::vector<std::string>{
                                "Attention !!! Destroy the selected match permanently ?",
                                "Player Paul Martin is not implicated in any match, do we destroy "
@@ -53,14 +54,14 @@ TEST_F(MatchDeletionTest, PlayersLeftAloneAreOfferedButMatchesNotAskedTwice) {
   EXPECT_EQ(cup_->Matches().Count(), 1);
   EXPECT_EQ(season_->Palmares()->Matches().Count(), 2);
   EXPECT_EQ(Owner().Players().Count(), 3);
-  EXPECT_TRUE(DeletionAskFlags().matches);
+  EXPECT_TRUE(Owner().DeletionAskFlags().matches);
 }
 
 TEST_F(MatchDeletionTest, ADeletedEventLeavesEveryPalmaresButKeepsItsName) {
   SAISON_JOUEUR* next = Owner().AddSeason(2002);
   next->EnsurePalmares().AddPlayedEvent(cup_);
   prompt_.SetFallback(ScriptedPrompt::Answer::kYes);
-  EXPECT_TRUE(CarryOut(PlanDeletion(std::vector<SelectedLine>{{nullptr, cup_}}), *season_));
+  EXPECT_TRUE(CarryOut(PlanDeletion(std::vector<SelectedLine>{{nullptr, cup_}}), Doc(), *season_));
   EXPECT_FALSE(season_->Palmares()->PlayedEvents().Contains(cup_));
   EXPECT_FALSE(next->Palmares()->PlayedEvents().Contains(cup_));
   EXPECT_EQ(season_->Palmares()->Matches().Count(), 1);

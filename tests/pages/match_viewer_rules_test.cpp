@@ -1,7 +1,7 @@
 // Guards the match viewer's texts and orders: the total line with its singular
 // and plural words, each cell of singles and doubles (retirements,
 // walkovers, missing players, events and dates), and every column's order.
-#include "pages/seasons/match_viewer_rules.h"
+#include "pages/common/matches/match_viewer_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -183,7 +183,7 @@ TEST_F(PlayerListTest, HeadToHeadCountsOpponentsOnly) {
   EXPECT_EQ(counts.at(partner).lost, 1);
 }
 
-TEST_F(PlayerListTest, QuickSearchComparesBeginningsInUpperCase) {
+TEST_F(PlayerListTest, QuickSearchComparesBeginningsWithoutCaseOrAccents) {
   std::vector<PlayerLine> lines;
   for (JOUEUR* player : {Player("Éric", "Durand", 0), Player("eve", "Dupont", 0)})
     lines.push_back(MakePlayerLine(*player, Context()));
@@ -193,10 +193,11 @@ TEST_F(PlayerListTest, QuickSearchComparesBeginningsInUpperCase) {
     const char* text;
     int line;
   } cases[] = {
-      {PlayerNameColumn::kSurname, "du", 0},  {PlayerNameColumn::kSurname, "DUP", 1},
-      {PlayerNameColumn::kFirstName, "é", 0}, {PlayerNameColumn::kFirstName, "E", 1},
-      {PlayerNameColumn::kSurname, "", 0},    {PlayerNameColumn::kSurname, "Durandx", -1},
-      {PlayerNameColumn::kSurname, "%s", -1},
+      {PlayerNameColumn::kSurname, "du", 0},       {PlayerNameColumn::kSurname, "DUP", 1},
+      {PlayerNameColumn::kFirstName, "é", 0},      {PlayerNameColumn::kFirstName, "E", 0},
+      {PlayerNameColumn::kFirstName, "ev", 1},     {PlayerNameColumn::kFirstName, "ÉV", 1},
+      {PlayerNameColumn::kFirstName, "eri", 0},    {PlayerNameColumn::kSurname, "", 0},
+      {PlayerNameColumn::kSurname, "Durandx", -1}, {PlayerNameColumn::kSurname, "%s", -1},
   };
   for (const auto& c : cases)
     EXPECT_EQ(FindLineByPrefix(shown, c.column, c.text), c.line) << c.text;

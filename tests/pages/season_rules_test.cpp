@@ -1,7 +1,7 @@
 // Guards the season dialog's rules: the year it proposes, how the year steps in
 // each mode and stops at the bounds, what OK stores under yearly and other
 // ranking systems, and deleting the active season with its questions.
-#include "pages/seasons/season_rules.h"
+#include "pages/common/seasons/season_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -234,8 +234,8 @@ TEST_F(SeasonRulesTest, ASeasonWithMatchesIsDeletedAfterTwoQuestions) {
   EXPECT_EQ(Owner().Seasons().Count(), 1);
   EXPECT_EQ(Owner().GetActiveSeason()->Year(), 1999);
   EXPECT_EQ(Owner().Players().Count(), 1);
-  EXPECT_TRUE(DeletionAskFlags().matches);
-  EXPECT_TRUE(DeletionAskFlags().players);
+  EXPECT_TRUE(Owner().DeletionAskFlags().matches);
+  EXPECT_TRUE(Owner().DeletionAskFlags().players);
 }
 
 TEST_F(SeasonRulesTest, NoToTheFirstQuestionLeavesTheSeasonAndItsMatches) {

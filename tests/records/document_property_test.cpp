@@ -5,8 +5,8 @@
 
 #include <random>
 
-#include "cli/document_generator.h"
 #include "ranking/ranking_registry.h"
+#include "records/document_generator.h"
 #include "records/palmares.h"
 #include "records/season.h"
 #include "tests/support/document_dump.h"
@@ -33,7 +33,7 @@ class DocumentPropertyTest : public CoreTest {
     for (int i = 0; i < 3 && !matches.empty(); ++i) {
       RENCONTRE* match = matches[static_cast<size_t>(below(static_cast<int>(matches.size())))];
       matches.erase(std::find(matches.begin(), matches.end(), match));
-      ResetDeletionAskFlags();
+      owner.ResetDeletionAskFlags();
       owner.DeleteMatch(match, below(2));
     }
     if (owner.Seasons().Count() > 1 && below(3) == 0) {
@@ -69,14 +69,12 @@ class DocumentPropertyTest : public CoreTest {
     SYSTEME_CLASSEMENT* system = &ActiveSystem();
 
     PROJECT_DOC reread;
-    SetCurrentDocument(&reread);
     const FileResult read = reread.ReadBytes(first.bytes);
     ASSERT_TRUE(read.ok()) << label << ": " << read.detail;
     EXPECT_EQ(DescribeDocument(reread), described) << label;
     const EncodedDocument second = reread.Encode();
     ASSERT_TRUE(second.result.ok()) << label;
     EXPECT_TRUE(second.bytes == first.bytes) << label;
-    SetCurrentDocument(&Doc());
     Registry().SetActive(system);
     Registry().SetPending(nullptr);
   }
@@ -97,7 +95,6 @@ TEST_F(DocumentPropertyTest, RandomDocumentsRoundTripExactly) {
                          : kind == 2 ? Registry().BuiltIns()[6]
                                      : &user);
     PROJECT_DOC document;
-    SetCurrentDocument(&document);
     GeneratorOptions options;
     options.seed = static_cast<uint32_t>(seed);
     options.seasons = 1 + static_cast<int>(random() % 4);
@@ -105,7 +102,6 @@ TEST_F(DocumentPropertyTest, RandomDocumentsRoundTripExactly) {
     options.players = static_cast<int>(random() % 30);
     options.operations_per_season = static_cast<int>(random() % 5);
     GenerateDocument(document, options);
-    SetCurrentDocument(&Doc());
     // Work on the fixture's document so that the helpers see it.
     std::vector<uint8_t> bytes = document.Encode().bytes;
     ASSERT_TRUE(Doc().ReadBytes(bytes).ok());

@@ -23,19 +23,54 @@ class EventEntryTest : public CoreTest {
   }
 };
 
-TEST_F(EventEntryTest, AmountTextsAreRewrittenWithinTheirBounds) {
+TEST_F(EventEntryTest, AmountsInRangeAreRewrittenAndTheOthersKeptForTheCheck) {
   const std::string nines(500, '9');
   const struct {
     std::string typed;
     const char* shown;
+    AmountProblem problem;
   } cases[] = {
-      {"12,5", "12.50"},     {"30", "30"},    {"-3", "0"},  {"20000", "0"},
-      {"9999.5", "9999.50"}, {"", "0"},       {"abc", "0"}, {" 7.25 euros", "7.25"},
-      {"nan", "0"},          {"1e3", "1000"}, {nines, "0"}, {"%s%n", "0"},
-      {"0,004", "0.00"},     {"-0", "0"},
+      {"12,5", "12.50", AmountProblem::kNone},
+      {"30", "30", AmountProblem::kNone},
+      {"1 500", "1500", AmountProblem::kNone},
+      {"1 500,50", "1500.50", AmountProblem::kNone},
+      {"9999.99", "9999.99", AmountProblem::kNone},
+      {"", "0", AmountProblem::kNone},
+      {"-0", "0", AmountProblem::kNone},
+      {"-3", "-3", AmountProblem::kNegative},
+      {"20000", "20000", AmountProblem::kTooLarge},
+      {nines, nines.c_str(), AmountProblem::kTooLarge},
+      {"abc", "abc", AmountProblem::kNotANumber},
+      {"0,004", "0,004", AmountProblem::kNotANumber},
+      {"1e3", "1e3", AmountProblem::kNotANumber},
+      {"03/2001", "03/2001", AmountProblem::kNotANumber},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RewriteAmountText(c.typed), c.shown) << c.typed.substr(0, 20);
+    EXPECT_EQ(ReadEventAmount(c.typed).problem, c.problem) << c.typed.substr(0, 20);
+  }
+  // The check names the first amount the dialog cannot take.
+  EventValues values = NewEventValues(2001, Today());
+  values.entry_fee.text = "20000";
+  values.travel.text = "abc";
+  const EventAmountCheck check = CheckEventAmounts(values);
+  EXPECT_EQ(check.field, 1);
+  EXPECT_EQ(check.problem, AmountProblem::kTooLarge);
+}
+
+TEST_F(EventEntryTest, APeriodFarFromItsSeasonIsTold) {
+  const struct {
+    DATE_SIMPLE start, end;
+    bool strays;
+  } cases[] = {
+      {DATE_SIMPLE(1, 1, 2001), DATE_SIMPLE(23, 1, 2003), true},
+      {DATE_SIMPLE(1, 1, 2001), DATE_SIMPLE(31, 10, 2002), false},
+      {DATE_SIMPLE(25, 10, 2001), DATE_SIMPLE(5, 11, 2001), false},
+      {DATE_SIMPLE(31, 10, 1999), DATE_SIMPLE(5, 1, 2000), true},
+      {DATE_SIMPLE(1, 11, 1999), DATE_SIMPLE(5, 1, 2000), false},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(RewriteAmountText(c.typed), c.shown) << c.typed.substr(0, 20);
+    EXPECT_EQ(PeriodStraysFromSeason(c.start, c.end, 2001), c.strays) << c.end.Format();
 }
 
 TEST_F(EventEntryTest, StartDateStaysInTheSeasonYearOrTheYearBefore) {
@@ -68,14 +103,12 @@ TEST_F(EventEntryTest, AnEventBringsItsPlayedEventOrItsLatestPeriod) {
   EXPECT_EQ(values.end, DATE_SIMPLE(6, 5, 2001));
 }
 
-TEST_F(EventEntryTest, NamesAreFoundWholeThenByTheirBeginning) {
+TEST_F(EventEntryTest, NamesAreFoundWholeWithoutRegardToCase) {
   Owner().AddEvent(std::make_unique<EPREUVE>("Open"));
-  EPREUVE* lyon = Owner().AddEvent(std::make_unique<EPREUVE>("Open de Lyon"));
+  Owner().AddEvent(std::make_unique<EPREUVE>("Open de Lyon"));
   EXPECT_EQ(FindEventByName(Owner(), " open "), Owner().Events().At(1));
   EXPECT_EQ(FindEventByName(Owner(), "open de"), nullptr);
-  EXPECT_EQ(FindEventByPrefix(Owner(), "open de"), lyon);
-  EXPECT_EQ(FindEventByPrefix(Owner(), ""), nullptr);
-  EXPECT_EQ(FindEventByPrefix(Owner(), "Nice"), nullptr);
+  EXPECT_EQ(FindEventByName(Owner(), ""), nullptr);
 }
 
 TEST_F(EventEntryTest, TheDriverMakesTheRecordsAndStoresFrancs) {

@@ -65,9 +65,28 @@ TEST_F(OwnerOperationsTest, SimilarityFollowsLicenceThenNames) {
   EXPECT_EQ(Owner().FindSimilarPlayer("", "martin", ""), pierre);
 }
 
-TEST_F(OwnerOperationsTest, ANewPlayerTakesTheOwnersSex) {
-  Owner().SetSex(JOUEUR::kWoman);
-  EXPECT_TRUE(JOUEUR().IsWoman());
+// Two documents open at once: each owner gives its own sex to the players
+// it meets, marks only its own document modified and keeps its own answers.
+TEST_F(OwnerOperationsTest, TwoOpenDocumentsEachKeepToTheirOwnOwner) {
+  PROJECT_DOC other;
+  other.Owner().SetSex(JOUEUR::kWoman);
+  Doc().SetModifiedFlag(false);
+  EXPECT_TRUE(other.Owner().NewPlayer()->IsWoman());
+  EXPECT_FALSE(Owner().NewPlayer()->IsWoman());
+
+  other.Owner().AddSurface(std::make_unique<SURFACE>("Clay"));
+  other.Owner().DeletionAskFlags().matches = false;
+  EXPECT_TRUE(other.IsModified());
+  EXPECT_FALSE(Doc().IsModified());
+  EXPECT_TRUE(Owner().DeletionAskFlags().matches);
+
+  Owner().AddSeason(1999);  // in front of 2001
+  Owner().SetActiveSeason(season_);
+  EXPECT_TRUE(Doc().IsModified());
+  other.DeleteContents();  // the new owner reports to the same document
+  other.SetModifiedFlag(false);
+  other.Owner().AddSurface(std::make_unique<SURFACE>("Grass"));
+  EXPECT_TRUE(other.IsModified());
 }
 
 TEST_F(OwnerOperationsTest, DeletingASinglesAsksForTheMatchThenForItsLonePlayer) {
@@ -145,11 +164,11 @@ TEST_F(OwnerOperationsTest, DeletingASeasonWithYesToAllAsksOnceForEachKind) {
   EXPECT_EQ(Owner().Seasons().Count(), 1);
   EXPECT_EQ(Owner().GetActiveSeason(), other);
   EXPECT_EQ(Owner().Players().Count(), 1);
-  EXPECT_FALSE(DeletionAskFlags().matches);
-  EXPECT_FALSE(DeletionAskFlags().players);
+  EXPECT_FALSE(Owner().DeletionAskFlags().matches);
+  EXPECT_FALSE(Owner().DeletionAskFlags().players);
 
   // The next user action asks again.
-  ResetDeletionAskFlags();
+  Owner().ResetDeletionAskFlags();
   prompt.Script({Answer::kNo});
   EXPECT_FALSE(Owner().RemoveMatch(other->Palmares()->Matches().Front(), 0));
   EXPECT_EQ(prompt.asked.size(), 3u);

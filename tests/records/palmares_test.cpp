@@ -86,7 +86,7 @@ TEST_F(PalmaresTest, EachConditionBitRejectsItsMatches) {
 
 TEST_F(PalmaresTest, RankingConditionsCompareTheOpponentAtTheMatch) {
   MatchMask mask = MatchMask::FromNumber(kMaskHomologatedSingles);
-  mask.compare_with_owner = true;  // owner 30/1
+  mask.compare_with_owner = &Owner();  // 30/1
   mask.require_equal = true;
   EXPECT_EQ(Count(mask), 2);  // the two matches against "Equal"
   mask.require_equal = false;

@@ -141,7 +141,7 @@ TEST_F(PlayerEntryTest, AChangedIdentityOfAPlayerMetElsewhereAsks) {
 TEST_F(PlayerEntryTest, ASimilarNewPlayerIsTheExistingOneOrANewRecord) {
   const int players = Owner().Players().Count();
   const int clubs = Owner().Clubs().Count();
-  PlayerSlot slot = PlayerSlot::New();
+  PlayerSlot slot = PlayerSlot::New(Owner());
   PlayerValues values;
   values.first_name = "paul";
   values.last_name = "MARTIN";
@@ -180,6 +180,25 @@ TEST_F(PlayerEntryTest, RankingsGoIntoTheHistoryAtTheirDates) {
   values.has_next_ranking = false;
   Save(slot, values, played_);
   EXPECT_EQ(paul_->History().Count(), 1);
+}
+
+// The player form and the owner dialog both name a club by typed text.
+TEST_F(PlayerEntryTest, AClubIsFoundByNameOrMadeAndAFullListKeepsTheOldOne) {
+  CLUB* lyon = Owner().AddClub(std::make_unique<CLUB>("TC Lyon"));
+  CLUB* kept = Owner().AddClub(std::make_unique<CLUB>("Old club"));
+  EXPECT_EQ(ClubNamed(Owner(), "  TC Lyon ", kept), lyon);
+  EXPECT_EQ(ClubNamed(Owner(), "tc LYON", kept), lyon);
+  EXPECT_EQ(ClubNamed(Owner(), " \t ", kept), nullptr);
+  CLUB* made = ClubNamed(Owner(), "TC\tNice", kept);
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(made->Name(), "TC Nice");
+  EXPECT_EQ(Owner().Clubs().Count(), 3);
+
+  while (Owner().Clubs().Count() < List<CLUB*>::kMaxCount)
+    Owner().AddClub(std::make_unique<CLUB>("Filler"));
+  EXPECT_EQ(ClubNamed(Owner(), "TC Paris", kept), kept);
+  EXPECT_EQ(ClubNamed(Owner(), "TC Nice", kept), made);
+  EXPECT_EQ(Owner().Clubs().Count(), List<CLUB*>::kMaxCount);
 }
 
 TEST_F(PlayerEntryTest, EveryFieldIsCopied) {

@@ -90,10 +90,8 @@ TEST_F(RankingTranslationTest, FrenchToBelgianAsksOncePerMissingGrade) {
   const auto path = Temp() / "belgian.ten";
   ASSERT_TRUE(Doc().Save(path).ok());
   PROJECT_DOC reread;
-  SetCurrentDocument(&reread);
   ASSERT_TRUE(reread.Read(path).ok());
   EXPECT_EQ(Text(reread.Owner().History().RankingForYear(2000)), "30.4");
-  SetCurrentDocument(&Doc());
 }
 
 TEST_F(RankingTranslationTest, CancelChangesNothing) {

@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "base/safe_file.h"
-#include "cli/document_generator.h"
+#include "records/document_generator.h"
 #include "records/season.h"
 #include "tests/support/test_environment.h"
 
@@ -158,12 +158,10 @@ TEST_F(SafeSaveTest, ASaverKilledAtRandomLeavesTheOldOrTheNewFile) {
   GenerateDocument(Doc(), options);
   const EncodedDocument a = Doc().Encode();
   PROJECT_DOC other;
-  SetCurrentDocument(&other);
   options.seed = 2;
   options.matches = 500;
   GenerateDocument(other, options);
   const EncodedDocument b = other.Encode();
-  SetCurrentDocument(&Doc());
   ASSERT_TRUE(a.result.ok() && b.result.ok());
   ASSERT_NE(a.bytes, b.bytes);
 

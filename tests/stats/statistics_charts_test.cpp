@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/document_generator.h"
 #include "records/club.h"
+#include "records/document_generator.h"
 #include "records/season.h"
 #include "stats/matches/chart_palette.h"
 #include "stats/matches/match_source.h"

@@ -26,7 +26,7 @@ SAISON_JOUEUR* DocumentBuilder::Season(int year, const std::string& ranking) {
 
 JOUEUR* DocumentBuilder::Player(const std::string& first, const std::string& last,
                                 const std::vector<std::pair<int, std::string>>& rankings) {
-  auto player = std::make_unique<JOUEUR>();
+  auto player = owner_.NewPlayer();
   player->SetFirstName(first);
   player->SetLastName(last);
   for (const auto& [year, grade] : rankings) {

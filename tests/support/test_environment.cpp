@@ -34,14 +34,11 @@ void CoreTest::SetUp() {
   SetLanguage(kLanguageEnglish);
   Currency::Reset();
   SetCurrentLocale(nullptr);
-  ResetDeletionAskFlags();
   SetTodayForTesting(DATE_SIMPLE(15, 6, 2001));
   document_ = std::make_unique<PROJECT_DOC>();
-  SetCurrentDocument(document_.get());
 }
 
 void CoreTest::TearDown() {
-  SetCurrentDocument(nullptr);
   document_.reset();
   SetTodayForTesting(std::nullopt);
   Registry().Reset();

@@ -11,6 +11,7 @@
 
 #include "base/text_compare.h"
 #include "tests/support/test_environment.h"
+#include "widgets/current_document.h"
 
 namespace scorvane {
 namespace {
@@ -216,7 +217,18 @@ TEST(DisplayOrderTest, MakesAnOrderOfEveryColumn) {
   }
 }
 
-class ListSortYearTest : public testing::CoreTest {};
+// The year comes from the document the window shows.
+class ListSortYearTest : public testing::CoreTest {
+ protected:
+  void SetUp() override {
+    CoreTest::SetUp();
+    SetCurrentDocument(&Doc());
+  }
+  void TearDown() override {
+    SetCurrentDocument(nullptr);
+    CoreTest::TearDown();
+  }
+};
 
 TEST_F(ListSortYearTest, IsTheActiveSeasonsYearElseThisYear) {
   EXPECT_EQ(ListSortYear(), 2001);

@@ -43,8 +43,9 @@ MessageBoxes::Answer FromButton(int button, MessageBoxes::Buttons buttons) {
     case QMessageBox::No:
       return MessageBoxes::Answer::kNo;
     default:
-      return buttons == MessageBoxes::Buttons::kYesNo ? MessageBoxes::Answer::kNo
-                                                      : MessageBoxes::Answer::kCancel;
+      return buttons == MessageBoxes::Buttons::kYesNo || buttons == MessageBoxes::Buttons::kNoYes
+                 ? MessageBoxes::Answer::kNo
+                 : MessageBoxes::Answer::kCancel;
   }
 }
 
@@ -85,6 +86,10 @@ MessageBoxes::Answer MessageBoxes::Ask(QWidget* parent, const QString& text, But
       break;
     case Buttons::kYesNo:
       standard = QMessageBox::Yes | QMessageBox::No;
+      break;
+    case Buttons::kNoYes:
+      standard = QMessageBox::Yes | QMessageBox::No;
+      preferred = QMessageBox::No;
       break;
     case Buttons::kYesNoCancel:
       standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;

@@ -15,7 +15,9 @@ namespace scorvane {
 class MessageBoxes {
  public:
   enum class Answer { kOk, kYes, kNo, kCancel };
-  enum class Buttons { kOk, kOkCancel, kYesNo, kYesNoCancel };
+  // kNoYes: Yes and No, with No the button Enter presses (a question whose
+  // safe answer is to go back and look again).
+  enum class Buttons { kOk, kOkCancel, kYesNo, kNoYes, kYesNoCancel };
 
   // A plain message with an OK button.
   static void Inform(QWidget* parent, const QString& text);

@@ -5,8 +5,8 @@
 
 #include "base/dates.h"
 #include "base/text_compare.h"
-#include "records/document.h"
 #include "records/season.h"
+#include "widgets/current_document.h"
 
 namespace scorvane {
 

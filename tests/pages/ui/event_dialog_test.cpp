@@ -12,8 +12,8 @@
 #include <QTest>
 
 #include "base/currency.h"
-#include "pages/matches/event_dialog.h"
-#include "pages/matches/match_commands.h"
+#include "pages/common/matches/event_dialog.h"
+#include "pages/common/matches/match_commands.h"
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "records/palmares.h"
@@ -84,10 +84,12 @@ class EventDialogTest : public WindowFixture {
     QVERIFY(dialog.WonBox()->isChecked());
     QCOMPARE(dialog.Entry().played, lyon_);
 
-    // A name of no event keeps what the form shows, for a new event.
+    // A name of no event makes a new event, without the money of the one
+    // loaded before.
     TypeAndLeave(dialog.NameBox(), "Open de Paris");
     QVERIFY(dialog.Entry().event == nullptr);
-    QCOMPARE(dialog.PrizeMoney()->text(), QStringLiteral("150"));
+    QVERIFY(dialog.Entry().played == nullptr);
+    QCOMPARE(dialog.PrizeMoney()->text(), QStringLiteral("0"));
   }
 
   // The date and amount rules have their own tests; here leaving a field applies them.

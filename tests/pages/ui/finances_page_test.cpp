@@ -20,6 +20,7 @@
 #include "base/currency.h"
 #include "base/locale.h"
 #include "finances/finance_charts.h"
+#include "pages/common/matches/event_dialog.h"
 #include "pages/finances/currency_dialog.h"
 #include "pages/finances/finance_charts_dialog.h"
 #include "pages/finances/finance_list_view.h"
@@ -27,7 +28,6 @@
 #include "pages/finances/finances_printout.h"
 #include "pages/finances/operation_dialog.h"
 #include "pages/finances/operations_viewer.h"
-#include "pages/matches/event_dialog.h"
 #include "records/palmares.h"
 #include "shell/app/qt_locale_format.h"
 #include "shell/window/document_session.h"
@@ -136,10 +136,9 @@ class FinancesPageTest : public WindowFixture {
       const char* said;
     } refusals[] = {
         {"12", "", "You must enter a financial category !"},
-        {"1e308", "Balls", "The amount must be a number, for example 12.50."},
-        {"nan", "Balls", "The amount must be a number, for example 12.50."},
-        {"-3", "Balls", "The amount cannot be negative."},
-        {"123456", "Balls", "The amount cannot be more than 99999.99."},
+        {"-3", "Balls", "Amount: enter an amount from 0 to 99999.99 F, for example 1 500,50."},
+        {"123456", "Balls", "Amount: enter an amount from 0 to 99999.99 F, for example 1 500,50."},
+        {"12,345", "Balls", "Amount: enter an amount from 0 to 99999.99 F, for example 1 500,50."},
     };
     const int expenses = d_.season->Finances().Expenses().Count();
     AnswerNextModal([&refusals](QWidget* modal) {
@@ -167,6 +166,104 @@ class FinancesPageTest : public WindowFixture {
     QCOMPARE(added->Category(), d_.balls);
     QCOMPARE(added->Amount().Get(), 0.0f);
     QVERIFY(!std::signbit(added->Amount().Get()));
+  }
+
+  // Chooses the display currency in the currency dialog.
+  void ChooseCurrency(bool euros) {
+    AnswerNextModal([euros](QWidget* modal) {
+      auto* dialog = qobject_cast<DLG_DEVISE*>(modal);
+      (euros ? dialog->EuroButton() : dialog->BaseButton())->click();
+      ClickButton(modal, "okButton");
+    });
+    Window().Command("actionCurrency")->trigger();
+  }
+  void TypeExpense(const QString& amount) {
+    AnswerNextModal([amount](QWidget* modal) {
+      DLG_SAISIE_OPERATION* dialog = EntryDialog(modal);
+      ReplaceText(dialog->AmountEdit(), amount);
+      QTest::keyClicks(dialog->CategoryBox()->lineEdit(), "Balls");
+      ClickButton(dialog, "okButton");
+    });
+    QTest::keyClick(&Expenses(), Qt::Key_Insert);
+  }
+
+  void AmountsTypedToTheCentReadBackAndTotalsAddUpTheRows() {
+    for (const bool euros : {false, true}) {
+      ChooseCurrency(euros);
+      const QString unit = euros ? QStringLiteral(" E") : QStringLiteral(" F");
+      const struct {
+        const char* typed;
+        const char* shown;
+      } amounts[] = {{"0,01", "0.01"}, {"12.34", "12.34"}, {"99,999.99", "99999.99"}};
+      for (const auto& amount : amounts) {
+        TypeExpense(QString::fromLatin1(amount.typed));
+        const QString shown = QString::fromLatin1(amount.shown) + unit;
+        QVERIFY2(RowShowing(Expenses(), 0, shown) >= 0, qPrintable(shown));
+      }
+    }
+    // In euros, the rows of the francs typed show 0.00, 1.88 and 15,244.90:
+    // 49.55 + 0.00 + 1.88 + 15,244.90 + 0.01 + 12.34 + 99,999.99.
+    QCOMPARE(Page().ExpensesTotal()->text(), QStringLiteral("Expenses total: 115308.67 Euros"));
+    // In francs, the euros typed show 0.07, 80.95 and 655,956.88: 325.00 +
+    // 0.01 + 12.34 + 99,999.99 + 0.07 + 80.95 + 655,956.88.
+    ChooseCurrency(false);
+    QVERIFY(RowShowing(Expenses(), 0, "655956.88 F") >= 0);
+    QCOMPARE(Page().ExpensesTotal()->text(), QStringLiteral("Expenses total: 756375.24 F"));
+    const std::string path = Path("cents.ten").toStdString();
+    QVERIFY(Doc().Save(path).ok());
+    QVERIFY(QString::fromStdString(RunCli({"finances", path}).out)
+                .contains("Expenses total: 756375.24 F\n"));
+    QVERIFY(QString::fromStdString(RunCli({"finances", path, "--euros"}).out)
+                .contains("Expenses total: 115308.67 Euros\n"));
+  }
+
+  void RenamingAnEventKeepsTheSeasonTotals() {
+    const QString gains = QStringLiteral("Gains total: 800.00 F");
+    const QString expenses = QStringLiteral("Expenses total: 325.00 F");
+    QCOMPARE(Page().GainsTotal()->text(), gains);
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<DLG_SAISIE_EPREUVE*>(modal);
+      ReplaceText(dialog->NameBox()->lineEdit(), "Open du Rhone");
+      QTest::keyClick(dialog->NameBox()->lineEdit(), Qt::Key_Tab);
+      ClickButton(modal, "okButton");
+    });
+    Page().List(FinanceListKind::kPrizes).SelectItem(0);
+    Page().EditSelected(FinanceListKind::kPrizes);
+    QCOMPARE(d_.lyon->Event()->Name(), std::string("Open du Rhone"));
+    QCOMPARE(Page().GainsTotal()->text(), gains);
+    QCOMPARE(Page().ExpensesTotal()->text(), expenses);
+    // A new event that first loaded Caen, then took another name, brings
+    // none of Caen's money.
+    AnswerNextModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<DLG_SAISIE_EPREUVE*>(modal);
+      QLineEdit* name = dialog->NameBox()->lineEdit();
+      ReplaceText(name, "Tournoi de Caen");
+      QTest::keyClick(name, Qt::Key_Tab);
+      QCOMPARE(dialog->EntryFee()->text(), QStringLiteral("60"));
+      ReplaceText(name, "Opal");
+      QTest::keyClick(name, Qt::Key_Tab);
+      QCOMPARE(dialog->EntryFee()->text(), QStringLiteral("0"));
+      ClickButton(modal, "okButton");
+    });
+    QVERIFY(NewEventCommand(nullptr));
+    QCOMPARE(Page().GainsTotal()->text(), gains);
+    QCOMPARE(Page().ExpensesTotal()->text(), expenses);
+  }
+
+  void AFullListOfExpensesIsToldAndChangesNothing() {
+    while (d_.season->Finances().Expenses().Count() < List<OPERATION_FINANCIERE*>::kMaxCount)
+      d_.season->Finances().AddExpense(std::make_unique<OPERATION_FINANCIERE>());
+    const int categories = Owner().Categories().Count();
+    MessageBoxes::Said().clear();
+    AnswerNextModal([](QWidget* modal) {
+      DLG_SAISIE_OPERATION* dialog = EntryDialog(modal);
+      ReplaceText(dialog->AmountEdit(), "12");
+      QTest::keyClicks(dialog->CategoryBox()->lineEdit(), "Raquettes");
+      ClickButton(dialog, "okButton");
+    });
+    Page().NewExpense();
+    QCOMPARE(MessageBoxes::Said(), QStringList({"A list cannot hold more than 32767 elements."}));
+    QCOMPARE(Owner().Categories().Count(), categories);
   }
 
   void DoubleClickEditsTheOperation() {
@@ -266,7 +363,8 @@ class FinancesPageTest : public WindowFixture {
              QStringLiteral("Amount E"));
     QCOMPARE(Expenses().ItemText(RowShowing(Expenses(), 3, "Tubes"), 0),
              QStringLiteral("100.00 E"));
-    QCOMPARE(Page().ExpensesTotal()->text(), QStringLiteral("Expenses total: 131.25 Euros"));
+    // The rows as shown: 9.15 + 12.20 + 3.05 + 100.00 + 6.86.
+    QCOMPARE(Page().ExpensesTotal()->text(), QStringLiteral("Expenses total: 131.26 Euros"));
     AnswerNextModal([](QWidget* modal) {
       qobject_cast<DLG_DEVISE*>(modal)->BaseButton()->click();
       ClickButton(modal, "okButton");

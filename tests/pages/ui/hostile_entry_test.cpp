@@ -8,10 +8,10 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "pages/matches/event_dialog.h"
-#include "pages/matches/match_dialog.h"
-#include "pages/players/player_page.h"
-#include "pages/players/player_questions.h"
+#include "pages/common/matches/event_dialog.h"
+#include "pages/common/matches/match_dialog.h"
+#include "pages/common/players/player_page.h"
+#include "pages/common/players/player_questions.h"
 #include "records/document.h"
 #include "records/palmares.h"
 #include "records/season.h"
@@ -92,6 +92,9 @@ class HostileEntryTest : public WindowFixture {
     // OK until accepted: each refusal names its field, which then holds
     // what is accepted (a refused score is typed again).
     QStringList said;
+    // A score without a set is asked about: the answers say Yes.
+    const auto yes = MessageBoxes::Answer::kYes;
+    MessageBoxes::ScriptAnswers({yes, yes, yes, yes, yes, yes, yes, yes});
     for (int attempt = 0; attempt < 4 && dialog.result() != QDialog::Accepted; ++attempt) {
       MessageBoxes::Said().clear();
       dialog.accept();
@@ -150,9 +153,10 @@ class HostileEntryTest : public WindowFixture {
         QVERIFY(MessageBoxes::Said().back().startsWith("You must give the event a name !"));
         continue;
       }
-      QCOMPARE(dialog.result(), int(QDialog::Accepted));
-      // Every amount that is not a number of 0..9999.99 is 0.
-      QCOMPARE(dialog.EntryFee()->text(), typed == "1\t2\n3" ? QString("1") : QString("0"));
+      // No hostile text is taken for an amount, nor turned into 0: the
+      // dialog stays open on the first amount, named with its range.
+      QCOMPARE(dialog.result(), int(QDialog::Rejected));
+      QVERIFY(MessageBoxes::Said().back().startsWith("Prize money: enter an amount from 0 to "));
       QCOMPARE(dialog.Prizes()->text(), typed);
     }
   }

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "pages/lists/item_editor_dialog.h"
-#include "pages/lists/item_name_dialogs.h"
+#include "pages/common/lists/item_editor_dialog.h"
+#include "pages/common/lists/item_name_dialogs.h"
 #include "records/season.h"
 #include "shell/window/main_window.h"
 #include "tests/support/document_builder.h"

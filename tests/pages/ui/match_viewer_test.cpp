@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "pages/seasons/match_viewer.h"
+#include "pages/common/matches/match_viewer.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/widget_input.h"

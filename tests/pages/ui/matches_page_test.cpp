@@ -12,10 +12,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "pages/matches/event_dialog.h"
-#include "pages/matches/match_dialog.h"
+#include "pages/common/matches/event_dialog.h"
+#include "pages/common/matches/match_dialog.h"
+#include "pages/common/players/player_page.h"
 #include "pages/matches/matches_page.h"
-#include "pages/players/player_page.h"
 #include "ranking/ranking_registry.h"
 #include "records/palmares.h"
 #include "tests/support/document_builder.h"
@@ -34,11 +34,13 @@ using namespace scorvane::testing;
 
 namespace {
 
-// Names the opponent, gives the score and confirms the next match dialog.
+// Names the opponent, gives the score of a won match and confirms the next
+// match dialog.
 void EnterInNextMatchDialog(const QString& surname, const QString& score) {
   AnswerNextModal([surname, score](QWidget* modal) {
     auto& dialog = *qobject_cast<DLG_SAISIE_RENCONTRE*>(modal);
     ReplaceText(dialog.Page(DLG_SAISIE_RENCONTRE::kOpponent1)->LastName(), surname);
+    dialog.Victory()->click();
     ReplaceText(dialog.Score(), score);
     QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
   });
@@ -309,7 +311,6 @@ class MatchesPageTest : public WindowFixture {
   }
 
   void ANewEventGroupsTheLinesAndTheTipComesOncePerRun() {
-    PAGE_PALMARES::ForgetTipShownForTesting();
     for (const char* name : {"Open de Paris", "Masters"}) {
       AnswerNextModal([name](QWidget* modal) {
         qobject_cast<DLG_SAISIE_EPREUVE*>(modal)->NameBox()->setEditText(name);

@@ -13,10 +13,10 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "pages/common/rankings/ranking_evolution_dialog.h"
+#include "pages/common/rankings/ranking_history_dialog.h"
 #include "pages/own/own_page.h"
 #include "pages/own/own_page_views.h"
-#include "pages/own/ranking_evolution_dialog.h"
-#include "pages/rankings/ranking_history_dialog.h"
 #include "records/document.h"
 #include "records/season.h"
 #include "stats/chart/chart_zones.h"

@@ -172,6 +172,25 @@ class PlayersPageTest : public QObject {
     QCOMPARE(selected, std::vector<int>{row < 0 ? 2 : row});
   }
 
+  void QuickSearchIgnoresCaseAndAccentsAndSaysWhenNothingMatches() {
+    DocumentBuilder b(Owner());
+    b.Player("Sophie", "Roy");
+    b.Player("Sébastien", "Roux");
+    page_->Refresh();
+    page_->SearchColumn()->setCurrentIndex(0);  // first names
+    for (const char* typed : {"sebas", "SEBAS", "Séb"}) {
+      ReplaceText(page_->SearchText(), QString::fromUtf8(typed));
+      QCOMPARE(List().SelectedRows().size(), size_t{1});
+      QCOMPARE(List().ItemText(List().SelectedRows().front(), 2), QString::fromUtf8("Sébastien"));
+      QVERIFY(page_->SearchNotFound()->isHidden());
+    }
+    ReplaceText(page_->SearchText(), "xyz");
+    QCOMPARE(List().ItemText(List().SelectedRows().front(), 2), QString::fromUtf8("Sébastien"));
+    QVERIFY(!page_->SearchNotFound()->isHidden());
+    QCOMPARE(page_->SearchNotFound()->text(), QStringLiteral("not found"));
+    QVERIFY(!page_->SearchText()->styleSheet().isEmpty());
+  }
+
   // The grade order has its own tests; here a number system through the menu.
   void SortsByRankingUnderANumberSystem() {
     const QStringList grades{"12", "900", "", "150"};  // players A, B, C, D

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "pages/rankings/ranking_date_dialog.h"
-#include "pages/rankings/ranking_history_dialog.h"
+#include "pages/common/rankings/ranking_date_dialog.h"
+#include "pages/common/rankings/ranking_history_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/scripted_prompt.h"

@@ -8,8 +8,8 @@
 #include <QStyleOptionSpinBox>
 #include <QTest>
 
-#include "pages/seasons/season_commands.h"
-#include "pages/seasons/season_dialog.h"
+#include "pages/common/seasons/season_commands.h"
+#include "pages/common/seasons/season_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"
@@ -90,6 +90,34 @@ class SeasonDialogTest : public WindowFixture {
     QCOMPARE(dialog.Year(), 2001);
     QCOMPARE(GradeShown(dialog), QStringLiteral("30/1"));
     QCOMPARE(dialog.CommentEdit()->toPlainText(), QStringLiteral("second"));
+  }
+
+  void TheYearIsTypedAndAYearOutOfRangeRefused() {
+    TwoSeasons();
+    DLG_NOUVELLE_SAISON dialog(Owner(), SeasonDialogMode::kNew, 2002, CLASSEMENT(5));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    const struct {
+      const char* typed;
+      const char* said;
+    } refusals[] = {{"1850", "The season's year must be from 1900 to 2100."},
+                    {"2001", "Season 2001 already exists."}};
+    for (const auto& refusal : refusals) {
+      dialog.YearBox()->setFocus();
+      dialog.YearBox()->selectAll();
+      QTest::keyClick(dialog.YearBox(), Qt::Key_Backspace);
+      QTest::keyClicks(dialog.YearBox(), refusal.typed);
+      MessageBoxes::Said().clear();
+      QTest::mouseClick(dialog.findChild<QWidget*>("okButton"), Qt::LeftButton);
+      QCOMPARE(MessageBoxes::Said(), QStringList({refusal.said}));
+      QVERIFY(dialog.isVisible());
+    }
+    dialog.YearBox()->selectAll();
+    QTest::keyClick(dialog.YearBox(), Qt::Key_Backspace);
+    QTest::keyClicks(dialog.YearBox(), "1976");
+    QTest::mouseClick(dialog.findChild<QWidget*>("okButton"), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.Year(), 1976);
   }
 
   void NewSeasonProposalAndOk() {

@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "pages/seasons/match_viewer.h"
+#include "pages/common/matches/match_viewer.h"
 #include "pages/statistics/statistics_filters.h"
 #include "pages/statistics/statistics_page.h"
 #include "records/club.h"

@@ -10,7 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "pages/seasons/match_viewer.h"
+#include "pages/common/matches/match_viewer.h"
 #include "pages/summary/points_box_view.h"
 #include "pages/summary/summary_page.h"
 #include "ranking/ranking_registry.h"

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "pages/rankings/ranking_history_dialog.h"
+#include "pages/common/rankings/ranking_history_dialog.h"
 #include "pages/rankings/system_selection_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "shell/dialogs/dialog_prompt.h"

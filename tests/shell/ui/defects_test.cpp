@@ -22,7 +22,7 @@
 
 #include "base/catalogue/messages.h"
 #include "pages/clubs/clubs_page.h"
-#include "pages/rankings/ranking_history_dialog.h"
+#include "pages/common/rankings/ranking_history_dialog.h"
 #include "pages/rankings/system_selection_dialog.h"
 #include "ranking/ranking_registry.h"
 #include "records/club.h"

@@ -3,6 +3,7 @@
 // and a new document, each checked for what the user is told and for what
 // is left of the document afterwards.
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -88,12 +89,14 @@ class DocumentsTest : public WindowFixture {
   }
 
   void FailedOpenKeepsTheDocumentThatWasOpen() {
-    const QString bad_format = "Error : bad file format !";
+    // The window names the file and the reason on a second line.
+    const QString bad_format = "Error : bad file format !\nbroken.ten: Unexpected end of file";
     const std::pair<QByteArray, QString> cases[] = {
         {QByteArray("\x04\x00junk", 6), bad_format},  // bad format
         {QByteArray("\x05\x00", 2),
          "The document was saved by a future version of this program. To load it, you must get "
-         "the lastest version of this program on its website"},
+         "the lastest version of this program on its website\nbroken.ten: Document from a newer "
+         "version"},
         {QByteArray(), bad_format},                           // empty file
         {QByteArray("\x04\x00\x09\x00SYS", 7), bad_format}};  // truncated document
     for (const auto& [bytes, message] : cases) {
@@ -162,6 +165,15 @@ class DocumentsTest : public WindowFixture {
     QCOMPARE(FileChoosers::Offered(), QStringList({documents + QStringLiteral("/Jean.ten")}));
     QVERIFY(Doc().IsModified());
     QVERIFY(Doc().Path().empty());
+  }
+
+  void ALongTitleProposesANameAFileSystemHolds() {
+    OpenModifiedDocument();
+    Doc().SetTitle(QString(200, QChar(0xE9)).append("_Dupont").toStdString());
+    FileChoosers::ScriptPaths({QString()});
+    QVERIFY(!Session().Save());
+    const QString name = QFileInfo(FileChoosers::Offered().front()).fileName();
+    QCOMPARE(name, QString(125, QChar(0xE9)) + ".ten");  // 250 bytes and the extension
   }
 
   void SaveAsWritesAndRemembers() {

@@ -7,7 +7,6 @@
 #include <QSettings>
 #include <QTest>
 
-#include "pages/placeholder_page.h"
 #include "records/season.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
@@ -15,6 +14,7 @@
 #include "shell/window/navigation_pane.h"
 #include "shell/window/page_rules.h"
 #include "tests/support/document_builder.h"
+#include "tests/support/ui/counting_page.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_input.h"
 #include "tests/support/ui/window_fixture.h"
@@ -28,8 +28,8 @@ using namespace scorvane::testing;
 namespace {
 
 // A page that counts its refreshes, so the tests see which pages were read again.
-PlaceholderPage* Placeholder(MainWindow& window, int number) {
-  return static_cast<PlaceholderPage*>(window.Frame().Page(number));
+CountingPage* Placeholder(MainWindow& window, int number) {
+  return static_cast<CountingPage*>(window.Frame().Page(number));
 }
 
 }  // namespace
@@ -102,7 +102,7 @@ class MainWindowTest : public WindowFixture {
   // A list page is read again each time it is shown, not when it already
   // is; the statistics page keeps what it drew.
   void PagesRefreshWhenShownOnlyWhenTheirKindDoes() {
-    Open([](int number, QWidget* parent) { return new PlaceholderPage(number, parent); });
+    Open([](int number, QWidget* parent) { return new CountingPage(number, parent); });
     const int matches = Placeholder(*window_, 1)->RefreshCount();
     const int statistics = Placeholder(*window_, 8)->RefreshCount();
     window_->ShowPage(1);

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "tests/support/test_environment.h"
+#include "widgets/current_document.h"
 
 namespace scorvane::testing {
 

@@ -9,9 +9,9 @@
 #include <QString>
 #include <memory>
 
-#include "records/document.h"
 #include "shell/window/page_frame.h"
 #include "tests/support/ui/widget_environment.h"
+#include "widgets/current_document.h"
 
 namespace scorvane {
 class DocumentSession;

@@ -6,7 +6,7 @@
 #include <QPdfWriter>
 #include <QTest>
 
-#include "pages/placeholder_page.h"
+#include "tests/support/ui/counting_page.h"
 #include "tests/support/ui/window_fixture.h"
 #include "widgets/print/page_printer.h"
 #include "widgets/print/printable.h"
@@ -90,7 +90,7 @@ class PrintTest : public WindowFixture {
   }
 
   void PdfOfAPageAndNoneIntoAMissingFolder() {
-    PlaceholderPage page(PageView::kStatistics);
+    CountingPage page(PageView::kStatistics);
     const QString path = Path("page.pdf");
     QVERIFY(ExportPdf(page, path));
     QFile file(path);
