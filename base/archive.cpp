@@ -66,7 +66,7 @@ void Archive::WriteText(const std::string& utf8) {
     WriteU16(0xFFFF);
     WriteU32(static_cast<uint32_t>(n));
   }
-  if (n > 0) std::memcpy(Grow(n), bytes.data(), n);
+  Put(bytes.data(), n);
 }
 
 std::string Archive::StoredForm(const std::string& utf8) {

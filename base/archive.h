@@ -16,6 +16,7 @@
 // data is an error raised before anything of that size is allocated.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -102,9 +103,9 @@ class Archive {
   }
 
   // Direction-specific helpers.
-  void WriteU8(uint8_t v) { *Grow(1) = v; }
-  void WriteU16(uint16_t v) { std::memcpy(Grow(sizeof v), &v, sizeof v); }
-  void WriteU32(uint32_t v) { std::memcpy(Grow(sizeof v), &v, sizeof v); }
+  void WriteU8(uint8_t v) { out_.push_back(v); }
+  void WriteU16(uint16_t v) { Put(&v, sizeof v); }
+  void WriteU32(uint32_t v) { Put(&v, sizeof v); }
   void WriteText(const std::string& utf8);
   uint8_t ReadU8() { return *Take(1); }
   uint16_t ReadU16() {
@@ -158,11 +159,13 @@ class Archive {
     pos_ += n;
     return p;
   }
-  // Storing: n more bytes at the end of the output, to be filled in.
-  uint8_t* Grow(size_t n) {
-    const size_t at = out_.size();
-    out_.resize(at + n);
-    return out_.data() + at;
+  // Storing: appends n bytes. The buffer grows by doubling and is never
+  // zero-filled first: a large document is written a few bytes at a time.
+  void Put(const void* bytes, size_t n) {
+    if (out_.capacity() - out_.size() < n)
+      out_.reserve(std::max(out_.capacity() * 2, out_.size() + n));
+    const auto* first = static_cast<const uint8_t*>(bytes);
+    out_.insert(out_.end(), first, first + n);
   }
   [[noreturn]] static void ThrowEndOfFile();
   [[noreturn]] static void ThrowFutureVersion();

@@ -15,19 +15,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 // Byte for a code point, or -1 when Windows-1252 has none.
 int ByteFor(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
@@ -97,14 +84,27 @@ void AssignUtf8(std::string_view bytes, std::string& out) {
     out.assign(bytes);
     return;
   }
-  out.clear();
-  out.reserve(bytes.size() * 2);
+  // The others are measured first and written in place: a byte above 0x7F
+  // takes two bytes in UTF-8, or three for some of 0x80..0x9F.
+  size_t size = 0;
   for (const char c : bytes) {
     const auto b = static_cast<uint8_t>(c);
-    if (b >= 0x80 && b <= 0x9F) {
-      AppendUtf8(out, kHighControls[b - 0x80]);
+    size += b < 0x80 ? 1 : (b <= 0x9F && kHighControls[b - 0x80] >= 0x800 ? 3 : 2);
+  }
+  out.resize(size);
+  char* at = out.data();
+  for (const char c : bytes) {
+    const auto b = static_cast<uint8_t>(c);
+    const char32_t cp = b >= 0x80 && b <= 0x9F ? kHighControls[b - 0x80] : b;
+    if (cp < 0x80) {
+      *at++ = static_cast<char>(cp);
+    } else if (cp < 0x800) {
+      *at++ = static_cast<char>(0xC0 | (cp >> 6));
+      *at++ = static_cast<char>(0x80 | (cp & 0x3F));
     } else {
-      AppendUtf8(out, b);
+      *at++ = static_cast<char>(0xE0 | (cp >> 12));
+      *at++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      *at++ = static_cast<char>(0x80 | (cp & 0x3F));
     }
   }
 }

@@ -11,11 +11,16 @@
 // removes them in the same single pass.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
-#include <list>
+#include <iterator>
 #include <memory>
+#include <new>
 #include <stdexcept>
+#include <type_traits>
 #include <utility>
+#include <vector>
 
 namespace scorvane {
 
@@ -26,48 +31,141 @@ class ListFullError : public std::length_error {
 };
 
 template <class T>
+class List;
+
+namespace list_detail {
+
+// The links of a node; a list's own Links is the end of its ring.
+struct Links {
+  Links* prev;
+  Links* next;
+};
+
+template <class T>
+struct Node : Links {
+  T value;
+};
+
+// Walks the ring of a List in either direction.
+template <class T, class Value>
+class RingIterator {
+ public:
+  using iterator_category = std::bidirectional_iterator_tag;
+  using value_type = std::remove_const_t<Value>;
+  using difference_type = std::ptrdiff_t;
+  using pointer = Value*;
+  using reference = Value&;
+
+  RingIterator() = default;
+  explicit RingIterator(Links* at) : at_(at) {}
+  // A walk over a list that may change converts to one that may not.
+  template <class Other, class = std::enable_if_t<!std::is_same_v<Other, Value>>>
+  RingIterator(const RingIterator<T, Other>& other) : at_(other.at_) {}
+
+  reference operator*() const { return static_cast<Node<T>*>(at_)->value; }
+  pointer operator->() const { return &**this; }
+  RingIterator& operator++() {
+    at_ = at_->next;
+    return *this;
+  }
+  RingIterator operator++(int) {
+    RingIterator before = *this;
+    at_ = at_->next;
+    return before;
+  }
+  RingIterator& operator--() {
+    at_ = at_->prev;
+    return *this;
+  }
+  RingIterator operator--(int) {
+    RingIterator before = *this;
+    at_ = at_->prev;
+    return before;
+  }
+  friend bool operator==(const RingIterator& a, const RingIterator& b) { return a.at_ == b.at_; }
+
+ private:
+  template <class, class>
+  friend class RingIterator;
+  template <class>
+  friend class scorvane::List;
+
+  Links* at_ = nullptr;
+};
+
+}  // namespace list_detail
+
+// The nodes of a list are carved from blocks the list owns, each twice the
+// size of the one before: a list read from a large file costs a few dozen
+// allocations instead of one per element, and its nodes lie close together
+// for the walks. A removed node is kept for the next insertion; the blocks go
+// with the list (or with RemoveAll).
+template <class T>
 class List {
  public:
   static constexpr int16_t kMaxCount = 32767;
 
-  List() = default;
-  List(const List&) = default;
-  List& operator=(const List&) = default;
-  List(List&&) noexcept = default;
-  List& operator=(List&&) noexcept = default;
+  using iterator = list_detail::RingIterator<T, T>;
+  using const_iterator = list_detail::RingIterator<T, const T>;
 
-  int16_t Count() const { return static_cast<int16_t>(nodes_.size()); }
-  bool IsEmpty() const { return nodes_.empty(); }
-  void RemoveAll() { nodes_.clear(); }
+  List() { Reset(); }
+  List(const List& other) : List() {
+    for (const T& value : other)
+      Append(value);
+  }
+  List& operator=(const List& other) {
+    if (this != &other) {
+      RemoveAll();
+      for (const T& value : other)
+        Append(value);
+    }
+    return *this;
+  }
+  List(List&& other) noexcept : List() { Swap(other); }
+  List& operator=(List&& other) noexcept {
+    if (this != &other) {
+      RemoveAll();
+      Swap(other);
+    }
+    return *this;
+  }
+  ~List() { DestroyAll(); }
+
+  int16_t Count() const { return static_cast<int16_t>(count_); }
+  bool IsEmpty() const { return count_ == 0; }
+  void RemoveAll() {
+    DestroyAll();
+    Reset();
+  }
 
   // Inserts at the front: a list built only with Add holds its elements in
   // the reverse order of insertion.
-  void Add(T element) {
-    CheckRoom();
-    nodes_.push_front(std::move(element));
-  }
+  void Add(T element) { LinkBefore(end_.next, std::move(element)); }
 
   // Inserts at the end; used by every reader so that the file order is kept.
-  void Append(T element) {
-    CheckRoom();
-    nodes_.push_back(std::move(element));
+  void Append(T element) { LinkBefore(&end_, std::move(element)); }
+
+  // Makes room for this many elements in all without further allocation
+  // (a reader that knows how many follow).
+  void Reserve(int count) {
+    const size_t room = free_count_ + count_;
+    if (count > 0 && static_cast<size_t>(count) > room) AddBlock(static_cast<size_t>(count) - room);
   }
 
   // Inserts so that the element ends up at the given position (0 = front);
   // a position at or past the end appends.
   void Insert(int position, T element) {
-    CheckRoom();
-    auto it = nodes_.begin();
-    for (int i = 0; i < position && it != nodes_.end(); ++i)
-      ++it;
-    nodes_.insert(it, std::move(element));
+    list_detail::Links* at = end_.next;
+    for (int i = 0; i < position && at != &end_; ++i)
+      at = at->next;
+    LinkBefore(at, std::move(element));
   }
 
   // Removes the first node holding the element; the element itself is untouched.
   bool Remove(const T& element) {
-    for (auto it = nodes_.begin(); it != nodes_.end(); ++it) {
+    for (auto it = begin(); it != end(); ++it) {
       if (*it == element) {
-        nodes_.erase(it);
+        Unlink(it.at_);
         return true;
       }
     }
@@ -77,7 +175,7 @@ class List {
   // Puts `replacement` in the first node holding `element`, so it keeps its
   // place; false when the element is absent.
   bool Replace(const T& element, T replacement) {
-    for (T& value : nodes_) {
+    for (T& value : *this) {
       if (value == element) {
         value = std::move(replacement);
         return true;
@@ -87,7 +185,7 @@ class List {
   }
 
   bool Contains(const T& element) const {
-    for (const T& value : nodes_) {
+    for (const T& value : *this) {
       if (value == element) return true;
     }
     return false;
@@ -97,32 +195,116 @@ class List {
   // how many went.
   template <class Predicate>
   int RemoveIf(Predicate&& remove) {
-    return static_cast<int>(nodes_.remove_if(std::forward<Predicate>(remove)));
+    int removed = 0;
+    for (list_detail::Links* at = end_.next; at != &end_;) {
+      list_detail::Links* next = at->next;
+      if (remove(NodeAt(at)->value)) {
+        Unlink(at);
+        ++removed;
+      }
+      at = next;
+    }
+    return removed;
   }
 
   // First element; the list must not be empty.
-  T& Front() { return nodes_.front(); }
-  const T& Front() const { return nodes_.front(); }
+  T& Front() { return NodeAt(end_.next)->value; }
+  const T& Front() const { return NodeAt(end_.next)->value; }
 
   // Element at a position (0 = first), linear in the position.
   const T& At(int index) const {
-    auto it = nodes_.begin();
+    auto it = begin();
     std::advance(it, index);
     return *it;
   }
 
   // Range-for support for walks that do not change the list.
-  auto begin() { return nodes_.begin(); }
-  auto end() { return nodes_.end(); }
-  auto begin() const { return nodes_.begin(); }
-  auto end() const { return nodes_.end(); }
+  iterator begin() { return iterator(end_.next); }
+  iterator end() { return iterator(&end_); }
+  const_iterator begin() const { return const_iterator(end_.next); }
+  const_iterator end() const { return const_iterator(const_cast<list_detail::Links*>(&end_)); }
 
  private:
-  void CheckRoom() const {
-    if (nodes_.size() >= static_cast<size_t>(kMaxCount)) throw ListFullError();
+  using Node = list_detail::Node<T>;
+
+  static constexpr size_t kFirstBlock = 4;
+  static constexpr size_t kLargestBlock = 1024;
+
+  static Node* NodeAt(list_detail::Links* at) { return static_cast<Node*>(at); }
+  static const Node* NodeAt(const list_detail::Links* at) { return static_cast<const Node*>(at); }
+
+  void Reset() {
+    end_.prev = end_.next = &end_;
+    count_ = 0;
   }
 
-  std::list<T> nodes_;
+  void LinkBefore(list_detail::Links* at, T&& element) {
+    if (count_ >= static_cast<size_t>(kMaxCount)) throw ListFullError();
+    if (!free_) AddBlock(std::min(kLargestBlock, std::max(kFirstBlock, count_)));
+    list_detail::Links* spare = free_;
+    free_ = spare->next;
+    --free_count_;
+    Node* node = new (static_cast<void*>(spare)) Node{{at->prev, at}, std::move(element)};
+    at->prev->next = node;
+    at->prev = node;
+    ++count_;
+  }
+
+  void Unlink(list_detail::Links* at) {
+    at->prev->next = at->next;
+    at->next->prev = at->prev;
+    NodeAt(at)->~Node();
+    free_ = new (static_cast<void*>(at)) list_detail::Links{nullptr, free_};
+    ++free_count_;
+    --count_;
+  }
+
+  // A block of `size` unused nodes, put on the free chain.
+  void AddBlock(size_t size) {
+    blocks_.push_back(std::make_unique<Storage[]>(size));
+    Storage* storage = blocks_.back().get();
+    for (size_t i = size; i-- > 0;)
+      free_ = new (static_cast<void*>(&storage[i])) list_detail::Links{nullptr, free_};
+    free_count_ += size;
+  }
+
+  void DestroyAll() {
+    for (list_detail::Links* at = end_.next; at != &end_;) {
+      list_detail::Links* next = at->next;
+      NodeAt(at)->~Node();
+      at = next;
+    }
+    blocks_.clear();
+    free_ = nullptr;
+    free_count_ = 0;
+  }
+
+  // Exchanges the contents; the ring ends are relinked to their new owner.
+  void Swap(List& other) noexcept {
+    std::swap(end_, other.end_);
+    std::swap(count_, other.count_);
+    std::swap(free_, other.free_);
+    std::swap(free_count_, other.free_count_);
+    std::swap(blocks_, other.blocks_);
+    for (List* list : {this, &other}) {
+      if (list->count_ == 0) {
+        list->end_.prev = list->end_.next = &list->end_;
+      } else {
+        list->end_.next->prev = &list->end_;
+        list->end_.prev->next = &list->end_;
+      }
+    }
+  }
+
+  struct Storage {
+    alignas(Node) std::byte bytes[sizeof(Node)];
+  };
+
+  list_detail::Links end_;
+  size_t count_ = 0;
+  list_detail::Links* free_ = nullptr;
+  size_t free_count_ = 0;
+  std::vector<std::unique_ptr<Storage[]>> blocks_;
 };
 
 // A list that owns its elements: the holder of a list of records (the owner's

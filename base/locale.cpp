@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/dates.h"
+
 namespace scorvane {
 namespace {
 
@@ -14,6 +16,15 @@ std::string LocaleFormat::ShortDate(int day, int month, int year) const {
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%02d/%02d/%04d", day, month, year);
   return buffer;
+}
+
+std::string LocaleFormat::DateInSentence(int day, int month, int year) const {
+  return ShortDate(day, month, year);
+}
+
+std::string DateInSentence(const DATE_SIMPLE& date) {
+  if (!date.IsValidCalendarDate()) return {};
+  return CurrentLocale().DateInSentence(date.Day(), date.Month(), date.Year());
 }
 
 std::string LocaleFormat::Number(const std::string& plain) const {

@@ -7,6 +7,8 @@
 
 namespace scorvane {
 
+class DATE_SIMPLE;
+
 class LocaleFormat {
  public:
   virtual ~LocaleFormat() = default;
@@ -14,6 +16,10 @@ class LocaleFormat {
   // A valid calendar date (day, month 1..12, year 1900..2100) in the user's
   // short date form. The default writes "DD/MM/YYYY".
   virtual std::string ShortDate(int day, int month, int year) const;
+  // The same date inside a sentence of the interface ("From 19 Jul 2000 to
+  // ..."): written in the interface language, month names included, so that
+  // one sentence never mixes two languages. The default is ShortDate.
+  virtual std::string DateInSentence(int day, int month, int year) const;
   // A number already written with two decimals ("1234.50"), with the user's
   // digit grouping and decimal separator. The default returns it unchanged.
   virtual std::string Number(const std::string& plain) const;
@@ -23,6 +29,10 @@ class LocaleFormat {
   // The user's local currency symbol. The default is "F".
   virtual std::string CurrencySymbol() const;
 };
+
+// A date inside a sentence of the interface, in the formatting in force
+// (lists use DATE_SIMPLE::Format); "" when it is not a real date.
+std::string DateInSentence(const DATE_SIMPLE& date);
 
 // The formatting in force; never null.
 const LocaleFormat& CurrentLocale();

@@ -1,8 +1,12 @@
 // Reading and saving whole documents of 1,000, 8,000 and 32,767 matches
 // (players, ranking histories and finances in proportion), beside a plain
-// in-memory copy of the same bytes as the yardstick.
+// in-memory copy of the same bytes as the yardstick: reading and saving also
+// print their time as a multiple of that copy, measured in the same run
+// (counter x_copy), so that a loaded machine slows both alike.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -32,6 +36,34 @@ const std::vector<uint8_t>& DocumentBytes(int matches) {
   return cache.emplace(matches, std::move(bytes)).first->second;
 }
 
+using Clock = std::chrono::steady_clock;
+
+// One copy of the bytes into a new buffer, as BM_CopyInMemory makes it.
+double CopySeconds(const std::vector<uint8_t>& bytes) {
+  const Clock::time_point start = Clock::now();
+  std::vector<uint8_t> copy(bytes.size());
+  std::memcpy(copy.data(), bytes.data(), bytes.size());
+  benchmark::DoNotOptimize(copy.data());
+  benchmark::ClobberMemory();
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The median of many copies, taken just before the figure it is compared with.
+double MedianCopySeconds(const std::vector<uint8_t>& bytes) {
+  std::vector<double> times(31);
+  for (double& time : times)
+    time = CopySeconds(bytes);
+  std::nth_element(times.begin(), times.begin() + 15, times.end());
+  return times[15];
+}
+
+// Sets x_copy: the median of the timed runs over the median copy.
+void SetCopyRatio(benchmark::State& state, std::vector<double>& runs, double copy) {
+  if (runs.empty() || copy <= 0) return;
+  std::nth_element(runs.begin(), runs.begin() + runs.size() / 2, runs.end());
+  state.counters["x_copy"] = runs[runs.size() / 2] / copy;
+}
+
 void SetSizeCounters(benchmark::State& state, const std::vector<uint8_t>& bytes) {
   state.counters["file_bytes"] = static_cast<double>(bytes.size());
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
@@ -42,16 +74,21 @@ void SetSizeCounters(benchmark::State& state, const std::vector<uint8_t>& bytes)
 // apart (BM_Close), since the program only pays it when another one opens.
 void BM_Read(benchmark::State& state) {
   const std::vector<uint8_t>& bytes = DocumentBytes(static_cast<int>(state.range(0)));
+  const double copy = MedianCopySeconds(bytes);
+  std::vector<double> runs;
   for (auto _ : state) {
     state.PauseTiming();
     auto document = std::make_unique<PROJECT_DOC>();
     state.ResumeTiming();
+    const Clock::time_point start = Clock::now();
     if (!document->ReadBytes(bytes).ok()) state.SkipWithError("read failed");
     benchmark::ClobberMemory();
+    runs.push_back(std::chrono::duration<double>(Clock::now() - start).count());
     state.PauseTiming();
     document.reset();
     state.ResumeTiming();
   }
+  SetCopyRatio(state, runs, copy);
   SetSizeCounters(state, bytes);
 }
 
@@ -86,9 +123,14 @@ void BM_SaveToDisk(benchmark::State& state) {
   PROJECT_DOC document;
   document.ReadBytes(bytes);
   const auto path = std::filesystem::temp_directory_path() / "scorvane-bench.ten";
+  const double copy = MedianCopySeconds(bytes);
+  std::vector<double> runs;
   for (auto _ : state) {
+    const Clock::time_point start = Clock::now();
     if (!document.Save(path).ok()) state.SkipWithError("save failed");
+    runs.push_back(std::chrono::duration<double>(Clock::now() - start).count());
   }
+  SetCopyRatio(state, runs, copy);
   std::filesystem::remove(path);
   SetSizeCounters(state, bytes);
 }

@@ -10,22 +10,6 @@
 namespace scorvane::cli {
 namespace {
 
-// Applies "--lang fr|en" (English when absent); false after a usage error.
-bool TakeLanguage(Invocation& call, int* result) {
-  std::string error;
-  const std::optional<std::string> lang = call.TakeOption("--lang", &error);
-  if (!error.empty()) {
-    UsageError(call, error);
-    return false;
-  }
-  if (lang && *lang != "fr" && *lang != "en") {
-    UsageError(call, "--lang takes fr or en");
-    return false;
-  }
-  *result = lang && *lang == "fr" ? kLanguageFrench : kLanguageEnglish;
-  return true;
-}
-
 int RunText(Invocation& call) {
   int language = kLanguageEnglish;
   if (!TakeLanguage(call, &language)) return kUsage;

@@ -74,6 +74,21 @@ int UsageError(Invocation& call, const std::string& message) {
   return kUsage;
 }
 
+bool TakeLanguage(Invocation& call, int* language) {
+  std::string error;
+  const std::optional<std::string> lang = call.TakeOption("--lang", &error);
+  if (!error.empty()) {
+    UsageError(call, error);
+    return false;
+  }
+  if (lang && *lang != "fr" && *lang != "en") {
+    UsageError(call, "--lang takes fr or en");
+    return false;
+  }
+  *language = lang && *lang == "fr" ? kLanguageFrench : kLanguageEnglish;
+  return true;
+}
+
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const std::vector<Command> commands = AllCommands();
   if (args.empty()) {

@@ -27,6 +27,10 @@ struct Invocation {
 // Prints "scorvane-cli: <message>" and the usage line; returns kUsage.
 int UsageError(Invocation& call, const std::string& message);
 
+// Takes "--lang fr|en" into *language (English when absent); false after
+// reporting a usage error.
+bool TakeLanguage(Invocation& call, int* language);
+
 struct Command {
   const char* name;
   const char* usage;  // arguments, for the help text

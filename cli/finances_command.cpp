@@ -111,6 +111,8 @@ int RunFinances(Invocation& call) {
   const bool euros = call.TakeFlag("--euros");
   const bool csv = call.TakeFlag("--csv");
   const bool json = call.TakeFlag("--json");
+  int language = kLanguageEnglish;
+  if (!TakeLanguage(call, &language)) return kUsage;
   std::string error;
   const std::optional<std::string> season_text = call.TakeOption("--season", &error);
   if (!error.empty()) return UsageError(call, error);
@@ -127,6 +129,7 @@ int RunFinances(Invocation& call) {
   if (csv && json) return UsageError(call, "choose --csv or --json, not both");
   if (call.args.size() != 1) return UsageError(call, "finances takes one FILE");
 
+  SetLanguage(language);
   PROJECT_DOC document;
   if (!LoadDocument(call, call.args[0], document)) return kFailure;
   const SAISON_JOUEUR* season =
@@ -152,10 +155,11 @@ int RunFinances(Invocation& call) {
 }  // namespace
 
 std::vector<Command> FinanceCommands() {
-  return {{"finances", "FILE [--season YEAR] [--euros] [--csv|--json]",
+  return {{"finances", "FILE [--season YEAR] [--euros] [--csv|--json] [--lang fr|en]",
            "List the money of the active season (or of YEAR) as the finances page does: gains, "
            "prizes and expenses with their totals, in francs or with --euros in euros; --json for "
-           "scripts, --csv with one row per amount for a spreadsheet.",
+           "scripts, --csv with one row per amount for a spreadsheet; --lang fr writes the text "
+           "in French.",
            RunFinances}};
 }
 

@@ -19,6 +19,8 @@ void PrintAligned(std::ostream& out, const MatchTable& table) {
 
 int RunMatches(Invocation& call) {
   const bool csv = call.TakeFlag("--csv");
+  int language = kLanguageEnglish;
+  if (!TakeLanguage(call, &language)) return kUsage;
   std::string error;
   const std::optional<std::string> season_text = call.TakeOption("--season", &error);
   if (!error.empty()) return UsageError(call, error);
@@ -34,6 +36,7 @@ int RunMatches(Invocation& call) {
     return UsageError(call, "unknown option " + *unknown);
   if (call.args.size() != 1) return UsageError(call, "matches takes one FILE");
 
+  SetLanguage(language);
   PROJECT_DOC document;
   if (!LoadDocument(call, call.args[0], document)) return kFailure;
   const SAISON_JOUEUR* season =
@@ -56,9 +59,10 @@ int RunMatches(Invocation& call) {
 }  // namespace
 
 std::vector<Command> MatchCommands() {
-  return {{"matches", "FILE [--season YEAR] [--csv]",
+  return {{"matches", "FILE [--season YEAR] [--csv] [--lang fr|en]",
            "List the matches of the active season (or of YEAR) as the matches page does; "
-           "--csv writes RFC 4180 CSV for a spreadsheet.",
+           "--csv writes RFC 4180 CSV for a spreadsheet; --lang fr writes the titles and "
+           "results in French.",
            RunMatches}};
 }
 

@@ -353,7 +353,8 @@ std::vector<Command> StatisticsCommands() {
            "[--age MIN-MAX] [--ranked better|worse|same] [--ranked-between A B] [--json] "
            "[--lang en|fr]",
            "One chart of the statistics page over every season's matches that pass the "
-           "filters: its values and the matches behind each (a date left out is today).",
+           "filters: its values, each with the number of matches behind it (a date left out is "
+           "today).",
            RunStats},
           {"summary",
            "FILE [--season YEAR] [--chart 0..4] [--exclude KIND,...] [--json] [--lang en|fr]",

@@ -131,12 +131,17 @@ int ExtraVictories(int32_t grade, int balance) {
 }
 
 // The scales dialog. Captions, explanations and most column titles come from
-// the catalogue; the texts of the extra-victory and victory-scale tables are
-// French in both languages.
+// the catalogue. The catalogue's English table holds French for the captions
+// of the last three tables (472 to 476), and the row texts are the
+// program's own: both are written here in the interface language.
 namespace {
 
 // "Rank", the first column of the tables by grade.
 constexpr int kMsgRank = 78;
+
+std::string InLanguage(const char* english, const char* french) {
+  return IsFrench() ? french : english;
+}
 
 ScalesTable CapitalTable() {
   ScalesTable table{Msg(467), Msg(468), {Msg(kMsgRank), Msg(458)}, {}};
@@ -159,7 +164,15 @@ ScalesTable MinimumVictoriesTable() {
 
 ScalesTable ExtraVictoriesTable() {
   ScalesTable table{
-      Msg(471), Msg(472), {"V-E-2I", "4ème série", "3ème série", "15 à 0", "-2/6 à PROM"}, {}};
+      Msg(471),
+      InLanguage("Number of extra victories\n(At each pass it depends on the total "
+                 "V-E-2I, where V is the number of victories (walkovers included) "
+                 "and E, I the numbers of defeats at the same and at a lower grade "
+                 "(walkovers excluded))",
+                 Msg(472)),
+      {"V-E-2I", InLanguage("4th series", "4ème série"), InLanguage("3rd series", "3ème série"),
+       InLanguage("15 to 0", "15 à 0"), InLanguage("-2/6 to PROM", "-2/6 à PROM")},
+      {}};
   // A representative grade of each column.
   const std::array<int32_t, 4> columns = {kNC, k30_1 + 1, k15, kMinus2_6};
   const auto row = [&columns](std::string first, int balance) {
@@ -168,22 +181,26 @@ ScalesTable ExtraVictoriesTable() {
       cells.push_back(std::to_string(ExtraVictories(grade, balance)));
     return cells;
   };
-  table.rows.push_back(row("0 à 4", 0));
+  table.rows.push_back(row(InLanguage("0 to 4", "0 à 4"), 0));
   for (int balance = 5; balance <= 45; ++balance)
     table.rows.push_back(row(std::to_string(balance), balance));
-  table.rows.push_back(row("+ de 45", 46));
+  table.rows.push_back(row(InLanguage("over 45", "+ de 45"), 46));
   return table;
 }
 
 ScalesTable VictoryScaleTable() {
-  ScalesTable table{Msg(473), Msg(474), {Msg(460), Msg(461)}, {}};
-  const std::array<std::string, 7> labels = {Msg(462),
-                                             "1 échelon au dessus",
-                                             "échelon égal",
-                                             "1 échelon en dessous",
-                                             "2 échelons en dessous",
-                                             "3 échelons en dessous",
-                                             "4 échelons et plus en dessous"};
+  ScalesTable table{InLanguage("Points for a victory kept", Msg(473)),
+                    InLanguage("\nScale for one victory", Msg(474)),
+                    {Msg(460), Msg(461)},
+                    {}};
+  const std::array<std::string, 7> labels = {
+      Msg(462),
+      InLanguage("1 grade over", "1 échelon au dessus"),
+      InLanguage("same grade", "échelon égal"),
+      InLanguage("1 grade under", "1 échelon en dessous"),
+      InLanguage("2 grades under", "2 échelons en dessous"),
+      InLanguage("3 grades under", "3 échelons en dessous"),
+      InLanguage("4 grades under or more", "4 échelons et plus en dessous")};
   for (size_t i = 0; i < labels.size(); ++i) {
     const int points = kVictoryPoints[i];
     table.rows.push_back(
@@ -194,16 +211,20 @@ ScalesTable VictoryScaleTable() {
 
 ScalesTable NormsTable() {
   ScalesTable table{
-      Msg(475), Msg(476), {Msg(kMsgRank), Msg(463), Msg(464), Msg(465), Msg(466)}, {}};
+      InLanguage("Upgrade and downgrade norms (norms used for the 2000 season)", Msg(475)),
+      InLanguage("Upgrade and downgrade norms\n(norms used for the 2000 season)\n", Msg(476)),
+      {Msg(kMsgRank), Msg(463), Msg(464), Msg(465), Msg(466)},
+      {}};
   // The bottom down norm (0) and the unreachable 9999 are left blank.
-  const auto cell = [](int norm, const char* format) {
+  const std::string up = InLanguage("%d or more", "%d et +");
+  const std::string down = InLanguage("%d or less", "%d et -");
+  const auto cell = [](int norm, const std::string& format) {
     return norm == 0 || norm == kUnreachableNorm ? std::string() : FormatText(format, {norm});
   };
   for (int32_t grade = kNC; grade <= kFirstSeries; ++grade) {
-    table.rows.push_back({GradeText(grade), cell(UpNorm(grade, true), "%d et +"),
-                          cell(DownNorm(grade, true), "%d et -"),
-                          cell(UpNorm(grade, false), "%d et +"),
-                          cell(DownNorm(grade, false), "%d et -")});
+    table.rows.push_back({GradeText(grade), cell(UpNorm(grade, true), up),
+                          cell(DownNorm(grade, true), down), cell(UpNorm(grade, false), up),
+                          cell(DownNorm(grade, false), down)});
   }
   return table;
 }

@@ -6,6 +6,7 @@
 
 #include "estimates/belgian_estimate.h"
 #include "estimates/french_estimate.h"
+#include "estimates/modern/rules_estimate.h"
 #include "ranking/ranking_system.h"
 
 namespace scorvane {
@@ -57,14 +58,15 @@ struct BelgianCalculation {
 // The Pareto front of (opponent grade, wins): weaker opponents first, and a
 // stronger grade only when it needs fewer victories.
 template <class Calculation>
-std::vector<WinsNeeded> SearchWins(const typename Calculation::Facts& facts, int32_t target) {
+std::vector<WinsNeeded> SearchWins(const Calculation& calculation,
+                                   const typename Calculation::Facts& facts, int32_t target) {
   std::vector<WinsNeeded> found;
   int limit = NextGradeAdvice::kMaxWins;
   for (int32_t grade = 0; grade <= Calculation::kTop && limit > 0; ++grade) {
     for (int wins = 1; wins <= limit; ++wins) {
       typename Calculation::Facts trial = facts;
-      Calculation::AddWins(trial, grade, wins);
-      if (Calculation::Estimate(trial) >= target) {
+      calculation.AddWins(trial, grade, wins);
+      if (calculation.Estimate(trial) >= target) {
         found.push_back({CLASSEMENT(grade), wins});
         limit = wins - 1;
         break;
@@ -77,34 +79,61 @@ std::vector<WinsNeeded> SearchWins(const typename Calculation::Facts& facts, int
 // The most defeats against players of `grade` (up to kMaxDefeats) after
 // which the estimate is still `estimate` or better.
 template <class Calculation>
-int SearchDefeats(const typename Calculation::Facts& facts, int32_t grade, int32_t estimate) {
+int SearchDefeats(const Calculation& calculation, const typename Calculation::Facts& facts,
+                  int32_t grade, int32_t estimate) {
   for (int defeats = 1; defeats <= NextGradeAdvice::kMaxDefeats; ++defeats) {
     typename Calculation::Facts trial = facts;
-    Calculation::AddDefeats(trial, grade, defeats);
-    if (Calculation::Estimate(trial) < estimate) return defeats - 1;
+    calculation.AddDefeats(trial, grade, defeats);
+    if (calculation.Estimate(trial) < estimate) return defeats - 1;
   }
   return NextGradeAdvice::kMaxDefeats;
 }
 
 template <class Calculation>
-NextGradeAdvice Advise(const UTILISATEUR& owner, const SAISON_JOUEUR* season) {
-  const typename Calculation::Facts facts = Calculation::Collect(owner, season);
+NextGradeAdvice Advise(const Calculation& calculation, const typename Calculation::Facts& facts) {
   NextGradeAdvice advice;
   advice.available = true;
-  const int32_t estimate = Calculation::Estimate(facts);
+  const int32_t estimate = calculation.Estimate(facts);
   advice.estimate = CLASSEMENT(estimate);
-  advice.defeats_at_equal_grade = SearchDefeats<Calculation>(facts, estimate, estimate);
+  advice.defeats_at_equal_grade = SearchDefeats(calculation, facts, estimate, estimate);
   if (estimate > 0) {
     advice.lower_grade = CLASSEMENT(estimate - 1);
-    advice.defeats_at_lower_grade = SearchDefeats<Calculation>(facts, estimate - 1, estimate);
+    advice.defeats_at_lower_grade = SearchDefeats(calculation, facts, estimate - 1, estimate);
   }
   if (estimate >= Calculation::kTop) return advice;
   advice.target = CLASSEMENT(estimate + 1);
-  std::tie(advice.points, advice.up_norm) = Calculation::Balance(facts, estimate);
+  std::tie(advice.points, advice.up_norm) = calculation.Balance(facts, estimate);
   advice.missing = std::max(0.0, advice.up_norm - advice.points);
-  advice.wins = SearchWins<Calculation>(facts, estimate + 1);
+  advice.wins = SearchWins(calculation, facts, estimate + 1);
   return advice;
 }
+
+template <class Calculation>
+NextGradeAdvice Advise(const UTILISATEUR& owner, const SAISON_JOUEUR* season) {
+  return Advise(Calculation(), Calculation::Collect(owner, season));
+}
+
+// Today's rules under one year's scale; grades are échelons.
+struct ModernCalculation {
+  using Facts = modern::RuleFacts;
+  static constexpr int32_t kTop = modern::kTopB;
+  const modern::Scale& scale;
+
+  int32_t Estimate(const Facts& facts) const { return modern::Calculate(scale, facts).result; }
+  // The bilan at the next échelon, reading the base quota at this one, and its norm.
+  std::pair<double, double> Balance(const Facts& facts, int32_t echelon) const {
+    const modern::EchelonTrial next = modern::TryEchelon(scale, facts, echelon + 1, echelon);
+    return {next.total, next.norm};
+  }
+  static void AddWins(Facts& facts, int32_t echelon, int count) {
+    for (int i = 0; i < count; ++i)
+      modern::AddPlanned(facts, {echelon, true});
+  }
+  static void AddDefeats(Facts& facts, int32_t echelon, int count) {
+    for (int i = 0; i < count; ++i)
+      modern::AddPlanned(facts, {echelon, false});
+  }
+};
 
 }  // namespace
 
@@ -113,6 +142,19 @@ NextGradeAdvice AdviseNextGrade(const SYSTEME_CLASSEMENT& system, const UTILISAT
   if (system.IsFrench()) return Advise<FrenchCalculation>(owner, season);
   if (system.IsBelgian()) return Advise<BelgianCalculation>(owner, season);
   return NextGradeAdvice();
+}
+
+NextGradeAdvice AdviseUnderRules(const modern::RulesEstimate& estimate) {
+  if (!estimate.available) return NextGradeAdvice();
+  if (!estimate.scale) return Advise(FrenchCalculation(), estimate.facts_2000);
+  NextGradeAdvice advice = Advise(ModernCalculation{*estimate.scale}, estimate.facts);
+  advice.echelons = true;
+  advice.woman = estimate.facts.woman;
+  return advice;
+}
+
+std::string NextGradeAdvice::Name(const CLASSEMENT& grade) const {
+  return echelons ? modern::EchelonText(grade.Value(), woman) : grade.Text();
 }
 
 }  // namespace scorvane

@@ -7,6 +7,7 @@
 // added; the document is never changed.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "ranking/ranking_value.h"
@@ -16,6 +17,9 @@ namespace scorvane {
 class SAISON_JOUEUR;
 class SYSTEME_CLASSEMENT;
 class UTILISATEUR;
+namespace modern {
+struct RulesEstimate;
+}  // namespace modern
 
 struct WinsNeeded {
   CLASSEMENT opponent;  // the grade of the players to beat
@@ -44,11 +48,19 @@ struct NextGradeAdvice {
   CLASSEMENT lower_grade;
   int defeats_at_equal_grade = 0;
   int defeats_at_lower_grade = 0;
+  // Under today's rules the grades above are échelons ("40" has no grade of
+  // its own in a document), named by sex for the numbered groups.
+  bool echelons = false;
+  bool woman = false;
+  std::string Name(const CLASSEMENT& grade) const;
 };
 
 // The advice for a season of the owner under `system` (the French and
 // Belgian systems; any other is not available).
 NextGradeAdvice AdviseNextGrade(const SYSTEME_CLASSEMENT& system, const UTILISATEUR& owner,
                                 const SAISON_JOUEUR* season);
+
+// The advice for an estimate under chosen French rules, planned matches included.
+NextGradeAdvice AdviseUnderRules(const modern::RulesEstimate& estimate);
 
 }  // namespace scorvane

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/catalogue/messages.h"
 #include "ranking/ranking_registry.h"
 #include "records/palmares.h"
 #include "records/season.h"
@@ -252,7 +253,14 @@ class Generator {
       const int theirs = owner_takes ? loser : winner;
       text += (s ? " " : "") + std::to_string(mine) + "/" + std::to_string(theirs);
     }
-    if (Chance(5)) text += " (" + std::string(Chance(50) ? "vent" : "long rallies") + ")";
+    // A comment in brackets now and then, in the document's language.
+    if (Chance(5)) {
+      text += " (" +
+              std::string(Chance(50)   ? "vent"
+                          : IsFrench() ? "longs échanges"
+                                       : "long rallies") +
+              ")";
+    }
     if (Chance(3)) {
       text = won ? "6/3 2/0" : "3/6 0/2";
       result.SetRetirement(true);

@@ -1,6 +1,7 @@
 // Reading a document file: the version, the embedded ranking system, the
 // owner with every record, then the resolution of the identifiers that
 // records use to refer to each other.
+#include <algorithm>
 #include <unordered_set>
 #include <vector>
 
@@ -135,8 +136,12 @@ void ResolvePlayer(JOUEUR& player, const IdTable<CLUB>& clubs, IdTable<RENCONTRE
 void ResolveReferences(UTILISATEUR& owner) {
   const UTILISATEUR::Counts& counts = owner.FileCounts();
 
+  // The counts are 16-bit, so trusting them for the room costs little even
+  // when a damaged file claims more than it holds.
   std::vector<RENCONTRE*> all_matches;
   std::vector<EPREUVE_JOUEE*> all_played;
+  all_matches.reserve(static_cast<size_t>(std::max<int16_t>(counts.matches, 0)));
+  all_played.reserve(static_cast<size_t>(std::max<int16_t>(counts.played_events, 0)));
   for (EPREUVE* event : owner.Events()) {
     for (EPREUVE_JOUEE* played : event->Played()) {
       all_played.push_back(played);

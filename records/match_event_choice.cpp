@@ -1,6 +1,7 @@
 #include "records/match_event_choice.h"
 
 #include "base/catalogue/messages.h"
+#include "base/locale.h"
 #include "base/text_format.h"
 #include "records/owner.h"
 #include "records/palmares.h"
@@ -152,7 +153,8 @@ EventLines EventDescription(const MatchEventChoice& choice, const UTILISATEUR& o
   EventLines lines;
   lines.first = FormatText(Msg(544), {choice.Name(owner)});
   if (choice.IsCorporate()) lines.first += Msg(545);
-  lines.second = FormatText(Msg(546), {choice.Start().Format(), choice.End().Format()});
+  lines.second =
+      FormatText(Msg(546), {DateInSentence(choice.Start()), DateInSentence(choice.End())});
   return lines;
 }
 

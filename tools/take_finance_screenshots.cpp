@@ -3,7 +3,7 @@
 // PDF with pdftoppm), the entry dialog of a new expense, the two finance
 // charts and the currency dialog.
 //
-//   take_finance_screenshots DOCUMENT.ten OUT_FOLDER   (on the offscreen platform)
+//   take_finance_screenshots DOCUMENT.ten OUT_FOLDER [--lang fr]   (on the offscreen platform)
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
@@ -22,6 +22,7 @@
 #include "shell/app/program.h"
 #include "shell/window/main_window.h"
 #include "tests/support/ui/widget_environment.h"
+#include "tools/screenshot_language.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/page_view.h"
 #include "widgets/print/page_printer.h"
@@ -53,15 +54,16 @@ bool SavePrinted(MainWindow& window, const QDir& out) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  const bool french = tools::TakeFrenchOption(argc, argv);
   if (argc != 3) {
-    std::fprintf(stderr, "usage: take_finance_screenshots DOCUMENT.ten OUT_FOLDER\n");
+    std::fprintf(stderr, "usage: take_finance_screenshots DOCUMENT.ten OUT_FOLDER [--lang fr]\n");
     return 2;
   }
   const QString document = QString::fromLocal8Bit(argv[1]);
   const QDir out(QString::fromLocal8Bit(argv[2]));
   scorvane::testing::WidgetEnvironment environment;
   SetTodayForTesting(std::nullopt);
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+  tools::UseLanguage(french);
 
   Program program(QCoreApplication::applicationDirPath());
   if (!program.Prepare()) return 1;
@@ -81,8 +83,8 @@ int main(int argc, char** argv) {
   if (const SAISON_JOUEUR* season = owner.GetActiveSeason()) {
     OperationEntry entry = NewExpenseEntry(season->Year(), Today());
     entry.payee = "Tennis Shop";
-    entry.purpose = "Two tubes of balls";
-    entry.amount = "14.90";
+    entry.purpose = french ? "Deux tubes de balles" : "Two tubes of balls";
+    entry.amount = french ? "14,90" : "14.90";
     entry.category = owner.Categories().IsEmpty() ? "" : owner.Categories().At(0)->Name();
     DLG_SAISIE_OPERATION dialog(owner, CatalogueText(525, {season->Year()}), entry, &window);
     Save(dialog, out, "operation_dialog.png");

@@ -3,7 +3,7 @@
 // under the Belgian one, the event dialog, the similar-player question and
 // the preview of a match import with one refused line.
 //
-//   take_match_screenshots DOCUMENT.ten OUT_FOLDER   (on the offscreen platform)
+//   take_match_screenshots DOCUMENT.ten OUT_FOLDER [--lang fr]   (on the offscreen platform)
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
@@ -19,6 +19,7 @@
 #include "shell/dialogs/import_preview_dialog.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/widget_environment.h"
+#include "tools/screenshot_language.h"
 #include "widgets/current_document.h"
 
 using namespace scorvane;
@@ -70,13 +71,14 @@ void BelgianDoubles(const QDir& out) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  const bool french = tools::TakeFrenchOption(argc, argv);
   if (argc != 3) {
-    std::fprintf(stderr, "usage: take_match_screenshots DOCUMENT.ten OUT_FOLDER\n");
+    std::fprintf(stderr, "usage: take_match_screenshots DOCUMENT.ten OUT_FOLDER [--lang fr]\n");
     return 2;
   }
   const QDir out(QString::fromLocal8Bit(argv[2]));
   scorvane::testing::WidgetEnvironment environment;
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+  tools::UseLanguage(french);
   PROJECT_DOC document;
   SetCurrentDocument(&document);
   if (!document.Read(QString::fromLocal8Bit(argv[1]).toStdString()).ok()) return 1;

@@ -3,7 +3,7 @@
 // and match viewer dialogs, the matches page grouped by events, and a
 // printed page as PDF.
 //
-//   take_screenshots DOCUMENT.ten OUT_FOLDER   (on the offscreen platform)
+//   take_screenshots DOCUMENT.ten OUT_FOLDER [--lang fr]   (on the offscreen platform)
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -30,6 +30,8 @@
 #include "shell/window/main_window.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/widget_environment.h"
+#include "tools/screenshot_language.h"
+#include "widgets/catalogue_text.h"
 #include "widgets/current_document.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/page_view.h"
@@ -64,7 +66,7 @@ void SaveDialogs(PROJECT_DOC& document, QWidget* parent, const QDir& out) {
   }
   const SAISON_JOUEUR* season = owner.GetActiveSeason();
   if (season && season->Palmares()) {
-    DLG_VISU_RENCONTRES dialog(QString::fromUtf8("Matches of the season"),
+    DLG_VISU_RENCONTRES dialog(CatalogueText(38),  // "Selected matches"
                                season->Palmares()->Matches(), parent);
     Save(dialog, out, "match_viewer.png");
   }
@@ -124,15 +126,16 @@ void SaveBelgianReport(const QDir& out) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  const bool french = tools::TakeFrenchOption(argc, argv);
   if (argc != 3) {
-    std::fprintf(stderr, "usage: take_screenshots DOCUMENT.ten OUT_FOLDER\n");
+    std::fprintf(stderr, "usage: take_screenshots DOCUMENT.ten OUT_FOLDER [--lang fr]\n");
     return 2;
   }
   const QString document = QString::fromLocal8Bit(argv[1]);
   const QDir out(QString::fromLocal8Bit(argv[2]));
   scorvane::testing::WidgetEnvironment environment;
   SetTodayForTesting(std::nullopt);
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+  tools::UseLanguage(french);
 
   Program program(QCoreApplication::applicationDirPath());
   if (!program.Prepare()) return 1;
@@ -179,6 +182,9 @@ int main(int argc, char** argv) {
   window.ShowPage(PageView::kPlayers);
   QCoreApplication::processEvents();
   window.grab().save(out.filePath("players_page.png"));
+  window.ShowPage(PageView::kClubs);
+  QCoreApplication::processEvents();
+  window.grab().save(out.filePath("clubs_page.png"));
   program.Document().SetModifiedFlag(false);
   return 0;
 }

@@ -2,7 +2,7 @@
 // the season summary under the French and the Belgian systems, on generated
 // records, for the documentation.
 //
-//   take_statistics_screenshots OUT_FOLDER   (on the offscreen platform)
+//   take_statistics_screenshots OUT_FOLDER [--lang fr]   (on the offscreen platform)
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -16,6 +16,7 @@
 #include "records/document.h"
 #include "records/document_generator.h"
 #include "tests/support/ui/widget_environment.h"
+#include "tools/screenshot_language.h"
 #include "widgets/current_document.h"
 
 using namespace scorvane;
@@ -48,13 +49,14 @@ void Save(Page& page, int chart, const QDir& out, const char* name) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  const bool french = tools::TakeFrenchOption(argc, argv);
   if (argc != 2) {
-    std::fprintf(stderr, "usage: take_statistics_screenshots OUT_FOLDER\n");
+    std::fprintf(stderr, "usage: take_statistics_screenshots OUT_FOLDER [--lang fr]\n");
     return 2;
   }
   const QDir out(QString::fromLocal8Bit(argv[1]));
   scorvane::testing::WidgetEnvironment environment;
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+  tools::UseLanguage(french);
   {
     PROJECT_DOC document;
     Generate(document);

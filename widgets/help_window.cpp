@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -50,6 +51,16 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->addWidget(browser_);
   resize(640, 560);
   setWindowTitle(tr("Scorvane Help"));
+  // Closed like any reading window: Escape, or the platform's close keys.
+  QList<QKeySequence> close_keys = {QKeySequence(Qt::Key_Escape),
+                                    QKeySequence(Qt::CTRL | Qt::Key_W)};
+  for (const QKeySequence& keys : QKeySequence::keyBindings(QKeySequence::Close))
+    if (!close_keys.contains(keys)) close_keys.append(keys);
+  for (const QKeySequence& keys : close_keys) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+  }
 }
 
 void HelpWindow::ShowTopic(HelpTopic topic) {

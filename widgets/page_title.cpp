@@ -1,5 +1,6 @@
 #include "widgets/page_title.h"
 
+#include <QCoreApplication>
 #include <array>
 
 #include "base/catalogue/messages.h"
@@ -28,6 +29,8 @@ constexpr std::array<TitleFacts, kPageCount> kTitles = {{
 
 QString PageTitle(int page, int season_year) {
   if (page < 1 || page > kPageCount) return {};
+  // The clubs page has no catalogue title; it is named like its command.
+  if (page == 7) return QCoreApplication::translate("PageTitle", "Registered clubs");
   const TitleFacts& facts = kTitles[static_cast<size_t>(page - 1)];
   if (facts.message == 0) return {};
   QString title = QString::fromUtf8(Msg(facts.message));

@@ -77,6 +77,10 @@ inline constexpr char kStatisticsRangeOn[] = "Statistiques/Intervalle";
 inline constexpr char kStatisticsRangeLeft[] = "Statistiques/Classement gauche";
 inline constexpr char kStatisticsRangeRight[] = "Statistiques/Classement droit";
 
+// "Règles FFT"/"Année": the French rules the estimate follows, 2000 for the
+// program's 2000 rules or the sports year of a scale; absent means 2000.
+inline constexpr char kFrenchRules[] = "Règles FFT/Année";
+
 // The docking state of the tool bars, and whether the status bar is shown.
 inline constexpr char kToolbars[] = "Toolbars/State";
 inline constexpr char kStatusBarShown[] = "Toolbars/StatusBar";

@@ -1,12 +1,15 @@
 #include "pages/clubs/clubs_page.h"
 
-#include <QPainter>
-
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
+#include <QPainter>
 #include <QVBoxLayout>
 #include <vector>
 
+#include "records/club.h"
+#include "records/document.h"
 #include "widgets/current_document.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
@@ -39,7 +42,43 @@ PAGE_CLUBS::PAGE_CLUBS(QWidget* parent)
   bottom_frame_->setAutoFillBackground(true);
   // Codes, telephone numbers and names are shown whole while the page has room.
   list_->SetColumnsFollowContents(true);
+  list_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(list_, &MY_LIST_CONTROL::RowActivated, this, &PAGE_CLUBS::OpenInEditor);
+  connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    MakeContextMenu()->exec(list_->viewport()->mapToGlobal(at));
+  });
   InitialUpdate();
+}
+
+CLUB* PAGE_CLUBS::SelectedClub() const {
+  const int row = list_->FirstSelectedRow();
+  return row >= 0 ? reinterpret_cast<CLUB*>(list_->ItemData(row)) : nullptr;
+}
+
+std::unique_ptr<QMenu> PAGE_CLUBS::MakeContextMenu() {
+  auto menu = std::make_unique<QMenu>();
+  menu->addAction(tr("&New club"), this, [this] { Run(ItemAction::kAdd); });
+  const bool one = SelectedClub() != nullptr;
+  menu->addAction(tr("&Rename the club"), this, [this] { Run(ItemAction::kRename); })
+      ->setEnabled(one);
+  menu->addAction(tr("&Delete the club"), this, [this] { Run(ItemAction::kDelete); })
+      ->setEnabled(one);
+  return menu;
+}
+
+void PAGE_CLUBS::OpenInEditor(int row) {
+  PROJECT_DOC* document = CurrentDocument();
+  if (!document || row < 0) return;
+  EditItemList(this, *document, ItemKind::kClubs,
+               static_cast<const CObject*>(reinterpret_cast<CLUB*>(list_->ItemData(row))));
+  Refresh();
+}
+
+void PAGE_CLUBS::Run(ItemAction action) {
+  PROJECT_DOC* document = CurrentDocument();
+  if (!document) return;
+  RunItemAction(this, *document, ItemKind::kClubs, action, SelectedClub());
+  Refresh();
 }
 
 void PAGE_CLUBS::paintEvent(QPaintEvent*) {
@@ -55,11 +94,19 @@ void PAGE_CLUBS::paintEvent(QPaintEvent*) {
 void PAGE_CLUBS::InitialUpdate() {
   list_->RemoveAllColumns();
   list_->SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
-  title_->setText(QStringLiteral("Liste des clubs enregistrés"));
-  list_->InsertColumn(0, QStringLiteral("Code club"), ColumnAlignment::kLeft, 60);
-  list_->InsertColumn(1, QStringLiteral("Nom du club"), ColumnAlignment::kLeft, 200);
-  list_->InsertColumn(2, QStringLiteral("Tél. club"), ColumnAlignment::kLeft, 60);
-  list_->InsertColumn(3, QStringLiteral("Adresse du club"), ColumnAlignment::kLeft, 250);
+  title_->setText(tr("Recorded clubs"));
+  list_->InsertColumn(0, tr("Club code"), ColumnAlignment::kLeft, 60);
+  list_->InsertColumn(1, tr("Club name"), ColumnAlignment::kLeft, 200);
+  list_->InsertColumn(2, tr("Club phone"), ColumnAlignment::kLeft, 60);
+  list_->InsertColumn(3, tr("Club address"), ColumnAlignment::kLeft, 250);
+}
+
+void PAGE_CLUBS::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    InitialUpdate();
+    Refresh();
+  }
+  PageView::changeEvent(event);
 }
 
 void PAGE_CLUBS::Refresh() {

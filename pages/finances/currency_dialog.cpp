@@ -15,6 +15,7 @@
 #include "base/locale.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/screen_colours.h"
+#include "widgets/translated_texts.h"
 
 namespace scorvane {
 namespace {
@@ -34,11 +35,10 @@ DLG_DEVISE::DLG_DEVISE(QWidget* parent)
     : QDialog(parent),
       shown_value_(EuroValueText(Currency::EuroValue())),
       base_(new QRadioButton(this)),
-      euros_(new QRadioButton(tr("Euros"), this)),
+      euros_(new QRadioButton(this)),
       euro_value_(new QLineEdit(shown_value_, this)),
       unit_(new QLabel(this)) {
   setObjectName(QStringLiteral("currencyDialog"));
-  setWindowTitle(tr("Currency"));
   FillBackground(*this, ScreenColours::DialogBackground());
   base_->setObjectName(QStringLiteral("baseCurrencyButton"));
   euros_->setObjectName(QStringLiteral("euroButton"));
@@ -51,14 +51,15 @@ DLG_DEVISE::DLG_DEVISE(QWidget* parent)
   euro_value_->setAlignment(Qt::AlignRight);
   euro_value_->setMaximumWidth(110);
 
-  auto* choice = new QGroupBox(tr("Amounts are shown and entered in"), this);
+  auto* choice = new QGroupBox(this);
   FillBackground(*choice, ScreenColours::DialogFrame());
   auto* choice_layout = new QVBoxLayout(choice);
   choice_layout->addWidget(base_);
   choice_layout->addWidget(euros_);
 
   auto* value_row = new QHBoxLayout;
-  value_row->addWidget(new QLabel(tr("Value of the euro"), this));
+  auto* value_label = new QLabel(this);
+  value_row->addWidget(value_label);
   value_row->addWidget(euro_value_);
   value_row->addWidget(unit_);
   value_row->addStretch();
@@ -74,6 +75,12 @@ DLG_DEVISE::DLG_DEVISE(QWidget* parent)
   layout->addLayout(value_row);
   layout->addWidget(buttons);
   setMinimumWidth(320);
+  KeepTranslated(this, [this, choice, value_label] {
+    setWindowTitle(tr("Currency"));
+    euros_->setText(tr("Euros"));
+    choice->setTitle(tr("Amounts are shown and entered in"));
+    value_label->setText(tr("Value of the euro"));
+  });
 }
 
 void DLG_DEVISE::accept() {

@@ -10,6 +10,7 @@
 #include "widgets/chart/chart_widget.h"
 #include "widgets/current_document.h"
 #include "widgets/screen_colours.h"
+#include "widgets/translated_texts.h"
 
 namespace scorvane {
 namespace {
@@ -21,12 +22,11 @@ constexpr int kValueZone = 2;
 DLG_GRAPHIQUE_FINANCES::DLG_GRAPHIQUE_FINANCES(QWidget* parent)
     : QDialog(parent), choices_(new QListWidget(this)), chart_(new ChartWidget(this)) {
   setObjectName(QStringLiteral("financeChartsDialog"));
-  setWindowTitle(tr("Active season finances"));
   FillBackground(*this, ScreenColours::DialogBackground());
   choices_->setObjectName(QStringLiteral("chartList"));
   chart_->setObjectName(QStringLiteral("financeChart"));
   for (int index = 0; index < kFinanceChartCount; ++index)
-    choices_->addItem(QString::fromStdString(FinanceChartName(static_cast<FinanceChart>(index))));
+    choices_->addItem(QString());
   choices_->setMaximumWidth(190);
   connect(choices_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0 && row < kFinanceChartCount) Choose(static_cast<FinanceChart>(row));
@@ -45,7 +45,14 @@ DLG_GRAPHIQUE_FINANCES::DLG_GRAPHIQUE_FINANCES(QWidget* parent)
   layout->addWidget(buttons);
   resize(820, 480);
   choices_->setCurrentRow(static_cast<int>(chosen_));
-  Rebuild();
+  KeepTranslated(this, [this] {
+    setWindowTitle(tr("Active season finances"));
+    for (int index = 0; index < kFinanceChartCount; ++index) {
+      choices_->item(index)->setText(
+          QString::fromStdString(FinanceChartName(static_cast<FinanceChart>(index))));
+    }
+    Rebuild();
+  });
 }
 
 void DLG_GRAPHIQUE_FINANCES::Choose(FinanceChart chart) {

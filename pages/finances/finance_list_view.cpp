@@ -37,6 +37,8 @@ FinanceListView::FinanceListView(FinanceListKind kind, QWidget* parent)
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
   // The last column takes the room left, so that no empty band follows the rows.
   list_->horizontalHeader()->setStretchLastSection(true);
+  // Amounts, dates and names are shown whole while the list has room.
+  list_->SetColumnsFollowContents(true);
   SetUpColumns();
 }
 

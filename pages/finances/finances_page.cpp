@@ -85,13 +85,6 @@ PAGE_FINANCES::PAGE_FINANCES(QWidget* parent)
   categories_->setObjectName(QStringLiteral("editCategoriesButton"));
   charts_->setObjectName(QStringLiteral("chartsButton"));
   print_->setObjectName(QStringLiteral("printButton"));
-  new_expense_->setText(tr("&New expense"));
-  categories_->setText(tr("Edit &categories"));
-  charts_->setText(tr("C&harts"));
-  print_->setText(tr("&Print"));
-  events_note_->setText(
-      tr("Entry fees, travel costs, prize money and prizes belong to the events of the season: "
-         "change them in the event, or delete them here."));
 
   // Gains (left) and prizes (right) side by side over the expenses, which
   // take the width and the rest of the height.
@@ -170,14 +163,40 @@ void PAGE_FINANCES::paintEvent(QPaintEvent*) {
 void PAGE_FINANCES::InitialUpdate() {
   sort_column_.reset();
   sort_ascending_ = true;
-  expenses_->List().horizontalHeader()->setSortIndicatorShown(false);
-  symbol_ = Currency::Symbol();
-  for (FinanceListView* view : {gains_.get(), prizes_.get(), expenses_.get()})
-    view->SetUpColumns();
+  WriteTexts();
+  Refresh();
+}
+
+void PAGE_FINANCES::WriteTexts() {
+  new_expense_->setText(tr("&New expense"));
+  categories_->setText(tr("Edit &categories"));
+  charts_->setText(tr("C&harts"));
+  print_->setText(tr("&Print"));
+  events_note_->setText(
+      tr("Entry fees, travel costs, prize money and prizes belong to the events of the season: "
+         "change them in the event, or delete them here."));
   money_won_->setText(CatalogueText(kMoneyWon));
   prizes_heading_->setText(CatalogueText(kPrizesWon));
   gains_note_->setText(CatalogueText(kGainsNote));
-  Refresh();
+  symbol_ = Currency::Symbol();
+  for (FinanceListView* view : {gains_.get(), prizes_.get(), expenses_.get()})
+    view->SetUpColumns();
+  QHeaderView* header = expenses_->List().horizontalHeader();
+  header->setSortIndicatorShown(sort_column_.has_value());
+  if (sort_column_) {
+    header->setSortIndicator(static_cast<int>(*sort_column_),
+                             sort_ascending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
+  }
+}
+
+// The headings, columns and rows (whose event lines come from the
+// catalogue) are written again in the new language.
+void PAGE_FINANCES::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    WriteTexts();
+    Refresh();
+  }
+  PageView::changeEvent(event);
 }
 
 void PAGE_FINANCES::Refresh() {

@@ -53,9 +53,12 @@ class PAGE_FINANCES : public PageView {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The buttons, notes, headings and column titles in the interface language.
+  void WriteTexts();
   // After a command that changed the document: the lists again.
   void Changed(bool changed);
   void ShowRows(const SeasonFinances& money);

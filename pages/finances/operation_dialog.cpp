@@ -20,6 +20,7 @@
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/leave_check.h"
 #include "widgets/screen_colours.h"
+#include "widgets/translated_texts.h"
 
 namespace scorvane {
 namespace {
@@ -45,7 +46,6 @@ DLG_SAISIE_OPERATION::DLG_SAISIE_OPERATION(const UTILISATEUR& owner, const QStri
       currency_(new QLabel(Text(Currency::Name()), this)),
       category_(new QComboBox(this)) {
   setObjectName(QStringLiteral("operationDialog"));
-  setWindowTitle(tr("Financial operation"));
   FillBackground(*this, ScreenColours::DialogBackground());
   heading_->setObjectName(QStringLiteral("operationHeading"));
   QFont bold = heading_->font();
@@ -98,11 +98,16 @@ DLG_SAISIE_OPERATION::DLG_SAISIE_OPERATION(const UTILISATEUR& owner, const QStri
   date_row->addStretch();
   auto* form = new QFormLayout(frame);
   form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  form->addRow(tr("Paid to"), payee_);
-  form->addRow(tr("Purpose"), purpose_);
-  form->addRow(tr("Date"), date_row);
-  form->addRow(tr("Amount"), amount_row);
-  form->addRow(tr("Category"), category_);
+  auto* payee_label = new QLabel(frame);
+  auto* purpose_label = new QLabel(frame);
+  auto* date_label = new QLabel(frame);
+  auto* amount_label = new QLabel(frame);
+  auto* category_label = new QLabel(frame);
+  form->addRow(payee_label, payee_);
+  form->addRow(purpose_label, purpose_);
+  form->addRow(date_label, date_row);
+  form->addRow(amount_label, amount_row);
+  form->addRow(category_label, category_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
@@ -115,6 +120,14 @@ DLG_SAISIE_OPERATION::DLG_SAISIE_OPERATION(const UTILISATEUR& owner, const QStri
   layout->addWidget(frame);
   layout->addWidget(buttons);
   setMinimumWidth(420);
+  KeepTranslated(this, [=, this] {
+    setWindowTitle(tr("Financial operation"));
+    payee_label->setText(tr("Paid to"));
+    purpose_label->setText(tr("Purpose"));
+    date_label->setText(tr("Date"));
+    amount_label->setText(tr("Amount"));
+    category_label->setText(tr("Category"));
+  });
   payee_->setFocus();
 }
 

@@ -10,6 +10,7 @@
 #include "widgets/current_document.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
+#include "widgets/translated_texts.h"
 
 namespace scorvane {
 
@@ -20,7 +21,6 @@ DLG_VISUALISATION_OPERATIONS::DLG_VISUALISATION_OPERATIONS(const OperationsView&
       heading_(new QLabel(this)),
       list_(std::make_unique<FinanceListView>(FinanceListKind::kExpenses, this)) {
   setObjectName(QStringLiteral("operationsViewer"));
-  setWindowTitle(tr("Financial operations"));
   FillBackground(*this, ScreenColours::DialogBackground());
   heading_->setObjectName(QStringLiteral("viewerHeading"));
   QFont bold = heading_->font();
@@ -39,7 +39,11 @@ DLG_VISUALISATION_OPERATIONS::DLG_VISUALISATION_OPERATIONS(const OperationsView&
   layout->addWidget(&list_->List(), 1);
   layout->addWidget(buttons);
   resize(760, 360);
-  Rebuild();
+  KeepTranslated(this, [this] {
+    setWindowTitle(tr("Financial operations"));
+    list_->SetUpColumns();
+    Rebuild();
+  });
 }
 
 DLG_VISUALISATION_OPERATIONS::~DLG_VISUALISATION_OPERATIONS() = default;

@@ -93,6 +93,9 @@ PAGE_PALMARES::PAGE_PALMARES(QWidget* parent)
   list_->SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
   list_->SetImageList(AppImages::List());
   list_->SetGroupHeadingsSpanRow(true);
+  // Dates, names and scores are shown whole while the page has room.
+  list_->SetColumnsFollowContents(true);
+  printout_.SetColumnsByContent(true);
   list_->SetShowSelectionAlways(true);
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
   list_->installEventFilter(this);

@@ -1,5 +1,7 @@
 #include "pages/own/own_page.h"
 
+#include "pages/common/rules_choice.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
@@ -69,7 +71,9 @@ PAGE_PERSO::PAGE_PERSO(QWidget* parent) : PageView(kOwnPage, parent) {
   choice_->setObjectName(QStringLiteral("chartChoice"));
   chart_view_ = new ChartWidget(this);
   chart_view_->setObjectName(QStringLiteral("ownChart"));
-  chart_view_->setMinimumSize(420, 300);
+  // Small enough that the card and the chart stand side by side on an
+  // 800 x 600 screen; the chart grows with the window.
+  chart_view_->setMinimumSize(260, 220);
   hint_ = new QLabel(this);
   hint_->setObjectName(QStringLiteral("chartHint"));
   hint_->setAlignment(Qt::AlignCenter);
@@ -89,6 +93,7 @@ PAGE_PERSO::PAGE_PERSO(QWidget* parent) : PageView(kOwnPage, parent) {
 
   connect(photo_view_, &PhotoView::Clicked, this, &PAGE_PERSO::ChoosePhoto);
   connect(card_view_, &OwnCardView::Clicked, this, &PAGE_PERSO::EditDescription);
+  connect(card_view_, &OwnCardView::AdviceClicked, this, &PAGE_PERSO::TrySuggestedWins);
   connect(describe_, &QPushButton::clicked, this, &PAGE_PERSO::EditDescription);
   connect(photo_button_, &QPushButton::clicked, this, &PAGE_PERSO::ChoosePhoto);
   connect(edit_season_, &QPushButton::clicked, this, &PAGE_PERSO::EditActiveSeason);
@@ -197,7 +202,11 @@ void PAGE_PERSO::BuildCard() {
   if (!document) return;
   const UTILISATEUR& owner = document->Owner();
   card_ = BuildOwnCard(owner, Today());
-  advice_ = NextGradeSentence(AdviseNextGrade(ActiveSystem(), owner, owner.GetActiveSeason()));
+  const SAISON_JOUEUR* season = owner.GetActiveSeason();
+  next_grade_ = ActiveSystem().IsFrench()
+                    ? AdviseUnderRules(EstimateUnderChosenRules(owner, season, false))
+                    : AdviseNextGrade(ActiveSystem(), owner, season);
+  advice_ = NextGradeSentence(next_grade_);
   card_view_->SetCard(card_, advice_);
 }
 
@@ -213,6 +222,15 @@ void PAGE_PERSO::ChooseChart(int index) {
   const int hint = kChartHints[index];
   hint_->setText(hint ? CatalogueText(hint) : QString());
   BuildChart();
+}
+
+void PAGE_PERSO::TrySuggestedWins() {
+  if (next_grade_.wins.empty() || !ActiveSystem().IsFrench()) return;
+  const WinsNeeded& option = next_grade_.wins.front();
+  const int opponent = next_grade_.echelons ? option.opponent.Value()
+                                            : modern::EchelonOfGrade(option.opponent.Value());
+  PlannedMatches().assign(static_cast<size_t>(option.wins), modern::PlannedMatch{opponent, true});
+  emit ShowPageRequested(kCalculationReport);
 }
 
 void PAGE_PERSO::EditDescription() {

@@ -10,6 +10,7 @@
 #include <QString>
 #include <memory>
 
+#include "estimates/next_grade_advice.h"
 #include "pages/own/own_card.h"
 #include "widgets/page_view.h"
 #include "widgets/print/printable.h"
@@ -63,6 +64,9 @@ class PAGE_PERSO : public PageView, public Printable {
  public slots:
   // The button actions.
   void EditDescription();
+  // The next-grade sentence was clicked: its wins become the report page's
+  // planned matches, and the report page is shown.
+  void TrySuggestedWins();
   void ChoosePhoto();
   void EditActiveSeason();
   void AddSeason();
@@ -99,6 +103,7 @@ class PAGE_PERSO : public PageView, public Printable {
   QString refused_path_;
   OwnCard card_;
   QString advice_;
+  NextGradeAdvice next_grade_;
   SeasonChart chart_{};  // the ranking evolution first
 };
 

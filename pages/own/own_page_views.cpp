@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "widgets/screen_colours.h"
 
@@ -70,8 +71,12 @@ double PaintOwnCard(QPainter& painter, const QRectF& frame, const OwnCard& card,
     value_font.setBold(true);
     painter.setFont(value_font);
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(x + label_width, y + body.ascent()),
-                     QString::fromStdString(item.value));
+    // A value longer than the card ends in "…" rather than at the edge.
+    const double room = frame.right() - kPadding - (x + label_width);
+    const QString value =
+        QFontMetricsF(value_font, painter.device())
+            .elidedText(QString::fromStdString(item.value), Qt::ElideRight, std::max(room, 0.0));
+    painter.drawText(QPointF(x + label_width, y + body.ascent()), value);
     y += line;
   }
   if (!advice.isEmpty()) {
@@ -140,11 +145,21 @@ void OwnCardView::paintEvent(QPaintEvent*) {
   painter.setPen(ScreenColours::Frame().darker(140));
   painter.setBrush(ScreenColours::Frame());
   painter.drawPath(shape);
-  PaintOwnCard(painter, rect(), card_, advice_, CardFont());
+  advice_bottom_ = PaintOwnCard(painter, rect(), card_, advice_, CardFont()) - kPadding;
+  // The card without its sentence ends where the sentence starts.
+  QImage scratch(1, 1, QImage::Format_ARGB32);
+  QPainter measure(&scratch);
+  advice_top_ = PaintOwnCard(measure, rect(), card_, QString(), CardFont()) - kPadding;
 }
 
 void OwnCardView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) emit Clicked();
+  if (event->button() != Qt::LeftButton) return;
+  const double y = event->position().y();
+  if (!advice_.isEmpty() && y >= advice_top_ && y < advice_bottom_) {
+    emit AdviceClicked();
+  } else {
+    emit Clicked();
+  }
 }
 
 }  // namespace scorvane

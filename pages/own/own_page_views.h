@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRectF>
 #include <QString>
 #include <QWidget>
 
@@ -46,9 +47,15 @@ class OwnCardView : public QWidget {
   void SetCard(const OwnCard& card, const QString& advice);
 
   QSize sizeHint() const override;
+  // Where the next-grade sentence was last painted (a click there plans its wins).
+  QRectF AdviceArea() const {
+    return QRectF(0, advice_top_, width(), advice_bottom_ - advice_top_);
+  }
 
  signals:
   void Clicked();
+  // The next-grade sentence was clicked.
+  void AdviceClicked();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -57,6 +64,9 @@ class OwnCardView : public QWidget {
  private:
   OwnCard card_;
   QString advice_;
+  // Where the sentence lies, as last painted.
+  double advice_top_ = 0;
+  double advice_bottom_ = 0;
 };
 
 }  // namespace scorvane

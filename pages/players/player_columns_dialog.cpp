@@ -6,8 +6,10 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <span>
 
 #include "widgets/screen_colours.h"
+#include "widgets/translated_texts.h"
 
 namespace scorvane {
 namespace {
@@ -51,21 +53,20 @@ DLG_COLONNES_JOUEURS::DLG_COLONNES_JOUEURS(std::vector<bool> shown, bool french_
     : QDialog(parent), shown_(std::move(shown)), boxes_(kColumnCount, nullptr) {
   setObjectName(QStringLiteral("playerColumnsDialog"));
   shown_.resize(kColumnCount, false);
-  setWindowTitle(tr("Information shown for the players"));
   FillBackground(*this, ScreenColours::DialogBackground());
 
   auto* main_group = new QGroupBox(this);
   auto* main_layout = new QVBoxLayout(main_group);
   for (const Choice& choice : kMainChoices)
-    AddBox(*main_layout, choice.text, choice.column);
-  auto* contact_group = new QGroupBox(tr("Contacts"), this);
+    AddBox(*main_layout, choice.column);
+  auto* contact_group = new QGroupBox(this);
   auto* contact_layout = new QVBoxLayout(contact_group);
   for (const Choice& choice : kContactChoices)
-    AddBox(*contact_layout, choice.text, choice.column);
-  auto* record_group = new QGroupBox(tr("Head-to-head"), this);
+    AddBox(*contact_layout, choice.column);
+  auto* record_group = new QGroupBox(this);
   auto* record_layout = new QVBoxLayout(record_group);
   for (const Choice& choice : kHeadToHeadChoices)
-    AddBox(*record_layout, choice.text, choice.column);
+    AddBox(*record_layout, choice.column);
   for (QGroupBox* group : {main_group, contact_group, record_group})
     FillBackground(*group, ScreenColours::DialogFrame());
   boxes_[kFutureRankColumn]->setVisible(french_system);
@@ -88,10 +89,21 @@ DLG_COLONNES_JOUEURS::DLG_COLONNES_JOUEURS(std::vector<bool> shown, bool french_
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(groups);
   layout->addWidget(buttons);
+  KeepTranslated(this, [this, contact_group, record_group] {
+    setWindowTitle(tr("Information shown for the players"));
+    contact_group->setTitle(tr("Contacts"));
+    record_group->setTitle(tr("Head-to-head"));
+    for (const auto& choices :
+         {std::span<const Choice>(kMainChoices), std::span<const Choice>(kContactChoices),
+          std::span<const Choice>(kHeadToHeadChoices)}) {
+      for (const Choice& choice : choices)
+        boxes_[static_cast<size_t>(choice.column)]->setText(tr(choice.text));
+    }
+  });
 }
 
-QCheckBox* DLG_COLONNES_JOUEURS::AddBox(QLayout& layout, const char* text, int column) {
-  auto* box = new QCheckBox(tr(text), layout.parentWidget());
+QCheckBox* DLG_COLONNES_JOUEURS::AddBox(QLayout& layout, int column) {
+  auto* box = new QCheckBox(layout.parentWidget());
   box->setChecked(shown_[static_cast<size_t>(column)]);
   layout.addWidget(box);
   boxes_[static_cast<size_t>(column)] = box;

@@ -34,7 +34,7 @@ class DLG_COLONNES_JOUEURS : public QDialog {
                                                  bool french_system);
 
  private:
-  QCheckBox* AddBox(class QLayout& layout, const char* text, int column);
+  QCheckBox* AddBox(class QLayout& layout, int column);
 
   std::vector<bool> shown_;
   std::vector<QCheckBox*> boxes_;  // by column; null where a column has no box

@@ -321,10 +321,9 @@ void PAGE_JOUEURS::Fill() {
   context_.yearly = ActiveSystem().IsYearly();
   context_.grade_pictures = true;
   context_.head_to_head = &head_to_head_;
-  // Future rankings are offered under the French system only (the columns
-  // dialog has no box for them elsewhere).
-  list_->setColumnHidden(kFutureRank,
-                         !columns_.Column(kFutureRank).shown || !ActiveSystem().IsFrench());
+  // The future ranking is shown under every system: any history may hold
+  // next year's ranking.
+  list_->setColumnHidden(kFutureRank, !columns_.Column(kFutureRank).shown);
 
   lines_.clear();
   line_texts_.clear();

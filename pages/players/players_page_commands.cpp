@@ -130,8 +130,6 @@ void PAGE_JOUEURS::AddSortMenu(QMenu& menu) {
     action->setChecked(primary == command.column);
     const int column = command.column;
     connect(action, &QAction::triggered, this, [this, column] { SortOn(column); });
-    // Future rankings are shown under the French system only.
-    if (column == player_column::kFutureRank) action->setEnabled(ActiveSystem().IsFrench());
   }
   sort->addSeparator();
   const bool reversed = primary >= 0 && columns_.Column(primary).reverse;

@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -15,11 +16,15 @@
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
+#include "estimates/modern/rule_report.h"
 #include "estimates/next_grade_advice.h"
 #include "estimates/season_estimate.h"
 #include "pages/common/rankings/next_grade_text.h"
+#include "pages/common/rules_choice.h"
 #include "pages/report/scales_dialog.h"
+#include "pages/report/what_if_panel.h"
 #include "ranking/ranking_registry.h"
+#include "records/owner.h"
 #include "records/season.h"
 #include "widgets/current_document.h"
 #include "widgets/help_window.h"
@@ -127,6 +132,7 @@ class ReportCanvas : public QWidget {
     const QSize size(width, layout_.ScrollHeight());
     if (this->size() != size) resize(size);
   }
+  int LineHeight() const { return layout_.line_height; }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
@@ -142,6 +148,40 @@ class ReportCanvas : public QWidget {
   ReportFonts fonts_;
   ReportLayout layout_;
 };
+
+namespace {
+
+// The scroll area of the report. Its steps are the report's own: a page
+// step is a tenth of the report's size, a line step one line; the area
+// puts them back after every change of size, which Qt's area would reset.
+class ReportScroll : public QScrollArea {
+ public:
+  ReportScroll(const ReportCanvas& canvas, QWidget* parent)
+      : QScrollArea(parent), canvas_(canvas) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const bool handled = QScrollArea::eventFilter(watched, event);
+    if (event->type() == QEvent::Resize) FollowReport();
+    return handled;
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QScrollArea::resizeEvent(event);
+    FollowReport();
+  }
+
+ private:
+  void FollowReport() {
+    const int line = std::max(canvas_.LineHeight(), 1);
+    verticalScrollBar()->setPageStep(std::max(canvas_.height() / 10, 1));
+    verticalScrollBar()->setSingleStep(line);
+    horizontalScrollBar()->setPageStep(std::max(canvas_.width() / 10, 1));
+    horizontalScrollBar()->setSingleStep(line);
+  }
+  const ReportCanvas& canvas_;
+};
+
+}  // namespace
 
 DETAILS_FFT::DETAILS_FFT(QWidget* parent) : PageView(kCalculationReport, parent) {
   setObjectName(QStringLiteral("page5"));
@@ -162,12 +202,22 @@ DETAILS_FFT::DETAILS_FFT(QWidget* parent) : PageView(kCalculationReport, parent)
     connect(button, &QPushButton::clicked, this, [this, table] { OpenScales(table); });
     scales_[static_cast<size_t>(table)] = button;
   }
+  rules_ = new RulesComboBox(this);
+  what_if_ = new QPushButton(this);
+  what_if_->setObjectName(QStringLiteral("whatIf"));
+  what_if_->setCheckable(true);
+  panel_ = new WhatIfPanel(this);
+  panel_->setFixedWidth(330);
+  panel_->hide();
+  connect(rules_, &RulesComboBox::rulesChosen, this, &DETAILS_FFT::Refresh);
+  connect(what_if_, &QPushButton::toggled, panel_, &QWidget::setVisible);
+  connect(panel_, &WhatIfPanel::planChanged, this, &DETAILS_FFT::PlanChanged);
   connect(back_, &QPushButton::clicked, this, [this] { emit ShowPageRequested(kSeasonSummary); });
   connect(print_, &QPushButton::clicked, this, &DETAILS_FFT::PrintRequested);
   connect(explain_, &QPushButton::clicked, this, &DETAILS_FFT::OpenHelp);
 
   canvas_ = new ReportCanvas(*this);
-  scroll_ = new QScrollArea(this);
+  scroll_ = new ReportScroll(*canvas_, this);
   scroll_->setObjectName(QStringLiteral("reportScroll"));
   scroll_->setWidget(canvas_);
   scroll_->setFrameShape(QFrame::NoFrame);
@@ -177,6 +227,8 @@ DETAILS_FFT::DETAILS_FFT(QWidget* parent) : PageView(kCalculationReport, parent)
   for (QPushButton* button : {back_, print_, explain_})
     commands->addWidget(button);
   commands->addStretch();
+  commands->addWidget(rules_);
+  commands->addWidget(what_if_);
   auto* scales = new QHBoxLayout;
   scales->addWidget(scales_heading_);
   for (QPushButton* button : scales_)
@@ -186,7 +238,10 @@ DETAILS_FFT::DETAILS_FFT(QWidget* parent) : PageView(kCalculationReport, parent)
   layout->setContentsMargins(8, 8, 8, 0);
   layout->addLayout(commands);
   layout->addLayout(scales);
-  layout->addWidget(scroll_, 1);
+  auto* body = new QHBoxLayout;
+  body->addWidget(scroll_, 1);
+  body->addWidget(panel_);
+  layout->addLayout(body, 1);
 
   QPalette colours = palette();
   colours.setColor(QPalette::Window, ScreenColours::Background());
@@ -199,6 +254,7 @@ void DETAILS_FFT::Retranslate() {
   back_->setText(tr("&Back to the summary"));
   print_->setText(tr("&Print"));
   explain_->setText(tr("&Explanations"));
+  what_if_->setText(tr("&What if..."));
   scales_heading_->setText(QString::fromUtf8(Msg(457)));
   const QString texts[] = {tr("&Starting points"), tr("&Min. victories kept"),
                            tr("Extra &victories"), tr("Victory &scale"),
@@ -209,9 +265,58 @@ void DETAILS_FFT::Retranslate() {
 
 void DETAILS_FFT::ShowScaleButtons() {
   const bool french = ActiveSystem().IsFrench();
+  // The tables of the scales are the 2000 ones.
+  const bool tables = french && ChosenFrenchRules() == modern::kRules2000;
   for (QPushButton* button : scales_)
-    button->setVisible(french);
-  scales_heading_->setVisible(french);
+    button->setVisible(tables);
+  scales_heading_->setVisible(tables);
+  rules_->setVisible(french);
+  what_if_->setVisible(french);
+  if (!french) what_if_->setChecked(false);
+}
+
+void DETAILS_FFT::OpenWhatIf() {
+  what_if_->setChecked(true);
+  PlanChanged();
+}
+
+void DETAILS_FFT::PlanChanged() {
+  panel_->ShowPlan();
+  advice_stale_ = true;
+  ShowChanges();
+  canvas_->update();
+}
+
+void DETAILS_FFT::ShowChanges() {
+  const PROJECT_DOC* document = CurrentDocument();
+  if (!document || !ActiveSystem().IsFrench() || PlannedMatches().empty()) {
+    panel_->SetChanges(QString());
+    return;
+  }
+  const UTILISATEUR& owner = document->Owner();
+  const SAISON_JOUEUR* season = owner.GetActiveSeason();
+  const modern::EstimateFigures before =
+      modern::FiguresOf(EstimateUnderChosenRules(owner, season, false));
+  const modern::EstimateFigures after =
+      modern::FiguresOf(EstimateUnderChosenRules(owner, season, true));
+  const bool french = CurrentLanguage() == kLanguageFrench;
+  const auto points = [french](double value) {
+    return QString::fromStdString(modern::Figure(value, french));
+  };
+  const auto text = [](const std::string& value) { return QString::fromStdString(value); };
+  QString changes = tr("Result: %1 (%2 without the planned matches)")
+                        .arg(text(after.result), text(before.result)) +
+                    u'\n' +
+                    tr("Bilan at %1: %2 points (%3 at %4)")
+                        .arg(text(after.result), points(after.points), points(before.points),
+                             text(before.result)) +
+                    u'\n' + tr("Victories kept: %1 (%2)").arg(after.kept).arg(before.kept);
+  if (!after.next.empty()) {
+    changes += u'\n' + tr("Missing for %1: %2 points (%3 for %4)")
+                           .arg(text(after.next), points(after.to_next), points(before.to_next),
+                                text(before.next));
+  }
+  panel_->SetChanges(changes);
 }
 
 void DETAILS_FFT::InitialUpdate() {
@@ -221,7 +326,12 @@ void DETAILS_FFT::InitialUpdate() {
 
 void DETAILS_FFT::Refresh() {
   advice_stale_ = true;
+  rules_->Reload();
   ShowScaleButtons();
+  // Planned matches (from the own page's suggestion, or kept from before) open the panel.
+  if (!PlannedMatches().empty() && ActiveSystem().IsFrench()) what_if_->setChecked(true);
+  panel_->ShowPlan();
+  ShowChanges();
   QPalette colours = palette();
   colours.setColor(QPalette::Window, ScreenColours::Background());
   setPalette(colours);
@@ -234,6 +344,16 @@ std::string DETAILS_FFT::ReportText() {
   const UTILISATEUR& owner = document->Owner();
   const SAISON_JOUEUR* season = owner.GetActiveSeason();
   SYSTEME_CLASSEMENT& system = ActiveSystem();
+  if (system.IsFrench()) {
+    // Under the chosen French rules, with the planned matches.
+    const modern::RulesEstimate estimate = EstimateUnderChosenRules(owner, season, true);
+    if (!estimate.available) return {};
+    if (advice_stale_) {
+      advice_section_ = NextGradeSection(AdviseUnderRules(estimate));
+      advice_stale_ = false;
+    }
+    return estimate.report + advice_section_;
+  }
   SeasonEstimate estimate = EstimateSeason(system, owner, season);
   if (!estimate.available) return {};
   if (advice_stale_) {

@@ -21,6 +21,9 @@ class QScrollArea;
 
 namespace scorvane {
 
+class RulesComboBox;
+class WhatIfPanel;
+
 // The three report fonts: Arial of lines 14 high, the same in bold, and
 // bold of lines 17 high.
 struct ReportFonts {
@@ -65,6 +68,12 @@ class DETAILS_FFT : public PageView, public Printable {
   // extra victories, victory scale, norms).
   QPushButton* ScaleButton(int table) const { return scales_[static_cast<size_t>(table)]; }
   QLabel* ScalesHeading() const { return scales_heading_; }
+  // The choice of the French rules, the "what if" button and its panel.
+  RulesComboBox* RulesChoice() const { return rules_; }
+  QPushButton* WhatIfButton() const { return what_if_; }
+  WhatIfPanel* Panel() const { return panel_; }
+  // Opens the "what if" panel (the planned matches are already in place).
+  void OpenWhatIf();
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -75,6 +84,9 @@ class DETAILS_FFT : public PageView, public Printable {
   void ShowScaleButtons();
   void OpenScales(int table);
   void OpenHelp();
+  // The planned matches changed: estimate again and say what they change.
+  void PlanChanged();
+  void ShowChanges();
 
   ReportCanvas* canvas_;
   QScrollArea* scroll_;
@@ -83,6 +95,9 @@ class DETAILS_FFT : public PageView, public Printable {
   QPushButton* explain_;
   std::array<QPushButton*, 5> scales_{};
   QLabel* scales_heading_;
+  RulesComboBox* rules_;
+  QPushButton* what_if_;
+  WhatIfPanel* panel_;
   // The next-grade section, worked out again after each change of the
   // document (it runs the estimate a few hundred times).
   std::string advice_section_;

@@ -76,7 +76,6 @@ PAGE_GRAPHIQUES::PAGE_GRAPHIQUES(QWidget* parent)
       band_(new InformationBand(*this, this)),
       chart_(new ChartWidget(this)) {
   setObjectName(QStringLiteral("statisticsPage"));
-  setMinimumSize(560, 514);
   chart_choice_->setObjectName(QStringLiteral("chartChoice"));
   reset_->setObjectName(QStringLiteral("resetFilters"));
   print_->setObjectName(QStringLiteral("print"));

@@ -1,5 +1,7 @@
 #include "pages/summary/points_box_view.h"
 
+#include "pages/common/rules_choice.h"
+
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -27,7 +29,8 @@ PointsBoxView::PointsBoxView(QWidget* parent)
       lines_(new QWidget(this)),
       lines_grid_(new QGridLayout(lines_)),
       list_(new MY_LIST_CONTROL(/*multiple_selection=*/false, /*row_height_from_font=*/true, this)),
-      details_(new QPushButton(this)) {
+      details_(new QPushButton(this)),
+      rules_(new RulesComboBox(this)) {
   setObjectName(QStringLiteral("pointsBox"));
   setFrameShape(QFrame::Panel);
   setFrameShadow(QFrame::Sunken);
@@ -38,11 +41,14 @@ PointsBoxView::PointsBoxView(QWidget* parent)
   bold.setBold(true);
   title_->setFont(bold);
   list_->SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
+  // Names, dates, events and points are shown whole while the box has room.
+  list_->SetColumnsFollowContents(true);
   lines_grid_->setContentsMargins(0, 0, 0, 0);
   lines_grid_->setVerticalSpacing(1);
 
   auto* left = new QVBoxLayout;
   left->addWidget(title_);
+  left->addWidget(rules_);
   left->addWidget(lines_);
   left->addStretch();
   left->addWidget(details_);
@@ -51,8 +57,14 @@ PointsBoxView::PointsBoxView(QWidget* parent)
   layout->addLayout(left);
   layout->addWidget(list_, 1);
   connect(details_, &QPushButton::clicked, this, &PointsBoxView::DetailsRequested);
+  connect(rules_, &RulesComboBox::rulesChosen, this, &PointsBoxView::rulesChosen);
   Retranslate();
   Show(PointsBox());
+}
+
+void PointsBoxView::ShowRulesChoice(bool shown) {
+  rules_->Reload();
+  rules_->setVisible(shown);
 }
 
 void PointsBoxView::Retranslate() {

@@ -15,6 +15,7 @@ class QPushButton;
 namespace scorvane {
 
 class MY_LIST_CONTROL;
+class RulesComboBox;
 
 class PointsBoxView : public QFrame {
   Q_OBJECT
@@ -27,11 +28,15 @@ class PointsBoxView : public QFrame {
 
   MY_LIST_CONTROL& List() const { return *list_; }
   QPushButton& DetailsButton() const { return *details_; }
+  // The choice of the French rules, shown under the French system.
+  RulesComboBox& RulesChoice() const { return *rules_; }
+  void ShowRulesChoice(bool shown);
   // The lines shown, one text each ("label value").
   QStringList LineTexts() const;
 
  signals:
   void DetailsRequested();
+  void rulesChosen(int rules);
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -45,6 +50,7 @@ class PointsBoxView : public QFrame {
   QGridLayout* lines_grid_;
   MY_LIST_CONTROL* list_;
   QPushButton* details_;
+  RulesComboBox* rules_;
 };
 
 }  // namespace scorvane

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
 #include "pages/common/matches/match_viewer.h"
+#include "pages/common/rules_choice.h"
 #include "pages/summary/points_box_view.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
@@ -113,8 +115,15 @@ PAGE_SAISON::PAGE_SAISON(QWidget* parent)
   auto* middle = new QHBoxLayout;
   middle->addWidget(chart_, 1);
   middle->addLayout(side);
+  // The season's emblem under the heading, between the chart list and the
+  // print button, so that it takes no height from the chart.
+  auto* emblem = new QLabel(this);
+  emblem->setObjectName(QStringLiteral("summaryEmblem"));
+  emblem->setPixmap(QIcon(QStringLiteral(":/pictures/summary.svg")).pixmap(32, 32));
   auto* top = new QHBoxLayout;
   top->addWidget(chart_choice_);
+  top->addStretch();
+  top->addWidget(emblem);
   top->addStretch();
   top->addWidget(print_);
   auto* layout = new QVBoxLayout(this);
@@ -137,6 +146,7 @@ PAGE_SAISON::PAGE_SAISON(QWidget* parent)
   connect(print_, &QPushButton::clicked, this, &PageView::PrintRequested);
   connect(points_, &PointsBoxView::DetailsRequested, this,
           [this] { emit ShowPageRequested(kCalculationReport); });
+  connect(points_, &PointsBoxView::rulesChosen, this, &PAGE_SAISON::Refresh);
   FillChartChoice();
   Retranslate();
 }
@@ -196,7 +206,13 @@ void PAGE_SAISON::Refresh() {
   const SAISON_JOUEUR* season = ActiveSeason();
   facts_ = season ? GatherSeasonFacts(*season, *owner) : std::vector<MatchFacts>();
   heading_->setText(season ? QString::fromStdString(SummaryHeading(*season, *owner)) : QString());
-  points_->Show(owner ? BuildPointsBox(ActiveSystem(), *owner, season) : PointsBox());
+  const bool french = ActiveSystem().IsFrench();
+  points_->ShowRulesChoice(french && owner && season);
+  if (owner && season && french && ChosenFrenchRules() != modern::kRules2000) {
+    points_->Show(BuildRulesPointsBox(EstimateUnderChosenRules(*owner, season, false)));
+  } else {
+    points_->Show(owner ? BuildPointsBox(ActiveSystem(), *owner, season) : PointsBox());
+  }
   Rebuild();
 }
 

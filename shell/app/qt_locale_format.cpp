@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QRegularExpression>
 
+#include "base/catalogue/messages.h"
+
 namespace scorvane {
 
 std::string QtLocaleFormat::ShortDate(int day, int month, int year) const {
@@ -13,6 +15,14 @@ std::string QtLocaleFormat::ShortDate(int day, int month, int year) const {
   const QDate date(year, month, day);
   if (!date.isValid()) return LocaleFormat::ShortDate(day, month, year);
   return locale_.toString(date, format).toStdString();
+}
+
+std::string QtLocaleFormat::DateInSentence(int day, int month, int year) const {
+  const QDate date(year, month, day);
+  if (!date.isValid()) return LocaleFormat::DateInSentence(day, month, year);
+  const QLocale language = IsFrench() ? QLocale(QLocale::French, QLocale::France)
+                                      : QLocale(QLocale::English, QLocale::UnitedKingdom);
+  return language.toString(date, QStringLiteral("d MMM yyyy")).toStdString();
 }
 
 std::string QtLocaleFormat::Number(const std::string& plain) const {

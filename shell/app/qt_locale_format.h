@@ -15,6 +15,9 @@ class QtLocaleFormat : public LocaleFormat {
   // The locale's short date form, always with a four-digit year (a two-digit
   // year cannot tell 1905 from 2005).
   std::string ShortDate(int day, int month, int year) const override;
+  // "19 Jul 2000" in English, "19 juil. 2000" in French, following the
+  // interface language whatever the user's locale.
+  std::string DateInSentence(int day, int month, int year) const override;
   std::string Number(const std::string& plain) const override;
   std::string Currency(const std::string& plain) const override;
   // The locale's symbol, or "F" when the locale has none.

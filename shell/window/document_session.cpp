@@ -9,6 +9,7 @@
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
 #include "base/user_prompt.h"
+#include "pages/common/rules_choice.h"
 #include "ranking/ranking_registry.h"
 #include "records/ranking_translation.h"
 #include "shell/app/recent_files.h"
@@ -178,6 +179,8 @@ bool DocumentSession::NewDocument(bool from_welcome) {
   }
   if (!answered) document_.GiveOwnerDefaults();
   document_.FinishNewDocument();
+  // A new French record starts on today's rules; an opened one keeps the choice.
+  if (answered && ActiveSystem().IsFrench()) ChooseLatestFrenchRules();
   document_.EndUpdate();
   emit DocumentReplaced();
   return true;

@@ -69,11 +69,10 @@ MainWindow::MainWindow(DocumentSession& session, QString program_folder, PageFra
   splitter_->setStretchFactor(1, 1);
   setCentralWidget(splitter_);
 
-  for (int number = 1; number <= kPageCount; ++number) {
-    PageView* page = frame_->Page(number);
+  connect(frame_, &PageFrame::PageCreated, this, [this](PageView* page) {
     connect(page, &PageView::ShowPageRequested, this, &MainWindow::ShowPage);
     connect(page, &PageView::PrintRequested, this, &MainWindow::PrintPage);
-  }
+  });
   connect(pane_, &NavigationPane::ZoneClicked, this, &MainWindow::RunZone);
   connect(pane_, &NavigationPane::SeasonChosen, this,
           [this](int index) { ChooseSeason(*pane_->SeasonList(), index); });
@@ -141,7 +140,7 @@ bool MainWindow::ShowPage(int number) {
 }
 
 void MainWindow::InitialUpdate() {
-  frame_->InitialUpdateAll();
+  frame_->InitialUpdateAll(PageView::kOwnPage);
   FillSeasonLists();
   ShowPage(PageView::kOwnPage);
   pane_->SetLitZone(LitZone(frame_->CurrentPage()));

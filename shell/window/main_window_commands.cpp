@@ -441,9 +441,8 @@ void MainWindow::RestoreColours() {
 // Stored amounts never change; the pages that show money show it again.
 void MainWindow::ChooseDisplayCurrency() {
   if (!ChooseCurrency(this)) return;
-  for (const int page : {PageView::kFinances, PageView::kOwnPage}) {
-    if (PageView* view = frame_->Page(page)) view->Refresh();
-  }
+  for (const int page : {PageView::kFinances, PageView::kOwnPage})
+    frame_->RefreshPage(page);
 }
 
 void MainWindow::SwitchLanguage() {
@@ -472,7 +471,7 @@ void MainWindow::ShowAbout() {
 void MainWindow::ChangeRankingSystem() {
   if (!ChangeDocumentSystem(document_, this)) return;
   // Every page starts again from the rankings in their new system.
-  frame_->InitialUpdateAll();
+  frame_->InitialUpdateAll(frame_->CurrentPage());
   FillSeasonLists();
   UpdateTitle();
   UpdateCommands();

@@ -79,7 +79,9 @@ int PageOfListEntry(int index) {
 }
 
 int PageListSelection(int page, int selected_now) {
-  if (page == 7 || !ValidPage(page)) return selected_now;
+  // The clubs page has no entry: the list shows none rather than another page.
+  if (page == 7) return -1;
+  if (!ValidPage(page)) return selected_now;
   if (page == 5) return kSeasonSummaryEntry;
   for (int index = 0; index < kPageListCount; ++index) {
     if (kPageList[static_cast<size_t>(index)].page == page) return index;

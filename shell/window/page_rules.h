@@ -35,7 +35,8 @@ int PageListText(int index);
 // The page entry `index` shows.
 int PageOfListEntry(int index);
 // The entry to select once `page` is current, given the entry selected now:
-// page 7 keeps the selection; page 5 shares "Season Summary" with page 4.
+// page 7 has no entry (-1, none shown); page 5 shares "Season Summary" with
+// page 4.
 int PageListSelection(int page, int selected_now);
 // Whether choosing entry `index` while `current_page` is shown changes page:
 // "Season Summary" while the calculation report (page 5) is shown does not.

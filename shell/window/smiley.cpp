@@ -1,21 +1,37 @@
 #include "shell/window/smiley.h"
 
+#include <QApplication>
 #include <QCursor>
+#include <QEvent>
 #include <QPainter>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
 namespace scorvane {
 
-Smiley::Smiley(QWidget* parent) : QWidget(parent) {
+Smiley::Smiley(QWidget* parent) : QWidget(parent), timer_(new QTimer(this)) {
   setObjectName(QStringLiteral("smiley"));
   setCursor(Qt::ArrowCursor);
-  timer_.setInterval(kPollMs);
-  connect(&timer_, &QTimer::timeout, this, &Smiley::Poll);
+  timer_->setObjectName(QStringLiteral("smileyPoll"));
+  timer_->setInterval(kPollMs);
+  connect(timer_, &QTimer::timeout, this, &Smiley::Poll);
+  // The pointer's motion over any window of the program, its leaving them,
+  // the program's activation and the window's minimising all pass here.
+  qApp->installEventFilter(this);
+}
+
+Smiley::~Smiley() {
+  qApp->removeEventFilter(this);
 }
 
 double Smiley::EyeRadius() const {
   return 0.9 * std::min(width() / 4.0, height() / 2.0);
+}
+
+bool Smiley::IsPolling() const {
+  return timer_->isActive();
 }
 
 QPointF Smiley::PupilCentre(QPointF centre, double eye, double pupil, QPointF pointer) {
@@ -27,20 +43,75 @@ QPointF Smiley::PupilCentre(QPointF centre, double eye, double pupil, QPointF po
 }
 
 void Smiley::showEvent(QShowEvent* event) {
-  timer_.start();
   QWidget::showEvent(event);
+  last_pointer_ = QCursor::pos();
 }
 
 void Smiley::hideEvent(QHideEvent* event) {
-  timer_.stop();
+  timer_->stop();
   QWidget::hideEvent(event);
 }
 
-void Smiley::Poll() {
+bool Smiley::MayPoll() const {
+  const QWidget* top = window();
+  return isVisible() && !top->isMinimized() &&
+         QGuiApplication::applicationState() == Qt::ApplicationActive;
+}
+
+void Smiley::StartPolling() {
+  still_polls_ = 0;
+  if (MayPoll()) {
+    if (!timer_->isActive()) timer_->start();
+  } else {
+    timer_->stop();
+  }
+}
+
+bool Smiley::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseMove:
+      // The window system tells a motion to the program's window first; the
+      // widgets it passes through would only repeat it.
+      if (watched->isWindowType() && isVisible()) {
+        Follow();
+        timer_->stop();
+      }
+      break;
+    case QEvent::Leave:
+      // Out of a window the pointer sends nothing more: look for it.
+      if (watched->isWindowType() && isVisible()) StartPolling();
+      break;
+    case QEvent::ApplicationStateChange:
+    case QEvent::WindowStateChange:
+      if (watched == qApp || watched == window()) {
+        Follow();
+        StartPolling();
+      }
+      break;
+    default:
+      break;
+  }
+  return false;
+}
+
+bool Smiley::Follow() {
   const QPoint pointer = QCursor::pos();
-  if (pointer == last_pointer_) return;
+  if (pointer == last_pointer_) return false;
   last_pointer_ = pointer;
   update();
+  return true;
+}
+
+void Smiley::Poll() {
+  if (!MayPoll()) {
+    timer_->stop();
+    return;
+  }
+  if (Follow()) {
+    still_polls_ = 0;
+  } else if (++still_polls_ >= kStillPolls) {
+    timer_->stop();
+  }
 }
 
 void Smiley::paintEvent(QPaintEvent*) {

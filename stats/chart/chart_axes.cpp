@@ -1,11 +1,13 @@
 // The value axis (left, with its arrow, ticks, dotted grid lines, numbers
 // and labels) and the category axis (below, the same per slot). A label
-// whose zone would overlap the last one kept on its axis is dropped: neither
-// drawn nor clickable. Labels come in order along their axis and all share
-// one edge (the value axis's right, the category axis's top), so a label can
-// only meet the previous one kept; that keeps the check constant per label.
+// whose zone would overlap another kept on its axis is dropped: neither
+// drawn nor clickable. Value-axis labels come in order and share their right
+// edge, so a label can only meet the previous one kept; category labels
+// under filled slots are kept before those under empty ones.
 #include <algorithm>
+#include <iterator>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,7 +25,7 @@ constexpr int kArrowSpread = 3;
 constexpr int kLabelGap = 3;
 constexpr int kTitleGap = 2;
 
-// The multiples of an interval from lower (included) to upper (excluded).
+// The multiples of an interval from lower to upper, both included.
 // When they would be closer than a pixel on an axis `pixels` long, every
 // k-th is kept instead, so that huge ranges stay cheap to draw.
 std::vector<std::int64_t> Graduations(std::int64_t lower, std::int64_t upper, std::int64_t interval,
@@ -36,8 +38,8 @@ std::vector<std::int64_t> Graduations(std::int64_t lower, std::int64_t upper, st
   std::int64_t first = lower / interval * interval;
   if (first < lower) first += interval;
   marks.reserve(
-      static_cast<std::size_t>(std::max<std::int64_t>((upper - first) / interval, 0) + 1));
-  for (std::int64_t value = first; value < upper; value += interval)
+      static_cast<std::size_t>(std::max<std::int64_t>((upper - first) / interval, 0) + 2));
+  for (std::int64_t value = first; value <= upper; value += interval)
     marks.push_back(value);
   return marks;
 }
@@ -142,6 +144,52 @@ void LayOutValueAxis(LayoutPass& pass) {
   }
 }
 
+// True when some value stands in a category-axis slot: its label is kept
+// before those of empty slots when not all of them fit.
+std::vector<bool> FilledSlots(const LayoutPass& pass, int slots) {
+  std::vector<bool> filled(static_cast<std::size_t>(slots), false);
+  for (int s = 0; s < pass.model.SeriesCount(); ++s) {
+    const GROUPE_DONNEES& series = *pass.model.Series(s);
+    for (int i = 0; i < series.Count(); ++i) {
+      const int slot = PlaceOf(pass.arrangement, s, i).slot;
+      if (series.ValueAt(i) != 0 && slot < slots) filled[static_cast<std::size_t>(slot)] = true;
+    }
+  }
+  return filled;
+}
+
+// One text under the category axis: an owner's label (clickable) or a
+// slot number.
+struct CategoryText {
+  TextItem text;
+  bool is_label = false;
+  std::int64_t id = 0;
+  bool filled = false;
+};
+
+// Which texts are written when some would cover others: those under filled
+// slots first, each in axis order, every text kept unless it would overlap
+// one already kept. Texts are centred in axis order, so a text can only
+// meet its nearest kept neighbours on either side.
+std::vector<bool> KeptTexts(const std::vector<CategoryText>& texts) {
+  std::vector<bool> kept(texts.size(), false);
+  std::set<std::size_t> chosen;
+  const auto clashes = [&](std::size_t a, std::size_t b) {
+    return texts[a].text.box.Grown(2).Intersects(texts[b].text.box);
+  };
+  for (const bool filled_pass : {true, false}) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      if (texts[i].filled != filled_pass) continue;
+      const auto next = chosen.lower_bound(i);
+      if (next != chosen.end() && clashes(i, *next)) continue;
+      if (next != chosen.begin() && clashes(i, *std::prev(next))) continue;
+      chosen.insert(i);
+      kept[i] = true;
+    }
+  }
+  return kept;
+}
+
 void LayOutCategoryAxis(LayoutPass& pass) {
   const ChartAxis& axis = pass.model.CategoryAxis();
   const Rect& plot = pass.scene.frame.plot;
@@ -157,7 +205,8 @@ void LayOutCategoryAxis(LayoutPass& pass) {
   std::sort(extra_grid.begin(), extra_grid.end());
   const int grid_top = y - plot.Height() * 95 / 100;
   const int slots = AxisSlotCount(pass.model);
-  LabelSpacing spacing;
+  const std::vector<bool> filled = FilledSlots(pass, slots);
+  std::vector<CategoryText> texts;
   for (int slot = 0; slot < slots; ++slot) {
     const int x = pass.SlotX(slot);
     if (IsMultiple(slot, axis.tick_interval)) AddLine(pass, {x, y}, {x, y + kTickLength});
@@ -166,21 +215,31 @@ void LayOutCategoryAxis(LayoutPass& pass) {
       AddLine(pass, {x, y}, {x, grid_top}, true);
     }
     const Point anchor{x, y + kCategoryLabelGap};
+    const bool slot_filled = filled[static_cast<std::size_t>(slot)];
     const auto at = pass.category_labels.At(slot);
     if (at.empty()) {
       if (IsMultiple(slot, axis.label_interval)) {
-        spacing.AddNumber(pass, pass.MakeText(std::to_string(slot), ChartFont::kLabel, kInk,
-                                              std::nullopt, anchor, Edge::kMiddle, Edge::kStart));
+        texts.push_back({pass.MakeText(std::to_string(slot), ChartFont::kLabel, kInk, std::nullopt,
+                                       anchor, Edge::kMiddle, Edge::kStart),
+                         false, 0, slot_filled});
       }
       continue;
     }
     for (const ETIQUETTE_AXE* label : at) {
       const auto background = label->opaque ? std::optional<Rgb>(kLabelBackground) : std::nullopt;
-      spacing.AddLabel(pass,
-                       pass.MakeText(label->text, ChartFont::kLabel, kInk, background, anchor,
+      texts.push_back({pass.MakeText(label->text, ChartFont::kLabel, kInk, background, anchor,
                                      Edge::kMiddle, Edge::kStart),
-                       ZONE_GRAPHIQUE::kCategoryLabel, label->id);
+                       true, label->id, slot_filled});
     }
+  }
+  const std::vector<bool> kept = KeptTexts(texts);
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (!kept[i]) continue;
+    if (texts[i].is_label) {
+      pass.scene.zones.push_back(std::make_unique<ZONE_RECTANGLE>(ZONE_GRAPHIQUE::kCategoryLabel,
+                                                                  texts[i].id, texts[i].text.box));
+    }
+    pass.scene.primitives.push_back(std::move(texts[i].text));
   }
 }
 
@@ -193,11 +252,10 @@ void LayOutAxes(LayoutPass& pass) {
 
 void LayOutCategoryAxisTitle(LayoutPass& pass) {
   const ChartAxis& axis = pass.model.CategoryAxis();
-  if (!axis.title_shown || axis.title.empty()) return;
-  const Rect& plot = pass.scene.frame.plot;
-  pass.scene.primitives.push_back(
-      pass.MakeText(axis.title, ChartFont::kLabel, kInk, kLabelBackground,
-                    {plot.right, plot.bottom - kTitleGap}, Edge::kEnd, Edge::kEnd));
+  const Rect& row = pass.scene.frame.category_title;
+  if (!axis.title_shown || row.IsEmpty()) return;
+  pass.scene.primitives.push_back(pass.MakeText(axis.title, ChartFont::kLabel, kInk, std::nullopt,
+                                                {row.right, row.top}, Edge::kEnd, Edge::kStart));
 }
 
 }  // namespace scorvane::chart_layout

@@ -4,13 +4,16 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace scorvane {
 
 namespace {
 
-// The text that sizes the legend strip, whatever the legend holds.
-constexpr char kLegendWidthSample[] = "Légende largeur max";
+// Between an axis title and what it stands next to.
+constexpr int kAxisTitleGap = 2;
+// Over the tallest bar: a line of value text and this many pixels.
+constexpr int kValueHeadroomExtra = 8;
 // The shortest room kept for the value-axis labels.
 constexpr char kValueAxisSample[] = "-mini-";
 
@@ -73,6 +76,12 @@ int CategoryLabelRoom(const ChartModel& model, const TextMeasurer& measurer) {
   return room;
 }
 
+// The height of an axis's title, 0 when it is not written.
+int AxisTitleHeight(const ChartAxis& axis, const TextMeasurer& measurer) {
+  if (!axis.title_shown || axis.title.find_first_not_of(' ') == std::string::npos) return 0;
+  return std::max(measurer.Measure(axis.title, ChartFont::kLabel).height, 0);
+}
+
 }  // namespace
 
 double ValueBounds::Fraction(std::int64_t value) const {
@@ -111,17 +120,22 @@ ValueBounds ComputeValueBounds(const ChartModel& model) {
     bounds.lower = 0;
     bounds.upper = bounds.vmax;
   }
+  // Bars and curves end their axis on a graduation, so that the tallest bar
+  // has its number beside it; a pie shares out its whole total.
+  if (model.ScaleMode() != ChartModel::kScaleFixed && !model.IsPie() && bounds.upper > 0) {
+    const std::int64_t step = TopGraduationStep(model.ValueAxis());
+    bounds.upper = (bounds.upper + step - 1) / step * step;
+  }
   return bounds;
 }
 
 ChartFrame ComputeFrame(const ChartModel& model, int width, int height,
                         const TextMeasurer& measurer, const ValueBounds& bounds) {
   const Rect client{0, 0, std::max(width, 0), std::max(height, 0)};
-  ChartFrame frame{{client.left, client.top, client.right, client.top}, {}, client, 0};
+  ChartFrame frame{{client.left, client.top, client.right, client.top}, {}, client, 0, 0, {}};
 
   if (model.LegendShown()) {
-    const int legend_width =
-        std::max(measurer.Measure(kLegendWidthSample, ChartFont::kLabel).width, 0);
+    const int legend_width = LegendWidth(model, client.right, measurer);
     frame.legend = client;
     if (model.LegendPosition() == ChartModel::kLegendLeft) {
       frame.legend.right = frame.legend.left + legend_width;
@@ -151,6 +165,7 @@ ChartFrame ComputeFrame(const ChartModel& model, int width, int height,
   frame.plot = frame.plot.Normalised();
 
   // Margins above and right of the plot, truncated like every pixel count.
+  const int area_top = frame.plot.top;
   const int plot_height = frame.plot.Height();
   const int plot_width = frame.plot.Width();
   frame.plot.top += plot_height * 5 / 100;
@@ -177,10 +192,78 @@ ChartFrame ComputeFrame(const ChartModel& model, int width, int height,
     // Room for the value-axis labels on the left, the category labels below.
     frame.value_axis_width = ValueAxisWidth(model, measurer, bounds);
     frame.plot.left += frame.value_axis_width;
+    const int labels_bottom = frame.plot.bottom;
     frame.plot.bottom -= CategoryLabelRoom(model, measurer);
+    // Axis titles get rows of their own: the value axis's above the plot,
+    // the category axis's under the labels, at the arrow's end.
+    if (const int title = AxisTitleHeight(model.ValueAxis(), measurer); title > 0)
+      frame.plot.top = std::max(frame.plot.top, area_top + title + kAxisTitleGap);
+    if (const int title = AxisTitleHeight(model.CategoryAxis(), measurer); title > 0) {
+      frame.category_title = Rect{frame.plot.left, labels_bottom - title - kAxisTitleGap,
+                                  frame.plot.right, labels_bottom - kAxisTitleGap}
+                                 .Normalised();
+      frame.plot.bottom -= title + kAxisTitleGap;
+    }
     frame.plot = frame.plot.Normalised();
+    // Room over the tallest bar for the text written above it.
+    const int headroom =
+        std::max(measurer.Measure("0", ChartFont::kSmall).height, 0) + kValueHeadroomExtra;
+    frame.value_top = frame.plot.top + std::min(headroom, frame.plot.Height() / 3);
   }
   return frame;
+}
+
+std::int64_t TopGraduationStep(const ChartAxis& axis) {
+  if (axis.label_interval > 0) return axis.label_interval;
+  if (axis.tick_interval > 0) return axis.tick_interval;
+  return 1;
+}
+
+int LegendWidth(const ChartModel& model, int width, const TextMeasurer& measurer) {
+  int longest = 0;
+  for (const INFO_LEGENDE& entry : model.LegendEntries())
+    longest = std::max(longest, measurer.Measure(entry.text, ChartFont::kLabel).width);
+  const int wanted = longest + kLegendTextOffset + 2 * kLegendInset;
+  return std::max(std::min(wanted, std::max(width, 0) * kLegendMaxPercent / 100), 0);
+}
+
+std::vector<std::string> WrapText(const std::string& text, int width, ChartFont font,
+                                  const TextMeasurer& measurer) {
+  const auto fits = [&](std::string_view line) {
+    return measurer.Measure(line, font).width <= width;
+  };
+  std::vector<std::string> lines;
+  std::string line;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t blank = text.find(' ', at);
+    const std::size_t end = blank == std::string::npos ? text.size() : blank;
+    std::string word = text.substr(at, end - at);
+    at = end == text.size() ? end : end + 1;
+    if (line.empty() || fits(line + ' ' + word)) {
+      line = line.empty() ? std::move(word) : line + ' ' + word;
+    } else {
+      lines.push_back(std::move(line));
+      line = std::move(word);
+    }
+    // A word wider than a line is cut between characters (never inside one
+    // encoded character), keeping at least one character per line.
+    while (!fits(line)) {
+      std::size_t cut = line.size();
+      while (cut > 1 && !fits(std::string_view(line).substr(0, cut))) {
+        do
+          --cut;
+        while (cut > 1 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80);
+      }
+      while (cut < line.size() && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
+        ++cut;
+      if (cut >= line.size()) break;
+      lines.push_back(line.substr(0, cut));
+      line.erase(0, cut);
+    }
+  }
+  if (!line.empty() || lines.empty()) lines.push_back(std::move(line));
+  return lines;
 }
 
 BarLayout ComputeBarLayout(const ChartModel& model) {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "stats/chart/chart_geometry.h"
 #include "stats/chart/chart_model.h"
@@ -14,6 +16,12 @@ namespace scorvane {
 // Category labels hang this far below the axis: under a 3-pixel tick and
 // one pixel more.
 inline constexpr int kCategoryLabelGap = 4;
+// Legend entries are written this far inside their strip, their texts after
+// the room of a coloured box.
+inline constexpr int kLegendInset = 3;
+inline constexpr int kLegendTextOffset = 20;
+// The largest share of a chart's width its legend takes.
+inline constexpr int kLegendMaxPercent = 30;
 
 // The values of all series and the range the value axis covers.
 struct ValueBounds {
@@ -35,7 +43,25 @@ struct ChartFrame {
   Rect legend;               // empty when the legend is hidden
   Rect plot;                 // the bars' area, or the pie's square
   int value_axis_width = 0;  // room left of the plot for the value-axis labels
+  // The row of the value axis's upper bound: a little below the plot's top,
+  // so that the tallest bar keeps a margin under the axis's arrow and the
+  // text over it stays inside the plot.
+  int value_top = 0;
+  Rect category_title;  // the category axis's title, under its labels
 };
+
+// The graduation the value axis ends on: its label interval, else its tick
+// interval, else 1.
+std::int64_t TopGraduationStep(const ChartAxis& axis);
+
+// How wide the legend strip of a chart `width` pixels wide is: its longest
+// entry, but never more than a share of the chart (longer texts wrap).
+int LegendWidth(const ChartModel& model, int width, const TextMeasurer& measurer);
+
+// A legend text cut into lines no wider than `width`: at blanks where it can,
+// inside a word too long for a line of its own.
+std::vector<std::string> WrapText(const std::string& text, int width, ChartFont font,
+                                  const TextMeasurer& measurer);
 
 // Lays out the strips for a chart of width x height pixels.
 ChartFrame ComputeFrame(const ChartModel& model, int width, int height,

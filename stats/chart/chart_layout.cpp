@@ -61,8 +61,9 @@ int LayoutPass::X(double fraction) const {
 }
 
 int LayoutPass::Y(std::int64_t value) const {
-  const Rect& plot = scene.frame.plot;
-  return plot.bottom - static_cast<int>(std::lround(scene.bounds.Fraction(value) * plot.Height()));
+  const int bottom = scene.frame.plot.bottom;
+  const int height = std::max(bottom - scene.frame.value_top, 0);
+  return bottom - static_cast<int>(std::lround(scene.bounds.Fraction(value) * height));
 }
 
 int LayoutPass::SlotX(int slot) const {
@@ -79,36 +80,37 @@ TextItem LayoutPass::MakeText(std::string text, ChartFont font, Rgb colour,
 
 namespace {
 
-// Legend entries are written 3 pixels inside their strip, the texts after
-// the room of a box.
-constexpr int kLegendInset = 3;
 constexpr int kLegendBoxWidth = 15;
 constexpr int kLegendBoxHeight = 10;
-constexpr int kLegendTextOffset = kLegendBoxWidth + 5;
 
+// Entries from the top, one every 1.6 text heights; an entry too long for
+// the strip wraps, its further lines one text height apart.
 void LayOutLegend(LayoutPass& pass) {
   if (!pass.model.LegendShown()) return;
   const Rect& strip = pass.scene.frame.legend;
-  const std::int64_t text_height =
-      std::max(pass.measurer.Measure("0", ChartFont::kLabel).height, 0);
+  const int text_height = std::max(pass.measurer.Measure("0", ChartFont::kLabel).height, 0);
   const int left = strip.left + kLegendInset;
-  const auto& entries = pass.model.LegendEntries();
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    // One line every 1.6 text heights; lines below the strip are not seen.
-    const std::int64_t offset = static_cast<std::int64_t>(i) * 16 * text_height / 10;
-    if (strip.top + kLegendInset + offset >= strip.bottom) break;
-    const int top = strip.top + kLegendInset + static_cast<int>(offset);
-    const INFO_LEGENDE& entry = entries[i];
+  const int text_width = strip.right - kLegendInset - (left + kLegendTextOffset);
+  int top = strip.top + kLegendInset;
+  for (const INFO_LEGENDE& entry : pass.model.LegendEntries()) {
+    // Lines below the strip are not seen.
+    if (top >= strip.bottom) break;
     if (entry.kind == INFO_LEGENDE::kColouredBox) {
-      const int box_top = top + static_cast<int>(text_height - kLegendBoxHeight) / 2;
+      const int box_top = top + (text_height - kLegendBoxHeight) / 2;
       pass.scene.primitives.push_back(FilledRectangle{
           {left, box_top, left + kLegendBoxWidth, box_top + kLegendBoxHeight}, entry.box_colour});
     }
+    int line_top = top;
     if (!entry.text.empty()) {
-      pass.scene.primitives.push_back(
-          pass.MakeText(entry.text, ChartFont::kLabel, entry.text_colour, std::nullopt,
-                        {left + kLegendTextOffset, top}, Edge::kStart, Edge::kStart));
+      for (std::string& line : WrapText(entry.text, text_width, ChartFont::kLabel, pass.measurer)) {
+        pass.scene.primitives.push_back(
+            pass.MakeText(std::move(line), ChartFont::kLabel, entry.text_colour, std::nullopt,
+                          {left + kLegendTextOffset, line_top}, Edge::kStart, Edge::kStart));
+        line_top += text_height;
+      }
+      line_top -= text_height;
     }
+    top = line_top + 16 * text_height / 10;
   }
 }
 

@@ -63,9 +63,8 @@ struct LayoutPass {
 // The two axes with their lines, graduations and labels, and the value
 // axis's title.
 void LayOutAxes(LayoutPass& pass);
-// The category axis's title, at the right end over the axis. Laid out after
-// the data, on the labels' light background, so that the last bar, which
-// often reaches that corner, does not hide it.
+// The category axis's title, in its row under the labels, ending where the
+// axis's arrow ends.
 void LayOutCategoryAxisTitle(LayoutPass& pass);
 // Bars (or the invisible columns of a line chart), curves and value labels.
 void LayOutBarsAndCurves(LayoutPass& pass);

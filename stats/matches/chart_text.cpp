@@ -1,5 +1,7 @@
 #include "stats/matches/chart_text.h"
 
+#include "base/catalogue/messages.h"
+#include "base/text_format.h"
 #include "stats/matches/statistics_charts.h"
 
 namespace scorvane {
@@ -57,8 +59,10 @@ std::string ChartAsText(const std::string& title, int selected, int total, const
                         const MatchGroups& groups) {
   std::string text = title + "\n" + SelectedCountText(selected, total) + "\n";
   for (const ChartValueLine& line : ChartValueLines(model, groups)) {
-    text += line.label + " : " + line.value_text + " (" + std::to_string(line.matches) +
-            (line.matches == 1 ? " match)\n" : " matches)\n");
+    // "(1 match)", "(3 matches)": the catalogue's words, so French reads
+    // "(3 rencontres)".
+    text += line.label + " : " + line.value_text +
+            FormatText(" (%d %s)\n", {line.matches, Msg(line.matches == 1 ? 82 : 83)});
   }
   return text;
 }

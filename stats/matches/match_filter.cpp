@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/catalogue/messages.h"
+#include "base/locale.h"
 #include "base/text_format.h"
 #include "ranking/ranking_registry.h"
 #include "records/club.h"
@@ -151,7 +152,7 @@ std::vector<std::string> FilterLines(const StatisticsFilter& f) {
   const auto add = [&lines](int message, std::initializer_list<TextArg> args = {}) {
     lines.push_back(FormatText(Msg(message), args));
   };
-  if (f.dates_on) add(kMsgDates, {f.first_date.Format(), f.second_date.Format()});
+  if (f.dates_on) add(kMsgDates, {DateInSentence(f.first_date), DateInSentence(f.second_date)});
   if (f.event_type > 0) add(kMsgEventType, {EventTypeName(f.event_type)});
   if (f.homologation > 0) add(kMsgHomologation, {HomologationName(f.homologation - 1)});
   if (f.age_category > 0) add(kMsgCategory, {AgeCategoryName(f.age_category - 1)});

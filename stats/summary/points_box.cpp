@@ -6,6 +6,7 @@
 #include "base/text_format.h"
 #include "estimates/belgian_estimate.h"
 #include "estimates/french_estimate.h"
+#include "estimates/modern/rules_estimate.h"
 #include "ranking/ranking_system.h"
 #include "records/event.h"
 #include "records/match.h"
@@ -296,6 +297,65 @@ std::vector<std::string> PointsBox::TextLines() const {
       texts.push_back(line.label + (colon ? " " : " : ") + line.value);
     }
   return texts;
+}
+
+PointsBox BuildRulesPointsBox(const modern::RulesEstimate& estimate) {
+  if (!estimate.scale) return {};
+  const modern::Scale& scale = *estimate.scale;
+  const modern::RuleFacts& facts = estimate.facts;
+  const bool french = CurrentLanguage() == kLanguageFrench;
+  const auto echelon = [&facts](int value) { return modern::EchelonText(value, facts.woman); };
+  PointsBox box;
+  box.shown = true;
+  box.title = Msg(kMsgFrenchTitle);
+  box.columns = Columns(false);
+  const PointsLine result{Msg(kMsgProbableResult) + estimate.result, ""};
+  const int at = std::min(estimate.outcome.result, modern::kTopB);
+  if (estimate.outcome.first_series) {
+    box.lines = {{Msg(kMsgFirstSeries), ""}, result};
+    return box;
+  }
+  const modern::EchelonTrial trial = modern::TryEchelon(scale, facts, at, at);
+  const int kept = static_cast<int>(trial.wins.size());
+  box.lines.push_back({FormatText(french ? "Règles de %d, bilan à %s" : "Rules of %d, bilan at %s",
+                                  {scale.year, echelon(at)}),
+                       ""});
+  box.lines.push_back(
+      {CountText(kept, kMsgVictoriesKept, kMsgOneVictoryKept, kMsgNoVictoryKept), ""});
+  box.lines.push_back({Msg(kMsgVictoryPoints), Number(trial.win_points)});
+  std::vector<PointsLine> bonuses;
+  if (trial.no_defeat_bonus != 0) {
+    bonuses.push_back(
+        {kIndent + std::string(Msg(kMsgNoSignificantDefeat)), Number(trial.no_defeat_bonus)});
+  }
+  if (trial.championship_bonus != 0) {
+    bonuses.push_back(
+        {kIndent + std::string(Msg(kMsgChampionshipVictories)), Number(trial.championship_bonus)});
+  }
+  if (trial.doubles_bonus != 0) {
+    bonuses.push_back({kIndent + std::string(french ? "Victoires en double" : "Doubles wins"),
+                       Number(trial.doubles_bonus)});
+  }
+  AddItems(box, kMsgBonus, kMsgNoBonus, kMsgBonusTotal, bonuses,
+           Number(trial.championship_bonus + trial.no_defeat_bonus + trial.doubles_bonus));
+  box.lines.push_back({FormatText(Msg(kMsgDecimalTotal), {trial.total}), ""});
+  box.lines.push_back({FormatText(french ? "Norme à %s : %d points" : "Norm at %s: %d points",
+                                  {echelon(at), trial.norm}),
+                       ""});
+  box.lines.push_back(result);
+  for (const modern::KeptWin& win : trial.wins) {
+    const modern::RuleMatch& match = facts.matches[win.match];
+    const EPREUVE_JOUEE* played = match.source ? match.source->GetPlayedEvent() : nullptr;
+    PointsRow row;
+    row.cells = {match.opponent,
+                 echelon(modern::OpponentOf(scale, match)),
+                 match.date,
+                 match.source ? ScoreText(*match.source) : std::string(),
+                 played && played->Event() ? played->Event()->Name() : std::string(),
+                 Number(win.points)};
+    box.rows.push_back(std::move(row));
+  }
+  return box;
 }
 
 PointsBox BuildPointsBox(const SYSTEME_CLASSEMENT& system, const UTILISATEUR& owner,

@@ -10,6 +10,9 @@
 
 namespace scorvane {
 
+namespace modern {
+struct RulesEstimate;
+}  // namespace modern
 class SAISON_JOUEUR;
 class SYSTEME_CLASSEMENT;
 class UTILISATEUR;
@@ -41,5 +44,10 @@ struct PointsBox {
 // interface language; the document is not changed.
 PointsBox BuildPointsBox(const SYSTEME_CLASSEMENT& system, const UTILISATEUR& owner,
                          const SAISON_JOUEUR* season);
+
+// The box of an estimate under today's French rules (of the 2000 rules,
+// the box above): the bilan at the échelon reached, piece by piece, and
+// the victories kept there.
+PointsBox BuildRulesPointsBox(const modern::RulesEstimate& estimate);
 
 }  // namespace scorvane

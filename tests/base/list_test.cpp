@@ -76,6 +76,38 @@ TEST(ListTest, The32768thElementIsRefusedAndTheCountDoesNotWrap) {
   }
 }
 
+// The nodes live in blocks of the list: copies, moves and the nodes freed by
+// removals must each keep their own elements, in order, alive as long as they.
+TEST(ListTest, CopiesMovesAndReusedNodesKeepTheirElements) {
+  List<std::shared_ptr<int>> list;
+  for (int value = 0; value < 100; ++value)
+    list.Append(std::make_shared<int>(value));
+  const std::shared_ptr<int> first = list.Front();
+  list.RemoveIf([](const std::shared_ptr<int>& p) { return *p % 2 == 0; });
+  EXPECT_EQ(first.use_count(), 1);
+  for (int value = 100; value < 150; ++value)
+    list.Add(std::make_shared<int>(value));
+  List<std::shared_ptr<int>> copy = list;
+  List<std::shared_ptr<int>> moved = std::move(list);
+  EXPECT_TRUE(list.IsEmpty());
+  list = copy;
+  std::vector<int> expected;
+  for (int value = 149; value >= 100; --value)
+    expected.push_back(value);
+  for (int value = 1; value < 100; value += 2)
+    expected.push_back(value);
+  for (const List<std::shared_ptr<int>>* each : {&copy, &moved, &list}) {
+    std::vector<int> seen;
+    for (const auto& p : *each)
+      seen.push_back(*p);
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(each->Count(), 100);
+  }
+  EXPECT_EQ(copy.Front().use_count(), 3);
+  moved.RemoveAll();
+  EXPECT_EQ(copy.Front().use_count(), 2);
+}
+
 TEST(OwningListTest, DeletesItsElementsAndHandsOwnershipBack) {
   int live = 0;
   {

@@ -50,10 +50,10 @@ TEST_F(StatisticsCommandsTest, StatsPrintsTheTitleTheCountAndEveryValue) {
   EXPECT_EQ(RunCli({"stats", path, "--chart", "6", "--lang", "fr"}).out,
             "Réussite suivant le nombre de sets\n"
             "Rencontres sélectionnées : 4 / 4\n"
-            "Réussite générale : 50 % (4 matches)\n"
-            "Rencontres disputées en 2 sets : 33 % (3 matches)\n"
-            "Rencontres disputées en 3 sets : 0 % (0 matches)\n"
-            "Rencontres non disputées en 2 ou 3 sets : 100 % (1 match)\n");
+            "Réussite générale : 50 % (4 rencontres)\n"
+            "Rencontres disputées en 2 sets : 33 % (3 rencontres)\n"
+            "Rencontres disputées en 3 sets : 0 % (0 rencontres)\n"
+            "Rencontres non disputées en 2 ou 3 sets : 100 % (1 rencontre)\n");
 }
 
 TEST_F(StatisticsCommandsTest, StatsJsonHoldsValuesAxisLabelsAndLegend) {

@@ -71,31 +71,34 @@ TEST_F(FrenchScalesTest, DialogTablesByGrade) {
   EXPECT_EQ(norms.columns, (std::vector<std::string>{"Rank", "Upgrade F", "Downgrade F",
                                                      "Upgrade M", "Downgrade M"}));
   // Women first; 0 and 9999 are left blank.
-  EXPECT_EQ(norms.rows[0], (std::vector<std::string>{"NC", "100 et +", "", "100 et +", ""}));
-  EXPECT_EQ(norms.rows[18],
-            (std::vector<std::string>{"0", "1430 et +", "1010 et -", "1550 et +", "1010 et -"}));
-  EXPECT_EQ(norms.rows[23], (std::vector<std::string>{"PROM", "", "1580 et -", "", "1630 et -"}));
+  EXPECT_EQ(norms.caption, "Upgrade and downgrade norms (norms used for the 2000 season)");
+  EXPECT_EQ(norms.rows[0], (std::vector<std::string>{"NC", "100 or more", "", "100 or more", ""}));
+  EXPECT_EQ(norms.rows[18], (std::vector<std::string>{"0", "1430 or more", "1010 or less",
+                                                      "1550 or more", "1010 or less"}));
+  EXPECT_EQ(norms.rows[23],
+            (std::vector<std::string>{"PROM", "", "1580 or less", "", "1630 or less"}));
   EXPECT_EQ(norms.rows[24], (std::vector<std::string>{"1S", "", "", "", ""}));
 }
 
 TEST_F(FrenchScalesTest, DialogTablesOfExtraVictoriesAndVictoryPoints) {
   const ScalesTable extra = BuildScalesTable(ScalesTableKind::kExtraVictories);
   EXPECT_EQ(extra.caption, "Other victories to keep");
-  EXPECT_EQ(extra.columns, (std::vector<std::string>{"V-E-2I", "4ème série", "3ème série", "15 à 0",
-                                                     "-2/6 à PROM"}));
-  // "0 à 4", one row for each balance from 5 to 45, "+ de 45".
+  EXPECT_EQ(extra.columns, (std::vector<std::string>{"V-E-2I", "4th series", "3rd series",
+                                                     "15 to 0", "-2/6 to PROM"}));
+  // "0 to 4", one row for each balance from 5 to 45, "over 45".
   ASSERT_EQ(extra.rows.size(), 43u);
-  EXPECT_EQ(extra.rows[0], (std::vector<std::string>{"0 à 4", "1", "1", "1", "1"}));
+  EXPECT_EQ(extra.rows[0], (std::vector<std::string>{"0 to 4", "1", "1", "1", "1"}));
   EXPECT_EQ(extra.rows[4], (std::vector<std::string>{"8", "2", "1", "2", "1"}));
   EXPECT_EQ(extra.rows[41], (std::vector<std::string>{"45", "6", "5", "6", "7"}));
-  EXPECT_EQ(extra.rows[42], (std::vector<std::string>{"+ de 45", "6", "5", "6", "7"}));
+  EXPECT_EQ(extra.rows[42], (std::vector<std::string>{"over 45", "6", "5", "6", "7"}));
 
   // The victory scale's rows are VictoryPoints' values, in words.
   const ScalesTable scale = BuildScalesTable(ScalesTableKind::kVictoryScale);
-  EXPECT_EQ(scale.caption, "Points rapportés par une victoire retenue");
+  EXPECT_EQ(scale.caption, "Points for a victory kept");
   ASSERT_EQ(scale.rows.size(), 7u);
   EXPECT_EQ(scale.rows[0], (std::vector<std::string>{"2 grades over or more", "+ 150 points"}));
-  EXPECT_EQ(scale.rows[6], (std::vector<std::string>{"4 échelons et plus en dessous", "0 points"}));
+  EXPECT_EQ(scale.rows[1], (std::vector<std::string>{"1 grade over", "+ 100 points"}));
+  EXPECT_EQ(scale.rows[6], (std::vector<std::string>{"4 grades under or more", "0 points"}));
 }
 
 TEST_F(FrenchScalesTest, DialogTextsFollowTheLanguageAndTheActiveSystem) {
@@ -107,6 +110,12 @@ TEST_F(FrenchScalesTest, DialogTextsFollowTheLanguageAndTheActiveSystem) {
   EXPECT_EQ(BuildScalesTable(ScalesTableKind::kVictoryScale).rows[0][0],
             "2 échelons et plus au dessus");
   EXPECT_EQ(BuildScalesTable(ScalesTableKind::kNorms).columns[1], "Montée F");
+  EXPECT_EQ(BuildScalesTable(ScalesTableKind::kNorms).rows[0][1], "100 et +");
+  EXPECT_EQ(BuildScalesTable(ScalesTableKind::kVictoryScale).caption,
+            "Points rapportés par une victoire retenue");
+  EXPECT_EQ(BuildScalesTable(ScalesTableKind::kVictoryScale).rows[6][0],
+            "4 échelons et plus en dessous");
+  EXPECT_EQ(BuildScalesTable(ScalesTableKind::kExtraVictories).rows[42][0], "+ de 45");
 
   EXPECT_TRUE(ScalesTablesShown());
   Registry().SetActive(&Registry().Belgian());

@@ -63,11 +63,16 @@ void ExpectReplayable(const ChartScene& scene) {
   }
 }
 
-// A bar chart at 1100 x 656 without title or legend has its plot at
-// (56, 32)-(1056, 632): 1000 pixels wide, 600 high.
+// A bar chart at 1100 x 656 without title, legend or axis titles has its
+// plot at (56, 32)-(1056, 632): 1000 pixels wide, 600 high; its value axis
+// runs from 632 up to its upper bound at 54, 22 pixels under the top.
 class BarChart : public ::testing::Test {
  protected:
-  BarChart() { model_.HideTitle(); }
+  BarChart() {
+    model_.HideTitle();
+    model_.ValueAxis().title_shown = false;
+    model_.CategoryAxis().title_shown = false;
+  }
   ChartScene LayOut() { return LayOutChart(model_, 1100, 656, measurer_); }
 
   ChartModel model_;
@@ -82,13 +87,13 @@ TEST_F(BarChart, ClusteredBarsStandInTheirCategoryCluster) {
   AddSeries(model_, {2, 1});
   const ChartScene scene = LayOut();
   const std::vector<Rect> expected = {
-      {81, 332, 281, 632}, {581, 32, 781, 632}, {331, 32, 531, 632}, {831, 332, 1031, 632}};
+      {81, 343, 281, 632}, {581, 54, 781, 632}, {331, 54, 531, 632}, {831, 343, 1031, 632}};
   EXPECT_EQ(ZoneRects(scene), expected);
 }
 
 TEST_F(BarChart, StackedBarsPileTheSeriesAndShowRunningTotalsAboveEachSegment) {
-  // One cluster of two bars 250 wide, gap 250, 125 each side; 100 pixels a
-  // unit up to the tallest stack, 6.
+  // One cluster of two bars 250 wide, gap 250, 125 each side; 578 pixels
+  // up to the tallest stack, 6.
   model_.SetArrangement(ChartModel::kStackedByCategory);
   model_.SetFractions(0.5, 0.5);
   for (GROUPE_DONNEES* series : {AddSeries(model_, {2, 3}), AddSeries(model_, {4, 1})}) {
@@ -97,17 +102,17 @@ TEST_F(BarChart, StackedBarsPileTheSeriesAndShowRunningTotalsAboveEachSegment) {
   }
   const ChartScene scene = LayOut();
   const std::vector<Rect> expected = {
-      {181, 432, 431, 632}, {681, 332, 931, 632}, {181, 32, 431, 432}, {681, 232, 931, 332}};
+      {181, 439, 431, 632}, {681, 343, 931, 632}, {181, 54, 431, 439}, {681, 247, 931, 343}};
   EXPECT_EQ(ZoneRects(scene), expected);
   // Totals of the stacks: 2 then 6 over the first bar, 3 then 4 over the
   // second, each 2 pixels above its segment (small font 14 high, 6 a digit).
   const struct {
     const char* total;
     Rect box;
-  } totals[] = {{"2", {303, 416, 309, 430}},
-                {"6", {303, 16, 309, 30}},
-                {"3", {803, 316, 809, 330}},
-                {"4", {803, 216, 809, 230}}};
+  } totals[] = {{"2", {303, 423, 309, 437}},
+                {"6", {303, 38, 309, 52}},
+                {"3", {803, 327, 809, 341}},
+                {"4", {803, 231, 809, 245}}};
   for (const auto& t : totals) {
     const TextItem* text = FindText(scene, t.total, ChartFont::kSmall);
     ASSERT_NE(text, nullptr) << t.total;
@@ -116,7 +121,7 @@ TEST_F(BarChart, StackedBarsPileTheSeriesAndShowRunningTotalsAboveEachSegment) {
   // The label "x" is centred on the first segment.
   const TextItem* label = FindText(scene, "x", ChartFont::kSmall);
   ASSERT_NE(label, nullptr);
-  EXPECT_EQ(label->box, (Rect{303, 525, 309, 539}));
+  EXPECT_EQ(label->box, (Rect{303, 528, 309, 542}));
 }
 
 TEST_F(BarChart, StackingBySeriesRunsTheTotalAlongTheSeries) {
@@ -165,39 +170,69 @@ TEST_F(BarChart, OfTwoOverlappingCategoryLabelsOnlyTheFirstIsDrawnAndClickable) 
 }
 
 TEST_F(BarChart, ValueAxisNumbersGiveWayToTheOwnersLabels) {
-  // Values 0 to 6, 100 pixels a unit: numbers right-aligned 3 pixels left
-  // of the axis (x 56), centred on their height; a label replaces 2.
+  // Values 0 to 6 over 578 pixels: numbers right-aligned 3 pixels left of
+  // the axis (x 56), centred on their height; a label replaces 2.
   AddSeries(model_, {6});
   model_.ValueAxis().AddLabel(2, "15/4", false, 77);
   const ChartScene scene = LayOut();
   ASSERT_NE(FindText(scene, "5"), nullptr);
-  EXPECT_EQ(FindText(scene, "5")->box, (Rect{46, 124, 53, 140}));
+  EXPECT_EQ(FindText(scene, "5")->box, (Rect{46, 142, 53, 158}));
   EXPECT_EQ(FindText(scene, "2"), nullptr);
-  EXPECT_EQ(FindText(scene, "6"), nullptr);  // the top bound has no number
+  ASSERT_NE(FindText(scene, "6"), nullptr);  // the top bound has its number
+  EXPECT_EQ(FindText(scene, "6")->box, (Rect{46, 46, 53, 62}));
   ASSERT_NE(FindText(scene, "15/4"), nullptr);
-  EXPECT_EQ(FindText(scene, "15/4")->box, (Rect{25, 424, 53, 440}));
-  const ZONE_GRAPHIQUE* zone = scene.ZoneAt({30, 430});
+  EXPECT_EQ(FindText(scene, "15/4")->box, (Rect{25, 431, 53, 447}));
+  const ZONE_GRAPHIQUE* zone = scene.ZoneAt({30, 437});
   ASSERT_NE(zone, nullptr);
   EXPECT_EQ(zone->Code(), ZONE_GRAPHIQUE::kValueLabel);
   EXPECT_EQ(zone->Id(), 77);
-  EXPECT_EQ(scene.ZoneAt({50, 130}), nullptr);  // numbers are not clickable
+  EXPECT_EQ(scene.ZoneAt({50, 150}), nullptr);  // numbers are not clickable
 }
 
-TEST_F(BarChart, TheCategoryAxisTitleStaysOverTheLastBar) {
-  AddSeries(model_, {1, 4});
-  model_.CategoryAxis().title = "ranks";
+TEST_F(BarChart, TheTallestValueHasItsNumberAndRoomAboveAndTitlesStandClear) {
+  // A line at the maximum, values 4 4 4 labelled above their points, with
+  // the titles of the own page's tournaments chart.
+  model_.SetKind(ChartModel::kBars, true, false, false);
+  model_.ValueAxis().title_shown = true;
+  model_.ValueAxis().title = "Number of tournaments";
+  model_.CategoryAxis().title_shown = true;
+  model_.CategoryAxis().title = "seasons";
+  GROUPE_DONNEES* series = AddSeries(model_, {4, 4, 4});
+  for (int i = 0; i < 3; ++i)
+    series->AddLabel(" 4 ", false);
   const ChartScene scene = LayOut();
-  const TextItem* title = FindText(scene, "ranks");
-  ASSERT_NE(title, nullptr);
-  // Right-aligned on the arrow's tip, 2 pixels over the axis.
-  EXPECT_EQ(title->box, (Rect{1021, 614, 1056, 630}));
-  const auto drawn_after_bars = [&](const ChartPrimitive& primitive) {
-    return std::get_if<TextItem>(&primitive) && std::get<TextItem>(primitive).text == "ranks";
-  };
-  const auto title_at =
-      std::find_if(scene.primitives.begin(), scene.primitives.end(), drawn_after_bars);
-  for (auto it = title_at; it != scene.primitives.end(); ++it)
-    EXPECT_FALSE(std::holds_alternative<FilledRectangle>(*it));
+  const TextItem* top_number = FindText(scene, "4");
+  ASSERT_NE(top_number, nullptr);
+  const TextItem* value_title = FindText(scene, "Number of tournaments");
+  const TextItem* category_title = FindText(scene, "seasons");
+  ASSERT_TRUE(value_title && category_title);
+  const Rect& plot = scene.frame.plot;
+  for (const auto& text : All<TextItem>(scene)) {
+    if (text.font != ChartFont::kSmall) continue;
+    // Every value label inside the plot, under the value axis's title.
+    EXPECT_GE(text.box.top, plot.top);
+    EXPECT_FALSE(text.box.Intersects(value_title->box));
+  }
+  // The number 4 beside the line, the line under the arrow's tip.
+  EXPECT_EQ(top_number->box.top + top_number->box.Height() / 2, scene.frame.value_top);
+  EXPECT_GT(scene.frame.value_top, plot.top);
+  // The category title under the labels, ending at the arrow's tip.
+  EXPECT_GE(category_title->box.top, plot.bottom + 16 + 4);
+  EXPECT_EQ(category_title->box.right, plot.right);
+}
+
+TEST_F(BarChart, LabelsUnderFilledBarsAreKeptFirst) {
+  // Slots 250 apart, labels 40 characters (280 pixels) wide: neighbours
+  // overlap. Only the second and fourth slots hold values.
+  AddSeries(model_, {0, 3, 0, 5});
+  for (int slot = 0; slot < 4; ++slot)
+    model_.CategoryAxis().AddLabel(slot, std::string(40, static_cast<char>('a' + slot)), false,
+                                   slot);
+  const ChartScene scene = LayOut();
+  EXPECT_EQ(FindText(scene, std::string(40, 'a')), nullptr);
+  EXPECT_NE(FindText(scene, std::string(40, 'b')), nullptr);
+  EXPECT_EQ(FindText(scene, std::string(40, 'c')), nullptr);
+  EXPECT_NE(FindText(scene, std::string(40, 'd')), nullptr);
 }
 
 TEST_F(BarChart, LineChartsJoinEverySeriesHoweverMany) {
@@ -323,13 +358,31 @@ TEST_F(PieChart, PieWithNothingToShareShowsOnlyTheLegend) {
   const ChartScene scene = LayOutChart(model_, 1000, 700, FixedPitchMeasurer());
   EXPECT_TRUE(All<FilledSector>(scene).empty());
   EXPECT_TRUE(scene.zones.empty());
-  // Legend from (749, 0): box 15 x 10 at 3 pixels in, texts 20 further,
-  // lines 1.6 x 16 = 25 pixels apart.
+  // Legend 56 + 26 = 82 wide, from (773, 0) after the pie's share: box
+  // 15 x 10 at 3 pixels in, texts 20 further, lines 1.6 x 16 = 25 apart.
   const auto boxes = All<FilledRectangle>(scene);
   ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[1].rect, (Rect{752, 6, 767, 16}));
+  EXPECT_EQ(boxes[1].rect, (Rect{776, 6, 791, 16}));
   ASSERT_NE(FindText(scene, "(p>=75%)"), nullptr);
-  EXPECT_EQ(FindText(scene, "(p>=75%)")->box, (Rect{772, 28, 828, 44}));
+  EXPECT_EQ(FindText(scene, "(p>=75%)")->box, (Rect{796, 28, 852, 44}));
+}
+
+TEST_F(PieChart, ALegendTooLongForItsShareWrapsOnABarChart) {
+  // 30 % of 400 is 120 pixels: 120 - 26 leaves 13 characters a line (a
+  // pie would give its legend some of its own free room).
+  model_.SetKind(ChartModel::kBars, false, true, false);
+  model_.SetLegendPosition(ChartModel::kLegendRight);
+  model_.AddLegendEntry(INFO_LEGENDE::kColouredBox, Rgb(), "TRAVEL EXPENSES", Rgb());
+  model_.AddLegendEntry(INFO_LEGENDE::kColouredBox, Rgb(), "String", Rgb());
+  AddSeries(model_, {1, 1});
+  const ChartScene scene = LayOutChart(model_, 400, 300, FixedPitchMeasurer());
+  const TextItem* first = FindText(scene, "TRAVEL");
+  const TextItem* second = FindText(scene, "EXPENSES");
+  const TextItem* next = FindText(scene, "String");
+  ASSERT_TRUE(first && second && next);
+  EXPECT_EQ(second->box.top, first->box.bottom);
+  EXPECT_EQ(next->box.top, second->box.top + 25);
+  EXPECT_LE(first->box.right, scene.width);
 }
 
 TEST(ChartLayout, ZeroAndTinySizesGiveAReplayableScene) {

@@ -43,6 +43,16 @@ TEST(PageBreaksTest, BreaksWhereTheRuleSays) {
   }
 }
 
+TEST(PageBreaksTest, TallRowsTakeTheirLines) {
+  // Pages of 6 lines; row 2 wraps onto 3 lines.
+  const std::vector<int> lines = {1, 1, 3, 1, 1, 1, 2, 1};
+  EXPECT_EQ(PageFirstRowsByLines(lines, {}, 6), (std::vector<int>{0, 4}));
+  // A group starting at row 3 (5 lines into the page) moves whole.
+  EXPECT_EQ(PageFirstRowsByLines(lines, std::vector<int>{0, 3}, 6), (std::vector<int>{0, 3}));
+  // A row taller than a page stands alone on its page.
+  EXPECT_EQ(PageFirstRowsByLines(std::vector<int>{1, 9, 1}, {}, 6), (std::vector<int>{0, 1, 2}));
+}
+
 // Whatever the groups, pages follow each other, hold between one row and
 // a full page, and a group no longer than half a page is never split.
 TEST(PageBreaksTest, PagesAreWellFormed) {

@@ -48,13 +48,22 @@ void PaintListCell(QPainter& painter, const QRect& cell, const CellLook& look) {
   QRect text_area = laid_out.adjusted(kListTextMargin, 0, -kListTextMargin, 0);
   if (!look.image.isNull()) {
     const QSize size = look.image.deviceIndependentSize().toSize();
-    const QPoint top_left(text_area.left(), cell.top() + (cell.height() - size.height()) / 2);
+    // Centred on the row, or on the first line of a wrapped cell.
+    const int band = look.wrap ? QFontMetrics(look.font).height() + 2 : cell.height();
+    const QPoint top_left(text_area.left(), cell.top() + std::max((band - size.height()) / 2, 0));
     painter.drawPixmap(QRect(top_left, size), look.image);
     text_area.setLeft(text_area.left() + size.width() + kListTextMargin);
   }
   if (!look.text.isEmpty() && text_area.width() > 0) {
     painter.setFont(look.font);
     painter.setPen(look.foreground);
+    if (look.wrap) {
+      const Qt::Alignment across = look.alignment & Qt::AlignHorizontal_Mask;
+      painter.drawText(text_area.adjusted(0, 1, 0, 0),
+                       static_cast<int>(across | Qt::AlignTop) | kWrappedTextFlags, look.text);
+      painter.restore();
+      return;
+    }
     const QString shown =
         QFontMetrics(look.font).elidedText(look.text, Qt::ElideRight, text_area.width());
     painter.drawText(text_area, static_cast<int>(look.alignment) | Qt::TextSingleLine, shown);

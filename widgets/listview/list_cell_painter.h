@@ -46,11 +46,18 @@ struct CellLook {
   // `span_offset` pixels before the cell's left edge. 0: the cell alone.
   int span_offset = 0;
   int span_width = 0;
+  // A printed cell too narrow for its text: the text wraps onto as many
+  // lines as the row is given instead of ending in an ellipsis.
+  bool wrap = false;
 };
+
+// The flags a wrapped cell's text is laid out with.
+inline constexpr int kWrappedTextFlags = Qt::TextWordWrap | Qt::TextWrapAnywhere;
 
 // Fills the cell, draws the image (if any) then the text on one line,
 // clipped to the cell and shortened with an ellipsis when it does not fit
-// (the cell, or the whole row for a spanning heading).
+// (the cell, or the whole row for a spanning heading); a wrapped cell's
+// text runs over several lines from the cell's top.
 void PaintListCell(QPainter& painter, const QRect& cell, const CellLook& look);
 
 // Draws every cell of the list through PaintListCell.

@@ -85,8 +85,10 @@ int MY_LIST_CONTROL::FittingWidth(int column) const {
   std::optional<QFontMetrics> group_metrics;
   QHash<QString, int> text_widths[2];
   for (int row = 0; row < RowCount(); ++row) {
-    const QString text = model_.Text(row, column);
     const bool group = model_.IsGroupStartRow(row);
+    // A heading drawn across the whole row needs no room of one column.
+    if (group && headings_span_row_) continue;
+    const QString text = model_.Text(row, column);
     int needed = 2 * kListTextMargin + 1;
     if (!text.isEmpty()) {
       auto known = text_widths[group].constFind(text);

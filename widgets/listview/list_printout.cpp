@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "widgets/listview/column_fitting.h"
+#include "widgets/listview/list_cell_painter.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/listview/page_breaks.h"
 
@@ -41,6 +43,16 @@ int ListPrintout::LogicalWidth() const {
 
 ListPrintout::Scale ListPrintout::ScaleFor(const QPainter& painter, const QRectF& area) const {
   Scale scale;
+  const QPaintDevice* device = painter.device();
+  const int screen_dpi = std::max(1, list_.logicalDpiY());
+  const int printer_dpi = device != nullptr ? std::max(1, device->logicalDpiY()) : screen_dpi;
+  scale.y = static_cast<double>(printer_dpi) / screen_dpi / DevicePixelsPerUnit(painter);
+  if (by_content_) {
+    // Texts keep their proportions; the columns are made to fill the width.
+    scale.x = scale.y;
+    if (half_ == Half::kRight) scale.left = area.width() / 2;
+    return scale;
+  }
   // Horizontally the list's width plus twelve average characters fills the
   // printable width (or half of it); vertically screen inches become
   // printer inches.
@@ -48,11 +60,59 @@ ListPrintout::Scale ListPrintout::ScaleFor(const QPainter& painter, const QRectF
   const double target_width = half_ == Half::kWhole ? area.width() : area.width() / 2;
   scale.x = target_width / logical_width;
   if (half_ == Half::kRight) scale.left = area.width() / 2;
-  const QPaintDevice* device = painter.device();
-  const int screen_dpi = std::max(1, list_.logicalDpiY());
-  const int printer_dpi = device != nullptr ? std::max(1, device->logicalDpiY()) : screen_dpi;
-  scale.y = static_cast<double>(printer_dpi) / screen_dpi / DevicePixelsPerUnit(painter);
   return scale;
+}
+
+ListPrintout::Layout ListPrintout::LayOut(const QPainter& painter, const QRectF& area) const {
+  Layout layout;
+  layout.columns = list_.ShownColumnsInOrder();
+  layout.row_lines.assign(static_cast<std::size_t>(list_.RowCount()), 1);
+  if (!by_content_) {
+    for (int column : layout.columns)
+      layout.widths.push_back(list_.columnWidth(column));
+    return layout;
+  }
+  const Scale scale = ScaleFor(painter, area);
+  const double target = half_ == Half::kWhole ? area.width() : area.width() / 2;
+  const int room = static_cast<int>(target / scale.x);
+  std::vector<int> needed;
+  long total = 0;
+  for (int column : layout.columns) {
+    needed.push_back(std::max(list_.FittingWidth(column), 1));
+    total += needed.back();
+  }
+  if (total <= room) {
+    // Every text fits: the room left is shared in proportion to the needs.
+    long given = 0;
+    for (int need : needed) {
+      layout.widths.push_back(static_cast<int>(static_cast<long long>(need) * room / total));
+      given += layout.widths.back();
+    }
+    if (!layout.widths.empty()) layout.widths.back() += static_cast<int>(room - given);
+    return layout;
+  }
+  layout.widths = FitColumnWidths(needed, room, 2 * kListTextMargin + 8);
+  // Cells now narrower than their text wrap; their row takes the lines.
+  const int line = std::max(list_.RowHeight(), 1);
+  for (int row = 0; row < list_.RowCount(); ++row) {
+    for (std::size_t i = 0; i < layout.columns.size(); ++i) {
+      if (layout.widths[i] >= needed[i]) continue;
+      const CellLook look = list_.CellLookAt(row, layout.columns[i]);
+      if (look.span_width > 0 || look.text.isEmpty()) continue;
+      const QFontMetrics metrics(look.font);
+      const int image = look.image.isNull()
+                            ? 0
+                            : look.image.deviceIndependentSize().toSize().width() + kListTextMargin;
+      const int text_width = std::max(layout.widths[i] - 2 * kListTextMargin - image, 1);
+      if (metrics.horizontalAdvance(look.text) <= text_width) continue;
+      const int height =
+          metrics.boundingRect(QRect(0, 0, text_width, 1 << 20), kWrappedTextFlags, look.text)
+              .height();
+      auto& lines = layout.row_lines[static_cast<std::size_t>(row)];
+      lines = std::max(lines, (height + line - 1) / line);
+    }
+  }
+  return layout;
 }
 
 int ListPrintout::Paginate(QPainter& painter, const QRectF& area) {
@@ -61,17 +121,19 @@ int ListPrintout::Paginate(QPainter& painter, const QRectF& area) {
   // The printing code hands over the area between the page header and
   // footer; the rows fill it under the column headings.
   rows_per_page_ = scorvane::RowsPerPage(area.height(), row_height, 1);
-  first_rows_ =
-      scorvane::PageFirstRows(list_.RowCount(), list_.Model().GroupStarts(), rows_per_page_);
+  layout_ = LayOut(painter, area);
+  first_rows_ = scorvane::PageFirstRowsByLines(layout_.row_lines, list_.Model().GroupStarts(),
+                                               rows_per_page_);
   return static_cast<int>(first_rows_.size());
 }
 
-void ListPrintout::PaintHeadings(QPainter& painter, const std::vector<int>& columns) const {
+void ListPrintout::PaintHeadings(QPainter& painter, const Layout& layout) const {
   const int height = list_.RowHeight();
   int x = 0;
   painter.setFont(ListRowFont());
-  for (int column : columns) {
-    const int width = list_.columnWidth(column);
+  for (std::size_t i = 0; i < layout.columns.size(); ++i) {
+    const int column = layout.columns[i];
+    const int width = layout.widths[i];
     const QRect cell(x, 0, width, height);
     painter.fillRect(cell, kHeadingFill);
     // Raised edges: light along the top and left, dark along the bottom and right.
@@ -98,21 +160,29 @@ double ListPrintout::RowHeightOn(const QPainter& painter, const QRectF& area) co
 void ListPrintout::PaintRows(QPainter& painter, const QRectF& area, double top, int first,
                              int end) const {
   const Scale scale = ScaleFor(painter, area);
-  const std::vector<int> columns = list_.ShownColumnsInOrder();
+  // The layout of the last pagination, unless the list changed since.
+  const Layout layout =
+      by_content_ && layout_.row_lines.size() == static_cast<std::size_t>(list_.RowCount()) &&
+              layout_.columns == list_.ShownColumnsInOrder()
+          ? layout_
+          : LayOut(painter, area);
   painter.save();
   painter.setClipRect(area, Qt::IntersectClip);
   painter.translate(area.left() + scale.left, top);
   painter.scale(scale.x, scale.y);
-  PaintHeadings(painter, columns);
-  const int height = list_.RowHeight();
+  PaintHeadings(painter, layout);
+  const int line = list_.RowHeight();
+  int y = line;
   for (int row = first; row < end; ++row) {
-    const int y = (row - first + 1) * height;
+    const int lines = layout.row_lines[static_cast<std::size_t>(row)];
     int x = 0;
-    for (int column : columns) {
-      const int width = list_.columnWidth(column);
-      PaintListCell(painter, QRect(x, y, width, height), list_.CellLookAt(row, column));
-      x += width;
+    for (std::size_t i = 0; i < layout.columns.size(); ++i) {
+      CellLook look = list_.CellLookAt(row, layout.columns[i]);
+      look.wrap = lines > 1;
+      PaintListCell(painter, QRect(x, y, layout.widths[i], lines * line), look);
+      x += layout.widths[i];
     }
+    y += lines * line;
   }
   painter.restore();
 }

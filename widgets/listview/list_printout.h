@@ -22,6 +22,12 @@ class ListPrintout : public Printable {
   ListPrintout(const MY_LIST_CONTROL& list, std::function<QString()> title);
 
   void SetHalf(Half half) { half_ = half; }
+  // Columns laid out by their content across the printable width, texts at
+  // their screen proportions: the room left over is shared in proportion to
+  // what each column needs; when the columns cannot all fit, the widest
+  // give up room and their longest cells wrap onto more lines. Off: the
+  // screen's column widths are stretched to the page.
+  void SetColumnsByContent(bool by_content) { by_content_ = by_content; }
   // The width, in screen pixels, that the printable width stands for: the
   // list's columns plus twelve average characters unless set (lists printed
   // one under the other share the widest one's, so their texts match).
@@ -49,12 +55,22 @@ class ListPrintout : public Printable {
     double left = 0;  // where the list begins, in painter units from the area's left
   };
   Scale ScaleFor(const QPainter& painter, const QRectF& area) const;
-  void PaintHeadings(QPainter& painter, const std::vector<int>& columns) const;
+  // The shown columns, their printed widths and each row's lines, in
+  // screen pixels, for the printable area.
+  struct Layout {
+    std::vector<int> columns;
+    std::vector<int> widths;
+    std::vector<int> row_lines;
+  };
+  Layout LayOut(const QPainter& painter, const QRectF& area) const;
+  void PaintHeadings(QPainter& painter, const Layout& layout) const;
 
   const MY_LIST_CONTROL& list_;
   std::function<QString()> title_;
   Half half_ = Half::kWhole;
   int logical_width_ = 0;
+  bool by_content_ = false;
+  Layout layout_;
   std::vector<int> first_rows_{0};
   int rows_per_page_ = 1;
 };

@@ -14,6 +14,12 @@ namespace scorvane {
 // A page holds at least one row whatever `rows_per_page` says.
 std::vector<int> PageFirstRows(int row_count, std::span<const int> group_starts, int rows_per_page);
 
+// The same for rows of different heights: row r takes `row_lines[r]` lines
+// (at least one) and a page holds `lines_per_page` lines; halves of a page
+// are counted in lines.
+std::vector<int> PageFirstRowsByLines(std::span<const int> row_lines,
+                                      std::span<const int> group_starts, int lines_per_page);
+
 // How many rows fit on a page: the whole rows of `row_height` in
 // `available_height`, less `reserved_rows`; never fewer than one.
 int RowsPerPage(double available_height, double row_height, int reserved_rows);

@@ -122,7 +122,9 @@ void DLG_MODIF_RUBRIQUES::AddItem() {
       DLG_NOUVELLE_RUBRIQUE::Ask(this, Text(words_.CreateHeading()));
   if (!name) return;
   const RUBRIQUE* added = items_.Add(*name);
-  if (added) Rebuild(added);
+  if (!added) return;
+  changed_ = true;
+  Rebuild(added);
 }
 
 void DLG_MODIF_RUBRIQUES::RenameSelected() {
@@ -131,6 +133,7 @@ void DLG_MODIF_RUBRIQUES::RenameSelected() {
   const std::optional<std::string> name = DLG_RENOMMAGE::Ask(this, item->name);
   if (!name) return;
   items_.Rename(item, *name);
+  changed_ = true;
   Rebuild(item);
 }
 
@@ -146,7 +149,7 @@ void DLG_MODIF_RUBRIQUES::DeleteSelected() {
     return;
   }
   selected_ = nullptr;
-  items_.Remove(item);
+  changed_ = items_.Remove(item) || changed_;
   Rebuild(nullptr);
 }
 
@@ -195,10 +198,37 @@ void DLG_MODIF_RUBRIQUES::FollowSelection(int row, quintptr item) {
   delete_->setEnabled(selected_ != nullptr);
 }
 
-bool EditItemList(QWidget* parent, PROJECT_DOC& document, ItemKind kind) {
+bool EditItemList(QWidget* parent, PROJECT_DOC& document, ItemKind kind, const CObject* record) {
   ItemEditList items = ItemsOf(document.Owner(), kind);
   DLG_MODIF_RUBRIQUES editor(items, WordsFor(kind), parent);
+  if (record) editor.SelectItem(items.ItemFor(record));
   if (editor.exec() != QDialog::Accepted) return false;
+  ApplyItemEdits(document, kind, items);
+  return true;
+}
+
+bool RunItemAction(QWidget* parent, PROJECT_DOC& document, ItemKind kind, ItemAction action,
+                   const CObject* record) {
+  ItemEditList items = ItemsOf(document.Owner(), kind);
+  // The editor is never shown: it lends its questions, checks and messages.
+  DLG_MODIF_RUBRIQUES editor(items, WordsFor(kind), parent);
+  if (action != ItemAction::kAdd) {
+    const RUBRIQUE* item = record ? items.ItemFor(record) : nullptr;
+    if (!item) return false;
+    editor.SelectItem(item);
+  }
+  switch (action) {
+    case ItemAction::kAdd:
+      editor.AddItem();
+      break;
+    case ItemAction::kRename:
+      editor.RenameSelected();
+      break;
+    case ItemAction::kDelete:
+      editor.DeleteSelected();
+      break;
+  }
+  if (!editor.Changed()) return false;
   ApplyItemEdits(document, kind, items);
   return true;
 }

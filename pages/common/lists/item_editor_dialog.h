@@ -36,6 +36,8 @@ class DLG_MODIF_RUBRIQUES : public QDialog {
   void DeleteSelected();
   // Selects the row of an item when it is shown (tests and keyboard).
   void SelectItem(const RUBRIQUE* item);
+  // True once an action above changed the items.
+  bool Changed() const { return changed_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +50,7 @@ class DLG_MODIF_RUBRIQUES : public QDialog {
   ItemEditList& items_;
   ItemWords words_;
   RUBRIQUE* selected_ = nullptr;
+  bool changed_ = false;
   MY_LIST_CONTROL* list_;
   QCheckBox* unused_only_;
   ElidedLabel* selection_;
@@ -55,8 +58,18 @@ class DLG_MODIF_RUBRIQUES : public QDialog {
   QPushButton* delete_;
 };
 
-// Opens the editor on the owner's records of a kind and, on OK, applies the
-// changes to the document. True when they were applied.
-bool EditItemList(QWidget* parent, PROJECT_DOC& document, ItemKind kind);
+// Opens the editor on the owner's records of a kind, with the item of
+// `record` selected when one is given, and, on OK, applies the changes to
+// the document. True when they were applied.
+bool EditItemList(QWidget* parent, PROJECT_DOC& document, ItemKind kind,
+                  const CObject* record = nullptr);
+
+// One of the editor's actions run on its own, as a page's context menu
+// offers it: a new item, or renaming or deleting the item of `record`,
+// with the editor's questions and checks, applied to the document at once.
+// True when the document changed.
+enum class ItemAction { kAdd, kRename, kDelete };
+bool RunItemAction(QWidget* parent, PROJECT_DOC& document, ItemKind kind, ItemAction action,
+                   const CObject* record = nullptr);
 
 }  // namespace scorvane

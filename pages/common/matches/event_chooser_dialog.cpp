@@ -59,6 +59,8 @@ DLG_NOUVELLE_RENCONTRE::DLG_NOUVELLE_RENCONTRE(PROJECT_DOC& document, SAISON_JOU
     list_->InsertColumn(column, CatalogueText(look.title), look.alignment, look.width);
   }
   list_->setMinimumSize(400, 200);
+  // Dates and event names are shown whole while the dialog has room.
+  list_->SetColumnsFollowContents(true);
   connect(list_, &MY_LIST_CONTROL::HeaderClicked, this, &DLG_NOUVELLE_RENCONTRE::HeaderClicked);
   connect(list_, &MY_LIST_CONTROL::RowActivated, this, &DLG_NOUVELLE_RENCONTRE::OpenRow);
 

@@ -1,6 +1,7 @@
 #include "pages/common/players/player_dialog_rules.h"
 
 #include "base/catalogue/messages.h"
+#include "base/locale.h"
 #include "base/text_format.h"
 #include "records/owner.h"
 
@@ -21,7 +22,8 @@ std::string MatchCountLine(int count, bool woman) {
 std::string BestRankingLine(const HISTORIQUE_CLASSEMENTS& history, bool yearly) {
   const CLASSEMENT_DATE* best = history.BestEntry();
   if (!best) return {};
-  const std::string when = yearly ? std::to_string(best->Date().Year()) : best->Date().Format();
+  const std::string when =
+      yearly ? std::to_string(best->Date().Year()) : DateInSentence(best->Date());
   return FormatText(Msg(515), {best->Ranking().Text(), when});
 }
 

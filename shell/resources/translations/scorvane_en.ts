@@ -1,1571 +1,1811 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
     <name>NextGrade</name>
     <message>
         <source>1 win</source>
-        <translation>1 win</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 wins</source>
-        <translation>%1 wins</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 over %2 or better</source>
-        <translation>%1 over %2 or better</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 defeats or more</source>
-        <translation>%1 defeats or more</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>1 defeat</source>
-        <translation>1 defeat</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 defeats</source>
-        <translation>%1 defeats</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 against %2 (the same grade)</source>
-        <translation>%1 against %2 (the same grade)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 against %2 (one grade lower)</source>
-        <translation>%1 against %2 (one grade lower)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>WHAT NEXT?</source>
-        <translation>WHAT NEXT?</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 is the highest grade: there is no grade above it.</source>
-        <translation>%1 is the highest grade: there is no grade above it.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>WHAT WOULD TAKE YOU UP TO %1?</source>
-        <translation>WHAT WOULD TAKE YOU UP TO %1?</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>At %1 your season is worth %2 points; %3 are needed to go up to %4</source>
-        <translation>At %1 your season is worth %2 points; %3 are needed to go up to %4</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> (%1 missing).</source>
-        <translation> (%1 missing).</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> (reached, but the rise would not be kept).</source>
-        <translation> (reached, but the rise would not be kept).</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No number of wins up to %1 over players of one grade takes you to %2.</source>
-        <translation>No number of wins up to %1 over players of one grade takes you to %2.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Any one of these would take you to %1:</source>
-        <translation>Any one of these would take you to %1:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Defeats your estimate can still take:</source>
-        <translation>Defeats your estimate can still take:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 would take you to %2</source>
-        <translation>%1 would take you to %2</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::AboutDialog</name>
     <message>
         <source>About Scorvane</source>
-        <translation>About Scorvane</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Your tennis record: seasons, events, matches, players, clubs, rankings and money, with the estimate of your next ranking and statistics on every match you play.</source>
-        <translation>Your tennis record: seasons, events, matches, players, clubs, rankings and money, with the estimate of your next ranking and statistics on every match you play.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::ChartWidget</name>
     <message>
         <source>Copy</source>
-        <translation>Copy</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Save as…</source>
-        <translation>Save as…</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PNG picture (*.png);;SVG drawing (*.svg)</source>
-        <translation>PNG picture (*.png);;SVG drawing (*.svg)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The picture %1 could not be written.</source>
-        <translation>The picture %1 could not be written.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DETAILS_FFT</name>
     <message>
         <source>&amp;Back to the summary</source>
-        <translation>&amp;Back to the summary</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Print</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Explanations</source>
-        <translation>&amp;Explanations</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Starting points</source>
-        <translation>&amp;Starting points</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Min. victories kept</source>
-        <translation>&amp;Min. victories kept</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Extra &amp;victories</source>
-        <translation>Extra &amp;victories</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Victory &amp;scale</source>
-        <translation>Victory &amp;scale</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Upgrades, downgrades</source>
-        <translation>&amp;Upgrades, downgrades</translation>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_COLONNES_JOUEURS</name>
+    <message>
+        <source>Information shown for the players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Head-to-head</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_COLONNES_PALMARES</name>
     <message>
         <source>Columns shown</source>
-        <translation>Columns shown</translation>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_DEVISE</name>
+    <message>
+        <source>Euros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amounts are shown and entered in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value of the euro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value of the euro must be a number of francs from %1 to %2, for example 6.55957.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_DOC_INFO</name>
     <message>
         <source>Information about the current document</source>
-        <translation>Information about the current document</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Number of seasons :</source>
-        <translation>Number of seasons :</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Number of different events :</source>
-        <translation>Number of different events :</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total number of matches :</source>
-        <translation>Total number of matches :</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Singles :</source>
-        <translation>Singles :</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Doubles :</source>
-        <translation>Doubles :</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Number of listed players :</source>
-        <translation>Number of listed players :</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Number of anonymous players :</source>
-        <translation>Number of anonymous players :</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Number of contacts :</source>
-        <translation>Number of contacts :</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ranking system used :</source>
-        <translation>Ranking system used :</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_EDITION_SYSCLASS</name>
     <message>
         <source>Please enter a whole number.</source>
-        <translation>Please enter a whole number.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"%1" holds characters that a ranking-system file cannot store. Please write it with other characters.</source>
-        <translation>"%1" holds characters that a ranking-system file cannot store. Please write it with other characters.</translation>
+        <source>&quot;%1&quot; holds characters that a ranking-system file cannot store. Please write it with other characters.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ranking system</source>
-        <translation>Ranking system</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Name :</source>
-        <translation>Name :</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Description :</source>
-        <translation>Description :</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>One ranking per sports year</source>
-        <translation>One ranking per sports year</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Rankings</source>
-        <translation>Rankings</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Numbers (points, position, etc.)</source>
-        <translation>Numbers (points, position, etc.)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Grades (grades, groups, etc.), from the strongest to the weakest</source>
-        <translation>Grades (grades, groups, etc.), from the strongest to the weakest</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The strongest</source>
-        <translation>The strongest</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The weakest</source>
-        <translation>The weakest</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_EDIT_CLASSEMENTS</name>
     <message>
         <source>Date</source>
-        <translation>Date</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Rank</source>
-        <translation>Rank</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Note</source>
-        <translation>Note</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This history cannot hold more rankings.</source>
-        <translation>This history cannot hold more rankings.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Edit rankings</source>
-        <translation>Edit rankings</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;New</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Modify</source>
-        <translation>&amp;Modify</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;Delete</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_EDIT_UN_CLASSEMENT</name>
     <message>
         <source>Ranking</source>
-        <translation>Ranking</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ranking :</source>
-        <translation>Ranking :</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>From :</source>
-        <translation>From :</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Note :</source>
-        <translation>Note :</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_EVOLUTION_CLASSEMENT</name>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Edit</translation>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_GRAPHIQUE_FINANCES</name>
+    <message>
+        <source>Active season finances</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_JOUEURS_SEMBLABLES</name>
     <message>
         <source>Similar player</source>
-        <translation>Similar player</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>It is the same player!</source>
-        <translation>It is the same player!</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Different player</source>
-        <translation>Different player</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Show that player</source>
-        <translation>Show that player</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_MODIF_RUBRIQUES</name>
     <message>
         <source>Show</source>
-        <translation>Show</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation>&amp;Rename</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;Delete</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Selection :</source>
-        <translation>Selection :</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cancel all</source>
-        <translation>Cancel all</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_NOUVELLE_RENCONTRE</name>
     <message>
         <source>Creating a new match</source>
-        <translation>Creating a new match</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Choose the event of the new match (double-click on it):</source>
-        <translation>Choose the event of the new match (double-click on it):</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Add the new match to the season's &amp;friendly matches</source>
-        <translation>Add the new match to the season's &amp;friendly matches</translation>
+        <source>Add the new match to the season&apos;s &amp;friendly matches</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Add a &amp;new event to the season to add the match to it</source>
-        <translation>Add a &amp;new event to the season to add the match to it</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_NOUVELLE_RUBRIQUE</name>
     <message>
         <source>Adding a new item</source>
-        <translation>Adding a new item</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_NOUVELLE_SAISON</name>
     <message>
         <source>Season</source>
-        <translation>Season</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ranking for the season</source>
-        <translation>Ranking for the season</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Comments/notes on the season</source>
-        <translation>Comments/notes on the season</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A tip for new users:</source>
-        <translation>A tip for new users:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>To add, change or delete the matches of your seasons, go to the Matches page!</source>
-        <translation>To add, change or delete the matches of your seasons, go to the Matches page!</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_PROBAS_SERVICE</name>
     <message>
         <source>Influence of service success</source>
-        <translation>Influence of service success</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>% 1st serve</source>
-        <translation>% 1st serve</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>% pts on 1st serve</source>
-        <translation>% pts on 1st serve</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>% 2nd serve</source>
-        <translation>% 2nd serve</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>% pts on 2nd serve</source>
-        <translation>% pts on 2nd serve</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Probability of winning a service point</source>
-        <translation>Probability of winning a service point</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Probability of winning a point on a 1st serve</source>
-        <translation>Probability of winning a point on a 1st serve</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Probability of a double fault</source>
-        <translation>Probability of a double fault</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>At deuce, probability of winning the game</source>
-        <translation>At deuce, probability of winning the game</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Probability of winning one's service game</source>
-        <translation>Probability of winning one's service game</translation>
+        <source>Probability of winning one&apos;s service game</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Your service</source>
-        <translation>Your service</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>What follows</source>
-        <translation>What follows</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_QUEST_NOUVEAU_JOUEUR</name>
     <message>
         <source>Create a new player ?</source>
-        <translation>Create a new player ?</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The player you have just changed plays in other matches: is it the same player or a new one ?</source>
-        <translation>The player you have just changed plays in other matches: is it the same player or a new one ?</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Same player</source>
-        <translation>Same player</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>New player</source>
-        <translation>New player</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_QUEST_OUI_NON</name>
     <message>
         <source>Question</source>
-        <translation>Question</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation>Yes</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No !</source>
-        <translation>No !</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_QUEST_OUI_NON_TOUS</name>
     <message>
         <source>Question</source>
-        <translation>Question</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation>Yes</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No !</source>
-        <translation>No !</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Delete all</source>
-        <translation>Delete all</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_RENOMMAGE</name>
     <message>
         <source>New name</source>
-        <translation>New name</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Current name :</source>
-        <translation>Current name :</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>New name :</source>
-        <translation>New name :</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_SAISIE_EPREUVE</name>
     <message>
         <source>Event</source>
-        <translation>Event</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The event</source>
-        <translation>The event</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Corporate</source>
-        <translation>Corporate</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Event &amp;name</source>
-        <translation>Event &amp;name</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation>Kind</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Age category</source>
-        <translation>Age category</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Homologation</source>
-        <translation>Homologation</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Period</source>
-        <translation>Period</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Event won</source>
-        <translation>Event won</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Best ranking of the event (having lost)</source>
-        <translation>Best ranking of the event (having lost)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation>&amp;Start</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;End</source>
-        <translation>&amp;End</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Money</source>
-        <translation>Money</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Prize money</source>
-        <translation>Prize money</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Entry fee</source>
-        <translation>Entry fee</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Travel costs</source>
-        <translation>Travel costs</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Prizes</source>
-        <translation>Prizes</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Comments on how the event went</source>
-        <translation>Comments on how the event went</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Create a season first: matches and events are entered in a season.</source>
-        <translation>Create a season first: matches and events are entered in a season.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_SAISIE_JOUEUR</name>
     <message>
         <source>Address</source>
-        <translation>Address</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Town</source>
-        <translation>Town</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Home phone</source>
-        <translation>Home phone</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Mobile phone</source>
-        <translation>Mobile phone</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Work phone</source>
-        <translation>Work phone</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation>E-mail</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>See the matches played</source>
-        <translation>See the matches played</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ranking evolution</source>
-        <translation>Ranking evolution</translation>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_SAISIE_OPERATION</name>
+    <message>
+        <source>Financial operation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purpose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount cannot be negative.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount cannot be more than %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount must be a number, for example 12.50.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_SAISIE_RENCONTRE</name>
     <message>
         <source>Match</source>
-        <translation>Match</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Date</source>
-        <translation>&amp;Date</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Event...</source>
-        <translation>&amp;Event...</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Place</source>
-        <translation>&amp;Place</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>S&amp;urface</source>
-        <translation>S&amp;urface</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Indoor court</source>
-        <translation>&amp;Indoor court</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Dou&amp;bles</source>
-        <translation>Dou&amp;bles</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Result</source>
-        <translation>Result</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Victory</source>
-        <translation>&amp;Victory</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Defea&amp;t</source>
-        <translation>Defea&amp;t</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Score</source>
-        <translation>&amp;Score</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Retirement</source>
-        <translation>Retirement</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Excused W.O.</source>
-        <translation>Excused W.O.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Not excused W.O.</source>
-        <translation>Not excused W.O.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>New FFT rules</source>
-        <translation>New FFT rules</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>4 games/set</source>
-        <translation>4 games/set</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>no ad.</source>
-        <translation>no ad.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>3rd set: tie-break</source>
-        <translation>3rd set: tie-break</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>no let</source>
-        <translation>no let</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>General comment</source>
-        <translation>General comment</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>My strong points in the match</source>
-        <translation>My strong points in the match</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>My weak points in the match</source>
-        <translation>My weak points in the match</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This match is already open.</source>
-        <translation>This match is already open.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_SAISIE_UTILISATEUR</name>
     <message>
         <source>Your description</source>
-        <translation>Your description</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Please enter your details</source>
-        <translation>Please enter your details</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>First name</source>
-        <translation>First name</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Last name</source>
-        <translation>Last name</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sex</source>
-        <translation>Sex</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Birth date</source>
-        <translation>Birth date</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Club</source>
-        <translation>Club</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_SELECTION_JOUEUR</name>
     <message>
         <source>Select a player</source>
-        <translation>Select a player</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Contacts only</source>
-        <translation>Contacts only</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Players of my club only</source>
-        <translation>Players of my club only</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>First names</source>
-        <translation>First names</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Surnames</source>
-        <translation>Surnames</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ascending</source>
-        <translation>Ascending</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Go to</source>
-        <translation>&amp;Go to</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sort by:</source>
-        <translation>Sort by:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>in</source>
-        <translation>in</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Selection :</source>
-        <translation>Selection :</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_SELECTION_SYSCLASS</name>
     <message>
         <source>Custom</source>
-        <translation>Custom</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cannot open the file %1:
 %2</source>
-        <translation>Cannot open the file %1:
-%2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The file %1 could not be deleted:
 %2</source>
-        <translation>The file %1 could not be deleted:
-%2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancel</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;New</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;Delete</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Help</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>E&amp;dit</source>
-        <translation>E&amp;dit</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_TRADUCTION_CLASSEMENT</name>
     <message>
         <source>Change of ranking system</source>
-        <translation>Change of ranking system</translation>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_VISUALISATION_OPERATIONS</name>
+    <message>
+        <source>Financial operations</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DLG_VISU_RENCONTRES</name>
     <message>
         <source>Match viewer</source>
-        <translation>Match viewer</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>To see one of the matches in detail, "double-click" on it!</source>
-        <translation>To see one of the matches in detail, "double-click" on it!</translation>
+        <source>To see one of the matches in detail, &quot;double-click&quot; on it!</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::DocumentSession</name>
     <message>
         <source>Zezovu files (*.ten)</source>
-        <translation>Zezovu files (*.ten)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The document was not saved:
 %1</source>
-        <translation>The document was not saved:
-%1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Some characters cannot be stored in a Scorvane file and will be saved as "?" in:
+        <source>Some characters cannot be stored in a Scorvane file and will be saved as &quot;?&quot; in:
 %1
 
 Save anyway?</source>
-        <translation>Some characters cannot be stored in a Scorvane file and will be saved as "?" in:
-%1
-
-Save anyway?</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation>Untitled</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation>Save changes to %1?</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>... and %1 more</source>
-        <translation>... and %1 more</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::FileChoosers</name>
     <message>
         <source>Zezovu files (*.ten)</source>
-        <translation>Zezovu files (*.ten)</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::GradeListEditor</name>
     <message>
         <source>None</source>
-        <translation>None</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Grades</source>
-        <translation>Grades</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation>&amp;Rename</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;New</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;Delete</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Move the grade up</source>
-        <translation>Move the grade up</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Move the grade down</source>
-        <translation>Move the grade down</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::HelpWindow</name>
     <message>
         <source>Scorvane Help</source>
-        <translation>Scorvane Help</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::MainWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;File</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Edit</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Season</source>
-        <translation>&amp;Season</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;View</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation>&amp;Tools</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Help</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Recent files</source>
-        <translation>Recent files</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;New</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation>&amp;Open...</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;Save</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Save &amp;as...</source>
-        <translation>Save &amp;as...</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Document information</source>
-        <translation>&amp;Document information</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Print...</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Print pre&amp;view</source>
-        <translation>Print pre&amp;view</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Export to PDF...</source>
-        <translation>&amp;Export to PDF...</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>P&amp;rint setup...</source>
-        <translation>P&amp;rint setup...</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;Quit</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Undo</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>Cu&amp;t</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;Copy</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;Paste</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Add a new season</source>
-        <translation>Add a new season</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Delete the active season</source>
-        <translation>Delete the active season</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Own p&amp;age</source>
-        <translation>Own p&amp;age</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Registered &amp;players</source>
-        <translation>Registered &amp;players</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Active season &amp;finances</source>
-        <translation>Active season &amp;finances</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Active season &amp;summary</source>
-        <translation>Active season &amp;summary</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Active season &amp;matches</source>
-        <translation>Active season &amp;matches</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>S&amp;tatistics</source>
-        <translation>S&amp;tatistics</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Registered &amp;clubs</source>
-        <translation>Registered &amp;clubs</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Tool bar</source>
-        <translation>&amp;Tool bar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Light &amp;navigation bar</source>
-        <translation>Light &amp;navigation bar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Status &amp;bar</source>
-        <translation>Status &amp;bar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Background colour...</source>
-        <translation>Background colour...</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Frame colour...</source>
-        <translation>Frame colour...</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Default colours</source>
-        <translation>Default colours</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Français</source>
-        <translation>Français</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Influence of service success</source>
-        <translation>&amp;Influence of service success</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Edit &amp;surfaces</source>
-        <translation>Edit &amp;surfaces</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Edit financial &amp;categories</source>
-        <translation>Edit financial &amp;categories</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Edit &amp;events</source>
-        <translation>Edit &amp;events</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Edit c&amp;lubs</source>
-        <translation>Edit c&amp;lubs</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Change the ranking system</source>
-        <translation>Change the ranking system</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ranking s&amp;ystems</source>
-        <translation>Ranking s&amp;ystems</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Currency in use</source>
-        <translation>&amp;Currency in use</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on this page</source>
-        <translation>Help on this page</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Tip of the day</source>
-        <translation>&amp;Tip of the day</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;About Scorvane...</source>
-        <translation>&amp;About Scorvane...</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Switch the program to French</source>
-        <translation>Switch the program to French</translation>
-    </message>
-    <message>
-        <source>This command comes in a later version of Scorvane.</source>
-        <translation>This command comes in a later version of Scorvane.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>My ranking &amp;history...</source>
-        <translation>My ranking &amp;history...</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Next pane</source>
-        <translation>Next pane</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Previous pane</source>
-        <translation>Previous pane</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::NavigationBar</name>
     <message>
         <source>Help</source>
-        <translation>Help</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation>Pages</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::NavigationPane</name>
     <message>
         <source>Own page</source>
-        <translation>Own page</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Players</source>
-        <translation>Players</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation>Statistics</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Active season</source>
-        <translation>Active season</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation>Summary</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation>Matches</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Finances</source>
-        <translation>Finances</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>New season</source>
-        <translation>New season</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Delete season</source>
-        <translation>Delete season</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>About</source>
-        <translation>About</translation>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_CLUBS</name>
+    <message>
+        <source>Recorded clubs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club address</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_FINANCES</name>
+    <message>
+        <source>&amp;New expense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit &amp;categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;harts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry fees, travel costs, prize money and prizes belong to the events of the season: change them in the event, or delete them here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit the operation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete the operation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit the matching event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete the prize won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit the expense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete the expense</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::PAGE_GRAPHIQUES</name>
     <message>
         <source>Reset filters</source>
-        <translation>Reset filters</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Print</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Copy as text</source>
-        <translation>Copy as text</translation>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_JOUEURS</name>
+    <message>
+        <source>Won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Involved in the active season</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See club</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Go to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Columns shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort the players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By ranking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By future ranking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By first name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By surname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By club</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In ascending order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In descending order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player&apos;s evolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the selected players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns shown</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::PAGE_PALMARES</name>
     <message>
         <source>New &amp;match</source>
-        <translation>New &amp;match</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;New event</source>
-        <translation>&amp;New event</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Columns shown</source>
-        <translation>&amp;Columns shown</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Print</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Events</source>
-        <translation>Events</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sort the matches</source>
-        <translation>Sort the matches</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>By win or loss</source>
-        <translation>By win or loss</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>By date</source>
-        <translation>By date</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>By ranking</source>
-        <translation>By ranking</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>By future ranking</source>
-        <translation>By future ranking</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>By event</source>
-        <translation>By event</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>By first name</source>
-        <translation>By first name</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>By surname</source>
-        <translation>By surname</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>In ascending order</source>
-        <translation>In ascending order</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>In descending order</source>
-        <translation>In descending order</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Edit the match</source>
-        <translation>Edit the match</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Delete the match</source>
-        <translation>Delete the match</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Delete the selected matches</source>
-        <translation>Delete the selected matches</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Add a match to the event</source>
-        <translation>Add a match to the event</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Edit the event</source>
-        <translation>Edit the event</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Delete the event</source>
-        <translation>Delete the event</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Columns shown</source>
-        <translation>Columns shown</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>New match</source>
-        <translation>New match</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>New event</source>
-        <translation>New event</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::PAGE_PERSO</name>
     <message>
         <source>Edit &amp;description</source>
-        <translation>Edit &amp;description</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Change &amp;photo</source>
-        <translation>Change &amp;photo</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Edit a &amp;season</source>
-        <translation>Edit a &amp;season</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Add a season</source>
-        <translation>&amp;Add a season</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Print</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Rankings</source>
-        <translation>&amp;Rankings</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::PAGE_PROPRIETE_JOUEUR</name>
     <message>
         <source>Anonymous</source>
-        <translation>Anonymous</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Left-handed</source>
-        <translation>Left-handed</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation>&amp;List</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Details</source>
-        <translation>&amp;Details</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;First name</source>
-        <translation>&amp;First name</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sur&amp;name</source>
-        <translation>Sur&amp;name</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sex</source>
-        <translation>Sex</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Licence</source>
-        <translation>Licence</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Club</source>
-        <translation>Club</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Year of birth</source>
-        <translation>Year of birth</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Strengths</source>
-        <translation>Strengths</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Weaknesses</source>
-        <translation>Weaknesses</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation>Comment</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::PAGE_SAISON</name>
     <message>
         <source>Singles</source>
-        <translation>Singles</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Doubles</source>
-        <translation>Doubles</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Friendly</source>
-        <translation>Friendly</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Individual championship</source>
-        <translation>Individual championship</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Team</source>
-        <translation>Team</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Tournament</source>
-        <translation>Tournament</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Corporate</source>
-        <translation>Corporate</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Homologated matches</source>
-        <translation>Homologated matches</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Non homologated competition</source>
-        <translation>Non homologated competition</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Print</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Copy as text</source>
-        <translation>Copy as text</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::PagePrinter</name>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation>PDF files (*.pdf)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The PDF file %1 could not be written.</source>
-        <translation>The PDF file %1 could not be written.</translation>
-    </message>
-</context>
-<context>
-    <name>scorvane::PlaceholderPage</name>
-    <message>
-        <source>Registered clubs</source>
-        <translation>Registered clubs</translation>
-    </message>
-    <message>
-        <source>This page comes in a later version of Scorvane.</source>
-        <translation>This page comes in a later version of Scorvane.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::StatisticsFilterPanel</name>
     <message>
         <source>Only the matches played between</source>
-        <translation>Only the matches played between</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>and</source>
         <comment>between two dates</comment>
-        <translation>and</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Opponents</source>
-        <translation>Opponents</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>For a doubles, keep the match if</source>
-        <translation>For a doubles, keep the match if</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Only the opponents aged on the day of the match between</source>
-        <translation>Only the opponents aged on the day of the match between</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>years and</source>
-        <translation>years and</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>years (left out without an age)</source>
-        <translation>years (left out without an age)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Only</source>
-        <translation>Only</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Only if ranked between</source>
-        <translation>Only if ranked between</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>and</source>
-        <translation>and</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::TipDialog</name>
     <message>
         <source>Tip of the day</source>
-        <translation>Tip of the day</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Show tips at start-up</source>
-        <translation>&amp;Show tips at start-up</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Next tip</source>
-        <translation>&amp;Next tip</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Close</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>scorvane::WelcomeDialog</name>
     <message>
         <source>Welcome to Scorvane</source>
-        <translation>Welcome to Scorvane</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Create a &amp;new file</source>
-        <translation>Create a &amp;new file</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Open the &amp;last file</source>
-        <translation>Open the &amp;last file</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Open a file...</source>
-        <translation>&amp;Open a file...</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Read this before starting</source>
-        <translation>&amp;Read this before starting</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Quit !</source>
-        <translation>&amp;Quit !</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Scorvane keeps your tennis record: your seasons, events and matches, the players you meet, your rankings and your tennis budget. Start with a new file.</source>
-        <translation>Scorvane keeps your tennis record: your seasons, events and matches, the players you meet, your rankings and your tennis budget. Start with a new file.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Passer en français</source>
-        <translation>Passer en français</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

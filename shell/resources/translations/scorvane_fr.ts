@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
     <name>NextGrade</name>
@@ -40,7 +41,7 @@
     </message>
     <message>
         <source>%1 is the highest grade: there is no grade above it.</source>
-        <translation>%1 est le meilleur classement : il n'y a rien au-dessus.</translation>
+        <translation>%1 est le meilleur classement : il n&apos;y a rien au-dessus.</translation>
     </message>
     <message>
         <source>WHAT WOULD TAKE YOU UP TO %1?</source>
@@ -60,7 +61,7 @@
     </message>
     <message>
         <source>No number of wins up to %1 over players of one grade takes you to %2.</source>
-        <translation>Aucun nombre de victoires jusqu'à %1 contre des joueurs d'un même classement ne vous fait monter à %2.</translation>
+        <translation>Aucun nombre de victoires jusqu&apos;à %1 contre des joueurs d&apos;un même classement ne vous fait monter à %2.</translation>
     </message>
     <message>
         <source>Any one of these would take you to %1:</source>
@@ -83,7 +84,7 @@
     </message>
     <message>
         <source>Your tennis record: seasons, events, matches, players, clubs, rankings and money, with the estimate of your next ranking and statistics on every match you play.</source>
-        <translation>Votre palmarès de tennis : saisons, épreuves, rencontres, joueurs, clubs, classements et finances, avec l'estimation de votre prochain classement et des statistiques sur toutes vos rencontres.</translation>
+        <translation>Votre palmarès de tennis : saisons, épreuves, rencontres, joueurs, clubs, classements et finances, avec l&apos;estimation de votre prochain classement et des statistiques sur toutes vos rencontres.</translation>
     </message>
 </context>
 <context>
@@ -102,7 +103,7 @@
     </message>
     <message>
         <source>The picture %1 could not be written.</source>
-        <translation>L'image %1 n'a pas pu être écrite.</translation>
+        <translation>L&apos;image %1 n&apos;a pas pu être écrite.</translation>
     </message>
 </context>
 <context>
@@ -141,10 +142,48 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_COLONNES_JOUEURS</name>
+    <message>
+        <source>Information shown for the players</source>
+        <translation>Informations affichées pour les joueurs</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Head-to-head</source>
+        <translation>Face-à-face</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_COLONNES_PALMARES</name>
     <message>
         <source>Columns shown</source>
         <translation>Colonnes affichées</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_DEVISE</name>
+    <message>
+        <source>Euros</source>
+        <translation>Euros</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Monnaie</translation>
+    </message>
+    <message>
+        <source>Amounts are shown and entered in</source>
+        <translation>Les sommes sont affichées et saisies en</translation>
+    </message>
+    <message>
+        <source>Value of the euro</source>
+        <translation>Valeur de l&apos;Euro</translation>
+    </message>
+    <message>
+        <source>The value of the euro must be a number of francs from %1 to %2, for example 6.55957.</source>
+        <translation>La valeur de l&apos;euro doit être un nombre de francs de %1 à %2, par exemple 6.55957.</translation>
     </message>
 </context>
 <context>
@@ -159,7 +198,7 @@
     </message>
     <message>
         <source>Number of different events :</source>
-        <translation>Nombre d'épreuves différentes :</translation>
+        <translation>Nombre d&apos;épreuves différentes :</translation>
     </message>
     <message>
         <source>Total number of matches :</source>
@@ -197,8 +236,8 @@
         <translation>Veuillez entrer un nombre entier.</translation>
     </message>
     <message>
-        <source>"%1" holds characters that a ranking-system file cannot store. Please write it with other characters.</source>
-        <translation>« %1 » contient des caractères qu'un fichier de système de classement ne peut pas garder. Écrivez-le avec d'autres caractères.</translation>
+        <source>&quot;%1&quot; holds characters that a ranking-system file cannot store. Please write it with other characters.</source>
+        <translation>« %1 » contient des caractères qu&apos;un fichier de système de classement ne peut pas garder. Écrivez-le avec d&apos;autres caractères.</translation>
     </message>
     <message>
         <source>Ranking system</source>
@@ -226,7 +265,7 @@
     </message>
     <message>
         <source>Grades (grades, groups, etc.), from the strongest to the weakest</source>
-        <translation>Echelons (grades, groupes, etc.), du plus fort au plus faible</translation>
+        <translation>Échelons (grades, groupes, etc.), du plus fort au plus faible</translation>
     </message>
     <message>
         <source>The strongest</source>
@@ -253,11 +292,11 @@
     </message>
     <message>
         <source>This history cannot hold more rankings.</source>
-        <translation>Cet historique ne peut pas recevoir d'autres classements.</translation>
+        <translation>Cet historique ne peut pas recevoir d&apos;autres classements.</translation>
     </message>
     <message>
         <source>Edit rankings</source>
-        <translation>Edition des classements</translation>
+        <translation>Édition des classements</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -303,6 +342,13 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_GRAPHIQUE_FINANCES</name>
+    <message>
+        <source>Active season finances</source>
+        <translation>Finances de la saison active</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_JOUEURS_SEMBLABLES</name>
     <message>
         <source>Similar player</source>
@@ -310,7 +356,7 @@
     </message>
     <message>
         <source>It is the same player!</source>
-        <translation>C'est le même joueur !</translation>
+        <translation>C&apos;est le même joueur !</translation>
     </message>
     <message>
         <source>Different player</source>
@@ -348,14 +394,14 @@
     <name>scorvane::DLG_NOUVELLE_RENCONTRE</name>
     <message>
         <source>Creating a new match</source>
-        <translation>Création d'une nouvelle rencontre</translation>
+        <translation>Création d&apos;une nouvelle rencontre</translation>
     </message>
     <message>
         <source>Choose the event of the new match (double-click on it):</source>
-        <translation>Choisissez l'épreuve de la nouvelle rencontre (double-cliquez dessus) :</translation>
+        <translation>Choisissez l&apos;épreuve de la nouvelle rencontre (double-cliquez dessus) :</translation>
     </message>
     <message>
-        <source>Add the new match to the season's &amp;friendly matches</source>
+        <source>Add the new match to the season&apos;s &amp;friendly matches</source>
         <translation>Ajouter la nouvelle rencontre aux rencontres &amp;amicales de la saison</translation>
     </message>
     <message>
@@ -367,7 +413,7 @@
     <name>scorvane::DLG_NOUVELLE_RUBRIQUE</name>
     <message>
         <source>Adding a new item</source>
-        <translation>Ajout d'un nouvel élément</translation>
+        <translation>Ajout d&apos;un nouvel élément</translation>
     </message>
 </context>
 <context>
@@ -432,7 +478,7 @@
         <translation>Sur égalité, probabilité de gagner le jeu</translation>
     </message>
     <message>
-        <source>Probability of winning one's service game</source>
+        <source>Probability of winning one&apos;s service game</source>
         <translation>Probabilité de gagner son jeu de service</translation>
     </message>
     <message>
@@ -448,11 +494,11 @@
     <name>scorvane::DLG_QUEST_NOUVEAU_JOUEUR</name>
     <message>
         <source>Create a new player ?</source>
-        <translation>Création d'un nouveau joueur ?</translation>
+        <translation>Création d&apos;un nouveau joueur ?</translation>
     </message>
     <message>
         <source>The player you have just changed plays in other matches: is it the same player or a new one ?</source>
-        <translation>Le joueur qui vient d'être modifié est impliqué dans d'autres rencontres, s'agit-il du même joueur ou d'un nouveau ?</translation>
+        <translation>Le joueur qui vient d&apos;être modifié est impliqué dans d&apos;autres rencontres, s&apos;agit-il du même joueur ou d&apos;un nouveau ?</translation>
     </message>
     <message>
         <source>Same player</source>
@@ -516,11 +562,11 @@
     <name>scorvane::DLG_SAISIE_EPREUVE</name>
     <message>
         <source>Event</source>
-        <translation>Epreuve</translation>
+        <translation>Épreuve</translation>
     </message>
     <message>
         <source>The event</source>
-        <translation>L'épreuve</translation>
+        <translation>L&apos;épreuve</translation>
     </message>
     <message>
         <source>Corporate</source>
@@ -528,7 +574,7 @@
     </message>
     <message>
         <source>Event &amp;name</source>
-        <translation>&amp;Nom de l'épreuve</translation>
+        <translation>&amp;Nom de l&apos;épreuve</translation>
     </message>
     <message>
         <source>Kind</source>
@@ -536,7 +582,7 @@
     </message>
     <message>
         <source>Age category</source>
-        <translation>Catégorie d'âge</translation>
+        <translation>Catégorie d&apos;âge</translation>
     </message>
     <message>
         <source>Homologation</source>
@@ -552,7 +598,7 @@
     </message>
     <message>
         <source>Best ranking of the event (having lost)</source>
-        <translation>Meilleur clst de l'épreuve (ayant perdu)</translation>
+        <translation>Meilleur clst de l&apos;épreuve (ayant perdu)</translation>
     </message>
     <message>
         <source>&amp;Start</source>
@@ -584,11 +630,11 @@
     </message>
     <message>
         <source>Comments on how the event went</source>
-        <translation>Commentaires sur le déroulement de l'épreuve</translation>
+        <translation>Commentaires sur le déroulement de l&apos;épreuve</translation>
     </message>
     <message>
         <source>Create a season first: matches and events are entered in a season.</source>
-        <translation>Créez d'abord une saison : les rencontres et les épreuves se saisissent dans une saison.</translation>
+        <translation>Créez d&apos;abord une saison : les rencontres et les épreuves se saisissent dans une saison.</translation>
     </message>
 </context>
 <context>
@@ -624,6 +670,45 @@
     <message>
         <source>Ranking evolution</source>
         <translation>Évolution du classement</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::DLG_SAISIE_OPERATION</name>
+    <message>
+        <source>Financial operation</source>
+        <translation>Opération financière</translation>
+    </message>
+    <message>
+        <source>Paid to</source>
+        <translation>Payé à</translation>
+    </message>
+    <message>
+        <source>Purpose</source>
+        <translation>Objet</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>The amount cannot be negative.</source>
+        <translation>Le montant ne peut pas être négatif.</translation>
+    </message>
+    <message>
+        <source>The amount cannot be more than %1.</source>
+        <translation>Le montant ne peut pas dépasser %1.</translation>
+    </message>
+    <message>
+        <source>The amount must be a number, for example 12.50.</source>
+        <translation>Le montant doit être un nombre, par exemple 12,50.</translation>
     </message>
 </context>
 <context>
@@ -756,7 +841,7 @@
     <name>scorvane::DLG_SELECTION_JOUEUR</name>
     <message>
         <source>Select a player</source>
-        <translation>Sélection d'un joueur</translation>
+        <translation>Sélection d&apos;un joueur</translation>
     </message>
     <message>
         <source>Contacts only</source>
@@ -804,13 +889,13 @@
     <message>
         <source>Cannot open the file %1:
 %2</source>
-        <translation>Impossible d'ouvrir le fichier %1 :
+        <translation>Impossible d&apos;ouvrir le fichier %1 :
 %2</translation>
     </message>
     <message>
         <source>The file %1 could not be deleted:
 %2</source>
-        <translation>Le fichier %1 n'a pas pu être supprimé :
+        <translation>Le fichier %1 n&apos;a pas pu être supprimé :
 %2</translation>
     </message>
     <message>
@@ -835,7 +920,7 @@
     </message>
     <message>
         <source>E&amp;dit</source>
-        <translation>&amp;Editer</translation>
+        <translation>Mo&amp;difier</translation>
     </message>
 </context>
 <context>
@@ -846,14 +931,21 @@
     </message>
 </context>
 <context>
+    <name>scorvane::DLG_VISUALISATION_OPERATIONS</name>
+    <message>
+        <source>Financial operations</source>
+        <translation>Opérations financières</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::DLG_VISU_RENCONTRES</name>
     <message>
         <source>Match viewer</source>
         <translation>Visualisation de rencontres</translation>
     </message>
     <message>
-        <source>To see one of the matches in detail, "double-click" on it!</source>
-        <translation>Pour voir plus précisément une des rencontres, "double-cliquez" dessus !</translation>
+        <source>To see one of the matches in detail, &quot;double-click&quot; on it!</source>
+        <translation>Pour voir plus précisément une des rencontres, &quot;double-cliquez&quot; dessus !</translation>
     </message>
 </context>
 <context>
@@ -865,11 +957,11 @@
     <message>
         <source>The document was not saved:
 %1</source>
-        <translation>Le document n'a pas été enregistré :
+        <translation>Le document n&apos;a pas été enregistré :
 %1</translation>
     </message>
     <message>
-        <source>Some characters cannot be stored in a Scorvane file and will be saved as "?" in:
+        <source>Some characters cannot be stored in a Scorvane file and will be saved as &quot;?&quot; in:
 %1
 
 Save anyway?</source>
@@ -922,11 +1014,11 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Move the grade up</source>
-        <translation>Monter l'échelon</translation>
+        <translation>Monter l&apos;échelon</translation>
     </message>
     <message>
         <source>Move the grade down</source>
-        <translation>Descendre l'échelon</translation>
+        <translation>Descendre l&apos;échelon</translation>
     </message>
 </context>
 <context>
@@ -944,7 +1036,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Modifier</translation>
+        <translation>&amp;Edition</translation>
     </message>
     <message>
         <source>&amp;Season</source>
@@ -1000,7 +1092,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>P&amp;rint setup...</source>
-        <translation>C&amp;onfiguration de l'impression...</translation>
+        <translation>C&amp;onfiguration de l&apos;impression...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -1060,7 +1152,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>&amp;Tool bar</source>
-        <translation>Barre d'&amp;outils</translation>
+        <translation>Barre d&apos;&amp;outils</translation>
     </message>
     <message>
         <source>Light &amp;navigation bar</source>
@@ -1068,7 +1160,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Status &amp;bar</source>
-        <translation>Barre d'é&amp;tat</translation>
+        <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source>Background colour...</source>
@@ -1080,7 +1172,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Default colours</source>
-        <translation>Couleurs d'origine</translation>
+        <translation>Couleurs d&apos;origine</translation>
     </message>
     <message>
         <source>Français</source>
@@ -1128,15 +1220,11 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>&amp;About Scorvane...</source>
-        <translation>&amp;A propos de Scorvane...</translation>
+        <translation>&amp;À propos de Scorvane...</translation>
     </message>
     <message>
         <source>Switch the program to French</source>
         <translation>Passer le logiciel en anglais</translation>
-    </message>
-    <message>
-        <source>This command comes in a later version of Scorvane.</source>
-        <translation>Cette commande arrive dans une prochaine version de Scorvane.</translation>
     </message>
     <message>
         <source>My ranking &amp;history...</source>
@@ -1206,6 +1294,76 @@ Enregistrer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>scorvane::PAGE_CLUBS</name>
+    <message>
+        <source>Recorded clubs</source>
+        <translation>Liste des clubs enregistrés</translation>
+    </message>
+    <message>
+        <source>Club code</source>
+        <translation>Code club</translation>
+    </message>
+    <message>
+        <source>Club name</source>
+        <translation>Nom du club</translation>
+    </message>
+    <message>
+        <source>Club phone</source>
+        <translation>Tél. club</translation>
+    </message>
+    <message>
+        <source>Club address</source>
+        <translation>Adresse du club</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_FINANCES</name>
+    <message>
+        <source>&amp;New expense</source>
+        <translation>&amp;Nouvelle dépense</translation>
+    </message>
+    <message>
+        <source>Edit &amp;categories</source>
+        <translation>Modifier les &amp;catégories</translation>
+    </message>
+    <message>
+        <source>C&amp;harts</source>
+        <translation>&amp;Graphiques</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Entry fees, travel costs, prize money and prizes belong to the events of the season: change them in the event, or delete them here.</source>
+        <translation>Les droits d&apos;engagement, frais de déplacement, gains et lots appartiennent aux épreuves de la saison : modifiez-les dans l&apos;épreuve, ou supprimez-les ici.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit the operation</source>
+        <translation>&amp;Modifier l&apos;opération</translation>
+    </message>
+    <message>
+        <source>&amp;Delete the operation</source>
+        <translation>&amp;Supprimer l&apos;opération</translation>
+    </message>
+    <message>
+        <source>&amp;Edit the matching event</source>
+        <translation>&amp;Modifier l&apos;épreuve correspondante</translation>
+    </message>
+    <message>
+        <source>&amp;Delete the prize won</source>
+        <translation>&amp;Supprimer le lot gagné</translation>
+    </message>
+    <message>
+        <source>&amp;Edit the expense</source>
+        <translation>&amp;Modifier la dépense</translation>
+    </message>
+    <message>
+        <source>&amp;Delete the expense</source>
+        <translation>&amp;Supprimer la dépense</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::PAGE_GRAPHIQUES</name>
     <message>
         <source>Reset filters</source>
@@ -1218,6 +1376,105 @@ Enregistrer quand même ?</translation>
     <message>
         <source>Copy as text</source>
         <translation>Copier comme texte</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::PAGE_JOUEURS</name>
+    <message>
+        <source>Won</source>
+        <translation>Victoires</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Défaites</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Involved in the active season</source>
+        <translation>Impliqués dans la saison active</translation>
+    </message>
+    <message>
+        <source>See club</source>
+        <translation>Voir le club</translation>
+    </message>
+    <message>
+        <source>&amp;Go to</source>
+        <translation>&amp;Atteindre</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>dans</translation>
+    </message>
+    <message>
+        <source>&amp;New player</source>
+        <translation>&amp;Nouveau joueur</translation>
+    </message>
+    <message>
+        <source>&amp;Columns shown</source>
+        <translation>&amp;Colonnes affichées</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Sort the players</source>
+        <translation>Trier les joueurs</translation>
+    </message>
+    <message>
+        <source>By ranking</source>
+        <translation>Par classement</translation>
+    </message>
+    <message>
+        <source>By future ranking</source>
+        <translation>Par classement futur</translation>
+    </message>
+    <message>
+        <source>By first name</source>
+        <translation>Par prénom</translation>
+    </message>
+    <message>
+        <source>By surname</source>
+        <translation>Par nom</translation>
+    </message>
+    <message>
+        <source>By club</source>
+        <translation>Par club</translation>
+    </message>
+    <message>
+        <source>In ascending order</source>
+        <translation>Par ordre croissant</translation>
+    </message>
+    <message>
+        <source>In descending order</source>
+        <translation>Par ordre décroissant</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete the player</source>
+        <translation>Supprimer le joueur</translation>
+    </message>
+    <message>
+        <source>Player&apos;s evolution</source>
+        <translation>Évolution du joueur</translation>
+    </message>
+    <message>
+        <source>Delete the selected players</source>
+        <translation>Supprimer les joueurs sélectionnés</translation>
+    </message>
+    <message>
+        <source>New player</source>
+        <translation>Nouveau joueur</translation>
+    </message>
+    <message>
+        <source>Columns shown</source>
+        <translation>Colonnes affichées</translation>
     </message>
 </context>
 <context>
@@ -1244,7 +1501,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Sort the matches</source>
-        <translation>Arranger les rencontres</translation>
+        <translation>Trier les rencontres</translation>
     </message>
     <message>
         <source>By win or loss</source>
@@ -1284,7 +1541,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Edit the match</source>
-        <translation>Editer la rencontre</translation>
+        <translation>Modifier la rencontre</translation>
     </message>
     <message>
         <source>Delete the match</source>
@@ -1296,15 +1553,15 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Add a match to the event</source>
-        <translation>Ajouter une rencontre à l'épreuve</translation>
+        <translation>Ajouter une rencontre à l&apos;épreuve</translation>
     </message>
     <message>
         <source>Edit the event</source>
-        <translation>Editer l'épreuve</translation>
+        <translation>Modifier l&apos;épreuve</translation>
     </message>
     <message>
         <source>Delete the event</source>
-        <translation>Supprimer l'épreuve</translation>
+        <translation>Supprimer l&apos;épreuve</translation>
     </message>
     <message>
         <source>Columns shown</source>
@@ -1433,11 +1690,11 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Homologated matches</source>
-        <translation>Rencontres FFT</translation>
+        <translation>Rencontres homologuées</translation>
     </message>
     <message>
         <source>Non homologated competition</source>
-        <translation>Compétition non FFT</translation>
+        <translation>Compétitions non homologuées</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -1456,18 +1713,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>The PDF file %1 could not be written.</source>
-        <translation>Le fichier PDF %1 n'a pas pu être écrit.</translation>
-    </message>
-</context>
-<context>
-    <name>scorvane::PlaceholderPage</name>
-    <message>
-        <source>Registered clubs</source>
-        <translation>Liste des clubs enregistrés</translation>
-    </message>
-    <message>
-        <source>This page comes in a later version of Scorvane.</source>
-        <translation>Cette page arrive dans une prochaine version de Scorvane.</translation>
+        <translation>Le fichier PDF %1 n&apos;a pas pu être écrit.</translation>
     </message>
 </context>
 <context>
@@ -1491,7 +1737,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Only the opponents aged on the day of the match between</source>
-        <translation>Seulement les adversaires agés le jour de la rencontre entre</translation>
+        <translation>Seulement les adversaires âgés le jour de la rencontre entre</translation>
     </message>
     <message>
         <source>years and</source>
@@ -1499,7 +1745,7 @@ Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>years (left out without an age)</source>
-        <translation>ans (exclus si pas d'âge)</translation>
+        <translation>ans (exclus si pas d&apos;âge)</translation>
     </message>
     <message>
         <source>Only</source>

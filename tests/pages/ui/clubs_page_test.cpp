@@ -3,18 +3,24 @@
 // screen colours it paints.
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QSettings>
 #include <QTest>
 #include <memory>
 
 #include "pages/clubs/clubs_page.h"
+#include "pages/common/lists/item_editor_dialog.h"
+#include "records/club.h"
+#include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_input.h"
 #include "tests/support/ui/window_fixture.h"
+#include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
 #include "widgets/settings.h"
 
 using namespace scorvane;
+using namespace scorvane::testing;
 
 class ClubsPageTest : public scorvane::testing::WindowFixture {
   Q_OBJECT
@@ -53,8 +59,8 @@ class ClubsPageTest : public scorvane::testing::WindowFixture {
   }
 
   void ShowsTheHeadingsAndTitleWithoutPrinting() {
-    QCOMPARE(Row(-1), QStringList({"Code club", "Nom du club", "Tél. club", "Adresse du club"}));
-    QCOMPARE(page_->findChild<QLabel*>()->text(), QStringLiteral("Liste des clubs enregistrés"));
+    QCOMPARE(Row(-1), QStringList({"Club code", "Club name", "Club phone", "Club address"}));
+    QCOMPARE(page_->findChild<QLabel*>()->text(), QStringLiteral("Recorded clubs"));
     QCOMPARE(page_->PrintContent(), nullptr);
   }
 
@@ -83,6 +89,45 @@ class ClubsPageTest : public scorvane::testing::WindowFixture {
       AddClub(name, code);
     page_->Refresh();
     QCOMPARE(scorvane::testing::ColumnTexts(page_->List(), 0), QStringList({"34", "-5", "", "12"}));
+  }
+
+  void DoubleClickAndContextMenuRunTheClubCommands() {
+    AddClub("TC Lyon", 1);
+    page_->Refresh();
+    // A double-click opens the editor on that club.
+    AnswerNextModal([](QWidget* modal) {
+      auto* editor = qobject_cast<DLG_MODIF_RUBRIQUES*>(modal);
+      QVERIFY(editor && editor->Selected());
+      QCOMPARE(editor->Selected()->name, std::string("TC Lyon"));
+      ClickButton(modal, "cancelButton");
+    });
+    const QRect cell = page_->List().visualRect(page_->List().model()->index(0, 1));
+    QTest::mouseClick(page_->List().viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(page_->List().viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(PendingModalAnswers(), 0);
+
+    const auto run = [this](const char* entry) {
+      std::unique_ptr<QMenu> menu = page_->MakeContextMenu();
+      QCOMPARE(MenuTexts(*menu),
+               QStringList({"&New club", "&Rename the club", "&Delete the club"}));
+      FindAction(*menu, entry)->trigger();
+    };
+    TypeNameInNextModal("Racing Club");
+    run("&New club");
+    QCOMPARE(ColumnTexts(page_->List(), 1), QStringList({"Racing Club", "TC Lyon"}));
+    ClickRow(page_->List(), 1);
+    TypeNameInNextModal("TC Lyon Ouest");
+    run("&Rename the club");
+    QCOMPARE(ColumnTexts(page_->List(), 1), QStringList({"Racing Club", "TC Lyon Ouest"}));
+    page_->List().ClearSelection();
+    page_->List().SelectItem(0);
+    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kYes});
+    run("&Delete the club");
+    QCOMPARE(ColumnTexts(page_->List(), 1), QStringList({"TC Lyon Ouest"}));
+    QCOMPARE(Owner().Clubs().Count(), 1);
+    // Without a selection only "new" is offered.
+    page_->List().ClearSelection();
+    QVERIFY(!FindAction(*page_->MakeContextMenu(), "&Rename the club")->isEnabled());
   }
 
   void PaintsTheScreenColours() {

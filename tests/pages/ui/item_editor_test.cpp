@@ -30,14 +30,6 @@ QPushButton* ButtonIn(QWidget* dialog, const char* name) {
   return dialog->findChild<QPushButton*>(QLatin1String(name));
 }
 
-// Queues typing `name` into the next name dialog and pressing OK.
-void TypeNameInNextModal(const QString& name) {
-  AnswerNextModal([name](QWidget* modal) {
-    ReplaceText(modal->findChild<QLineEdit*>("nameEdit"), name);
-    QTest::mouseClick(ButtonIn(modal, "okButton"), Qt::LeftButton);
-  });
-}
-
 QStringList Rows(const DLG_MODIF_RUBRIQUES& editor, int column = 0) {
   return ColumnTexts(*editor.ListControl(), column);
 }

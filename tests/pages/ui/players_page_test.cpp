@@ -107,6 +107,16 @@ class PlayersPageTest : public QObject {
   }
 
   // The filter rules have their own tests; here, that each box reaches them.
+  void FutureRankIsShownUnderEverySystem() {
+    SYSTEME_CLASSEMENT* before = &ActiveSystem();
+    Registry().SetActive(&Registry().Belgian());
+    page_->Refresh();
+    Registry().SetActive(before);
+    QVERIFY(!List().isColumnHidden(9));
+    QCOMPARE(List().model()->headerData(9, Qt::Horizontal).toString(),
+             QStringLiteral("Future rank"));
+  }
+
   void FiltersNarrowTheList() {
     QVERIFY(!page_->ClubList()->isEnabled());
     QTest::mouseClick(page_->ContactsBox(), Qt::LeftButton);

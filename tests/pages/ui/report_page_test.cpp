@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -71,6 +73,13 @@ class ReportPageTest : public WindowFixture {
     const ReportLayout& layout = page.ScreenLayout();
     QVERIFY(layout.end > 580);
     QCOMPARE(page.findChild<QWidget*>("reportCanvas")->height(), layout.ScrollHeight());
+    // A page step is a tenth of the report, a line step one line, also
+    // after the page changed size.
+    page.resize(700, 400);
+    QCoreApplication::processEvents();
+    const QScrollBar* bar = page.findChild<QScrollArea*>("reportScroll")->verticalScrollBar();
+    QCOMPARE(bar->pageStep(), layout.ScrollHeight() / 10);
+    QCOMPARE(bar->singleStep(), layout.line_height);
 
     // The Belgian report has no scales.
     Registry().SetActive(&Registry().Belgian());
@@ -100,8 +109,7 @@ class ReportPageTest : public WindowFixture {
       modal->close();
     });
     QTest::mouseClick(page.ScaleButton(4), Qt::LeftButton);
-    QCOMPARE(title,
-             QStringLiteral("Normes de montée et descente (normes utilisées pour la saison 2000)"));
+    QCOMPARE(title, QStringLiteral("Upgrade and downgrade norms (norms used for the 2000 season)"));
     QCOMPARE(rows, 25);
     QSignalSpy asked(&page, &PageView::ShowPageRequested);
     QTest::mouseClick(page.findChild<QPushButton*>("backToSummary"), Qt::LeftButton);

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -147,6 +148,15 @@ class DialogsTest : public WindowFixture {
     HelpWindow* window = HelpWindow::Open(HelpTopic::kBeforeStarting);
     QCOMPARE(window->Source(), QStringLiteral("qrc:/help/help_en.html#before-starting"));
     window->close();
+    // Escape and Ctrl+W close it too.
+    for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+      // The window closed before is deleted first, as the event loop would.
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      QPointer<HelpWindow> open = HelpWindow::Open(HelpTopic::kContents);
+      QVERIFY(QTest::qWaitForWindowActive(open));
+      QTest::keyClick(open, keys.key(), keys.keyboardModifiers());
+      QTRY_VERIFY(!open || !open->isVisible());
+    }
   }
 };
 

@@ -1,11 +1,15 @@
 // Guards the main window on a real document: its title, the page switching rules
 // through the navigation pane, the page list, the menus and the shortcuts,
-// the season lists, the screen colours and closing with unsaved changes.
+// the season lists, the screen colours, closing with unsaved changes, and the
+// quiet of an idle window.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 
 #include "records/season.h"
 #include "shell/window/document_session.h"
@@ -13,6 +17,7 @@
 #include "shell/window/navigation_bar.h"
 #include "shell/window/navigation_pane.h"
 #include "shell/window/page_rules.h"
+#include "shell/window/smiley.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/counting_page.h"
 #include "tests/support/ui/modal.h"
@@ -30,6 +35,21 @@ namespace {
 // A page that counts its refreshes, so the tests see which pages were read again.
 CountingPage* Placeholder(MainWindow& window, int number) {
   return static_cast<CountingPage*>(window.Frame().Page(number));
+}
+
+// The running timers of the program's object tree that fire more often than
+// every 30 ms, by name.
+QStringList FastTimers() {
+  QStringList fast;
+  QObjectList roots{qApp};
+  for (QWidget* top : QApplication::topLevelWidgets())
+    roots.append(top);
+  for (QObject* root : roots) {
+    for (const QTimer* timer : root->findChildren<QTimer*>()) {
+      if (timer->isActive() && timer->interval() < 30) fast.append(timer->objectName());
+    }
+  }
+  return fast;
 }
 
 }  // namespace
@@ -65,7 +85,7 @@ class MainWindowTest : public WindowFixture {
                  {true, false, 3, 2000, "Scorvane - File : Moi - Own page"},
                  {true, true, 1, 2000, "Scorvane - File : Moi* - Matches 2000"},
                  {true, false, 5, 1999, "Scorvane - File : Moi - Points for the season 1999"},
-                 {true, false, 7, 2000, "Scorvane - File : Moi - "},  // clubs: ends with a dash
+                 {true, false, 7, 2000, "Scorvane - File : Moi - Registered clubs"},
                  {true, false, 4, 0, "Scorvane - File : Moi - Season summary"},
                  {true, false, 8, 2000, "Scorvane - File : Moi - Statistics"}};
     for (const auto& c : cases)
@@ -100,19 +120,31 @@ class MainWindowTest : public WindowFixture {
   }
 
   // A list page is read again each time it is shown, not when it already
-  // is; the statistics page keeps what it drew.
+  // is; the statistics page keeps what it drew. A page never shown does no
+  // work, whatever the document goes through, until it is shown.
   void PagesRefreshWhenShownOnlyWhenTheirKindDoes() {
     Open([](int number, QWidget* parent) { return new CountingPage(number, parent); });
-    const int matches = Placeholder(*window_, 1)->RefreshCount();
-    const int statistics = Placeholder(*window_, 8)->RefreshCount();
+    Doc().MarkModified();
+    for (const int page : {1, 2, 4, 5, 6, 7, 8})
+      QCOMPARE(Placeholder(*window_, page)->RefreshCount(), 0);
+    // Shown, a page starts on the document; a list page reads it again.
+    window_->ShowPage(8);
+    QCOMPARE(Placeholder(*window_, 8)->RefreshCount(), 1);
     window_->ShowPage(1);
-    QCOMPARE(Placeholder(*window_, 1)->RefreshCount(), matches + 1);
+    QCOMPARE(Placeholder(*window_, 1)->RefreshCount(), 2);
     QVERIFY(!window_->ShowPage(1));
     ClickZone(6);
     QTest::keyClick(window_, Qt::Key_P, Qt::ShiftModifier);
-    QCOMPARE(Placeholder(*window_, 1)->RefreshCount(), matches + 1);
+    QCOMPARE(Placeholder(*window_, 1)->RefreshCount(), 2);
+    // A change reaches the page shown at once, the statistics when shown.
+    Doc().MarkModified();
+    QCOMPARE(Placeholder(*window_, 1)->RefreshCount(), 3);
+    QCOMPARE(Placeholder(*window_, 8)->RefreshCount(), 1);
     window_->ShowPage(8);
-    QCOMPARE(Placeholder(*window_, 8)->RefreshCount(), statistics);
+    QCOMPARE(Placeholder(*window_, 8)->RefreshCount(), 2);
+    window_->ShowPage(3);
+    window_->ShowPage(8);
+    QCOMPARE(Placeholder(*window_, 8)->RefreshCount(), 2);
   }
 
   void TheSummarysCalculationDetailsButtonShowsTheReportPage() {
@@ -137,12 +169,12 @@ class MainWindowTest : public WindowFixture {
     // Another entry still works.
     emit list->activated(1);
     QCOMPARE(window_->CurrentPage(), 2);
-    // The clubs page keeps the page list as it was.
+    // The clubs page, which has no entry, leaves the page list blank.
     window_->Command("actionClubs")->trigger();
     QCOMPARE(window_->CurrentPage(), 7);
-    QCOMPARE(window_->Bar().PageList()->currentText(), QStringLiteral("Players"));
+    QCOMPARE(window_->Bar().PageList()->currentText(), QString());
     QCOMPARE(window_->Pane().LitZone(), 0);
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Scorvane - File : Moi - "));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Scorvane - File : Moi - Registered clubs"));
   }
 
   // Shift+J, F, B, P and S show their pages; Shift+A the own page.
@@ -231,6 +263,26 @@ class MainWindowTest : public WindowFixture {
     QVERIFY(reread.Read(ToFsPath(Path(chosen))).ok());
     QCOMPARE(reread.Owner().Seasons().Count(), 3);
     SetCurrentDocument(&Doc());
+  }
+
+  // The eyes look for a pointer that left the window, at most about 30 times
+  // a second, and stop once it keeps still: an idle window wakes no one.
+  void TheIdleWindowRunsNoFastTimer() {
+    Open();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    Smiley* eyes = window_->Pane().Eyes();
+    QCursor::setPos(window_->mapToGlobal(QPoint(-200, -200)));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(window_->windowHandle(), &leave);
+    QVERIFY(eyes->IsPolling());
+    QCOMPARE(FastTimers(), QStringList());
+    QTRY_VERIFY_WITH_TIMEOUT(!eyes->IsPolling(), 5000);
+    QCOMPARE(FastTimers(), QStringList());
+    // Minimised, the eyes do not look even for a pointer leaving.
+    window_->showMinimized();
+    QCoreApplication::sendEvent(window_->windowHandle(), &leave);
+    QVERIFY(!eyes->IsPolling());
   }
 
   void LanguageSwitchRetranslatesTheWindow() {

@@ -9,6 +9,8 @@
 #include <QTest>
 
 #include "base/catalogue/messages.h"
+#include "base/dates.h"
+#include "base/locale.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
 #include "shell/app/language.h"
@@ -112,6 +114,23 @@ class StartupTest : public WindowFixture {
     QCOMPARE(american.Number("1234.50"), std::string("1,234.50"));
     QCOMPARE(american.Currency("1234.50"), std::string("$1,234.50"));
     QCOMPARE(american.Number("not a number"), std::string("not a number"));
+  }
+
+  // Lists keep the user's locale; a date inside a sentence follows the
+  // interface language, month names included.
+  void DatesInSentencesFollowTheInterfaceLanguage() {
+    const QtLocaleFormat american(QLocale(QLocale::English, QLocale::UnitedStates));
+    SetCurrentLocale(&american);
+    const DATE_SIMPLE date(19, 7, 2000);
+    const std::pair<int, const char*> cases[] = {{kLanguageFrench, "19 juil. 2000"},
+                                                 {kLanguageEnglish, "19 Jul 2000"}};
+    for (const auto& [language, written] : cases) {
+      SetLanguage(language);
+      QCOMPARE(DateInSentence(date), std::string(written));
+      QCOMPARE(date.Format(), std::string("7/19/2000"));
+    }
+    QCOMPARE(DateInSentence(DATE_SIMPLE(31, 2, 2000)), std::string());
+    SetCurrentLocale(nullptr);
   }
 
   // A colour text that cannot be read gives way to the default.

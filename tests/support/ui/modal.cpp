@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QList>
 #include <QPointer>
 #include <QTest>
@@ -125,6 +126,13 @@ void ClickInNextModal(const QString& button_name) {
   AnswerNextModal([button_name](QWidget* modal) {
     // A window left open would wait forever for its answer.
     if (!ClickButton(modal, button_name)) modal->close();
+  });
+}
+
+void TypeNameInNextModal(const QString& name) {
+  AnswerNextModal([name](QWidget* modal) {
+    ReplaceText(modal->findChild<QLineEdit*>(QStringLiteral("nameEdit")), name);
+    if (!ClickButton(modal, QStringLiteral("okButton"))) modal->close();
   });
 }
 

@@ -20,6 +20,9 @@ using ModalAnswer = std::function<void(QWidget* modal)>;
 void AnswerNextModal(ModalAnswer answer);
 // Queues a click on the button with this object name in the next modal window.
 void ClickInNextModal(const QString& button_name);
+// Queues typing a name into the next name dialog (its field "nameEdit"),
+// then OK.
+void TypeNameInNextModal(const QString& name);
 // Queues closing the next modal window with Escape.
 void EscapeNextModal();
 // Answers still queued (0 once every expected window was seen).
