@@ -13,8 +13,8 @@ namespace {
 
 std::vector<Command> AllCommands() {
   std::vector<Command> commands;
-  for (auto group : {DocumentCommands, MatchCommands, StatisticsCommands, FinanceCommands,
-                     EstimateCommands, SystemCommands, CatalogueCommands}) {
+  for (auto group : {DocumentCommands, MatchCommands, ImportCommands, StatisticsCommands,
+                     FinanceCommands, EstimateCommands, SystemCommands, CatalogueCommands}) {
     for (Command& command : group())
       commands.push_back(std::move(command));
   }
@@ -34,7 +34,7 @@ void StartFromTheToolsSettings() {
 }
 
 void PrintHelp(std::ostream& out, const std::vector<Command>& commands) {
-  out << "Usage: scorvane-cli COMMAND [ARGS]\n\nCommands:\n";
+  out << "Usage: scorvane-cli COMMAND [ARGS]\n       scorvane-cli --version\n\nCommands:\n";
   for (const Command& command : commands) {
     out << "  " << command.name << " " << command.usage << "\n      " << command.summary << "\n";
   }
@@ -97,6 +97,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   }
   if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
     PrintHelp(out, commands);
+    return kOk;
+  }
+  if (args[0] == "--version") {
+    out << "scorvane-cli " << SCORVANE_VERSION << "\n";
     return kOk;
   }
   for (const Command& command : commands) {

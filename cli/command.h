@@ -44,6 +44,7 @@ std::vector<Command> SystemCommands();
 std::vector<Command> EstimateCommands();
 std::vector<Command> DocumentCommands();
 std::vector<Command> MatchCommands();
+std::vector<Command> ImportCommands();
 std::vector<Command> StatisticsCommands();
 std::vector<Command> FinanceCommands();
 

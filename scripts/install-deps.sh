@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev
   qt6-translations-l10n libx11-dev
   poppler-utils fonts-liberation
+  appstream desktop-file-utils libxml2-utils groff-base file
 )
 
 missing=()

@@ -1,6 +1,7 @@
 // Takes the pictures of match entry shown in the documentation: the match
 // dialog on a singles match under the French system and on a doubles match
-// under the Belgian one, the event dialog and the similar-player question.
+// under the Belgian one, the event dialog, the similar-player question and
+// the preview of a match import with one refused line.
 //
 //   take_match_screenshots DOCUMENT.ten OUT_FOLDER [--lang fr]   (on the offscreen platform)
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include "ranking/ranking_registry.h"
 #include "records/palmares.h"
 #include "records/season.h"
+#include "shell/dialogs/import_preview_dialog.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/ui/widget_environment.h"
 #include "tools/screenshot_language.h"
@@ -97,6 +99,20 @@ int main(int argc, char** argv) {
   {
     DLG_JOUEURS_SEMBLABLES dialog(*static_cast<RENCONTRE_SIMPLE*>(singles)->Opponent());
     Save(dialog, out, "similar_player.png");
+  }
+  {
+    const ImportPlan plan =
+        PlanMatchImport(owner,
+                        "Date;Épreuve;Prénom;Nom;Classement;Résultat;Score;"
+                        "Météo\n"
+                        "12/05/2001;Open de Lyon;Hugo;Bernard;15;V;6-4 6-2;"
+                        "soleil\n"
+                        "13/05/2001;Open de Lyon;Léa;Girard;15/7;D;4-6 3-6;"
+                        "vent\n"
+                        "20/05/2001;Tournoi de Bron;Marc;Petit;30/2;V;7-5 6-4;\n",
+                        ImportOptions{});
+    ImportPreviewDialog dialog(plan, QStringLiteral("matches.csv"));
+    Save(dialog, out, "import_preview.png");
   }
   SetCurrentDocument(nullptr);
   BelgianDoubles(out);

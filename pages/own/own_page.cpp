@@ -133,7 +133,14 @@ const ChartModel& PAGE_PERSO::ChartData() const {
 }
 
 QString PAGE_PERSO::PhotosFolder() {
-  return QCoreApplication::applicationDirPath() + QStringLiteral("/Photos");
+  // Beside the program in a build tree; an installed program (in .../bin)
+  // finds it with its other data in .../share/scorvane.
+  const QString program = QCoreApplication::applicationDirPath();
+  const QString beside = program + QStringLiteral("/Photos");
+  const QString installed = program + QStringLiteral("/../share/scorvane/Photos");
+  if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
+    return QFileInfo(installed).canonicalFilePath();
+  return beside;
 }
 
 void PAGE_PERSO::Retranslate() {

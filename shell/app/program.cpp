@@ -25,6 +25,7 @@ StartupOptions ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Scorvane, a tennis record keeper"));
   parser.addHelpOption();
+  parser.addVersionOption();
   const QCommandLineOption no_splash(QStringLiteral("no-splash"),
                                      QStringLiteral("Start without the splash picture and tip."));
   const QCommandLineOption measure(

@@ -81,6 +81,7 @@ class MainWindow : public QMainWindow {
   void SaveDocument();
   void SaveDocumentAs();
   void ShowDocumentInfo();
+  void ImportMatches();
   void PrintPage();
   void PreviewPage();
   void ExportPagePdf();

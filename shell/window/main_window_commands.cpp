@@ -27,6 +27,7 @@
 #include "shell/app/recent_files.h"
 #include "shell/app/tip_dialog.h"
 #include "shell/dialogs/doc_info_dialog.h"
+#include "shell/dialogs/import_preview_dialog.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
 #include "shell/window/navigation_bar.h"
@@ -53,6 +54,7 @@ void MainWindow::CreateCommands() {
   AddCommand("actionSave", &MainWindow::SaveDocument)->setShortcut(QKeySequence::Save);
   AddCommand("actionSaveAs", &MainWindow::SaveDocumentAs);
   AddCommand("actionDocInfo", &MainWindow::ShowDocumentInfo)->setShortcut(Qt::SHIFT | Qt::Key_I);
+  AddCommand("actionImportMatches", &MainWindow::ImportMatches);
   AddCommand("actionPrint", &MainWindow::PrintPage)->setShortcut(QKeySequence::Print);
   AddCommand("actionPreview", &MainWindow::PreviewPage);
   AddCommand("actionExportPdf", &MainWindow::ExportPagePdf);
@@ -135,6 +137,7 @@ void MainWindow::CreateMenus() {
     file_menu_->addAction(Command(QLatin1String(name)));
   file_menu_->addSeparator();
   file_menu_->addAction(Command(QStringLiteral("actionDocInfo")));
+  file_menu_->addAction(Command(QStringLiteral("actionImportMatches")));
   file_menu_->addSeparator();
   for (const char* name : {"actionPrint", "actionPreview", "actionExportPdf", "actionPrintSetup"})
     file_menu_->addAction(Command(QLatin1String(name)));
@@ -238,6 +241,7 @@ void MainWindow::Retranslate() {
       {"actionSave", tr("&Save")},
       {"actionSaveAs", tr("Save &as...")},
       {"actionDocInfo", tr("&Document information")},
+      {"actionImportMatches", tr("&Import matches...")},
       {"actionPrint", tr("&Print...")},
       {"actionPreview", tr("Print pre&view")},
       {"actionExportPdf", tr("&Export to PDF...")},
@@ -330,6 +334,10 @@ void MainWindow::SaveDocumentAs() {
 void MainWindow::ShowDocumentInfo() {
   DLG_DOC_INFO dialog(document_.Info(), this);
   dialog.exec();
+}
+
+void MainWindow::ImportMatches() {
+  ImportPreviewDialog::ImportInto(document_, this);
 }
 
 void MainWindow::PrintPage() {
