@@ -75,6 +75,17 @@
         <source>%1 would take you to %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Tried at %1 your season is worth %2 points; its norm is %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageTitle</name>
+    <message>
+        <source>Registered clubs</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>scorvane::AboutDialog</name>
@@ -138,6 +149,26 @@
     </message>
     <message>
         <source>&amp;Upgrades, downgrades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;What if...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result: %1 (%2 without the planned matches)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bilan at %1: %2 points (%3 at %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Victories kept: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing for %1: %2 points (%3 for %4)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -438,6 +469,18 @@
         <source>To add, change or delete the matches of your seasons, go to the Matches page!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The season&apos;s year must be from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Season %1 already exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no season %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>scorvane::DLG_PROBAS_SERVICE</name>
@@ -636,6 +679,14 @@
         <source>Create a season first: matches and events are entered in a season.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: enter an amount from 0 to %2 %3, for example 1 500,50.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The event runs from %1 to %2, far from season %3 (1 November %4 to 31 October %3). Is this period right?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>scorvane::DLG_SAISIE_JOUEUR</name>
@@ -699,15 +750,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The amount cannot be negative.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The amount cannot be more than %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The amount must be a number, for example 12.50.</source>
+        <source>Amount: enter an amount from 0 to %1 %2, for example 1 500,50.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -803,6 +846,38 @@
     </message>
     <message>
         <source>This match is already open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accepted: 6/4 7/6(5) or 6-4 7-6(5), comments in brackets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The match is recorded as won, but the score gives your opponent more sets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The match is recorded as lost, but the score gives you more sets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The score gives no set for a match that was played (not a walk-over).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The score has a set with as many games on both sides.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The score has a number that cannot be the games of a set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The score goes on after one side has won three sets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Store the score as it is?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1023,6 +1098,109 @@ Save anyway?</source>
     </message>
 </context>
 <context>
+    <name>scorvane::ImportPreviewDialog</name>
+    <message>
+        <source> (licence %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: matches to import: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2, %3 against %4, %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an anonymous partner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, season %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (new event)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events entered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New seasons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New surfaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignored columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refused lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import the &amp;good lines only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The matches are added to the open document, which is not saved: closing without saving leaves the file as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists of matches (*.csv *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is larger than %2 MB; a list of matches is far smaller. The document was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>scorvane::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -1232,6 +1410,10 @@ Save anyway?</source>
         <source>Previous pane</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Import matches...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>scorvane::NavigationBar</name>
@@ -1307,6 +1489,18 @@ Save anyway?</source>
     </message>
     <message>
         <source>Club address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New club</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename the club</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete the club</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1468,6 +1662,10 @@ Save anyway?</source>
     </message>
     <message>
         <source>Columns shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1711,6 +1909,17 @@ Save anyway?</source>
     </message>
 </context>
 <context>
+    <name>scorvane::RulesComboBox</name>
+    <message>
+        <source>2000 rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rules of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>scorvane::StatisticsFilterPanel</name>
     <message>
         <source>Only the matches played between</source>
@@ -1805,6 +2014,65 @@ Save anyway?</source>
     </message>
     <message>
         <source>Passer en français</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::WhatIfPanel</name>
+    <message>
+        <source>What if... (planned matches, not saved)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Won against</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lost against</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Individual championship</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classic format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No-ad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Four games a set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tie-break for the 3rd set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear all</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -75,6 +75,17 @@
         <source>%1 would take you to %2</source>
         <translation>%1 vous feraient monter à %2</translation>
     </message>
+    <message>
+        <source>Tried at %1 your season is worth %2 points; its norm is %3</source>
+        <translation>Testé à %1, votre saison vaut %2 points ; la norme est de %3</translation>
+    </message>
+</context>
+<context>
+    <name>PageTitle</name>
+    <message>
+        <source>Registered clubs</source>
+        <translation>Clubs enregistrés</translation>
+    </message>
 </context>
 <context>
     <name>scorvane::AboutDialog</name>
@@ -139,6 +150,26 @@
     <message>
         <source>&amp;Upgrades, downgrades</source>
         <translation>&amp;Montées, descentes</translation>
+    </message>
+    <message>
+        <source>&amp;What if...</source>
+        <translation>&amp;Et si...</translation>
+    </message>
+    <message>
+        <source>Result: %1 (%2 without the planned matches)</source>
+        <translation>Résultat : %1 (%2 sans les rencontres prévues)</translation>
+    </message>
+    <message>
+        <source>Bilan at %1: %2 points (%3 at %4)</source>
+        <translation>Bilan à %1 : %2 points (%3 à %4)</translation>
+    </message>
+    <message>
+        <source>Victories kept: %1 (%2)</source>
+        <translation>Victoires retenues : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Missing for %1: %2 points (%3 for %4)</source>
+        <translation>Manque pour %1 : %2 points (%3 pour %4)</translation>
     </message>
 </context>
 <context>
@@ -438,6 +469,18 @@
         <source>To add, change or delete the matches of your seasons, go to the Matches page!</source>
         <translation>Pour ajouter/modifier/supprimer des rencontres à vos saisons, passez par la page Palmarès !</translation>
     </message>
+    <message>
+        <source>The season&apos;s year must be from %1 to %2.</source>
+        <translation>L&apos;année de la saison doit être comprise entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Season %1 already exists.</source>
+        <translation>La saison %1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>There is no season %1.</source>
+        <translation>Il n&apos;y a pas de saison %1.</translation>
+    </message>
 </context>
 <context>
     <name>scorvane::DLG_PROBAS_SERVICE</name>
@@ -636,6 +679,14 @@
         <source>Create a season first: matches and events are entered in a season.</source>
         <translation>Créez d&apos;abord une saison : les rencontres et les épreuves se saisissent dans une saison.</translation>
     </message>
+    <message>
+        <source>%1: enter an amount from 0 to %2 %3, for example 1 500,50.</source>
+        <translation>%1 : saisissez une somme de 0 à %2 %3, par exemple 1 500,50.</translation>
+    </message>
+    <message>
+        <source>The event runs from %1 to %2, far from season %3 (1 November %4 to 31 October %3). Is this period right?</source>
+        <translation>L&apos;épreuve se déroule du %1 au %2, loin de la saison %3 (1er novembre %4 au 31 octobre %3). Cette période est-elle juste ?</translation>
+    </message>
 </context>
 <context>
     <name>scorvane::DLG_SAISIE_JOUEUR</name>
@@ -699,16 +750,8 @@
         <translation>Catégorie</translation>
     </message>
     <message>
-        <source>The amount cannot be negative.</source>
-        <translation>Le montant ne peut pas être négatif.</translation>
-    </message>
-    <message>
-        <source>The amount cannot be more than %1.</source>
-        <translation>Le montant ne peut pas dépasser %1.</translation>
-    </message>
-    <message>
-        <source>The amount must be a number, for example 12.50.</source>
-        <translation>Le montant doit être un nombre, par exemple 12,50.</translation>
+        <source>Amount: enter an amount from 0 to %1 %2, for example 1 500,50.</source>
+        <translation>Somme : saisissez une somme de 0 à %1 %2, par exemple 1 500,50.</translation>
     </message>
 </context>
 <context>
@@ -804,6 +847,38 @@
     <message>
         <source>This match is already open.</source>
         <translation>Cette rencontre est déjà ouverte.</translation>
+    </message>
+    <message>
+        <source>Accepted: 6/4 7/6(5) or 6-4 7-6(5), comments in brackets.</source>
+        <translation>Notations acceptées : 6/4 7/6(5) ou 6-4 7-6(5), commentaires entre parenthèses.</translation>
+    </message>
+    <message>
+        <source>The match is recorded as won, but the score gives your opponent more sets.</source>
+        <translation>La rencontre est notée gagnée, mais le score donne plus de sets à votre adversaire.</translation>
+    </message>
+    <message>
+        <source>The match is recorded as lost, but the score gives you more sets.</source>
+        <translation>La rencontre est notée perdue, mais le score vous donne plus de sets.</translation>
+    </message>
+    <message>
+        <source>The score gives no set for a match that was played (not a walk-over).</source>
+        <translation>Le score ne donne aucun set pour une rencontre jouée (pas un forfait).</translation>
+    </message>
+    <message>
+        <source>The score has a set with as many games on both sides.</source>
+        <translation>Le score a un set avec autant de jeux de chaque côté.</translation>
+    </message>
+    <message>
+        <source>The score has a number that cannot be the games of a set.</source>
+        <translation>Le score a un nombre qui ne peut pas être un nombre de jeux d&apos;un set.</translation>
+    </message>
+    <message>
+        <source>The score goes on after one side has won three sets.</source>
+        <translation>Le score continue après trois sets gagnés par un côté.</translation>
+    </message>
+    <message>
+        <source>Store the score as it is?</source>
+        <translation>Enregistrer le score tel quel ?</translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1104,109 @@ Enregistrer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>scorvane::ImportPreviewDialog</name>
+    <message>
+        <source> (licence %1)</source>
+        <translation> (licence %1)</translation>
+    </message>
+    <message>
+        <source>Import matches</source>
+        <translation>Importer des rencontres</translation>
+    </message>
+    <message>
+        <source>%1: matches to import: %2</source>
+        <translation>%1 : rencontres à importer : %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2, %3 against %4, %5</source>
+        <translation>ligne %1 : %2, %3 contre %4, %5</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>gagnée</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>perdue</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Rencontres</translation>
+    </message>
+    <message>
+        <source>an anonymous partner</source>
+        <translation>un partenaire anonyme</translation>
+    </message>
+    <message>
+        <source>New players</source>
+        <translation>Nouveaux joueurs</translation>
+    </message>
+    <message>
+        <source>%1, season %2</source>
+        <translation>%1, saison %2</translation>
+    </message>
+    <message>
+        <source> (new event)</source>
+        <translation> (nouvelle épreuve)</translation>
+    </message>
+    <message>
+        <source>Events entered</source>
+        <translation>Épreuves disputées</translation>
+    </message>
+    <message>
+        <source>New seasons</source>
+        <translation>Nouvelles saisons</translation>
+    </message>
+    <message>
+        <source>New surfaces</source>
+        <translation>Nouvelles surfaces</translation>
+    </message>
+    <message>
+        <source>Ignored columns</source>
+        <translation>Colonnes ignorées</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Avertissements</translation>
+    </message>
+    <message>
+        <source>Refused lines</source>
+        <translation>Lignes refusées</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>Import the &amp;good lines only</source>
+        <translation>Importer seulement les lignes &amp;correctes</translation>
+    </message>
+    <message>
+        <source>The matches are added to the open document, which is not saved: closing without saving leaves the file as it was.</source>
+        <translation>Les rencontres sont ajoutées au document ouvert, qui n&apos;est pas enregistré : fermer sans enregistrer laisse le fichier tel qu&apos;il était.</translation>
+    </message>
+    <message>
+        <source>Lists of matches (*.csv *.txt);;All files (*)</source>
+        <translation>Listes de rencontres (*.csv *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 is larger than %2 MB; a list of matches is far smaller. The document was not changed.</source>
+        <translation>Le fichier %1 dépasse %2 Mo ; une liste de rencontres est bien plus petite. Le document n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>The document was not changed.</source>
+        <translation>Le document n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 %3</source>
+        <translation>Ligne %1 : %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -1238,6 +1416,10 @@ Enregistrer quand même ?</translation>
         <source>Previous pane</source>
         <translation>Volet précédent</translation>
     </message>
+    <message>
+        <source>&amp;Import matches...</source>
+        <translation>&amp;Importer des rencontres...</translation>
+    </message>
 </context>
 <context>
     <name>scorvane::NavigationBar</name>
@@ -1314,6 +1496,18 @@ Enregistrer quand même ?</translation>
     <message>
         <source>Club address</source>
         <translation>Adresse du club</translation>
+    </message>
+    <message>
+        <source>&amp;New club</source>
+        <translation>&amp;Nouveau club</translation>
+    </message>
+    <message>
+        <source>&amp;Rename the club</source>
+        <translation>&amp;Renommer le club</translation>
+    </message>
+    <message>
+        <source>&amp;Delete the club</source>
+        <translation>&amp;Supprimer le club</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1669,10 @@ Enregistrer quand même ?</translation>
     <message>
         <source>Columns shown</source>
         <translation>Colonnes affichées</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
     </message>
 </context>
 <context>
@@ -1717,6 +1915,17 @@ Enregistrer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>scorvane::RulesComboBox</name>
+    <message>
+        <source>2000 rules</source>
+        <translation>règles de 2000</translation>
+    </message>
+    <message>
+        <source>Rules of %1</source>
+        <translation>règles de %1</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::StatisticsFilterPanel</name>
     <message>
         <source>Only the matches played between</source>
@@ -1812,6 +2021,65 @@ Enregistrer quand même ?</translation>
     <message>
         <source>Passer en français</source>
         <translation>Switch to English</translation>
+    </message>
+</context>
+<context>
+    <name>scorvane::WhatIfPanel</name>
+    <message>
+        <source>What if... (planned matches, not saved)</source>
+        <translation>Et si... (rencontres prévues, non enregistrées)</translation>
+    </message>
+    <message>
+        <source>Won against</source>
+        <translation>Victoire contre</translation>
+    </message>
+    <message>
+        <source>Lost against</source>
+        <translation>Défaite contre</translation>
+    </message>
+    <message>
+        <source>Tournament</source>
+        <translation>Tournoi</translation>
+    </message>
+    <message>
+        <source>Individual championship</source>
+        <translation>Championnat individuel</translation>
+    </message>
+    <message>
+        <source>Team event</source>
+        <translation>Rencontre par équipes</translation>
+    </message>
+    <message>
+        <source>Classic format</source>
+        <translation>Format classique</translation>
+    </message>
+    <message>
+        <source>No-ad</source>
+        <translation>Point décisif</translation>
+    </message>
+    <message>
+        <source>Four games a set</source>
+        <translation>Sets à 4 jeux</translation>
+    </message>
+    <message>
+        <source>Tie-break for the 3rd set</source>
+        <translation>Super jeu décisif au 3e set</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>C&amp;lear all</source>
+        <translation>&amp;Tout effacer</translation>
     </message>
 </context>
 </TS>
