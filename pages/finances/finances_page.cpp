@@ -19,7 +19,6 @@
 #include "pages/finances/finance_list_view.h"
 #include "pages/finances/finances_printout.h"
 #include "pages/finances/operation_commands.h"
-#include "pages/common/lists/item_editor_dialog.h"
 #include "records/document.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/current_document.h"
