@@ -3,6 +3,7 @@
 #include <charconv>
 #include <ostream>
 
+#include "base/catalogue/messages.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/document_loading.h"
