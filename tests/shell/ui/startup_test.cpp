@@ -190,7 +190,8 @@ class StartupTest : public WindowFixture {
     Program refused(QCoreApplication::applicationDirPath());
     QVERIFY(!refused.Start(options));
     QVERIFY(!refused.Window());
-    QCOMPARE(MessageBoxes::Said(), QStringList({"Error : bad file format !"}));
+    QCOMPARE(MessageBoxes::Said(),
+             QStringList({"Error : bad file format !\nbroken.ten: Unexpected end of file"}));
   }
 
   void WelcomeOffersTheLastFile() {
@@ -247,7 +248,8 @@ class StartupTest : public WindowFixture {
     });
     QVERIFY(!program->WelcomeLoop());
     QVERIFY(RecentFiles::Load(store).isEmpty());
-    QCOMPARE(MessageBoxes::Said(), QStringList({"Error : bad file format !"}));
+    QCOMPARE(MessageBoxes::Said(),
+             QStringList({"Error : bad file format !\njunk.ten: Unexpected end of file"}));
   }
 
   void WelcomeLanguageSwitchTwiceComesBack() {

@@ -13,7 +13,15 @@ namespace scorvane::testing {
 void ReplaceText(QLineEdit* field, const QString& text) {
   field->selectAll();
   field->del();
-  QTest::keyClicks(field, text);
+  // QTest::keyClicks takes Latin-1 key codes only; an accented letter is
+  // typed as a key event carrying its text, as an input method sends it.
+  for (const QChar character : text) {
+    if (character.unicode() < 0x80) {
+      QTest::keyClick(field, character.toLatin1());
+    } else {
+      QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
+  }
 }
 
 bool ClickButton(QWidget* window, const QString& button_name) {
