@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include <algorithm>
+#include <charconv>
 #include <ostream>
 
 #include "base/catalogue/messages.h"
@@ -86,6 +87,25 @@ bool TakeLanguage(Invocation& call, int* language) {
     return false;
   }
   *language = lang && *lang == "fr" ? kLanguageFrench : kLanguageEnglish;
+  return true;
+}
+
+bool TakeSeason(Invocation& call, std::optional<int>* year) {
+  std::string error;
+  const std::optional<std::string> text = call.TakeOption("--season", &error);
+  if (!error.empty()) {
+    UsageError(call, error);
+    return false;
+  }
+  if (!text) return true;
+  int parsed = 0;
+  const char* end = text->data() + text->size();
+  const auto [stop, code] = std::from_chars(text->data(), end, parsed);
+  if (code != std::errc() || stop != end) {
+    UsageError(call, "--season takes a year");
+    return false;
+  }
+  *year = parsed;
   return true;
 }
 

@@ -30,6 +30,8 @@ int UsageError(Invocation& call, const std::string& message);
 // Takes "--lang fr|en" into *language (English when absent); false after
 // reporting a usage error.
 bool TakeLanguage(Invocation& call, int* language);
+// Takes "--season YEAR" when given; false (usage told) when YEAR is no number.
+bool TakeSeason(Invocation& call, std::optional<int>* year);
 
 struct Command {
   const char* name;

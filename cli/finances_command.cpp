@@ -113,17 +113,8 @@ int RunFinances(Invocation& call) {
   const bool json = call.TakeFlag("--json");
   int language = kLanguageEnglish;
   if (!TakeLanguage(call, &language)) return kUsage;
-  std::string error;
-  const std::optional<std::string> season_text = call.TakeOption("--season", &error);
-  if (!error.empty()) return UsageError(call, error);
   std::optional<int> year;
-  if (season_text) {
-    int parsed = 0;
-    const char* end = season_text->data() + season_text->size();
-    const auto [stop, code] = std::from_chars(season_text->data(), end, parsed);
-    if (code != std::errc() || stop != end) return UsageError(call, "--season takes a year");
-    year = parsed;
-  }
+  if (!TakeSeason(call, &year)) return kUsage;
   if (const auto unknown = call.UnknownOption())
     return UsageError(call, "unknown option " + *unknown);
   if (csv && json) return UsageError(call, "choose --csv or --json, not both");
