@@ -17,8 +17,8 @@ namespace {
 
 using namespace match_column;
 
-const RENCONTRE& MatchOf(std::uintptr_t item) {
-  return *reinterpret_cast<const RENCONTRE*>(item);
+const RENCONTRE& MatchOf(const RowItem& item) {
+  return *item.As<RENCONTRE>();
 }
 
 // The singles opponent, or the two doubles opponents (either may be null).
@@ -129,11 +129,11 @@ int BirthYear(const RENCONTRE& match) {
 void SetOrder(ListColumn& column, RowComparison::ItemCompare ascending) {
   column.ascending = RowComparison::ByItems(ascending);
   column.descending = RowComparison::ByItems(
-      [ascending](std::uintptr_t a, std::uintptr_t b, int year) { return ascending(b, a, year); });
+      [ascending](const RowItem& a, const RowItem& b, int year) { return ascending(b, a, year); });
 }
 
 void SetTextOrder(ListColumn& column, int number) {
-  const auto text = [number](std::uintptr_t item) {
+  const auto text = [number](const RowItem& item) {
     return MatchCellText(MatchOf(item), number, MatchLineContext{0, false, 0});
   };
   column.ascending = RowComparison::ByText(text);
@@ -173,20 +173,20 @@ ListColumnModel MakeMatchColumns() {
         break;
       case kResult:
         // Victories before defeats.
-        SetOrder(column, [](std::uintptr_t a, std::uintptr_t b, int) {
+        SetOrder(column, [](const RowItem& a, const RowItem& b, int) {
           return Order(MatchOf(a).Result().IsWon() && !MatchOf(b).Result().IsWon(),
                        MatchOf(b).Result().IsWon() && !MatchOf(a).Result().IsWon());
         });
         break;
       case kDate:
-        SetOrder(column, [](std::uintptr_t a, std::uintptr_t b, int) {
+        SetOrder(column, [](const RowItem& a, const RowItem& b, int) {
           return CompareDates(ShownDate(MatchOf(a)), ShownDate(MatchOf(b)));
         });
         break;
       case kBirthYear:
       case kAge:
         // The older opponent first by year of birth, the younger first by age.
-        SetOrder(column, [number](std::uintptr_t a, std::uintptr_t b, int) {
+        SetOrder(column, [number](const RowItem& a, const RowItem& b, int) {
           const int first = BirthYear(MatchOf(a));
           const int second = BirthYear(MatchOf(b));
           return number == kBirthYear ? Order(first<second, first> second)
@@ -194,19 +194,19 @@ ListColumnModel MakeMatchColumns() {
         });
         break;
       case kRank:
-        SetOrder(column, [](std::uintptr_t a, std::uintptr_t b, int) {
+        SetOrder(column, [](const RowItem& a, const RowItem& b, int) {
           return CompareRankings(OpponentRankingAtMatch(MatchOf(a)),
                                  OpponentRankingAtMatch(MatchOf(b)));
         });
         break;
       case kFutureRank:
-        SetOrder(column, [](std::uintptr_t a, std::uintptr_t b, int year) {
+        SetOrder(column, [](const RowItem& a, const RowItem& b, int year) {
           return CompareRankings(OpponentFutureRanking(MatchOf(a), year),
                                  OpponentFutureRanking(MatchOf(b), year));
         });
         break;
       case kIndoors:
-        SetOrder(column, [](std::uintptr_t a, std::uintptr_t b, int) {
+        SetOrder(column, [](const RowItem& a, const RowItem& b, int) {
           return Order(MatchOf(a).IsIndoor() && !MatchOf(b).IsIndoor(),
                        MatchOf(b).IsIndoor() && !MatchOf(a).IsIndoor());
         });

@@ -11,8 +11,8 @@ namespace {
 
 using namespace player_column;
 
-const PlayerLine& LineOf(std::uintptr_t item) {
-  return *reinterpret_cast<const PlayerLine*>(item);
+const PlayerLine& LineOf(const RowItem& item) {
+  return *item.As<const PlayerLine>();
 }
 
 int Order(bool less, bool greater) {
@@ -43,16 +43,16 @@ std::string ClubName(const JOUEUR& player) {
 
 // Ascending and descending comparisons made of one ascending order.
 void SetOrder(ListColumn& column, int (*ascending)(const PlayerLine&, const PlayerLine&)) {
-  column.ascending = RowComparison::ByItems([ascending](std::uintptr_t a, std::uintptr_t b, int) {
+  column.ascending = RowComparison::ByItems([ascending](const RowItem& a, const RowItem& b, int) {
     return ascending(LineOf(a), LineOf(b));
   });
-  column.descending = RowComparison::ByItems([ascending](std::uintptr_t a, std::uintptr_t b, int) {
+  column.descending = RowComparison::ByItems([ascending](const RowItem& a, const RowItem& b, int) {
     return ascending(LineOf(b), LineOf(a));
   });
 }
 
 void SetTextOrder(ListColumn& column, std::string (*text)(const JOUEUR&)) {
-  const auto of_item = [text](std::uintptr_t item) { return text(*LineOf(item).player); };
+  const auto of_item = [text](const RowItem& item) { return text(*LineOf(item).player); };
   column.ascending = RowComparison::ByText(of_item);
   column.descending = RowComparison::ByText(of_item, /*descending=*/true);
 }

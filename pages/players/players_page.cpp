@@ -356,10 +356,10 @@ void PAGE_JOUEURS::Fill() {
 }
 
 void PAGE_JOUEURS::ShowSorted() {
-  std::vector<std::uintptr_t> items;
+  std::vector<RowItem> items;
   items.reserve(lines_.size());
   for (const PlayerLine& line : lines_)
-    items.push_back(reinterpret_cast<std::uintptr_t>(&line));
+    items.emplace_back(&line);
   const std::vector<size_t> order = columns_.SortedOrder(items, context_.season_year);
   shown_lines_.clear();
   shown_lines_.reserve(order.size());
@@ -371,7 +371,7 @@ void PAGE_JOUEURS::ShowSorted() {
     ListRow row;
     row.texts = line_texts_[index];
     row.texts[kCount] = QString::number(rows.size() + 1);
-    row.data = reinterpret_cast<quintptr>(line.player);
+    row.item = line.player;
     SetPictures(line, row);
     rows.push_back(std::move(row));
   }

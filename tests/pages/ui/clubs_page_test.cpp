@@ -136,8 +136,10 @@ class ClubsPageTest : public scorvane::testing::WindowFixture {
     QCOMPARE(image.pixelColor(page_->width() / 2, page_->height() - 12), QColor(255, 224, 175));
     QSettings store = settings::User();
     ScreenColours::Set(QColor(10, 20, 30), QColor(40, 50, 60), store);
+    page_->ApplyScreenColours();
     image = page_->grab().toImage();
     ScreenColours::RestoreDefaults(store);
+    page_->ApplyScreenColours();
     QCOMPARE(image.pixelColor(2, 2), QColor(10, 20, 30));
     QCOMPARE(image.pixelColor(page_->width() / 2, page_->height() - 12), QColor(40, 50, 60));
   }
