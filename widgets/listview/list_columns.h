@@ -62,6 +62,35 @@ struct ListColumn {
   const RowComparison& Current() const { return reverse ? descending : ascending; }
 };
 
+// Both directions of a column from one ascending order of the records of
+// type T the rows hold; rows that hold no T come last (first when reversed),
+// as empty texts do.
+template <class T>
+void SetRecordOrder(ListColumn& column,
+                    std::function<int(const T& a, const T& b, int year)> order) {
+  const auto ascending = [order](const RowItem& a, const RowItem& b, int year) {
+    const T* first = a.As<const T>();
+    const T* second = b.As<const T>();
+    if (!first || !second) return int{first == nullptr} - int{second == nullptr};
+    return order(*first, *second, year);
+  };
+  column.ascending = RowComparison::ByItems(ascending);
+  column.descending = RowComparison::ByItems(
+      [ascending](const RowItem& a, const RowItem& b, int year) { return ascending(b, a, year); });
+}
+
+// Both directions of a column from a text of each record of type T, in the
+// list text order; rows that hold no T have an empty text.
+template <class T>
+void SetRecordTextOrder(ListColumn& column, std::function<std::string(const T& record)> text) {
+  const auto of_item = [text](const RowItem& item) {
+    const T* record = item.As<const T>();
+    return record ? text(*record) : std::string();
+  };
+  column.ascending = RowComparison::ByText(of_item);
+  column.descending = RowComparison::ByText(of_item, /*descending=*/true);
+}
+
 class ListColumnModel {
  public:
   // Appends a column; it is displayed last.

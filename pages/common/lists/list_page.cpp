@@ -134,7 +134,7 @@ void ListPage::RebuildColumns() {
   for (int column = 0; column < columns_.Count(); ++column)
     columns_.Column(column).title = fresh.Column(column).title;
   list_->ApplyColumns(columns_);
-  Fill();
+  FillKeepingSelection();
 }
 
 void ListPage::changeEvent(QEvent* event) {

@@ -77,7 +77,7 @@ class ClubsPageTest : public scorvane::testing::WindowFixture {
     QCOMPARE(page_->List().RowCount(), 2);
     QCOMPARE(Row(0), QStringList({"750001", "Racing Club", "0145000000", "Bois de Boulogne"}));
     QCOMPARE(Row(1), QStringList({"690012", "TC Lyon", "0478000000", "1 rue du Lac"}));
-    QCOMPARE(page_->List().ItemData(0), reinterpret_cast<quintptr>(Owner().Clubs().Front()));
+    QCOMPARE(page_->List().Item(0).As<CLUB>(), Owner().Clubs().Front());
     SetCurrentDocument(nullptr);
     page_->Refresh();
     QCOMPARE(page_->List().RowCount(), 0);
