@@ -7,6 +7,9 @@
 #include <QWidget>
 #include <vector>
 
+class QFrame;
+class QLabel;
+
 namespace scorvane {
 
 class Printable;
@@ -51,6 +54,10 @@ class PageView : public QWidget {
   // Fills `box` (one of the page's widgets) with the frame colour, now and
   // whenever the screen colours change.
   void UseFrameColour(QWidget& box);
+  // The bold centred title at the top of a page.
+  QLabel* NewTitleLabel();
+  // A sunken box in the frame colour.
+  QFrame* NewSunkenFrame();
 
  private:
   int number_;

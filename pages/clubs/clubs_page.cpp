@@ -18,17 +18,9 @@ namespace scorvane {
 
 PAGE_CLUBS::PAGE_CLUBS(QWidget* parent)
     : PageView(kClubs, parent),
-      title_(new QLabel(this)),
+      title_(NewTitleLabel()),
       list_(new MY_LIST_CONTROL(/*multiple_selection=*/true, /*row_height_from_font=*/true, this)),
-      bottom_frame_(new QFrame(this)) {
-  QFont title_font(QStringLiteral("Arial"));
-  title_font.setPixelSize(17);
-  title_font.setBold(true);
-  title_->setFont(title_font);
-  title_->setAlignment(Qt::AlignCenter);
-  title_->setFixedHeight(32);
-  bottom_frame_->setFrameShape(QFrame::Panel);
-  bottom_frame_->setFrameShadow(QFrame::Sunken);
+      bottom_frame_(NewSunkenFrame()) {
   bottom_frame_->setFixedHeight(16);
 
   // The title keeps its height at the top, the frame its height at the
@@ -39,7 +31,6 @@ PAGE_CLUBS::PAGE_CLUBS(QWidget* parent)
   layout->addWidget(title_);
   layout->addWidget(list_, 1);
   layout->addWidget(bottom_frame_);
-  UseFrameColour(*bottom_frame_);
   // Codes, telephone numbers and names are shown whole while the page has room.
   list_->SetColumnsFollowContents(true);
   list_->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -1,6 +1,6 @@
-// The matches page: its layout, filling the list from the active season,
-// its settings and its printing. The commands are in
-// matches_page_commands.cpp.
+// The matches page: its buttons, and the list filled from the active
+// season, by event or not. The commands are in matches_page_commands.cpp;
+// what it shares with the players page is in ListPage.
 #include "pages/matches/matches_page.h"
 
 #include <QCheckBox>

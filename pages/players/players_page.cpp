@@ -53,7 +53,7 @@ ListColumnModel PlayerColumns() {
 
 PAGE_JOUEURS::PAGE_JOUEURS(QWidget* parent)
     : ListPage(kPlayers, PlayerColumns(), settings::kPlayerColumnsSection, parent) {
-  QFrame* filters_frame = NewFrame();
+  QFrame* filters_frame = NewSunkenFrame();
   contacts_ = new QCheckBox(filters_frame);
   active_season_ = new QCheckBox(filters_frame);
   club_box_ = new QCheckBox(filters_frame);

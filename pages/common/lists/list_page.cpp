@@ -36,22 +36,14 @@ ListPage::ListPage(int number, ListColumnModel columns, const char* settings_sec
       list_(new MY_LIST_CONTROL(/*multiple_selection=*/true, /*row_height_from_font=*/true, this)),
       printout_(*list_, [this] { return PrintTitle(); }),
       settings_section_(settings_section),
-      title_(new QLabel(this)),
+      title_(NewTitleLabel()),
       layout_(new QVBoxLayout(this)),
-      buttons_frame_(NewFrame()),
+      buttons_frame_(NewSunkenFrame()),
       buttons_(new QHBoxLayout(buttons_frame_)),
       columns_button_(new QPushButton(buttons_frame_)),
       print_(new QPushButton(buttons_frame_)) {
-  title_->setObjectName(QStringLiteral("pageTitle"));
   columns_button_->setObjectName(QStringLiteral("columnsButton"));
   print_->setObjectName(QStringLiteral("printButton"));
-
-  QFont title_font(QStringLiteral("Arial"));
-  title_font.setPixelSize(17);
-  title_font.setBold(true);
-  title_->setFont(title_font);
-  title_->setAlignment(Qt::AlignCenter);
-  title_->setFixedHeight(32);
 
   list_->SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
   list_->SetImageList(AppImages::List());
@@ -106,14 +98,6 @@ void ListPage::SetTitle(const QString& text) {
 
 QString ListPage::TitleText() const {
   return title_->text();
-}
-
-QFrame* ListPage::NewFrame() {
-  auto* frame = new QFrame(this);
-  frame->setFrameShape(QFrame::Panel);
-  frame->setFrameShadow(QFrame::Sunken);
-  UseFrameColour(*frame);
-  return frame;
 }
 
 void ListPage::AddAboveList(QWidget* widget) {

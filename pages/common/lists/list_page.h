@@ -81,8 +81,6 @@ class ListPage : public PageView, public Printable {
   virtual int TitleYear() const { return 0; }
 
   void SetTitle(const QString& text);
-  // A sunken box in the frame colour.
-  QFrame* NewFrame();
   // A widget between the title and the list.
   void AddAboveList(QWidget* widget);
   // A button of the page, placed before "Columns shown" (in the order added).
