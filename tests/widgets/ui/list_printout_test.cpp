@@ -123,7 +123,7 @@ class ListPrintoutTest : public QObject {
   void Fill(int rows, std::initializer_list<int> group_starts) {
     std::vector<ListRow> filled;
     for (int row = 0; row < rows; ++row)
-      filled.push_back(ListRow{{QStringLiteral("row %1").arg(row), QStringLiteral("x")}, {}, 0});
+      filled.push_back(ListRow{{QStringLiteral("row %1").arg(row), QStringLiteral("x")}, {}, {}});
     list_->SetRows(std::move(filled));
     list_->ClearGroupStarts();
     for (int start : group_starts)
