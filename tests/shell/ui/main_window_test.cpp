@@ -1,8 +1,9 @@
-// Guards the main window on a real document: its title, the page switching rules
-// through the navigation pane, the page list, the menus and the shortcuts,
-// the season lists, the screen colours, closing with unsaved changes, the
-// dialogs of its commands, the status bar, F6 and the lock indicators, a
-// page's columns shown whole, and the quiet of an idle window.
+// Guards the main window on a real document: its title, the page switching
+// rules through the navigation pane, the page list, the menus and the
+// shortcuts, the season lists and commands, the screen colours, closing with
+// unsaved changes, the dialogs of its commands, the status bar, F6 and the
+// lock indicators, a page's columns shown whole, and the quiet of an idle
+// window.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -29,6 +30,7 @@
 #include "shell/window/page_rules.h"
 #include "shell/window/smiley.h"
 #include "tests/support/document_builder.h"
+#include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/counting_page.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_input.h"
@@ -226,6 +228,28 @@ class MainWindowTest : public WindowFixture {
     QCOMPARE(pane_list->currentText(), QStringLiteral("2001"));
     QVERIFY(Doc().IsModified());
     QCOMPARE(window_->windowTitle(), QStringLiteral("Scorvane - File : Moi* - Matches 2001"));
+  }
+
+  // A new season becomes the active one in the bar and the title; deleting
+  // the active season (its questions have their own tests) moves the bar to
+  // one left, and the command is off once one season is left.
+  void SeasonCommandsReachTheBar() {
+    Open();
+    QComboBox* bar_list = window_->Bar().SeasonList();
+    ClickInNextModal(QStringLiteral("okButton"));
+    window_->Command("actionNewSeason")->trigger();
+    QCOMPARE(Owner().GetActiveSeason()->Year(), 2002);
+    QCOMPARE(bar_list->currentText(), QStringLiteral("2002"));
+    QCOMPARE(bar_list->count(), 3);
+    QVERIFY(window_->windowTitle().startsWith("Scorvane - File : Moi*"));
+    ScriptedPrompt prompt;
+    prompt.SetFallback(ScriptedPrompt::Answer::kYes);
+    for (const int left : {2, 1}) {
+      window_->Command("actionDeleteSeason")->trigger();
+      QCOMPARE(bar_list->count(), left);
+      QCOMPARE(bar_list->currentText(), QString::number(Owner().GetActiveSeason()->Year()));
+    }
+    QVERIFY(!window_->Command("actionDeleteSeason")->isEnabled());
   }
 
   void DeletingTheOnlySeasonIsRefused() {
