@@ -57,7 +57,8 @@ TEST_F(DocumentCommandsTest, UnreadableFilesPrintTheDocumentsMessageAndExitOne) 
   testing::WriteBytes(Temp() / "future.ten", tiny.Build());
   testing::WriteBytes(Temp() / "short.ten", {4});
 
-  for (const std::string command : {"info", "matches"}) {
+  // Every command that reads a document says the same.
+  for (const std::string command : {"info", "matches", "estimate", "stats", "finances"}) {
     auto bad = RunCli({command, (Temp() / "bad.ten").string()});
     EXPECT_EQ(bad.code, 1);
     EXPECT_EQ(bad.err,

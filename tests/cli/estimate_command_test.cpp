@@ -142,22 +142,6 @@ TEST_F(EstimateCommandTest, ExplainNextTellsWhatWouldReachTheNextGrade) {
             "{\"grade\":\"30/4\",\"wins\":1}]}\n");
 }
 
-TEST_F(EstimateCommandTest, UnreadableFilesFailWithTheDocumentMessages) {
-  std::vector<uint8_t> bytes = testing::FileBytes(SaveFrench());
-  bytes.resize(bytes.size() / 2);
-  const auto truncated = Temp() / "truncated.ten";
-  testing::WriteBytes(truncated, bytes);
-  CliResult result = RunCli({"estimate", truncated.string()});
-  EXPECT_EQ(result.code, 1);
-  EXPECT_EQ(result.out, "");
-  EXPECT_EQ(result.err.rfind("Error : bad file format !\n", 0), 0u) << result.err;
-
-  result = RunCli({"estimate", (Temp() / "missing.ten").string(), "--json"});
-  EXPECT_EQ(result.code, 1);
-  EXPECT_EQ(result.out, "");
-  EXPECT_FALSE(result.err.empty());
-}
-
 TEST_F(EstimateCommandTest, UsageErrorsExitWithTwo) {
   const std::string path = SaveFrench();
   const std::vector<std::vector<std::string>> lines = {

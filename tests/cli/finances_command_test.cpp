@@ -130,7 +130,6 @@ TEST_F(FinancesCommandTest, NonsenseIsRefusedWithItsReason) {
       {{"finances", path, "--pounds"}, 2, "unknown option --pounds"},
       {{"finances"}, 2, "finances takes one FILE"},
       {{"finances", path, "--season", "1999"}, 1, "The document has no season 1999."},
-      {{"finances", (Temp() / "missing.ten").string()}, 1, "missing.ten"},
   };
   for (const auto& c : cases) {
     const auto result = RunCli(c.args);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "base/catalogue/messages.h"
-#include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "records/palmares.h"
 #include "records/season.h"
@@ -19,26 +18,24 @@ using testing::CoreTest;
 
 class DocumentLayoutTest : public CoreTest {
  protected:
-  // The French built-in's record, as the ranking-system layout gives it.
+  // The French built-in's record, its descriptions in Windows-1252.
   static void FrenchSystem(ByteWriter& w) {
-    const SYSTEME_CLASSEMENT& french = Registry().French();
     w.Text("SYS.CLASS").U16(2).Text("France");
-    const auto latin = [](const std::string& utf8) {
-      std::string out;
-      for (size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c == 0xC3) {
-          out += static_cast<char>(0x40 + static_cast<unsigned char>(utf8[++i]));
-        } else {
-          out += static_cast<char>(c);
-        }
-      }
-      return out;
-    };
-    w.Text(latin(french.FrenchDescription())).Text(latin(french.EnglishDescription()));
+    w.Text(
+        "Syst\xE8"
+        "me de classement fran\xE7"
+        "ais\n\xC9"
+        "chelons:   NC, 30/5, 30/4, 30/3, 30/2, 30/1, 30, 15/5, 15/4, 15/3, 15/2, 15/1,\n"
+        "                  15, 5/6, 4/6, 3/6, 2/6, 1/6, 0, -2/6, -4/6, -15, -30, PROM, 1S");
+    w.Text(
+        "French ranking system\nGrades:   NC, 30/5, 30/4, 30/3, 30/2, 30/1, 30, 15/5, 15/4, "
+        "15/3, 15/2, 15/1,\n          15, 5/6, 4/6, 3/6, 2/6, 1/6, 0, -2/6, -4/6, -15, -30, "
+        "PROM, 1S");
     w.Text("FRA").U16(1).U16(1).U32(0).U32(24);
-    for (int i = 0; i <= 24; ++i)
-      w.Text(french.GradeName(i));
+    for (const char* grade : {"NC",   "30/5", "30/4", "30/3", "30/2", "30/1", "30",  "15/5", "15/4",
+                              "15/3", "15/2", "15/1", "15",   "5/6",  "4/6",  "3/6", "2/6",  "1/6",
+                              "0",    "-2/6", "-4/6", "-15",  "-30",  "PROM", "1S"})
+      w.Text(grade);
     w.U16(1);
   }
   // A player part with no season, history or club, and nothing filled in.

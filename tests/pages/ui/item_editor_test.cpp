@@ -1,13 +1,18 @@
 // Guards the item editor driven through its buttons, keys and name dialogs: rename,
 // delete and add then OK changes the document, "Cancel all" changes nothing,
 // used items are refused, the unused-only filter hides them, empty names are
-// refused, and the main window's list commands open it on the right list.
+// refused, the main window's list commands open it on the right list, and a
+// very long name keeps it within its screen.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QToolTip>
 
 #include "pages/common/lists/item_editor_dialog.h"
 #include "pages/common/lists/item_name_dialogs.h"
@@ -46,6 +51,22 @@ std::vector<std::string> CategoryNames(const UTILISATEUR& owner) {
   for (const CATEGORIE_FINANCIERE* category : owner.Categories())
     names.push_back(category->Name());
   return names;
+}
+
+// What is wrong with the editor: wider than its screen, OK out of it, a
+// heading of its list out of sight; empty when nothing.
+QString OffScreen(QWidget* editor) {
+  QString wrong;
+  if (editor->frameGeometry().width() > editor->screen()->availableGeometry().width())
+    wrong += "too wide ";
+  auto* ok = editor->findChild<QWidget*>("okButton");
+  if (!editor->rect().contains(QRect(ok->mapTo(editor, QPoint()), ok->size()))) wrong += "OK ";
+  const QHeaderView* header = editor->findChild<MY_LIST_CONTROL*>()->horizontalHeader();
+  for (int column = 0; column < header->count(); ++column) {
+    const int middle = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+    if (middle > header->viewport()->width()) wrong += "heading ";
+  }
+  return wrong;
 }
 
 }  // namespace
@@ -219,6 +240,38 @@ class ItemEditorTest : public WindowFixture {
     QVERIFY(Doc().IsModified());
     QCOMPARE(window.CurrentPage(),
              views_start_afresh ? int(PageView::kOwnPage) : int(PageView::kMatches));
+  }
+
+  // Added and opened again, a 500-character name leaves the editor within its
+  // screen; its tooltip shows the whole name.
+  void AFiveHundredCharacterNameKeepsTheEditorWithinItsScreen() {
+    Doc().MakeDefaultDocument();
+    MainWindow& window = OpenWindow();
+    const QString name = QStringLiteral("Court ").repeated(84).left(500);
+    QString added, reopened, tooltip;
+    AnswerNextModal([&](QWidget* editor) {
+      TypeNameInNextModal(name);
+      QTest::mouseClick(ButtonIn(editor, "addButton"), Qt::LeftButton);
+      QTest::qWait(20);
+      added = OffScreen(editor);
+      auto* list = editor->findChild<MY_LIST_CONTROL*>();
+      const int row = static_cast<int>(ColumnTexts(*list, 0).indexOf(name));
+      const QPoint cell = list->visualRect(list->model()->index(row, 0)).center();
+      QHelpEvent help(QEvent::ToolTip, cell, list->viewport()->mapToGlobal(cell));
+      QApplication::sendEvent(list->viewport(), &help);
+      tooltip = QToolTip::text();
+      QTest::mouseClick(ButtonIn(editor, "okButton"), Qt::LeftButton);
+    });
+    window.Command("actionEditSurfaces")->trigger();
+    AnswerNextModal([&reopened](QWidget* editor) {
+      QTest::qWait(20);
+      reopened = OffScreen(editor);
+      QTest::mouseClick(ButtonIn(editor, "cancelButton"), Qt::LeftButton);
+    });
+    window.Command("actionEditSurfaces")->trigger();
+    QCOMPARE(added, QString());
+    QCOMPARE(reopened, QString());
+    QCOMPARE(tooltip, name);
   }
 };
 

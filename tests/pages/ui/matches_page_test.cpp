@@ -272,7 +272,7 @@ class MatchesPageTest : public WindowFixture {
     QCOMPARE(List().ShownColumnsInOrder().front(), 7);
   }
 
-  void ANewMatchIsSelectedInViewAndStaysAfterSavingAndReopening() {
+  void ANewMatchIsSelectedInView() {
     // A low page: the new last line is below what shows until scrolled to.
     page_->resize(900, 170);
     AnswerNextModal([](QWidget* chooser) { ClickButton(chooser, "friendlyButton"); });
@@ -280,17 +280,8 @@ class MatchesPageTest : public WindowFixture {
     ClickButton(page_.get(), "newMatchButton");
     QCOMPARE(List().SelectedRows(), std::vector<int>{3});
     QCOMPARE(List().ItemText(3, 7), QStringLiteral("Vidal"));
-    QVERIFY(List().viewport()->rect().contains(List().visualRect(List().model()->index(3, 7))));
-
-    const std::string path = Path("saved.ten").toStdString();
-    QVERIFY(Doc().Save(path).ok());
-    PROJECT_DOC reread;
-    SetCurrentDocument(&reread);
-    QVERIFY(reread.Read(path).ok());
-    page_->InitialUpdate();
-    QCOMPARE(List().ItemText(3, 7), QStringLiteral("Vidal"));
     QCOMPARE(List().ItemText(3, 13), QStringLiteral("6/2 6/3"));
-    SetCurrentDocument(&Doc());
+    QVERIFY(List().viewport()->rect().contains(List().visualRect(List().model()->index(3, 7))));
   }
 
   void ADoubleClickEditsTheLine() {

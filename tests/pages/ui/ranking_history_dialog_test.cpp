@@ -1,15 +1,18 @@
 // Guards the ranking history dialogs driven as a user would: the year field rule,
-// yearly and dated entries, new / modify / delete with their enabling, and
-// what a refused or cancelled entry leaves behind.
+// yearly and dated entries shown whole, new / modify / delete with their
+// enabling, and what a refused or cancelled entry leaves behind.
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
+#include "base/catalogue/messages.h"
 #include "pages/common/rankings/ranking_date_dialog.h"
 #include "pages/common/rankings/ranking_history_dialog.h"
 #include "ranking/ranking_registry.h"
+#include "shell/app/language.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/modal.h"
@@ -19,6 +22,7 @@
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/ranking_entry.h"
+#include "widgets/settings.h"
 
 namespace scorvane {
 
@@ -163,6 +167,16 @@ class RankingHistoryDialogTest : public testing::WindowFixture {
     QCOMPARE(ColumnTexts(*dated.List(), 1), QStringList({"200", "300"}));
     // The entry given is selected.
     QCOMPARE(dated.SelectedEntry(), history.Entries().At(1));
+    // Shown, the dates and the French heading "Classement" show whole.
+    QSettings store = settings::User();
+    LanguageSwitch::Instance().Apply(kLanguageFrench, store);
+    DLG_EDIT_CLASSEMENTS french(Doc(), Owner());
+    french.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&french));
+    const int widths[] = {french.List()->columnWidth(0), french.List()->columnWidth(1)};
+    const int fitting[] = {french.List()->FittingWidth(0), french.List()->FittingWidth(1)};
+    LanguageSwitch::Instance().Apply(kLanguageEnglish, store);
+    QVERIFY(widths[0] >= fitting[0] && widths[1] >= fitting[1]);
   }
 
   void ButtonsFollowTheSelectionAndOneEntryCannotGo() {

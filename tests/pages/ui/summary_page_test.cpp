@@ -1,7 +1,8 @@
 // The season summary page driven as a user would: the heading and the
-// summary box, a box cleared changes the counts and the chart, a click on a
-// bar opens exactly its matches, the points box under the French system
-// and hidden under a system without estimate, and the printout.
+// summary box, a box cleared changes the counts and the chart, the points
+// box under the French system and hidden under a system without estimate,
+// and the printout. The chart panel's click-through is tested on the
+// statistics page.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -11,17 +12,13 @@
 #include <QTest>
 
 #include "pages/common/charts/match_chart_panel.h"
-#include "pages/common/matches/match_viewer.h"
 #include "pages/summary/points_box_view.h"
 #include "pages/summary/summary_page.h"
 #include "ranking/ranking_registry.h"
 #include "records/club.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"
-#include "tests/support/ui/modal.h"
-#include "tests/support/ui/widget_input.h"
 #include "tests/support/ui/window_fixture.h"
-#include "widgets/chart/chart_widget.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/print/page_printer.h"
 
@@ -76,27 +73,6 @@ class SummaryPageTest : public WindowFixture {
     QTest::mouseClick(page_->Box(QStringLiteral("friendly")), Qt::LeftButton);
     QCOMPARE(page_->SummaryBox().text(),
              QStringLiteral("\n\nSELECTED MATCHES\n\n1 match / 4\n0 matches won - 1 match lost"));
-  }
-
-  void ClickingASliceOpensTheViewerWithExactlyItsMatches() {
-    page_->ChartPanel().Choice().setFocus();
-    for (int i = 0; i < 3; ++i)
-      QTest::keyClick(&page_->ChartPanel().Choice(), Qt::Key_Down);  // played surfaces
-    QCOMPARE(page_->ChartPanel().Groups().size(), size_t{2});
-    const GROUPE_RENCONTRES& unknown = page_->ChartPanel().Groups()[1];
-    QCOMPARE(unknown.label, std::string("Played matches in 2001 on <Unknown>"));
-    QStringList seen;
-    AnswerNextModal([&seen](QWidget* modal) {
-      auto* viewer = qobject_cast<DLG_VISU_RENCONTRES*>(modal);
-      seen << modal->findChild<QLabel*>(QStringLiteral("viewerTitle"))->text();
-      if (viewer) seen << ColumnTexts(*viewer->ListControl(), 1);
-      modal->close();
-    });
-    emit page_->ChartPanel().Chart().zoneClicked(2, unknown.id);
-    seen.sort();
-    QCOMPARE(seen, (QStringList{"Bob Three", "Eve Five/Fay Six",
-                                "Played matches in 2001 on "
-                                "<Unknown>"}));
   }
 
   void ThePointsBoxFollowsTheSystemAndItsButtonAsksForTheReport() {

@@ -1,11 +1,14 @@
-// Guards the question dialogs, the document-information dialog and the core's
-// questions answered through them, clicked as a user would.
+// Guards the question dialogs, the document-information dialog, the core's
+// questions answered through them, clicked as a user would, and the help
+// window, usable while a dialog runs.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <QFile>
 
@@ -157,6 +160,33 @@ class DialogsTest : public WindowFixture {
       QTest::keyClick(open, keys.key(), keys.keyboardModifiers());
       QTRY_VERIFY(!open || !open->isVisible());
     }
+  }
+
+  // Opened from a dialog, then left open when the next dialog comes, the
+  // help takes the keys.
+  void HelpIsUsableWhileAModalDialogRuns() {
+    int scrolled_to[2] = {-1, -1};
+    for (int& scrolled : scrolled_to) {
+      const bool open_it = &scrolled == &scrolled_to[0];
+      AnswerNextModal([&scrolled, open_it](QWidget* modal) {
+        if (open_it) HelpWindow::Open(HelpTopic::kContents);
+        QTest::qWait(20);
+        QTextBrowser* browser = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+          if (qobject_cast<HelpWindow*>(window)) browser = window->findChild<QTextBrowser*>();
+        }
+        browser->setFocus();
+        browser->verticalScrollBar()->setValue(0);
+        // Keys reach the help through its window, as the user's do.
+        QTest::keyClick(browser->window()->windowHandle(), Qt::Key_End);
+        scrolled = browser->verticalScrollBar()->value();
+        modal->close();
+      });
+      QDialog().exec();
+    }
+    HelpWindow::CloseIfOpen();
+    QVERIFY2(scrolled_to[0] > 0, "opened from the dialog, the help did not take the keys");
+    QVERIFY2(scrolled_to[1] > 0, "left open under a dialog, the help did not take the keys");
   }
 };
 

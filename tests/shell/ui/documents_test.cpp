@@ -1,7 +1,9 @@
-// Guards the document in the window: opening (with every kind of bad file), saving
-// (first save, failures, characters a file cannot hold), the save question
-// and a new document, each checked for what the user is told and for what
-// is left of the document afterwards.
+// Guards the document in the window: opening (with every kind of bad file),
+// saving (first save, failures, a read-only file, characters a file cannot
+// hold), the save question and a new document, each checked for what the
+// user is told and for what is left of the document afterwards.
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -221,18 +223,52 @@ class DocumentsTest : public WindowFixture {
     QVERIFY(Doc().IsModified());
   }
 
+  // Listed (the first three, cut to 60 characters) and asked about before
+  // writing; once accepted, the records hold the "?" written, so the next
+  // save asks nothing.
   void CharactersAFileCannotHoldAreListedBeforeWriting() {
     OpenModifiedDocument();
-    Doc().Owner().SetFirstName("Zoë 😀");
+    UTILISATEUR& owner = Owner();
+    owner.SetLastName("Żak");
+    owner.SetFirstName("Łukasz");
+    owner.SetComment("Ł" + std::string(99, 'a'));
+    owner.FindSeason(2000)->SetComment("Łódź");
+    owner.FindSeason(2001)->SetComment("Gdańsk");
     const QString path = Path("Moi.ten");
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kCancel, MessageBoxes::Answer::kOk});
     QVERIFY(!Session().SaveTo(path));
     QVERIFY(!QFile::exists(path));
     QVERIFY(Doc().IsModified());
     QVERIFY(Session().SaveTo(path));
-    QCOMPARE(MessageBoxes::Said().size(), 2);
-    QVERIFY(MessageBoxes::Said().front().contains(QStringLiteral("Zoë 😀")));
     QVERIFY(!Doc().IsModified());
+    const QString asked =
+        "Some characters cannot be stored in a Scorvane file and will be saved as \"?\" in:\n  "
+        "Żak\n  Łukasz\n  Ł" +
+        QString(58, u'a') + "…\n  ... and 2 more\n\nSave anyway?";
+    QCOMPARE(MessageBoxes::Said(), QStringList({asked, asked}));
+    QCOMPARE(owner.GetRawFirstName(), std::string("?ukasz"));
+    QCOMPARE(owner.FindSeason(2000)->Comment(), std::string("?ód?"));
+    Doc().MarkModified();
+    QVERIFY(Session().SaveTo(path));
+    QCOMPARE(MessageBoxes::Said().size(), 2);
+  }
+
+  // Neither Save nor Save As replaces a read-only file.
+  void SaveAndSaveAsNeverReplaceAReadOnlyFile() {
+    const QString path = Path("Protected.ten");
+    WriteSampleDocument(path);
+    const QByteArray before = ReadFile(path);
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+    OpenModifiedDocument();
+    FileChoosers::ScriptPaths({path});
+    QVERIFY(!Session().SaveAs());
+    Doc().SetPath(ToFsPath(path));
+    QVERIFY(!Session().Save());
+    const QString refusal = "The document was not saved:\nCannot write over the read-only file " +
+                            path + ": Permission denied";
+    QCOMPARE(MessageBoxes::Said(), QStringList({refusal, refusal}));
+    QVERIFY(Doc().IsModified());
+    QCOMPARE(ReadFile(path), before);
   }
 
   // Yes saves and goes on, No goes on unsaved, Cancel stops.

@@ -1,17 +1,28 @@
-// Guards the main window on a real document: its title, the page switching rules
-// through the navigation pane, the page list, the menus and the shortcuts,
-// the season lists, the screen colours, closing with unsaved changes, and the
-// quiet of an idle window.
+// Guards the main window on a real document: its title, the page switching
+// rules through the navigation pane, the page list, the menus and the
+// shortcuts, the season lists and commands, the screen colours, closing with
+// unsaved changes, the dialogs of its commands, the status bar, F6 and the
+// lock indicators, a page's columns shown whole, and the quiet of an idle
+// window.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
+#include <QHash>
+#include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
+#include "base/catalogue/messages.h"
+#include "pages/clubs/clubs_page.h"
+#include "records/club.h"
 #include "records/season.h"
+#include "shell/app/language.h"
+#include "shell/app/program.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
 #include "shell/window/navigation_bar.h"
@@ -19,11 +30,13 @@
 #include "shell/window/page_rules.h"
 #include "shell/window/smiley.h"
 #include "tests/support/document_builder.h"
+#include "tests/support/scripted_prompt.h"
 #include "tests/support/ui/counting_page.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_input.h"
 #include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
+#include "widgets/listview/list_control.h"
 #include "widgets/screen_colours.h"
 #include "widgets/settings.h"
 
@@ -50,6 +63,13 @@ QStringList FastTimers() {
     }
   }
   return fast;
+}
+
+// True when `widget` is `window` or stands (through its parents) over it.
+bool StandsOver(const QWidget* widget, const QWidget* window) {
+  while (widget && widget != window)
+    widget = widget->parentWidget();
+  return widget == window;
 }
 
 }  // namespace
@@ -210,6 +230,28 @@ class MainWindowTest : public WindowFixture {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Scorvane - File : Moi* - Matches 2001"));
   }
 
+  // A new season becomes the active one in the bar and the title; deleting
+  // the active season (its questions have their own tests) moves the bar to
+  // one left, and the command is off once one season is left.
+  void SeasonCommandsReachTheBar() {
+    Open();
+    QComboBox* bar_list = window_->Bar().SeasonList();
+    ClickInNextModal(QStringLiteral("okButton"));
+    window_->Command("actionNewSeason")->trigger();
+    QCOMPARE(Owner().GetActiveSeason()->Year(), 2002);
+    QCOMPARE(bar_list->currentText(), QStringLiteral("2002"));
+    QCOMPARE(bar_list->count(), 3);
+    QVERIFY(window_->windowTitle().startsWith("Scorvane - File : Moi*"));
+    ScriptedPrompt prompt;
+    prompt.SetFallback(ScriptedPrompt::Answer::kYes);
+    for (const int left : {2, 1}) {
+      window_->Command("actionDeleteSeason")->trigger();
+      QCOMPARE(bar_list->count(), left);
+      QCOMPARE(bar_list->currentText(), QString::number(Owner().GetActiveSeason()->Year()));
+    }
+    QVERIFY(!window_->Command("actionDeleteSeason")->isEnabled());
+  }
+
   void DeletingTheOnlySeasonIsRefused() {
     Owner().DeleteSeasonRecord(Owner().FindSeason(2001));
     Open();
@@ -283,6 +325,82 @@ class MainWindowTest : public WindowFixture {
     window_->showMinimized();
     QCoreApplication::sendEvent(window_->windowHandle(), &leave);
     QVERIFY(!eyes->IsPolling());
+  }
+
+  // No dialog a command opens may fall behind the window.
+  void EveryDialogOfTheWindowsCommandsStandsOverIt() {
+    const QString path = Path("Moi.ten");
+    WriteSampleDocument(path);
+    Program program(QCoreApplication::applicationDirPath());
+    QVERIFY(program.Start(StartupOptions{path, false, false}));
+    MainWindow* window = program.Window();
+    QStringList seen, astray;
+    QHash<QString, QString> first_title;  // of the first dialog each command opened
+    const QStringList skipped = {"actionQuit", "actionLanguage", "actionHelp", "actionContextHelp"};
+    for (QAction* action : window->findChildren<QAction*>()) {
+      const QString name = action->objectName();
+      if (!name.startsWith("action") || action->isCheckable() || skipped.contains(name)) continue;
+      for (int i = 0; i < 3; ++i) {
+        AnswerNextModal([&seen, &astray, &first_title, window, name](QWidget* modal) {
+          seen << name;
+          if (!first_title.contains(name)) first_title[name] = modal->windowTitle();
+          if (!StandsOver(modal, window)) astray << name;
+          modal->close();
+        });
+      }
+      action->trigger();
+      ClearModalAnswers();
+    }
+    QCOMPARE(astray, QStringList());
+    for (const char* name : {"actionNew", "actionDeleteSeason", "actionChangeRankingSystem",
+                             "actionNewSeason", "actionEditClubs", "actionRankingHistory"})
+      QVERIFY2(seen.contains(name), name);
+    QCOMPARE(first_title.value("actionCurrency"), QStringLiteral("Currency"));
+    QCOMPARE(first_title.value("actionServiceCalculator"),
+             QStringLiteral("Influence of service success"));
+  }
+
+  // The status bar hidden stays hidden in the next window; F6 and Shift+F6
+  // go from the pane to the page and back; Caps Lock lights its indicator.
+  void StatusBarF6AndLockIndicators() {
+    Open();
+    window_->Command("actionStatusBar")->trigger();
+    QVERIFY(window_->close());
+    Open();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    QVERIFY(window_->statusBar()->isHidden());
+    window_->Pane().setFocus();
+    for (auto modifier : {Qt::NoModifier, Qt::ShiftModifier}) {
+      QTest::keyClick(window_, Qt::Key_F6, modifier);
+      QVERIFY(StandsOver(QApplication::focusWidget(), window_->Frame().CurrentView()));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, modifier);
+      QCOMPARE(QApplication::focusWidget(), &window_->Pane());
+    }
+    auto* caps = window_->statusBar()->findChild<QLabel*>("capsLockIndicator");
+    QVERIFY(caps && !caps->isEnabled());
+    QTest::keyClick(window_->windowHandle(), Qt::Key_CapsLock);
+    QVERIFY(caps->isEnabled());
+  }
+
+  // In French, a club's code, telephone and long name show whole, within the page.
+  void TheClubsPageShowsItsColumnsWhole() {
+    QSettings store = settings::User();
+    LanguageSwitch::Instance().Apply(kLanguageFrench, store);
+    auto club = std::make_unique<CLUB>("Tennis Club de Villeurbanne");
+    club->SetCode(60690123);
+    club->SetPhone("04 78 12 34 56");
+    club->SetAddress(std::string(300, 'y'));
+    Owner().AddClub(std::move(club));
+    PAGE_CLUBS clubs;
+    clubs.resize(760, 400);
+    clubs.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&clubs));
+    clubs.Refresh();
+    LanguageSwitch::Instance().Apply(kLanguageEnglish, store);
+    for (int column = 0; column < 3; ++column)
+      QVERIFY(clubs.List().columnWidth(column) >= clubs.List().FittingWidth(column));
+    QVERIFY(clubs.List().horizontalHeader()->length() <= clubs.List().viewport()->width());
   }
 
   void LanguageSwitchRetranslatesTheWindow() {

@@ -4,6 +4,7 @@
 // document each way of ending leaves.
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -48,11 +49,16 @@ void AnswerOwner(const QString& first, const QString& last) {
   });
 }
 
-// The system selection: the built-in line with this title, then OK.
-void AnswerSystem(const std::string& title) {
-  AnswerNextModal([title](QWidget* modal) {
+// The system selection: the built-in line with this title, then OK. When
+// given, `shown` is the system the dialog must come back with.
+void AnswerSystem(const std::string& title, const QString& shown = {}) {
+  AnswerNextModal([title, shown](QWidget* modal) {
     auto* dialog = qobject_cast<DLG_SELECTION_SYSCLASS*>(modal);
     QVERIFY(dialog);
+    if (!shown.isEmpty()) {
+      QCOMPARE(dialog->TitleText()->text(), shown);
+      QVERIFY(dialog->OkButton()->isEnabled());
+    }
     const auto& lines = dialog->Lines();
     for (size_t i = 0; i < lines.size(); ++i) {
       if (lines[i].built_in && lines[i].title == title) dialog->SelectLine(static_cast<int>(i));
@@ -150,13 +156,14 @@ class NewDocumentWizardTest : public WindowFixture {
     QVERIFY(Window().windowTitle().startsWith(QStringLiteral("Scorvane - File : Moi")));
   }
 
-  // Cancelling the season goes back to the system; a yearly one ends there.
+  // Cancelling the season goes back to the system, showing the one chosen; a
+  // yearly one ends there.
   void YearlySystemEndsWithTheSeason() {
     OpenTwoSeasons();
     AnswerOwner("Anne", "Martin");
     AnswerSystem("ATP Tour");
     PressIn("seasonDialog", "cancelButton");
-    AnswerSystem("Netherlands");
+    AnswerSystem("Netherlands", "ATP Tour");
     PressIn("seasonDialog", "okButton");
     ExpectNoFurtherDialog();
     QVERIFY(FileNew());

@@ -174,7 +174,8 @@ class StartupTest : public WindowFixture {
   }
 
   // A file on the command line skips the welcome dialog; one that cannot be
-  // read ends start-up with the reason.
+  // read ends start-up with the reason, told once, and exit code 1; quitting
+  // the welcome dialog ends it with 0.
   void CommandLineFileSkipsTheWelcomeDialog() {
     WriteSampleDocument(Path("Moi.ten"));
     StartupOptions options;
@@ -185,13 +186,25 @@ class StartupTest : public WindowFixture {
     QVERIFY(program.Window());
     QCOMPARE(program.Document().Title(), std::string("Moi"));
 
-    options.file = Junk("broken.ten");
-    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    Program refused(QCoreApplication::applicationDirPath());
-    QVERIFY(!refused.Start(options));
-    QVERIFY(!refused.Window());
-    QCOMPARE(MessageBoxes::Said(),
-             QStringList({"Error : bad file format !\nbroken.ten: Unexpected end of file"}));
+    for (const auto& [file, said] :
+         {std::pair{
+              Junk("broken.ten"),
+              QStringLiteral("Error : bad file format !\nbroken.ten: Unexpected end of file")},
+          {Path("Missing.ten"),
+           "Cannot open " + Path("Missing.ten") + ": No such file or directory"}}) {
+      options.file = file;
+      MessageBoxes::Said().clear();
+      MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
+      Program refused(QCoreApplication::applicationDirPath());
+      QVERIFY(!refused.Start(options));
+      QVERIFY(!refused.Window());
+      QCOMPARE(refused.ExitCode(), 1);
+      QCOMPARE(MessageBoxes::Said(), QStringList({said}));
+    }
+    Program quitting(QCoreApplication::applicationDirPath());
+    ClickInNextModal("quitButton");
+    QVERIFY(!quitting.Start(StartupOptions{}));
+    QCOMPARE(quitting.ExitCode(), 0);
   }
 
   void WelcomeOffersTheLastFile() {
