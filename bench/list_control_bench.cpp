@@ -21,8 +21,8 @@ struct Player {
   int age;
 };
 
-const Player& Of(std::uintptr_t item) {
-  return *reinterpret_cast<const Player*>(item);
+const Player& Of(const RowItem& item) {
+  return *item.As<const Player>();
 }
 
 std::vector<Player> MakePlayers(int count) {
@@ -52,7 +52,7 @@ ListColumnModel PlayerColumns() {
     column.title = title;
     column.width = 100;
     column.priority = priority;
-    auto text = [field](std::uintptr_t item) { return Of(item).*field; };
+    auto text = [field](const RowItem& item) { return Of(item).*field; };
     column.ascending = RowComparison::ByText(text);
     column.descending = RowComparison::ByText(text, true);
     columns.Add(column);
@@ -67,9 +67,9 @@ ListColumnModel PlayerColumns() {
   age.priority = 2;
   age.reverse = true;
   age.ascending = RowComparison::ByItems(
-      [](std::uintptr_t a, std::uintptr_t b, int) { return Of(a).age - Of(b).age; });
+      [](const RowItem& a, const RowItem& b, int) { return Of(a).age - Of(b).age; });
   age.descending = RowComparison::ByItems(
-      [](std::uintptr_t a, std::uintptr_t b, int) { return Of(b).age - Of(a).age; });
+      [](const RowItem& a, const RowItem& b, int) { return Of(b).age - Of(a).age; });
   columns.Add(age);
   text_column("Club", &Player::club, 0);
   return columns;
@@ -83,7 +83,7 @@ std::vector<ListRow> RowsOf(std::vector<Player>& players) {
                             QString::fromStdString(player.surname), QString::number(player.age),
                             QString::fromStdString(player.club)},
                            {},
-                           reinterpret_cast<quintptr>(&player)});
+                           RowItem(&player)});
   }
   return rows;
 }
@@ -109,9 +109,9 @@ BENCHMARK(BM_FillAndSort)->Arg(300)->Arg(30000)->Unit(benchmark::kMillisecond);
 void BM_SortWithTextKeys(benchmark::State& state) {
   std::vector<Player> players = MakePlayers(static_cast<int>(state.range(0)));
   const ListColumnModel columns = PlayerColumns();
-  std::vector<std::uintptr_t> items;
+  std::vector<RowItem> items;
   for (const Player& player : players)
-    items.push_back(reinterpret_cast<std::uintptr_t>(&player));
+    items.emplace_back(&player);
   for (auto _ : state)
     benchmark::DoNotOptimize(columns.SortedOrder(items, 2001));
 }
@@ -122,10 +122,10 @@ void BM_SortComparingTextsEachTime(benchmark::State& state) {
   std::vector<Player> players = MakePlayers(static_cast<int>(state.range(0)));
   const ListColumnModel columns = PlayerColumns();
   for (auto _ : state) {
-    std::vector<std::uintptr_t> items;
+    std::vector<RowItem> items;
     for (const Player& player : players)
-      items.push_back(reinterpret_cast<std::uintptr_t>(&player));
-    std::stable_sort(items.begin(), items.end(), [&columns](std::uintptr_t a, std::uintptr_t b) {
+      items.emplace_back(&player);
+    std::stable_sort(items.begin(), items.end(), [&columns](const RowItem& a, const RowItem& b) {
       return columns.CompareItems(a, b, 2001) < 0;
     });
     benchmark::DoNotOptimize(items.data());

@@ -155,10 +155,16 @@ class DialogsTest : public WindowFixture {
     for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
       // The window closed before is deleted first, as the event loop would.
       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-      QPointer<HelpWindow> open = HelpWindow::Open(HelpTopic::kContents);
-      QVERIFY(QTest::qWaitForWindowActive(open));
-      QTest::keyClick(open, keys.key(), keys.keyboardModifiers());
-      QTRY_VERIFY(!open || !open->isVisible());
+      HelpWindow* opened = HelpWindow::Open(HelpTopic::kContents);
+      QVERIFY(opened != nullptr);
+      const QPointer<HelpWindow> open = opened;
+      QVERIFY(QTest::qWaitForWindowActive(opened));
+      QTest::keyClick(opened, keys.key(), keys.keyboardModifiers());
+      const auto closed = [&open] {
+        const HelpWindow* shown = open.data();
+        return shown == nullptr || shown->isHidden();
+      };
+      QTRY_VERIFY(closed());
     }
   }
 
