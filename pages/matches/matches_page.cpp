@@ -329,6 +329,10 @@ int PAGE_PALMARES::Paginate(QPainter& painter, const QRectF& area) {
   return printout_.Paginate(painter, area);
 }
 
+bool PAGE_PALMARES::WantsLandscape(double portrait_width) const {
+  return printout_.WantsLandscape(portrait_width);
+}
+
 void PAGE_PALMARES::PaintPage(QPainter& painter, const QRectF& area, int index) {
   printout_.PaintPage(painter, area, index);
 }

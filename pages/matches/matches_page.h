@@ -48,6 +48,7 @@ class PAGE_PALMARES : public PageView, public Printable {
   // Printing: "first name surname - Matches 2001" over the list as shown.
   QString PrintTitle() const override;
   int Paginate(QPainter& painter, const QRectF& area) override;
+  bool WantsLandscape(double portrait_width) const override;
   void PaintPage(QPainter& painter, const QRectF& area, int index) override;
 
   MY_LIST_CONTROL& List() const { return *list_; }

@@ -93,6 +93,11 @@ void PointsBoxView::Show(const PointsBox& box) {
     list_->InsertColumn(
         static_cast<int>(i), QString::fromStdString(box.columns[i]),
         i + 1 == box.columns.size() ? ColumnAlignment::kCentre : ColumnAlignment::kLeft);
+    // The last six columns are the opponent, rank, date, score, event and
+    // points (after the result, when shown): names, scores and events give
+    // up room, the codes, dates and points never.
+    const size_t from_end = box.columns.size() - i;
+    list_->SetColumnKeptWhole(static_cast<int>(i), from_end != 6 && from_end != 3 && from_end != 2);
   }
   std::vector<ListRow> rows;
   list_->ClearGroupStarts();

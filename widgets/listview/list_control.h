@@ -47,6 +47,10 @@ class MY_LIST_CONTROL : public QTableView {
   // columns were given.
   void SetColumnsFollowContents(bool follow);
   void FitColumns();
+  // A column kept whole (dates, points, short numbers) keeps the width its
+  // texts need while the others give up room; columns are not by default.
+  void SetColumnKeptWhole(int column, bool keep_whole);
+  bool ColumnKeptWhole(int column) const;
   // The whole text of a cell drawn cut for lack of room (shown as the
   // cell's tooltip), or empty when the cell shows all of it.
   QString CutCellText(int row, int column) const;
@@ -133,6 +137,7 @@ class MY_LIST_CONTROL : public QTableView {
   // (never less), measured when the rows last changed.
   std::vector<int> given_widths_;
   std::vector<int> needed_widths_;
+  std::vector<bool> kept_whole_;
 };
 
 }  // namespace scorvane
