@@ -7,8 +7,8 @@
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/document_loading.h"
-#include "cli/match_table.h"
 #include "cli/text_table.h"
+#include "records/match_table.h"
 
 namespace scorvane::cli {
 namespace {
@@ -16,6 +16,13 @@ namespace {
 void PrintAligned(std::ostream& out, const MatchTable& table) {
   out << table.caption << "\n\n";
   WriteAlignedTable(out, table.titles, table.rows);
+}
+
+// RFC 4180: the titles, then a row per match.
+void WriteCsv(std::ostream& out, const MatchTable& table) {
+  WriteCsvRow(out, table.titles);
+  for (const auto& row : table.rows)
+    WriteCsvRow(out, row);
 }
 
 int RunMatches(Invocation& call) {

@@ -31,8 +31,8 @@ DATE_SIMPLE DateField::Date() const {
 }
 
 void DateField::SetDate(const DATE_SIMPLE& date) {
+  empty_date_ = date;
   if (!date.IsValidCalendarDate() || date.Year() < ANNEE::kMin || date.Year() > ANNEE::kMax) {
-    empty_date_ = date;
     setDate(kNoDate);
     return;
   }

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -20,23 +19,12 @@
 #include "records/document.h"
 #include "records/item_editing.h"
 #include "records/player_entry.h"
+#include "widgets/date_field.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/screen_colours.h"
 
 namespace scorvane {
-namespace {
-
-// The date picker reaches the years a document can hold.
-const QDate kFirstDate(ANNEE::kMin, 1, 1);
-const QDate kLastDate(ANNEE::kMax, 12, 31);
-
-QDate ToQDate(const DATE_SIMPLE& date) {
-  const QDate shown(date.Year(), date.Month(), date.Day());
-  if (!shown.isValid() || shown < kFirstDate || shown > kLastDate) return QDate(1980, 1, 1);
-  return shown;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 DLG_SAISIE_UTILISATEUR::DLG_SAISIE_UTILISATEUR(PROJECT_DOC& document, QWidget* parent)
     : QDialog(parent), document_(document) {
@@ -70,12 +58,9 @@ DLG_SAISIE_UTILISATEUR::DLG_SAISIE_UTILISATEUR(PROJECT_DOC& document, QWidget* p
   sex_row->addWidget(woman_);
   sex_row->addStretch();
 
-  birth_date_ = new QDateEdit(ToQDate(owner.BirthDate()), frame);
+  birth_date_ = new DateField(frame);
+  birth_date_->SetDate(owner.BirthDate());
   birth_date_->setObjectName(QStringLiteral("birthDateEdit"));
-  birth_date_->setDateRange(kFirstDate, kLastDate);
-  birth_date_->setCalendarPopup(true);
-  birth_date_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-  connect(birth_date_, &QDateEdit::dateChanged, this, [this] { birth_date_changed_ = true; });
 
   club_ = new QComboBox(frame);
   club_->setObjectName(QStringLiteral("clubBox"));
@@ -137,10 +122,8 @@ void DLG_SAISIE_UTILISATEUR::Store() {
   } else if (owner.IsWoman()) {
     owner.SetSex(JOUEUR::kMan);
   }
-  if (birth_date_changed_) {
-    const QDate date = birth_date_->date();
-    owner.SetBirthDate(DATE_SIMPLE(date.day(), date.month(), date.year()));
-  }
+  // An empty field keeps the date the file held.
+  owner.SetBirthDate(birth_date_->Date());
   owner.SetClub(ClubNamed(owner, club_->currentText().toStdString(), owner.Club()));
   document_.MarkModified();
   document_.EndUpdate();

@@ -7,12 +7,12 @@
 
 class QButtonGroup;
 class QComboBox;
-class QDateEdit;
 class QLineEdit;
 class QRadioButton;
 
 namespace scorvane {
 
+class DateField;
 class PROJECT_DOC;
 
 class DLG_SAISIE_UTILISATEUR : public QDialog {
@@ -26,7 +26,7 @@ class DLG_SAISIE_UTILISATEUR : public QDialog {
   QLineEdit* LastName() const { return last_name_; }
   QRadioButton* Man() const { return man_; }
   QRadioButton* Woman() const { return woman_; }
-  QDateEdit* BirthDate() const { return birth_date_; }
+  DateField* BirthDate() const { return birth_date_; }
   QComboBox* Club() const { return club_; }
 
  public slots:
@@ -42,9 +42,8 @@ class DLG_SAISIE_UTILISATEUR : public QDialog {
   QLineEdit* last_name_;
   QRadioButton* man_;
   QRadioButton* woman_;
-  QDateEdit* birth_date_;
+  DateField* birth_date_;
   QComboBox* club_;
-  bool birth_date_changed_ = false;
 };
 
 // Runs the owner dialog; true when the user pressed OK.

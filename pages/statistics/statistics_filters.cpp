@@ -3,7 +3,6 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,6 +19,7 @@
 #include "records/event.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/current_document.h"
+#include "widgets/date_field.h"
 #include "widgets/ranking_entry.h"
 
 namespace scorvane {
@@ -43,16 +43,6 @@ enum : int {
   kMsgLeftOrRight = 401,
   kMsgBetterRanked = 404,
 };
-
-QDate ToQDate(const DATE_SIMPLE& date) {
-  const QDate converted(date.Year(), date.Month(), date.Day());
-  return converted.isValid() ? converted : QDate(2000, 1, 1);
-}
-
-// Years read back from the pickers stay within 1900..2100.
-DATE_SIMPLE FromQDate(const QDate& date) {
-  return DATE_SIMPLE(date.day(), date.month(), std::clamp(date.year(), 1900, 2100));
-}
 
 // Lists keep the entry chosen when their texts are made again.
 void FillWith(QComboBox* list, std::initializer_list<QString> texts) {
@@ -106,8 +96,8 @@ StatisticsFilterPanel::StatisticsFilterPanel(QWidget* parent)
       filter_(StatisticsFilter::Initial(Today())),
       grid_(new QGridLayout(this)),
       dates_box_(new QCheckBox(this)),
-      first_date_(new QDateEdit(this)),
-      second_date_(new QDateEdit(this)),
+      first_date_(new DateField(this)),
+      second_date_(new DateField(this)),
       and_date_(new QLabel(this)),
       event_type_(AddList("eventType")),
       homologation_(AddList("homologation")),
@@ -146,11 +136,8 @@ StatisticsFilterPanel::StatisticsFilterPanel(QWidget* parent)
   range_box_->setObjectName(QStringLiteral("rangeBox"));
   range_left_->setObjectName(QStringLiteral("rangeLeft"));
   range_right_->setObjectName(QStringLiteral("rangeRight"));
-  for (QDateEdit* picker : {first_date_, second_date_}) {
-    picker->setCalendarPopup(true);
-    picker->setDateRange(QDate(1900, 1, 1), QDate(2100, 12, 31));
+  for (DateField* picker : {first_date_, second_date_})
     picker->calendarWidget()->installEventFilter(this);
-  }
   for (QLineEdit* age : {age_min_, age_max_}) {
     age->setMaxLength(3);
     age->setFixedWidth(40);
@@ -239,7 +226,7 @@ StatisticsFilterPanel::StatisticsFilterPanel(QWidget* parent)
   on_box(ages_box_, &StatisticsFilter::ages_on);
   on_box(comparison_box_, &StatisticsFilter::comparison_on);
   on_box(range_box_, &StatisticsFilter::range_on);
-  for (QDateEdit* picker : {first_date_, second_date_}) {
+  for (DateField* picker : {first_date_, second_date_}) {
     connect(picker, &QDateEdit::dateChanged, this, [this, picker] { DateChanged(picker); });
   }
   connect(age_min_, &QLineEdit::textEdited, this, [this] { AgeEdited(age_min_, filter_.age_min); });
@@ -335,8 +322,8 @@ void StatisticsFilterPanel::Show(const StatisticsFilter& filter) {
 void StatisticsFilterPanel::ShowControls() {
   showing_ = true;
   dates_box_->setChecked(filter_.dates_on);
-  first_date_->setDate(ToQDate(filter_.first_date));
-  second_date_->setDate(ToQDate(filter_.second_date));
+  first_date_->SetDate(filter_.first_date);
+  second_date_->SetDate(filter_.second_date);
   event_type_->setCurrentIndex(filter_.event_type);
   homologation_->setCurrentIndex(filter_.homologation);
   age_category_->setCurrentIndex(filter_.age_category);
@@ -373,9 +360,9 @@ void StatisticsFilterPanel::Touched(QCheckBox* box) {
   emit Changed();
 }
 
-void StatisticsFilterPanel::DateChanged(QDateEdit* picker) {
+void StatisticsFilterPanel::DateChanged(DateField* picker) {
   if (showing_) return;
-  (picker == first_date_ ? filter_.first_date : filter_.second_date) = FromQDate(picker->date());
+  (picker == first_date_ ? filter_.first_date : filter_.second_date) = picker->Date();
   if (picker->calendarWidget()->isVisible()) {
     // Browsing the calendar: the page waits until it closes.
     date_waiting_ = true;

@@ -12,13 +12,13 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 
 namespace scorvane {
 
+class DateField;
 class RankingEntry;
 
 class StatisticsFilterPanel : public QFrame {
@@ -51,7 +51,7 @@ class StatisticsFilterPanel : public QFrame {
   void ShowControls();
   // A user change: ticks the filter's box when one is given, then tells.
   void Touched(QCheckBox* box);
-  void DateChanged(QDateEdit* picker);
+  void DateChanged(DateField* picker);
   void AgeEdited(QLineEdit* edit, int& kept);
   void RankingChanged(RankingEntry* entry, CLASSEMENT& kept);
 
@@ -60,8 +60,8 @@ class StatisticsFilterPanel : public QFrame {
   bool date_waiting_ = false;  // a date changed while its calendar is open
   QGridLayout* grid_;
   QCheckBox* dates_box_;
-  QDateEdit* first_date_;
-  QDateEdit* second_date_;
+  DateField* first_date_;
+  DateField* second_date_;
   QLabel* and_date_;
   QComboBox* event_type_;
   QComboBox* homologation_;

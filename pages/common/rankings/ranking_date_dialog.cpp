@@ -1,17 +1,16 @@
 #include "pages/common/rankings/ranking_date_dialog.h"
 
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "base/catalogue/messages.h"
 #include "ranking/ranking_registry.h"
+#include "widgets/date_field.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/ranking_entry.h"
 #include "widgets/screen_colours.h"
@@ -21,14 +20,6 @@ namespace {
 
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2100;
-
-// The short date of the user's locale, always with four-digit years so
-// that every year of 1900..2100 can be typed.
-QString PickerFormat() {
-  QString format = QLocale().dateFormat(QLocale::ShortFormat);
-  if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), "yyyy");
-  return format;
-}
 
 }  // namespace
 
@@ -58,7 +49,7 @@ DLG_EDIT_UN_CLASSEMENT::DLG_EDIT_UN_CLASSEMENT(CLASSEMENT_DATE& entry, QWidget* 
       ranking_(new RankingEntry(this)),
       note_(new QLineEdit(this)),
       year_(new QLineEdit(this)),
-      date_(new QDateEdit(this)),
+      date_(new DateField(this)),
       ranking_label_(new QLabel(this)),
       when_label_(new QLabel(this)),
       note_label_(new QLabel(this)) {
@@ -76,12 +67,9 @@ DLG_EDIT_UN_CLASSEMENT::DLG_EDIT_UN_CLASSEMENT(CLASSEMENT_DATE& entry, QWidget* 
   year_->setMaximumWidth(70);
   year_->setAlignment(Qt::AlignCenter);
   connect(year_, &QLineEdit::editingFinished, this, &DLG_EDIT_UN_CLASSEMENT::CompleteYear);
-  date_->setCalendarPopup(true);
-  date_->setDisplayFormat(PickerFormat());
-  date_->setDateRange(QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
+  // A dated ranking without a real date starts from today.
   const DATE_SIMPLE& when = entry.Date();
-  const QDate picked(when.Year(), when.Month(), when.Day());
-  date_->setDate(picked.isValid() ? picked : QDate(Today().Year(), Today().Month(), Today().Day()));
+  date_->SetDate(when.IsValidCalendarDate() && when.Year() >= kFirstYear ? when : Today());
   if (when.GetYear().IsSet()) year_->setText(QString::number(when.Year()));
   // Under a yearly system only the year is asked for.
   year_->setVisible(yearly_);
@@ -150,8 +138,7 @@ void DLG_EDIT_UN_CLASSEMENT::accept() {
     }
     when = DATE_SIMPLE(1, 1, year_->text().toInt());
   } else {
-    const QDate picked = date_->date();
-    when = DATE_SIMPLE(picked.day(), picked.month(), picked.year());
+    when = date_->Date();
   }
   if (!ranking_->Validate()) return;
   entry_.SetNote(note_->text().toStdString());

@@ -8,12 +8,12 @@
 
 #include "ranking/ranking_history.h"
 
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 
 namespace scorvane {
 
+class DateField;
 class RankingEntry;
 
 // The year field rule: a number 0 to 9 means 2000 to 2009, 10 to 99 means
@@ -44,7 +44,7 @@ class DLG_EDIT_UN_CLASSEMENT : public QDialog {
   RankingEntry* Ranking() const { return ranking_; }
   QLineEdit* Note() const { return note_; }
   QLineEdit* YearField() const { return year_; }
-  QDateEdit* DateField() const { return date_; }
+  DateField* DatePicker() const { return date_; }
 
  public slots:
   void accept() override;
@@ -61,7 +61,7 @@ class DLG_EDIT_UN_CLASSEMENT : public QDialog {
   RankingEntry* ranking_;
   QLineEdit* note_;
   QLineEdit* year_;
-  QDateEdit* date_;
+  DateField* date_;
   QLabel* ranking_label_;
   QLabel* when_label_;
   QLabel* note_label_;

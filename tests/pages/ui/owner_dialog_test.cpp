@@ -12,6 +12,7 @@
 #include "pages/own/owner_dialog.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/window_fixture.h"
+#include "widgets/date_field.h"
 #include "widgets/dialogs/message_boxes.h"
 
 using namespace scorvane;

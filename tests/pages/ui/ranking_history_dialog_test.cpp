@@ -15,6 +15,7 @@
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/widget_input.h"
 #include "tests/support/ui/window_fixture.h"
+#include "widgets/date_field.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/ranking_entry.h"
@@ -78,7 +79,7 @@ class RankingHistoryDialogTest : public testing::WindowFixture {
     CLASSEMENT_DATE entry(CLASSEMENT(3), DATE_SIMPLE(14, 7, 1999), "old note");
     DLG_EDIT_UN_CLASSEMENT dialog(entry);
     dialog.show();
-    QVERIFY(dialog.YearField()->isVisible() && !dialog.DateField()->isVisible());
+    QVERIFY(dialog.YearField()->isVisible() && !dialog.DatePicker()->isVisible());
     QCOMPARE(dialog.YearField()->text(), QString("1999"));
     ChooseGrade(&dialog, "15/4");
     ReplaceText(dialog.Note(), "new note");
@@ -105,8 +106,8 @@ class RankingHistoryDialogTest : public testing::WindowFixture {
     DLG_EDIT_UN_CLASSEMENT dialog(entry);
     dialog.show();
     QVERIFY(!dialog.YearField()->isVisible());
-    QCOMPARE(dialog.DateField()->date(), QDate(2001, 7, 14));
-    dialog.DateField()->setDate(QDate(2002, 2, 28));
+    QCOMPARE(dialog.DatePicker()->date(), QDate(2001, 7, 14));
+    dialog.DatePicker()->setDate(QDate(2002, 2, 28));
     ReplaceText(dialog.Ranking()->Number(), "2000");
     MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
     QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
@@ -126,7 +127,7 @@ class RankingHistoryDialogTest : public testing::WindowFixture {
     CLASSEMENT_DATE entry(CLASSEMENT(5), DATE_SIMPLE(1, 1, 1990), "kept");
     AnswerNextModal([](QWidget* modal) {
       auto* dialog = qobject_cast<DLG_EDIT_UN_CLASSEMENT*>(modal);
-      QCOMPARE(dialog->DateField()->date(), QDate(2001, 6, 15));
+      QCOMPARE(dialog->DatePicker()->date(), QDate(2001, 6, 15));
       QCOMPARE(dialog->Ranking()->Grades()->currentText(), QString("1.0"));
       QVERIFY(dialog->Note()->text().isEmpty());
       QTest::mouseClick(dialog->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
