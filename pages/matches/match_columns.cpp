@@ -61,10 +61,12 @@ ListColumnModel MakeMatchColumns() {
     column.width = facts.width;
     column.shown = facts.shown;
     column.alignment = facts.centred ? ColumnAlignment::kCentre : ColumnAlignment::kLeft;
-    // Dates and short numbers read wrong when cut: names and texts give up room.
+    // Dates, rankings, scores and short numbers read wrong when cut: names
+    // and texts give up room.
     column.keep_whole = number == kCount || number == kResult || number == kDate ||
-                        number == kSex || number == kBirthYear || number == kAge ||
-                        number == kIndoors;
+                        number == kLicence || number == kSex || number == kBirthYear ||
+                        number == kAge || number == kRank || number == kFutureRank ||
+                        number == kScore || number == kIndoors;
     switch (number) {
       case kCount:
       case kScore:

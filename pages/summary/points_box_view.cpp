@@ -4,7 +4,6 @@
 
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,9 +11,13 @@
 
 #include "widgets/catalogue_text.h"
 #include "widgets/listview/list_control.h"
+#include "widgets/width_reflow.h"
 
 namespace scorvane {
 namespace {
+
+// From this width the lines and the list stand side by side.
+constexpr int kWideFrom = 700;
 
 enum : int {
   kMsgKeptForCalculation = 159,
@@ -52,10 +55,15 @@ PointsBoxView::PointsBoxView(QWidget* parent)
   left->addWidget(lines_);
   left->addStretch();
   left->addWidget(details_);
-  auto* layout = new QHBoxLayout(this);
+  auto* layout = new QBoxLayout(QBoxLayout::LeftToRight, this);
   layout->setContentsMargins(8, 6, 8, 6);
   layout->addLayout(left);
   layout->addWidget(list_, 1);
+  // A narrow box shows the list under the lines, as wide as the box, so
+  // that names and events are not cut.
+  list_->setMinimumHeight(90);
+  (new WidthReflow(this, kWideFrom))
+      ->Follow(layout, QBoxLayout::LeftToRight, QBoxLayout::TopToBottom);
   connect(details_, &QPushButton::clicked, this, &PointsBoxView::DetailsRequested);
   connect(rules_, &RulesComboBox::rulesChosen, this, &PointsBoxView::rulesChosen);
   Retranslate();
