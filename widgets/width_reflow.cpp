@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QWidget>
+#include <utility>
 
 namespace scorvane {
 
@@ -15,6 +16,11 @@ void WidthReflow::Follow(QBoxLayout* layout, QBoxLayout::Direction wide,
                          QBoxLayout::Direction narrow) {
   followed_.push_back({layout, wide, narrow});
   layout->setDirection(wide_ ? wide : narrow);
+}
+
+void WidthReflow::OnChange(std::function<void(bool wide)> arrange) {
+  arrange(wide_);
+  arrangers_.push_back(std::move(arrange));
 }
 
 bool WidthReflow::eventFilter(QObject* watched, QEvent* event) {
@@ -31,6 +37,8 @@ bool WidthReflow::eventFilter(QObject* watched, QEvent* event) {
 void WidthReflow::Apply() {
   for (const Followed& followed : followed_)
     followed.layout->setDirection(wide_ ? followed.wide : followed.narrow);
+  for (const auto& arrange : arrangers_)
+    arrange(wide_);
 }
 
 }  // namespace scorvane

@@ -5,6 +5,7 @@
 
 #include <QBoxLayout>
 #include <QObject>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -21,6 +22,9 @@ class WidthReflow : public QObject {
   // `layout` takes direction `wide` while the watched widget is wide and
   // `narrow` otherwise, starting now.
   void Follow(QBoxLayout* layout, QBoxLayout::Direction wide, QBoxLayout::Direction narrow);
+  // Calls `arrange` with whether the widget is wide, now and at each change,
+  // for what a direction does not say (a grid with fewer columns).
+  void OnChange(std::function<void(bool wide)> arrange);
   bool IsWide() const { return wide_; }
 
  protected:
@@ -38,6 +42,7 @@ class WidthReflow : public QObject {
   int wide_from_;
   bool wide_ = true;
   std::vector<Followed> followed_;
+  std::vector<std::function<void(bool)>> arrangers_;
 };
 
 }  // namespace scorvane

@@ -123,11 +123,9 @@ class SmallScreenTest : public WindowFixture {
                               .arg(frame.height())));
       PageView& view = *window.Frame().Page(page);
       QVERIFY2(WhollyReachable(view), qPrintable(QString::number(page)));
-      // Pages reflow to the screen's width rather than scroll sideways;
-      // the statistics filters, a form of many lines, scroll.
+      // Pages reflow to the screen's width rather than scroll sideways.
       const auto* area = qobject_cast<QScrollArea*>(view.parentWidget()->parentWidget());
-      QVERIFY2(page == PageView::kStatistics || area->horizontalScrollBar()->maximum() == 0,
-               qPrintable(QString::number(page)));
+      QVERIFY2(area->horizontalScrollBar()->maximum() == 0, qPrintable(QString::number(page)));
       QStringList faults = ControlFaults(view);
       faults << CutWholeCells(view);
       QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("page %1: ").arg(page) +
