@@ -44,7 +44,7 @@ namespace {
 using namespace player_column;
 
 // The filters and the search share one line from this page width on.
-constexpr int kFiltersOnOneLineFrom = 1000;
+constexpr int kFiltersOnOneLineFrom = 860;
 
 // The year rankings and sorts are taken for: the active season's, else the
 // current one.

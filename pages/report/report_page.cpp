@@ -75,7 +75,7 @@ QFont ArialOf(int height, bool bold) {
 
 // The commands and the scale buttons each stand on one row, and the
 // what-if panel beside the report, from this page width on.
-constexpr int kOneRowFrom = 1000;
+constexpr int kOneRowFrom = 780;
 
 }  // namespace
 

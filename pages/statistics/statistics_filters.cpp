@@ -29,7 +29,7 @@ namespace {
 
 // The lists stand three by three and each condition on one line from this
 // width of the panel on.
-constexpr int kOneLineEachFrom = 900;
+constexpr int kOneLineEachFrom = 840;
 
 // Catalogue texts of the lists.
 enum : int {
