@@ -44,8 +44,10 @@ PointsBoxView::PointsBoxView(QWidget* parent)
   bold.setBold(true);
   title_->setFont(bold);
   list_->SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
-  // Names, dates, events and points are shown whole while the box has room.
+  // Names, dates, events and points are shown whole while the box has room;
+  // a group heading runs across the whole list and takes no column's room.
   list_->SetColumnsFollowContents(true);
+  list_->SetGroupHeadingsSpanRow(true);
   lines_grid_->setContentsMargins(0, 0, 0, 0);
   lines_grid_->setVerticalSpacing(1);
 
@@ -125,19 +127,6 @@ void PointsBoxView::Show(const PointsBox& box) {
     list_->AddGroupColours(list_pairs::kBlue);
   }
   list_->SetRows(std::move(rows));
-  // A group heading runs across the whole list.
-  list_->clearSpans();
-  for (int row = 0; row < static_cast<int>(box.rows.size()); ++row) {
-    if (box.rows[static_cast<size_t>(row)].heading && list_->ColumnCount() > 1)
-      list_->setSpan(row, 0, 1, list_->ColumnCount());
-  }
-  // Long names and events are cut so that the points stay in sight; the
-  // result column of the Belgian list only holds a letter.
-  constexpr int kWidest = 150;
-  constexpr int kResultWidth = 28;
-  for (int column = 0; column < list_->ColumnCount(); ++column)
-    list_->setColumnWidth(column, std::min(list_->FittingWidth(column), kWidest));
-  if (box.columns.size() == 7) list_->setColumnWidth(0, kResultWidth);
 
   title_->setVisible(box.shown);
   lines_->setVisible(box.shown);
