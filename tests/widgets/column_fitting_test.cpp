@@ -27,28 +27,24 @@ TEST_P(FitColumnWidthsTest, GivesTheExpectedWidths) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, FitColumnWidthsTest,
     ::testing::Values(
-        FitCase{"NeedsThatFitAreKept", {{70, false}, {200, false}, {50, true}}, 400, {70, 200, 50}},
-        // 300 pixels for three columns: the date keeps 70, the two texts
-        // share 230 equally.
-        FitCase{"WidestGiveUpRoomFirst",
-                {{70, false}, {300, false}, {200, false}},
-                300,
-                {70, 115, 115}},
-        // The same needs with a wide date kept whole: the texts share what
-        // the date leaves them.
-        FitCase{
-            "KeptWholeKeepsItsNeed", {{150, true}, {300, false}, {200, false}}, 300, {150, 75, 75}},
+        FitCase{"NeedsThatFitAreKept", {{70, 0}, {200, 0}, {50, 50}}, 400, {70, 200, 50}},
+        // 300 pixels for three columns: the short one keeps 70, the two
+        // texts share 230 equally.
+        FitCase{"WidestGiveUpRoomFirst", {{70, 0}, {300, 0}, {200, 0}}, 300, {70, 115, 115}},
+        // A date kept whole keeps its texts (120) but not its heading (150);
+        // the texts share what it leaves them.
+        FitCase{"KeptWholeKeepsItsTexts", {{150, 120}, {300, 0}, {200, 0}}, 300, {120, 90, 90}},
+        // Room the others do not need goes back to the date's heading.
+        FitCase{"HeadingGetsWhatOthersLeave", {{150, 120}, {60, 0}, {50, 0}}, 240, {130, 60, 50}},
         // Nothing left for the texts: they keep the least width and the
         // list scrolls rather than cut the date.
-        FitCase{"LeastWidthWhenNothingIsLeft",
-                {{290, true}, {300, false}, {20, false}},
-                300,
-                {290, 40, 20}},
-        FitCase{"AllKeptWholeScrolls", {{200, true}, {200, true}}, 300, {200, 200}}),
+        FitCase{"LeastWidthWhenNothingIsLeft", {{290, 290}, {300, 0}, {20, 0}}, 300, {290, 40, 20}},
+        FitCase{"EmptyKeptColumnKeepsTheLeast", {{85, 9}, {300, 0}}, 100, {40, 60}},
+        FitCase{"AllKeptWholeScrolls", {{200, 200}, {200, 200}}, 300, {200, 200}}),
     [](const ::testing::TestParamInfo<FitCase>& fit) { return fit.param.name; });
 
 TEST(PrintsInLandscapeTest, OnlyWhenTheColumnsDoNotFitUpright) {
-  const std::vector<ColumnNeed> columns{{300, true}, {400, false}};
+  const std::vector<ColumnNeed> columns{{300, 300}, {400, 0}};
   EXPECT_FALSE(PrintsInLandscape(columns, 700));
   EXPECT_TRUE(PrintsInLandscape(columns, 699));
 }

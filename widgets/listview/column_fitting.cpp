@@ -12,6 +12,11 @@ long TotalNeed(std::span<const ColumnNeed> columns) {
   return total;
 }
 
+// What a column kept whole keeps: its texts, and no less than any column.
+int KeptWidth(const ColumnNeed& column, int least) {
+  return std::max(column.whole, std::min(column.width, least));
+}
+
 }  // namespace
 
 std::vector<int> FitColumnWidths(std::span<const ColumnNeed> columns, int available, int least) {
@@ -20,22 +25,22 @@ std::vector<int> FitColumnWidths(std::span<const ColumnNeed> columns, int availa
   for (const ColumnNeed& column : columns)
     widths.push_back(column.width);
   if (TotalNeed(columns) <= available) return widths;
-  // The room the other columns share once the ones kept whole have theirs.
+  // The room the other columns share once the ones kept whole have their
+  // texts' width.
   long room = available;
   std::vector<int> ascending;
   for (const ColumnNeed& column : columns) {
-    if (column.keep_whole) {
-      room -= column.width;
+    if (column.whole > 0) {
+      room -= KeptWidth(column, least);
     } else {
       ascending.push_back(column.width);
     }
   }
-  if (ascending.empty()) return widths;
-  // The widest width every column may keep: walking the needs from the
-  // smallest, each column that needs less than an equal share of the room
-  // left keeps its need; the others share what remains equally.
+  // The widest width every other column may keep: walking the needs from
+  // the smallest, each column that needs less than an equal share of the
+  // room left keeps its need; the others share what remains equally.
   std::sort(ascending.begin(), ascending.end());
-  int cap = ascending.back();
+  int cap = ascending.empty() ? 0 : ascending.back();
   for (size_t i = 0; i < ascending.size(); ++i) {
     const long share = room / static_cast<long>(ascending.size() - i);
     if (ascending[i] > share) {
@@ -44,8 +49,18 @@ std::vector<int> FitColumnWidths(std::span<const ColumnNeed> columns, int availa
     }
     room -= ascending[i];
   }
+  long left = available;
   for (size_t i = 0; i < widths.size(); ++i) {
-    if (!columns[i].keep_whole) widths[i] = std::min(widths[i], std::max(cap, least));
+    const ColumnNeed& column = columns[i];
+    widths[i] =
+        column.whole > 0 ? KeptWidth(column, least) : std::min(column.width, std::max(cap, least));
+    left -= widths[i];
+  }
+  for (size_t i = 0; i < widths.size() && left > 0; ++i) {
+    const int extra = static_cast<int>(std::min<long>(left, columns[i].width - widths[i]));
+    if (columns[i].whole <= 0 || extra <= 0) continue;
+    widths[i] += extra;
+    left -= extra;
   }
   return widths;
 }

@@ -10,21 +10,23 @@
 
 namespace scorvane {
 
-// What one column needs to show its heading and texts uncut, and whether
-// it must keep all of it (dates, points, short numbers: a cut one would
-// read wrong) while the others give up room.
+// What one column needs to show its heading and texts uncut, and what it
+// keeps however little room there is: the width of its texts for a column
+// kept whole (dates, points, short numbers: a cut one would read wrong),
+// nothing for the others.
 struct ColumnNeed {
   int width = 0;
-  bool keep_whole = false;
+  int whole = 0;
 };
 
 // The widths for columns with these needs, in a list showing `available`
 // pixels. When the needs fit, each column gets what it needs. Otherwise the
-// columns kept whole keep their need and the others share the rest: the
-// widest give up room first, all down to the same width, so that short
+// columns kept whole keep their texts' width and the others share the rest:
+// the widest give up room first, all down to the same width, so that short
 // columns stay whole and only the longest texts are cut; no column goes
 // below `least` (nor below its need when that is smaller), even when the
-// list must then scroll.
+// list must then scroll. Room the others leave goes back to the headings of
+// the columns kept whole.
 std::vector<int> FitColumnWidths(std::span<const ColumnNeed> columns, int available, int least);
 
 // A list printed on sheets whose printable width holds `portrait_room`

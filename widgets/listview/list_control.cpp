@@ -100,7 +100,11 @@ bool MY_LIST_CONTROL::ColumnKeptWhole(int column) const {
 }
 
 int MY_LIST_CONTROL::FittingWidth(int column) const {
-  int width = horizontalHeader()->sectionSizeHint(column);
+  return std::max(horizontalHeader()->sectionSizeHint(column), TextsWidth(column));
+}
+
+int MY_LIST_CONTROL::TextsWidth(int column) const {
+  int width = 0;
   // Long lists repeat their texts (dates, events, results): each distinct
   // text is measured once for each of the two fonts rows use.
   const QFontMetricsF row_metrics(model_.RowFont(-1));
@@ -147,15 +151,20 @@ void MY_LIST_CONTROL::SetColumnsFollowContents(bool follow) {
 void MY_LIST_CONTROL::FitColumns() {
   std::vector<int> shown = ShownColumnsInOrder();
   if (needed_widths_.size() != static_cast<size_t>(ColumnCount())) {
-    needed_widths_.assign(static_cast<size_t>(ColumnCount()), 0);
+    needed_widths_.assign(static_cast<size_t>(ColumnCount()), ColumnNeed());
     for (int column : shown) {
       const auto at = static_cast<size_t>(column);
-      needed_widths_[at] = std::max(FittingWidth(column), given_widths_[at]);
+      const int texts = TextsWidth(column);
+      needed_widths_[at].width =
+          std::max({texts, horizontalHeader()->sectionSizeHint(column), given_widths_[at]});
+      needed_widths_[at].whole = texts;
     }
   }
   std::vector<ColumnNeed> needed;
-  for (int column : shown)
-    needed.push_back({needed_widths_[static_cast<size_t>(column)], ColumnKeptWhole(column)});
+  for (int column : shown) {
+    const ColumnNeed& need = needed_widths_[static_cast<size_t>(column)];
+    needed.push_back({need.width, ColumnKeptWhole(column) ? need.whole : 0});
+  }
   // The vertical scroll bar takes its room from the viewport once it shows.
   int available = viewport()->width();
   if (!verticalScrollBar()->isVisible() && verticalHeader()->length() > viewport()->height() &&

@@ -45,7 +45,8 @@ bool ListPrintout::WantsLandscape(double portrait_width) const {
 std::vector<ColumnNeed> ListPrintout::ShownColumnNeeds() const {
   std::vector<ColumnNeed> needs;
   for (int column : list_.ShownColumnsInOrder())
-    needs.push_back({std::max(list_.FittingWidth(column), 1), list_.ColumnKeptWhole(column)});
+    needs.push_back({std::max(list_.FittingWidth(column), 1),
+                     list_.ColumnKeptWhole(column) ? list_.TextsWidth(column) : 0});
   return needs;
 }
 
