@@ -153,23 +153,29 @@ void MY_LIST_CONTROL::FitColumns() {
   if (needed_widths_.size() != static_cast<size_t>(ColumnCount())) {
     needed_widths_.assign(static_cast<size_t>(ColumnCount()), ColumnNeed());
     for (int column : shown) {
-      const auto at = static_cast<size_t>(column);
       const int texts = TextsWidth(column);
-      needed_widths_[at].width =
-          std::max({texts, horizontalHeader()->sectionSizeHint(column), given_widths_[at]});
-      needed_widths_[at].whole = texts;
+      needed_widths_[static_cast<size_t>(column)] = {
+          std::max(texts, horizontalHeader()->sectionSizeHint(column)), texts};
     }
   }
+  // The widths the columns were given are a comfort while every column
+  // fits: a narrow list shares its room by what the texts need.
   std::vector<ColumnNeed> needed;
+  std::vector<ColumnNeed> comfortable;
+  long comfortable_total = 0;
   for (int column : shown) {
-    const ColumnNeed& need = needed_widths_[static_cast<size_t>(column)];
+    const auto at = static_cast<size_t>(column);
+    const ColumnNeed& need = needed_widths_[at];
     needed.push_back({need.width, ColumnKeptWhole(column) ? need.whole : 0});
+    comfortable.push_back({std::max(need.width, given_widths_[at]), needed.back().whole});
+    comfortable_total += comfortable.back().width;
   }
   // The vertical scroll bar takes its room from the viewport once it shows.
   int available = viewport()->width();
   if (!verticalScrollBar()->isVisible() && verticalHeader()->length() > viewport()->height() &&
       viewport()->height() > 0)
     available -= verticalScrollBar()->sizeHint().width();
+  if (comfortable_total <= available) needed = std::move(comfortable);
   const std::vector<int> widths = FitColumnWidths(needed, available, kLeastColumnWidth);
   for (size_t i = 0; i < shown.size(); ++i)
     setColumnWidth(shown[i], widths[i]);

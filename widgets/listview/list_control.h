@@ -44,9 +44,9 @@ class MY_LIST_CONTROL : public QTableView {
   int TextsWidth(int column) const;
   // Columns that follow their contents: whenever the rows are replaced and
   // whenever the list is resized, every shown column takes the width its
-  // heading and texts need (at least the width it was inserted with),
-  // within the width the list shows (the widest giving up room first, see
-  // FitColumnWidths). Off by default: the list pages keep the widths their
+  // heading and texts need (at least the width it was inserted with, while
+  // all of them fit), within the width the list shows (the widest giving up
+  // room first, see FitColumnWidths). Off by default: the list pages keep the widths their
   // columns were given.
   void SetColumnsFollowContents(bool follow);
   void FitColumns();
@@ -137,8 +137,9 @@ class MY_LIST_CONTROL : public QTableView {
   int reported_row_ = -1;
   QList<QPixmap> images_;
   bool columns_follow_contents_ = false;
-  // The widths the columns were inserted with, and what each column needs
-  // (never less) and keeps, measured when the rows last changed.
+  // The widths the columns were inserted with, and what each column's
+  // heading and texts need and its texts alone, measured when the rows
+  // last changed.
   std::vector<int> given_widths_;
   std::vector<ColumnNeed> needed_widths_;
   std::vector<bool> kept_whole_;
