@@ -86,9 +86,9 @@ PAGE_SAISON::PAGE_SAISON(QWidget* parent)
   summary_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   summary_->setFrameShape(QFrame::Panel);
   summary_->setFrameShadow(QFrame::Sunken);
-  summary_->setAutoFillBackground(true);
+  UseFrameColour(*summary_);
   summary_->setFixedWidth(240);
-  points_->setAutoFillBackground(true);
+  UseFrameColour(*points_);
 
   auto* boxes = new QVBoxLayout;
   boxes->setSpacing(2);
@@ -211,13 +211,6 @@ void PAGE_SAISON::Rebuild() {
 void PAGE_SAISON::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), ScreenColours::Background());
-  for (QWidget* box : std::initializer_list<QWidget*>{summary_, points_}) {
-    QPalette palette = box->palette();
-    if (palette.color(QPalette::Window) != ScreenColours::Frame()) {
-      palette.setColor(QPalette::Window, ScreenColours::Frame());
-      box->setPalette(palette);
-    }
-  }
 }
 
 void PAGE_SAISON::changeEvent(QEvent* event) {

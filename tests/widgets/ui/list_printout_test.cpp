@@ -126,7 +126,7 @@ class ListPrintoutTest : public QObject {
     printout_->SetColumnsByContent(true);
     QTemporaryDir dir;
     for (const int letters : {20, 120}) {
-      list_->SetRows({ListRow{{QString(letters, u'W'), QStringLiteral("Lyon")}, {}, 0}});
+      list_->SetRows({ListRow{{QString(letters, u'W'), QStringLiteral("Lyon")}, {}, {}}});
       QPdfWriter writer(dir.filePath(QStringLiteral("list.pdf")));
       writer.setPageSize(QPageSize(QPageSize::A4));
       QCOMPARE(TurnForContent(*printout_, writer), QPageLayout::Portrait);
@@ -139,7 +139,7 @@ class ListPrintoutTest : public QObject {
   void Fill(int rows, std::initializer_list<int> group_starts) {
     std::vector<ListRow> filled;
     for (int row = 0; row < rows; ++row)
-      filled.push_back(ListRow{{QStringLiteral("row %1").arg(row), QStringLiteral("x")}, {}, 0});
+      filled.push_back(ListRow{{QStringLiteral("row %1").arg(row), QStringLiteral("x")}, {}, {}});
     list_->SetRows(std::move(filled));
     list_->ClearGroupStarts();
     for (int start : group_starts)
