@@ -51,6 +51,9 @@ void FinanceListView::SetUpColumns() {
     list_->InsertColumn(static_cast<int>(i), QString::fromStdString(titles[i]),
                         ColumnAlignment::kLeft, widths[i]);
   }
+  // Amounts and dates read wrong when cut: the names and texts give up room.
+  if (kind_ != FinanceListKind::kPrizes) list_->SetColumnKeptWhole(0, true);
+  if (kind_ == FinanceListKind::kExpenses) list_->SetColumnKeptWhole(1, true);
 }
 
 void FinanceListView::Show(std::vector<FinanceRow> rows) {

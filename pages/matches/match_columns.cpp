@@ -42,6 +42,12 @@ ListColumnModel MakeMatchColumns() {
     column.width = facts.width;
     column.shown = facts.shown;
     column.alignment = facts.centred ? ColumnAlignment::kCentre : ColumnAlignment::kLeft;
+    // Dates, rankings and short numbers read wrong when cut: names, scores
+    // (which may carry a remark) and texts give up room.
+    column.keep_whole = number == kCount || number == kResult || number == kDate ||
+                        number == kLicence || number == kSex || number == kBirthYear ||
+                        number == kAge || number == kRank || number == kFutureRank ||
+                        number == kIndoors;
     switch (number) {
       case kCount:
       case kScore:

@@ -31,6 +31,7 @@
 #include "widgets/current_document.h"
 #include "widgets/dialogs/message_boxes.h"
 #include "widgets/screen_colours.h"
+#include "widgets/width_reflow.h"
 
 namespace scorvane {
 namespace {
@@ -61,6 +62,9 @@ PROJECT_DOC* Document() {
   return CurrentDocument();
 }
 
+// The card and the chart stand side by side from this page width on.
+constexpr int kChartBesideFrom = 700;
+
 }  // namespace
 
 PAGE_PERSO::PAGE_PERSO(QWidget* parent) : PageView(kOwnPage, parent) {
@@ -71,8 +75,7 @@ PAGE_PERSO::PAGE_PERSO(QWidget* parent) : PageView(kOwnPage, parent) {
   choice_->setObjectName(QStringLiteral("chartChoice"));
   chart_view_ = new ChartWidget(this);
   chart_view_->setObjectName(QStringLiteral("ownChart"));
-  // Small enough that the card and the chart stand side by side on an
-  // 800 x 600 screen; the chart grows with the window.
+  // The chart grows with the window.
   chart_view_->setMinimumSize(260, 220);
   hint_ = new QLabel(this);
   hint_->setObjectName(QStringLiteral("chartHint"));
@@ -103,7 +106,7 @@ PAGE_PERSO::PAGE_PERSO(QWidget* parent) : PageView(kOwnPage, parent) {
   connect(choice_, &QComboBox::activated, this, &PAGE_PERSO::ChooseChart);
   connect(chart_view_, &ChartWidget::zoneClicked, this, &PAGE_PERSO::ChartClicked);
 
-  auto* left = new QVBoxLayout;
+  auto* left = new QBoxLayout(QBoxLayout::TopToBottom);
   left->addWidget(photo_view_, 0, Qt::AlignHCenter);
   left->addWidget(card_view_);
   left->addStretch();
@@ -111,9 +114,14 @@ PAGE_PERSO::PAGE_PERSO(QWidget* parent) : PageView(kOwnPage, parent) {
   right->addWidget(choice_);
   right->addWidget(chart_view_, 1);
   right->addWidget(hint_);
-  auto* top = new QHBoxLayout;
+  auto* top = new QBoxLayout(QBoxLayout::LeftToRight);
   top->addLayout(left);
   top->addLayout(right, 1);
+  // On a small screen the chart goes under the photo and the card, which
+  // then stand side by side.
+  auto* reflow = new WidthReflow(this, kChartBesideFrom);
+  reflow->Follow(top, QBoxLayout::LeftToRight, QBoxLayout::TopToBottom);
+  reflow->Follow(left, QBoxLayout::TopToBottom, QBoxLayout::LeftToRight);
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button :
        {describe_, photo_button_, edit_season_, add_season_, rankings_, print_})

@@ -22,11 +22,15 @@
 #include "widgets/current_document.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/settings.h"
+#include "widgets/width_reflow.h"
 
 namespace scorvane {
 namespace {
 
 using namespace player_column;
+
+// The filters and the search share one line from this page width on.
+constexpr int kFiltersOnOneLineFrom = 860;
 
 // The year rankings and sorts are taken for: the active season's, else the
 // current one.
@@ -86,20 +90,28 @@ PAGE_JOUEURS::PAGE_JOUEURS(QWidget* parent)
   search_column_->setCurrentIndex(static_cast<int>(PlayerNameColumn::kSurname));
   search_->setClearButtonEnabled(true);
 
-  auto* filters = new QHBoxLayout(filters_frame);
+  auto* choice = new QHBoxLayout;
+  choice->addWidget(contacts_);
+  choice->addSpacing(12);
+  choice->addWidget(active_season_);
+  choice->addSpacing(12);
+  choice->addWidget(club_box_);
+  choice->addWidget(club_list_);
+  choice->addStretch();
+  auto* finding = new QHBoxLayout;
+  finding->addWidget(search_label_);
+  finding->addWidget(search_, 1);
+  finding->addWidget(search_in_);
+  finding->addWidget(search_column_);
+  finding->addWidget(search_not_found_);
+  auto* filters = new QBoxLayout(QBoxLayout::LeftToRight, filters_frame);
   filters->setContentsMargins(8, 4, 8, 4);
-  filters->addWidget(contacts_);
-  filters->addSpacing(12);
-  filters->addWidget(active_season_);
-  filters->addSpacing(12);
-  filters->addWidget(club_box_);
-  filters->addWidget(club_list_);
-  filters->addStretch();
-  filters->addWidget(search_label_);
-  filters->addWidget(search_, 1);
-  filters->addWidget(search_in_);
-  filters->addWidget(search_column_);
-  filters->addWidget(search_not_found_);
+  filters->addLayout(choice);
+  filters->addLayout(finding, 1);
+  // On a small screen the search goes under the filters rather than make
+  // the page scroll sideways.
+  (new WidthReflow(this, kFiltersOnOneLineFrom))
+      ->Follow(filters, QBoxLayout::LeftToRight, QBoxLayout::TopToBottom);
   AddAboveList(filters_frame);
   AddButton(new_player_);
 

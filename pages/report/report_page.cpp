@@ -29,6 +29,7 @@
 #include "widgets/current_document.h"
 #include "widgets/help_window.h"
 #include "widgets/screen_colours.h"
+#include "widgets/width_reflow.h"
 
 namespace scorvane {
 namespace {
@@ -71,6 +72,10 @@ QFont ArialOf(int height, bool bold) {
   font.setBold(bold);
   return font;
 }
+
+// The commands and the scale buttons each stand on one row, and the
+// what-if panel beside the report, from this page width on.
+constexpr int kOneRowFrom = 780;
 
 }  // namespace
 
@@ -223,25 +228,40 @@ DETAILS_FFT::DETAILS_FFT(QWidget* parent) : PageView(kCalculationReport, parent)
   scroll_->setFrameShape(QFrame::NoFrame);
   scroll_->setBackgroundRole(QPalette::Window);
 
-  auto* commands = new QHBoxLayout;
+  // Each row of commands is made of two halves that stand side by side on
+  // a wide page and one under the other on a small screen, where the
+  // what-if panel also goes under the report.
+  auto* pages = new QHBoxLayout;
   for (QPushButton* button : {back_, print_, explain_})
-    commands->addWidget(button);
-  commands->addStretch();
-  commands->addWidget(rules_);
-  commands->addWidget(what_if_);
-  auto* scales = new QHBoxLayout;
-  scales->addWidget(scales_heading_);
-  for (QPushButton* button : scales_)
-    scales->addWidget(button);
-  scales->addStretch();
+    pages->addWidget(button);
+  pages->addStretch();
+  auto* choices = new QHBoxLayout;
+  choices->addStretch();
+  choices->addWidget(rules_);
+  choices->addWidget(what_if_);
+  auto* commands = new QBoxLayout(QBoxLayout::LeftToRight);
+  commands->addLayout(pages, 1);
+  commands->addLayout(choices);
+  auto* first_scales = new QHBoxLayout;
+  auto* last_scales = new QHBoxLayout;
+  first_scales->addWidget(scales_heading_);
+  for (size_t table = 0; table < scales_.size(); ++table)
+    (table < 3 ? first_scales : last_scales)->addWidget(scales_[table]);
+  last_scales->addStretch();
+  auto* scales = new QBoxLayout(QBoxLayout::LeftToRight);
+  scales->addLayout(first_scales);
+  scales->addLayout(last_scales, 1);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 8, 8, 0);
   layout->addLayout(commands);
   layout->addLayout(scales);
-  auto* body = new QHBoxLayout;
+  auto* body = new QBoxLayout(QBoxLayout::LeftToRight);
   body->addWidget(scroll_, 1);
   body->addWidget(panel_);
   layout->addLayout(body, 1);
+  auto* reflow = new WidthReflow(this, kOneRowFrom);
+  for (QBoxLayout* row : {commands, scales, body})
+    reflow->Follow(row, QBoxLayout::LeftToRight, QBoxLayout::TopToBottom);
 
   QPalette colours = palette();
   colours.setColor(QPalette::Window, ScreenColours::Background());

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "base/catalogue/messages.h"
@@ -21,9 +22,14 @@
 #include "widgets/current_document.h"
 #include "widgets/date_field.h"
 #include "widgets/ranking_entry.h"
+#include "widgets/width_reflow.h"
 
 namespace scorvane {
 namespace {
+
+// The lists stand three by three and each condition on one line from this
+// width of the panel on.
+constexpr int kOneLineEachFrom = 840;
 
 // Catalogue texts of the lists.
 enum : int {
@@ -145,7 +151,8 @@ StatisticsFilterPanel::StatisticsFilterPanel(QWidget* parent)
   }
 
   // The dates on the first line, the lists three by three, then the
-  // opponents' conditions.
+  // opponents' conditions. On a small screen the lists go two by two and
+  // each condition's line is cut in two, rather than widen the page.
   grid_->setContentsMargins(8, 6, 8, 6);
   grid_->setHorizontalSpacing(8);
   grid_->setVerticalSpacing(4);
@@ -155,37 +162,49 @@ StatisticsFilterPanel::StatisticsFilterPanel(QWidget* parent)
   dates->addWidget(and_date_);
   dates->addWidget(second_date_);
   dates->addStretch();
-  grid_->addLayout(dates, 0, 0, 1, 3);
-  QComboBox* const lists[] = {event_type_,      homologation_, age_category_,
-                              singles_doubles_, corporate_,    surface_,
-                              event_,           indoor_,       won_lost_};
-  for (int i = 0; i < 9; ++i) {
-    lists[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    lists[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    grid_->addWidget(lists[i], 1 + i / 3, i % 3);
+  grid_->addLayout(dates, 0, 0);
+  auto* lists_grid = new QGridLayout;
+  lists_grid->setHorizontalSpacing(8);
+  lists_grid->setVerticalSpacing(4);
+  grid_->addLayout(lists_grid, 1, 0);
+  const std::array<QComboBox*, 9> lists = {event_type_,      homologation_, age_category_,
+                                           singles_doubles_, corporate_,    surface_,
+                                           event_,           indoor_,       won_lost_};
+  for (QComboBox* list : lists) {
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   }
-  for (int column = 0; column < 3; ++column)
-    grid_->setColumnStretch(column, 1);
-  auto* opponents = new QHBoxLayout;
-  opponents->addWidget(opponents_);
-  opponents->addWidget(opponent_sex_);
-  opponents->addWidget(handedness_);
-  opponents->addWidget(doubles_rule_label_);
-  opponents->addWidget(doubles_rule_);
-  opponents->addStretch();
-  grid_->addLayout(opponents, 4, 0, 1, 3);
-  auto* ages = new QHBoxLayout;
-  for (QWidget* widget :
-       std::initializer_list<QWidget*>{ages_box_, age_min_, years_and_, age_max_, years_end_})
-    ages->addWidget(widget);
-  ages->addStretch();
-  grid_->addLayout(ages, 5, 0, 1, 3);
-  auto* rankings = new QHBoxLayout;
-  for (QWidget* widget : std::initializer_list<QWidget*>{comparison_box_, comparison_, range_box_,
-                                                         range_left_, and_range_, range_right_})
-    rankings->addWidget(widget);
-  rankings->addStretch();
-  grid_->addLayout(rankings, 6, 0, 1, 3);
+  const std::initializer_list<std::initializer_list<QWidget*>> conditions[] = {
+      {{opponents_, opponent_sex_, handedness_}, {doubles_rule_label_, doubles_rule_}},
+      {{ages_box_, age_min_, years_and_, age_max_}, {years_end_}},
+      {{comparison_box_, comparison_}, {range_box_, range_left_, and_range_, range_right_}},
+  };
+  auto* reflow = new WidthReflow(this, kOneLineEachFrom);
+  int row = 2;
+  for (const auto& halves : conditions) {
+    auto* line = new QBoxLayout(QBoxLayout::LeftToRight);
+    for (const auto& half : halves) {
+      auto* part = new QHBoxLayout;
+      for (QWidget* widget : half)
+        part->addWidget(widget);
+      part->addStretch();
+      // On one line the second half follows the first closely.
+      line->addLayout(part, line->count());
+    }
+    grid_->addLayout(line, row++, 0);
+    reflow->Follow(line, QBoxLayout::LeftToRight, QBoxLayout::TopToBottom);
+  }
+  reflow->OnChange([lists_grid, lists](bool wide) {
+    const int columns = wide ? 3 : 2;
+    for (QComboBox* list : lists)
+      lists_grid->removeWidget(list);
+    for (size_t i = 0; i < lists.size(); ++i) {
+      const auto at = static_cast<int>(i);
+      lists_grid->addWidget(lists[i], at / columns, at % columns);
+    }
+    for (int column = 0; column < 3; ++column)
+      lists_grid->setColumnStretch(column, column < columns ? 1 : 0);
+  });
 
   const auto on_list = [this](QComboBox* list, int StatisticsFilter::*field, QCheckBox* box) {
     connect(list, &QComboBox::currentIndexChanged, this, [this, field, box](int index) {

@@ -4,7 +4,6 @@
 
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,9 +11,13 @@
 
 #include "widgets/catalogue_text.h"
 #include "widgets/listview/list_control.h"
+#include "widgets/width_reflow.h"
 
 namespace scorvane {
 namespace {
+
+// From this width the lines and the list stand side by side.
+constexpr int kWideFrom = 700;
 
 enum : int {
   kMsgKeptForCalculation = 159,
@@ -41,8 +44,10 @@ PointsBoxView::PointsBoxView(QWidget* parent)
   bold.setBold(true);
   title_->setFont(bold);
   list_->SetDefaultColours(list_pairs::kCream.a, list_pairs::kCream.b);
-  // Names, dates, events and points are shown whole while the box has room.
+  // Names, dates, events and points are shown whole while the box has room;
+  // a group heading runs across the whole list and takes no column's room.
   list_->SetColumnsFollowContents(true);
+  list_->SetGroupHeadingsSpanRow(true);
   lines_grid_->setContentsMargins(0, 0, 0, 0);
   lines_grid_->setVerticalSpacing(1);
 
@@ -52,10 +57,15 @@ PointsBoxView::PointsBoxView(QWidget* parent)
   left->addWidget(lines_);
   left->addStretch();
   left->addWidget(details_);
-  auto* layout = new QHBoxLayout(this);
+  auto* layout = new QBoxLayout(QBoxLayout::LeftToRight, this);
   layout->setContentsMargins(8, 6, 8, 6);
   layout->addLayout(left);
   layout->addWidget(list_, 1);
+  // A narrow box shows the list under the lines, as wide as the box, so
+  // that names and events are not cut.
+  list_->setMinimumHeight(90);
+  (new WidthReflow(this, kWideFrom))
+      ->Follow(layout, QBoxLayout::LeftToRight, QBoxLayout::TopToBottom);
   connect(details_, &QPushButton::clicked, this, &PointsBoxView::DetailsRequested);
   connect(rules_, &RulesComboBox::rulesChosen, this, &PointsBoxView::rulesChosen);
   Retranslate();
@@ -93,6 +103,11 @@ void PointsBoxView::Show(const PointsBox& box) {
     list_->InsertColumn(
         static_cast<int>(i), QString::fromStdString(box.columns[i]),
         i + 1 == box.columns.size() ? ColumnAlignment::kCentre : ColumnAlignment::kLeft);
+    // The last six columns are the opponent, rank, date, score, event and
+    // points (after the result, when shown): names, scores and events give
+    // up room, the codes, dates and points never.
+    const size_t from_end = box.columns.size() - i;
+    list_->SetColumnKeptWhole(static_cast<int>(i), from_end != 6 && from_end != 3 && from_end != 2);
   }
   std::vector<ListRow> rows;
   list_->ClearGroupStarts();
@@ -112,19 +127,6 @@ void PointsBoxView::Show(const PointsBox& box) {
     list_->AddGroupColours(list_pairs::kBlue);
   }
   list_->SetRows(std::move(rows));
-  // A group heading runs across the whole list.
-  list_->clearSpans();
-  for (int row = 0; row < static_cast<int>(box.rows.size()); ++row) {
-    if (box.rows[static_cast<size_t>(row)].heading && list_->ColumnCount() > 1)
-      list_->setSpan(row, 0, 1, list_->ColumnCount());
-  }
-  // Long names and events are cut so that the points stay in sight; the
-  // result column of the Belgian list only holds a letter.
-  constexpr int kWidest = 150;
-  constexpr int kResultWidth = 28;
-  for (int column = 0; column < list_->ColumnCount(); ++column)
-    list_->setColumnWidth(column, std::min(list_->FittingWidth(column), kWidest));
-  if (box.columns.size() == 7) list_->setColumnWidth(0, kResultWidth);
 
   title_->setVisible(box.shown);
   lines_->setVisible(box.shown);

@@ -23,9 +23,14 @@
 #include "widgets/chart/chart_widget.h"
 #include "widgets/current_document.h"
 #include "widgets/screen_colours.h"
+#include "widgets/width_reflow.h"
 
 namespace scorvane {
 namespace {
+
+// The page is wide enough for the chart beside its selection from this
+// width on (a window of 1024 pixels or more).
+constexpr int kWideFrom = 760;
 
 enum : int {
   kMsgMatchesUsedForPoints = 37,
@@ -96,12 +101,18 @@ PAGE_SAISON::PAGE_SAISON(QWidget* parent)
     connect(box, &QCheckBox::toggled, this, [this] { Rebuild(); });
     boxes_[i] = box;
   }
-  auto* side = new QVBoxLayout;
+  auto* side = new QBoxLayout(QBoxLayout::TopToBottom);
   side->addWidget(summary_, 1);
   side->addLayout(boxes);
-  auto* middle = new QHBoxLayout;
+  auto* middle = new QBoxLayout(QBoxLayout::LeftToRight);
   middle->addWidget(&chart_->Chart(), 1);
   middle->addLayout(side);
+  // On a small screen the selection and its filters move under the chart,
+  // side by side, rather than squeeze the chart or widen the window.
+  chart_->Chart().setMinimumHeight(240);
+  auto* reflow = new WidthReflow(this, kWideFrom);
+  reflow->Follow(middle, QBoxLayout::LeftToRight, QBoxLayout::TopToBottom);
+  reflow->Follow(side, QBoxLayout::TopToBottom, QBoxLayout::LeftToRight);
   // The season's emblem under the heading, between the chart list and the
   // print button, so that it takes no height from the chart.
   auto* emblem = new QLabel(this);

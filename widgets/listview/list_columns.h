@@ -50,6 +50,9 @@ struct ListColumn {
   std::string title;
   int width = 60;
   bool shown = true;
+  // Dates and short numbers: when the list follows its contents, never
+  // narrowed below what the column's texts need (the others give up room).
+  bool keep_whole = false;
   ColumnAlignment alignment = ColumnAlignment::kLeft;
   // 0 = first sort key, 1 = second...; negative = not a sort key.
   int priority = -1;

@@ -1,6 +1,7 @@
 #include "widgets/listview/list_control.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -8,6 +9,7 @@
 #include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "widgets/listview/column_fitting.h"
@@ -17,6 +19,12 @@ namespace {
 
 // Columns that follow their contents keep at least this width.
 constexpr int kLeastColumnWidth = 40;
+
+// Whole pixels for a text: a width rounded down would have the text drawn
+// with an ellipsis for want of a fraction of a pixel.
+int TextWidth(const QFontMetricsF& metrics, const QString& text) {
+  return static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
+}
 
 }  // namespace
 
@@ -70,19 +78,37 @@ void MY_LIST_CONTROL::InsertColumn(int index, const QString& title, ColumnAlignm
   needed_widths_.clear();
   index = std::clamp(index, 0, ColumnCount());
   model_.InsertColumn(index, title, alignment);
-  if (width < 0) width = QFontMetrics(ListRowFont()).horizontalAdvance(title) + 15;
+  if (width < 0) width = TextWidth(QFontMetricsF(ListRowFont()), title) + 15;
   setColumnWidth(index, width);
   given_widths_.insert(
       given_widths_.begin() + std::min<size_t>(static_cast<size_t>(index), given_widths_.size()),
       width);
+  kept_whole_.insert(
+      kept_whole_.begin() + std::min<size_t>(static_cast<size_t>(index), kept_whole_.size()),
+      false);
+}
+
+void MY_LIST_CONTROL::SetColumnKeptWhole(int column, bool keep_whole) {
+  if (column < 0 || column >= static_cast<int>(kept_whole_.size())) return;
+  kept_whole_[static_cast<size_t>(column)] = keep_whole;
+  if (columns_follow_contents_) FitColumns();
+}
+
+bool MY_LIST_CONTROL::ColumnKeptWhole(int column) const {
+  return column >= 0 && column < static_cast<int>(kept_whole_.size()) &&
+         kept_whole_[static_cast<size_t>(column)];
 }
 
 int MY_LIST_CONTROL::FittingWidth(int column) const {
-  int width = horizontalHeader()->sectionSizeHint(column);
+  return std::max(horizontalHeader()->sectionSizeHint(column), TextsWidth(column));
+}
+
+int MY_LIST_CONTROL::TextsWidth(int column) const {
+  int width = 0;
   // Long lists repeat their texts (dates, events, results): each distinct
   // text is measured once for each of the two fonts rows use.
-  const QFontMetrics row_metrics(model_.RowFont(-1));
-  std::optional<QFontMetrics> group_metrics;
+  const QFontMetricsF row_metrics(model_.RowFont(-1));
+  std::optional<QFontMetricsF> group_metrics;
   QHash<QString, int> text_widths[2];
   for (int row = 0; row < RowCount(); ++row) {
     const bool group = model_.IsGroupStartRow(row);
@@ -94,8 +120,8 @@ int MY_LIST_CONTROL::FittingWidth(int column) const {
       auto known = text_widths[group].constFind(text);
       if (known == text_widths[group].constEnd()) {
         if (group && !group_metrics) group_metrics.emplace(model_.RowFont(row));
-        known = text_widths[group].insert(
-            text, (group ? *group_metrics : row_metrics).horizontalAdvance(text));
+        known =
+            text_widths[group].insert(text, TextWidth(group ? *group_metrics : row_metrics, text));
       }
       needed += *known;
     }
@@ -125,20 +151,31 @@ void MY_LIST_CONTROL::SetColumnsFollowContents(bool follow) {
 void MY_LIST_CONTROL::FitColumns() {
   std::vector<int> shown = ShownColumnsInOrder();
   if (needed_widths_.size() != static_cast<size_t>(ColumnCount())) {
-    needed_widths_.assign(static_cast<size_t>(ColumnCount()), 0);
+    needed_widths_.assign(static_cast<size_t>(ColumnCount()), ColumnNeed());
     for (int column : shown) {
-      const auto at = static_cast<size_t>(column);
-      needed_widths_[at] = std::max(FittingWidth(column), given_widths_[at]);
+      const int texts = TextsWidth(column);
+      needed_widths_[static_cast<size_t>(column)] = {
+          std::max(texts, horizontalHeader()->sectionSizeHint(column)), texts};
     }
   }
-  std::vector<int> needed;
-  for (int column : shown)
-    needed.push_back(needed_widths_[static_cast<size_t>(column)]);
+  // The widths the columns were given are a comfort while every column
+  // fits: a narrow list shares its room by what the texts need.
+  std::vector<ColumnNeed> needed;
+  std::vector<ColumnNeed> comfortable;
+  long comfortable_total = 0;
+  for (int column : shown) {
+    const auto at = static_cast<size_t>(column);
+    const ColumnNeed& need = needed_widths_[at];
+    needed.push_back({need.width, ColumnKeptWhole(column) ? need.whole : 0});
+    comfortable.push_back({std::max(need.width, given_widths_[at]), needed.back().whole});
+    comfortable_total += comfortable.back().width;
+  }
   // The vertical scroll bar takes its room from the viewport once it shows.
   int available = viewport()->width();
   if (!verticalScrollBar()->isVisible() && verticalHeader()->length() > viewport()->height() &&
       viewport()->height() > 0)
     available -= verticalScrollBar()->sizeHint().width();
+  if (comfortable_total <= available) needed = std::move(comfortable);
   const std::vector<int> widths = FitColumnWidths(needed, available, kLeastColumnWidth);
   for (size_t i = 0; i < shown.size(); ++i)
     setColumnWidth(shown[i], widths[i]);
@@ -151,12 +188,13 @@ QString MY_LIST_CONTROL::CutCellText(int row, int column) const {
   int room = columnWidth(column) - 2 * kListTextMargin;
   if (!look.image.isNull())
     room -= look.image.deviceIndependentSize().toSize().width() + kListTextMargin;
-  return QFontMetrics(look.font).horizontalAdvance(text) > room ? text : QString();
+  return TextWidth(QFontMetricsF(look.font), text) > room ? text : QString();
 }
 
 void MY_LIST_CONTROL::RemoveAllColumns() {
   needed_widths_.clear();
   given_widths_.clear();
+  kept_whole_.clear();
   model_.RemoveAllColumns();
 }
 
@@ -257,6 +295,7 @@ void MY_LIST_CONTROL::ApplyColumns(const ListColumnModel& columns) {
   for (int i = 0; i < columns.Count(); ++i) {
     const ListColumn& column = columns.Column(i);
     InsertColumn(i, QString::fromStdString(column.title), column.alignment, column.width);
+    kept_whole_[static_cast<size_t>(i)] = column.keep_whole;
   }
   QHeaderView* header = horizontalHeader();
   const std::vector<int>& order = columns.DisplayOrder();

@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <vector>
 
+#include "widgets/listview/column_fitting.h"
 #include "widgets/listview/list_cell_painter.h"
 #include "widgets/listview/list_colours.h"
 #include "widgets/listview/list_columns.h"
@@ -37,16 +38,23 @@ class MY_LIST_CONTROL : public QTableView {
   void InsertColumn(int index, const QString& title, ColumnAlignment alignment, int width = -1);
   void RemoveAllColumns();
   int ColumnCount() const { return model_.columnCount(); }
-  // The width a column needs to show its heading and its texts uncut.
+  // The width a column needs to show its heading and its texts uncut, and
+  // its texts alone (0 without texts).
   int FittingWidth(int column) const;
+  int TextsWidth(int column) const;
   // Columns that follow their contents: whenever the rows are replaced and
   // whenever the list is resized, every shown column takes the width its
-  // heading and texts need (at least the width it was inserted with),
-  // within the width the list shows (the widest giving up room first, see
-  // FitColumnWidths). Off by default: the list pages keep the widths their
+  // heading and texts need (at least the width it was inserted with, while
+  // all of them fit), within the width the list shows (the widest giving up
+  // room first, see FitColumnWidths). Off by default: the list pages keep the widths their
   // columns were given.
   void SetColumnsFollowContents(bool follow);
   void FitColumns();
+  // A column kept whole (dates, points, short numbers) keeps the width its
+  // texts need while the others give up room (its heading may be cut);
+  // columns are not by default.
+  void SetColumnKeptWhole(int column, bool keep_whole);
+  bool ColumnKeptWhole(int column) const;
   // The whole text of a cell drawn cut for lack of room (shown as the
   // cell's tooltip), or empty when the cell shows all of it.
   QString CutCellText(int row, int column) const;
@@ -132,10 +140,12 @@ class MY_LIST_CONTROL : public QTableView {
   int reported_row_ = -1;
   QList<QPixmap> images_;
   bool columns_follow_contents_ = false;
-  // The widths the columns were inserted with, and what each column needs
-  // (never less), measured when the rows last changed.
+  // The widths the columns were inserted with, and what each column's
+  // heading and texts need and its texts alone, measured when the rows
+  // last changed.
   std::vector<int> given_widths_;
-  std::vector<int> needed_widths_;
+  std::vector<ColumnNeed> needed_widths_;
+  std::vector<bool> kept_whole_;
 };
 
 }  // namespace scorvane

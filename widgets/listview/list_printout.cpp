@@ -1,12 +1,12 @@
 #include "widgets/listview/list_printout.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
-#include "widgets/listview/column_fitting.h"
 #include "widgets/listview/list_cell_painter.h"
 #include "widgets/listview/list_control.h"
 #include "widgets/listview/page_breaks.h"
@@ -31,6 +31,23 @@ ListPrintout::ListPrintout(const MY_LIST_CONTROL& list, std::function<QString()>
 
 QString ListPrintout::PrintTitle() const {
   return title_ ? title_() : QString();
+}
+
+bool ListPrintout::WantsLandscape(double portrait_width) const {
+  if (!by_content_) return false;
+  // Texts print at their screen size: an inch of paper holds as many
+  // pixels as an inch of screen.
+  const double room = portrait_width * std::max(1, list_.logicalDpiY());
+  return PrintsInLandscape(ShownColumnNeeds(),
+                           static_cast<int>(half_ == Half::kWhole ? room : room / 2));
+}
+
+std::vector<ColumnNeed> ListPrintout::ShownColumnNeeds() const {
+  std::vector<ColumnNeed> needs;
+  for (int column : list_.ShownColumnsInOrder())
+    needs.push_back({std::max(list_.FittingWidth(column), 1),
+                     list_.ColumnKeptWhole(column) ? list_.TextsWidth(column) : 0});
+  return needs;
 }
 
 int ListPrintout::LogicalWidth() const {
@@ -75,17 +92,15 @@ ListPrintout::Layout ListPrintout::LayOut(const QPainter& painter, const QRectF&
   const Scale scale = ScaleFor(painter, area);
   const double target = half_ == Half::kWhole ? area.width() : area.width() / 2;
   const int room = static_cast<int>(target / scale.x);
-  std::vector<int> needed;
+  const std::vector<ColumnNeed> needed = ShownColumnNeeds();
   long total = 0;
-  for (int column : layout.columns) {
-    needed.push_back(std::max(list_.FittingWidth(column), 1));
-    total += needed.back();
-  }
+  for (const ColumnNeed& need : needed)
+    total += need.width;
   if (total <= room) {
     // Every text fits: the room left is shared in proportion to the needs.
     long given = 0;
-    for (int need : needed) {
-      layout.widths.push_back(static_cast<int>(static_cast<long long>(need) * room / total));
+    for (const ColumnNeed& need : needed) {
+      layout.widths.push_back(static_cast<int>(static_cast<long long>(need.width) * room / total));
       given += layout.widths.back();
     }
     if (!layout.widths.empty()) layout.widths.back() += static_cast<int>(room - given);
@@ -96,18 +111,18 @@ ListPrintout::Layout ListPrintout::LayOut(const QPainter& painter, const QRectF&
   const int line = std::max(list_.RowHeight(), 1);
   for (int row = 0; row < list_.RowCount(); ++row) {
     for (std::size_t i = 0; i < layout.columns.size(); ++i) {
-      if (layout.widths[i] >= needed[i]) continue;
+      if (layout.widths[i] >= needed[i].width) continue;
       const CellLook look = list_.CellLookAt(row, layout.columns[i]);
       if (look.span_width > 0 || look.text.isEmpty()) continue;
-      const QFontMetrics metrics(look.font);
+      const QFontMetricsF metrics(look.font);
       const int image = look.image.isNull()
                             ? 0
                             : look.image.deviceIndependentSize().toSize().width() + kListTextMargin;
       const int text_width = std::max(layout.widths[i] - 2 * kListTextMargin - image, 1);
       if (metrics.horizontalAdvance(look.text) <= text_width) continue;
-      const int height =
-          metrics.boundingRect(QRect(0, 0, text_width, 1 << 20), kWrappedTextFlags, look.text)
-              .height();
+      const int height = static_cast<int>(std::ceil(
+          metrics.boundingRect(QRectF(0, 0, text_width, 1 << 20), kWrappedTextFlags, look.text)
+              .height()));
       auto& lines = layout.row_lines[static_cast<std::size_t>(row)];
       lines = std::max(lines, (height + line - 1) / line);
     }

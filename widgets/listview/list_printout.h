@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "widgets/listview/column_fitting.h"
 #include "widgets/print/printable.h"
 
 namespace scorvane {
@@ -25,8 +26,9 @@ class ListPrintout : public Printable {
   // Columns laid out by their content across the printable width, texts at
   // their screen proportions: the room left over is shared in proportion to
   // what each column needs; when the columns cannot all fit, the widest
-  // give up room and their longest cells wrap onto more lines. Off: the
-  // screen's column widths are stretched to the page.
+  // give up room (not those kept whole) and their longest cells wrap onto
+  // more lines; before that the sheet turns to landscape (WantsLandscape).
+  // Off: the screen's column widths are stretched to the page.
   void SetColumnsByContent(bool by_content) { by_content_ = by_content; }
   // The width, in screen pixels, that the printable width stands for: the
   // list's columns plus twelve average characters unless set (lists printed
@@ -35,6 +37,7 @@ class ListPrintout : public Printable {
   void SetLogicalWidth(int width) { logical_width_ = width; }
 
   QString PrintTitle() const override;
+  bool WantsLandscape(double portrait_width) const override;
   int Paginate(QPainter& painter, const QRectF& area) override;
   void PaintPage(QPainter& painter, const QRectF& area, int index) override;
 
@@ -63,6 +66,8 @@ class ListPrintout : public Printable {
     std::vector<int> row_lines;
   };
   Layout LayOut(const QPainter& painter, const QRectF& area) const;
+  // What the shown columns need to print whole, in screen pixels.
+  std::vector<ColumnNeed> ShownColumnNeeds() const;
   void PaintHeadings(QPainter& painter, const Layout& layout) const;
 
   const MY_LIST_CONTROL& list_;

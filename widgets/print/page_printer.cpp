@@ -77,6 +77,14 @@ void PaintFooter(QPainter& painter, const QRectF& band, double dpi) {
   painter.restore();
 }
 
+QPageLayout::Orientation TurnForContent(const Printable& content, QPagedPaintDevice& device) {
+  const QPageLayout layout = device.pageLayout();
+  if (layout.orientation() == QPageLayout::Portrait &&
+      content.WantsLandscape(layout.paintRect(QPageLayout::Inch).width()))
+    device.setPageOrientation(QPageLayout::Landscape);
+  return layout.orientation();
+}
+
 int PrintTo(Printable& content, QPagedPaintDevice& device, double dpi) {
   QPainter painter;
   if (!painter.begin(&device)) return 0;
@@ -103,6 +111,7 @@ bool ExportPdf(Printable& content, const QString& path) {
   writer.setResolution(300);
   writer.setTitle(content.PrintTitle());
   writer.setCreator(QStringLiteral("Scorvane"));
+  TurnForContent(content, writer);
   return PrintTo(content, writer, writer.resolution()) > 0 && QFileInfo(path).size() > 0;
 }
 
@@ -111,18 +120,22 @@ PagePrinter::PagePrinter(QObject* parent)
 
 PagePrinter::~PagePrinter() = default;
 
+// The sheet is turned for one job only: the page set-up stays the user's.
 void PagePrinter::Print(Printable& content, QWidget* parent) {
+  const QPageLayout::Orientation set_up = TurnForContent(content, *printer_);
   QPrintDialog dialog(printer_.get(), parent);
-  if (dialog.exec() != QDialog::Accepted) return;
-  PrintTo(content, *printer_, printer_->resolution());
+  if (dialog.exec() == QDialog::Accepted) PrintTo(content, *printer_, printer_->resolution());
+  printer_->setPageOrientation(set_up);
 }
 
 void PagePrinter::Preview(Printable& content, QWidget* parent) {
+  const QPageLayout::Orientation set_up = TurnForContent(content, *printer_);
   QPrintPreviewDialog dialog(printer_.get(), parent);
   connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
           [&content](QPrinter* printer) { PrintTo(content, *printer, printer->resolution()); });
   dialog.resize(900, 700);
   dialog.exec();
+  printer_->setPageOrientation(set_up);
 }
 
 void PagePrinter::ExportToPdf(Printable& content, QWidget* parent) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPageLayout>
 #include <QRectF>
 #include <QString>
 #include <memory>
@@ -35,6 +36,9 @@ void PaintHeader(QPainter& painter, const QRectF& band, const QString& title, in
 // The footer band: grey, "Scorvane - <today>" in the middle, a black line over it.
 void PaintFooter(QPainter& painter, const QRectF& band, double dpi);
 
+// Turns the sheets of `device` to landscape when they are upright and the
+// content wants landscape; the orientation they had.
+QPageLayout::Orientation TurnForContent(const Printable& content, QPagedPaintDevice& device);
 // Lays the content out and paints every sheet on `device`; the number of
 // sheets, 0 when painting could not start.
 int PrintTo(Printable& content, QPagedPaintDevice& device, double dpi);

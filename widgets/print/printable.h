@@ -22,6 +22,13 @@ class Printable {
   virtual int Paginate(QPainter& painter, const QRectF& area) = 0;
   // Paints page `index` (from 0) of the last layout inside `area`.
   virtual void PaintPage(QPainter& painter, const QRectF& area, int index) = 0;
+  // Whether the content reads better on landscape sheets than on upright
+  // ones whose printable area is `portrait_width` inches wide. Asked before
+  // printing, so that the print dialog already shows the sheet turned.
+  virtual bool WantsLandscape(double portrait_width) const {
+    (void)portrait_width;
+    return false;
+  }
 };
 
 }  // namespace scorvane

@@ -288,6 +288,10 @@ int ListPage::Paginate(QPainter& painter, const QRectF& area) {
   return printout_.Paginate(painter, area);
 }
 
+bool ListPage::WantsLandscape(double portrait_width) const {
+  return printout_.WantsLandscape(portrait_width);
+}
+
 void ListPage::PaintPage(QPainter& painter, const QRectF& area, int index) {
   printout_.PaintPage(painter, area, index);
 }

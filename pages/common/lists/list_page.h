@@ -44,6 +44,7 @@ class ListPage : public PageView, public Printable {
   // Printing: "first name surname - page title" over the list as shown.
   QString PrintTitle() const override;
   int Paginate(QPainter& painter, const QRectF& area) override;
+  bool WantsLandscape(double portrait_width) const override;
   void PaintPage(QPainter& painter, const QRectF& area, int index) override;
 
   MY_LIST_CONTROL& List() const { return *list_; }

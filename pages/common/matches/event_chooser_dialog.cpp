@@ -57,6 +57,8 @@ DLG_NOUVELLE_RENCONTRE::DLG_NOUVELLE_RENCONTRE(PROJECT_DOC& document, SAISON_JOU
   for (int column = 0; column < kChooserColumnCount; ++column) {
     const ColumnLook& look = kColumns[column];
     list_->InsertColumn(column, CatalogueText(look.title), look.alignment, look.width);
+    // The dates stay whole; the event names give up room.
+    list_->SetColumnKeptWhole(column, column != 0);
   }
   list_->setMinimumSize(400, 200);
   // Dates and event names are shown whole while the dialog has room.

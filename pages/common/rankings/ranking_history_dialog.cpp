@@ -50,6 +50,8 @@ DLG_EDIT_CLASSEMENTS::DLG_EDIT_CLASSEMENTS(PROJECT_DOC& document, JOUEUR& player
   list_->InsertColumn(0, tr("Date"), ColumnAlignment::kLeft, 70);
   list_->InsertColumn(1, tr("Rank"), ColumnAlignment::kLeft, 70);
   list_->InsertColumn(2, tr("Note"), ColumnAlignment::kLeft, 135);
+  list_->SetColumnKeptWhole(0, true);
+  list_->SetColumnKeptWhole(1, true);
   // Dates and rankings are shown whole, headings too; the note takes
   // whatever width the dialog gives the list.
   list_->SetColumnsFollowContents(true);

@@ -10,6 +10,7 @@
 
 #include "widgets/listview/list_control.h"
 #include "widgets/listview/list_printout.h"
+#include "widgets/print/page_printer.h"
 
 using namespace scorvane;
 
@@ -117,6 +118,21 @@ class ListPrintoutTest : public QObject {
     const int heading_middle = kBand + list_->RowHeight() / 2;
     QCOMPARE(page.pixelColor(page.width() / 4, heading_middle), QColor(Qt::white));
     QCOMPARE(page.pixelColor(page.width() / 2 + 10, heading_middle), QColor(180, 180, 180));
+  }
+
+  // A list laid out by its content turns an upright sheet only when its
+  // columns need more than the sheet's printable width, for that job alone.
+  void WideColumnsTurnTheSheet() {
+    printout_->SetColumnsByContent(true);
+    QTemporaryDir dir;
+    for (const int letters : {20, 120}) {
+      list_->SetRows({ListRow{{QString(letters, u'W'), QStringLiteral("Lyon")}, {}, {}}});
+      QPdfWriter writer(dir.filePath(QStringLiteral("list.pdf")));
+      writer.setPageSize(QPageSize(QPageSize::A4));
+      QCOMPARE(TurnForContent(*printout_, writer), QPageLayout::Portrait);
+      QCOMPARE(writer.pageLayout().orientation(),
+               letters == 120 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    }
   }
 
  private:
