@@ -106,19 +106,23 @@ bool ExportPdf(Printable& content, const QString& path) {
   return PrintTo(content, writer, writer.resolution()) > 0 && QFileInfo(path).size() > 0;
 }
 
-PagePrinter::PagePrinter(QObject* parent)
-    : QObject(parent), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+PagePrinter::PagePrinter(QObject* parent) : QObject(parent) {}
 
 PagePrinter::~PagePrinter() = default;
 
+QPrinter& PagePrinter::Printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
 void PagePrinter::Print(Printable& content, QWidget* parent) {
-  QPrintDialog dialog(printer_.get(), parent);
+  QPrintDialog dialog(&Printer(), parent);
   if (dialog.exec() != QDialog::Accepted) return;
-  PrintTo(content, *printer_, printer_->resolution());
+  PrintTo(content, Printer(), Printer().resolution());
 }
 
 void PagePrinter::Preview(Printable& content, QWidget* parent) {
-  QPrintPreviewDialog dialog(printer_.get(), parent);
+  QPrintPreviewDialog dialog(&Printer(), parent);
   connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
           [&content](QPrinter* printer) { PrintTo(content, *printer, printer->resolution()); });
   dialog.resize(900, 700);
@@ -142,7 +146,7 @@ void PagePrinter::ExportToPdf(Printable& content, QWidget* parent) {
 }
 
 void PagePrinter::PageSetup(QWidget* parent) {
-  QPageSetupDialog dialog(printer_.get(), parent);
+  QPageSetupDialog dialog(&Printer(), parent);
   dialog.exec();
 }
 
