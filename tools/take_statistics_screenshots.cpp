@@ -10,6 +10,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "pages/common/charts/match_chart_panel.h"
 #include "pages/statistics/statistics_page.h"
 #include "pages/summary/summary_page.h"
 #include "ranking/ranking_registry.h"
@@ -37,7 +38,7 @@ void Generate(PROJECT_DOC& document) {
 template <class Page>
 void Save(Page& page, int chart, const QDir& out, const char* name) {
   page.show();
-  QComboBox& choice = page.ChartChoice();
+  QComboBox& choice = page.ChartPanel().Choice();
   choice.setFocus();
   while (choice.currentIndex() < chart)
     QTest::keyClick(&choice, Qt::Key_Down);

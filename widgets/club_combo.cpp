@@ -27,8 +27,7 @@ void COMBO_CLUBS::Fill(const UTILISATEUR& owner) {
   clear();
   addItem(QString());
   for (const CLUB* club : clubs)
-    addItem(QString::fromStdString(club->Name()),
-            QVariant::fromValue(reinterpret_cast<quintptr>(club)));
+    addItem(QString::fromStdString(club->Name()), QVariant::fromValue(club));
   SetClubName(shown);
 }
 

@@ -5,6 +5,10 @@
 
 #include <QString>
 #include <QWidget>
+#include <vector>
+
+class QFrame;
+class QLabel;
 
 namespace scorvane {
 
@@ -36,6 +40,9 @@ class PageView : public QWidget {
   virtual void Refresh() {}
   // The content to print, or null when the page has nothing to print.
   virtual Printable* PrintContent() { return nullptr; }
+  // The screen colours changed: the page's boxes take the new frame colour
+  // and the page is drawn again.
+  void ApplyScreenColours();
 
  signals:
   // The page asks the window to show another page (its number).
@@ -43,8 +50,18 @@ class PageView : public QWidget {
   // The page's own print button: print it as the print command would.
   void PrintRequested();
 
+ protected:
+  // Fills `box` (one of the page's widgets) with the frame colour, now and
+  // whenever the screen colours change.
+  void UseFrameColour(QWidget& box);
+  // The bold centred title at the top of a page.
+  QLabel* NewTitleLabel();
+  // A sunken box in the frame colour.
+  QFrame* NewSunkenFrame();
+
  private:
   int number_;
+  std::vector<QWidget*> frame_boxes_;
 };
 
 }  // namespace scorvane

@@ -18,17 +18,9 @@ namespace scorvane {
 
 PAGE_CLUBS::PAGE_CLUBS(QWidget* parent)
     : PageView(kClubs, parent),
-      title_(new QLabel(this)),
+      title_(NewTitleLabel()),
       list_(new MY_LIST_CONTROL(/*multiple_selection=*/true, /*row_height_from_font=*/true, this)),
-      bottom_frame_(new QFrame(this)) {
-  QFont title_font(QStringLiteral("Arial"));
-  title_font.setPixelSize(17);
-  title_font.setBold(true);
-  title_->setFont(title_font);
-  title_->setAlignment(Qt::AlignCenter);
-  title_->setFixedHeight(32);
-  bottom_frame_->setFrameShape(QFrame::Panel);
-  bottom_frame_->setFrameShadow(QFrame::Sunken);
+      bottom_frame_(NewSunkenFrame()) {
   bottom_frame_->setFixedHeight(16);
 
   // The title keeps its height at the top, the frame its height at the
@@ -39,7 +31,6 @@ PAGE_CLUBS::PAGE_CLUBS(QWidget* parent)
   layout->addWidget(title_);
   layout->addWidget(list_, 1);
   layout->addWidget(bottom_frame_);
-  bottom_frame_->setAutoFillBackground(true);
   // Codes, telephone numbers and names are shown whole while the page has room.
   list_->SetColumnsFollowContents(true);
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -51,8 +42,7 @@ PAGE_CLUBS::PAGE_CLUBS(QWidget* parent)
 }
 
 CLUB* PAGE_CLUBS::SelectedClub() const {
-  const int row = list_->FirstSelectedRow();
-  return row >= 0 ? reinterpret_cast<CLUB*>(list_->ItemData(row)) : nullptr;
+  return list_->Item(list_->FirstSelectedRow()).As<CLUB>();
 }
 
 std::unique_ptr<QMenu> PAGE_CLUBS::MakeContextMenu() {
@@ -70,7 +60,7 @@ void PAGE_CLUBS::OpenInEditor(int row) {
   PROJECT_DOC* document = CurrentDocument();
   if (!document || row < 0) return;
   EditItemList(this, *document, ItemKind::kClubs,
-               static_cast<const CObject*>(reinterpret_cast<CLUB*>(list_->ItemData(row))));
+               static_cast<const CObject*>(list_->Item(row).As<CLUB>()));
   Refresh();
 }
 
@@ -84,11 +74,6 @@ void PAGE_CLUBS::Run(ItemAction action) {
 void PAGE_CLUBS::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), ScreenColours::Background());
-  QPalette frame_palette = bottom_frame_->palette();
-  if (frame_palette.color(QPalette::Window) != ScreenColours::Frame()) {
-    frame_palette.setColor(QPalette::Window, ScreenColours::Frame());
-    bottom_frame_->setPalette(frame_palette);
-  }
 }
 
 void PAGE_CLUBS::InitialUpdate() {
@@ -117,7 +102,7 @@ void PAGE_CLUBS::Refresh() {
       ListRow row;
       row.texts = {QString::fromStdString(club->CodeText()), QString::fromStdString(club->Name()),
                    QString::fromStdString(club->Phone()), QString::fromStdString(club->Address())};
-      row.data = reinterpret_cast<quintptr>(club);
+      row.item = club;
       rows.push_back(std::move(row));
     }
   }

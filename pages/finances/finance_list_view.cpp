@@ -65,7 +65,7 @@ void FinanceListView::Show(std::vector<FinanceRow> rows) {
     ListRow row;
     for (const std::string& cell : rows_[i].Cells())
       row.texts.push_back(QString::fromStdString(cell));
-    row.data = i;
+    row.item = &rows_[i];
     if (had_selection && SameRecord(rows_[i].element, kept)) reselect = static_cast<int>(i);
     shown.push_back(std::move(row));
   }
@@ -74,9 +74,7 @@ void FinanceListView::Show(std::vector<FinanceRow> rows) {
 }
 
 const FinanceRow* FinanceListView::RowAt(int row) const {
-  if (row < 0 || row >= list_->RowCount()) return nullptr;
-  const quintptr index = list_->ItemData(row);
-  return index < rows_.size() ? &rows_[index] : nullptr;
+  return list_->Item(row).As<const FinanceRow>();
 }
 
 const FinanceRow* FinanceListView::Selected() const {

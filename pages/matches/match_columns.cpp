@@ -9,10 +9,6 @@ namespace {
 
 using namespace match_column;
 
-const RENCONTRE& MatchOf(std::uintptr_t item) {
-  return *reinterpret_cast<const RENCONTRE*>(item);
-}
-
 int Order(bool less, bool greater) {
   return less ? -1 : (greater ? 1 : 0);
 }
@@ -35,21 +31,6 @@ int BirthYear(const RENCONTRE& match) {
   return opponent ? opponent->GetBirthYear() : 0;
 }
 
-// Ascending and descending comparisons made of one ascending order.
-void SetOrder(ListColumn& column, RowComparison::ItemCompare ascending) {
-  column.ascending = RowComparison::ByItems(ascending);
-  column.descending = RowComparison::ByItems(
-      [ascending](std::uintptr_t a, std::uintptr_t b, int year) { return ascending(b, a, year); });
-}
-
-void SetTextOrder(ListColumn& column, int number) {
-  const auto text = [number](std::uintptr_t item) {
-    return MatchCellText(MatchOf(item), number, MatchLineContext{0, false, 0});
-  };
-  column.ascending = RowComparison::ByText(text);
-  column.descending = RowComparison::ByText(text, /*descending=*/true);
-}
-
 }  // namespace
 
 ListColumnModel MakeMatchColumns() {
@@ -67,46 +48,45 @@ ListColumnModel MakeMatchColumns() {
         break;
       case kResult:
         // Victories before defeats.
-        SetOrder(column, [](std::uintptr_t a, std::uintptr_t b, int) {
-          return Order(MatchOf(a).Result().IsWon() && !MatchOf(b).Result().IsWon(),
-                       MatchOf(b).Result().IsWon() && !MatchOf(a).Result().IsWon());
+        SetRecordOrder<RENCONTRE>(column, [](const RENCONTRE& a, const RENCONTRE& b, int) {
+          return Order(a.Result().IsWon() && !b.Result().IsWon(),
+                       b.Result().IsWon() && !a.Result().IsWon());
         });
         break;
       case kDate:
-        SetOrder(column, [](std::uintptr_t a, std::uintptr_t b, int) {
-          return CompareDates(ShownMatchDate(MatchOf(a)), ShownMatchDate(MatchOf(b)));
+        SetRecordOrder<RENCONTRE>(column, [](const RENCONTRE& a, const RENCONTRE& b, int) {
+          return CompareDates(ShownMatchDate(a), ShownMatchDate(b));
         });
         break;
       case kBirthYear:
       case kAge:
         // The older opponent first by year of birth, the younger first by age.
-        SetOrder(column, [number](std::uintptr_t a, std::uintptr_t b, int) {
-          const int first = BirthYear(MatchOf(a));
-          const int second = BirthYear(MatchOf(b));
+        SetRecordOrder<RENCONTRE>(column, [number](const RENCONTRE& a, const RENCONTRE& b, int) {
+          const int first = BirthYear(a);
+          const int second = BirthYear(b);
           return number == kBirthYear ? Order(first<second, first> second)
                                       : Order(first > second, first < second);
         });
         break;
       case kRank:
-        SetOrder(column, [](std::uintptr_t a, std::uintptr_t b, int) {
-          return CompareRankings(OpponentRankingAtMatch(MatchOf(a)),
-                                 OpponentRankingAtMatch(MatchOf(b)));
+        SetRecordOrder<RENCONTRE>(column, [](const RENCONTRE& a, const RENCONTRE& b, int) {
+          return CompareRankings(OpponentRankingAtMatch(a), OpponentRankingAtMatch(b));
         });
         break;
       case kFutureRank:
-        SetOrder(column, [](std::uintptr_t a, std::uintptr_t b, int year) {
-          return CompareRankings(OpponentFutureRanking(MatchOf(a), year),
-                                 OpponentFutureRanking(MatchOf(b), year));
+        SetRecordOrder<RENCONTRE>(column, [](const RENCONTRE& a, const RENCONTRE& b, int year) {
+          return CompareRankings(OpponentFutureRanking(a, year), OpponentFutureRanking(b, year));
         });
         break;
       case kIndoors:
-        SetOrder(column, [](std::uintptr_t a, std::uintptr_t b, int) {
-          return Order(MatchOf(a).IsIndoor() && !MatchOf(b).IsIndoor(),
-                       MatchOf(b).IsIndoor() && !MatchOf(a).IsIndoor());
+        SetRecordOrder<RENCONTRE>(column, [](const RENCONTRE& a, const RENCONTRE& b, int) {
+          return Order(a.IsIndoor() && !b.IsIndoor(), b.IsIndoor() && !a.IsIndoor());
         });
         break;
       default:
-        SetTextOrder(column, number);
+        SetRecordTextOrder<RENCONTRE>(column, [number](const RENCONTRE& match) {
+          return MatchCellText(match, number, MatchLineContext{0, false, 0});
+        });
         break;
     }
     columns.Add(std::move(column));

@@ -1,7 +1,6 @@
 // The commands of the matches page: new, edit and delete for matches and
 // events, the columns and sort commands, and the context menu that offers
 // them according to what is selected.
-#include <QKeyEvent>
 #include <QMenu>
 
 #include "pages/common/matches/match_commands.h"
@@ -27,13 +26,6 @@ SAISON_JOUEUR* ActiveSeason() {
 
 }  // namespace
 
-void PAGE_PALMARES::SelectOnly(int row) {
-  list_->ClearSelection();
-  if (row < 0) return;
-  list_->SelectItem(row);
-  list_->scrollTo(list_->model()->index(row, 0));
-}
-
 void PAGE_PALMARES::NewMatch() {
   if (!ActiveSeason()) return;
   // With an event line selected the match goes straight into that event.
@@ -45,8 +37,8 @@ void PAGE_PALMARES::NewMatch() {
   }
   if (!added) return;
   // Inside the window the document has refreshed every page already.
-  if (RowOf(added) < 0) Refresh();
-  SelectOnly(RowOf(added));
+  if (list_->RowOf(added) < 0) Refresh();
+  SelectOnly(list_->RowOf(added));
 }
 
 void PAGE_PALMARES::AddMatchToEvent(int row) {
@@ -70,7 +62,7 @@ void PAGE_PALMARES::EditLine(int row) {
     // follows it.
     if (RENCONTRE* stored = EditMatch(this, *match)) {
       Refresh();
-      SelectOnly(RowOf(stored));
+      SelectOnly(list_->RowOf(stored));
     }
   } else if (EPREUVE_JOUEE* played = EventAt(row)) {
     if (EditPlayedEventCommand(this, *played)) Refresh();
@@ -93,65 +85,8 @@ void PAGE_PALMARES::DeleteSelection() {
   if (CarryOut(plan, *CurrentDocument(), *season)) Refresh();
 }
 
-void PAGE_PALMARES::ChooseColumns() {
-  list_->ReadColumnLayout(columns_);
-  if (!DLG_COLONNES_PALMARES::Choose(this, columns_, ActiveSystem().IsFrench())) return;
-  list_->ApplyColumns(columns_);
-  Fill();
-}
-
-void PAGE_PALMARES::SortOn(int column) {
-  list_->ReadColumnLayout(columns_);
-  if (columns_.MakePrimary(column)) Refresh();
-}
-
-void PAGE_PALMARES::SetSortDirection(bool ascending) {
-  columns_.SetDirection(ascending);
-  Refresh();
-}
-
-bool PAGE_PALMARES::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == list_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
-      static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
-    DeleteSelection();
-    return true;
-  }
-  return PageView::eventFilter(watched, event);
-}
-
-void PAGE_PALMARES::AddSortMenu(QMenu& menu) {
-  QMenu* sort = menu.addMenu(tr("Sort the matches"));
-  const struct {
-    QString text;
-    int column;
-  } commands[] = {
-      {tr("By win or loss"), match_column::kResult},
-      {tr("By date"), match_column::kDate},
-      {tr("By ranking"), match_column::kRank},
-      {tr("By future ranking"), match_column::kFutureRank},
-      {tr("By event"), match_column::kEvent},
-      {tr("By first name"), match_column::kFirstName},
-      {tr("By surname"), match_column::kSurname},
-  };
-  const int primary = columns_.PrimaryColumn();
-  for (const auto& command : commands) {
-    QAction* action = sort->addAction(command.text);
-    action->setCheckable(true);
-    action->setChecked(primary == command.column);
-    const int column = command.column;
-    connect(action, &QAction::triggered, this, [this, column] { SortOn(column); });
-  }
-  sort->addSeparator();
-  const bool reversed = primary >= 0 && columns_.Column(primary).reverse;
-  QAction* ascending = sort->addAction(tr("In ascending order"));
-  QAction* descending = sort->addAction(tr("In descending order"));
-  ascending->setCheckable(true);
-  descending->setCheckable(true);
-  ascending->setChecked(primary >= 0 && !reversed);
-  descending->setChecked(reversed);
-  connect(ascending, &QAction::triggered, this, [this] { SetSortDirection(true); });
-  connect(descending, &QAction::triggered, this, [this] { SetSortDirection(false); });
+bool PAGE_PALMARES::ChooseShownColumns(ListColumnModel& columns) {
+  return DLG_COLONNES_PALMARES::Choose(this, columns, ActiveSystem().IsFrench());
 }
 
 std::unique_ptr<QMenu> PAGE_PALMARES::MakeContextMenu() {
@@ -185,9 +120,16 @@ std::unique_ptr<QMenu> PAGE_PALMARES::MakeContextMenu() {
     connect(menu->addAction(tr("Delete the event")), &QAction::triggered, this,
             &PAGE_PALMARES::DeleteSelection);
   } else {
-    connect(menu->addAction(tr("Columns shown")), &QAction::triggered, this,
-            &PAGE_PALMARES::ChooseColumns);
-    AddSortMenu(*menu);
+    AddColumnEntries(*menu, tr("Sort the matches"),
+                     {
+                         {tr("By win or loss"), match_column::kResult},
+                         {tr("By date"), match_column::kDate},
+                         {tr("By ranking"), match_column::kRank},
+                         {tr("By future ranking"), match_column::kFutureRank},
+                         {tr("By event"), match_column::kEvent},
+                         {tr("By first name"), match_column::kFirstName},
+                         {tr("By surname"), match_column::kSurname},
+                     });
     connect(menu->addAction(tr("New match")), &QAction::triggered, this, &PAGE_PALMARES::NewMatch);
     connect(menu->addAction(tr("New event")), &QAction::triggered, this, &PAGE_PALMARES::NewEvent);
   }

@@ -11,10 +11,6 @@ namespace {
 
 using namespace player_column;
 
-const PlayerLine& LineOf(std::uintptr_t item) {
-  return *reinterpret_cast<const PlayerLine*>(item);
-}
-
 int Order(bool less, bool greater) {
   return less ? -1 : (greater ? 1 : 0);
 }
@@ -41,20 +37,16 @@ std::string ClubName(const JOUEUR& player) {
   return player.Club() ? player.Club()->Name() : std::string();
 }
 
-// Ascending and descending comparisons made of one ascending order.
+// Both directions of a column from one ascending order of the lines.
 void SetOrder(ListColumn& column, int (*ascending)(const PlayerLine&, const PlayerLine&)) {
-  column.ascending = RowComparison::ByItems([ascending](std::uintptr_t a, std::uintptr_t b, int) {
-    return ascending(LineOf(a), LineOf(b));
-  });
-  column.descending = RowComparison::ByItems([ascending](std::uintptr_t a, std::uintptr_t b, int) {
-    return ascending(LineOf(b), LineOf(a));
+  SetRecordOrder<PlayerLine>(column, [ascending](const PlayerLine& a, const PlayerLine& b, int) {
+    return ascending(a, b);
   });
 }
 
 void SetTextOrder(ListColumn& column, std::string (*text)(const JOUEUR&)) {
-  const auto of_item = [text](std::uintptr_t item) { return text(*LineOf(item).player); };
-  column.ascending = RowComparison::ByText(of_item);
-  column.descending = RowComparison::ByText(of_item, /*descending=*/true);
+  SetRecordTextOrder<PlayerLine>(column,
+                                 [text](const PlayerLine& line) { return text(*line.player); });
 }
 
 struct ColumnFacts {

@@ -1,7 +1,6 @@
 // The commands of the players page: new, edit and delete, the ranking
 // evolution of a player, the columns and sort commands, and the context menu
 // that offers them according to what is selected.
-#include <QKeyEvent>
 #include <QMenu>
 
 #include "pages/common/players/player_commands.h"
@@ -24,7 +23,7 @@ void PAGE_JOUEURS::NewPlayer() {
   if (!added) return;
   // Inside the window the document has refreshed every page already.
   if (fills_ == fills) FillKeepingSelection();
-  SelectOnly(RowOf(added));
+  SelectOnly(list_->RowOf(added));
 }
 
 void PAGE_JOUEURS::EditPlayer(int row) {
@@ -34,7 +33,7 @@ void PAGE_JOUEURS::EditPlayer(int row) {
   if (!EditPlayerDialog(this, *player)) return;
   if (fills_ == fills) FillKeepingSelection();
   // The player may have moved with the sort: it stays in sight.
-  SelectOnly(RowOf(player));
+  SelectOnly(list_->RowOf(player));
 }
 
 void PAGE_JOUEURS::DeleteSelection() {
@@ -63,84 +62,15 @@ void PAGE_JOUEURS::ShowEvolution() {
   if (!selected.empty()) ShowRankingEvolution(this, *selected.front());
 }
 
-void PAGE_JOUEURS::ChooseColumns() {
-  list_->ReadColumnLayout(columns_);
+bool PAGE_JOUEURS::ChooseShownColumns(ListColumnModel& columns) {
   std::vector<bool> shown;
-  for (int column = 0; column < columns_.Count(); ++column)
-    shown.push_back(columns_.Column(column).shown);
+  for (int column = 0; column < columns.Count(); ++column)
+    shown.push_back(columns.Column(column).shown);
   const auto chosen = DLG_COLONNES_JOUEURS::Choose(this, shown, ActiveSystem().IsFrench());
-  if (!chosen) return;
-  for (int column = 0; column < columns_.Count(); ++column)
-    columns_.Column(column).shown = (*chosen)[static_cast<size_t>(column)];
-  const std::vector<JOUEUR*> selected = SelectedPlayers();
-  list_->ApplyColumns(columns_);
-  Fill();
-  SelectPlayers(selected);
-}
-
-void PAGE_JOUEURS::SortOn(int column) {
-  list_->ReadColumnLayout(columns_);
-  if (!columns_.MakePrimary(column)) return;
-  const std::vector<JOUEUR*> selected = SelectedPlayers();
-  ShowSorted();
-  SelectPlayers(selected);
-  // The first selected player stays in sight; without one, the list starts
-  // from the top of its new order.
-  const int first = list_->FirstSelectedRow();
-  if (first >= 0) {
-    list_->scrollTo(list_->Model().index(first, 0));
-  } else {
-    list_->scrollToTop();
-  }
-}
-
-void PAGE_JOUEURS::SetSortDirection(bool ascending) {
-  const std::vector<JOUEUR*> selected = SelectedPlayers();
-  columns_.SetDirection(ascending);
-  ShowSorted();
-  SelectPlayers(selected);
-}
-
-bool PAGE_JOUEURS::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == list_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
-      static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
-    DeleteSelection();
-    return true;
-  }
-  return PageView::eventFilter(watched, event);
-}
-
-void PAGE_JOUEURS::AddSortMenu(QMenu& menu) {
-  QMenu* sort = menu.addMenu(tr("Sort the players"));
-  const struct {
-    QString text;
-    int column;
-  } commands[] = {
-      {tr("By ranking"), player_column::kRank},
-      {tr("By future ranking"), player_column::kFutureRank},
-      {tr("By first name"), player_column::kFirstName},
-      {tr("By surname"), player_column::kSurname},
-      {tr("By club"), player_column::kClub},
-  };
-  const int primary = columns_.PrimaryColumn();
-  for (const auto& command : commands) {
-    QAction* action = sort->addAction(command.text);
-    action->setCheckable(true);
-    action->setChecked(primary == command.column);
-    const int column = command.column;
-    connect(action, &QAction::triggered, this, [this, column] { SortOn(column); });
-  }
-  sort->addSeparator();
-  const bool reversed = primary >= 0 && columns_.Column(primary).reverse;
-  QAction* ascending = sort->addAction(tr("In ascending order"));
-  QAction* descending = sort->addAction(tr("In descending order"));
-  ascending->setCheckable(true);
-  descending->setCheckable(true);
-  ascending->setChecked(primary >= 0 && !reversed);
-  descending->setChecked(reversed);
-  connect(ascending, &QAction::triggered, this, [this] { SetSortDirection(true); });
-  connect(descending, &QAction::triggered, this, [this] { SetSortDirection(false); });
+  if (!chosen) return false;
+  for (int column = 0; column < columns.Count(); ++column)
+    columns.Column(column).shown = (*chosen)[static_cast<size_t>(column)];
+  return true;
 }
 
 std::unique_ptr<QMenu> PAGE_JOUEURS::MakeContextMenu() {
@@ -161,9 +91,14 @@ std::unique_ptr<QMenu> PAGE_JOUEURS::MakeContextMenu() {
     menu->addSeparator();
   }
   connect(menu->addAction(tr("New player")), &QAction::triggered, this, &PAGE_JOUEURS::NewPlayer);
-  connect(menu->addAction(tr("Columns shown")), &QAction::triggered, this,
-          &PAGE_JOUEURS::ChooseColumns);
-  AddSortMenu(*menu);
+  AddColumnEntries(*menu, tr("Sort the players"),
+                   {
+                       {tr("By ranking"), player_column::kRank},
+                       {tr("By future ranking"), player_column::kFutureRank},
+                       {tr("By first name"), player_column::kFirstName},
+                       {tr("By surname"), player_column::kSurname},
+                       {tr("By club"), player_column::kClub},
+                   });
   return menu;
 }
 

@@ -107,7 +107,7 @@ DLG_SELECTION_SYSCLASS::DLG_SELECTION_SYSCLASS(Mode mode, QWidget* parent)
   layout->addLayout(bottom);
 
   connect(list_, &MY_LIST_CONTROL::SelectionNotified, this,
-          [this](int row, quintptr) { FollowSelection(row); });
+          [this](int row) { FollowSelection(row); });
   connect(list_, &MY_LIST_CONTROL::RowActivated, this, [this](int) {
     if (mode_ == Mode::kSelection && chosen_) accept();
   });
@@ -144,9 +144,8 @@ void DLG_SELECTION_SYSCLASS::Rebuild(const std::string& title) {
   int select = -1;
   for (size_t i = 0; i < lines_.size(); ++i) {
     const AvailableSystem& line = lines_[i];
-    rows.push_back({{QString::fromStdString(line.title), QString::fromStdString(line.Label())},
-                    {},
-                    static_cast<quintptr>(i + 1)});
+    rows.push_back(
+        {{QString::fromStdString(line.title), QString::fromStdString(line.Label())}, {}, {}});
     if (!line.built_in && !title.empty() && line.title == title && select < 0)
       select = static_cast<int>(i);
   }

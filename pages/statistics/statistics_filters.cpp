@@ -76,7 +76,7 @@ void FillRecords(QComboBox* list, const List<Record*>* records, int all_message)
   });
   list->clear();
   for (const auto& [name, record] : entries)
-    list->addItem(QString::fromStdString(name), QVariant::fromValue(quintptr(record)));
+    list->addItem(QString::fromStdString(name), QVariant::fromValue(record));
 }
 
 // The value a ranking control shows, read without clearing what is typed.
@@ -207,12 +207,12 @@ StatisticsFilterPanel::StatisticsFilterPanel(QWidget* parent)
   on_list(comparison_, &StatisticsFilter::comparison, comparison_box_);
   connect(surface_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (showing_ || index < 0) return;
-    filter_.surface = reinterpret_cast<const SURFACE*>(surface_->itemData(index).value<quintptr>());
+    filter_.surface = surface_->itemData(index).value<const SURFACE*>();
     Touched(nullptr);
   });
   connect(event_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (showing_ || index < 0) return;
-    filter_.event = reinterpret_cast<const EPREUVE*>(event_->itemData(index).value<quintptr>());
+    filter_.event = event_->itemData(index).value<const EPREUVE*>();
     Touched(nullptr);
   });
   const auto on_box = [this](QCheckBox* box, bool StatisticsFilter::*field) {
@@ -309,10 +309,10 @@ void StatisticsFilterPanel::Show(const StatisticsFilter& filter) {
   filter_ = filter;
   // A surface or an event of another document, or one deleted since, is no
   // filter; ranking bounds of another system are the ends of this one.
-  if (surface_->findData(QVariant::fromValue(quintptr(filter_.surface))) < 0) {
+  if (surface_->findData(QVariant::fromValue(filter_.surface)) < 0) {
     filter_.surface = nullptr;
   }
-  if (event_->findData(QVariant::fromValue(quintptr(filter_.event))) < 0) filter_.event = nullptr;
+  if (event_->findData(QVariant::fromValue(filter_.event)) < 0) filter_.event = nullptr;
   const SYSTEME_CLASSEMENT& system = ActiveSystem();
   if (!system.IsValid(filter_.range_left.Value())) filter_.range_left = CLASSEMENT::Worst();
   if (!system.IsValid(filter_.range_right.Value())) filter_.range_right = CLASSEMENT::Best();
@@ -329,8 +329,8 @@ void StatisticsFilterPanel::ShowControls() {
   age_category_->setCurrentIndex(filter_.age_category);
   singles_doubles_->setCurrentIndex(filter_.singles_doubles);
   corporate_->setCurrentIndex(filter_.corporate);
-  surface_->setCurrentIndex(surface_->findData(QVariant::fromValue(quintptr(filter_.surface))));
-  event_->setCurrentIndex(event_->findData(QVariant::fromValue(quintptr(filter_.event))));
+  surface_->setCurrentIndex(surface_->findData(QVariant::fromValue(filter_.surface)));
+  event_->setCurrentIndex(event_->findData(QVariant::fromValue(filter_.event)));
   indoor_->setCurrentIndex(filter_.indoor);
   won_lost_->setCurrentIndex(filter_.won_lost);
   opponent_sex_->setCurrentIndex(filter_.opponent_sex);

@@ -1,8 +1,5 @@
 #include "pages/statistics/statistics_page.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -10,15 +7,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <utility>
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
-#include "pages/common/matches/match_viewer.h"
+#include "pages/common/charts/match_chart_panel.h"
 #include "pages/statistics/statistics_filters.h"
 #include "pages/statistics/statistics_settings.h"
-#include "stats/chart/chart_zones.h"
-#include "stats/matches/chart_text.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/chart/chart_widget.h"
 #include "widgets/current_document.h"
@@ -30,7 +24,6 @@ namespace {
 
 enum : int {
   kMsgChartChoice = 25,
-  kMsgPrintPage = 24,
   kMsgStatisticsOnMatches = 407,
   kMsgStatistics = 411,
 };
@@ -70,48 +63,36 @@ PAGE_GRAPHIQUES::PAGE_GRAPHIQUES(QWidget* parent)
     : PageView(kStatistics, parent),
       filters_(new StatisticsFilterPanel(this)),
       chart_label_(new QLabel(this)),
-      chart_choice_(new QComboBox(this)),
       reset_(new QPushButton(this)),
-      print_(new QPushButton(this)),
       band_(new InformationBand(*this, this)),
-      chart_(new ChartWidget(this)) {
+      chart_(new MatchChartPanel(kStatisticsChartCount, &StatisticsChartName, *this)) {
   setObjectName(QStringLiteral("statisticsPage"));
-  chart_choice_->setObjectName(QStringLiteral("chartChoice"));
   reset_->setObjectName(QStringLiteral("resetFilters"));
-  print_->setObjectName(QStringLiteral("print"));
-  chart_->setObjectName(QStringLiteral("chart"));
-  FillChartChoice();
+  chart_->SetChartNumber(kWonLostChart);
 
   auto* choice = new QHBoxLayout;
   choice->addWidget(chart_label_);
-  choice->addWidget(chart_choice_);
+  choice->addWidget(&chart_->Choice());
   choice->addStretch();
   choice->addWidget(reset_);
-  choice->addWidget(print_);
+  choice->addWidget(&chart_->PrintButton());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 6, 8, 8);
   layout->setSpacing(6);
   layout->addWidget(filters_);
   layout->addLayout(choice);
   layout->addWidget(band_);
-  layout->addWidget(chart_, 1);
+  layout->addWidget(&chart_->Chart(), 1);
 
-  auto* copy_text = new QAction(this);
-  copy_text->setObjectName(QStringLiteral("copyAsText"));
-  chart_->addAction(copy_text);
-  connect(copy_text, &QAction::triggered, this, &PAGE_GRAPHIQUES::CopyChartText);
   connect(filters_, &StatisticsFilterPanel::Changed, this, [this] {
     Rebuild();
     SaveChoices();
   });
-  connect(chart_choice_, &QComboBox::activated, this, [this](int index) {
-    chart_number_ = index;
+  connect(chart_, &MatchChartPanel::ChartChosen, this, [this] {
     Rebuild();
     SaveChoices();
   });
-  connect(chart_, &ChartWidget::zoneClicked, this, &PAGE_GRAPHIQUES::OpenZone);
   connect(reset_, &QPushButton::clicked, this, &PAGE_GRAPHIQUES::ResetFilters);
-  connect(print_, &QPushButton::clicked, this, &PageView::PrintRequested);
   Retranslate();
 }
 
@@ -119,26 +100,13 @@ PAGE_GRAPHIQUES::~PAGE_GRAPHIQUES() = default;
 
 void PAGE_GRAPHIQUES::Retranslate() {
   chart_label_->setText(CatalogueText(kMsgChartChoice));
-  chart_choice_->setToolTip(CatalogueText(kMsgChartChoice));
   reset_->setText(tr("Reset filters"));
-  print_->setText(tr("&Print"));
-  print_->setToolTip(CatalogueText(kMsgPrintPage));
-  if (QAction* copy_text = findChild<QAction*>(QStringLiteral("copyAsText")))
-    copy_text->setText(tr("Copy as text"));
-}
-
-void PAGE_GRAPHIQUES::FillChartChoice() {
-  chart_choice_->clear();
-  for (int chart = 0; chart < kStatisticsChartCount; ++chart)
-    chart_choice_->addItem(QString::fromStdString(StatisticsChartName(chart)));
-  chart_choice_->setCurrentIndex(chart_number_);
 }
 
 void PAGE_GRAPHIQUES::InitialUpdate() {
   QSettings store = settings::User();
   const StatisticsChoices choices = LoadStatisticsChoices(store, CurrentOwner(), Today());
-  chart_number_ = choices.chart;
-  chart_choice_->setCurrentIndex(chart_number_);
+  chart_->SetChartNumber(choices.chart);
   filters_->FillLists();
   filters_->Show(choices.filter);
   const UTILISATEUR* owner = CurrentOwner();
@@ -158,19 +126,19 @@ void PAGE_GRAPHIQUES::Rebuild() {
   const StatisticsSelection selection = SelectMatches(facts_, filters_->Filter());
   selected_ = static_cast<int>(selection.selected.size());
   total_ = selection.total;
-  ChartModel& model = chart_->Model();
   if (owner) {
-    groups_ = BuildStatisticsChart(chart_number_, facts_, selection.selected, *owner, model);
+    chart_->Show(BuildStatisticsChart(chart_->ChartNumber(), facts_, selection.selected, *owner,
+                                      chart_->Model()),
+                 selected_, total_);
   } else {
-    model.Clear();
-    groups_.clear();
+    chart_->Clear();
   }
   band_->update();
 }
 
 void PAGE_GRAPHIQUES::SaveChoices() const {
   QSettings store = settings::User();
-  SaveStatisticsChoices(store, {chart_number_, filters_->Filter()});
+  SaveStatisticsChoices(store, {chart_->ChartNumber(), filters_->Filter()});
 }
 
 void PAGE_GRAPHIQUES::ResetFilters() {
@@ -183,20 +151,6 @@ QString PAGE_GRAPHIQUES::CountText() const {
   return QString::fromStdString(SelectedCountText(selected_, total_));
 }
 
-QString PAGE_GRAPHIQUES::ChartText() const {
-  return QString::fromStdString(ChartAsText(StatisticsChartName(chart_number_), selected_, total_,
-                                            std::as_const(*chart_).Model(), groups_));
-}
-
-void PAGE_GRAPHIQUES::CopyChartText() const {
-  QApplication::clipboard()->setText(ChartText());
-}
-
-void PAGE_GRAPHIQUES::OpenZone(int code, qint64 id) {
-  if (code != ZONE_GRAPHIQUE::kDataValue) return;
-  DLG_VISU_RENCONTRES::ShowGroup(groups_, id, this);
-}
-
 void PAGE_GRAPHIQUES::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), ScreenColours::Background());
@@ -205,7 +159,7 @@ void PAGE_GRAPHIQUES::paintEvent(QPaintEvent*) {
 void PAGE_GRAPHIQUES::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
     Retranslate();
-    FillChartChoice();
+    chart_->Retranslate();
     Rebuild();
   }
   PageView::changeEvent(event);
@@ -238,7 +192,7 @@ void PAGE_GRAPHIQUES::PaintPage(QPainter& painter, const QRectF& area, int) {
   const double gap = area.height() / 60;
   const QRectF chart(area.left(), used.bottom() + gap, area.width(),
                      area.bottom() - used.bottom() - gap);
-  if (chart.height() > 0) chart_->Print(painter, chart);
+  if (chart.height() > 0) chart_->Chart().Print(painter, chart);
 }
 
 }  // namespace scorvane

@@ -9,18 +9,16 @@
 #include <vector>
 
 #include "stats/matches/match_facts.h"
-#include "stats/matches/match_groups.h"
 #include "stats/matches/statistics_charts.h"
 #include "widgets/page_view.h"
 #include "widgets/print/printable.h"
 
-class QComboBox;
 class QLabel;
 class QPushButton;
 
 namespace scorvane {
 
-class ChartWidget;
+class MatchChartPanel;
 class StatisticsFilterPanel;
 
 class PAGE_GRAPHIQUES : public PageView, public Printable {
@@ -43,17 +41,11 @@ class PAGE_GRAPHIQUES : public PageView, public Printable {
   int Paginate(QPainter& painter, const QRectF& area) override;
   void PaintPage(QPainter& painter, const QRectF& area, int index) override;
 
-  // A click on the chart: a value (code 2) opens the matches behind it.
-  void OpenZone(int code, qint64 id);
-  // The chart as the command-line tool writes it.
-  QString ChartText() const;
   // The information band's count line.
   QString CountText() const;
 
   StatisticsFilterPanel& Filters() const { return *filters_; }
-  ChartWidget& Chart() const { return *chart_; }
-  QComboBox& ChartChoice() const { return *chart_choice_; }
-  const MatchGroups& Groups() const { return groups_; }
+  MatchChartPanel& ChartPanel() const { return *chart_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -61,25 +53,19 @@ class PAGE_GRAPHIQUES : public PageView, public Printable {
 
  private:
   void Retranslate();
-  void FillChartChoice();
   // Counts the matches that pass the filters and builds the chart.
   void Rebuild();
   void SaveChoices() const;
   void ResetFilters();
-  void CopyChartText() const;
 
   StatisticsFilterPanel* filters_;
   QLabel* chart_label_;
-  QComboBox* chart_choice_;
   QPushButton* reset_;
-  QPushButton* print_;
   QWidget* band_;
-  ChartWidget* chart_;
-  int chart_number_ = kWonLostChart;
+  MatchChartPanel* chart_;
   std::vector<MatchFacts> facts_;
   int selected_ = 0;
   int total_ = 0;
-  MatchGroups groups_;
 };
 
 }  // namespace scorvane

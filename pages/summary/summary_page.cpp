@@ -1,9 +1,6 @@
 #include "pages/summary/summary_page.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -12,17 +9,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <utility>
 
 #include "base/catalogue/messages.h"
 #include "base/text_format.h"
-#include "pages/common/matches/match_viewer.h"
+#include "pages/common/charts/match_chart_panel.h"
 #include "pages/common/rules_choice.h"
 #include "pages/summary/points_box_view.h"
 #include "ranking/ranking_registry.h"
 #include "records/season.h"
-#include "stats/chart/chart_zones.h"
-#include "stats/matches/chart_text.h"
 #include "stats/summary/points_box.h"
 #include "stats/summary/summary_charts.h"
 #include "widgets/catalogue_text.h"
@@ -34,8 +28,6 @@ namespace scorvane {
 namespace {
 
 enum : int {
-  kMsgPrintPage = 24,
-  kMsgChartChoice = 25,
   kMsgMatchesUsedForPoints = 37,
   kMsgSelectedMatches = 38,
   kMsgMatchSelection = 160,
@@ -70,17 +62,12 @@ const SAISON_JOUEUR* ActiveSeason() {
 PAGE_SAISON::PAGE_SAISON(QWidget* parent)
     : PageView(kSeasonSummary, parent),
       heading_(new QLabel(this)),
-      chart_choice_(new QComboBox(this)),
-      print_(new QPushButton(this)),
-      chart_(new ChartWidget(this)),
+      chart_(new MatchChartPanel(kSummaryChartCount, &SummaryChartName, *this)),
       summary_(new QLabel(this)),
       boxes_{},
       points_(new PointsBoxView(this)) {
   setObjectName(QStringLiteral("summaryPage"));
   heading_->setObjectName(QStringLiteral("summaryHeading"));
-  chart_choice_->setObjectName(QStringLiteral("chartChoice"));
-  print_->setObjectName(QStringLiteral("print"));
-  chart_->setObjectName(QStringLiteral("chart"));
   summary_->setObjectName(QStringLiteral("summaryBox"));
   QFont heading_font(QStringLiteral("Arial"));
   heading_font.setPixelSize(17);
@@ -94,9 +81,9 @@ PAGE_SAISON::PAGE_SAISON(QWidget* parent)
   summary_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   summary_->setFrameShape(QFrame::Panel);
   summary_->setFrameShadow(QFrame::Sunken);
-  summary_->setAutoFillBackground(true);
+  UseFrameColour(*summary_);
   summary_->setFixedWidth(240);
-  points_->setAutoFillBackground(true);
+  UseFrameColour(*points_);
 
   auto* boxes = new QVBoxLayout;
   boxes->setSpacing(2);
@@ -113,7 +100,7 @@ PAGE_SAISON::PAGE_SAISON(QWidget* parent)
   side->addWidget(summary_, 1);
   side->addLayout(boxes);
   auto* middle = new QHBoxLayout;
-  middle->addWidget(chart_, 1);
+  middle->addWidget(&chart_->Chart(), 1);
   middle->addLayout(side);
   // The season's emblem under the heading, between the chart list and the
   // print button, so that it takes no height from the chart.
@@ -121,11 +108,11 @@ PAGE_SAISON::PAGE_SAISON(QWidget* parent)
   emblem->setObjectName(QStringLiteral("summaryEmblem"));
   emblem->setPixmap(QIcon(QStringLiteral(":/pictures/summary.svg")).pixmap(32, 32));
   auto* top = new QHBoxLayout;
-  top->addWidget(chart_choice_);
+  top->addWidget(&chart_->Choice());
   top->addStretch();
   top->addWidget(emblem);
   top->addStretch();
-  top->addWidget(print_);
+  top->addWidget(&chart_->PrintButton());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 4, 8, 8);
   layout->setSpacing(6);
@@ -134,20 +121,10 @@ PAGE_SAISON::PAGE_SAISON(QWidget* parent)
   layout->addLayout(middle, 3);
   layout->addWidget(points_, 2);
 
-  auto* copy_text = new QAction(this);
-  copy_text->setObjectName(QStringLiteral("copyAsText"));
-  chart_->addAction(copy_text);
-  connect(copy_text, &QAction::triggered, this, &PAGE_SAISON::CopyChartText);
-  connect(chart_choice_, &QComboBox::activated, this, [this](int index) {
-    chart_number_ = index;
-    Rebuild();
-  });
-  connect(chart_, &ChartWidget::zoneClicked, this, &PAGE_SAISON::OpenZone);
-  connect(print_, &QPushButton::clicked, this, &PageView::PrintRequested);
+  connect(chart_, &MatchChartPanel::ChartChosen, this, &PAGE_SAISON::Rebuild);
   connect(points_, &PointsBoxView::DetailsRequested, this,
           [this] { emit ShowPageRequested(kCalculationReport); });
   connect(points_, &PointsBoxView::rulesChosen, this, &PAGE_SAISON::Refresh);
-  FillChartChoice();
   Retranslate();
 }
 
@@ -174,20 +151,8 @@ void PAGE_SAISON::Retranslate() {
     boxes_[i]->setText(texts[i]);
     boxes_[i]->setToolTip(CatalogueText(kMsgMatchSelection));
   }
-  chart_choice_->setToolTip(CatalogueText(kMsgChartChoice));
-  print_->setText(tr("&Print"));
-  print_->setToolTip(CatalogueText(kMsgPrintPage));
   summary_->setToolTip(CatalogueText(kMsgSelectedMatches));
   points_->setToolTip(CatalogueText(kMsgMatchesUsedForPoints));
-  if (QAction* copy_text = findChild<QAction*>(QStringLiteral("copyAsText")))
-    copy_text->setText(tr("Copy as text"));
-}
-
-void PAGE_SAISON::FillChartChoice() {
-  chart_choice_->clear();
-  for (int chart = 0; chart < kSummaryChartCount; ++chart)
-    chart_choice_->addItem(QString::fromStdString(SummaryChartName(chart)));
-  chart_choice_->setCurrentIndex(chart_number_);
 }
 
 SummaryFilter PAGE_SAISON::ReadBoxes() const {
@@ -218,51 +183,29 @@ void PAGE_SAISON::Refresh() {
 
 void PAGE_SAISON::Rebuild() {
   const SAISON_JOUEUR* season = ActiveSeason();
-  ChartModel& model = chart_->Model();
   if (!season) {
     counts_ = SummaryCounts();
-    groups_.clear();
-    model.Clear();
+    chart_->Clear();
     summary_->clear();
     return;
   }
   const SummarySelection selection = SelectSeasonMatches(facts_, ReadBoxes().Mask());
   counts_ = selection.counts;
-  groups_ = BuildSummaryChart(chart_number_, selection.selected, season->Year(), model);
+  chart_->Show(
+      BuildSummaryChart(chart_->ChartNumber(), selection.selected, season->Year(), chart_->Model()),
+      counts_.selected, counts_.total);
   summary_->setText(QString::fromStdString(SummaryText(counts_)));
-}
-
-QString PAGE_SAISON::ChartText() const {
-  return QString::fromStdString(ChartAsText(SummaryChartName(chart_number_), counts_.selected,
-                                            counts_.total, std::as_const(*chart_).Model(),
-                                            groups_));
-}
-
-void PAGE_SAISON::CopyChartText() const {
-  QApplication::clipboard()->setText(ChartText());
-}
-
-void PAGE_SAISON::OpenZone(int code, qint64 id) {
-  if (code != ZONE_GRAPHIQUE::kDataValue) return;
-  DLG_VISU_RENCONTRES::ShowGroup(groups_, id, this);
 }
 
 void PAGE_SAISON::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), ScreenColours::Background());
-  for (QWidget* box : std::initializer_list<QWidget*>{summary_, points_}) {
-    QPalette palette = box->palette();
-    if (palette.color(QPalette::Window) != ScreenColours::Frame()) {
-      palette.setColor(QPalette::Window, ScreenColours::Frame());
-      box->setPalette(palette);
-    }
-  }
 }
 
 void PAGE_SAISON::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
     Retranslate();
-    FillChartChoice();
+    chart_->Retranslate();
     Refresh();
   }
   PageView::changeEvent(event);
@@ -296,7 +239,7 @@ void PAGE_SAISON::PaintPage(QPainter& painter, const QRectF& area, int) {
   const double gap = area.height() / 60;
   const QRectF chart(area.left(), used.bottom() + gap, area.width(),
                      boxes_used.top() - used.bottom() - 2 * gap);
-  if (chart.height() > 0) chart_->Print(painter, chart);
+  if (chart.height() > 0) chart_->Chart().Print(painter, chart);
 }
 
 }  // namespace scorvane

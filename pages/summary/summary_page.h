@@ -11,19 +11,16 @@
 #include <vector>
 
 #include "stats/matches/match_facts.h"
-#include "stats/matches/match_groups.h"
 #include "stats/summary/season_summary.h"
 #include "widgets/page_view.h"
 #include "widgets/print/printable.h"
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
-class QPushButton;
 
 namespace scorvane {
 
-class ChartWidget;
+class MatchChartPanel;
 class PointsBoxView;
 
 class PAGE_SAISON : public PageView, public Printable {
@@ -43,18 +40,12 @@ class PAGE_SAISON : public PageView, public Printable {
   int Paginate(QPainter& painter, const QRectF& area) override;
   void PaintPage(QPainter& painter, const QRectF& area, int index) override;
 
-  // A click on the chart: a value (code 2) opens the matches behind it.
-  void OpenZone(int code, qint64 id);
-  QString ChartText() const;
-
   QLabel& Heading() const { return *heading_; }
   QLabel& SummaryBox() const { return *summary_; }
-  QComboBox& ChartChoice() const { return *chart_choice_; }
   // The box of a kind of match, by object name ("singles", "doubles", ...).
   QCheckBox* Box(const QString& name) const;
-  ChartWidget& Chart() const { return *chart_; }
+  MatchChartPanel& ChartPanel() const { return *chart_; }
   PointsBoxView& Points() const { return *points_; }
-  const MatchGroups& Groups() const { return groups_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -62,23 +53,17 @@ class PAGE_SAISON : public PageView, public Printable {
 
  private:
   void Retranslate();
-  void FillChartChoice();
   SummaryFilter ReadBoxes() const;
   // Counts the season's matches the boxes keep and builds the chart.
   void Rebuild();
-  void CopyChartText() const;
 
   QLabel* heading_;
-  QComboBox* chart_choice_;
-  QPushButton* print_;
-  ChartWidget* chart_;
+  MatchChartPanel* chart_;
   QLabel* summary_;
   std::array<QCheckBox*, 9> boxes_;
   PointsBoxView* points_;
-  int chart_number_ = 0;
   std::vector<MatchFacts> facts_;
   SummaryCounts counts_;
-  MatchGroups groups_;
 };
 
 }  // namespace scorvane

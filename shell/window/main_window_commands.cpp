@@ -421,7 +421,7 @@ void MainWindow::ChooseBackgroundColour() {
   ScreenColours::Set(colour, ScreenColours::Frame(), store);
   update();
   frame_->update();
-  if (PageView* page = frame_->CurrentView()) page->update();
+  frame_->ApplyScreenColours();
 }
 
 void MainWindow::ChooseFrameColour() {
@@ -429,13 +429,13 @@ void MainWindow::ChooseFrameColour() {
   if (!colour.isValid()) return;
   QSettings store = settings::User();
   ScreenColours::Set(ScreenColours::Background(), colour, store);
-  if (PageView* page = frame_->CurrentView()) page->update();
+  frame_->ApplyScreenColours();
 }
 
 void MainWindow::RestoreColours() {
   QSettings store = settings::User();
   ScreenColours::RestoreDefaults(store);
-  if (PageView* page = frame_->CurrentView()) page->update();
+  frame_->ApplyScreenColours();
 }
 
 // Stored amounts never change; the pages that show money show it again.

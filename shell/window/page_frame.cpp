@@ -72,6 +72,12 @@ PageView* PageFrame::Page(int number) {
   return pages_[index];
 }
 
+void PageFrame::ApplyScreenColours() {
+  for (PageView* page : pages_) {
+    if (page) page->ApplyScreenColours();
+  }
+}
+
 bool PageFrame::ShowPage(int number) {
   if (number < 1 || number > kPageCount || number == current_) return false;
   PageView* page = Page(number);

@@ -42,6 +42,8 @@ class PageFrame : public QWidget {
   // Page `number` shows the document again, at once when it is the current
   // page, else when it is shown.
   void RefreshPage(int number);
+  // The screen colours changed: every page built so far takes them.
+  void ApplyScreenColours();
 
  signals:
   void PageShown(int number);

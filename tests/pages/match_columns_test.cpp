@@ -60,13 +60,11 @@ TEST_F(MatchColumnsTest, SortCommandsOrderTheLines) {
       // "martin" begins "Martinez" and so comes after it.
       {col::kSurname, {c, a, b}, {b, a, c}},
   };
-  const std::vector<std::uintptr_t> items = {reinterpret_cast<std::uintptr_t>(a),
-                                             reinterpret_cast<std::uintptr_t>(b),
-                                             reinterpret_cast<std::uintptr_t>(c)};
+  const std::vector<RowItem> items = {a, b, c};
   const auto sorted = [&](const ListColumnModel& columns) {
     Lines lines;
     for (size_t index : columns.SortedOrder(items, 2001))
-      lines.push_back(reinterpret_cast<RENCONTRE*>(items[index]));
+      lines.push_back(items[index].As<RENCONTRE>());
     return lines;
   };
   for (const auto& test : cases) {

@@ -40,9 +40,9 @@ class PlayerListTest : public CoreTest {
     ListColumnModel columns = MakePlayerColumns("Won", "Lost");
     columns.MakePrimary(column);
     columns.SetDirection(ascending);
-    std::vector<std::uintptr_t> items;
-    for (PlayerLine& line : lines)
-      items.push_back(reinterpret_cast<std::uintptr_t>(&line));
+    std::vector<RowItem> items;
+    for (const PlayerLine& line : lines)
+      items.emplace_back(&line);
     std::vector<std::string> names;
     for (size_t index : columns.SortedOrder(items, 2001))
       names.push_back(lines[index].player->GetRawLastName());

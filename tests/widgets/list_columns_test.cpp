@@ -23,29 +23,18 @@ struct Person {
   std::string town;
 };
 
-const Person& Of(std::uintptr_t item) {
-  return *reinterpret_cast<const Person*>(item);
-}
-
-int CompareAges(std::uintptr_t a, std::uintptr_t b, int) {
-  return Of(a).age - Of(b).age;
-}
-
 ListColumn TextColumn(const char* title, std::string Person::*field) {
   ListColumn column;
   column.title = title;
-  auto text = [field](std::uintptr_t item) { return Of(item).*field; };
-  column.ascending = RowComparison::ByText(text);
-  column.descending = RowComparison::ByText(text, /*descending=*/true);
+  SetRecordTextOrder<Person>(column, [field](const Person& person) { return person.*field; });
   return column;
 }
 
 ListColumn AgeColumn() {
   ListColumn column;
   column.title = "Age";
-  column.ascending = RowComparison::ByItems(CompareAges);
-  column.descending = RowComparison::ByItems(
-      [](std::uintptr_t a, std::uintptr_t b, int year) { return CompareAges(b, a, year); });
+  SetRecordOrder<Person>(column,
+                         [](const Person& a, const Person& b, int) { return a.age - b.age; });
   return column;
 }
 
@@ -81,9 +70,9 @@ class ListColumnsTest : public ::testing::Test {
     return text;
   }
   std::vector<std::string> SortedNames() const {
-    std::vector<std::uintptr_t> items;
+    std::vector<RowItem> items;
     for (const Person& person : people_)
-      items.push_back(reinterpret_cast<std::uintptr_t>(&person));
+      items.emplace_back(&person);
     std::vector<std::string> names;
     for (size_t index : model_.SortedOrder(items, 2001))
       names.push_back(people_[index].name);
@@ -119,21 +108,52 @@ TEST_F(ListColumnsTest, SortsByEveryLevelInTurn) {
 
 TEST_F(ListColumnsTest, CompareItemsAgreesWithTheSort) {
   SetSort("- - 0 1");
-  const auto item = [this](size_t i) { return reinterpret_cast<std::uintptr_t>(&people_[i]); };
+  const auto item = [this](size_t i) { return RowItem(&people_[i]); };
   EXPECT_LT(model_.CompareItems(item(1), item(0), 2001), 0);  // 25 before 30
   EXPECT_GT(model_.CompareItems(item(0), item(2), 2001), 0);  // same age: Lyon after Albi
   EXPECT_EQ(model_.CompareItems(item(0), item(0), 2001), 0);
 }
 
+// A row gives its record back only as the type it was put in as; rows
+// holding no Person (another record, or none) come last, first when reversed.
+TEST_F(ListColumnsTest, RowsGiveBackTheirRecordsByType) {
+  const int other = 7;
+  const RowItem person(&people_[0]);
+  const RowItem read_only(static_cast<const Person*>(&people_[1]));
+  EXPECT_EQ(person.As<Person>(), &people_[0]);
+  EXPECT_EQ(person.As<const Person>(), &people_[0]);
+  EXPECT_EQ(person.As<int>(), nullptr);
+  EXPECT_EQ(read_only.As<Person>(), nullptr);
+  EXPECT_EQ(read_only.As<const Person>(), &people_[1]);
+  EXPECT_EQ(RowItem().As<Person>(), nullptr);
+  EXPECT_EQ(RowItem(&people_[1]), read_only);
+
+  // Martin (25), another record, abel (25), no record.
+  const std::vector<RowItem> items = {&people_[1], &other, &people_[3], RowItem()};
+  const struct {
+    const char* sort;
+    std::vector<size_t> expected;
+  } cases[] = {
+      {"- 0 - -", {2, 0, 1, 3}},
+      {"- 0r - -", {1, 3, 0, 2}},
+      {"- - 0 -", {0, 2, 1, 3}},
+      {"- - 0r -", {1, 3, 0, 2}},
+  };
+  for (const auto& c : cases) {
+    SetSort(c.sort);
+    EXPECT_EQ(model_.SortedOrder(items, 2001), c.expected) << c.sort;
+  }
+}
+
 TEST_F(ListColumnsTest, ComparisonsReceiveTheSortYear) {
   int seen = 0;
   model_.Column(2).ascending =
-      RowComparison::ByItems([&seen](std::uintptr_t, std::uintptr_t, int year) {
+      RowComparison::ByItems([&seen](const RowItem&, const RowItem&, int year) {
         seen = year;
         return 0;
       });
   SetSort("- - 0 -");
-  const std::uintptr_t items[] = {1, 2};
+  const RowItem items[] = {&people_[0], &people_[1]};
   model_.SortedOrder(items, 1998);
   EXPECT_EQ(seen, 1998);
 }

@@ -23,7 +23,7 @@ RowComparison RowComparison::ByText(ItemText text, bool descending) {
   return comparison;
 }
 
-int RowComparison::Compare(std::uintptr_t a, std::uintptr_t b, int year) const {
+int RowComparison::Compare(const RowItem& a, const RowItem& b, int year) const {
   if (compare_) return compare_(a, b, year);
   if (!text_) return 0;
   const int order = CompareListTexts(text_(a), text_(b));
@@ -105,7 +105,7 @@ std::vector<const RowComparison*> ListColumnModel::SortKeys() const {
   return keys;
 }
 
-int ListColumnModel::CompareItems(std::uintptr_t a, std::uintptr_t b, int year) const {
+int ListColumnModel::CompareItems(const RowItem& a, const RowItem& b, int year) const {
   for (const RowComparison* key : SortKeys()) {
     const int order = key->Compare(a, b, year);
     if (order != 0) return order;
@@ -113,15 +113,14 @@ int ListColumnModel::CompareItems(std::uintptr_t a, std::uintptr_t b, int year) 
   return 0;
 }
 
-std::vector<size_t> ListColumnModel::SortedOrder(std::span<const std::uintptr_t> items,
-                                                 int year) const {
+std::vector<size_t> ListColumnModel::SortedOrder(std::span<const RowItem> items, int year) const {
   const std::vector<const RowComparison*> keys = SortKeys();
   // Text keys of every row for every text comparison, made once.
   std::vector<std::vector<std::string>> text_keys(keys.size());
   for (size_t k = 0; k < keys.size(); ++k) {
     if (!keys[k]->IsText()) continue;
     text_keys[k].reserve(items.size());
-    for (std::uintptr_t item : items)
+    for (const RowItem& item : items)
       text_keys[k].push_back(ListKey(keys[k]->TextOf(item)));
   }
   std::vector<size_t> order(items.size());

@@ -5,7 +5,6 @@
 // settings. Kept free of Qt so that the rules are tested on their own.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <span>
@@ -13,17 +12,19 @@
 #include <string_view>
 #include <vector>
 
+#include "widgets/listview/row_item.h"
+
 namespace scorvane {
 
 enum class ColumnAlignment { kLeft, kCentre };
 
 // One way of ordering two rows of a list, from the item each row carries
-// (a record pointer). Either a function of the two items and the sort year,
+// (its record). Either a function of the two items and the sort year,
 // or the list text order applied to a text taken from each item.
 class RowComparison {
  public:
-  using ItemCompare = std::function<int(std::uintptr_t a, std::uintptr_t b, int year)>;
-  using ItemText = std::function<std::string(std::uintptr_t item)>;
+  using ItemCompare = std::function<int(const RowItem& a, const RowItem& b, int year)>;
+  using ItemText = std::function<std::string(const RowItem& item)>;
 
   // No comparison: the column cannot be sorted on.
   RowComparison() = default;
@@ -35,9 +36,9 @@ class RowComparison {
   bool IsText() const { return text_ != nullptr; }
   bool IsDescendingText() const { return descending_; }
   // The item's text (text comparisons only).
-  std::string TextOf(std::uintptr_t item) const { return text_(item); }
+  std::string TextOf(const RowItem& item) const { return text_(item); }
   // Negative, zero or positive.
-  int Compare(std::uintptr_t a, std::uintptr_t b, int year) const;
+  int Compare(const RowItem& a, const RowItem& b, int year) const;
 
  private:
   ItemCompare compare_;
@@ -60,6 +61,35 @@ struct ListColumn {
   // The comparison in force: the descending one when reversed.
   const RowComparison& Current() const { return reverse ? descending : ascending; }
 };
+
+// Both directions of a column from one ascending order of the records of
+// type T the rows hold; rows that hold no T come last (first when reversed),
+// as empty texts do.
+template <class T>
+void SetRecordOrder(ListColumn& column,
+                    std::function<int(const T& a, const T& b, int year)> order) {
+  const auto ascending = [order](const RowItem& a, const RowItem& b, int year) {
+    const T* first = a.As<const T>();
+    const T* second = b.As<const T>();
+    if (!first || !second) return int{first == nullptr} - int{second == nullptr};
+    return order(*first, *second, year);
+  };
+  column.ascending = RowComparison::ByItems(ascending);
+  column.descending = RowComparison::ByItems(
+      [ascending](const RowItem& a, const RowItem& b, int year) { return ascending(b, a, year); });
+}
+
+// Both directions of a column from a text of each record of type T, in the
+// list text order; rows that hold no T have an empty text.
+template <class T>
+void SetRecordTextOrder(ListColumn& column, std::function<std::string(const T& record)> text) {
+  const auto of_item = [text](const RowItem& item) {
+    const T* record = item.As<const T>();
+    return record ? text(*record) : std::string();
+  };
+  column.ascending = RowComparison::ByText(of_item);
+  column.descending = RowComparison::ByText(of_item, /*descending=*/true);
+}
 
 class ListColumnModel {
  public:
@@ -93,11 +123,11 @@ class ListColumnModel {
   // turn, the current comparison of every column at that level in column
   // order, the first non-zero result deciding; a level held by no column
   // ends the comparison.
-  int CompareItems(std::uintptr_t a, std::uintptr_t b, int year) const;
+  int CompareItems(const RowItem& a, const RowItem& b, int year) const;
   // The rows' new order (indices into `items`), sorted with CompareItems;
   // rows that compare equal keep their order. Texts are prepared once per
   // row rather than once per comparison.
-  std::vector<size_t> SortedOrder(std::span<const std::uintptr_t> items, int year) const;
+  std::vector<size_t> SortedOrder(std::span<const RowItem> items, int year) const;
 
  private:
   // The comparisons in the order they are tried.

@@ -160,8 +160,16 @@ void MY_LIST_CONTROL::RemoveAllColumns() {
   model_.RemoveAllColumns();
 }
 
-int MY_LIST_CONTROL::InsertItem(int row, const QString& text, int image, quintptr item) {
+int MY_LIST_CONTROL::InsertItem(int row, const QString& text, int image, RowItem item) {
   return model_.InsertRow(row, text, image, item);
+}
+
+int MY_LIST_CONTROL::RowOf(const RowItem& item) const {
+  if (item.IsEmpty()) return -1;
+  for (int row = 0; row < RowCount(); ++row) {
+    if (Item(row) == item) return row;
+  }
+  return -1;
 }
 
 void MY_LIST_CONTROL::SetItemText(int row, int column, const QString& text) {
@@ -273,9 +281,7 @@ void MY_LIST_CONTROL::ReadColumnLayout(ListColumnModel& columns) const {
 }
 
 void MY_LIST_CONTROL::SortRows(const ListColumnModel& columns, int year) {
-  const std::vector<quintptr> items = model_.Items();
-  std::vector<std::uintptr_t> keys(items.begin(), items.end());
-  model_.Reorder(columns.SortedOrder(keys, year));
+  model_.Reorder(columns.SortedOrder(model_.Items(), year));
 }
 
 std::vector<int> MY_LIST_CONTROL::ShownColumnsInOrder() const {
@@ -352,7 +358,7 @@ void MY_LIST_CONTROL::CheckSelection() {
   const int first = FirstSelectedRow();
   if (first == reported_row_) return;
   reported_row_ = first;
-  emit SelectionNotified(first, first < 0 ? 0 : ItemData(first));
+  emit SelectionNotified(first, Item(first));
 }
 
 void MY_LIST_CONTROL::UpdateRowHeight() {

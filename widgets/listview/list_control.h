@@ -52,12 +52,15 @@ class MY_LIST_CONTROL : public QTableView {
   QString CutCellText(int row, int column) const;
 
   // Rows.
-  int InsertItem(int row, const QString& text, int image = -1, quintptr item = 0);
+  int InsertItem(int row, const QString& text, int image = -1, RowItem item = {});
   void SetItemText(int row, int column, const QString& text);
   QString ItemText(int row, int column) const { return model_.Text(row, column); }
   void SetItemImage(int row, int column, int image);
-  quintptr ItemData(int row) const { return model_.ItemData(row); }
-  void SetItemData(int row, quintptr item) { model_.SetItemData(row, item); }
+  // The record a row shows (empty outside the list); Item(row).As<T>()
+  // gives it back as a T, or null.
+  RowItem Item(int row) const { return model_.Item(row); }
+  // The first row that shows `item`, or -1 (always -1 for an empty item).
+  int RowOf(const RowItem& item) const;
   void DeleteItem(int row) { model_.RemoveRow(row); }
   void DeleteAllItems() { model_.RemoveAllRows(); }
   // Replaces every row in one step: the way to fill a long list.
@@ -102,9 +105,9 @@ class MY_LIST_CONTROL : public QTableView {
   CellLook CellLookAt(int row, int column) const;
 
  signals:
-  // The first selected row changed: its index and item, or (-1, 0) when
-  // the selection became empty.
-  void SelectionNotified(int row, quintptr item);
+  // The first selected row changed: its index and record, or (-1, empty)
+  // when the selection became empty.
+  void SelectionNotified(int row, scorvane::RowItem item);
   // A column header was clicked (its column index).
   void HeaderClicked(int column);
   // A row was double-clicked or Enter was pressed on it.

@@ -17,15 +17,13 @@ int ListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || !HasCell(index.row(), index.column())) return {};
-  const Row& row = rows_[static_cast<size_t>(index.row())];
+  const ListRow& row = rows_[static_cast<size_t>(index.row())];
   const auto column = static_cast<size_t>(index.column());
   switch (role) {
     case Qt::DisplayRole:
       return column < row.texts.size() ? row.texts[column] : QString();
     case kImageRole:
       return column < row.images.size() ? row.images[column] : -1;
-    case kItemDataRole:
-      return QVariant::fromValue(row.data);
     case Qt::BackgroundRole: {
       const Rgb colour = RowBackground(index.row());
       return QColor(colour.red, colour.green, colour.blue);
@@ -54,7 +52,7 @@ void ListModel::InsertColumn(int index, const QString& title, ColumnAlignment al
   index = std::clamp(index, 0, columnCount());
   beginInsertColumns(QModelIndex(), index, index);
   columns_.insert(columns_.begin() + index, Column{title, alignment});
-  for (Row& row : rows_) {
+  for (ListRow& row : rows_) {
     if (static_cast<size_t>(index) < row.texts.size())
       row.texts.insert(row.texts.begin() + index, QString());
     if (static_cast<size_t>(index) < row.images.size())
@@ -67,7 +65,7 @@ void ListModel::RemoveAllColumns() {
   if (columns_.empty()) return;
   beginResetModel();
   columns_.clear();
-  for (Row& row : rows_) {
+  for (ListRow& row : rows_) {
     row.texts.clear();
     row.images.clear();
   }
@@ -79,13 +77,13 @@ ColumnAlignment ListModel::Alignment(int column) const {
   return columns_[static_cast<size_t>(column)].alignment;
 }
 
-int ListModel::InsertRow(int row, const QString& text, int image, quintptr item) {
+int ListModel::InsertRow(int row, const QString& text, int image, RowItem item) {
   row = std::clamp(row, 0, rowCount());
   beginInsertRows(QModelIndex(), row, row);
-  Row added;
+  ListRow added;
   added.texts.push_back(text);
   if (image >= 0) added.images.push_back(image);
-  added.data = item;
+  added.item = item;
   rows_.insert(rows_.begin() + row, std::move(added));
   endInsertRows();
   return row;
@@ -114,14 +112,8 @@ void ListModel::SetImage(int row, int column, int image) {
   emit dataChanged(cell, cell, {kImageRole});
 }
 
-quintptr ListModel::ItemData(int row) const {
-  return HasRow(row) ? rows_[static_cast<size_t>(row)].data : 0;
-}
-
-void ListModel::SetItemData(int row, quintptr item) {
-  if (!HasRow(row)) return;
-  rows_[static_cast<size_t>(row)].data = item;
-  EmitRowChanged(row);
+RowItem ListModel::Item(int row) const {
+  return HasRow(row) ? rows_[static_cast<size_t>(row)].item : RowItem();
 }
 
 void ListModel::RemoveRow(int row) {
@@ -140,10 +132,7 @@ void ListModel::RemoveAllRows() {
 
 void ListModel::SetRows(std::vector<ListRow> rows) {
   beginResetModel();
-  rows_.clear();
-  rows_.reserve(rows.size());
-  for (ListRow& row : rows)
-    rows_.push_back(Row{std::move(row.texts), std::move(row.images), row.data});
+  rows_ = std::move(rows);
   endResetModel();
 }
 
@@ -157,7 +146,7 @@ void ListModel::Reorder(const std::vector<size_t>& order) {
   }
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   std::vector<int> new_row_of(rows_.size());
-  std::vector<Row> reordered;
+  std::vector<ListRow> reordered;
   reordered.reserve(rows_.size());
   for (size_t i = 0; i < order.size(); ++i) {
     reordered.push_back(std::move(rows_[order[i]]));
@@ -173,11 +162,11 @@ void ListModel::Reorder(const std::vector<size_t>& order) {
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-std::vector<quintptr> ListModel::Items() const {
-  std::vector<quintptr> items;
+std::vector<RowItem> ListModel::Items() const {
+  std::vector<RowItem> items;
   items.reserve(rows_.size());
-  for (const Row& row : rows_)
-    items.push_back(row.data);
+  for (const ListRow& row : rows_)
+    items.push_back(row.item);
   return items;
 }
 
@@ -224,11 +213,6 @@ void ListModel::SetFonts(const QFont& row_font, const QFont& group_font) {
 
 const QFont& ListModel::RowFont(int row) const {
   return IsGroupStartRow(row) ? group_font_ : row_font_;
-}
-
-void ListModel::EmitRowChanged(int row) {
-  if (columns_.empty()) return;
-  emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 }  // namespace scorvane

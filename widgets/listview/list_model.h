@@ -12,23 +12,23 @@
 
 #include "widgets/listview/list_colours.h"
 #include "widgets/listview/list_columns.h"
+#include "widgets/listview/row_item.h"
 
 namespace scorvane {
 
-// One row handed to the list in a batch: its cell texts (missing cells are
-// empty), optional image indices per cell (-1 or missing = none) and its item.
+// One row of the list: its cell texts (missing cells are empty), optional
+// image indices per cell (-1 or missing = none) and the record it shows.
 struct ListRow {
   std::vector<QString> texts;
   std::vector<int> images;
-  quintptr data = 0;
+  RowItem item;
 };
 
 class ListModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  // The item carried by a row (quintptr), and the image index of a cell.
-  static constexpr int kItemDataRole = Qt::UserRole + 1;
+  // The image index of a cell.
   static constexpr int kImageRole = Qt::UserRole + 2;
 
   explicit ListModel(QObject* parent = nullptr);
@@ -46,12 +46,12 @@ class ListModel : public QAbstractTableModel {
 
   // Rows. Row and column numbers outside the list are ignored.
   // Inserts a row before `row` (appends when past the end); returns its index.
-  int InsertRow(int row, const QString& text, int image, quintptr item);
+  int InsertRow(int row, const QString& text, int image, RowItem item);
   void SetText(int row, int column, const QString& text);
   QString Text(int row, int column) const;
   void SetImage(int row, int column, int image);
-  quintptr ItemData(int row) const;
-  void SetItemData(int row, quintptr item);
+  // The record of a row (empty outside the list).
+  RowItem Item(int row) const;
   void RemoveRow(int row);
   void RemoveAllRows();
   // Replaces every row at once (one reset, however many rows).
@@ -60,7 +60,7 @@ class ListModel : public QAbstractTableModel {
   // order[i]. Selections and other persistent indices follow their rows.
   // An order that is not a permutation of the rows is ignored.
   void Reorder(const std::vector<size_t>& order);
-  std::vector<quintptr> Items() const;
+  std::vector<RowItem> Items() const;
 
   // Colours and groups.
   void SetDefaultColours(const GROUPE_LISTE& pair);
@@ -78,11 +78,6 @@ class ListModel : public QAbstractTableModel {
   const QFont& RowFont(int row) const;
 
  private:
-  struct Row {
-    std::vector<QString> texts;
-    std::vector<int> images;
-    quintptr data = 0;
-  };
   struct Column {
     QString title;
     ColumnAlignment alignment = ColumnAlignment::kLeft;
@@ -92,10 +87,9 @@ class ListModel : public QAbstractTableModel {
   bool HasCell(int row, int column) const {
     return HasRow(row) && column >= 0 && column < static_cast<int>(columns_.size());
   }
-  void EmitRowChanged(int row);
 
   std::vector<Column> columns_;
-  std::vector<Row> rows_;
+  std::vector<ListRow> rows_;
   bool colouring_ = false;
   GROUPE_LISTE default_pair_ = list_pairs::kCream;
   std::vector<int> group_starts_;

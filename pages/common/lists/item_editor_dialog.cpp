@@ -154,13 +154,10 @@ void DLG_MODIF_RUBRIQUES::DeleteSelected() {
 }
 
 void DLG_MODIF_RUBRIQUES::SelectItem(const RUBRIQUE* item) {
-  for (int row = 0; row < list_->RowCount(); ++row) {
-    if (list_->ItemData(row) == reinterpret_cast<quintptr>(item)) {
-      list_->SelectItem(row);
-      list_->scrollTo(list_->Model().index(row, 0));
-      return;
-    }
-  }
+  const int row = list_->RowOf(item);
+  if (row < 0) return;
+  list_->SelectItem(row);
+  list_->scrollTo(list_->Model().index(row, 0));
 }
 
 bool DLG_MODIF_RUBRIQUES::eventFilter(QObject* watched, QEvent* event) {
@@ -183,16 +180,16 @@ void DLG_MODIF_RUBRIQUES::Rebuild(const RUBRIQUE* keep) {
   for (RUBRIQUE* item : items_.Shown(unused_only_->isChecked())) {
     ListRow row;
     row.texts = {Text(item->name), Text(words_.UseText(item->used))};
-    row.data = reinterpret_cast<quintptr>(item);
+    row.item = item;
     rows.push_back(std::move(row));
   }
   list_->SetRows(std::move(rows));
-  FollowSelection(-1, 0);
+  FollowSelection(-1, {});
   if (keep) SelectItem(keep);
 }
 
-void DLG_MODIF_RUBRIQUES::FollowSelection(int row, quintptr item) {
-  selected_ = row >= 0 ? reinterpret_cast<RUBRIQUE*>(item) : nullptr;
+void DLG_MODIF_RUBRIQUES::FollowSelection(int, RowItem item) {
+  selected_ = item.As<RUBRIQUE>();
   selection_->SetFullText(selected_ ? Text(selected_->name) : QString());
   rename_->setEnabled(selected_ != nullptr);
   delete_->setEnabled(selected_ != nullptr);

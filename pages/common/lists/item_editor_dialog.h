@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include "records/item_editing.h"
+#include "widgets/listview/row_item.h"
 
 class QCheckBox;
 class QLabel;
@@ -45,7 +46,7 @@ class DLG_MODIF_RUBRIQUES : public QDialog {
  private:
   // Fills the list from the items, selecting `keep` when it is shown.
   void Rebuild(const RUBRIQUE* keep);
-  void FollowSelection(int row, quintptr item);
+  void FollowSelection(int row, RowItem item);
 
   ItemEditList& items_;
   ItemWords words_;

@@ -100,15 +100,13 @@ void DLG_NOUVELLE_RENCONTRE::Fill() {
       row.texts.push_back(
           QString::fromStdString(ChooserCellText(*played, static_cast<ChooserColumn>(column))));
     }
-    row.data = reinterpret_cast<quintptr>(played);
+    row.item = played;
     rows.push_back(std::move(row));
   }
   const int kept = list_->FirstSelectedRow();
-  const quintptr kept_item = kept >= 0 ? list_->ItemData(kept) : 0;
+  const RowItem kept_item = list_->Item(kept);
   list_->SetRows(std::move(rows));
-  for (int row = 0; row < list_->RowCount(); ++row) {
-    if (kept_item && list_->ItemData(row) == kept_item) list_->SelectItem(row);
-  }
+  if (const int row = list_->RowOf(kept_item); row >= 0) list_->SelectItem(row);
 }
 
 void DLG_NOUVELLE_RENCONTRE::HeaderClicked(int column) {
@@ -121,7 +119,7 @@ void DLG_NOUVELLE_RENCONTRE::HeaderClicked(int column) {
 
 void DLG_NOUVELLE_RENCONTRE::OpenRow(int row) {
   if (row < 0 || row >= list_->RowCount()) return;
-  Run(MatchEventChoice::Played(reinterpret_cast<EPREUVE_JOUEE*>(list_->ItemData(row))));
+  Run(MatchEventChoice::Played(list_->Item(row).As<EPREUVE_JOUEE>()));
 }
 
 void DLG_NOUVELLE_RENCONTRE::AddToFriendlyMatches() {

@@ -60,7 +60,7 @@ DLG_SAISIE_EPREUVE::DLG_SAISIE_EPREUVE(const UTILISATEUR& owner, int season_year
   name_->setInsertPolicy(QComboBox::NoInsert);
   name_->setMinimumWidth(260);
   for (EPREUVE* event : owner_.Events())
-    name_->addItem(Text(event->Name()), QVariant::fromValue(reinterpret_cast<quintptr>(event)));
+    name_->addItem(Text(event->Name()), QVariant::fromValue(event));
   name_->completer()->setCompletionMode(QCompleter::InlineCompletion);
   name_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
   type_ = new QComboBox(event_frame);
@@ -167,9 +167,8 @@ DLG_SAISIE_EPREUVE::DLG_SAISIE_EPREUVE(const UTILISATEUR& owner, int season_year
   layout->addWidget(comments_);
   layout->addWidget(buttons);
 
-  connect(name_, &QComboBox::activated, this, [this](int index) {
-    LoadEvent(reinterpret_cast<EPREUVE*>(name_->itemData(index).value<quintptr>()));
-  });
+  connect(name_, &QComboBox::activated, this,
+          [this](int index) { LoadEvent(name_->itemData(index).value<EPREUVE*>()); });
   CheckOnLeaving(name_, [this] { NameLeft(); });
   connect(type_, &QComboBox::currentIndexChanged, this, &DLG_SAISIE_EPREUVE::ShowWonParts);
   connect(won_, &QCheckBox::toggled, this, &DLG_SAISIE_EPREUVE::ShowWonParts);
@@ -207,7 +206,7 @@ QLineEdit* DLG_SAISIE_EPREUVE::AmountField(const char* name) {
 
 void DLG_SAISIE_EPREUVE::ShowValues(const EventValues& values) {
   showing_ = true;
-  name_->setCurrentIndex(name_->findData(QVariant::fromValue(reinterpret_cast<quintptr>(event_))));
+  name_->setCurrentIndex(name_->findData(QVariant::fromValue(event_)));
   name_->setEditText(Text(event_ ? event_->Name() : values.name));
   type_->setCurrentIndex(std::clamp(values.type, 0, static_cast<int32_t>(type_->count() - 1)));
   age_->setCurrentIndex(

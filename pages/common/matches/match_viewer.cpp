@@ -36,10 +36,6 @@ constexpr ColumnLook kColumns[kViewerColumnCount] = {
     {301, 82, ColumnAlignment::kLeft},
 };
 
-RENCONTRE* MatchOfItem(quintptr item) {
-  return reinterpret_cast<RENCONTRE*>(item);
-}
-
 }  // namespace
 
 void DLG_VISU_RENCONTRES::SetMatchOpener(MatchOpener opener) {
@@ -144,7 +140,7 @@ void DLG_VISU_RENCONTRES::HeadingClicked(int column) {
 
 void DLG_VISU_RENCONTRES::OpenRow(int row) {
   if (row < 0 || row >= list_->RowCount() || !Opener()) return;
-  RENCONTRE* match = MatchOfItem(list_->ItemData(row));
+  RENCONTRE* match = list_->Item(row).As<RENCONTRE>();
   if (!match) return;
   RENCONTRE* changed = Opener()(this, *match);
   if (!changed) return;
@@ -161,7 +157,7 @@ void DLG_VISU_RENCONTRES::Fill() {
       row.texts.push_back(
           QString::fromStdString(ViewerCellText(*match, static_cast<ViewerColumn>(column))));
     }
-    row.data = reinterpret_cast<quintptr>(match);
+    row.item = match;
     rows.push_back(std::move(row));
   }
   list_->SetRows(std::move(rows));
@@ -178,8 +174,8 @@ void DLG_VISU_RENCONTRES::FitColumns() {
 
 void DLG_VISU_RENCONTRES::Sort() {
   std::vector<const RENCONTRE*> shown;
-  for (const quintptr item : list_->Model().Items())
-    shown.push_back(MatchOfItem(item));
+  for (const RowItem& item : list_->Model().Items())
+    shown.push_back(item.As<RENCONTRE>());
   list_->Model().Reorder(ViewerOrder(shown, sort_column_, descending_));
 }
 

@@ -121,8 +121,7 @@ DLG_SELECTION_JOUEUR::DLG_SELECTION_JOUEUR(const UTILISATEUR& owner, QWidget* pa
 }
 
 JOUEUR* DLG_SELECTION_JOUEUR::Selected() const {
-  const int row = list_->FirstSelectedRow();
-  return row < 0 ? nullptr : reinterpret_cast<JOUEUR*>(list_->ItemData(row));
+  return list_->Item(list_->FirstSelectedRow()).As<JOUEUR>();
 }
 
 void DLG_SELECTION_JOUEUR::accept() {
@@ -149,7 +148,7 @@ void DLG_SELECTION_JOUEUR::Sort() {
     rows.push_back({{QString::fromStdString(player->GetRawFirstName()),
                      QString::fromStdString(player->GetRawLastName())},
                     {},
-                    reinterpret_cast<quintptr>(player)});
+                    player});
   }
   list_->SetRows(std::move(rows));
   for (size_t i = 0; i < players_.size(); ++i) {

@@ -67,8 +67,7 @@ DLG_EDIT_CLASSEMENTS::DLG_EDIT_CLASSEMENTS(PROJECT_DOC& document, JOUEUR& player
   for (QPushButton* button : {new_, modify_, delete_, close_})
     button->setAutoDefault(false);
 
-  connect(list_, &MY_LIST_CONTROL::SelectionNotified, this,
-          [this](int, quintptr) { FollowSelection(); });
+  connect(list_, &MY_LIST_CONTROL::SelectionNotified, this, [this] { FollowSelection(); });
   connect(list_, &MY_LIST_CONTROL::RowActivated, this, [this](int) { ModifySelected(); });
   connect(new_, &QPushButton::clicked, this, &DLG_EDIT_CLASSEMENTS::NewEntry);
   connect(modify_, &QPushButton::clicked, this, &DLG_EDIT_CLASSEMENTS::ModifySelected);
@@ -87,7 +86,7 @@ void DLG_EDIT_CLASSEMENTS::Rebuild(const CLASSEMENT_DATE* selected) {
     rows.push_back({{DateText(*entry, yearly), QString::fromStdString(entry->Ranking().Text()),
                      QString::fromStdString(entry->Note())},
                     {},
-                    reinterpret_cast<quintptr>(entry)});
+                    entry});
   }
   list_->SetRows(std::move(rows));
   if (select >= 0) {
@@ -98,15 +97,12 @@ void DLG_EDIT_CLASSEMENTS::Rebuild(const CLASSEMENT_DATE* selected) {
 }
 
 CLASSEMENT_DATE* DLG_EDIT_CLASSEMENTS::SelectedEntry() const {
-  const int row = list_->FirstSelectedRow();
-  return row < 0 ? nullptr : reinterpret_cast<CLASSEMENT_DATE*>(list_->ItemData(row));
+  return list_->Item(list_->FirstSelectedRow()).As<CLASSEMENT_DATE>();
 }
 
 void DLG_EDIT_CLASSEMENTS::SelectEntry(const CLASSEMENT_DATE* entry) {
   list_->ClearSelection();
-  for (int row = 0; row < list_->RowCount(); ++row) {
-    if (list_->ItemData(row) == reinterpret_cast<quintptr>(entry)) list_->SelectItem(row);
-  }
+  if (const int row = list_->RowOf(entry); row >= 0) list_->SelectItem(row);
   FollowSelection();
 }
 

@@ -77,7 +77,7 @@ class ClubsPageTest : public scorvane::testing::WindowFixture {
     QCOMPARE(page_->List().RowCount(), 2);
     QCOMPARE(Row(0), QStringList({"750001", "Racing Club", "0145000000", "Bois de Boulogne"}));
     QCOMPARE(Row(1), QStringList({"690012", "TC Lyon", "0478000000", "1 rue du Lac"}));
-    QCOMPARE(page_->List().ItemData(0), reinterpret_cast<quintptr>(Owner().Clubs().Front()));
+    QCOMPARE(page_->List().Item(0).As<CLUB>(), Owner().Clubs().Front());
     SetCurrentDocument(nullptr);
     page_->Refresh();
     QCOMPARE(page_->List().RowCount(), 0);
@@ -136,8 +136,10 @@ class ClubsPageTest : public scorvane::testing::WindowFixture {
     QCOMPARE(image.pixelColor(page_->width() / 2, page_->height() - 12), QColor(255, 224, 175));
     QSettings store = settings::User();
     ScreenColours::Set(QColor(10, 20, 30), QColor(40, 50, 60), store);
+    page_->ApplyScreenColours();
     image = page_->grab().toImage();
     ScreenColours::RestoreDefaults(store);
+    page_->ApplyScreenColours();
     QCOMPARE(image.pixelColor(2, 2), QColor(10, 20, 30));
     QCOMPARE(image.pixelColor(page_->width() / 2, page_->height() - 12), QColor(40, 50, 60));
   }

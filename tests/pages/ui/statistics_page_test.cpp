@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "pages/common/charts/match_chart_panel.h"
 #include "pages/common/matches/match_viewer.h"
 #include "pages/statistics/statistics_filters.h"
 #include "pages/statistics/statistics_page.h"
@@ -123,21 +124,21 @@ class StatisticsPageTest : public WindowFixture {
   }
 
   void ClickingABarOpensTheViewerWithExactlyItsMatches() {
-    Choose(&page_->ChartChoice(), 4);  // results per surface
+    Choose(&page_->ChartPanel().Choice(), 4);  // results per surface
     const GROUPE_RENCONTRES* clay_lost = nullptr;
-    for (const GROUPE_RENCONTRES& group : page_->Groups()) {
+    for (const GROUPE_RENCONTRES& group : page_->ChartPanel().Groups()) {
       if (group.label == "Matches lost on Clay") clay_lost = &group;
     }
     QVERIFY(clay_lost);
     std::unique_ptr<QStringList> seen(ReadNextViewer());
-    emit page_->Chart().zoneClicked(2, clay_lost->id);
+    emit page_->ChartPanel().Chart().zoneClicked(2, clay_lost->id);
     QCOMPARE(*seen, (QStringList{"Matches lost on Clay", "Dan Old"}));
 
     // A click on an axis label, or on a value without matches behind it,
     // opens nothing.
     std::unique_ptr<QStringList> none(ReadNextViewer());
-    emit page_->Chart().zoneClicked(0, clay_lost->id);
-    emit page_->Chart().zoneClicked(2, 99);
+    emit page_->ChartPanel().Chart().zoneClicked(0, clay_lost->id);
+    emit page_->ChartPanel().Chart().zoneClicked(2, 99);
     QCOMPARE(PendingModalAnswers(), 1);
     ClearModalAnswers();
   }
@@ -148,14 +149,14 @@ class StatisticsPageTest : public WindowFixture {
     QCOMPARE(page_->CountText(), QStringLiteral("Selected matches : 2 / 5"));
     Choose(Find<QComboBox>("surface"), 0);
     Choose(Find<QComboBox>("singlesDoubles"), 1);
-    Choose(&page_->ChartChoice(), 2);
+    Choose(&page_->ChartPanel().Choice(), 2);
     OpenPage();
     QCOMPARE(Find<QComboBox>("singlesDoubles")->currentIndex(), 1);
-    QCOMPARE(page_->ChartChoice().currentIndex(), 2);
+    QCOMPARE(page_->ChartPanel().Choice().currentIndex(), 2);
     QCOMPARE(page_->CountText(), QStringLiteral("Selected matches : 4 / 5"));
     QTest::mouseClick(Find<QPushButton>("resetFilters"), Qt::LeftButton);
     QCOMPARE(Find<QComboBox>("singlesDoubles")->currentIndex(), 0);
-    QCOMPARE(page_->ChartChoice().currentIndex(), 2);
+    QCOMPARE(page_->ChartPanel().Choice().currentIndex(), 2);
     QCOMPARE(page_->CountText(), QStringLiteral("Selected matches : 5 / 5"));
     OpenPage();
     QCOMPARE(Find<QComboBox>("singlesDoubles")->currentIndex(), 0);
@@ -163,7 +164,7 @@ class StatisticsPageTest : public WindowFixture {
 
   void CopyAsTextPutsTheChartOnTheClipboard() {
     Choose(Find<QComboBox>("wonLost"), 1);
-    const QList<QAction*> menu = page_->Chart().actions();
+    const QList<QAction*> menu = page_->ChartPanel().Chart().actions();
     const auto copy_text = std::find_if(menu.begin(), menu.end(), [](const QAction* action) {
       return action->objectName() == QStringLiteral("copyAsText");
     });

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "pages/common/charts/match_chart_panel.h"
 #include "pages/common/matches/match_viewer.h"
 #include "pages/summary/points_box_view.h"
 #include "pages/summary/summary_page.h"
@@ -70,18 +71,19 @@ class SummaryPageTest : public WindowFixture {
     QTest::mouseClick(page_->Box(QStringLiteral("singles")), Qt::LeftButton);
     QCOMPARE(page_->SummaryBox().text(),
              QStringLiteral("\n\nSELECTED MATCHES\n\n1 match / 4\n0 matches won - 1 match lost"));
-    QCOMPARE(page_->ChartText(), QStringLiteral("Played Ranks\nSelected matches : 1 / 4\n"));
+    QCOMPARE(page_->ChartPanel().ChartText(),
+             QStringLiteral("Played Ranks\nSelected matches : 1 / 4\n"));
     QTest::mouseClick(page_->Box(QStringLiteral("friendly")), Qt::LeftButton);
     QCOMPARE(page_->SummaryBox().text(),
              QStringLiteral("\n\nSELECTED MATCHES\n\n1 match / 4\n0 matches won - 1 match lost"));
   }
 
   void ClickingASliceOpensTheViewerWithExactlyItsMatches() {
-    page_->ChartChoice().setFocus();
+    page_->ChartPanel().Choice().setFocus();
     for (int i = 0; i < 3; ++i)
-      QTest::keyClick(&page_->ChartChoice(), Qt::Key_Down);  // played surfaces
-    QCOMPARE(page_->Groups().size(), size_t{2});
-    const GROUPE_RENCONTRES& unknown = page_->Groups()[1];
+      QTest::keyClick(&page_->ChartPanel().Choice(), Qt::Key_Down);  // played surfaces
+    QCOMPARE(page_->ChartPanel().Groups().size(), size_t{2});
+    const GROUPE_RENCONTRES& unknown = page_->ChartPanel().Groups()[1];
     QCOMPARE(unknown.label, std::string("Played matches in 2001 on <Unknown>"));
     QStringList seen;
     AnswerNextModal([&seen](QWidget* modal) {
@@ -90,7 +92,7 @@ class SummaryPageTest : public WindowFixture {
       if (viewer) seen << ColumnTexts(*viewer->ListControl(), 1);
       modal->close();
     });
-    emit page_->Chart().zoneClicked(2, unknown.id);
+    emit page_->ChartPanel().Chart().zoneClicked(2, unknown.id);
     seen.sort();
     QCOMPARE(seen, (QStringList{"Bob Three", "Eve Five/Fay Six",
                                 "Played matches in 2001 on "

@@ -24,10 +24,6 @@ struct Person {
   int age;
 };
 
-const Person& Of(std::uintptr_t item) {
-  return *reinterpret_cast<const Person*>(item);
-}
-
 QColor ToColor(const Rgb& rgb) {
   return QColor(rgb.red, rgb.green, rgb.blue);
 }
@@ -38,18 +34,13 @@ ListColumnModel PeopleColumns() {
   ListColumn name;
   name.title = "Name";
   name.width = 120;
-  auto text = [](std::uintptr_t item) { return Of(item).name; };
-  name.ascending = RowComparison::ByText(text);
-  name.descending = RowComparison::ByText(text, true);
+  SetRecordTextOrder<Person>(name, [](const Person& person) { return person.name; });
   columns.Add(name);
   ListColumn age;
   age.title = "Age";
   age.width = 50;
   age.alignment = ColumnAlignment::kCentre;
-  age.ascending = RowComparison::ByItems(
-      [](std::uintptr_t a, std::uintptr_t b, int) { return Of(a).age - Of(b).age; });
-  age.descending = RowComparison::ByItems(
-      [](std::uintptr_t a, std::uintptr_t b, int) { return Of(b).age - Of(a).age; });
+  SetRecordOrder<Person>(age, [](const Person& a, const Person& b, int) { return a.age - b.age; });
   columns.Add(age);
   ListColumn comment;
   comment.title = "Comment";
@@ -71,6 +62,8 @@ class ListControlTest : public QObject {
   std::unique_ptr<MY_LIST_CONTROL> list_;
   std::unique_ptr<QAbstractItemModelTester> tester_;
   QTemporaryDir settings_folder_;
+  // The item of each row of MakeList: 1000 + its row.
+  std::vector<int> row_numbers_;
 
   // A list shown on screen with four columns and `rows` rows named "row N".
   MY_LIST_CONTROL& MakeList(int rows, bool multiple = true) {
@@ -80,9 +73,12 @@ class ListControlTest : public QObject {
     for (int column = 0; column < 4; ++column)
       list_->InsertColumn(column, QStringLiteral("Column %1").arg(column), ColumnAlignment::kLeft,
                           100);
-    for (int row = 0; row < rows; ++row)
+    row_numbers_.resize(static_cast<size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
+      row_numbers_[static_cast<size_t>(row)] = 1000 + row;
       list_->InsertItem(row, QStringLiteral("row %1").arg(row), -1,
-                        static_cast<quintptr>(1000 + row));
+                        &row_numbers_[static_cast<size_t>(row)]);
+    }
     list_->resize(500, 600);
     list_->show();
     [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(list_.get());
@@ -174,8 +170,10 @@ class ListControlTest : public QObject {
     QSignalSpy spy(&list, &MY_LIST_CONTROL::SelectionNotified);
     const auto notified = [&spy] {
       QStringList rows;
-      for (const QList<QVariant>& signal : spy)
-        rows << QStringLiteral("%1:%2").arg(signal.at(0).toInt()).arg(signal.at(1).toULongLong());
+      for (const QList<QVariant>& signal : spy) {
+        const int* item = signal.at(1).value<RowItem>().As<int>();
+        rows << QStringLiteral("%1:%2").arg(signal.at(0).toInt()).arg(item ? *item : 0);
+      }
       spy.clear();
       return rows;
     };
@@ -212,8 +210,7 @@ class ListControlTest : public QObject {
     list.ApplyColumns(columns);
     std::vector<ListRow> rows;
     for (Person& person : people)
-      rows.push_back(
-          ListRow{{QString::fromStdString(person.name)}, {}, reinterpret_cast<quintptr>(&person)});
+      rows.push_back(ListRow{{QString::fromStdString(person.name)}, {}, &person});
     list.SetRows(std::move(rows));
     QSignalSpy spy(&list, &MY_LIST_CONTROL::SelectionNotified);
     ClickRow(0);  // Martin
@@ -225,7 +222,7 @@ class ListControlTest : public QObject {
     QCOMPARE(list.SelectedRows(), std::vector<int>{1});
     QCOMPARE(spy.count(), 2);
     QCOMPARE(spy.last().at(0).toInt(), 1);
-    QCOMPARE(spy.last().at(1).value<quintptr>(), reinterpret_cast<quintptr>(&people[0]));
+    QCOMPARE(spy.last().at(1).value<RowItem>().As<Person>(), &people[0]);
     // Emptying the list empties the selection.
     list.DeleteAllItems();
     QCOMPARE(spy.count(), 3);
