@@ -98,8 +98,10 @@ class RingIterator {
 // The nodes of a list are carved from blocks the list owns, each twice the
 // size of the one before: a list read from a large file costs a few dozen
 // allocations instead of one per element, and its nodes lie close together
-// for the walks. A removed node is kept for the next insertion; the blocks go
-// with the list (or with RemoveAll).
+// for the walks. The blocks are chained through their first slot, so that a
+// short list (a document holds thousands) costs a single allocation. A
+// removed node is kept for the next insertion; the blocks go with the list
+// (or with RemoveAll).
 template <class T>
 class List {
  public:
@@ -259,12 +261,14 @@ class List {
     --count_;
   }
 
-  // A block of `size` unused nodes, put on the free chain.
+  // A block of `size` unused nodes, put on the free chain, behind a first
+  // slot that points to the block made before it.
   void AddBlock(size_t size) {
-    blocks_.push_back(std::make_unique<Storage[]>(size));
-    Storage* storage = blocks_.back().get();
-    for (size_t i = size; i-- > 0;)
-      free_ = new (static_cast<void*>(&storage[i])) list_detail::Links{nullptr, free_};
+    Storage* block = new Storage[size + 1];
+    ::new (static_cast<void*>(block->bytes)) Storage*(blocks_);
+    blocks_ = block;
+    for (size_t i = size; i > 0; --i)
+      free_ = new (static_cast<void*>(&block[i])) list_detail::Links{nullptr, free_};
     free_count_ += size;
   }
 
@@ -274,7 +278,11 @@ class List {
       NodeAt(at)->~Node();
       at = next;
     }
-    blocks_.clear();
+    while (blocks_) {
+      Storage* previous = *std::launder(reinterpret_cast<Storage**>(blocks_->bytes));
+      delete[] blocks_;
+      blocks_ = previous;
+    }
     free_ = nullptr;
     free_count_ = 0;
   }
@@ -299,12 +307,14 @@ class List {
   struct Storage {
     alignas(Node) std::byte bytes[sizeof(Node)];
   };
+  static_assert(sizeof(Storage) >= sizeof(Storage*) && alignof(Storage) >= alignof(Storage*));
 
   list_detail::Links end_;
   size_t count_ = 0;
   list_detail::Links* free_ = nullptr;
   size_t free_count_ = 0;
-  std::vector<std::unique_ptr<Storage[]>> blocks_;
+  // The block made last (null before the first), owned with the ones before it.
+  Storage* blocks_ = nullptr;
 };
 
 // A list that owns its elements: the holder of a list of records (the owner's

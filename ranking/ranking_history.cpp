@@ -34,12 +34,17 @@ CLASSEMENT HISTORIQUE_CLASSEMENTS::RankingAt(const DATE_SIMPLE& date) const {
 }
 
 CLASSEMENT HISTORIQUE_CLASSEMENTS::RankingForYear(int year) const {
-  return RankingAt(DATE_SIMPLE(1, 1, year));
+  if (!year_entry_ || year_asked_ != year) {
+    year_entry_ = EntryAt(DATE_SIMPLE(1, 1, year));
+    year_asked_ = year;
+  }
+  return year_entry_ ? year_entry_->Ranking() : CLASSEMENT();
 }
 
 CLASSEMENT_DATE* HISTORIQUE_CLASSEMENTS::Add(const CLASSEMENT& ranking, const DATE_SIMPLE& date,
                                              const std::string& note) {
   const DATE_SIMPLE when = ActiveSystem().IsYearly() ? DATE_SIMPLE(1, 1, date.Year()) : date;
+  ForgetYearAsked();
   int position = 0;
   for (CLASSEMENT_DATE* entry : entries_) {
     if (entry->Date().IsEqual(when)) {
@@ -56,6 +61,7 @@ CLASSEMENT_DATE* HISTORIQUE_CLASSEMENTS::Add(const CLASSEMENT& ranking, const DA
 CLASSEMENT_DATE* HISTORIQUE_CLASSEMENTS::Change(CLASSEMENT_DATE* entry, const CLASSEMENT& ranking,
                                                 const DATE_SIMPLE& date, const std::string& note) {
   if (!entries_.Contains(entry)) return nullptr;
+  ForgetYearAsked();
   const DATE_SIMPLE when = ActiveSystem().IsYearly() ? DATE_SIMPLE(1, 1, date.Year()) : date;
   if (entry->Date().IsEqual(when)) {
     entry->SetRanking(ranking);
@@ -70,6 +76,7 @@ CLASSEMENT_DATE* HISTORIQUE_CLASSEMENTS::Change(CLASSEMENT_DATE* entry, const CL
 
 bool HISTORIQUE_CLASSEMENTS::Remove(CLASSEMENT_DATE* entry) {
   if (entries_.Count() < 2) return false;
+  ForgetYearAsked();
   return entries_.Delete(entry);
 }
 
@@ -91,6 +98,7 @@ CLASSEMENT_DATE* HISTORIQUE_CLASSEMENTS::WorstEntry() const {
 
 void HISTORIQUE_CLASSEMENTS::Serialize(Archive& ar) {
   ar.Version(0);
+  ForgetYearAsked();
   SerializeRecordList(ar, entries_);
 }
 

@@ -47,7 +47,9 @@ class HISTORIQUE_CLASSEMENTS : public CObject {
   // The value of the last entry dated on or before the date; the first
   // entry's value when all are later; no ranking (-1) for an empty history.
   CLASSEMENT RankingAt(const DATE_SIMPLE& date) const;
-  // The ranking at 1 January of the year.
+  // The ranking at 1 January of the year. The entry found is kept until the
+  // entries or their dates change: the match tables and the estimates ask
+  // a player's ranking for the same season once per match.
   CLASSEMENT RankingForYear(int year) const;
   // The entry RankingAt takes its value from, or null when empty.
   const CLASSEMENT_DATE* EntryAt(const DATE_SIMPLE& date) const;
@@ -67,7 +69,10 @@ class HISTORIQUE_CLASSEMENTS : public CObject {
   // is removed and deleted.
   bool Remove(CLASSEMENT_DATE* entry);
   // Removes every entry (used when a player record is replaced).
-  void Clear() { entries_.DeleteAll(); }
+  void Clear() {
+    entries_.DeleteAll();
+    ForgetYearAsked();
+  }
 
   // The best / worst ranking, the first among equals; null when empty.
   CLASSEMENT_DATE* BestEntry() const;
@@ -86,7 +91,14 @@ class HISTORIQUE_CLASSEMENTS : public CObject {
   void Serialize(Archive& ar) override;
 
  private:
+  void ForgetYearAsked() { year_entry_ = nullptr; }
+
   OwningList<CLASSEMENT_DATE> entries_;
+  // The last year RankingForYear was asked and the entry that answered it
+  // (null: none kept). An entry's value may change in place, its date only
+  // through this class.
+  mutable int year_asked_ = 0;
+  mutable const CLASSEMENT_DATE* year_entry_ = nullptr;
 };
 
 }  // namespace scorvane

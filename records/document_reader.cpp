@@ -91,6 +91,7 @@ void ResolveSeason(SAISON_JOUEUR& season, IdTable<RENCONTRE>& matches,
 
   PALMARES* palmares = season.Palmares();
   if (!palmares) return;
+  palmares->ReserveResolved();
   for (int16_t id : palmares->pending_match_ids) {
     // A match belongs to the first palmares that names it.
     if (matches.InRange(id) && matches.At(id)) palmares->AppendResolved(matches.Take(id));

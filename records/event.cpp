@@ -41,9 +41,11 @@ void EPREUVE::DeletePlayed(EPREUVE_JOUEE* played) {
 }
 
 void EPREUVE::TakePlayed(EPREUVE& from, EPREUVE_JOUEE* played) {
-  if (&from == this || !from.played_.Items().Contains(played)) return;
-  if (played_.Count() >= List<EPREUVE_JOUEE*>::kMaxCount) throw ListFullError();
+  if (&from == this) return;
+  if (played_.Count() >= List<EPREUVE_JOUEE*>::kMaxCount && from.played_.Contains(played))
+    throw ListFullError();
   std::unique_ptr<EPREUVE_JOUEE> moved = from.played_.Release(played);
+  if (!moved) return;  // not one of `from`'s
   moved->event_ = this;
   played_.Add(std::move(moved));
 }

@@ -6,6 +6,8 @@ namespace scorvane {
 
 SCORVANE_IMPLEMENT_RECORD(RESULTAT_RENCONTRE, CObject);
 
+static_assert(ScoreReading::Sets::kMost <= RESULTAT_RENCONTRE::kMaxSets);
+
 bool RESULTAT_RENCONTRE::SetScore(const std::string& text) {
   score_ = text;
   set_count_ = 0;

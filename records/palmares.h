@@ -105,7 +105,12 @@ class PALMARES : public CObject {
   // While a document is read: the raw identifiers.
   std::vector<int16_t> pending_match_ids;
   std::vector<int16_t> pending_played_ids;
-  // Used by the document reader once identifiers are resolved.
+  // Used by the document reader once identifiers are resolved: room for
+  // the identifiers read, then each record in turn.
+  void ReserveResolved() {
+    matches_.Reserve(static_cast<int>(pending_match_ids.size()));
+    played_.Reserve(static_cast<int>(pending_played_ids.size()));
+  }
   void AppendResolved(RENCONTRE* match);
   void AppendResolved(EPREUVE_JOUEE* played) { played_.Append(played); }
   // A played event known to be absent, put first as AddPlayedEvent would.

@@ -5,7 +5,6 @@
 namespace scorvane {
 namespace {
 
-constexpr size_t kMostSets = 8;
 // The most games a side takes in a set: 7/6, 7/5.
 constexpr int kMostGames = 7;
 // A match tie-break is played to 10 points, by two clear points.
@@ -76,7 +75,7 @@ ScoreReading ReadScoreText(std::string_view text) {
     rest = without_comments;
   }
   size_t pos = 0;
-  while (reading.sets.size() < kMostSets) {
+  while (!reading.sets.full()) {
     if (!SkipToDigit(rest, pos)) break;
     const std::uint8_t first = TakeNumber(rest, pos);
     const size_t slash = rest.find('/', pos);
@@ -85,7 +84,7 @@ ScoreReading ReadScoreText(std::string_view text) {
       reading.badly_written = true;
       break;
     }
-    reading.sets.emplace_back(first, TakeNumber(rest, pos));
+    reading.sets.push_back({first, TakeNumber(rest, pos)});
   }
   return reading;
 }

@@ -5,11 +5,12 @@
 // storing one. Importers read scores with these too.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace scorvane {
 
@@ -19,8 +20,30 @@ namespace scorvane {
 // the next one after a "/". badly_written when a number has no "/" partner
 // (the sets read up to there are kept).
 struct ScoreReading {
+  // The sets, held in place: every match's score is read again when a
+  // document is read, and a heap block per score would cost tens of
+  // thousands of them on a large record.
+  class Sets {
+   public:
+    using Set = std::pair<std::uint8_t, std::uint8_t>;
+    static constexpr size_t kMost = 8;
+
+    size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    bool full() const { return count_ == kMost; }
+    const Set& operator[](size_t index) const { return sets_[index]; }
+    // Ignored once kMost sets are held.
+    void push_back(const Set& set) {
+      if (count_ < kMost) sets_[count_++] = set;
+    }
+
+   private:
+    std::array<Set, kMost> sets_{};
+    size_t count_ = 0;
+  };
+
   bool badly_written = false;
-  std::vector<std::pair<std::uint8_t, std::uint8_t>> sets;
+  Sets sets;
 };
 ScoreReading ReadScoreText(std::string_view text);
 

@@ -2,7 +2,8 @@
 // (won, lost, a woman, a man, indoors, an event, a contact) followed by one
 // picture per French grade. Every picture is 24 x 16 and drawn by the
 // program itself, sharp at twice that size on high-density screens. The list
-// is made once at start-up; lists take it whole and show a picture by its
+// is made once, when a page first shows a list (not at start-up: the page
+// shown first has none); lists take it whole and show a picture by its
 // index.
 #pragma once
 

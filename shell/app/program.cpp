@@ -14,7 +14,6 @@
 #include "shell/app/tip_dialog.h"
 #include "shell/app/welcome_dialog.h"
 #include "shell/window/main_window.h"
-#include "widgets/app_images.h"
 #include "widgets/catalogue_text.h"
 #include "widgets/current_document.h"
 #include "widgets/dialogs/message_boxes.h"
@@ -69,7 +68,6 @@ bool Program::Prepare() {
   SetCurrentLocale(&locale_);
   SetUserPrompt(&prompt_);
   SetCurrentDocument(document_.get());
-  AppImages::Load();
   InstallMatchViewerOpener();
 
   if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() < 16) {

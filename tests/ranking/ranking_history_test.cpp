@@ -113,6 +113,23 @@ TEST_F(RankingHistoryTest, RemoveIsRefusedUnderTwoEntries) {
   EXPECT_EQ(history_.Count(), 1);
 }
 
+// The ranking for a year is kept between questions: every change of the
+// history must give the answer of the changed history.
+TEST_F(RankingHistoryTest, TheRankingForAYearFollowsEveryChange) {
+  EXPECT_EQ(history_.RankingForYear(2001).Text(), "15/5");
+  history_.Add(CLASSEMENT(9), DATE_SIMPLE(1, 1, 2001), "");
+  EXPECT_EQ(history_.RankingForYear(2001).Text(), "15/3");
+  CLASSEMENT_DATE* latest =
+      history_.Change(history_.Entries().At(2), CLASSEMENT(9), DATE_SIMPLE(1, 1, 2003), "");
+  EXPECT_EQ(history_.RankingForYear(2001).Text(), "15/5");
+  latest->SetRanking(CLASSEMENT(10));  // a value changed in place
+  EXPECT_EQ(history_.RankingForYear(2004).Text(), "15/2");
+  EXPECT_TRUE(history_.Remove(history_.Entries().At(2)));
+  EXPECT_EQ(history_.RankingForYear(2004).Text(), "15/5");
+  history_.Clear();
+  EXPECT_TRUE(history_.RankingForYear(2004).IsNone());
+}
+
 TEST_F(RankingHistoryTest, BestAndWorstTakeTheFirstAmongEquals) {
   history_.Add(CLASSEMENT(7), DATE_SIMPLE(1, 1, 2001), "");
   history_.Add(CLASSEMENT(5), DATE_SIMPLE(1, 1, 2002), "");

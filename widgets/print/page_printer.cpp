@@ -115,27 +115,31 @@ bool ExportPdf(Printable& content, const QString& path) {
   return PrintTo(content, writer, writer.resolution()) > 0 && QFileInfo(path).size() > 0;
 }
 
-PagePrinter::PagePrinter(QObject* parent)
-    : QObject(parent), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+PagePrinter::PagePrinter(QObject* parent) : QObject(parent) {}
 
 PagePrinter::~PagePrinter() = default;
 
+QPrinter& PagePrinter::Printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
 // The sheet is turned for one job only: the page set-up stays the user's.
 void PagePrinter::Print(Printable& content, QWidget* parent) {
-  const QPageLayout::Orientation set_up = TurnForContent(content, *printer_);
-  QPrintDialog dialog(printer_.get(), parent);
-  if (dialog.exec() == QDialog::Accepted) PrintTo(content, *printer_, printer_->resolution());
-  printer_->setPageOrientation(set_up);
+  const QPageLayout::Orientation set_up = TurnForContent(content, Printer());
+  QPrintDialog dialog(&Printer(), parent);
+  if (dialog.exec() == QDialog::Accepted) PrintTo(content, Printer(), Printer().resolution());
+  Printer().setPageOrientation(set_up);
 }
 
 void PagePrinter::Preview(Printable& content, QWidget* parent) {
-  const QPageLayout::Orientation set_up = TurnForContent(content, *printer_);
-  QPrintPreviewDialog dialog(printer_.get(), parent);
+  const QPageLayout::Orientation set_up = TurnForContent(content, Printer());
+  QPrintPreviewDialog dialog(&Printer(), parent);
   connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
           [&content](QPrinter* printer) { PrintTo(content, *printer, printer->resolution()); });
   dialog.resize(900, 700);
   dialog.exec();
-  printer_->setPageOrientation(set_up);
+  Printer().setPageOrientation(set_up);
 }
 
 void PagePrinter::ExportToPdf(Printable& content, QWidget* parent) {
@@ -155,7 +159,7 @@ void PagePrinter::ExportToPdf(Printable& content, QWidget* parent) {
 }
 
 void PagePrinter::PageSetup(QWidget* parent) {
-  QPageSetupDialog dialog(printer_.get(), parent);
+  QPageSetupDialog dialog(&Printer(), parent);
   dialog.exec();
 }
 

@@ -60,6 +60,10 @@ class PagePrinter : public QObject {
   void PageSetup(QWidget* parent);
 
  private:
+  // Made at the first print command: setting a printer up loads the print
+  // system, which a window that never prints should not wait for.
+  QPrinter& Printer();
+
   std::unique_ptr<QPrinter> printer_;
 };
 
