@@ -17,10 +17,9 @@
 namespace scorvane {
 namespace {
 
-enum : int {
-  kMsgPrintPage = 24,
-  kMsgChartChoice = 25,
-};
+// Catalogue numbers of the tooltips.
+constexpr int kMsgPrintPage = 24;
+constexpr int kMsgChartChoice = 25;
 
 }  // namespace
 

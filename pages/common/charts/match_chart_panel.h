@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "stats/matches/match_groups.h"
@@ -28,7 +29,7 @@ class MatchChartPanel : public QObject {
 
  public:
   // The name of chart number `chart`, as the core gives it.
-  using ChartNamer = std::string (*)(int chart);
+  using ChartNamer = std::function<std::string(int)>;
 
   // Makes the chart list, the chart and the print button as children of
   // `page`, which lays them out.

@@ -1201,6 +1201,29 @@ Save anyway?</source>
     </message>
 </context>
 <context>
+    <name>scorvane::ListPage</name>
+    <message>
+        <source>&amp;Columns shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In ascending order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In descending order</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>scorvane::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -1416,6 +1439,17 @@ Save anyway?</source>
     </message>
 </context>
 <context>
+    <name>scorvane::MatchChartPanel</name>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy as text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>scorvane::NavigationBar</name>
     <message>
         <source>Help</source>
@@ -1557,14 +1591,6 @@ Save anyway?</source>
         <source>Reset filters</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copy as text</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>scorvane::PAGE_JOUEURS</name>
@@ -1601,14 +1627,6 @@ Save anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Columns shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Sort the players</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1633,14 +1651,6 @@ Save anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>In ascending order</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>In descending order</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Edit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1661,10 +1671,6 @@ Save anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Columns shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>not found</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1677,14 +1683,6 @@ Save anyway?</source>
     </message>
     <message>
         <source>&amp;New event</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Columns shown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Print</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1724,14 +1722,6 @@ Save anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>In ascending order</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>In descending order</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Edit the match</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1753,10 +1743,6 @@ Save anyway?</source>
     </message>
     <message>
         <source>Delete the event</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Columns shown</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1886,14 +1872,6 @@ Save anyway?</source>
     </message>
     <message>
         <source>Non homologated competition</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copy as text</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1207,6 +1207,29 @@ Enregistrer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>scorvane::ListPage</name>
+    <message>
+        <source>&amp;Columns shown</source>
+        <translation>&amp;Colonnes affichées</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Columns shown</source>
+        <translation>Colonnes affichées</translation>
+    </message>
+    <message>
+        <source>In ascending order</source>
+        <translation>Par ordre croissant</translation>
+    </message>
+    <message>
+        <source>In descending order</source>
+        <translation>Par ordre décroissant</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -1422,6 +1445,17 @@ Enregistrer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>scorvane::MatchChartPanel</name>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Copy as text</source>
+        <translation>Copier comme texte</translation>
+    </message>
+</context>
+<context>
     <name>scorvane::NavigationBar</name>
     <message>
         <source>Help</source>
@@ -1563,14 +1597,6 @@ Enregistrer quand même ?</translation>
         <source>Reset filters</source>
         <translation>Réinitialiser les filtres</translation>
     </message>
-    <message>
-        <source>&amp;Print</source>
-        <translation>&amp;Imprimer</translation>
-    </message>
-    <message>
-        <source>Copy as text</source>
-        <translation>Copier comme texte</translation>
-    </message>
 </context>
 <context>
     <name>scorvane::PAGE_JOUEURS</name>
@@ -1607,14 +1633,6 @@ Enregistrer quand même ?</translation>
         <translation>&amp;Nouveau joueur</translation>
     </message>
     <message>
-        <source>&amp;Columns shown</source>
-        <translation>&amp;Colonnes affichées</translation>
-    </message>
-    <message>
-        <source>&amp;Print</source>
-        <translation>&amp;Imprimer</translation>
-    </message>
-    <message>
         <source>Sort the players</source>
         <translation>Trier les joueurs</translation>
     </message>
@@ -1639,14 +1657,6 @@ Enregistrer quand même ?</translation>
         <translation>Par club</translation>
     </message>
     <message>
-        <source>In ascending order</source>
-        <translation>Par ordre croissant</translation>
-    </message>
-    <message>
-        <source>In descending order</source>
-        <translation>Par ordre décroissant</translation>
-    </message>
-    <message>
         <source>Edit</source>
         <translation>Modifier</translation>
     </message>
@@ -1667,10 +1677,6 @@ Enregistrer quand même ?</translation>
         <translation>Nouveau joueur</translation>
     </message>
     <message>
-        <source>Columns shown</source>
-        <translation>Colonnes affichées</translation>
-    </message>
-    <message>
         <source>not found</source>
         <translation>introuvable</translation>
     </message>
@@ -1684,14 +1690,6 @@ Enregistrer quand même ?</translation>
     <message>
         <source>&amp;New event</source>
         <translation>&amp;Nouvelle épreuve</translation>
-    </message>
-    <message>
-        <source>&amp;Columns shown</source>
-        <translation>&amp;Colonnes affichées</translation>
-    </message>
-    <message>
-        <source>&amp;Print</source>
-        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Events</source>
@@ -1730,14 +1728,6 @@ Enregistrer quand même ?</translation>
         <translation>Par nom</translation>
     </message>
     <message>
-        <source>In ascending order</source>
-        <translation>Par ordre croissant</translation>
-    </message>
-    <message>
-        <source>In descending order</source>
-        <translation>Par ordre décroissant</translation>
-    </message>
-    <message>
         <source>Edit the match</source>
         <translation>Modifier la rencontre</translation>
     </message>
@@ -1760,10 +1750,6 @@ Enregistrer quand même ?</translation>
     <message>
         <source>Delete the event</source>
         <translation>Supprimer l&apos;épreuve</translation>
-    </message>
-    <message>
-        <source>Columns shown</source>
-        <translation>Colonnes affichées</translation>
     </message>
     <message>
         <source>New match</source>
@@ -1893,14 +1879,6 @@ Enregistrer quand même ?</translation>
     <message>
         <source>Non homologated competition</source>
         <translation>Compétitions non homologuées</translation>
-    </message>
-    <message>
-        <source>&amp;Print</source>
-        <translation>&amp;Imprimer</translation>
-    </message>
-    <message>
-        <source>Copy as text</source>
-        <translation>Copier comme texte</translation>
     </message>
 </context>
 <context>
