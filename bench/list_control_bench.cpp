@@ -22,7 +22,9 @@ struct Player {
 };
 
 const Player& Of(const RowItem& item) {
-  return *item.As<const Player>();
+  static const Player kNobody{};
+  const Player* player = item.As<const Player>();
+  return player ? *player : kNobody;
 }
 
 std::vector<Player> MakePlayers(int count) {
