@@ -22,15 +22,11 @@ class MatchColumnsTest : public testing::CoreTest {
   void SetUp() override {
     CoreTest::SetUp();
     b_.emplace(Owner());
-    season_ = b_->Season(2001, "30/1");
+    b_->Season(2001, "30/1");
     open_ = b_->Tournament("Open de Lyon", DATE_SIMPLE(3, 5, 2001));
-  }
-  std::string Cell(const RENCONTRE& match, int column, bool french = true) {
-    return MatchCellText(match, column, MatchLineContext{2001, french, 7});
   }
 
   std::optional<testing::DocumentBuilder> b_;
-  SAISON_JOUEUR* season_ = nullptr;
   EPREUVE_JOUEE* open_ = nullptr;
 };
 
