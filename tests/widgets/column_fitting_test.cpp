@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 namespace scorvane {
@@ -16,6 +17,11 @@ struct FitCase {
   int available;
   std::vector<int> widths;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const FitCase& fit, std::ostream* out) {
+  *out << fit.name;
+}
 
 class FitColumnWidthsTest : public ::testing::TestWithParam<FitCase> {};
 
