@@ -22,6 +22,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/record_memory.h"
+
 namespace scorvane {
 
 // Thrown when an element would be added to a list that already holds kMaxCount elements.
@@ -101,7 +103,8 @@ class RingIterator {
 // for the walks. The blocks are chained through their first slot, so that a
 // short list (a document holds thousands) costs a single allocation. A
 // removed node is kept for the next insertion; the blocks go with the list
-// (or with RemoveAll).
+// (or with RemoveAll). Blocks come from record_memory, like the records: a
+// list made while a document is read lies in the document's arena.
 template <class T>
 class List {
  public:
@@ -264,7 +267,7 @@ class List {
   // A block of `size` unused nodes, put on the free chain, behind a first
   // slot that points to the block made before it.
   void AddBlock(size_t size) {
-    Storage* block = new Storage[size + 1];
+    auto* block = static_cast<Storage*>(record_memory::Allocate(sizeof(Storage) * (size + 1)));
     ::new (static_cast<void*>(block->bytes)) Storage*(blocks_);
     blocks_ = block;
     for (size_t i = size; i > 0; --i)
@@ -280,7 +283,7 @@ class List {
     }
     while (blocks_) {
       Storage* previous = *std::launder(reinterpret_cast<Storage**>(blocks_->bytes));
-      delete[] blocks_;
+      record_memory::Free(blocks_);
       blocks_ = previous;
     }
     free_ = nullptr;
@@ -308,6 +311,7 @@ class List {
     alignas(Node) std::byte bytes[sizeof(Node)];
   };
   static_assert(sizeof(Storage) >= sizeof(Storage*) && alignof(Storage) >= alignof(Storage*));
+  static_assert(alignof(Storage) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__);
 
   list_detail::Links end_;
   size_t count_ = 0;

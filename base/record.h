@@ -4,12 +4,15 @@
 // factory making a default object, and reads and writes itself through one
 // Serialize operation (see archive.h). Records referred to by others also
 // carry a 16-bit identifier, renumbered each time a document is saved.
+// Records are made where record_memory.h says: in one arena while a
+// document is read, on the heap otherwise.
 #pragma once
 
 #include <memory>
 #include <string_view>
 
 #include "base/archive.h"
+#include "base/record_memory.h"
 
 namespace scorvane {
 
@@ -20,8 +23,6 @@ struct RuntimeClass {
   const RuntimeClass* base;
   // Null for abstract classes.
   std::unique_ptr<CObject> (*create)();
-
-  bool IsDerivedFrom(const RuntimeClass& other) const;
 };
 
 class CObject {
@@ -32,7 +33,8 @@ class CObject {
   virtual const RuntimeClass& GetRuntimeClass() const { return kRuntimeClass; }
   virtual void Serialize(Archive& ar) = 0;
 
-  bool IsKindOf(const RuntimeClass& cls) const { return GetRuntimeClass().IsDerivedFrom(cls); }
+  static void* operator new(std::size_t size) { return record_memory::Allocate(size); }
+  static void operator delete(void* memory) noexcept { record_memory::Free(memory); }
 
  protected:
   CObject() = default;

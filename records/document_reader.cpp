@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/record_memory.h"
 #include "base/safe_file.h"
 #include "ranking/builtin_systems.h"
 #include "ranking/ranking_registry.h"
@@ -245,8 +246,13 @@ FileResult PROJECT_DOC::ReadBytes(std::span<const uint8_t> bytes) {
     if (version > kVersion) throw ArchiveError::FutureVersion("Document from a newer version");
     const std::string notice = ReadRankingSystem(ar, version);
 
-    auto owner = std::make_unique<UTILISATEUR>();
-    owner->Serialize(ar);
+    std::unique_ptr<UTILISATEUR> owner;
+    {
+      // The records read take about four times the bytes of their file.
+      record_memory::ArenaScope arena(bytes.size() * 4);
+      owner = std::make_unique<UTILISATEUR>();
+      owner->Serialize(ar);
+    }
     ResolveReferences(*owner);
 
     AdoptOwner(std::move(owner));
