@@ -96,12 +96,6 @@ TEST_F(NextGradeAdviceTest, TopGradeAndOtherSystems) {
   EXPECT_FALSE(advice.available);
 }
 
-}  // namespace
-}  // namespace scorvane
-
-namespace scorvane {
-namespace {
-
 // The advice checked against the real estimate: the suggested victories,
 // played for real in a fresh document, reach the target; the defeats it
 // says the estimate withstands leave it where it is, and one more lowers it.
