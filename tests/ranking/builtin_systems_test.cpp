@@ -11,6 +11,7 @@
 
 #include "base/catalogue/messages.h"
 #include "ranking/ranking_registry.h"
+#include "tests/support/byte_writer.h"
 #include "tests/support/test_environment.h"
 
 namespace scorvane {
@@ -29,20 +30,13 @@ std::vector<std::string> Grades(const SYSTEME_CLASSEMENT& system) {
 
 // An old-format copy of a system (as read from a record of version 1).
 SYSTEME_CLASSEMENT OldFormatCopy(const std::vector<std::string>& grades) {
-  Archive out;
-  out.WriteText("SYS.CLASS");
-  out.WriteU16(1);
-  for (int i = 0; i < 3; ++i)
-    out.WriteText("");
-  out.WriteU16(0);
-  out.WriteU16(1);
-  out.WriteU16(1);
-  out.WriteU32(0);
-  out.WriteU32(static_cast<uint32_t>(grades.size() - 1));
+  testing::ByteWriter w;
+  w.Text("SYS.CLASS").U16(1).Text("").Text("").Text("").U16(0).U16(1).U16(1).U32(0);
+  w.U32(static_cast<uint32_t>(grades.size() - 1));
   for (const std::string& grade : grades)
-    out.WriteText(grade);
-  out.WriteU16(1);
-  Archive in(out.Bytes());
+    w.Text(grade);
+  w.U16(1);
+  Archive in(w.Get());
   SYSTEME_CLASSEMENT system;
   system.Serialize(in);
   return system;
