@@ -1,5 +1,5 @@
 // Guards scorvane-cli estimate: its three outputs, the season and language options,
-// the advice, and every way a command line or a file can be wrong.
+// the advice, and the documents it has nothing to say about.
 #include <gtest/gtest.h>
 
 #include "base/catalogue/messages.h"
@@ -140,29 +140,6 @@ TEST_F(EstimateCommandTest, ExplainNextTellsWhatWouldReachTheNextGrade) {
             "{\"system\":\"France\",\"season\":2001,\"estimate\":\"NC\",\"target\":\"30/5\","
             "\"points\":0,\"up_norm\":100,\"missing\":100,\"wins\":[{\"grade\":\"NC\",\"wins\":2},"
             "{\"grade\":\"30/4\",\"wins\":1}]}\n");
-}
-
-TEST_F(EstimateCommandTest, UsageErrorsExitWithTwo) {
-  const std::string path = SaveFrench();
-  const std::vector<std::vector<std::string>> lines = {
-      {"estimate"},
-      {"estimate", path, path},
-      {"estimate", path, "--raw", "--json"},
-      {"estimate", path, "--raw", "--explain-next"},
-      {"estimate", path, "--lang", "de"},
-      {"estimate", path, "--lang"},
-      {"estimate", path, "--season"},
-      {"estimate", path, "--season", "20x1"},
-      {"estimate", path, "--season", "1999"},
-      {"estimate", path, "--verbose"}};
-  for (const auto& line : lines) {
-    const CliResult result = RunCli(line);
-    EXPECT_EQ(result.code, 2) << line.back();
-    EXPECT_EQ(result.out, "") << line.back();
-    EXPECT_EQ(result.err.rfind("scorvane-cli: ", 0), 0u) << result.err;
-  }
-  EXPECT_NE(RunCli({"estimate", path, "--season", "1999"}).err.find("no season 1999"),
-            std::string::npos);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Guards "scorvane-cli estimate --rules" and "--plan": today's French rules
 // as JSON and as text in both languages, planned matches and what they
-// change, a user's damaged scale file, and the command lines refused.
+// change, and a user's damaged scale file.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -140,28 +140,6 @@ TEST_F(RulesEstimateCommandTest, DamagedUserScaleIsRefusedAndTheShippedOneUsed) 
             "scorvane-cli: fft-2019.ini, line 5: 'mode' must be one of: final, monthly; the "
             "shipped scale is used instead\n");
   EXPECT_NE(result.out.find("\"result\":\"30/1\""), std::string::npos);
-}
-
-TEST_F(RulesEstimateCommandTest, BadRulesAndPlansAreUsageErrors) {
-  const std::string path = SaveSeason();
-  const struct {
-    std::vector<std::string> line;
-    const char* error;
-  } cases[] = {
-      {{"estimate", path, "--rules", "2031"},
-       "scorvane-cli: no scale of the French rules for 2031 (2000 or one of: 2019 2026)\n"},
-      {{"estimate", path, "--rules", "latest"},
-       "scorvane-cli: --rules takes 2000 or the year of a scale\n"},
-      {{"estimate", path, "--plan", "W 15/2 final"},
-       "scorvane-cli: 'W 15/2 final' is not a planned match (W or L, an échelon, then "
-       "optionally championship or team, and no-ad, four-games or tie-break)\n"},
-      {{"estimate", path, "--plan"}, "scorvane-cli: --plan needs a value\n"},
-  };
-  for (const auto& c : cases) {
-    const CliResult result = RunCli(c.line);
-    EXPECT_EQ(result.code, 2);
-    EXPECT_EQ(result.err.substr(0, result.err.find("Try")), c.error);
-  }
 }
 
 }  // namespace
