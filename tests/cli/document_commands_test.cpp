@@ -13,11 +13,10 @@
 namespace scorvane {
 namespace {
 
-using testing::CoreTest;
 using testing::DocumentBuilder;
 using testing::RunCli;
 
-class DocumentCommandsTest : public CoreTest {
+class DocumentCommandsTest : public testing::CliTest {
  protected:
   // A season 2001 with a singles, a walkover, a retirement and a doubles.
   std::string SmallDocument() {
@@ -30,9 +29,7 @@ class DocumentCommandsTest : public CoreTest {
     b.Singles(open, anne, false, "", RESULTAT_RENCONTRE::kWalkover);
     b.Singles(open, paul, true, "6/2 1/0", 0)->Result().SetRetirement(true);
     b.Doubles(open, paul, anne, paul, false, "4/6 4/6");
-    const auto path = Temp() / "Small.ten";
-    EXPECT_TRUE(Doc().Save(path).ok());
-    return path.string();
+    return SavedAs("Small.ten");
   }
 };
 

@@ -10,16 +10,13 @@
 namespace scorvane {
 namespace {
 
-using testing::CoreTest;
 using testing::RunCli;
 
-class FinancesCommandTest : public CoreTest {
+class FinancesCommandTest : public testing::CliTest {
  protected:
   std::string Saved() {
     testing::BuildFinanceDocument(Owner());
-    const auto path = Temp() / "Money.ten";
-    EXPECT_TRUE(Doc().Save(path).ok());
-    return path.string();
+    return SavedAs("Money.ten");
   }
 };
 

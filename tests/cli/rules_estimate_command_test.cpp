@@ -14,14 +14,13 @@ namespace scorvane {
 namespace {
 
 using testing::CliResult;
-using testing::CoreTest;
 using testing::DocumentBuilder;
 using testing::RunCli;
 
-class RulesEstimateCommandTest : public CoreTest {
+class RulesEstimateCommandTest : public testing::CliTest {
  protected:
   void SetUp() override {
-    CoreTest::SetUp();
+    CliTest::SetUp();
     // The user's scale files are looked for under the test's own folder.
     const char* data = std::getenv("XDG_DATA_HOME");
     saved_data_ = data ? data : "";
@@ -34,7 +33,7 @@ class RulesEstimateCommandTest : public CoreTest {
     } else {
       unsetenv("XDG_DATA_HOME");
     }
-    CoreTest::TearDown();
+    CliTest::TearDown();
   }
 
   // A man ranked 30 in 2019 who beat a 30 and lost to a 30/1.
@@ -44,9 +43,7 @@ class RulesEstimateCommandTest : public CoreTest {
     EPREUVE_JOUEE* open = b.Tournament("Open", DATE_SIMPLE(5, 5, 2019));
     b.Singles(open, b.Player("Paul", "Martin", {{2019, "30"}}), true, "6/4 6/4");
     b.Singles(open, b.Player("Léa", "Roux", {{2019, "30/1"}}), false, "4/6 4/6");
-    const auto path = Temp() / "season.ten";
-    EXPECT_TRUE(Doc().Save(path).ok());
-    return path.string();
+    return SavedAs("season.ten");
   }
 
  private:

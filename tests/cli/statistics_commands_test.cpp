@@ -14,7 +14,7 @@ using testing::CliResult;
 using testing::DocumentBuilder;
 using testing::RunCli;
 
-class StatisticsCommandsTest : public testing::CoreTest {
+class StatisticsCommandsTest : public testing::CliTest {
  protected:
   // 2000: one lost singles on clay. 2001 (active, owner 30/1): a won
   // singles on clay, a won walkover and a lost doubles, all in "Open".
@@ -32,9 +32,7 @@ class StatisticsCommandsTest : public testing::CoreTest {
     b.Singles(open, b.Player("Bob", "Three", {{2001, "15/5"}}), true, "",
               RESULTAT_RENCONTRE::kWalkover);
     b.Doubles(open, ann, b.Player("Cy", "Four"), b.Player("Di", "Five"), false, "6/7 6/7");
-    const auto path = Temp() / "stats.ten";
-    EXPECT_TRUE(Doc().Save(path).ok());
-    return path.string();
+    return SavedAs("stats.ten");
   }
 };
 
