@@ -2,6 +2,7 @@
 // error contract every command shares (messages and exit codes, the command lines
 // each command refuses).
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "base/catalogue/messages.h"
 #include "ranking/ranking_registry.h"
@@ -169,6 +170,14 @@ TEST_F(DocumentCommandsTest, ResaveGivesBackTheSameBytesAndUpgradesOldFiles) {
             RunCli({"info", (Temp() / "old.ten").string(), "--json"}).out);
   // The embedded copy of a built-in is replaced by the built-in itself.
   EXPECT_EQ(&ActiveSystem(), &Registry().French());
+
+  // A read-only file is not replaced; the refusal names it and says why.
+  ASSERT_EQ(::chmod(out.c_str(), 0444), 0);
+  const auto refused = RunCli({"resave", path, out.string()});
+  EXPECT_EQ(refused.code, 1);
+  EXPECT_EQ(refused.err,
+            "Cannot write over the read-only file " + out.string() + ": Permission denied\n");
+  EXPECT_EQ(testing::FileBytes(out), upgraded);
 }
 
 TEST_F(DocumentCommandsTest, MatchesListsTheSeasonAlignedOrAsCsv) {
