@@ -16,26 +16,6 @@ using testing::CoreTest;
 
 class DocumentLayoutTest : public CoreTest {
  protected:
-  // The French built-in's record, its descriptions in Windows-1252.
-  static void FrenchSystem(ByteWriter& w) {
-    w.Text("SYS.CLASS").U16(2).Text("France");
-    w.Text(
-        "Syst\xE8"
-        "me de classement fran\xE7"
-        "ais\n\xC9"
-        "chelons:   NC, 30/5, 30/4, 30/3, 30/2, 30/1, 30, 15/5, 15/4, 15/3, 15/2, 15/1,\n"
-        "                  15, 5/6, 4/6, 3/6, 2/6, 1/6, 0, -2/6, -4/6, -15, -30, PROM, 1S");
-    w.Text(
-        "French ranking system\nGrades:   NC, 30/5, 30/4, 30/3, 30/2, 30/1, 30, 15/5, 15/4, "
-        "15/3, 15/2, 15/1,\n          15, 5/6, 4/6, 3/6, 2/6, 1/6, 0, -2/6, -4/6, -15, -30, "
-        "PROM, 1S");
-    w.Text("FRA").U16(1).U16(1).U32(0).U32(24);
-    for (const char* grade : {"NC",   "30/5", "30/4", "30/3", "30/2", "30/1", "30",  "15/5", "15/4",
-                              "15/3", "15/2", "15/1", "15",   "5/6",  "4/6",  "3/6", "2/6",  "1/6",
-                              "0",    "-2/6", "-4/6", "-15",  "-30",  "PROM", "1S"})
-      w.Text(grade);
-    w.U16(1);
-  }
   // A player part with no season, history or club, and nothing filled in.
   static void BarePlayer(ByteWriter& w, uint16_t id, const std::string& last,
                          const std::string& first, int birth_year) {
@@ -47,7 +27,7 @@ class DocumentLayoutTest : public CoreTest {
 TEST_F(DocumentLayoutTest, AnEmptyDocumentHasExactlyTheseBytes) {
   ByteWriter expected;
   expected.U16(4);
-  FrenchSystem(expected);
+  expected.FrenchSystem();
   expected.U16(0).U16(0).U16(0).U16(0).U16(0).U16(0).U16(0);
   BarePlayer(expected, 0, "", "", 1980);
   expected.End().U16(0).End().Text("PC");
@@ -59,8 +39,7 @@ TEST_F(DocumentLayoutTest, AnEmptyDocumentHasExactlyTheseBytes) {
 
 // The tiny document holds a record of every kind, written out by hand; read
 // with its players and matches numbered the other way round, it is written
-// back with identifiers numbered afresh in list order (its ranking system's
-// record is the one the empty document spells out).
+// back with identifiers numbered afresh in list order.
 TEST_F(DocumentLayoutTest, ADocumentIsWrittenRecordByRecordWithIdentifiersInListOrder) {
   testing::TinyDocument shuffled;
   shuffled.player_ids[0] = 1;
