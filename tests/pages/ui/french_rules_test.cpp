@@ -1,9 +1,5 @@
 // The choice of the French rules and the "what if" panel, driven as a user
-// does: the choice on the report page changes the report and the summary's
-// points box and is kept as a setting; planned matches are added, changed,
-// removed and cleared, the report follows at once and says what changed,
-// and the document is never touched; the own page's sentence opens the
-// panel with its wins.
+// does; the planned matches never touch the document.
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>

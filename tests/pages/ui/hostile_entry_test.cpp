@@ -1,8 +1,5 @@
-// Hostile texts in every field of match and event entry: empty, 500
-// characters, control characters, printf directives and letters the file
-// cannot hold. Each gets the field's message or is stored as cleaned, never
-// a crash. (How the file holds long texts and the letters it cannot hold is
-// tested with the archive and the document's save.)
+// Hostile texts in every field of match and event entry: each gets the
+// field's message or is stored as cleaned, never a crash.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,8 +1,5 @@
-// Guards the item editor driven through its buttons, keys and name dialogs: rename,
-// delete and add then OK changes the document, "Cancel all" changes nothing,
-// used items are refused, the unused-only filter hides them, empty names are
-// refused, the main window's list commands open it on the right list, and a
-// very long name keeps it within its screen.
+// Guards the item editor driven through its buttons, keys and name dialogs,
+// and the main window's list commands that open it.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,5 @@
-// Guards the owner's description dialog: it opens on the owner's values, refuses
-// a missing first or last name without losing what was typed, and on OK
-// gives the owner the names, sex, birth date and club (a typed club that
-// does not exist yet is created).
+// Guards the owner's description dialog: what it shows, what it refuses
+// without losing what was typed, and what OK gives the owner.
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>

@@ -1,8 +1,5 @@
-// The calculation report page: the active system's report with the
-// next-grade section, the scale buttons under the French system only, the
-// scales dialog, the button back to the summary, and printing: pages that
-// start just after a rule, nothing lost or printed twice (read back from
-// the PDF with pdftotext).
+// The calculation report page: its report, the scales under the French
+// system, the way back to the summary, and pages printed whole.
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>

@@ -1,7 +1,5 @@
-// Guards the ranking-system commands of the main window, from the menu to the
-// document: the warning, the choice, the translation questions (all of them
-// answered through the program's own dialogs), what a stop at any step
-// leaves, and the pages started again after a change.
+// Guards the ranking-system commands of the main window, from the menu to
+// the document, and what a stop at any step leaves.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>

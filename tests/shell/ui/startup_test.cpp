@@ -67,9 +67,7 @@ class StartupTest : public WindowFixture {
       QCOMPARE(ChooseLanguage(c.stored, c.installation, c.locale), c.expected);
   }
 
-  // What start-up reads (the user's setting, the machine-wide installation
-  // language, the locale), the language it stores and the translation of
-  // menus and dialogs it installs.
+  // Start-up stores the language it chose and installs its translation.
   void StartsInTheLanguageTheSettingsGive_data() {
     QTest::addColumn<int>("stored");
     QTest::addColumn<QString>("installation");
