@@ -94,9 +94,7 @@ class ReportPageTest : public WindowFixture {
 
   void ScaleButtonsOpenTheirTableAndBackGoesToTheSummary() {
     Season(1);
-    DETAILS_FFT page;
-    page.InitialUpdate();
-    page.show();
+    const auto page = ShownPage<DETAILS_FFT>({900, 700}, true);
     QString title;
     int rows = 0;
     AnswerNextModal([&](QWidget* modal) {
@@ -105,14 +103,14 @@ class ReportPageTest : public WindowFixture {
       rows = list->RowCount();
       modal->close();
     });
-    QTest::mouseClick(page.ScaleButton(4), Qt::LeftButton);
+    QTest::mouseClick(page->ScaleButton(4), Qt::LeftButton);
     QCOMPARE(title, QStringLiteral("Upgrade and downgrade norms (norms used for the 2000 season)"));
     QCOMPARE(rows, 25);
-    QSignalSpy asked(&page, &PageView::ShowPageRequested);
-    QTest::mouseClick(page.findChild<QPushButton*>("backToSummary"), Qt::LeftButton);
+    QSignalSpy asked(page.get(), &PageView::ShowPageRequested);
+    QTest::mouseClick(page->findChild<QPushButton*>("backToSummary"), Qt::LeftButton);
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked.front().front().toInt(), 4);
-    QCOMPARE(page.PrintTitle(),
+    QCOMPARE(page->PrintTitle(),
              QStringLiteral("Jean Martin, saison 2001 - Calcul du classement 2002"));
   }
 
