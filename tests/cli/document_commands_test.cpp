@@ -1,6 +1,8 @@
 // Guards the document commands of the tool: info, resave, matches and demo, and the
-// error contract every command shares (messages and exit codes).
+// error contract every command shares (messages and exit codes, the command lines
+// each command refuses).
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "base/catalogue/messages.h"
 #include "ranking/ranking_registry.h"
@@ -12,11 +14,10 @@
 namespace scorvane {
 namespace {
 
-using testing::CoreTest;
 using testing::DocumentBuilder;
 using testing::RunCli;
 
-class DocumentCommandsTest : public CoreTest {
+class DocumentCommandsTest : public testing::CliTest {
  protected:
   // A season 2001 with a singles, a walkover, a retirement and a doubles.
   std::string SmallDocument() {
@@ -29,9 +30,7 @@ class DocumentCommandsTest : public CoreTest {
     b.Singles(open, anne, false, "", RESULTAT_RENCONTRE::kWalkover);
     b.Singles(open, paul, true, "6/2 1/0", 0)->Result().SetRetirement(true);
     b.Doubles(open, paul, anne, paul, false, "4/6 4/6");
-    const auto path = Temp() / "Small.ten";
-    EXPECT_TRUE(Doc().Save(path).ok());
-    return path.string();
+    return SavedAs("Small.ten");
   }
 };
 
@@ -79,25 +78,80 @@ TEST_F(DocumentCommandsTest, UnreadableFilesPrintTheDocumentsMessageAndExitOne) 
   EXPECT_FALSE(std::filesystem::exists(Temp() / "o.ten"));
 }
 
-TEST_F(DocumentCommandsTest, UsageErrorsExitTwo) {
+// A command line the tool cannot take is refused with exit 2, nothing on the
+// standard output and the fault named on the error output.
+TEST_F(DocumentCommandsTest, MalformedCommandLinesExitTwoNamingTheFault) {
   const std::string path = SmallDocument();
-  const std::vector<std::vector<std::string>> lines = {
-      {"info"},
-      {"info", path, path},
-      {"info", path, "--xml"},
-      {"resave", path},
-      {"matches", path, "--season"},
-      {"matches", path, "--season", "20x1"},
-      {"matches"},
-      {"demo"},
-      {"demo", "a.ten", "--matches", "40000"},
-      {"demo", "a.ten", "--seasons", "0"},
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+  } cases[] = {
+      {{"frobnicate"}, "unknown command 'frobnicate'"},
+      {{"text"}, "text needs one message number"},
+      {{"text", "12a"}, "'12a' is not a message number"},
+      {{"text", "3", "--lang", "de"}, "--lang takes fr or en"},
+      {{"text", "3", "--lang"}, "--lang needs a value"},
+      {{"systems", "--yaml"}, "unknown option --yaml"},
+      {{"info"}, "info takes one FILE"},
+      {{"info", path, path}, "info takes one FILE"},
+      {{"info", path, "--xml"}, "unknown option --xml"},
+      {{"resave", path}, "resave takes IN and OUT"},
+      {{"matches", path, "--season"}, "--season needs a value"},
+      {{"matches", path, "--season", "20x1"}, "--season takes a year"},
+      {{"matches"}, "matches takes one FILE"},
+      {{"demo"}, "demo takes OUT"},
+      {{"demo", "a.ten", "--matches", "40000"}, "--matches takes a number from 0 to 32767"},
+      {{"demo", "a.ten", "--seasons", "0"}, "--seasons takes a number from 1 to 50"},
+      {{"estimate"}, "estimate needs one document file"},
+      {{"estimate", path, path}, "estimate needs one document file"},
+      {{"estimate", path, "--raw", "--json"}, "--raw and --json exclude each other"},
+      {{"estimate", path, "--raw", "--explain-next"},
+       "--raw and --explain-next exclude each other"},
+      {{"estimate", path, "--lang", "de"}, "--lang takes fr or en"},
+      {{"estimate", path, "--season"}, "--season needs a value"},
+      {{"estimate", path, "--season", "20x1"}, "'20x1' is not a year"},
+      {{"estimate", path, "--season", "1999"}, "the document has no season 1999"},
+      {{"estimate", path, "--verbose"}, "unknown option --verbose"},
+      {{"estimate", path, "--rules", "2031"},
+       "no scale of the French rules for 2031 (2000 or one of: 2019 2026)"},
+      {{"estimate", path, "--rules", "latest"}, "--rules takes 2000 or the year of a scale"},
+      {{"estimate", path, "--plan", "W 15/2 final"},
+       "'W 15/2 final' is not a planned match (W or L, an échelon, then optionally championship "
+       "or team, and no-ad, four-games or tie-break)"},
+      {{"estimate", path, "--plan"}, "--plan needs a value"},
+      {{"stats", path, "--chart", "9"}, "--chart takes a number from 0 to 8"},
+      {{"stats", path, "--surface", "Sand"}, "--surface: the document has no surface 'Sand'"},
+      {{"stats", path, "--event", "Wimbledon"}, "--event: the document has no event 'Wimbledon'"},
+      {{"stats", path, "--from", "2001-13-01"}, "--from takes a date written YYYY-MM-DD"},
+      {{"stats", path, "--to", "1/5/2001"}, "--to takes a date written YYYY-MM-DD"},
+      {{"stats", path, "--age", "20"}, "--age takes MIN-MAX, two ages from 0 to 99"},
+      {{"stats", path, "--ranked-between", "30", "3O"},
+       "--ranked-between: '3O' is not a ranking of France"},
+      {{"stats", path, "--ranked-between", "30"}, "--ranked-between needs two rankings"},
+      {{"stats", path, "--sex", "x"}, "--sex takes f|m"},
+      {{"stats", path, "--type"}, "--type needs a value"},
+      {{"stats", path, "--colour", "red"}, "unknown option --colour"},
+      {{"summary", path, "--chart", "5"}, "--chart takes a number from 0 to 4"},
+      {{"summary", path, "--exclude", "singles,mixed"},
+       "--exclude takes a comma-separated list of friendly, championship, corporate, doubles, "
+       "team, homologated, non-homologated, singles, tournament"},
+      {{"summary", path, "--season", "1999"}, "--season: the document has no season 1999"},
+      {{"summary", path, "--lang", "de"}, "--lang takes en|fr"},
+      {{"finances", path, "--csv", "--json"}, "choose --csv or --json, not both"},
+      {{"finances", path, "--season", "two"}, "--season takes a year"},
+      {{"finances", path, "--season"}, "--season needs a value"},
+      {{"finances", path, "--pounds"}, "unknown option --pounds"},
+      {{"finances"}, "finances takes one FILE"},
   };
-  for (const auto& line : lines) {
-    const auto result = RunCli(line);
-    EXPECT_EQ(result.code, 2) << line[0] << " " << line.size();
-    EXPECT_NE(result.err.find("scorvane-cli: "), std::string::npos);
+  for (const auto& c : cases) {
+    const auto result = RunCli(c.args);
+    EXPECT_EQ(result.code, 2) << c.message;
+    EXPECT_EQ(result.out, "") << c.message;
+    EXPECT_EQ(result.err.substr(0, result.err.find("Try")),
+              std::string("scorvane-cli: ") + c.message + "\n");
   }
+  EXPECT_EQ(RunCli({}).code, 2);
+  EXPECT_EQ(RunCli({"help"}).code, 0);
 }
 
 TEST_F(DocumentCommandsTest, ResaveGivesBackTheSameBytesAndUpgradesOldFiles) {
@@ -116,6 +170,14 @@ TEST_F(DocumentCommandsTest, ResaveGivesBackTheSameBytesAndUpgradesOldFiles) {
             RunCli({"info", (Temp() / "old.ten").string(), "--json"}).out);
   // The embedded copy of a built-in is replaced by the built-in itself.
   EXPECT_EQ(&ActiveSystem(), &Registry().French());
+
+  // A read-only file is not replaced; the refusal names it and says why.
+  ASSERT_EQ(::chmod(out.c_str(), 0444), 0);
+  const auto refused = RunCli({"resave", path, out.string()});
+  EXPECT_EQ(refused.code, 1);
+  EXPECT_EQ(refused.err,
+            "Cannot write over the read-only file " + out.string() + ": Permission denied\n");
+  EXPECT_EQ(testing::FileBytes(out), upgraded);
 }
 
 TEST_F(DocumentCommandsTest, MatchesListsTheSeasonAlignedOrAsCsv) {

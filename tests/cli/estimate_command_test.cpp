@@ -1,5 +1,5 @@
 // Guards scorvane-cli estimate: its three outputs, the season and language options,
-// the advice, and every way a command line or a file can be wrong.
+// the advice, and the documents it has nothing to say about.
 #include <gtest/gtest.h>
 
 #include "base/catalogue/messages.h"
@@ -12,7 +12,6 @@ namespace scorvane {
 namespace {
 
 using testing::CliResult;
-using testing::CoreTest;
 using testing::DocumentBuilder;
 using testing::RunCli;
 
@@ -24,14 +23,8 @@ const char* const kUnrankedReport =
     "Pour l'instant, il est donc certain que vous resterez non classé l'an prochain!\n"
     "\nAllez, courage! Il faut faire des tournois!\n";
 
-class EstimateCommandTest : public CoreTest {
+class EstimateCommandTest : public testing::CliTest {
  protected:
-  // Saves the document as it stands and returns its path.
-  std::string Save(const std::string& name) {
-    const auto path = Temp() / name;
-    EXPECT_TRUE(Doc().Save(path).ok());
-    return path.string();
-  }
   // An owner ranked NC in 2001 with an empty season, and 30/1 in 2000 with a
   // season holding one defeat.
   std::string SaveFrench() {
@@ -40,7 +33,7 @@ class EstimateCommandTest : public CoreTest {
     EPREUVE_JOUEE* open = b.Tournament("Open", DATE_SIMPLE(5, 5, 2000));
     b.Singles(open, b.Player("A", "B", {{2000, "30/1"}}), false, "1/6 1/6");
     b.Season(2001, "NC");
-    return Save("french.ten");
+    return SavedAs("french.ten");
   }
 };
 
@@ -79,7 +72,7 @@ TEST_F(EstimateCommandTest, SeasonOptionEstimatesAnotherSeason) {
 TEST_F(EstimateCommandTest, BelgianReportFollowsTheLanguageOption) {
   Registry().SetActive(&Registry().Belgian());
   DocumentBuilder(Owner()).Season(2001, "30");
-  const std::string path = Save("belgian.ten");
+  const std::string path = SavedAs("belgian.ten");
   Registry().Reset();
 
   const CliResult english = RunCli({"estimate", path, "--raw"});
@@ -97,7 +90,7 @@ TEST_F(EstimateCommandTest, BelgianReportFollowsTheLanguageOption) {
 TEST_F(EstimateCommandTest, SystemWithoutEstimateExplainsInOneLine) {
   Registry().SetActive(Registry().FindBuiltIn("ATP"));
   DocumentBuilder(Owner()).Season(2001, "57");
-  const std::string path = Save("atp.ten");
+  const std::string path = SavedAs("atp.ten");
   Registry().Reset();
 
   CliResult result = RunCli({"estimate", path});
@@ -113,7 +106,7 @@ TEST_F(EstimateCommandTest, SystemWithoutEstimateExplainsInOneLine) {
 }
 
 TEST_F(EstimateCommandTest, DocumentWithoutSeasonHasNothingToEstimate) {
-  const std::string path = Save("empty.ten");
+  const std::string path = SavedAs("empty.ten");
   CliResult result = RunCli({"estimate", path});
   EXPECT_EQ(result.code, 0);
   EXPECT_EQ(result.out, "The document has no season to estimate.\n");
@@ -140,29 +133,6 @@ TEST_F(EstimateCommandTest, ExplainNextTellsWhatWouldReachTheNextGrade) {
             "{\"system\":\"France\",\"season\":2001,\"estimate\":\"NC\",\"target\":\"30/5\","
             "\"points\":0,\"up_norm\":100,\"missing\":100,\"wins\":[{\"grade\":\"NC\",\"wins\":2},"
             "{\"grade\":\"30/4\",\"wins\":1}]}\n");
-}
-
-TEST_F(EstimateCommandTest, UsageErrorsExitWithTwo) {
-  const std::string path = SaveFrench();
-  const std::vector<std::vector<std::string>> lines = {
-      {"estimate"},
-      {"estimate", path, path},
-      {"estimate", path, "--raw", "--json"},
-      {"estimate", path, "--raw", "--explain-next"},
-      {"estimate", path, "--lang", "de"},
-      {"estimate", path, "--lang"},
-      {"estimate", path, "--season"},
-      {"estimate", path, "--season", "20x1"},
-      {"estimate", path, "--season", "1999"},
-      {"estimate", path, "--verbose"}};
-  for (const auto& line : lines) {
-    const CliResult result = RunCli(line);
-    EXPECT_EQ(result.code, 2) << line.back();
-    EXPECT_EQ(result.out, "") << line.back();
-    EXPECT_EQ(result.err.rfind("scorvane-cli: ", 0), 0u) << result.err;
-  }
-  EXPECT_NE(RunCli({"estimate", path, "--season", "1999"}).err.find("no season 1999"),
-            std::string::npos);
 }
 
 }  // namespace

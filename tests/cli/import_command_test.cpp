@@ -12,21 +12,18 @@
 namespace scorvane {
 namespace {
 
-using testing::CoreTest;
 using testing::DocumentBuilder;
 using testing::FileBytes;
 using testing::RunCli;
 
-class ImportCommandTest : public CoreTest {
+class ImportCommandTest : public testing::CliTest {
  protected:
   // A document with the season 2001 and one recorded opponent.
   std::string Document() {
     DocumentBuilder b(Owner());
     b.Season(2001, "15/2");
     b.Player("Jérôme", "Léger", {{2001, "15/2"}})->SetLicence("0999999Z");
-    const std::string path = (Temp() / "Mine.ten").string();
-    EXPECT_TRUE(Doc().Save(path).ok());
-    return path;
+    return SavedAs("Mine.ten");
   }
   std::string Write(const std::string& name, const std::string& text) {
     const std::string path = (Temp() / name).string();
@@ -38,8 +35,7 @@ class ImportCommandTest : public CoreTest {
 TEST_F(ImportCommandTest, TheDemosThreeSeasonsComeBackAsTheSameLines) {
   const std::string demo = (Temp() / "Demo.ten").string();
   ASSERT_EQ(RunCli({"demo", demo}).code, 0);
-  const std::string fresh = (Temp() / "New.ten").string();
-  ASSERT_TRUE(Doc().Save(fresh).ok());
+  const std::string fresh = SavedAs("New.ten");
 
   std::vector<std::string> exported;
   for (const std::string year : {"1999", "2000", "2001"}) {

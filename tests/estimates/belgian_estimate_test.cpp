@@ -151,64 +151,56 @@ TEST_F(BelgianEstimateTest, DowngradeToThirtyFourReportInEnglish) {
   EXPECT_TRUE(Contains(french, "Classement calculé pour 2002 : 30.4\n"));
 }
 
-// Owner 15.4; eight victories over 15.2 and six defeats against 30, seniors.
-// At 15.4: 8 x 100 - 6 x 30 + 14 bonus = 634 >= 350: upgrade to 15.2.
-// At 15.2: 8 x 50 - 6 x 60 + 14 = 54 < 60: not confirmed, 15.4 kept.
-TEST_F(BelgianEstimateTest, UpgradeNeedsSixtyPointsAtTheNewGrade) {
-  b().Season(2001, "15.4");
-  Play("Open", "15.2", true, 8);
-  Play("Masters", "30", false, 6);
-  const std::string report = Estimate();
-  EXPECT_EQ(Result(), "15.4");
-  EXPECT_TRUE(Contains(report, "\nTOTAL: 634 points  (down: -20, up: 350)\n\n")) << report;
-  EXPECT_TRUE(Contains(report,
-                       "\nNew total of points for matches: 40 points\n"
-                       "Total of bonifications: 14 points\n"
-                       "Bilan résultant pour la confirmation : 54 points\n"
-                       "\n##SOULIGNE##Confirmation for 15.2 upgrade failed (60 points needed)\n"))
-      << report;
-}
-
-// Owner 15; six victories over +4/6 and eleven defeats against 15.4.
-// At 15: 6 x 100 - 11 x 60 + 17 = -43: downgrade to 15.2.
-// At 15.2: 6 x 150 - 11 x 30 + 17 + 100 = 687, not below 350: refused.
-TEST_F(BelgianEstimateTest, DowngradeIsRefusedWhenTheLowerGradeWouldRiseAgain) {
-  b().Season(2001, "15");
-  Play("Open", "+4/6", true, 6);
-  Play("Masters", "15.4", false, 11);
-  const std::string report = Estimate();
-  EXPECT_EQ(Result(), "15");
-  EXPECT_TRUE(
-      Contains(report,
-               "Bonus: 17 points + 100 points (Confirmation bonus)\n"
-               "Points total for downgrade confirmation: 687 points\n"
-               "\n##SOULIGNE##Confirmation for 15.2 downgrade failed (350 points needed)\n"))
-      << report;
-}
-
-// Owner 15; three defeats against 30.4 (-60 each, +3 bonus): every pass
-// proposes and confirms a descent, but the estimate stops one grade down.
-TEST_F(BelgianEstimateTest, DescentIsLimitedToOneGrade) {
-  b().Season(2001, "15");
-  Play("Open", "30.4", false, 3);
-  const std::string report = Estimate();
-  EXPECT_EQ(Result(), "15.2");
-  EXPECT_TRUE(Contains(report,
-                       "Calculation stops here because you cannot lose more than one grade (15.2) "
-                       "and it will probably happen!\n"))
-      << report;
-}
-
-// Owner NC; three victories over "A" bring 453 points at every trial grade
-// up to -15/1, so every pass rises; the fourth pass is the last.
-TEST_F(BelgianEstimateTest, FourthPassIsTheLast) {
-  b().Season(2001, "NC");
-  Play("Open", "A", true, 3);
-  const std::string report = Estimate();
-  EXPECT_EQ(Result(), "15.4");
-  EXPECT_TRUE(Contains(report, "PASS 3 : Rank for calculation= 30\n")) << report;
-  EXPECT_FALSE(Contains(report, "PASS 4")) << report;
-  EXPECT_TRUE(Contains(report, "Confirmation success for 15.4 upgrade (60 points needed)"));
+// Each season: the owner's grade, victories then defeats against new seniors
+// of one grade, the result and the report lines that give the rule.
+TEST_F(BelgianEstimateTest, EachPassRuleGivesItsResult) {
+  const struct {
+    const char* owner;
+    const char* won_against;
+    int won;
+    const char* lost_against;
+    int lost;
+    const char* result;
+    const char* line;
+    const char* other_line = "";
+  } cases[] = {
+      // An upgrade needs sixty points at the new grade. At 15.4: 8 x 100 -
+      // 6 x 30 + 14 bonus = 634 >= 350: upgrade to 15.2. At 15.2: 8 x 50 -
+      // 6 x 60 + 14 = 54 < 60: not confirmed, 15.4 kept.
+      {"15.4", "15.2", 8, "30", 6, "15.4", "\nTOTAL: 634 points  (down: -20, up: 350)\n\n",
+       "\nNew total of points for matches: 40 points\nTotal of bonifications: 14 points\n"
+       "Bilan résultant pour la confirmation : 54 points\n"
+       "\n##SOULIGNE##Confirmation for 15.2 upgrade failed (60 points needed)\n"},
+      // A downgrade is refused when the lower grade would rise again. At 15:
+      // 6 x 100 - 11 x 60 + 17 = -43: downgrade to 15.2. At 15.2: 6 x 150 -
+      // 11 x 30 + 17 + 100 = 687, not below 350: refused.
+      {"15", "+4/6", 6, "15.4", 11, "15",
+       "Bonus: 17 points + 100 points (Confirmation bonus)\n"
+       "Points total for downgrade confirmation: 687 points\n"
+       "\n##SOULIGNE##Confirmation for 15.2 downgrade failed (350 points needed)\n"},
+      // Three defeats against 30.4 (-60 each, +3 bonus): every pass proposes
+      // and confirms a descent, but the estimate stops one grade down.
+      {"15", "A", 0, "30.4", 3, "15.2",
+       "Calculation stops here because you cannot lose more than one grade (15.2) and it will "
+       "probably happen!\n"},
+      // Three victories over "A" bring 453 points at every trial grade up to
+      // -15/1, so every pass rises; the fourth pass is the last.
+      {"NC", "A", 3, "A", 0, "15.4", "PASS 3 : Rank for calculation= 30\n",
+       "Confirmation success for 15.4 upgrade (60 points needed)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.owner);
+    Owner().DeleteAllSeasons();
+    Owner().History().Clear();
+    b().Season(2001, c.owner);
+    Play("Open", c.won_against, true, c.won);
+    Play("Masters", c.lost_against, false, c.lost);
+    const std::string report = Estimate();
+    EXPECT_EQ(Result(), c.result);
+    EXPECT_TRUE(Contains(report, c.line)) << report;
+    EXPECT_TRUE(Contains(report, c.other_line)) << report;
+  }
+  EXPECT_FALSE(Contains(Estimate(), "PASS 4"));
 }
 
 // Bonuses count homologated singles played on court, won or lost, by type.

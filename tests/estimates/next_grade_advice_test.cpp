@@ -16,105 +16,18 @@ namespace {
 using testing::CoreTest;
 using testing::DocumentBuilder;
 
+using Played = std::vector<std::pair<std::string, int>>;  // grade, wins (negative: defeats)
+
 class NextGradeAdviceTest : public CoreTest {
  protected:
-  NextGradeAdvice Advise() {
-    return AdviseNextGrade(ActiveSystem(), Owner(), Owner().GetActiveSeason());
-  }
-  static std::vector<std::pair<std::string, int>> Wins(const NextGradeAdvice& advice) {
-    std::vector<std::pair<std::string, int>> wins;
-    for (const WinsNeeded& option : advice.wins)
-      wins.emplace_back(option.opponent.Text(), option.wins);
-    return wins;
-  }
-};
-
-// A man ranked NC without any victory stays NC; a pass at NC is worth 0
-// points against an up norm of 100.
-// k victories over one grade g (pass at NC: 50 for NC, 100 for 30/5, 150 above):
-// - NC: 1 win = 50, no rise; 2 wins = 100, rise to 30/5 where they are worth
-//   2 x 30 = 60 > 54: kept. 2 wins.
-// - 30/5: 1 win = 100, rise, but at 30/5 it is worth 50 <= 54: falls back.
-//   2 wins: kept (100 at 30/5). 2 wins, not fewer than over NC: not listed.
-// - 30/4: 1 win = 150, rise; at 30/5 it is worth 100 (between 54 and 155). 1 win.
-TEST_F(NextGradeAdviceTest, FrenchFewestWinsByOpponentGrade) {
-  DocumentBuilder(Owner()).Season(2001, "NC");
-  const NextGradeAdvice advice = Advise();
-  ASSERT_TRUE(advice.available);
-  EXPECT_EQ(advice.estimate.Text(), "NC");
-  EXPECT_EQ(advice.target.Text(), "30/5");
-  EXPECT_EQ(advice.points, 0);
-  EXPECT_EQ(advice.up_norm, 100);
-  EXPECT_EQ(advice.missing, 100);
-  EXPECT_EQ(Wins(advice), (std::vector<std::pair<std::string, int>>{{"NC", 2}, {"30/4", 1}}));
-}
-
-// The advice adds victories to what was played: one victory over a 30/5
-// player is already there (worth 100 at NC, 50 at 30/5: up then down), so one
-// more over NC or over 30/5 is enough.
-TEST_F(NextGradeAdviceTest, FrenchAdviceBuildsOnThePlayedSeason) {
-  DocumentBuilder b(Owner());
-  b.Season(2001, "NC");
-  EPREUVE_JOUEE* open = b.Tournament("Open", DATE_SIMPLE(5, 5, 2001));
-  b.Singles(open, b.Player("A", "B", {{2001, "30/5"}}), true, "6/4 6/4");
-  const NextGradeAdvice advice = Advise();
-  EXPECT_EQ(advice.estimate.Text(), "NC");
-  // At NC the victory is worth 100, the up norm: reached, but not kept.
-  EXPECT_EQ(advice.points, 100);
-  EXPECT_EQ(advice.missing, 0);
-  // With one more over NC: 150 at NC, 50 + 30 = 80 at 30/5: kept.
-  EXPECT_EQ(Wins(advice), (std::vector<std::pair<std::string, int>>{{"NC", 1}}));
-}
-
-// Belgian owner NC without matches: total 0 against 350.
-// k seniors tournament victories (1 bonus point each) over grade g at NC:
-// NC 51k, 30.4 101k, 30.2 and better 151k; the upgrade needs 350, then 60 at
-// 30.4 (NC: 26k, 30.4: 51k, 30.2: 101k, all enough).
-// NC: 7 wins; 30.4: 4 wins; 30.2: 3 wins; better grades need 3 as well.
-TEST_F(NextGradeAdviceTest, BelgianFewestWinsByOpponentGrade) {
-  Registry().SetActive(&Registry().Belgian());
-  DocumentBuilder(Owner()).Season(2001, "NC");
-  const NextGradeAdvice advice = Advise();
-  EXPECT_EQ(advice.estimate.Text(), "NC");
-  EXPECT_EQ(advice.target.Text(), "30.4");
-  EXPECT_EQ(advice.missing, 350);
-  EXPECT_EQ(Wins(advice),
-            (std::vector<std::pair<std::string, int>>{{"NC", 7}, {"30.4", 4}, {"30.2", 3}}));
-}
-
-TEST_F(NextGradeAdviceTest, TopGradeAndOtherSystems) {
-  Registry().SetActive(&Registry().Belgian());
-  DocumentBuilder(Owner()).Season(2001, "A");
-  NextGradeAdvice advice = Advise();
-  EXPECT_TRUE(advice.available);
-  EXPECT_EQ(advice.estimate.Text(), "A");
-  EXPECT_TRUE(advice.target.IsNone());
-  EXPECT_TRUE(advice.wins.empty());
-
-  Registry().SetActive(Registry().FindBuiltIn("ATP"));
-  advice = Advise();
-  EXPECT_FALSE(advice.available);
-}
-
-}  // namespace
-}  // namespace scorvane
-
-namespace scorvane {
-namespace {
-
-// The advice checked against the real estimate: the suggested victories,
-// played for real in a fresh document, reach the target; the defeats it
-// says the estimate withstands leave it where it is, and one more lowers it.
-class AdviceReplayTest : public testing::CoreTest {
- protected:
-  using Played = std::vector<std::pair<std::string, int>>;  // grade, wins (negative: defeats)
-
-  // A fresh document: the owner at `owner` in 2001 with the matches played.
+  // A fresh document: the owner at `owner` in 2001 with the matches played,
+  // each grade's in an event of its own against opponents of that grade in
+  // 2001 and 2002.
   void Build(bool belgian, const std::string& owner, const Played& played) {
     TearDown();
     SetUp();
     if (belgian) Registry().SetActive(&Registry().Belgian());
-    testing::DocumentBuilder b(Owner());
+    DocumentBuilder b(Owner());
     b.Season(2001, owner);
     int event = 0;
     for (const auto& [grade, count] : played) {
@@ -127,8 +40,17 @@ class AdviceReplayTest : public testing::CoreTest {
       }
     }
   }
+  NextGradeAdvice Advise() {
+    return AdviseNextGrade(ActiveSystem(), Owner(), Owner().GetActiveSeason());
+  }
   CLASSEMENT Estimate() {
     return EstimateSeason(ActiveSystem(), Owner(), Owner().GetActiveSeason()).estimate;
+  }
+  static Played Wins(const NextGradeAdvice& advice) {
+    Played wins;
+    for (const WinsNeeded& option : advice.wins)
+      wins.emplace_back(option.opponent.Text(), option.wins);
+    return wins;
   }
   static Played With(Played played, const std::string& grade, int count) {
     played.emplace_back(grade, count);
@@ -136,7 +58,64 @@ class AdviceReplayTest : public testing::CoreTest {
   }
 };
 
-TEST_F(AdviceReplayTest, SuggestedWinsAndAbsorbedDefeatsHoldOnTheRealEstimate) {
+TEST_F(NextGradeAdviceTest, FewestWinsByOpponentGrade) {
+  const struct {
+    bool belgian;
+    Played played;
+    const char* target;
+    int points, up_norm, missing;
+    Played wins;
+  } cases[] = {
+      // A French NC without any victory stays NC; a pass at NC is worth 0
+      // points against an up norm of 100. k victories over one grade g (pass
+      // at NC: 50 for NC, 100 for 30/5, 150 above):
+      // - NC: 1 win = 50, no rise; 2 wins = 100, rise to 30/5 where they are
+      //   worth 2 x 30 = 60 > 54: kept. 2 wins.
+      // - 30/5: 1 win = 100, rise, but at 30/5 it is worth 50 <= 54: falls
+      //   back. 2 wins: kept (100 at 30/5), not fewer than over NC: not listed.
+      // - 30/4: 1 win = 150, rise; at 30/5 it is worth 100 (between 54 and
+      //   155). 1 win.
+      {false, {}, "30/5", 0, 100, 100, {{"NC", 2}, {"30/4", 1}}},
+      // The advice adds victories to what was played: one victory over a 30/5
+      // is worth 100 at NC (the up norm: reached), 50 at 30/5 (not kept). With
+      // one more over NC: 150 at NC, 50 + 30 = 80 at 30/5: kept.
+      {false, {{"30/5", 1}}, "30/5", 100, 100, 0, {{"NC", 1}}},
+      // A Belgian NC: k seniors tournament victories (1 bonus point each) over
+      // grade g at NC: NC 51k, 30.4 101k, 30.2 and better 151k; the upgrade
+      // needs 350, then 60 at 30.4 (NC: 26k, 30.4: 51k, 30.2: 101k, all
+      // enough). NC: 7 wins; 30.4: 4; 30.2: 3; better grades 3 as well.
+      {true, {}, "30.4", 0, 350, 350, {{"NC", 7}, {"30.4", 4}, {"30.2", 3}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.target);
+    Build(c.belgian, "NC", c.played);
+    const NextGradeAdvice advice = Advise();
+    ASSERT_TRUE(advice.available);
+    EXPECT_EQ(advice.estimate.Text(), "NC");
+    EXPECT_EQ(advice.target.Text(), c.target);
+    EXPECT_EQ(advice.points, c.points);
+    EXPECT_EQ(advice.up_norm, c.up_norm);
+    EXPECT_EQ(advice.missing, c.missing);
+    EXPECT_EQ(Wins(advice), c.wins);
+  }
+}
+
+TEST_F(NextGradeAdviceTest, TopGradeAndOtherSystems) {
+  Build(true, "A", {});
+  NextGradeAdvice advice = Advise();
+  EXPECT_TRUE(advice.available);
+  EXPECT_EQ(advice.estimate.Text(), "A");
+  EXPECT_TRUE(advice.target.IsNone());
+  EXPECT_TRUE(advice.wins.empty());
+
+  Registry().SetActive(Registry().FindBuiltIn("ATP"));
+  EXPECT_FALSE(Advise().available);
+}
+
+// The advice checked against the real estimate: the suggested victories,
+// played for real in a fresh document, reach the target; the defeats it
+// says the estimate withstands leave it where it is, and one more lowers it.
+TEST_F(NextGradeAdviceTest, SuggestedWinsAndAbsorbedDefeatsHoldOnTheRealEstimate) {
   const struct {
     bool belgian;
     const char* owner;
@@ -153,8 +132,7 @@ TEST_F(AdviceReplayTest, SuggestedWinsAndAbsorbedDefeatsHoldOnTheRealEstimate) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.owner);
     Build(c.belgian, c.owner, c.played);
-    const NextGradeAdvice advice =
-        AdviseNextGrade(ActiveSystem(), Owner(), Owner().GetActiveSeason());
+    const NextGradeAdvice advice = Advise();
     const CLASSEMENT estimate = Estimate();
     ASSERT_EQ(advice.estimate, estimate);
     ASSERT_FALSE(advice.wins.empty());
@@ -162,10 +140,6 @@ TEST_F(AdviceReplayTest, SuggestedWinsAndAbsorbedDefeatsHoldOnTheRealEstimate) {
     const std::vector<std::pair<std::string, int>> absorbed = {
         {advice.estimate.Text(), advice.defeats_at_equal_grade},
         {advice.lower_grade.Text(), advice.defeats_at_lower_grade}};
-    std::vector<std::pair<std::string, int>> wins;
-    for (const WinsNeeded& option : advice.wins)
-      wins.emplace_back(option.opponent.Text(), option.wins);
-
     for (const auto& [grade, defeats] : absorbed) {
       Build(c.belgian, c.owner, With(c.played, grade, -defeats));
       EXPECT_EQ(Estimate(), estimate) << defeats << " defeats at " << grade;
@@ -174,7 +148,7 @@ TEST_F(AdviceReplayTest, SuggestedWinsAndAbsorbedDefeatsHoldOnTheRealEstimate) {
       Build(c.belgian, c.owner, With(c.played, grade, -defeats - 1));
       EXPECT_TRUE(Estimate().IsWorseThan(estimate)) << defeats + 1 << " defeats at " << grade;
     }
-    for (const auto& [grade, count] : wins) {
+    for (const auto& [grade, count] : Wins(advice)) {
       Build(c.belgian, c.owner, With(c.played, grade, count));
       EXPECT_EQ(Estimate().Text(), target) << count << " wins at " << grade;
     }

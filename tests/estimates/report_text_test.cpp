@@ -45,17 +45,6 @@ TEST(FormatTextTest, MismatchedArgumentsNeverReadPastWhatWasGiven) {
   EXPECT_EQ(FormatText("%x %", {1}), "%x %");
 }
 
-TEST(ReportSinkTest, WritesOnlyWhenGivenSomewhere) {
-  std::string text;
-  ReportSink sink(&text);
-  sink.Text("a");
-  sink.Format("%d", {1});
-  EXPECT_EQ(text, "a1");
-  ReportSink nowhere(nullptr);
-  EXPECT_FALSE(nowhere.IsWriting());
-  nowhere.Text("ignored");
-}
-
 TEST(ReportMarkupTest, MarkersChooseFontUnderlineAndRules) {
   const std::vector<ReportLine> lines = ParseReport(
       "\n##GRAS_17##TITLE\n##SEPARATION_HORIZONTALE##"

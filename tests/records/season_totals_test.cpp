@@ -1,8 +1,7 @@
 // Guards a season's gains and expenses: its operations plus the money of the
-// events it retains, held in francs whatever the currency shown.
+// events it retains, in francs.
 #include <gtest/gtest.h>
 
-#include "base/currency.h"
 #include "records/season.h"
 #include "tests/support/document_builder.h"
 #include "tests/support/test_environment.h"
@@ -53,17 +52,6 @@ TEST_F(SeasonTotalsTest, EventMoneyAddsToTheOperationsInFrancs) {
   EPREUVE* other = Owner().AddEvent(std::make_unique<EPREUVE>("Elsewhere"));
   other->AddPlayed(DATE_SIMPLE(1, 6, 2001), DATE_SIMPLE(1, 6, 2001))->SetEntryFee(SOMME(999.0f));
   EXPECT_FLOAT_EQ(season_->GetExpenses().Get(), 112.5f);
-}
-
-TEST_F(SeasonTotalsTest, EurosEnteredAreStoredAsFrancsAndTotalsStayInFrancs) {
-  Currency::SetCurrent(Currency::kEuros);
-  Operation(false, Currency::FromDisplay(100.0f));
-  Operation(false, Currency::FromDisplay(10.0f));
-  EXPECT_NEAR(season_->GetExpenses().Get(), 721.5527f, 0.01f);
-  EXPECT_NEAR(Currency::ToDisplay(season_->GetExpenses().Get()), 110.0f, 0.001f);
-  EXPECT_EQ(Currency::Format(season_->GetExpenses(), Currency::Style::kNumber), "110.00");
-  Currency::SetCurrent(Currency::kFrancs);
-  EXPECT_NEAR(season_->GetExpenses().Get(), 721.5527f, 0.01f);
 }
 
 }  // namespace

@@ -131,7 +131,7 @@ TEST_F(EvolutionChartsTest, LongSpanLabelsTheEntriesEveryTenSteps) {
   EXPECT_EQ(chart.ValueAxis().tick_interval, 10);
   EXPECT_EQ(Labels(chart.ValueAxis()),
             (std::vector<std::pair<int64_t, std::string>>{{0, "150"}, {25, "125"}, {10, "140"}}));
-  EXPECT_EQ(chart.CategoryAxis().labels[0].text, DATE_SIMPLE(1, 2, 1999).Format());
+  EXPECT_EQ(chart.CategoryAxis().labels[0].text, "01/02/1999");
 }
 
 }  // namespace

@@ -38,6 +38,8 @@ class ByteWriter {
   ByteWriter& Ranking(int32_t value) { return U16(0).U32(static_cast<uint32_t>(value)); }
   // SOMME: version 0 and the amount.
   ByteWriter& Amount(float francs) { return U16(0).F32(francs); }
+  // The French built-in ranking system's record, as a document embeds it.
+  ByteWriter& FrenchSystem();
   ByteWriter& Entry() { return U16(0x0000); }
   ByteWriter& End() { return U16(0xFFFF); }
   ByteWriter& Bytes(const std::vector<uint8_t>& more) {

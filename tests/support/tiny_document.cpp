@@ -2,8 +2,6 @@
 // the file format gives.
 #include "tests/support/tiny_document.h"
 
-#include "base/archive.h"
-#include "ranking/ranking_registry.h"
 #include "tests/support/byte_writer.h"
 
 namespace scorvane::testing {
@@ -66,12 +64,7 @@ void Player(ByteWriter& w, uint16_t id, const char* last, const char* first,
 std::vector<uint8_t> TinyDocument::Build() const {
   ByteWriter w;
   w.U16(version);
-  if (version >= 2) {
-    Archive system;
-    SYSTEME_CLASSEMENT french = Registry().French();
-    french.Serialize(system);
-    w.Bytes(system.Bytes());
-  }
+  if (version >= 2) w.FrenchSystem();
   // UTILISATEUR: version, counts, then the owner's player part.
   w.U16(0).U16(match_count).U16(player_count).U16(surface_count).U16(club_count);
   w.U16(played_count).U16(category_count);

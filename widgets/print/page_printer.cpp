@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPdfWriter>
@@ -9,6 +10,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStandardPaths>
 
 #include "base/dates.h"
@@ -137,7 +139,10 @@ void PagePrinter::Preview(Printable& content, QWidget* parent) {
   QPrintPreviewDialog dialog(&Printer(), parent);
   connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
           [&content](QPrinter* printer) { PrintTo(content, *printer, printer->resolution()); });
-  dialog.resize(900, 700);
+  // Large enough to read a page, but never larger than the screen it opens on.
+  const QSize wanted(900, 700);
+  const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  dialog.resize(screen ? wanted.boundedTo(screen->availableGeometry().size() * 0.9) : wanted);
   dialog.exec();
   Printer().setPageOrientation(set_up);
 }

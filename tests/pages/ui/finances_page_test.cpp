@@ -1,9 +1,5 @@
-// The finances page driven as a user drives it inside the main window: the
-// lists and totals of the season, a new expense with a new category through
-// the Insert key, the refusals of the entry dialog, editing by double click,
-// deleting with the Delete key and the context menu, sorting by a header,
-// switching the currency (stored bytes unchanged), the charts and the
-// printout.
+// The finances page driven as a user drives it inside the main window, from
+// typing an expense to the currency switch, the charts and the printout.
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
@@ -244,9 +240,7 @@ class FinancesPageTest : public WindowFixture {
       ReplaceText(dialog->AmountEdit(), "130");
       ClickButton(dialog, "okButton");
     });
-    const QRect cell = Expenses().visualRect(Expenses().model()->index(row, 0));
-    QTest::mouseClick(Expenses().viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(Expenses().viewport(), Qt::LeftButton, {}, cell.center());
+    DoubleClickRow(Expenses(), row);
     QCOMPARE(d_.balls_expense->Amount().Get(), 130.0f);
     QCOMPARE(Expenses().ItemText(RowShowing(Expenses(), 3, "Tubes"), 0),
              QStringLiteral("130.00 F"));
@@ -332,11 +326,7 @@ class FinancesPageTest : public WindowFixture {
              QStringLiteral("100.00 E"));
     // The rows as shown: 9.15 + 12.20 + 3.05 + 100.00 + 6.86.
     QCOMPARE(Page().ExpensesTotal()->text(), QStringLiteral("Expenses total: 131.26 Euros"));
-    AnswerNextModal([](QWidget* modal) {
-      qobject_cast<DLG_DEVISE*>(modal)->BaseButton()->click();
-      ClickButton(modal, "okButton");
-    });
-    Window().Command("actionCurrency")->trigger();
+    ChooseCurrency(false);
     QCOMPARE(Expenses().ItemText(RowShowing(Expenses(), 3, "Tubes"), 0),
              QStringLiteral("655.96 F"));
     QCOMPARE(Doc().Encode().bytes, before.bytes);
@@ -423,9 +413,7 @@ class FinancesPageTest : public WindowFixture {
           ReplaceText(EntryDialog(entry)->AmountEdit(), "130");
           ClickButton(entry, "okButton");
         });
-        const QRect cell = list.visualRect(list.model()->index(0, 0));
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, cell.center());
+        DoubleClickRow(list, 0);
         QCOMPARE(operations->Heading()->text(),
                  QStringLiteral("Financial category Balls operations : 130.00 F"));
         ClickButton(viewer, "okButton");

@@ -1,9 +1,5 @@
 // The choice of the French rules and the "what if" panel, driven as a user
-// does: the choice on the report page changes the report and the summary's
-// points box and is kept as a setting; planned matches are added, changed,
-// removed and cleared, the report follows at once and says what changed,
-// and the document is never touched; the own page's sentence opens the
-// panel with its wins.
+// does; the planned matches never touch the document.
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -50,13 +46,11 @@ class FrenchRulesTest : public WindowFixture {
 
   void ChoiceOfRulesIsASettingSharedByTheReportAndTheSummary() {
     Season();
-    DETAILS_FFT report;
-    report.InitialUpdate();
-    report.show();
-    QComboBox* rules = report.RulesChoice();
+    const auto report = ShownPage<DETAILS_FFT>({900, 700}, true);
+    QComboBox* rules = report->RulesChoice();
     QCOMPARE(rules->currentText(), QStringLiteral("2000 rules"));
-    QVERIFY(report.ScaleButton(0)->isVisible());
-    QVERIFY(Text(report.ReportText())
+    QVERIFY(report->ScaleButton(0)->isVisible());
+    QVERIFY(Text(report->ReportText())
                 .startsWith("\n##GRAS_17##ESTIMATION DU CLASSEMENT A PARTIR DE LA SAISON 2001\n"));
 
     // One step down the list: the rules of 2019.
@@ -64,14 +58,14 @@ class FrenchRulesTest : public WindowFixture {
     QTest::keyClick(rules, Qt::Key_Down);
     QCOMPARE(rules->currentText(), QStringLiteral("Rules of 2019"));
     QCOMPARE(QSettings("Zezovu", "Scorvane").value("Règles FFT/Année").toInt(), 2019);
-    const QString text = Text(report.ReportText());
+    const QString text = Text(report->ReportText());
     QVERIFY(
         text.startsWith("\n##GRAS_17##RANKING ESTIMATE FROM THE 2001 SEASON\n"
                         "Rules of the 2019 sports year, end-of-year ranking\n"));
     // 270 (three wins one échelon above) holds 30/1: the descent limit.
     QVERIFY(text.contains("\tBILAN: 270 points  (norm: 210)  held\n"));
     QVERIFY(text.contains("Ranking calculated for 2002: 30/1\n"));
-    QVERIFY(!report.ScaleButton(0)->isVisible());  // the tables are the 2000 ones
+    QVERIFY(!report->ScaleButton(0)->isVisible());  // the tables are the 2000 ones
 
     // The summary's points box follows the setting, and changes it too.
     PAGE_SAISON summary;
@@ -90,15 +84,13 @@ class FrenchRulesTest : public WindowFixture {
   void PlannedMatchesChangeTheEstimateAndNeverTheDocument() {
     Season();
     ChooseFrenchRules(2019);
-    DETAILS_FFT report;
-    report.InitialUpdate();
-    report.show();
-    QVERIFY(!report.Panel()->isVisible());
-    QTest::mouseClick(report.WhatIfButton(), Qt::LeftButton);
-    QVERIFY(report.Panel()->isVisible());
+    const auto report = ShownPage<DETAILS_FFT>({900, 700}, true);
+    QVERIFY(!report->Panel()->isVisible());
+    QTest::mouseClick(report->WhatIfButton(), Qt::LeftButton);
+    QVERIFY(report->Panel()->isVisible());
 
     // Two wins over a 15/5, then one changed into a win over a 15/4.
-    WhatIfPanel* panel = report.Panel();
+    WhatIfPanel* panel = report->Panel();
     auto* opponent = panel->findChild<QComboBox*>("plannedOpponent");
     opponent->setFocus();
     QTest::keyClicks(opponent, "15/5");
@@ -115,7 +107,7 @@ class FrenchRulesTest : public WindowFixture {
                             "Bilan at 30: 360 points (270 at 30/1)\n"
                             "Victories kept: 5 (3)\n"
                             "Missing for 15/5: 95 points (105 for 30)"));
-    QVERIFY(Text(report.ReportText()).contains("\tplanned\t\t15/5\tcoef. 1\t"));
+    QVERIFY(Text(report->ReportText()).contains("\tplanned\t\t15/5\tcoef. 1\t"));
 
     QTest::keyClick(opponent, Qt::Key_Down);
     QTest::mouseClick(panel->findChild<QPushButton*>("changePlanned"), Qt::LeftButton);
@@ -129,32 +121,27 @@ class FrenchRulesTest : public WindowFixture {
     QTest::mouseClick(panel->findChild<QPushButton*>("clearPlanned"), Qt::LeftButton);
     QCOMPARE(panel->List()->count(), 0);
     QVERIFY(panel->Changes()->text().isEmpty());
-    QVERIFY(!Text(report.ReportText()).contains("planned"));
+    QVERIFY(!Text(report->ReportText()).contains("planned"));
     QVERIFY(!Doc().IsModified());
   }
 
   void OwnPageSentenceOpensThePanelWithItsWins() {
     Season();
     ChooseFrenchRules(2019);
-    PAGE_PERSO own;
-    own.InitialUpdate();
-    own.show();
-    QCOMPARE(own.AdviceSentence(),
+    const auto own = ShownPage<PAGE_PERSO>({900, 700}, true);
+    QCOMPARE(own->AdviceSentence(),
              QStringLiteral("7 wins over 30/3 or better would take you to 30"));
-    QSignalSpy asked(&own, &PageView::ShowPageRequested);
-    auto* card = own.findChild<OwnCardView*>();
-    QVERIFY(QTest::qWaitForWindowExposed(&own));
+    QSignalSpy asked(own.get(), &PageView::ShowPageRequested);
+    auto* card = own->findChild<OwnCardView*>();
     card->repaint();
     QVERIFY(card->AdviceArea().height() > 0);
     QTest::mouseClick(card, Qt::LeftButton, {}, card->AdviceArea().center().toPoint());
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked.front().front().toInt(), static_cast<int>(PageView::kCalculationReport));
     QCOMPARE(PlannedMatches().size(), 7u);
-    DETAILS_FFT report;
-    report.InitialUpdate();
-    report.show();
-    QVERIFY(report.Panel()->isVisible());
-    QCOMPARE(report.Panel()->List()->count(), static_cast<int>(PlannedMatches().size()));
+    const auto report = ShownPage<DETAILS_FFT>({900, 700}, true);
+    QVERIFY(report->Panel()->isVisible());
+    QCOMPARE(report->Panel()->List()->count(), static_cast<int>(PlannedMatches().size()));
   }
 };
 

@@ -1,8 +1,5 @@
-// Hostile texts in every field of match and event entry: empty, 500
-// characters, control characters, printf directives and letters the file
-// cannot hold. Each gets the field's message or is stored as cleaned, never
-// a crash. (How the file holds long texts and the letters it cannot hold is
-// tested with the archive and the document's save.)
+// Hostile texts in every field of match and event entry: each gets the
+// field's message or is stored as cleaned, never a crash.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -116,7 +113,8 @@ class HostileEntryTest : public WindowFixture {
   }
 
   void EventFieldsTakeHostileTexts() {
-    const QString texts[] = {QString(), QString(500, QLatin1Char('9')), "1\t2\n3", "%s%n",
+    // An empty name is refused first: the event dialog's own test shows it.
+    const QString texts[] = {QString(500, QLatin1Char('9')), "1\t2\n3", "%s%n",
                              QString::fromUtf8("東京")};
     for (const QString& typed : texts) {
       DLG_SAISIE_EPREUVE dialog(Owner(), 2001, {nullptr, nullptr, NewEventValues(2001, Today())});
@@ -127,10 +125,6 @@ class HostileEntryTest : public WindowFixture {
       }
       MessageBoxes::Said().clear();
       dialog.accept();
-      if (typed.trimmed().isEmpty()) {
-        QVERIFY(MessageBoxes::Said().back().startsWith("You must give the event a name !"));
-        continue;
-      }
       // No hostile text is taken for an amount, nor turned into 0: the
       // dialog stays open on the first amount, named with its range.
       QCOMPARE(dialog.result(), int(QDialog::Rejected));

@@ -1,9 +1,5 @@
-// Entering matches through the real dialogs, as a user would: a singles
-// match in the friendly matches, a doubles match with three new players, the
-// doubles cascade of the OK button, cancels that leave the saved bytes
-// untouched, refusals that keep what was typed, the
-// parts that follow the ranking system, the event button, keyboard-only
-// entry of a dozen matches, and the match viewer opening the match dialog.
+// Entering matches through the real dialogs, as a user would, checked for
+// what is stored and for what a cancel or a refusal leaves untouched.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,10 +51,6 @@ void Name(Dialog& dialog, Dialog::Role role, const QString& first, const QString
 
 void Ok(Dialog& dialog) {
   QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-}
-
-QString LastSaid() {
-  return MessageBoxes::Said().isEmpty() ? QString() : MessageBoxes::Said().back();
 }
 
 }  // namespace
@@ -121,9 +113,7 @@ class MatchEntryTest : public WindowFixture {
     AnswerNextModal([](QWidget* chooser) {
       auto* list = chooser->findChild<MY_LIST_CONTROL*>("eventList");
       QCOMPARE(list->ItemText(0, 0), QStringLiteral(" Open de Lyon "));
-      const QPoint row = list->visualRect(list->Model().index(1, 0)).center();
-      QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row);
-      QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row);
+      DoubleClickRow(*list, 1);
     });
     InNextMatchDialog([](Dialog& dialog) {
       QCOMPARE(dialog.Surface()->currentText(), QStringLiteral(""));  // Nice has no match yet
@@ -235,8 +225,7 @@ class MatchEntryTest : public WindowFixture {
 
   void TheScoreIsCheckedOnLeavingIt() {
     Dialog dialog(Owner(), *season_, MatchEventChoice::Played(lyon_));
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(ShowActive(dialog));
     dialog.Score()->setFocus();
     QTest::keyClicks(dialog.Score(), "6/");
     QTest::keyClick(dialog.Score(), Qt::Key_Tab);
@@ -344,9 +333,7 @@ class MatchEntryTest : public WindowFixture {
       ReplaceText(dialog.Score(), "7/6 7/6");
       Ok(dialog);
     });
-    const QPoint row = list.visualRect(list.Model().index(0, 1)).center();
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, row);
-    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, row);
+    DoubleClickRow(list, 0, 1);
     QCOMPARE(list.ItemText(0, 4), QStringLiteral("7/6 7/6"));
     QCOMPARE(list.ItemText(0, 1), QStringLiteral("Paul Martin/Zoe Roux"));
     QVERIFY(!season_->Palmares()->Matches().Front()->IsSingles());

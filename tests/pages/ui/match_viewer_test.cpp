@@ -109,8 +109,7 @@ class MatchViewerTest : public WindowFixture {
       match.Result().SetScore("7/6 7/6");
       return &match;
     });
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
-    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    DoubleClickRow(list, 0, 1);
     QVERIFY(opened == matches_.At(2));
     // The rows are shown again from the matches, in the same order.
     QCOMPARE(list.ItemText(0, 4), QStringLiteral("7/6 7/6"));

@@ -1,7 +1,5 @@
-// The matches page driven as a user would: the lines and their pictures,
-// grouping under events, the context menus by selection, the sort commands,
-// the Delete key in its four cases, the columns dialog, the settings kept
-// between runs, the Belgian system and printing.
+// The matches page driven as a user would: its lines, grouping, menus, sorting,
+// deletion, columns, settings kept between runs and printing.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -59,17 +57,8 @@ class MatchesPageTest : public WindowFixture {
 
   MY_LIST_CONTROL& List() { return page_->List(); }
 
-  void MakePage() {
-    page_ = std::make_unique<PAGE_PALMARES>();
-    page_->resize(900, 500);
-    page_->show();
-  }
+  void MakePage() { page_ = ShownPage<PAGE_PALMARES>({900, 500}); }
   QStringList FirstColumn() { return ColumnTexts(List(), 0); }
-  void Select(std::initializer_list<int> rows) {
-    List().ClearSelection();
-    for (const int row : rows)
-      List().SelectItem(row);
-  }
   qint64 ImageKey(int row, int column) { return List().CellLookAt(row, column).image.cacheKey(); }
   static qint64 Picture(int index) { return AppImages::List().at(index).cacheKey(); }
 
@@ -144,13 +133,13 @@ class MatchesPageTest : public WindowFixture {
         {{4}, {"Add a match to the event", "Edit the event", "Delete the event"}},
     };
     for (const auto& c : cases) {
-      Select(c.rows);
+      SelectRows(List(), c.rows);
       QCOMPARE(MenuTexts(*page_->MakeContextMenu()), c.entries);
     }
   }
 
   void SortCommandsOrderTheLinesWithinTheirGroups() {
-    Select({});
+    SelectRows(List(), {});
     FindAction(*page_->MakeContextMenu(), "By ranking")->trigger();
     // Weakest first (30/2, 15/5, then the pair 15/1 and 30), numbered as shown.
     QCOMPARE(FirstColumn(), (QStringList{"1", "2", "3"}));
@@ -165,53 +154,49 @@ class MatchesPageTest : public WindowFixture {
     QCOMPARE(List().ItemText(1, 7), QStringLiteral("Roux"));
   }
 
+  // Selected with a match, an event line is unselected before the question.
   void DeleteKeyAsksAndDeletes_data() {
     QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<bool>("yes");
     QTest::addColumn<QString>("question");
     QTest::addColumn<QStringList>("left");
-    QTest::newRow("one match") << QList<int>{2}
+    QTest::newRow("No keeps every line")
+        << QList<int>{1, 0} << false << "Attention !!! Destroy the selected match permanently ?"
+        << QStringList{" Open ", "1", "2", "3", " Empty Cup "};
+    QTest::newRow("one match") << QList<int>{2} << true
                                << "Attention !!! Destroy the selected match permanently ?"
                                << QStringList{" Open ", "1", "2", " Empty Cup "};
     QTest::newRow("several matches")
-        << QList<int>{1, 3}
+        << QList<int>{1, 3} << true
         << "Attention !!! Destroy the selected matches permanently (2 matches) ?"
         << QStringList{" Open ", "1", " Empty Cup "};
     QTest::newRow("an empty event")
-        << QList<int>{4} << "The selected event, <Empty Cup>, is empty\nDestroy it ?"
+        << QList<int>{4} << true << "The selected event, <Empty Cup>, is empty\nDestroy it ?"
         << QStringList{" Open ", "1", "2", "3"};
     QTest::newRow("an event with matches, two events selected")
-        << QList<int>{0, 4}
+        << QList<int>{0, 4} << true
         << "Attention!! The event <Open> contains 3 matches\nDo you really want to destroy the "
            "event AND its matches permanently ?"
         << QStringList{" Empty Cup "};
   }
   void DeleteKeyAsksAndDeletes() {
     QFETCH(QList<int>, rows);
+    QFETCH(bool, yes);
     QFETCH(QString, question);
     QFETCH(QStringList, left);
     page_->SetGroupsByEvents(true);
-    Select({});
+    SelectRows(List(), {});
     for (const int row : rows)
       List().SelectItem(row);
     ScriptedPrompt prompt;
-    prompt.Script({ScriptedPrompt::Answer::kYes});
+    prompt.Script({yes ? ScriptedPrompt::Answer::kYes : ScriptedPrompt::Answer::kNo});
     // Players left without a match are kept.
     prompt.SetFallback(ScriptedPrompt::Answer::kNo);
     QTest::keyClick(&List(), Qt::Key_Delete);
     QCOMPARE(QString::fromStdString(prompt.asked.front()), question);
     QCOMPARE(FirstColumn(), left);
-  }
-
-  void NoToTheDeleteQuestionKeepsTheLines() {
-    page_->SetGroupsByEvents(true);
-    Select({1, 0});
-    ScriptedPrompt prompt;
-    prompt.Script({ScriptedPrompt::Answer::kNo});
-    QTest::keyClick(&List(), Qt::Key_Delete);
-    QCOMPARE(prompt.asked.size(), size_t{1});
-    QCOMPARE(List().RowCount(), 5);
-    // The event line was unselected before the question.
-    QCOMPARE(List().SelectedRows(), std::vector<int>{1});
+    if (!yes) QCOMPARE(prompt.asked.size(), size_t{1});
+    if (!yes) QCOMPARE(List().SelectedRows(), std::vector<int>{1});
   }
 
   void TheColumnsDialogShowsAndHidesColumns() {
@@ -286,16 +271,14 @@ class MatchesPageTest : public WindowFixture {
 
   void ADoubleClickEditsTheLine() {
     EnterInNextMatchDialog("Petitjean", "7/5 6/4");
-    const QPoint line = List().visualRect(List().model()->index(1, 7)).center();
-    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, line);
-    QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, line);
+    DoubleClickRow(List(), 1, 7);
     QCOMPARE(List().ItemText(1, 7), QStringLiteral("Petitjean"));
     QCOMPARE(List().ItemText(1, 13), QStringLiteral("7/5 6/4"));
   }
 
   void AMatchAddedToAnEventGoesStraightIntoIt() {
     page_->SetGroupsByEvents(true);
-    Select({4});
+    SelectRows(List(), {4});
     EnterInNextMatchDialog("Vert", "6/0 6/0");
     FindAction(*page_->MakeContextMenu(), "Add a match to the event")->trigger();
     QCOMPARE(FirstColumn(), (QStringList{" Open ", "1", "2", "3", " Empty Cup ", "4"}));

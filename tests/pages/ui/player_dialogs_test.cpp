@@ -1,8 +1,5 @@
-// The player form and dialogs driven like a user would: licence and year
-// checks when a field is left, the ranking labels and the second ranking,
-// the similar-player and changed-identity questions, the player dialog's
-// contact details, counts and buttons, the player selection's filters, sort
-// and quick search, and a typed club.
+// The player form and dialogs driven like a user would: checks when a field
+// is left, the questions on similar players, the dialogs' buttons and lists.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,12 +36,6 @@ using namespace scorvane;
 using namespace scorvane::testing;
 
 namespace {
-
-void TypeAndLeave(QLineEdit* field, const QString& text) {
-  field->setFocus();
-  ReplaceText(field, text);
-  QTest::keyClick(field, Qt::Key_Tab);
-}
 
 QStringList Surnames(const MY_LIST_CONTROL& list) {
   return ColumnTexts(list, 1);
@@ -94,8 +85,7 @@ class PlayerDialogsTest : public WindowFixture {
       if (!french) Registry().SetActive(&Registry().Belgian());
       PAGE_PROPRIETE_JOUEUR page(Owner());
       page.SetPlayer(PlayerSlot::New(Owner()), 2001, Today());
-      page.show();
-      QVERIFY(QTest::qWaitForWindowActive(&page));
+      QVERIFY(ShowActive(page));
       TypeAndLeave(page.Licence(), licence);
       TypeAndLeave(page.BirthYear(), year);
       QCOMPARE(page.Licence()->text(), licence_kept);

@@ -1,8 +1,5 @@
-// The players page driven as a user would: the three filters and the title,
-// the quick search in the order shown, sorting by ranking under a grade
-// system and a number system, deleting a selection that holds a player of a
-// match, the context menu and the evolution chart, the columns kept between
-// runs, and printing.
+// The players page driven as a user would: filters, search, sorting,
+// deletion, menus, columns kept between runs and printing.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -39,17 +36,8 @@ class PlayersPageTest : public WindowFixture {
 
   MY_LIST_CONTROL& List() { return page_->List(); }
 
-  void MakePage() {
-    page_ = std::make_unique<PAGE_JOUEURS>();
-    page_->resize(1000, 500);
-    page_->show();
-  }
+  void MakePage() { page_ = ShownPage<PAGE_JOUEURS>({1000, 500}); }
   QStringList Surnames() { return ColumnTexts(List(), 3); }
-  void Select(std::initializer_list<int> rows) {
-    List().ClearSelection();
-    for (const int row : rows)
-      List().SelectItem(row);
-  }
   void Trigger(const QString& text) {
     const std::unique_ptr<QMenu> menu = page_->MakeContextMenu();
     QAction* action = FindAction(*menu, text);
@@ -166,7 +154,7 @@ class PlayersPageTest : public WindowFixture {
     QVERIFY(!page_->SearchNotFound()->isHidden());
     QVERIFY(!page_->SearchText()->styleSheet().isEmpty());
     // Pasted over the text, one outside the code page finds nothing either.
-    Select({2});
+    SelectRows(List(), {2});
     page_->SearchText()->selectAll();
     page_->SearchText()->insert(QString::fromUtf8("日本"));
     QCOMPARE(List().SelectedRows(), std::vector<int>{2});
@@ -202,7 +190,7 @@ class PlayersPageTest : public WindowFixture {
   void DeletingASelectionKeepsThePlayersOfMatches() {
     ScriptedPrompt prompt;
     // Martin played, Durand never: only Durand goes, without a question.
-    Select({1, 3});
+    SelectRows(List(), {1, 3});
     QTest::keyClick(&List(), Qt::Key_Delete);
     QCOMPARE(MessageBoxes::Said(),
              QStringList{"Cannot destroy player Paul Martin, he is implicated in matches!"});
@@ -212,7 +200,7 @@ class PlayersPageTest : public WindowFixture {
     DocumentBuilder(Owner()).Player("Jean", "Zorn");
     page_->Refresh();
     prompt.Script({ScriptedPrompt::Answer::kNo});
-    Select({3});
+    SelectRows(List(), {3});
     Trigger(QStringLiteral("Delete the player"));
     QCOMPARE(prompt.asked, std::vector<std::string>{"Player Jean Zorn is not implicated in any "
                                                     "match, do we destroy him permanently ?"});
@@ -222,10 +210,10 @@ class PlayersPageTest : public WindowFixture {
   void ContextMenuFollowsTheSelection() {
     const QStringList common{"New player", "Columns shown", "Sort the players"};
     QCOMPARE(MenuTexts(*page_->MakeContextMenu()), common);
-    Select({0, 1});
+    SelectRows(List(), {0, 1});
     QCOMPARE(MenuTexts(*page_->MakeContextMenu()),
              QStringList{"Delete the selected players"} + common);
-    Select({3});
+    SelectRows(List(), {3});
     QCOMPARE(MenuTexts(*page_->MakeContextMenu()),
              (QStringList{"Edit", "Delete the player", "Player's evolution"} + common));
     QString title;

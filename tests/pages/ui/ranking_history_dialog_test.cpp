@@ -31,9 +31,11 @@ using testing::ClickInNextModal;
 using testing::ClickRow;
 using testing::ColumnTexts;
 using testing::DocumentBuilder;
+using testing::DoubleClickRow;
 using testing::EnabledButtons;
 using testing::ReplaceText;
 using testing::ScriptedPrompt;
+using testing::ShowActive;
 
 namespace {
 
@@ -68,9 +70,7 @@ class RankingHistoryDialogTest : public testing::WindowFixture {
     // The field completes what was typed when it is left.
     CLASSEMENT_DATE entry(CLASSEMENT(3), DATE_SIMPLE(1, 1, 2001), "");
     DLG_EDIT_UN_CLASSEMENT dialog(entry);
-    dialog.show();
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(ShowActive(dialog));
     dialog.YearField()->setFocus();
     dialog.YearField()->clear();
     QTest::keyClicks(dialog.YearField(), "85");
@@ -179,28 +179,19 @@ class RankingHistoryDialogTest : public testing::WindowFixture {
     QVERIFY(widths[0] >= fitting[0] && widths[1] >= fitting[1]);
   }
 
-  void ButtonsFollowTheSelectionAndOneEntryCannotGo() {
-    HISTORIQUE_CLASSEMENTS& history = Owner().History();
-    history.Add(CLASSEMENT(3), DATE_SIMPLE(1, 1, 2000), "");
-    DLG_EDIT_CLASSEMENTS dialog(Doc(), Owner());
-    dialog.show();
-    QCOMPARE(EnabledButtons(dialog), QStringList({"newButton", "okButton"}));
-    ClickRow(*dialog.List(), 0);
-    QCOMPARE(dialog.SelectedEntry(), history.Entries().Front());
-    // The only entry stays.
-    QCOMPARE(EnabledButtons(dialog), QStringList({"modifyButton", "newButton", "okButton"}));
-    dialog.DeleteSelected();
-    QCOMPARE(history.Count(), 1);
-    QVERIFY(prompt_->asked.empty());
-  }
-
+  // The buttons follow the selection; the only entry cannot go.
   void NewModifyAndDeleteChangeTheHistoryAndTheDocument() {
     HISTORIQUE_CLASSEMENTS& history = Owner().History();
     history.Add(CLASSEMENT(3), DATE_SIMPLE(1, 1, 2000), "");
     DLG_EDIT_CLASSEMENTS dialog(Doc(), Owner());
-    dialog.show();
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(ShowActive(dialog));
+    QCOMPARE(EnabledButtons(dialog), QStringList({"newButton", "okButton"}));
+    ClickRow(*dialog.List(), 0);
+    QCOMPARE(dialog.SelectedEntry(), history.Entries().Front());
+    QCOMPARE(EnabledButtons(dialog), QStringList({"modifyButton", "newButton", "okButton"}));
+    dialog.DeleteSelected();
+    QCOMPARE(history.Count(), 1);
+    QVERIFY(prompt_->asked.empty() && !Doc().IsModified());
     int refreshed = 0;
     Doc().on_refresh_views = [&refreshed] { ++refreshed; };
     const auto rows = [&dialog] {
@@ -224,9 +215,7 @@ class RankingHistoryDialogTest : public testing::WindowFixture {
       ReplaceText(modal->findChild<QLineEdit*>("year"), "98");
       QTest::mouseClick(modal->findChild<QPushButton*>("okButton"), Qt::LeftButton);
     });
-    const QRect second = dialog.List()->visualRect(dialog.List()->model()->index(1, 0));
-    QTest::mouseClick(dialog.List()->viewport(), Qt::LeftButton, {}, second.center());
-    QTest::mouseDClick(dialog.List()->viewport(), Qt::LeftButton, {}, second.center());
+    DoubleClickRow(*dialog.List(), 1);
     QCOMPARE(rows(), QStringList({"1998", "2000", "15/4", "30/3"}));
     QCOMPARE(history.RankingForYear(1999).Text(), std::string("15/4"));
     QCOMPARE(dialog.SelectedEntry(), history.Entries().Front());

@@ -1,8 +1,5 @@
-// The calculation report page: the active system's report with the
-// next-grade section, the scale buttons under the French system only, the
-// scales dialog, the button back to the summary, and printing: pages that
-// start just after a rule, nothing lost or printed twice (read back from
-// the PDF with pdftotext).
+// The calculation report page: its report, the scales under the French
+// system, the way back to the summary, and pages printed whole.
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -97,9 +94,7 @@ class ReportPageTest : public WindowFixture {
 
   void ScaleButtonsOpenTheirTableAndBackGoesToTheSummary() {
     Season(1);
-    DETAILS_FFT page;
-    page.InitialUpdate();
-    page.show();
+    const auto page = ShownPage<DETAILS_FFT>({900, 700}, true);
     QString title;
     int rows = 0;
     AnswerNextModal([&](QWidget* modal) {
@@ -108,14 +103,14 @@ class ReportPageTest : public WindowFixture {
       rows = list->RowCount();
       modal->close();
     });
-    QTest::mouseClick(page.ScaleButton(4), Qt::LeftButton);
+    QTest::mouseClick(page->ScaleButton(4), Qt::LeftButton);
     QCOMPARE(title, QStringLiteral("Upgrade and downgrade norms (norms used for the 2000 season)"));
     QCOMPARE(rows, 25);
-    QSignalSpy asked(&page, &PageView::ShowPageRequested);
-    QTest::mouseClick(page.findChild<QPushButton*>("backToSummary"), Qt::LeftButton);
+    QSignalSpy asked(page.get(), &PageView::ShowPageRequested);
+    QTest::mouseClick(page->findChild<QPushButton*>("backToSummary"), Qt::LeftButton);
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked.front().front().toInt(), 4);
-    QCOMPARE(page.PrintTitle(),
+    QCOMPARE(page->PrintTitle(),
              QStringLiteral("Jean Martin, saison 2001 - Calcul du classement 2002"));
   }
 

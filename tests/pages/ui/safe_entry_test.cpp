@@ -1,9 +1,5 @@
-// Typed entries land where they are typed and as they were meant: a date
-// typed with its "/" stays in its field, an empty date stays empty, amount
-// fields take only amounts and refuse a value out of range with a word, a
-// message gives the focus back to the field at fault, the usual score
-// notation is read and an unusual score asked about, and a period far from
-// its season asked about.
+// Typed entries land where they are typed and as they were meant: dates,
+// amounts and scores, with the field at fault given the focus back.
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -32,10 +28,6 @@ using MatchDialog = DLG_SAISIE_RENCONTRE;
 
 namespace {
 
-QString LastSaid() {
-  return MessageBoxes::Said().isEmpty() ? QString() : MessageBoxes::Said().back();
-}
-
 // Clicks the day of a date field, as a user starts typing a date.
 void ClickDay(DateField* field) {
   QLineEdit* text = field->findChild<QLineEdit*>();
@@ -51,10 +43,6 @@ class SafeEntryTest : public WindowFixture {
   SAISON_JOUEUR* season_ = nullptr;
   EPREUVE_JOUEE* lyon_ = nullptr;
 
-  void Show(QDialog& dialog) {
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-  }
   EventEntry NewEntry() {
     return {nullptr, nullptr, NewEventValues(2001, DATE_SIMPLE(1, 1, 2001))};
   }
@@ -72,7 +60,7 @@ class SafeEntryTest : public WindowFixture {
 
   void ADateTypedWithItsSlashesStaysInItsField() {
     DLG_SAISIE_EPREUVE events(Owner(), 2001, NewEntry());
-    Show(events);
+    QVERIFY(ShowActive(events));
     const struct {
       const char* typed;
       QDate date;
@@ -89,7 +77,7 @@ class SafeEntryTest : public WindowFixture {
     QCOMPARE(events.EndDate()->date(), QDate(2001, 1, 1));
 
     MatchDialog match(Owner(), *season_, MatchEventChoice::Played(lyon_));
-    Show(match);
+    QVERIFY(ShowActive(match));
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(match.Date()));
     QTest::keyClicks(QApplication::focusWidget(), "15/03/2001");
     QCOMPARE(match.Date()->date(), QDate(2001, 3, 15));
@@ -100,7 +88,7 @@ class SafeEntryTest : public WindowFixture {
     RENCONTRE* match = lyon_->Matches().Front();
     match->SetDate(DATE_SIMPLE());
     MatchDialog dialog(Owner(), *season_, *match);
-    Show(dialog);
+    QVERIFY(ShowActive(dialog));
     QCOMPARE(dialog.Date()->text().trimmed(), QString());
     QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -111,21 +99,20 @@ class SafeEntryTest : public WindowFixture {
 
   void AmountFieldsTakeOnlyAmounts() {
     DLG_SAISIE_EPREUVE dialog(Owner(), 2001, NewEntry());
-    Show(dialog);
+    QVERIFY(ShowActive(dialog));
     ReplaceText(dialog.NameBox()->lineEdit(), "Open de Paris");
     const struct {
       const char* typed;
       const char* shown;
-    } cases[] = {{"ab/9", "9"}, {"xyz", "0"}, {"1 500", "1500"}, {"1 500,50", "1500.50"}};
-    for (const auto& c : cases) {
-      dialog.PrizeMoney()->setFocus();
-      ReplaceText(dialog.PrizeMoney(), c.typed);
-      QTest::keyClick(dialog.PrizeMoney(), Qt::Key_Tab);  // on to the prizes
-      QCOMPARE(dialog.PrizeMoney()->text(), QString::fromLatin1(c.shown));
+    } cases[] = {
+        {"ab/9", "9"}, {"xyz", "0"}, {"12,5", "12.50"}, {"1 500", "1500"}, {"1 500,50", "1500.50"}};
+    for (QLineEdit* field : {dialog.Travel(), dialog.EntryFee(), dialog.PrizeMoney()}) {
+      for (const auto& c : cases) {
+        TypeAndLeave(field, c.typed);
+        QCOMPARE(field->text(), QString::fromLatin1(c.shown));
+      }
     }
-    dialog.EntryFee()->setFocus();
-    ReplaceText(dialog.EntryFee(), "03/2001");
-    QTest::keyClick(dialog.EntryFee(), Qt::Key_Tab);
+    TypeAndLeave(dialog.EntryFee(), "03/2001");
     QCOMPARE(dialog.EntryFee()->text(), QStringLiteral("032001"));
     MessageBoxes::Said().clear();
     ClickButton(&dialog, "okButton");
@@ -163,10 +150,8 @@ class SafeEntryTest : public WindowFixture {
 
   void TheUsualScoreIsReadAndAnUnusualOneAskedAbout() {
     MatchDialog dialog(Owner(), *season_, *lyon_->Matches().Front());
-    Show(dialog);
-    dialog.Score()->setFocus();
-    ReplaceText(dialog.Score(), "6-4 7-6(5)");
-    QTest::keyClick(dialog.Score(), Qt::Key_Tab);
+    QVERIFY(ShowActive(dialog));
+    TypeAndLeave(dialog.Score(), "6-4 7-6(5)");
     QCOMPARE(dialog.Score()->text(), QStringLiteral("6/4 7/6(5)"));
     const struct {
       const char* score;
@@ -196,7 +181,7 @@ class SafeEntryTest : public WindowFixture {
 
   void AScoreWithDashesIsStoredWithSlashes() {
     MatchDialog dialog(Owner(), *season_, *lyon_->Matches().Front());
-    Show(dialog);
+    QVERIFY(ShowActive(dialog));
     dialog.Victory()->click();
     ReplaceText(dialog.Score(), "6-4 7-6(5)");
     QTest::keyClick(dialog.Score(), Qt::Key_Return);
@@ -209,7 +194,7 @@ class SafeEntryTest : public WindowFixture {
 
   void APeriodFarFromTheSeasonIsAskedAbout() {
     DLG_SAISIE_EPREUVE dialog(Owner(), 2001, NewEntry());
-    Show(dialog);
+    QVERIFY(ShowActive(dialog));
     ReplaceText(dialog.NameBox()->lineEdit(), "Open de Paris");
     ClickDay(dialog.EndDate());
     QTest::keyClicks(QApplication::focusWidget(), "23/01/2003");

@@ -1,8 +1,5 @@
-// The statistics page driven as a user would: a filter changes the band's
-// count, values of the filters with a box tick it, an age that cannot be
-// read keeps the last one, a click on a bar opens exactly its matches, the
-// choices come back at the next run and "Reset filters" clears them, the
-// chart is copied as text and printed with the filters in force.
+// The statistics page driven as a user would: filters, bars that open their
+// matches, choices kept between runs, copying and printing.
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -36,13 +33,7 @@ class StatisticsPageTest : public WindowFixture {
  private:
   std::unique_ptr<PAGE_GRAPHIQUES> page_;
 
-  void OpenPage() {
-    page_ = std::make_unique<PAGE_GRAPHIQUES>();
-    page_->InitialUpdate();
-    page_->resize(1000, 760);
-    page_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
-  }
+  void OpenPage() { page_ = ShownPage<PAGE_GRAPHIQUES>({1000, 760}, true); }
   template <class Widget>
   Widget* Find(const char* name) {
     return page_->findChild<Widget*>(QLatin1String(name));

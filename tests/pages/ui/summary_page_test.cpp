@@ -1,8 +1,5 @@
-// The season summary page driven as a user would: the heading and the
-// summary box, a box cleared changes the counts and the chart, the points
-// box under the French system and hidden under a system without estimate,
-// and the printout. The chart panel's click-through is tested on the
-// statistics page.
+// The season summary page driven as a user would: its boxes, counts, chart,
+// points box by system, and printout.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -31,14 +28,6 @@ class SummaryPageTest : public WindowFixture {
  private:
   std::unique_ptr<PAGE_SAISON> page_;
 
-  void OpenPage() {
-    page_ = std::make_unique<PAGE_SAISON>();
-    page_->InitialUpdate();
-    page_->resize(1000, 760);
-    page_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(page_.get()));
-  }
-
  private slots:
   // 2001, owner 30/1: a won singles on clay over Ann (30/2), a lost singles
   // to Bob (15/5), a lost doubles, and a friendly won (left out by default).
@@ -54,7 +43,7 @@ class SummaryPageTest : public WindowFixture {
     b.Doubles(open, ann, b.Player("Eve", "Five"), b.Player("Fay", "Six"), false, "6/7 6/7");
     b.Singles(b.Event("Club", EPREUVE::kFriendly, 0, DATE_SIMPLE(1, 6, 2001)),
               b.Player("Gus", "Seven"), true, "6/0 6/0");
-    OpenPage();
+    page_ = ShownPage<PAGE_SAISON>({1000, 760}, true);
   }
   void cleanup() {
     page_.reset();

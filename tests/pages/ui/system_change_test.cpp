@@ -1,7 +1,5 @@
-// Guards the ranking-system commands of the main window, from the menu to the
-// document: the warning, the choice, the translation questions (all of them
-// answered through the program's own dialogs), what a stop at any step
-// leaves, and the pages started again after a change.
+// Guards the ranking-system commands of the main window, from the menu to
+// the document, and what a stop at any step leaves.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -14,6 +12,7 @@
 #include "shell/dialogs/dialog_prompt.h"
 #include "shell/window/main_window.h"
 #include "tests/support/document_builder.h"
+#include "tests/support/ui/counting_page.h"
 #include "tests/support/ui/modal.h"
 #include "tests/support/ui/window_fixture.h"
 #include "widgets/dialogs/message_boxes.h"
@@ -24,17 +23,10 @@ namespace scorvane {
 
 using testing::AnswerNextModal;
 using testing::ClickInNextModal;
+using testing::CountingPage;
 using testing::DocumentBuilder;
 
 namespace {
-
-// A page that counts how often it was started afresh.
-class CountingPage : public PageView {
- public:
-  using PageView::PageView;
-  void InitialUpdate() override { ++initial_updates; }
-  int initial_updates = 0;
-};
 
 // Answers the selection dialog with the line of a system.
 void ChooseInNextSelection(const QString& title, bool built_in) {
@@ -147,7 +139,7 @@ class SystemChangeTest : public testing::WindowFixture {
     QVERIFY(Window().windowTitle().contains("Moi*"));
     // Every page started again, the page shown stays.
     for (size_t i = 0; i < pages_.size(); ++i)
-      QCOMPARE(pages_[i]->initial_updates, starts[i] + 1);
+      QCOMPARE(pages_[i]->InitialUpdateCount(), starts[i] + 1);
     QCOMPARE(Window().CurrentPage(), int(PageView::kOwnPage));
   }
 
@@ -176,7 +168,7 @@ class SystemChangeTest : public testing::WindowFixture {
   std::vector<int> InitialUpdates() const {
     std::vector<int> counts;
     for (const CountingPage* page : pages_)
-      counts.push_back(page->initial_updates);
+      counts.push_back(page->InitialUpdateCount());
     return counts;
   }
 

@@ -24,6 +24,7 @@ namespace scorvane {
 
 using testing::ReplaceText;
 using testing::ScriptedPrompt;
+using testing::ShowActive;
 
 namespace {
 
@@ -32,12 +33,6 @@ QStringList Lines(const GradeListEditor& grades) {
   for (const std::string& grade : grades.Grades())
     lines << QString::fromStdString(grade);
   return lines;
-}
-
-void Activate(QWidget& dialog) {
-  dialog.show();
-  dialog.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&dialog));
 }
 
 // The files of the ranking-systems folder.
@@ -121,7 +116,7 @@ class SystemEditorDialogTest : public testing::WindowFixture {
 
   void ASevenLetterLabelIsCutToFive() {
     DLG_EDITION_SYSCLASS dialog(NewUserSystem(), {});
-    Activate(dialog);
+    QVERIFY(ShowActive(dialog));
     dialog.GradesChoice()->click();
     QTreeWidget* list = dialog.GradeList()->List();
     list->setFocus();
@@ -140,7 +135,7 @@ class SystemEditorDialogTest : public testing::WindowFixture {
 
   void GradesAreAddedDeletedAndMovedWithinTheList() {
     DLG_EDITION_SYSCLASS dialog(NewUserSystem(), {});
-    Activate(dialog);
+    QVERIFY(ShowActive(dialog));
     dialog.GradesChoice()->click();
     GradeListEditor& grades = *dialog.GradeList();
     auto* rename = grades.findChild<QPushButton*>("renameGradeButton");
@@ -232,21 +227,15 @@ class SystemEditorDialogTest : public testing::WindowFixture {
     SYSTEME_CLASSEMENT system = NewUserSystem();
     system.SetTitle("Ladder");
     QVERIFY(system.WriteFile());
-    {
+    for (const auto& [name, weakest] : {std::pair{"Ladder", "500"}, {"Ladder 2", "1000"}}) {
       DLG_EDITION_SYSCLASS dialog(system, SYSTEME_CLASSEMENT::FileFor("Ladder"));
       dialog.show();
-      ReplaceText(dialog.WeakestField(), "500");
+      ReplaceText(dialog.NameField(), name);
+      ReplaceText(dialog.WeakestField(), weakest);
       QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
       QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
     QVERIFY(prompt_->asked.empty());
-    {
-      DLG_EDITION_SYSCLASS dialog(system, SYSTEME_CLASSEMENT::FileFor("Ladder"));
-      dialog.show();
-      ReplaceText(dialog.NameField(), "Ladder 2");
-      QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
-      QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    }
     QCOMPARE(SystemFiles(), QStringList({"Ladder 2.cla", "Ladder.cla"}));
     SYSTEME_CLASSEMENT read;
     QVERIFY(read.ReadFile("Ladder"));

@@ -1,7 +1,5 @@
-// Guards the ranking-system selection dialog driven as a user would: the list, the
-// title and description of the line selected, the buttons on offer, files
-// that stop reading, and the creation, editing and deletion of the user's
-// systems.
+// Guards the ranking-system selection dialog driven as a user would, from
+// choosing a system to creating, editing and deleting the user's own.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +26,7 @@ using testing::AnswerNextModal;
 using testing::ClickInNextModal;
 using testing::ClickRow;
 using testing::ColumnTexts;
+using testing::DoubleClickRow;
 using testing::EnabledButtons;
 using testing::ScriptedPrompt;
 
@@ -134,10 +133,8 @@ class SystemSelectionDialogTest : public testing::WindowFixture {
     AnswerNextModal([](QWidget* modal) {
       auto* dialog = qobject_cast<DLG_SELECTION_SYSCLASS*>(modal);
       const int line = LineOf(*dialog, "Club", false);
-      ClickRow(*dialog->List(), line);
       // A double-click on a line is OK.
-      const QRect row = dialog->List()->visualRect(dialog->List()->model()->index(line, 0));
-      QTest::mouseDClick(dialog->List()->viewport(), Qt::LeftButton, {}, row.center());
+      DoubleClickRow(*dialog->List(), line);
     });
     SYSTEME_CLASSEMENT* chosen = ChooseRankingSystem(nullptr);
     QVERIFY(chosen);

@@ -2,6 +2,7 @@
 // questions answered through them, clicked as a user would, and the help
 // window, usable while a dialog runs.
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -9,8 +10,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
-
-#include <QFile>
 
 #include "base/catalogue/messages.h"
 #include "base/user_prompt.h"

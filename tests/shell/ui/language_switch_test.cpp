@@ -1,12 +1,10 @@
-// Guards the run-time language switch: with every page built (one shown,
-// the others not yet) and a dialog open, the menu command turns each of
-// them into the other language at once, French and back, without a text
-// left in the language it leaves.
+// Guards the run-time language switch: the window, every page (shown or
+// not) and an open dialog turn into the other language at once, and back.
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTest>
 
@@ -23,9 +21,15 @@ using namespace scorvane::testing;
 namespace {
 
 // Every text a user reads in a widget and its children: labels, buttons,
-// group titles, list headings and the window title.
+// commands, drop lists, group titles, list headings and the window title.
 QStringList ShownTexts(const QWidget& root) {
   QStringList texts{root.windowTitle()};
+  for (const QAction* action : root.findChildren<QAction*>())
+    texts << action->text();
+  for (const QComboBox* box : root.findChildren<QComboBox*>()) {
+    for (int i = 0; i < box->count(); ++i)
+      texts << box->itemText(i);
+  }
   for (const QLabel* label : root.findChildren<QLabel*>())
     texts << label->text();
   for (const QAbstractButton* button : root.findChildren<QAbstractButton*>())
@@ -41,13 +45,16 @@ QStringList ShownTexts(const QWidget& root) {
 }
 
 struct Expected {
-  int page;  // 0: the open dialog
+  int page;  // 0: the open dialog, -1: the main window
   const char* english;
   const char* french;
 };
 
 // One text of each page (and of the dialog) written out in both languages.
 const Expected kTexts[] = {
+    {-1, "Scorvane - File : Moi - Own page", "Scorvane - Fichier : Moi - Page personnelle"},
+    {-1, "&Open...", "&Ouvrir..."},
+    {-1, "Matches", "Palmarès"},
     {PageView::kMatches, "New &match", "Nouvelle &rencontre"},
     {PageView::kPlayers, "&New player", "&Nouveau joueur"},
     {PageView::kOwnPage, "Edit &description", "Mo&difier la fiche"},
@@ -71,13 +78,16 @@ class LanguageSwitchTest : public WindowFixture {
  private slots:
   void EveryPageAndTheOpenDialogFollowTheSwitch() {
     Doc().MakeDefaultDocument();
+    Doc().SetTitle("Moi");
     DocumentBuilder(Owner()).Season(2001, "30/1");
     Owner().AddClub(std::make_unique<CLUB>("TC Lyon"));
+    Doc().SetModifiedFlag(false);
     MainWindow& window = OpenWindow();
     DLG_DEVISE dialog(&window);
     dialog.show();
 
     const auto texts_of = [&](int page) {
+      if (page < 0) return ShownTexts(window);
       return ShownTexts(page ? static_cast<const QWidget&>(*window.Frame().Page(page))
                              : static_cast<const QWidget&>(dialog));
     };

@@ -1,14 +1,9 @@
-// Guards the main window on a real document: its title, the page switching
-// rules through the navigation pane, the page list, the menus and the
-// shortcuts, the season lists and commands, the screen colours, closing with
-// unsaved changes, the dialogs of its commands, the status bar, F6 and the
-// lock indicators, a page's columns shown whole, and the quiet of an idle
-// window.
+// Guards the main window on a real document: title, page switching, menus,
+// shortcuts, seasons, colours, closing, its commands' dialogs and its quiet.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
-#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -22,7 +17,6 @@
 #include "records/club.h"
 #include "records/season.h"
 #include "shell/app/language.h"
-#include "shell/app/program.h"
 #include "shell/window/document_session.h"
 #include "shell/window/main_window.h"
 #include "shell/window/navigation_bar.h"
@@ -63,13 +57,6 @@ QStringList FastTimers() {
     }
   }
   return fast;
-}
-
-// True when `widget` is `window` or stands (through its parents) over it.
-bool StandsOver(const QWidget* widget, const QWidget* window) {
-  while (widget && widget != window)
-    widget = widget->parentWidget();
-  return widget == window;
 }
 
 }  // namespace
@@ -139,9 +126,8 @@ class MainWindowTest : public WindowFixture {
     }
   }
 
-  // A list page is read again each time it is shown, not when it already
-  // is; the statistics page keeps what it drew. A page never shown does no
-  // work, whatever the document goes through, until it is shown.
+  // A list page is read again each time it is shown; the statistics page
+  // keeps what it drew; a page never shown does no work until it is.
   void PagesRefreshWhenShownOnlyWhenTheirKindDoes() {
     Open([](int number, QWidget* parent) { return new CountingPage(number, parent); });
     Doc().MarkModified();
@@ -167,20 +153,13 @@ class MainWindowTest : public WindowFixture {
     QCOMPARE(Placeholder(*window_, 8)->RefreshCount(), 2);
   }
 
-  void TheSummarysCalculationDetailsButtonShowsTheReportPage() {
-    Open();
-    QVERIFY(window_->ShowPage(PageView::kSeasonSummary));
-    auto* details = window_->Frame().CurrentView()->findChild<QPushButton*>(
-        QStringLiteral("calculationDetails"));
-    QVERIFY(details && details->isVisible());
-    QTest::mouseClick(details, Qt::LeftButton);
-    QCOMPARE(window_->CurrentPage(), int(PageView::kCalculationReport));
-    QCOMPARE(window_->Bar().PageList()->currentText(), QStringLiteral("Season Summary"));
-  }
-
+  // The summary's calculation details button shows the report page.
   void ThePageListStaysForTheReportAndTheClubsPage() {
     Open();
-    QVERIFY(window_->ShowPage(5));
+    QVERIFY(window_->ShowPage(PageView::kSeasonSummary));
+    QTest::mouseClick(window_->Frame().CurrentView()->findChild<QPushButton*>("calculationDetails"),
+                      Qt::LeftButton);
+    QCOMPARE(window_->CurrentPage(), int(PageView::kCalculationReport));
     QComboBox* list = window_->Bar().PageList();
     QCOMPARE(list->currentText(), QStringLiteral("Season Summary"));
     emit list->activated(3);
@@ -311,8 +290,7 @@ class MainWindowTest : public WindowFixture {
   // a second, and stop once it keeps still: an idle window wakes no one.
   void TheIdleWindowRunsNoFastTimer() {
     Open();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_));
+    QVERIFY(ShowActive(*window_));
     Smiley* eyes = window_->Pane().Eyes();
     QCursor::setPos(window_->mapToGlobal(QPoint(-200, -200)));
     QEvent leave(QEvent::Leave);
@@ -327,39 +305,6 @@ class MainWindowTest : public WindowFixture {
     QVERIFY(!eyes->IsPolling());
   }
 
-  // No dialog a command opens may fall behind the window.
-  void EveryDialogOfTheWindowsCommandsStandsOverIt() {
-    const QString path = Path("Moi.ten");
-    WriteSampleDocument(path);
-    Program program(QCoreApplication::applicationDirPath());
-    QVERIFY(program.Start(StartupOptions{path, false, false}));
-    MainWindow* window = program.Window();
-    QStringList seen, astray;
-    QHash<QString, QString> first_title;  // of the first dialog each command opened
-    const QStringList skipped = {"actionQuit", "actionLanguage", "actionHelp", "actionContextHelp"};
-    for (QAction* action : window->findChildren<QAction*>()) {
-      const QString name = action->objectName();
-      if (!name.startsWith("action") || action->isCheckable() || skipped.contains(name)) continue;
-      for (int i = 0; i < 3; ++i) {
-        AnswerNextModal([&seen, &astray, &first_title, window, name](QWidget* modal) {
-          seen << name;
-          if (!first_title.contains(name)) first_title[name] = modal->windowTitle();
-          if (!StandsOver(modal, window)) astray << name;
-          modal->close();
-        });
-      }
-      action->trigger();
-      ClearModalAnswers();
-    }
-    QCOMPARE(astray, QStringList());
-    for (const char* name : {"actionNew", "actionDeleteSeason", "actionChangeRankingSystem",
-                             "actionNewSeason", "actionEditClubs", "actionRankingHistory"})
-      QVERIFY2(seen.contains(name), name);
-    QCOMPARE(first_title.value("actionCurrency"), QStringLiteral("Currency"));
-    QCOMPARE(first_title.value("actionServiceCalculator"),
-             QStringLiteral("Influence of service success"));
-  }
-
   // The status bar hidden stays hidden in the next window; F6 and Shift+F6
   // go from the pane to the page and back; Caps Lock lights its indicator.
   void StatusBarF6AndLockIndicators() {
@@ -367,8 +312,7 @@ class MainWindowTest : public WindowFixture {
     window_->Command("actionStatusBar")->trigger();
     QVERIFY(window_->close());
     Open();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_));
+    QVERIFY(ShowActive(*window_));
     QVERIFY(window_->statusBar()->isHidden());
     window_->Pane().setFocus();
     for (auto modifier : {Qt::NoModifier, Qt::ShiftModifier}) {
@@ -401,19 +345,6 @@ class MainWindowTest : public WindowFixture {
     for (int column = 0; column < 3; ++column)
       QVERIFY(clubs.List().columnWidth(column) >= clubs.List().FittingWidth(column));
     QVERIFY(clubs.List().horizontalHeader()->length() <= clubs.List().viewport()->width());
-  }
-
-  void LanguageSwitchRetranslatesTheWindow() {
-    Open();
-    window_->Command("actionLanguage")->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QCOMPARE(window_->Command("actionOpen")->text(), QStringLiteral("&Ouvrir..."));
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Scorvane - Fichier : Moi - Page personnelle"));
-    QCOMPARE(window_->Bar().PageList()->itemText(4), QStringLiteral("Palmarès"));
-    window_->Command("actionLanguage")->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QCOMPARE(window_->Command("actionOpen")->text(), QStringLiteral("&Open..."));
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Scorvane - File : Moi - Own page"));
   }
 };
 

@@ -1,7 +1,5 @@
-// Guards the new-document questions driven through their real dialogs: File New
-// and the welcome dialog's new file, the back steps of Cancel, the yearly
-// system that asks the season's ranking in the season dialog, and the
-// document each way of ending leaves.
+// Guards the new-document questions driven through their real dialogs, their
+// back steps, and the document each way of ending leaves.
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>

@@ -12,7 +12,10 @@ class CountingPage : public PageView, public Printable {
  public:
   explicit CountingPage(int number, QWidget* parent = nullptr) : PageView(number, parent) {}
 
-  void InitialUpdate() override { Refresh(); }
+  void InitialUpdate() override {
+    ++initial_updates_;
+    Refresh();
+  }
   void Refresh() override { ++refresh_count_; }
   Printable* PrintContent() override { return this; }
 
@@ -22,9 +25,12 @@ class CountingPage : public PageView, public Printable {
 
   // How many times the page was refreshed (initial updates included).
   int RefreshCount() const { return refresh_count_; }
+  // How many times the page was started afresh on a document.
+  int InitialUpdateCount() const { return initial_updates_; }
 
  private:
   int refresh_count_ = 0;
+  int initial_updates_ = 0;
 };
 
 }  // namespace scorvane::testing

@@ -62,6 +62,10 @@ QString WidgetEnvironment::Path(const QString& name) const {
   return QDir(QString::fromStdString(temp_->Path().string())).filePath(name);
 }
 
+QString LastSaid() {
+  return MessageBoxes::Said().isEmpty() ? QString() : MessageBoxes::Said().back();
+}
+
 void WriteSampleDocument(const QString& path) {
   PROJECT_DOC* previous = CurrentDocument();
   {

@@ -28,6 +28,9 @@ class WidgetEnvironment {
   std::unique_ptr<TempDir> temp_;
 };
 
+// The text of the last message box shown, or an empty text.
+QString LastSaid();
+
 // Writes a small valid document (owner "Moi", seasons 2000 and 2001) to
 // `path`, leaving the current document as it was.
 void WriteSampleDocument(const QString& path);

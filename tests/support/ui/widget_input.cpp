@@ -24,6 +24,12 @@ void ReplaceText(QLineEdit* field, const QString& text) {
   }
 }
 
+void TypeAndLeave(QLineEdit* field, const QString& text) {
+  field->setFocus();
+  ReplaceText(field, text);
+  QTest::keyClick(field, Qt::Key_Tab);
+}
+
 bool ClickButton(QWidget* window, const QString& button_name) {
   auto* button = window->findChild<QAbstractButton*>(button_name);
   if (!button) {
@@ -41,9 +47,27 @@ void ClickHeading(MY_LIST_CONTROL& list, int column) {
   QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
+void SelectRows(MY_LIST_CONTROL& list, std::initializer_list<int> rows) {
+  list.ClearSelection();
+  for (const int row : rows)
+    list.SelectItem(row);
+}
+
 void ClickRow(MY_LIST_CONTROL& list, int row, Qt::KeyboardModifiers modifiers) {
   const QRect cell = list.visualRect(list.model()->index(row, 0));
   QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, cell.center());
+}
+
+void DoubleClickRow(MY_LIST_CONTROL& list, int row, int column) {
+  const QPoint cell = list.visualRect(list.model()->index(row, column)).center();
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+}
+
+bool ShowActive(QWidget& window) {
+  window.show();
+  window.activateWindow();
+  return QTest::qWaitForWindowActive(&window);
 }
 
 QStringList ColumnTexts(const MY_LIST_CONTROL& list, int column) {
@@ -61,6 +85,12 @@ QStringList EnabledButtons(const QWidget& window) {
   }
   names.sort();
   return names;
+}
+
+bool StandsOver(const QWidget* widget, const QWidget* window) {
+  while (widget && widget != window)
+    widget = widget->parentWidget();
+  return widget == window;
 }
 
 QStringList MenuTexts(const QMenu& menu) {

@@ -8,6 +8,10 @@
 
 namespace scorvane::testing {
 
+void WaitUntilExposed(QWidget& window) {
+  if (!QTest::qWaitForWindowExposed(&window)) qWarning("the window was not exposed");
+}
+
 WindowFixture::WindowFixture() = default;
 WindowFixture::~WindowFixture() = default;
 
@@ -37,7 +41,7 @@ DocumentSession& WindowFixture::Session() {
 MainWindow& WindowFixture::OpenWindow(PageFrame::Factory pages) {
   window_ = std::make_unique<MainWindow>(Session(), Path("program"), std::move(pages));
   window_->show();
-  if (!QTest::qWaitForWindowExposed(window_.get())) qWarning("the main window was not exposed");
+  WaitUntilExposed(*window_);
   return *window_;
 }
 

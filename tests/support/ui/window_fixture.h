@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <memory>
 
@@ -13,12 +14,29 @@
 #include "tests/support/ui/widget_environment.h"
 #include "widgets/current_document.h"
 
+class QWidget;
+
 namespace scorvane {
 class DocumentSession;
 class MainWindow;
 }  // namespace scorvane
 
 namespace scorvane::testing {
+
+// Waits until the window is on screen; a warning when it never is.
+void WaitUntilExposed(QWidget& window);
+
+// A page of this kind on its own, shown at `size` and exposed; `started`
+// gives it the initial update a window gives a page on a new document.
+template <class Page>
+std::unique_ptr<Page> ShownPage(QSize size, bool started = false) {
+  auto page = std::make_unique<Page>();
+  if (started) page->InitialUpdate();
+  page->resize(size);
+  page->show();
+  WaitUntilExposed(*page);
+  return page;
+}
 
 class WindowFixture : public QObject {
   Q_OBJECT

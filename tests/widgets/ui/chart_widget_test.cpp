@@ -1,7 +1,5 @@
-// Guards the chart window: a click on a bar or slice reports the id under
-// the pointer and nothing elsewhere, what is painted stands where the clicks
-// land with sharp edges, refilling, copy, saving (and its failure),
-// printing into a rectangle, colours, and charts with nothing to show.
+// Guards the chart window: clicks report what is under the pointer, and the
+// picture copied, saved, printed and painted in any colours or size.
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>

@@ -1,7 +1,5 @@
-// Guards the modal-dialog helper of the Qt Test programs: a check that fails
-// inside an answer closes the dialog and fails the test at once, instead of
-// leaving the test waiting on the dialog until CTest's timeout; and a
-// window whose answer opened the next ones never takes their answers.
+// Guards the modal-dialog helper of the Qt Test programs: a failed check in
+// an answer fails the test at once, and answers go to the right window.
 #include <QApplication>
 #include <QDialog>
 #include <QProcess>

@@ -1,12 +1,11 @@
-// Guards the ranking entry: grades best first or a number box, what it reads back
-// and the two validation messages.
+// Guards the ranking entry: grades best first or a number box, and what it
+// reads back. Its messages are shown by the season and ranking dialogs' tests.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
 #include "ranking/ranking_registry.h"
 #include "tests/support/ui/window_fixture.h"
-#include "widgets/dialogs/message_boxes.h"
 #include "widgets/ranking_entry.h"
 
 namespace scorvane {
@@ -40,29 +39,6 @@ class RankingEntryTest : public testing::WindowFixture {
       QCOMPARE(entry.Value().Value(), -1);
       QVERIFY(entry.Number()->text().isEmpty());
     }
-  }
-
-  void InvalidValuesAreRefusedWithTheirMessageUnlessHidden() {
-    QWidget dialog;  // the entry always lives in a dialog
-    RankingEntry& grades = *new RankingEntry(&dialog);
-    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    QVERIFY(!grades.Validate());
-    QCOMPARE(MessageBoxes::Said().last(), QString("Please select a ranking in the drop list"));
-
-    Registry().SetActive(Registry().FindBuiltIn("WTA"));
-    RankingEntry& numbers = *new RankingEntry(&dialog);
-    numbers.Number()->setText("2000");
-    MessageBoxes::ScriptAnswers({MessageBoxes::Answer::kOk});
-    QVERIFY(!numbers.Validate());
-    QCOMPARE(MessageBoxes::Said().last(),
-             QString("You must enter a valid ranking ! (between 1 and 1400)"));
-    numbers.Number()->setText("12");
-    QVERIFY(numbers.Validate());
-    // A hidden entry is not checked.
-    MessageBoxes::Said().clear();
-    grades.hide();
-    QVERIFY(grades.Validate());
-    QVERIFY(MessageBoxes::Said().isEmpty());
   }
 
   void AnEmptyGradeSystemGivesAnEmptyList() {
