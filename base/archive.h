@@ -103,7 +103,7 @@ class Archive {
   }
 
   // Direction-specific helpers.
-  void WriteU8(uint8_t v) { out_.push_back(v); }
+  void WriteU8(uint8_t v) { Put(&v, sizeof v); }
   void WriteU16(uint16_t v) { Put(&v, sizeof v); }
   void WriteU32(uint32_t v) { Put(&v, sizeof v); }
   void WriteText(const std::string& utf8);
@@ -134,10 +134,19 @@ class Archive {
   size_t Position() const { return pos_; }
 
   // Storing: makes room for this many bytes in advance.
-  void Reserve(size_t bytes) { out_.reserve(bytes); }
+  void Reserve(size_t bytes) {
+    if (out_.size() < bytes) out_.resize(bytes);
+  }
   // Storing: the bytes written so far.
-  const std::vector<uint8_t>& Bytes() const { return out_; }
-  std::vector<uint8_t> TakeBytes() { return std::move(out_); }
+  const std::vector<uint8_t>& Bytes() {
+    out_.resize(written_);
+    return out_;
+  }
+  std::vector<uint8_t> TakeBytes() {
+    out_.resize(written_);
+    written_ = 0;
+    return std::move(out_);
+  }
 
   // Storing: the texts given to Text are replaced by what the file holds,
   // so that the records show what was saved.
@@ -159,13 +168,13 @@ class Archive {
     pos_ += n;
     return p;
   }
-  // Storing: appends n bytes. The buffer grows by doubling and is never
-  // zero-filled first: a large document is written a few bytes at a time.
+  // Storing: appends n bytes. A large document is written a few bytes at a
+  // time, so the buffer is sized ahead (doubling) and each write is a plain
+  // copy behind the bytes written so far.
   void Put(const void* bytes, size_t n) {
-    if (out_.capacity() - out_.size() < n)
-      out_.reserve(std::max(out_.capacity() * 2, out_.size() + n));
-    const auto* first = static_cast<const uint8_t*>(bytes);
-    out_.insert(out_.end(), first, first + n);
+    if (out_.size() - written_ < n) out_.resize(std::max(out_.size() * 2, written_ + n));
+    std::memcpy(out_.data() + written_, bytes, n);
+    written_ += n;
   }
   [[noreturn]] static void ThrowEndOfFile();
   [[noreturn]] static void ThrowFutureVersion();
@@ -173,7 +182,9 @@ class Archive {
   size_t ReadTextLength();
 
   bool storing_;
+  // Storing: the buffer, of which the first written_ bytes are the file.
   std::vector<uint8_t> out_;
+  size_t written_ = 0;
   std::span<const uint8_t> data_;
   size_t pos_ = 0;
   int replaced_chars_ = 0;

@@ -1,6 +1,7 @@
 // Writing a document: identifiers are assigned afresh, every reference is
 // checked to name a record of the document (so the file always reads back),
 // the file is encoded in memory and then written with a crash-safe replace.
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,7 +39,10 @@ bool IsListed(const T* record, const std::vector<T*>& table) {
 template <class T>
 class Numbering {
  public:
-  explicit Numbering(const char* kind_en, const char* kind_fr) : en_(kind_en), fr_(kind_fr) {}
+  Numbering(const char* kind_en, const char* kind_fr, int16_t expected = 0)
+      : en_(kind_en), fr_(kind_fr) {
+    records_.reserve(static_cast<size_t>(std::max<int16_t>(expected, 0)));
+  }
 
   void Assign(T* record) {
     if (static_cast<int>(records_.size()) >= kMaxRecords) {
@@ -153,8 +157,10 @@ EncodedDocument PROJECT_DOC::Encode() {
   EncodedDocument encoded;
   UTILISATEUR& owner = *owner_;
   try {
-    Numbering<RENCONTRE> matches("matches", "rencontres");
-    Numbering<JOUEUR> players("players", "joueurs");
+    // The counts of the last reading or saving size the tables.
+    const UTILISATEUR::Counts& last = owner.FileCounts();
+    Numbering<RENCONTRE> matches("matches", "rencontres", last.matches);
+    Numbering<JOUEUR> players("players", "joueurs", last.players);
     Numbering<SURFACE> surfaces("surfaces", "surfaces");
     Numbering<CLUB> clubs("clubs", "clubs");
     Numbering<CATEGORIE_FINANCIERE> categories("categories", "catégories");
