@@ -48,18 +48,16 @@ constexpr std::size_t RoundUp(std::size_t bytes) {
   return (bytes + kAlignment - 1) / kAlignment * kAlignment;
 }
 
-using Block = std::unique_ptr<std::byte[]>;
-
-// The largest block of the last arena to go, kept for the next one: a
-// program that reads one document after another pays for fresh memory (a
-// page fault per page) once, not at every reading.
-struct SpareBlock {
-  Block bytes;
+struct Block {
+  std::unique_ptr<std::byte[]> bytes;
   std::size_t size = 0;
 };
 
 thread_local Arena* current_arena = nullptr;
-thread_local SpareBlock spare_block;
+// The largest block of the last arena to go, kept for the next one: a
+// program that reads one document after another pays for fresh memory (a
+// page fault per page) once, not at every reading.
+thread_local Block spare_block;
 
 }  // namespace
 
@@ -69,12 +67,9 @@ class Arena {
       : next_block_(std::clamp(RoundUp(expected_bytes), kSmallestBlock, kLargestFirstBlock)) {}
 
   ~Arena() {
-    for (std::size_t i = 0; i < blocks_.size(); ++i) {
-      UNPOISON(blocks_[i].get(), block_sizes_[i]);
-      if (block_sizes_[i] > spare_block.size) {
-        spare_block.bytes = std::move(blocks_[i]);
-        spare_block.size = block_sizes_[i];
-      }
+    for (Block& block : blocks_) {
+      UNPOISON(block.bytes.get(), block.size);
+      if (block.size > spare_block.size) spare_block = std::move(block);
     }
   }
 
@@ -88,34 +83,30 @@ class Arena {
     return piece;
   }
 
-  void Use() { ++users_; }
   // True when nothing uses the arena any more: the caller deletes it.
   bool Release() { return --users_ == 0; }
 
  private:
   void AddBlock(std::size_t at_least) {
-    std::size_t size = std::max(next_block_, at_least);
     if (spare_block.size >= at_least) {
-      size = std::exchange(spare_block.size, 0);
-      blocks_.push_back(std::move(spare_block.bytes));
+      blocks_.push_back(std::exchange(spare_block, Block{}));
     } else {
+      const std::size_t size = std::max(next_block_, at_least);
       // Not zeroed: the untouched end of the last block costs no memory.
-      blocks_.push_back(std::make_unique_for_overwrite<std::byte[]>(size));
+      blocks_.push_back({std::make_unique_for_overwrite<std::byte[]>(size), size});
     }
-    block_sizes_.push_back(size);
-    cursor_ = blocks_.back().get();
-    left_ = size;
-    next_block_ = size * 2;
-    POISON(cursor_, size);
+    cursor_ = blocks_.back().bytes.get();
+    left_ = blocks_.back().size;
+    next_block_ = left_ * 2;
+    POISON(cursor_, left_);
   }
 
   std::vector<Block> blocks_;
-  std::vector<std::size_t> block_sizes_;
   std::byte* cursor_ = nullptr;
   std::size_t left_ = 0;
   std::size_t next_block_;
   // The pieces not freed, plus one while the scope is open.
-  std::size_t users_ = 0;
+  std::size_t users_ = 1;
 };
 
 void* Allocate(std::size_t bytes) {
@@ -140,7 +131,6 @@ void Free(void* memory) noexcept {
 
 ArenaScope::ArenaScope(std::size_t expected_bytes)
     : arena_(new Arena(expected_bytes)), previous_(current_arena) {
-  arena_->Use();
   current_arena = arena_;
 }
 
