@@ -11,6 +11,7 @@
 #include "ranking/ranking_registry.h"
 #include "records/document.h"
 #include "records/palmares.h"
+#include "records/reading_index.h"
 #include "records/season.h"
 
 namespace scorvane {
@@ -28,29 +29,31 @@ class IdTable {
     const char* missing;
   };
 
-  IdTable(int16_t declared, const std::vector<T*>& records, const Texts& texts) {
+  // `records` holds entries with the record's `id` and the `record`.
+  template <class Entry>
+  IdTable(int16_t declared, const std::vector<Entry>& records, const Texts& texts) {
     if (declared < 0) throw ArchiveError::BadFormat("Negative record count");
     const size_t count = static_cast<size_t>(declared);
     if (count > records.size()) {
       // Some entry must stay empty: find the first failure the full table
       // would have met, without allocating it.
       std::unordered_set<int16_t> seen;
-      for (T* record : records) {
-        if (record->Id() < 0 || static_cast<size_t>(record->Id()) >= count) {
+      for (const Entry& read : records) {
+        if (read.id < 0 || static_cast<size_t>(read.id) >= count) {
           throw ArchiveError::BadFormat(texts.out_of_range);
         }
-        if (!seen.insert(record->Id()).second) throw ArchiveError::BadFormat(texts.duplicate);
+        if (!seen.insert(read.id).second) throw ArchiveError::BadFormat(texts.duplicate);
       }
       throw ArchiveError::BadFormat(texts.missing);
     }
     entries_.assign(count, nullptr);
-    for (T* record : records) {
-      if (record->Id() < 0 || static_cast<size_t>(record->Id()) >= count) {
+    for (const Entry& read : records) {
+      if (read.id < 0 || static_cast<size_t>(read.id) >= count) {
         throw ArchiveError::BadFormat(texts.out_of_range);
       }
-      T*& entry = entries_[static_cast<size_t>(record->Id())];
+      T*& entry = entries_[static_cast<size_t>(read.id)];
       if (entry) throw ArchiveError::BadFormat(texts.duplicate);
-      entry = record;
+      entry = read.record;
     }
     for (T* entry : entries_) {
       if (!entry) throw ArchiveError::BadFormat(texts.missing);
@@ -72,36 +75,65 @@ class IdTable {
 };
 
 template <class T>
-std::vector<T*> ToVector(const List<T*>& list) {
-  return std::vector<T*>(list.begin(), list.end());
+struct IdentifiedRecord {
+  int16_t id;
+  T* record;
+};
+
+template <class T>
+std::vector<IdentifiedRecord<T>> Identified(const List<T*>& list) {
+  std::vector<IdentifiedRecord<T>> records;
+  records.reserve(static_cast<size_t>(list.Count()));
+  for (T* record : list)
+    records.push_back({record->Id(), record});
+  return records;
 }
 
-void ResolveSeason(SAISON_JOUEUR& season, IdTable<RENCONTRE>& matches,
-                   const IdTable<EPREUVE_JOUEE>& played_events,
-                   const IdTable<CATEGORIE_FINANCIERE>& categories,
-                   std::vector<const PALMARES*>& played_marks) {
+// What is known of a match by its identifier once the matches are resolved.
+struct MatchLinks {
+  PALMARES* palmares = nullptr;
+  EPREUVE_JOUEE* played_event = nullptr;
+};
+
+// What resolving one player's seasons needs besides the player.
+struct SeasonTables {
+  const IdTable<EPREUVE_JOUEE>& played_events;
+  const IdTable<CATEGORIE_FINANCIERE>& categories;
+  IdTable<RENCONTRE>& matches;
+  const std::vector<MatchLinks>& match_links;
+  // played_marks[id] names the palmares that last took played event `id`, so
+  // that each one is listed once without searching the list (a palmares may
+  // hold thousands of them).
+  std::vector<const PALMARES*> played_marks;
+  // The played events of the matches a palmares took, in match order.
+  std::vector<EPREUVE_JOUEE*> played_of_matches;
+};
+
+void ResolveSeason(SAISON_JOUEUR& season, SeasonTables& tables) {
   for (const auto* list : {&season.Finances().Gains(), &season.Finances().Expenses()}) {
     for (OPERATION_FINANCIERE* operation : *list) {
       const int id = operation->pending_category_ref - 1;
-      if (!categories.InRange(id)) {
+      if (!tables.categories.InRange(id)) {
         throw ArchiveError::BadFormat("Erreur de lecture: perte de d'une catégorie");
       }
-      operation->SetCategory(categories.At(id));
+      operation->SetCategory(tables.categories.At(id));
     }
   }
 
   PALMARES* palmares = season.Palmares();
   if (!palmares) return;
   palmares->ReserveResolved();
+  tables.played_of_matches.clear();
   for (int16_t id : palmares->pending_match_ids) {
-    // A match belongs to the first palmares that names it.
-    if (matches.InRange(id) && matches.At(id)) palmares->AppendResolved(matches.Take(id));
+    // A match belongs to the first palmares that names it (which claimed it).
+    if (!tables.matches.InRange(id) || !tables.matches.At(id)) continue;
+    palmares->AppendResolved(tables.matches.Take(id));
+    tables.played_of_matches.push_back(tables.match_links[static_cast<size_t>(id)].played_event);
   }
-  // played_marks[id] names the palmares that last took played event `id`, so
-  // that each one is listed once without searching the list (a palmares may
-  // hold thousands of them).
+  // The played events listed come first in their order; those only known
+  // through a match are then put in front, as adding the match would.
   const auto take_played = [&](EPREUVE_JOUEE* played, bool at_end) {
-    const PALMARES*& mark = played_marks[static_cast<size_t>(played->Id())];
+    const PALMARES*& mark = tables.played_marks[static_cast<size_t>(played->Id())];
     if (mark == palmares) return;
     mark = palmares;
     if (at_end) {
@@ -111,69 +143,71 @@ void ResolveSeason(SAISON_JOUEUR& season, IdTable<RENCONTRE>& matches,
     }
   };
   for (int16_t id : palmares->pending_played_ids) {
-    if (played_events.InRange(id)) take_played(played_events.At(id), true);
+    if (tables.played_events.InRange(id)) take_played(tables.played_events.At(id), true);
   }
-  for (RENCONTRE* match : palmares->Matches()) {
-    if (EPREUVE_JOUEE* played = match->GetPlayedEvent()) take_played(played, false);
-  }
+  for (EPREUVE_JOUEE* played : tables.played_of_matches)
+    take_played(played, false);
   palmares->pending_match_ids.clear();
   palmares->pending_match_ids.shrink_to_fit();
   palmares->pending_played_ids.clear();
   palmares->pending_played_ids.shrink_to_fit();
 }
 
-void ResolvePlayer(JOUEUR& player, const IdTable<CLUB>& clubs, IdTable<RENCONTRE>& matches,
-                   const IdTable<EPREUVE_JOUEE>& played_events,
-                   const IdTable<CATEGORIE_FINANCIERE>& categories,
-                   std::vector<const PALMARES*>& played_marks) {
+void ResolvePlayer(JOUEUR& player, const IdTable<CLUB>& clubs, SeasonTables& tables) {
   const int club = player.pending_club_ref - 1;
   player.SetClub(clubs.InRange(club) ? clubs.At(club) : nullptr);
   player.pending_club_ref = 0;
-  for (SAISON_JOUEUR* season : player.Seasons()) {
-    ResolveSeason(*season, matches, played_events, categories, played_marks);
-  }
+  for (SAISON_JOUEUR* season : player.Seasons())
+    ResolveSeason(*season, tables);
 }
 
-// Replaces every identifier read by the record it names.
-void ResolveReferences(UTILISATEUR& owner) {
+// Replaces every identifier read by the record it names; `index` lists the
+// matches and played events the reading made.
+void ResolveReferences(UTILISATEUR& owner, const ReadingIndex& index) {
   const UTILISATEUR::Counts& counts = owner.FileCounts();
 
-  // The counts are 16-bit, so trusting them for the room costs little even
-  // when a damaged file claims more than it holds.
-  std::vector<RENCONTRE*> all_matches;
-  std::vector<EPREUVE_JOUEE*> all_played;
-  all_matches.reserve(static_cast<size_t>(std::max<int16_t>(counts.matches, 0)));
-  all_played.reserve(static_cast<size_t>(std::max<int16_t>(counts.played_events, 0)));
-  for (EPREUVE* event : owner.Events()) {
-    for (EPREUVE_JOUEE* played : event->Played()) {
-      all_played.push_back(played);
-      for (RENCONTRE* match : played->Matches())
-        all_matches.push_back(match);
-    }
-  }
-
   IdTable<RENCONTRE> matches(
-      counts.matches, all_matches,
+      counts.matches, index.matches,
       {"Erreur de lecture des données: mauvais identifiant de rencontre",
        "Erreur de lecture: rencontre en double", "Erreur de lecture: perte de rencontres !!!"});
-  const IdTable<JOUEUR> players(counts.players, ToVector(owner.Players()),
+  const IdTable<JOUEUR> players(counts.players, Identified(owner.Players()),
                                 {"", "Erreur de lecture: joueur double", ""});
   const IdTable<CLUB> clubs(
-      counts.clubs, ToVector(owner.Clubs()),
+      counts.clubs, Identified(owner.Clubs()),
       {"", "Erreur de lecture: club double", "Erreur de lecture: perte de clubs !!!"});
   const IdTable<SURFACE> surfaces(
-      counts.surfaces, ToVector(owner.Surfaces()),
+      counts.surfaces, Identified(owner.Surfaces()),
       {"", "Erreur de lecture: surface double", "Erreur de lecture: perte de surfaces !!!"});
-  const IdTable<EPREUVE_JOUEE> played_events(counts.played_events, all_played,
+  const IdTable<EPREUVE_JOUEE> played_events(counts.played_events, index.played_events,
                                              {"", "Erreur de lecture: épreuve jouée double",
                                               "Erreur de lecture: perte d'épreuves jouées !!!"});
   const IdTable<CATEGORIE_FINANCIERE> categories(
-      counts.categories, ToVector(owner.Categories()),
+      counts.categories, Identified(owner.Categories()),
       {"", "Erreur de lecture: catégorie financière double",
        "Erreur de lecture: perte de catégories financières !!!"});
 
-  for (RENCONTRE* match : all_matches) {
-    if (match->IsSingles()) {
+  // The palmares that takes each match: the first to name it, in the order
+  // the seasons are resolved below.
+  std::vector<MatchLinks> match_links(static_cast<size_t>(matches.Size()));
+  const auto claim_matches = [&](const JOUEUR& player) {
+    for (const SAISON_JOUEUR* season : player.Seasons()) {
+      PALMARES* palmares = season->Palmares();
+      if (!palmares) continue;
+      for (int16_t id : palmares->pending_match_ids) {
+        if (!matches.InRange(id)) continue;
+        PALMARES*& taker = match_links[static_cast<size_t>(id)].palmares;
+        if (!taker) taker = palmares;
+      }
+    }
+  };
+  claim_matches(owner);
+  for (const JOUEUR* player : owner.Players())
+    claim_matches(*player);
+
+  // The matches in the order they lie in memory, each read and written once.
+  for (const ReadMatch& read : index.matches) {
+    RENCONTRE* match = read.record;
+    if (read.singles) {
       auto* singles = static_cast<RENCONTRE_SIMPLE*>(match);
       if (!players.InRange(singles->pending_opponent_id)) {
         throw ArchiveError::BadFormat("Erreur de lecture: perte de d'un adv. de simple !!!");
@@ -190,16 +224,22 @@ void ResolveReferences(UTILISATEUR& owner) {
       doubles->SetFirstOpponent(players.At(doubles->pending_ids[1]));
       doubles->SetSecondOpponent(players.At(doubles->pending_ids[2]));
     }
-    const int surface = match->pending_surface_ref - 1;
+    const int surface = read.surface_ref - 1;
     match->SetSurface(surfaces.InRange(surface) ? surfaces.At(surface) : nullptr);
-    match->pending_surface_ref = 0;
+    MatchLinks& links = match_links[static_cast<size_t>(read.id)];
+    links.played_event = read.played_event;
+    if (links.palmares) links.palmares->ClaimResolved(*match);
   }
 
-  std::vector<const PALMARES*> played_marks(static_cast<size_t>(played_events.Size()), nullptr);
-  ResolvePlayer(owner, clubs, matches, played_events, categories, played_marks);
-  for (JOUEUR* player : owner.Players()) {
-    ResolvePlayer(*player, clubs, matches, played_events, categories, played_marks);
-  }
+  SeasonTables tables{played_events,
+                      categories,
+                      matches,
+                      match_links,
+                      std::vector<const PALMARES*>(static_cast<size_t>(played_events.Size())),
+                      {}};
+  ResolvePlayer(owner, clubs, tables);
+  for (JOUEUR* player : owner.Players())
+    ResolvePlayer(*player, clubs, tables);
 }
 
 // Reads the embedded system and chooses the active and pending systems;
@@ -247,13 +287,15 @@ FileResult PROJECT_DOC::ReadBytes(std::span<const uint8_t> bytes) {
     const std::string notice = ReadRankingSystem(ar, version);
 
     std::unique_ptr<UTILISATEUR> owner;
+    ReadingIndex index;
     {
-      // The records read take about four times the bytes of their file.
+      // The records read take about four times the bytes of their file; the
+      // lists that resolving fills come from the same blocks.
       record_memory::ArenaScope arena(bytes.size() * 4);
       owner = std::make_unique<UTILISATEUR>();
       owner->Serialize(ar);
+      ResolveReferences(*owner, index);
     }
-    ResolveReferences(*owner);
 
     AdoptOwner(std::move(owner));
     size_hint_ = bytes.size();

@@ -2,6 +2,7 @@
 
 #include "base/catalogue/messages.h"
 #include "base/record_lists.h"
+#include "records/reading_index.h"
 
 namespace scorvane {
 
@@ -138,6 +139,8 @@ void EPREUVE_JOUEE::Serialize(Archive& ar) {
     }
     ar.WriteU16(kListEndMarker);
   } else {
+    ReadingIndex* index = ReadingIndex::Current();
+    if (index) index->played_events.push_back({id_, this});
     while (ar.ReadU16() != kListEndMarker) {
       CheckListRoom(matches_.Count());
       std::unique_ptr<RENCONTRE> match;
@@ -148,7 +151,14 @@ void EPREUVE_JOUEE::Serialize(Archive& ar) {
       }
       match->Serialize(ar);
       match->played_event_ = this;
+      RENCONTRE* read = match.get();
       matches_.Append(std::move(match));
+      if (index) {
+        // The index carries the surface's identifier on to its resolution.
+        index->matches.push_back(
+            {read->Id(), read->IsSingles(), read->pending_surface_ref, read, this});
+        read->pending_surface_ref = 0;
+      }
     }
   }
 

@@ -85,13 +85,15 @@ class RENCONTRE : public CObject {
 
   int16_t id_ = -1;
   RESULTAT_RENCONTRE result_;
-  SURFACE* surface_ = nullptr;
   DATE_SIMPLE date_;
   std::string place_;
   std::string comment_;
   std::string strong_points_;
   std::string weak_points_;
   int32_t indoor_ = 2;
+  // The links to other records last, beside those of the derived classes:
+  // resolving a document's references then touches one cache line a match.
+  SURFACE* surface_ = nullptr;
   EPREUVE_JOUEE* played_event_ = nullptr;
   PALMARES* palmares_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "base/user_prompt.h"
 #include "records/document.h"
 #include "records/palmares.h"
+#include "records/reading_index.h"
 #include "records/season.h"
 
 namespace scorvane {
@@ -289,6 +290,9 @@ void UTILISATEUR::Serialize(Archive& ar) {
   ar.Value(counts_.clubs);
   ar.Value(counts_.played_events);
   ar.Value(counts_.categories);
+  if (ReadingIndex* index = ar.IsLoading() ? ReadingIndex::Current() : nullptr) {
+    index->Reserve(counts_.matches, counts_.played_events);
+  }
   JOUEUR::Serialize(ar);
   SerializeRecordList(ar, events_);
   SerializeRecordList(ar, surfaces_);

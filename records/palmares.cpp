@@ -93,9 +93,8 @@ void PALMARES::RemovePlayedEvent(EPREUVE_JOUEE* played) {
   played_.Remove(played);
 }
 
-void PALMARES::AppendResolved(RENCONTRE* match) {
-  matches_.Append(match);
-  match->palmares_ = this;
+void PALMARES::ClaimResolved(RENCONTRE& match) {
+  match.palmares_ = this;
 }
 
 int PALMARES::Count(const MatchMask& mask) const {

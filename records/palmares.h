@@ -106,12 +106,16 @@ class PALMARES : public CObject {
   std::vector<int16_t> pending_match_ids;
   std::vector<int16_t> pending_played_ids;
   // Used by the document reader once identifiers are resolved: room for
-  // the identifiers read, then each record in turn.
+  // the identifiers read, then each record in turn. A match is claimed (it
+  // names this palmares) apart from being listed, so that the reader can
+  // claim the matches in their order in memory and list them in the order
+  // of the file.
   void ReserveResolved() {
     matches_.Reserve(static_cast<int>(pending_match_ids.size()));
     played_.Reserve(static_cast<int>(pending_played_ids.size()));
   }
-  void AppendResolved(RENCONTRE* match);
+  void ClaimResolved(RENCONTRE& match);
+  void AppendResolved(RENCONTRE* match) { matches_.Append(match); }
   void AppendResolved(EPREUVE_JOUEE* played) { played_.Append(played); }
   // A played event known to be absent, put first as AddPlayedEvent would.
   void PrependResolved(EPREUVE_JOUEE* played) { played_.Add(played); }
