@@ -44,12 +44,12 @@ class Numbering {
     records_.reserve(static_cast<size_t>(std::max<int16_t>(expected, 0)));
   }
 
+  // Refuses ahead a document that holds more records than identifiers.
+  void CheckRoomFor(size_t count) const {
+    if (count > static_cast<size_t>(kMaxRecords)) RefuseTooMany();
+  }
   void Assign(T* record) {
-    if (static_cast<int>(records_.size()) >= kMaxRecords) {
-      throw Refusal{
-          Text("The document holds more than 32767 " + en_ + " and cannot be saved.",
-               "Le document contient plus de 32767 " + fr_ + " et ne peut pas être enregistré.")};
-    }
+    if (static_cast<int>(records_.size()) >= kMaxRecords) RefuseTooMany();
     record->SetId(static_cast<int16_t>(records_.size()));
     records_.push_back(record);
   }
@@ -57,6 +57,12 @@ class Numbering {
   int16_t Count() const { return static_cast<int16_t>(records_.size()); }
 
  private:
+  [[noreturn]] void RefuseTooMany() const {
+    throw Refusal{
+        Text("The document holds more than 32767 " + en_ + " and cannot be saved.",
+             "Le document contient plus de 32767 " + fr_ + " et ne peut pas être enregistré.")};
+  }
+
   std::string en_;
   std::string fr_;
   std::vector<T*> records_;
@@ -166,7 +172,13 @@ EncodedDocument PROJECT_DOC::Encode() {
     Numbering<CATEGORIE_FINANCIERE> categories("categories", "catégories");
     Numbering<EPREUVE_JOUEE> played_events("played events", "épreuves jouées");
 
-    owner.ForEachMatch([&matches](RENCONTRE* match) { matches.Assign(match); });
+    // Too many matches is told first, before any match is checked.
+    size_t match_count = 0;
+    for (const EPREUVE* event : owner.Events()) {
+      for (const EPREUVE_JOUEE* played : event->Played())
+        match_count += static_cast<size_t>(played->Matches().Count());
+    }
+    matches.CheckRoomFor(match_count);
     for (JOUEUR* player : owner.Players())
       players.Assign(player);
     owner.SetId(players.Count());
@@ -181,12 +193,16 @@ EncodedDocument PROJECT_DOC::Encode() {
         played_events.Assign(played);
     }
 
-    for (const RENCONTRE* match : matches.Table()) {
+    // The matches last, each checked as it is numbered: a large document
+    // holds tens of thousands, and every walk over them costs a cache miss
+    // for each.
+    owner.ForEachMatch([&](RENCONTRE* match) {
+      matches.Assign(match);
       CheckMatchPlayers(*match, players.Table());
       if (match->GetSurface() && !IsListed(match->GetSurface(), surfaces.Table())) {
         throw Refusal{"The match " + MatchLabel(*match) + " names a deleted surface."};
       }
-    }
+    });
     CheckSystem();
     for (const EPREUVE_JOUEE* played : played_events.Table()) {
       CheckRanking(played->BestRanking(), [played] {
