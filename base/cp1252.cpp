@@ -62,36 +62,6 @@ bool DecodeOne(std::string_view text, size_t& pos, char32_t& cp) {
 
 }  // namespace
 
-bool IsAscii(std::string_view text) {
-  // Eight bytes at a time: the texts of a large document add up to megabytes,
-  // most of them a few words long, so the ragged end is read as one
-  // overlapping word (or two overlapping halves) rather than byte by byte.
-  const char* p = text.data();
-  const size_t size = text.size();
-  if (size >= sizeof(uint64_t)) {
-    constexpr uint64_t kHighBits = 0x8080808080808080u;
-    uint64_t any = 0;
-    uint64_t word;
-    for (size_t at = 0; at + sizeof word <= size; at += sizeof word) {
-      std::memcpy(&word, p + at, sizeof word);
-      any |= word;
-    }
-    std::memcpy(&word, p + size - sizeof word, sizeof word);
-    return ((any | word) & kHighBits) == 0;
-  }
-  if (size >= sizeof(uint32_t)) {
-    uint32_t first;
-    uint32_t last;
-    std::memcpy(&first, p, sizeof first);
-    std::memcpy(&last, p + size - sizeof last, sizeof last);
-    return ((first | last) & 0x80808080u) == 0;
-  }
-  uint8_t any = 0;
-  for (size_t at = 0; at < size; ++at)
-    any |= static_cast<uint8_t>(p[at]);
-  return (any & 0x80) == 0;
-}
-
 void AssignUtf8(std::string_view bytes, std::string& out) {
   // Most texts of a document are plain ASCII, which is the same in both.
   if (IsAscii(bytes)) {

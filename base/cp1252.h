@@ -2,6 +2,8 @@
 // Windows-1252 bytes stored in document and ranking-system files.
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -16,7 +18,36 @@ void AssignUtf8(std::string_view bytes, std::string& out);
 
 // True when every byte is below 0x80: such a text is the same in UTF-8 and
 // in Windows-1252.
-bool IsAscii(std::string_view text);
+inline bool IsAscii(std::string_view text) {
+  // Eight bytes at a time: the texts of a large document add up to megabytes,
+  // most of them a few words long, so the ragged end is read as one
+  // overlapping word (or two overlapping halves) rather than byte by byte.
+  // Inline, as reading a document asks it of every text.
+  const char* p = text.data();
+  const size_t size = text.size();
+  if (size >= sizeof(uint64_t)) {
+    constexpr uint64_t kHighBits = 0x8080808080808080u;
+    uint64_t any = 0;
+    uint64_t word;
+    for (size_t at = 0; at + sizeof word <= size; at += sizeof word) {
+      std::memcpy(&word, p + at, sizeof word);
+      any |= word;
+    }
+    std::memcpy(&word, p + size - sizeof word, sizeof word);
+    return ((any | word) & kHighBits) == 0;
+  }
+  if (size >= sizeof(uint32_t)) {
+    uint32_t first;
+    uint32_t last;
+    std::memcpy(&first, p, sizeof first);
+    std::memcpy(&last, p + size - sizeof last, sizeof last);
+    return ((first | last) & 0x80808080u) == 0;
+  }
+  uint8_t any = 0;
+  for (size_t at = 0; at < size; ++at)
+    any |= static_cast<uint8_t>(p[at]);
+  return (any & 0x80) == 0;
+}
 
 // Characters that Windows-1252 cannot hold are written as "?"; the number of
 // such replacements is added to *replaced when it is given. Malformed UTF-8

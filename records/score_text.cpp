@@ -78,9 +78,13 @@ ScoreReading ReadScoreText(std::string_view text) {
   while (!reading.sets.full()) {
     if (!SkipToDigit(rest, pos)) break;
     const std::uint8_t first = TakeNumber(rest, pos);
-    const size_t slash = rest.find('/', pos);
-    pos = slash + 1;
-    if (slash == std::string_view::npos || !SkipToDigit(rest, pos)) {
+    // The slash is a few characters on: looked for in place, as a library
+    // search costs more than the walk for so short a text.
+    while (pos < rest.size() && rest[pos] != '/')
+      ++pos;
+    const bool slash_found = pos < rest.size();
+    ++pos;
+    if (!slash_found || !SkipToDigit(rest, pos)) {
       reading.badly_written = true;
       break;
     }
