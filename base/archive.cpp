@@ -38,10 +38,17 @@ void Archive::ThrowFutureVersion() {
 
 void Archive::WriteText(const std::string& utf8) {
   // Plain ASCII texts, nearly all of a document, are the same bytes in both
-  // encodings and are copied as they are.
+  // encodings: a short one goes out with its one-byte length in one copy.
+  last_text_replaced_ = false;
+  const size_t size = utf8.size();
+  if (size < 0xFF && cp1252::IsAscii(utf8)) {
+    uint8_t* at = Extend(size + 1);
+    at[0] = static_cast<uint8_t>(size);
+    std::memcpy(at + 1, utf8.data(), size);
+    return;
+  }
   std::string converted;
   std::string_view bytes = utf8;
-  last_text_replaced_ = false;
   if (!cp1252::IsAscii(utf8)) {
     int replaced = 0;
     converted = cp1252::FromUtf8(utf8, &replaced);

@@ -171,10 +171,13 @@ class Archive {
   // Storing: appends n bytes. A large document is written a few bytes at a
   // time, so the buffer is sized ahead (doubling) and each write is a plain
   // copy behind the bytes written so far.
-  void Put(const void* bytes, size_t n) {
+  void Put(const void* bytes, size_t n) { std::memcpy(Extend(n), bytes, n); }
+  // Storing: n more bytes written, left for the caller to fill.
+  uint8_t* Extend(size_t n) {
     if (out_.size() - written_ < n) out_.resize(std::max(out_.size() * 2, written_ + n));
-    std::memcpy(out_.data() + written_, bytes, n);
+    uint8_t* at = out_.data() + written_;
     written_ += n;
+    return at;
   }
   [[noreturn]] static void ThrowEndOfFile();
   [[noreturn]] static void ThrowFutureVersion();

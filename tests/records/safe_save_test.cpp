@@ -145,6 +145,33 @@ TEST_F(SafeSaveTest, DocumentsThatCouldNotBeReadBackAreRefused) {
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+TEST_F(SafeSaveTest, MatchesNamingWhatTheDocumentNoLongerHoldsAreRefused) {
+  EPREUVE* event = Owner().AddEvent(std::make_unique<EPREUVE>("Open"));
+  EPREUVE_JOUEE* played = event->AddPlayed(DATE_SIMPLE(4, 5, 2001), DATE_SIMPLE(6, 5, 2001));
+  JOUEUR* listed = Owner().AddPlayer(std::make_unique<JOUEUR>());
+  auto fine = std::make_unique<RENCONTRE_SIMPLE>(DATE_SIMPLE(4, 5, 2001), 1, "6/1 6/2");
+  fine->SetOpponent(listed);
+  played->AdoptMatch(std::move(fine));
+  auto lacking = std::make_unique<RENCONTRE_SIMPLE>(DATE_SIMPLE(5, 5, 2001), 1, "6/3 6/4");
+  RENCONTRE_SIMPLE* match = lacking.get();
+  played->AdoptMatch(std::move(lacking));
+  const auto path = Temp() / "Refused.ten";
+
+  FileResult result = Doc().Save(path);
+  EXPECT_EQ(result.status, FileResult::Status::kRefused);
+  EXPECT_EQ(result.Message(), "The match 05/05/2001 (Open) lacks a player of the player list.");
+
+  SURFACE deleted;
+  match->SetOpponent(listed);
+  match->SetSurface(&deleted);
+  result = Doc().Save(path);
+  EXPECT_EQ(result.Message(), "The match 05/05/2001 (Open) names a deleted surface.");
+  EXPECT_FALSE(std::filesystem::exists(path));
+
+  match->SetSurface(nullptr);
+  EXPECT_TRUE(Doc().Save(path).ok());
+}
+
 TEST_F(SafeSaveTest, MoreThan32767RecordsOfAKindAreRefused) {
   // Each list holds at most 32767 records, but matches are spread over many
   // played events: their identifiers would not fit in the file.
