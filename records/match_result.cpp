@@ -10,9 +10,14 @@ static_assert(ScoreReading::Sets::kMost <= RESULTAT_RENCONTRE::kMaxSets);
 
 bool RESULTAT_RENCONTRE::SetScore(const std::string& text) {
   score_ = text;
+  return ReadSets();
+}
+
+bool RESULTAT_RENCONTRE::ReadSets() const {
+  sets_stale_ = false;
   set_count_ = 0;
   sets_.fill({0, 0});
-  const ScoreReading reading = ReadScoreText(text);
+  const ScoreReading reading = ReadScoreText(score_);
   int first_wins = 0;
   int second_wins = 0;
   for (size_t i = 0; i < reading.sets.size(); ++i) {
@@ -34,6 +39,7 @@ bool RESULTAT_RENCONTRE::SetScore(const std::string& text) {
 }
 
 int RESULTAT_RENCONTRE::CountSets(int kind) const {
+  ReadSetsIfStale();
   if (kind == 0) return set_count_;
   int n = 0;
   for (int i = 0; i < set_count_; ++i) {
@@ -45,6 +51,7 @@ int RESULTAT_RENCONTRE::CountSets(int kind) const {
 }
 
 int RESULTAT_RENCONTRE::CountGames(int kind) const {
+  ReadSetsIfStale();
   int n = 0;
   for (int i = 0; i < set_count_; ++i) {
     const Set& set = sets_[static_cast<size_t>(i)];
@@ -55,6 +62,7 @@ int RESULTAT_RENCONTRE::CountGames(int kind) const {
 }
 
 int RESULTAT_RENCONTRE::CountOneGameSets(int kind) const {
+  ReadSetsIfStale();
   int n = 0;
   for (int i = 0; i < set_count_; ++i) {
     const int a = sets_[static_cast<size_t>(i)].first;
@@ -84,7 +92,7 @@ void RESULTAT_RENCONTRE::Serialize(Archive& ar) {
   ar.Flag16(four_games_);
   ar.Flag16(tie_break_third_set_);
   ar.Flag16(no_let_);
-  if (ar.IsLoading()) SetScore(score_);
+  if (ar.IsLoading()) sets_stale_ = true;
 }
 
 }  // namespace scorvane

@@ -32,7 +32,10 @@ class RESULTAT_RENCONTRE : public CObject {
   // Stores the text as typed and reads its sets; returns true when the text
   // is badly written (a number without its "/" partner).
   bool SetScore(const std::string& text);
-  const Set& SetAt(int index) const { return sets_[static_cast<size_t>(index)]; }
+  const Set& SetAt(int index) const {
+    ReadSetsIfStale();
+    return sets_[static_cast<size_t>(index)];
+  }
 
   // kind 0: every set; 1: sets whose first count is larger; 2: second larger.
   int CountSets(int kind) const;
@@ -58,10 +61,20 @@ class RESULTAT_RENCONTRE : public CObject {
   void Serialize(Archive& ar) override;
 
  private:
+  // Reads the sets from the score; returns true when it is badly written.
+  bool ReadSets() const;
+  void ReadSetsIfStale() const {
+    if (sets_stale_) ReadSets();
+  }
+
   int32_t outcome_ = kLost;
   std::string score_;
-  std::array<Set, kMaxSets> sets_{};
-  int16_t set_count_ = 0;
+  // The sets of a score read from a file are only read from it when first
+  // asked: a document holds tens of thousands of scores, and opening it
+  // should not wait for those no page counts.
+  mutable std::array<Set, kMaxSets> sets_{};
+  mutable int16_t set_count_ = 0;
+  mutable bool sets_stale_ = false;
   int32_t walkover_ = kNoWalkover;
   bool retirement_ = false;
   bool no_advantage_ = false;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/archive.h"
 #include "records/match_result.h"
 
 namespace scorvane {
@@ -80,6 +81,30 @@ TEST(ScoreTest, CountsOfSetsGamesAndTieBreaks) {
   EXPECT_EQ(result.CountSets(0), 1);
   EXPECT_EQ(result.CountGames(0), 6);
   EXPECT_EQ(result.CountOneGameSets(0), 0);
+}
+
+TEST(ScoreTest, AResultReadFromAFileCountsItsScoreWhenAsked) {
+  RESULTAT_RENCONTRE typed;
+  typed.SetScore("4/6 7/6 (7/4) 6/3");
+  Archive out;
+  typed.Serialize(out);
+  const std::vector<uint8_t> bytes = out.TakeBytes();
+
+  RESULTAT_RENCONTRE read;
+  read.SetScore("6/0 6/0 6/0 6/0");  // what was there before is forgotten
+  Archive in(bytes);
+  read.Serialize(in);
+  const RESULTAT_RENCONTRE copy = read;  // copied before anything was asked
+  const std::vector<const RESULTAT_RENCONTRE*> results = {&read, &copy};
+  for (const RESULTAT_RENCONTRE* result : results) {
+    EXPECT_EQ(result->ScoreText(), "4/6 7/6 (7/4) 6/3");
+    EXPECT_EQ(result->CountSets(0), 3);
+    EXPECT_EQ(result->CountSets(1), 2);
+    EXPECT_EQ(result->CountGames(0), 32);
+    EXPECT_EQ(result->CountOneGameSets(0), 1);
+    EXPECT_EQ(result->SetAt(0), RESULTAT_RENCONTRE::Set(4, 6));
+    EXPECT_EQ(result->SetAt(2), RESULTAT_RENCONTRE::Set(6, 3));
+  }
 }
 
 }  // namespace
