@@ -204,42 +204,51 @@ void ResolveReferences(UTILISATEUR& owner, const ReadingIndex& index) {
   for (const JOUEUR* player : owner.Players())
     claim_matches(*player);
 
-  // The matches in the order they lie in memory, each read and written once.
-  for (const ReadMatch& read : index.matches) {
-    RENCONTRE* match = read.record;
-    if (read.singles) {
-      auto* singles = static_cast<RENCONTRE_SIMPLE*>(match);
-      if (!players.InRange(singles->pending_opponent_id)) {
-        throw ArchiveError::BadFormat("Erreur de lecture: perte de d'un adv. de simple !!!");
-      }
-      singles->SetOpponent(players.At(singles->pending_opponent_id));
-    } else {
-      auto* doubles = static_cast<RENCONTRE_DOUBLE*>(match);
-      for (int16_t id : doubles->pending_ids) {
-        if (!players.InRange(id)) {
-          throw ArchiveError::BadFormat("Erreur de lecture: perte de d'un adv. de double !!!");
+  try {
+    // The matches in the order they lie in memory, each read and written once.
+    for (const ReadMatch& read : index.matches) {
+      RENCONTRE* match = read.record;
+      if (read.singles) {
+        auto* singles = static_cast<RENCONTRE_SIMPLE*>(match);
+        if (!players.InRange(singles->pending_opponent_id)) {
+          throw ArchiveError::BadFormat("Erreur de lecture: perte de d'un adv. de simple !!!");
         }
+        singles->SetOpponent(players.At(singles->pending_opponent_id));
+      } else {
+        auto* doubles = static_cast<RENCONTRE_DOUBLE*>(match);
+        for (int16_t id : doubles->pending_ids) {
+          if (!players.InRange(id)) {
+            throw ArchiveError::BadFormat("Erreur de lecture: perte de d'un adv. de double !!!");
+          }
+        }
+        doubles->SetPartner(players.At(doubles->pending_ids[0]));
+        doubles->SetFirstOpponent(players.At(doubles->pending_ids[1]));
+        doubles->SetSecondOpponent(players.At(doubles->pending_ids[2]));
       }
-      doubles->SetPartner(players.At(doubles->pending_ids[0]));
-      doubles->SetFirstOpponent(players.At(doubles->pending_ids[1]));
-      doubles->SetSecondOpponent(players.At(doubles->pending_ids[2]));
+      const int surface = read.surface_ref - 1;
+      match->SetSurface(surfaces.InRange(surface) ? surfaces.At(surface) : nullptr);
+      MatchLinks& links = match_links[static_cast<size_t>(read.id)];
+      links.played_event = read.played_event;
+      if (links.palmares) links.palmares->ClaimResolved(*match);
     }
-    const int surface = read.surface_ref - 1;
-    match->SetSurface(surfaces.InRange(surface) ? surfaces.At(surface) : nullptr);
-    MatchLinks& links = match_links[static_cast<size_t>(read.id)];
-    links.played_event = read.played_event;
-    if (links.palmares) links.palmares->ClaimResolved(*match);
-  }
 
-  SeasonTables tables{played_events,
-                      categories,
-                      matches,
-                      match_links,
-                      std::vector<const PALMARES*>(static_cast<size_t>(played_events.Size())),
-                      {}};
-  ResolvePlayer(owner, clubs, tables);
-  for (JOUEUR* player : owner.Players())
-    ResolvePlayer(*player, clubs, tables);
+    SeasonTables tables{played_events,
+                        categories,
+                        matches,
+                        match_links,
+                        std::vector<const PALMARES*>(static_cast<size_t>(played_events.Size())),
+                        {}};
+    ResolvePlayer(owner, clubs, tables);
+    for (JOUEUR* player : owner.Players())
+      ResolvePlayer(*player, clubs, tables);
+  } catch (...) {
+    // A match claimed by a palmares that does not list it yet would keep
+    // pointing at it once the palmares is deleted: a failed reading leaves
+    // no claim behind.
+    for (const ReadMatch& read : index.matches)
+      PALMARES::ForgetResolvedClaim(*read.record);
+    throw;
+  }
 }
 
 // Reads the embedded system and chooses the active and pending systems;

@@ -97,6 +97,10 @@ void PALMARES::ClaimResolved(RENCONTRE& match) {
   match.palmares_ = this;
 }
 
+void PALMARES::ForgetResolvedClaim(RENCONTRE& match) {
+  match.palmares_ = nullptr;
+}
+
 int PALMARES::Count(const MatchMask& mask) const {
   int count = 0;
   for (const RENCONTRE* match : matches_) {

@@ -115,6 +115,7 @@ class PALMARES : public CObject {
     played_.Reserve(static_cast<int>(pending_played_ids.size()));
   }
   void ClaimResolved(RENCONTRE& match);
+  static void ForgetResolvedClaim(RENCONTRE& match);
   void AppendResolved(RENCONTRE* match) { matches_.Append(match); }
   void AppendResolved(EPREUVE_JOUEE* played) { played_.Append(played); }
   // A played event known to be absent, put first as AddPlayedEvent would.
