@@ -41,7 +41,8 @@ void Archive::WriteText(const std::string& utf8) {
   // encodings: a short one goes out with its one-byte length in one copy.
   last_text_replaced_ = false;
   const size_t size = utf8.size();
-  if (size < 0xFF && cp1252::IsAscii(utf8)) {
+  const bool ascii = cp1252::IsAscii(utf8);
+  if (ascii && size < 0xFF) {
     uint8_t* at = Extend(size + 1);
     at[0] = static_cast<uint8_t>(size);
     std::memcpy(at + 1, utf8.data(), size);
@@ -49,7 +50,7 @@ void Archive::WriteText(const std::string& utf8) {
   }
   std::string converted;
   std::string_view bytes = utf8;
-  if (!cp1252::IsAscii(utf8)) {
+  if (!ascii) {
     int replaced = 0;
     converted = cp1252::FromUtf8(utf8, &replaced);
     bytes = converted;

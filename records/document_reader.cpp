@@ -75,12 +75,6 @@ class IdTable {
 };
 
 template <class T>
-struct IdentifiedRecord {
-  int16_t id;
-  T* record;
-};
-
-template <class T>
 std::vector<IdentifiedRecord<T>> Identified(const List<T*>& list) {
   std::vector<IdentifiedRecord<T>> records;
   records.reserve(static_cast<size_t>(list.Count()));

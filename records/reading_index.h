@@ -15,9 +15,11 @@ namespace scorvane {
 class EPREUVE_JOUEE;
 class RENCONTRE;
 
-struct ReadPlayedEvent {
+// A record with the identifier it was read with.
+template <class T>
+struct IdentifiedRecord {
   int16_t id;
-  EPREUVE_JOUEE* record;
+  T* record;
 };
 
 // With what the reading knew of the match as it made it, so that resolving
@@ -46,7 +48,7 @@ class ReadingIndex {
   void Reserve(int16_t match_count, int16_t played_event_count);
 
   std::vector<ReadMatch> matches;
-  std::vector<ReadPlayedEvent> played_events;
+  std::vector<IdentifiedRecord<EPREUVE_JOUEE>> played_events;
 
  private:
   ReadingIndex* previous_;
