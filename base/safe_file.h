@@ -2,10 +2,12 @@
 //
 // A file is never overwritten in place: the new contents go to a temporary
 // file in the same folder, which is flushed to disk and then renamed over
-// the old file, after which the folder itself is flushed. Whatever fails
-// before the rename leaves the old file untouched and no temporary file
-// behind, and is reported. A file without write permission is never
-// replaced, even in a writable folder: the write is refused at once.
+// the old file, after which the folder itself is flushed; the old file's
+// contents are given back to the disk in the background, once the new file
+// is in place. Whatever fails before the rename leaves the old file
+// untouched and no temporary file behind, and is reported. A file without
+// write permission is never replaced, even in a writable folder: the write
+// is refused at once.
 #pragma once
 
 #include <cstdint>

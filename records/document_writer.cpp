@@ -126,8 +126,7 @@ void CheckSeasons(const JOUEUR& player, const std::vector<RENCONTRE*>& matches,
 // user cancelled) is refused here rather than written into a file that
 // would not open again.
 template <class Where>
-void CheckRanking(const CLASSEMENT& ranking, Where&& where) {
-  const SYSTEME_CLASSEMENT& system = ActiveSystem();
+void CheckRanking(const SYSTEME_CLASSEMENT& system, const CLASSEMENT& ranking, Where&& where) {
   if (system.IsValid(ranking.Value())) return;
   // The texts naming the record are only built for a refusal.
   const auto [where_en, where_fr] = where();
@@ -139,9 +138,9 @@ void CheckRanking(const CLASSEMENT& ranking, Where&& where) {
                          "\" ne connaît pas ; corrigez-le avant d'enregistrer.")};
 }
 
-void CheckHistory(const JOUEUR& player) {
+void CheckHistory(const SYSTEME_CLASSEMENT& system, const JOUEUR& player) {
   for (const CLASSEMENT_DATE* entry : player.History().Entries()) {
-    CheckRanking(entry->Ranking(), [&player] {
+    CheckRanking(system, entry->Ranking(), [&player] {
       return std::pair("The ranking history of " + player.DisplayName(),
                        "L'historique des classements de " + player.DisplayName());
     });
@@ -204,15 +203,16 @@ EncodedDocument PROJECT_DOC::Encode() {
       }
     });
     CheckSystem();
+    const SYSTEME_CLASSEMENT& active = ActiveSystem();
     for (const EPREUVE_JOUEE* played : played_events.Table()) {
-      CheckRanking(played->BestRanking(), [played] {
+      CheckRanking(active, played->BestRanking(), [played] {
         const std::string name =
             played->Event()->Name() + " (" + played->StartDate().Format() + ")";
         return std::pair("The event " + name, "L'épreuve " + name);
       });
     }
     const auto check_player = [&](const JOUEUR& player) {
-      CheckHistory(player);
+      CheckHistory(active, player);
       if (player.Club() && !IsListed(player.Club(), clubs.Table())) {
         throw Refusal{"The player " + player.DisplayName() + " names a deleted club."};
       }

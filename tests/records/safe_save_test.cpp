@@ -43,6 +43,20 @@ class FailAtStep : public SaveFaultInjector {
   SaveStep last_ = SaveStep::kCreateTemporary;
 };
 
+// The handles the process holds open.
+long OpenHandles() {
+  return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                       std::filesystem::directory_iterator());
+}
+
+// The open handles once the background work of earlier saves is over: a
+// replaced file's old version is let go of on a thread of its own.
+long SettledOpenHandles(long expected) {
+  for (int tries = 0; tries < 500 && OpenHandles() > expected; ++tries)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  return OpenHandles();
+}
+
 class SafeSaveTest : public CoreTest {
  protected:
   // Files of the folder other than the ranking-systems folder.
@@ -63,6 +77,7 @@ TEST_F(SafeSaveTest, AFailureAtAnyStepLeavesTheOldFileAndNoTemporaryFile) {
   const auto path = Temp() / "Record.ten";
   const std::vector<uint8_t> old_bytes = {'o', 'l', 'd'};
   testing::WriteBytes(path, old_bytes);
+  const long handles = OpenHandles();
   std::vector<SaveStep> failed_steps;
   for (int n = 1;; ++n) {
     FailAtStep injector(n);
@@ -89,6 +104,20 @@ TEST_F(SafeSaveTest, AFailureAtAnyStepLeavesTheOldFileAndNoTemporaryFile) {
   EXPECT_EQ(Doc().Path(), path);
   EXPECT_EQ(FolderFiles(), std::vector<std::string>{"Record.ten"});
   EXPECT_EQ(FileBytes(path), Doc().Encode().bytes);
+  EXPECT_EQ(SettledOpenHandles(handles), handles);
+}
+
+TEST_F(SafeSaveTest, EachReplacedVersionIsLetGoOf) {
+  const auto path = Temp() / "Often.ten";
+  std::string error;
+  ASSERT_TRUE(WriteFileSafely(path, std::vector<uint8_t>(1000, 'a'), &error)) << error;
+  const long handles = OpenHandles();
+  for (uint8_t i = 0; i < 50; ++i) {
+    const std::vector<uint8_t> bytes(100000 + i, i);
+    ASSERT_TRUE(WriteFileSafely(path, bytes, &error)) << error;
+    ASSERT_EQ(FileBytes(path), bytes);
+  }
+  EXPECT_EQ(SettledOpenHandles(handles), handles);
 }
 
 TEST_F(SafeSaveTest, FilesThatCannotBeOpenedGiveTheSystemsReason) {
